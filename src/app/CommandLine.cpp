@@ -1,0 +1,125 @@
+#include "app/CommandLine.h"
+
+#include <cstdio>
+#include <iostream>
+
+#include "app/DataFolder.h"
+#include "common/DateSerial.h"
+#include "common/Files.h"
+
+namespace varnel::cli {
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands = {
+        {"convert", "DATE", "the Hebrew date of a common date (YYYY-MM-DD)", RunConvert},
+        {"holydays", "YEAR", "the holy-day table as placed for a common year", RunHolyDays},
+    };
+    return commands;
+}
+
+const Command* FindCommand(const std::string& name) {
+    for (const Command& c : Commands())
+        if (name == c.name) return &c;
+    return nullptr;
+}
+
+std::string HelpText() {
+    std::string text =
+        "Usage: varnel [COMMAND [ARGUMENTS] [OPTIONS]]\n"
+        "Without a command the desktop program starts (without a display it prints this month).\n\n"
+        "Commands:\n";
+    for (const Command& c : Commands()) {
+        std::string head = std::string("  ") + c.name + " " + c.synopsis;
+        if (head.size() < 24) head.resize(24, ' ');
+        text += head + " " + c.summary + "\n";
+    }
+    text +=
+        "\nOptions:\n"
+        "  --data-dir DIR          the folder of the data files\n"
+        "  --city NAME             a place of the built-in table (default: the Location setting)\n"
+        "  --json                  machine-readable output\n"
+        "  --help                  this text; COMMAND --help for one command\n"
+        "  --version               the program's version\n";
+    return text;
+}
+
+int32_t ParseDate(const std::string& text) {
+    int y = 0, m = 0, d = 0;
+    char extra = 0;
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-' ||
+        std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &extra) != 3)
+        throw UsageError("malformed date '" + text + "' (expected YYYY-MM-DD)");
+    if (y < kMinYear || y > kMaxYear) throw UsageError("year outside 1..9999 in '" + text + "'");
+    if (!IsValidDate(y, m, d)) throw UsageError("no such date '" + text + "'");
+    return DateSerial(y, m, d);
+}
+
+int ParseYear(const std::string& text) {
+    if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos)
+        throw UsageError("malformed year '" + text + "' (expected 1..9999)");
+    const int y = std::stoi(text);
+    if (y < kMinYear || y > kMaxYear) throw UsageError("year outside 1..9999: " + text);
+    return y;
+}
+
+void ParseMonth(const std::string& text, int& year, int& month) {
+    char extra = 0;
+    if (text.size() != 7 || text[4] != '-' || std::sscanf(text.c_str(), "%4d-%2d%c", &year, &month, &extra) != 2)
+        throw UsageError("malformed month '" + text + "' (expected YYYY-MM)");
+    if (year < kMinYear || year > kMaxYear) throw UsageError("year outside 1..9999 in '" + text + "'");
+    if (month < 1 || month > 12) throw UsageError("no such month '" + text + "'");
+}
+
+const std::string& OneArgument(const Context& context, const char* what) {
+    if (context.args.empty()) throw UsageError(std::string("missing ") + what);
+    if (context.args.size() > 1) throw UsageError("unexpected argument '" + context.args[1] + "'");
+    return context.args[0];
+}
+
+void UseDataFolder(const Context& context) { SetProgramFolder(ResolveDataFolder(context.dataDir)); }
+
+int RunCommandLine(int argc, char** argv) {
+    Context context;
+    std::string commandName;
+    bool help = false;
+    try {
+        for (int i = 1; i < argc; ++i) {
+            const std::string a = argv[i];
+            auto value = [&](const char* option) -> std::string {
+                if (i + 1 >= argc) throw UsageError(std::string(option) + " needs a value");
+                return argv[++i];
+            };
+            if (a == "--help" || a == "-h") help = true;
+            else if (a == "--version") {
+                std::cout << "varnel " << VARNEL_VERSION << "\n";
+                return 0;
+            } else if (a == "--json") context.json = true;
+            else if (a == "--data-dir") context.dataDir = value("--data-dir");
+            else if (a == "--city") context.city = value("--city");
+            else if (a.size() > 1 && a[0] == '-' && !(a.size() > 1 && std::isdigit(static_cast<unsigned char>(a[1]))))
+                throw UsageError("unknown option '" + a + "'");
+            else if (commandName.empty()) commandName = a;
+            else context.args.push_back(a);
+        }
+        if (commandName.empty()) {
+            if (help) {
+                std::cout << HelpText();
+                return 0;
+            }
+            return -1;
+        }
+        const Command* command = FindCommand(commandName);
+        if (!command) throw UsageError("unknown command '" + commandName + "' (see varnel --help)");
+        if (help) {
+            std::cout << "Usage: varnel " << command->name << " " << command->synopsis
+                      << " [--json] [--data-dir DIR] [--city NAME]\n  " << command->summary << "\n";
+            return 0;
+        }
+        return command->run(context);
+    } catch (const UsageError& e) {
+        std::cerr << "varnel: " << e.what() << "\n";
+        return 2;
+    }
+}
+
+}  // namespace varnel::cli

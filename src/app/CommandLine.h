@@ -1,0 +1,50 @@
+#pragma once
+// The headless command line: "varnel COMMAND [options]" prints to standard
+// output; a bad argument exits 2 with a one-line message on standard error.
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace varnel::cli {
+
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct Context {
+    std::vector<std::string> args;  // positional arguments after the command
+    bool json = false;
+    std::string city;  // empty: the "Location" setting
+    std::string dataDir;
+};
+
+struct Command {
+    const char* name;
+    const char* synopsis;  // arguments, for --help
+    const char* summary;
+    int (*run)(const Context&);
+};
+
+const std::vector<Command>& Commands();
+const Command* FindCommand(const std::string& name);
+
+// Returns -1 when argv names no command (the desktop program should start),
+// else the process exit status.
+int RunCommandLine(int argc, char** argv);
+
+// Parsers of the argument forms; they throw UsageError with a one-line text.
+int32_t ParseDate(const std::string& text);  // YYYY-MM-DD
+int ParseYear(const std::string& text);      // 1..9999
+void ParseMonth(const std::string& text, int& year, int& month);  // YYYY-MM
+const std::string& OneArgument(const Context& context, const char* what);
+
+// Resolves and installs the data folder for a command.
+void UseDataFolder(const Context& context);
+
+std::string HelpText();
+
+// Commands, one file each.
+int RunConvert(const Context& context);
+int RunHolyDays(const Context& context);
+
+}  // namespace varnel::cli

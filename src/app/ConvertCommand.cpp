@@ -1,0 +1,37 @@
+#include <iostream>
+
+#include "app/CommandLine.h"
+#include "calendar/HebrewCalendar.h"
+#include "common/DateFormat.h"
+#include "common/DateSerial.h"
+#include "common/Json.h"
+
+namespace varnel::cli {
+
+int RunConvert(const Context& context) {
+    const int32_t date = ParseDate(OneArgument(context, "DATE (YYYY-MM-DD)"));
+    const int32_t dayNumber = DateToJulianDay(date);
+    const HebrewDate h = HebrewDateOf(date);
+    const std::string& monthName = HebrewMonthName(h.year, h.month);
+    if (context.json) {
+        JsonWriter w;
+        w.BeginObject()
+            .Key("date").Date(date)
+            .Key("weekday").Int(Weekday(date))
+            .Key("daynumber").Int(dayNumber)
+            .Key("hebrew").BeginObject()
+            .Key("year").Int(h.year)
+            .Key("month").Int(h.month)
+            .Key("day").Int(h.day)
+            .Key("monthname").String(monthName)
+            .EndObject()
+            .EndObject();
+        std::cout << w.Text() << "\n";
+    } else {
+        std::cout << FormatDate(date, "dddd, mmmm d, yyyy") << " = " << h.day << " " << monthName << " " << h.year
+                  << " (day number " << dayNumber << ")\n";
+    }
+    return 0;
+}
+
+}  // namespace varnel::cli

@@ -1,0 +1,63 @@
+#include <iostream>
+
+#include "app/CommandLine.h"
+#include "calendar/CalendarState.h"
+#include "calendar/HebrewCalendar.h"
+#include "calendar/HolyDays.h"
+#include "common/DateFormat.h"
+#include "common/DateSerial.h"
+#include "common/Json.h"
+
+namespace varnel::cli {
+
+int RunHolyDays(const Context& context) {
+    const int year = ParseYear(OneArgument(context, "YEAR"));
+    UseDataFolder(context);
+    CurrentDate = DateSerial(year, 1, 1);
+    LoadHolyDays();
+    PlaceHolyDays();
+    if (context.json) {
+        JsonWriter w;
+        w.BeginArray();
+        for (int i = 1; i <= kHolyDayCount; ++i) {
+            const HolyDayRecord& r = HolyDays[i];
+            w.BeginObject()
+                .Key("record").Int(i)
+                .Key("name").String(r.name)
+                .Key("englishname").String(r.englishname)
+                .Key("biblereference").String(r.biblereference)
+                .Key("description").String(r.description)
+                .Key("daynumber").Int(r.daynumber)
+                .Key("hebrewmonthday").String(r.hebrewmonthday)
+                .Key("hebrewmonth").String(r.hebrewmonth)
+                .Key("hebrewday").String(r.hebrewday)
+                .Key("hebrewyear").String(r.hebrewyear)
+                .Key("date").Date(r.date)
+                .Key("onthisday").String(r.onthisday)
+                .Key("torah").String(r.torah)
+                .Key("haftarah").String(r.haftarah)
+                .Key("sephardic").String(r.sephardic)
+                .Key("messianic").String(r.messianic)
+                .Key("brithadashah").String(r.brithadashah)
+                .EndObject();
+        }
+        w.EndArray();
+        std::cout << w.Text() << "\n";
+        return 0;
+    }
+    for (int i = 1; i <= kHolyDayCount; ++i) {
+        const HolyDayRecord& r = HolyDays[i];
+        if (r.name.empty()) continue;
+        std::string when = "(not this year)";
+        if (r.date != 0) {
+            const HebrewDate h = HebrewDateOf(r.date);
+            when = FormatDate(r.date, "yyyy-mm-dd ddd") + "  " + std::to_string(h.day) + " " +
+                   HebrewMonthName(h.year, h.month) + " " + std::to_string(h.year);
+        }
+        std::string number = std::to_string(i);
+        std::cout << std::string(3 - number.size(), ' ') << number << "  " << when << "  " << r.name << "\n";
+    }
+    return 0;
+}
+
+}  // namespace varnel::cli

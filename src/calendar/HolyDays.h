@@ -1,0 +1,54 @@
+#pragma once
+// The holy-day table: up to 49 days read from "holydays.dat" and placed on the
+// dates of one common year.
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace varnel {
+
+inline constexpr int kHolyDayCount = 49;
+
+struct HolyDayRecord {
+    std::string name;
+    std::string description;
+    std::string englishname;
+    std::string biblereference;
+    int16_t daynumber = 0;
+    std::string hebrewmonthday;
+    std::string hebrewday;
+    std::string hebrewmonth;
+    std::string hebrewyear;
+    int32_t date = 0;  // calendar date; 0 = not shown this year
+    std::string onthisday;
+    std::string torah;
+    std::string haftarah;
+    std::string sephardic;
+    std::string messianic;
+    std::string brithadashah;
+};
+
+// Indexed 1..49; element 0 is unused.
+using HolyDayTable = std::array<HolyDayRecord, kHolyDayCount + 1>;
+
+extern HolyDayTable HolyDays;
+
+inline constexpr const char* kHolyDayFile = "holydays.dat";
+inline constexpr const char* kWeeklyPortion = "Weekly portion";
+
+// Reads the table from the data folder (restoring the file from its backup).
+void LoadHolyDays();
+void LoadHolyDays(const std::string& datPath, HolyDayTable& table);
+// Places every record on its date in the common year of CurrentDate.
+void PlaceHolyDays();
+void PlaceHolyDays(HolyDayTable& table, int year);
+
+// The Saturday on or after 15 Nisan of the common year: the Shabbat of Pesach
+// from which "Shabbat Pesach", "Birkurim" and "Shavuot" are placed.
+int32_t PesachReferenceDate(int year);
+
+// The leading integer of a text, like the system's Val: "-6" -> -6, "15th" -> 15,
+// "" or "S" -> 0. Fractions are rounded to whole numbers.
+int LeadingNumber(const std::string& text);
+
+}  // namespace varnel

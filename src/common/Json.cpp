@@ -1,0 +1,103 @@
+#include "common/Json.h"
+
+#include <cstdio>
+
+#include "common/DateSerial.h"
+
+namespace varnel {
+
+std::string JsonQuote(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 2);
+    out += '"';
+    for (const char ch : text) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (c < 0x20) {
+                    char buf[8];
+                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                    out += buf;
+                } else {
+                    out += ch;
+                }
+        }
+    }
+    out += '"';
+    return out;
+}
+
+std::string IsoDate(int32_t serial) {
+    const YearMonthDay d = SplitDate(serial);
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
+    return buf;
+}
+
+void JsonWriter::Separate() {
+    if (needComma_) out_ += ',';
+    needComma_ = true;
+}
+
+JsonWriter& JsonWriter::BeginObject() {
+    Separate();
+    out_ += '{';
+    needComma_ = false;
+    return *this;
+}
+JsonWriter& JsonWriter::EndObject() {
+    out_ += '}';
+    needComma_ = true;
+    return *this;
+}
+JsonWriter& JsonWriter::BeginArray() {
+    Separate();
+    out_ += '[';
+    needComma_ = false;
+    return *this;
+}
+JsonWriter& JsonWriter::EndArray() {
+    out_ += ']';
+    needComma_ = true;
+    return *this;
+}
+JsonWriter& JsonWriter::Key(std::string_view key) {
+    Separate();
+    out_ += JsonQuote(key);
+    out_ += ':';
+    needComma_ = false;
+    return *this;
+}
+JsonWriter& JsonWriter::String(std::string_view value) {
+    Separate();
+    out_ += JsonQuote(value);
+    return *this;
+}
+JsonWriter& JsonWriter::Int(int64_t value) {
+    Separate();
+    out_ += std::to_string(value);
+    return *this;
+}
+JsonWriter& JsonWriter::Bool(bool value) {
+    Separate();
+    out_ += value ? "true" : "false";
+    return *this;
+}
+JsonWriter& JsonWriter::Null() {
+    Separate();
+    out_ += "null";
+    return *this;
+}
+JsonWriter& JsonWriter::Date(int32_t serial) {
+    if (serial == 0) return Null();
+    Separate();
+    out_ += '"' + IsoDate(serial) + '"';
+    return *this;
+}
+
+}  // namespace varnel

@@ -1,0 +1,60 @@
+#pragma once
+// Private-profile (INI) files: "[Section]" headers followed by "key=value" lines.
+// Sections and keys match without regard to case and the first match wins; a
+// value comes back trimmed and cut to 99 characters, a missing file, section or
+// key reads empty. Writes keep every other line and replace the file atomically.
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace varnel {
+
+inline constexpr size_t kProfileValueLimit = 99;
+
+// A whole profile file parsed once, for readers that look up many keys.
+class ProfileFile {
+public:
+    ProfileFile() = default;
+    static ProfileFile Read(const std::string& path);
+    static ProfileFile Parse(std::string_view text);
+
+    std::string Get(std::string_view section, std::string_view key) const;
+    bool HasSection(std::string_view section) const;
+    // Section names in file order (duplicates included), as written.
+    std::vector<std::string> SectionNames() const;
+    // Keys of the first section of that name, in file order.
+    std::vector<std::string> KeysOf(std::string_view section) const;
+
+private:
+    struct Entry {
+        std::string key;  // lower-cased
+        std::string value;
+    };
+    struct Section {
+        std::string name;
+        std::vector<Entry> entries;
+        std::vector<std::string> keysAsWritten;
+    };
+    const Section* Find(std::string_view section) const;
+
+    std::vector<Section> sections_;
+    std::unordered_map<std::string, size_t> firstByName_;  // lower-cased name -> first section
+};
+
+// Reads one value; the file is read for every call.
+std::string GetProfileString(std::string_view section, std::string_view key, const std::string& path);
+// Writes one value, creating file, section and key as needed. Line breaks in the
+// value become blanks. Returns false when the file could not be written.
+bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
+                        const std::string& path);
+// Removes one key; a missing key or file is not an error.
+bool DeleteProfileKey(std::string_view section, std::string_view key, const std::string& path);
+
+// Trims blanks, tabs and line-break characters at both ends.
+std::string TrimBlanks(std::string_view s);
+// Cuts a UTF-8 text to at most n characters (an invalid byte counts as one).
+std::string CutToCharacters(std::string_view s, size_t n);
+std::string ToLowerAscii(std::string_view s);
+
+}  // namespace varnel
