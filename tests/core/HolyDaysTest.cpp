@@ -1,0 +1,274 @@
+#include "calendar/HolyDays.h"
+
+#include <gtest/gtest.h>
+
+#include <hdate.h>
+
+#include "TempFolder.h"
+#include "calendar/HebrewCalendar.h"
+#include "common/DateSerial.h"
+#include "common/Files.h"
+
+namespace varnel {
+namespace {
+
+using testing::TempFolder;
+
+constexpr int kSunday = 1, kThursday = 5, kSaturday = 7;
+
+// The Hebrew date of a calendar date by libhdate, months in our year order.
+HebrewDate OracleHebrew(int32_t date) {
+    const YearMonthDay g = SplitDate(date);
+    int d, m, y, t1, t2;
+    hdate_jd_to_hdate(hdate_gdate_to_jd(g.day, g.month, g.year), &d, &m, &y, &t1, &t2);
+    const bool leap = HebrewLeapYear(y);
+    int month = m == 13 ? 6 : m == 14 ? 7 : (leap && m >= 7 ? m + 1 : m);
+    return {y, month, d};
+}
+
+// A record's stored month in year order for a Hebrew year.
+int YearOrderMonth(int storedMonth, int hebrewYear) {
+    return storedMonth < 0 ? storedMonth + (HebrewLeapYear(hebrewYear) ? 14 : 13) : storedMonth;
+}
+
+HolyDayTable LoadShipped() {
+    HolyDayTable table;
+    LoadHolyDays(PathIn(VARNEL_SOURCE_DATA, "holydays.dat"), table);
+    return table;
+}
+
+int FindRecord(const HolyDayTable& t, const std::string& name, int daynumber = -1) {
+    for (int i = 1; i <= kHolyDayCount; ++i)
+        if (t[i].name == name && (daynumber < 0 || t[i].daynumber == daynumber)) return i;
+    return 0;
+}
+
+TEST(HolyDayData, ShippedFileHasTheNamesTheEngineLooksFor) {
+    const HolyDayTable t = LoadShipped();
+    for (const char* name : {"Yom T'ruah (Rosh Hashanah)", "Shabbat Pesach", "Shavuot Shabbat (day 1)",
+                             "Shavuot Shabbat (day 2)", "Shabbat Sukkot", "Shemini Atzeret", "Shabbat Hanukkah (1st)",
+                             "Shabbat Hanukkah (2nd)", "Shavuot", "Ta'anit Esther", "Yom Kippur", "Shabbat HaGadol",
+                             "Shabbat T'shuvah", "Birkurim", "Tzom Gedaliah", "Shiva Asar B'Tammuz", "Tisha B'Av",
+                             "Asarah B'Tevet", "Purim"})
+        EXPECT_NE(FindRecord(t, name), 0) << name;
+    for (int i = 1; i <= kHolyDayCount; ++i) {
+        if (t[i].name.empty()) continue;
+        EXPECT_FALSE(t[i].englishname.empty()) << i;
+        EXPECT_FALSE(t[i].description.empty()) << i;
+        EXPECT_FALSE(t[i].biblereference.empty()) << i;
+    }
+    std::string dat, bak;
+    ReadWholeFile(PathIn(VARNEL_SOURCE_DATA, "holydays.dat"), dat);
+    ReadWholeFile(PathIn(VARNEL_SOURCE_DATA, "holydays.bak"), bak);
+    EXPECT_EQ(dat, bak);
+}
+
+// Every dated record of the shipped table, placed in every year 1900..2199,
+// lands on its true date, checked against libhdate.
+TEST(HolyDayPlacement, ShippedTableLandsOnTrueDates1900To2199) {
+    HolyDayTable t = LoadShipped();
+    for (int year = 1900; year <= 2199; ++year) {
+        PlaceHolyDays(t, year);
+        const int32_t pesach = JulianDayToDate(HebrewDateFromJanuary(year, -6, 15, 1));
+        for (int i = 1; i <= kHolyDayCount; ++i) {
+            const HolyDayRecord& r = t[i];
+            if (r.name.empty()) continue;
+            SCOPED_TRACE(r.name + " " + std::to_string(r.daynumber) + " in " + std::to_string(year));
+            const HebrewDate h = OracleHebrew(r.date);
+            if (r.hebrewday == "S") {
+                if (r.name == "Shabbat HaGadol") {
+                    EXPECT_EQ(Weekday(r.date), kSaturday);
+                    EXPECT_TRUE(pesach - r.date >= 1 && pesach - r.date <= 7);
+                } else if (r.name == "Shabbat T'shuvah") {
+                    EXPECT_EQ(Weekday(r.date), kSaturday);
+                    EXPECT_EQ(h.month, 1);
+                    EXPECT_TRUE(h.day >= 3 && h.day <= 9);
+                    EXPECT_EQ(YearOf(r.date), year);
+                } else if (r.name == "Shabbat Pesach") {
+                    EXPECT_EQ(Weekday(r.date), kSaturday);
+                    EXPECT_TRUE(r.date - pesach >= 0 && r.date - pesach <= 6);
+                } else if (r.name == "Birkurim") {
+                    EXPECT_EQ(Weekday(r.date), kSunday);
+                    EXPECT_TRUE(r.date - pesach >= 1 && r.date - pesach <= 7);
+                } else if (r.name == "Shavuot") {
+                    // Fifty days counted from the morrow after the Shabbat of Pesach.
+                    const int birkurim = t[FindRecord(t, "Birkurim")].date;
+                    EXPECT_EQ(r.date - birkurim, r.daynumber == 2 ? 49 : 48);
+                } else if (r.name == "Shabbat Sukkot") {
+                    const int32_t sukkot = JulianDayToDate(HebrewDateUntilDecember(year, 1, 15, 1));
+                    if (Weekday(sukkot) == kSaturday) {
+                        EXPECT_EQ(r.date, 0);
+                        EXPECT_EQ(r.hebrewyear, "0");
+                    } else {
+                        EXPECT_EQ(Weekday(r.date), kSaturday);
+                        EXPECT_TRUE(r.date - sukkot >= 1 && r.date - sukkot <= 6);
+                    }
+                } else {
+                    EXPECT_EQ(r.date, 0);  // readings only, never dated
+                }
+                if (r.date != 0) {
+                    EXPECT_EQ(r.hebrewyear, std::to_string(h.year));
+                }
+                continue;
+            }
+            if (i > 1 && r.daynumber > 1 && t[i - 1].name == r.name) {
+                EXPECT_EQ(r.date, t[i - 1].date + 1);
+                continue;
+            }
+            // Ordinary records: their own Hebrew date, unless a fast moved off the Shabbat.
+            int32_t kept = r.date;
+            if (r.name == "Ta'anit Esther" && Weekday(r.date) == kThursday && OracleHebrew(r.date).day != 13) {
+                kept = r.date + 2;
+                EXPECT_EQ(Weekday(kept), kSaturday);
+            } else if ((r.name == "Tzom Gedaliah" || r.name == "Shiva Asar B'Tammuz" || r.name == "Tisha B'Av") &&
+                       Weekday(r.date) == kSunday && OracleHebrew(r.date - 1).day == LeadingNumber(r.hebrewday)) {
+                kept = r.date - 1;
+                EXPECT_EQ(Weekday(kept), kSaturday);
+            } else if (r.name == "Tzom Gedaliah" || r.name == "Shiva Asar B'Tammuz" || r.name == "Tisha B'Av" ||
+                       r.name == "Ta'anit Esther") {
+                EXPECT_NE(Weekday(r.date), kSaturday) << "a fast on the Shabbat";
+            }
+            const HebrewDate k = OracleHebrew(kept);
+            EXPECT_EQ(k.day, LeadingNumber(r.hebrewday));
+            EXPECT_EQ(k.month, YearOrderMonth(LeadingNumber(r.hebrewmonth), k.year));
+            EXPECT_EQ(r.hebrewyear, std::to_string(k.year));
+            // The last occurrence up to 31 December: never later in the year, and the
+            // next occurrence is beyond it.
+            EXPECT_LE(YearOf(kept), year);
+            EXPECT_GE(YearOf(kept), year - 1);
+        }
+        if (::testing::Test::HasFailure()) return;
+    }
+}
+
+// Dates of the fasts as the printed diaspora calendars give them.
+TEST(HolyDayPlacement, FastsKeptOffTheShabbat) {
+    HolyDayTable t = LoadShipped();
+    struct Case {
+        int year;
+        const char* name;
+        int32_t date;
+    };
+    const Case cases[] = {
+        {2024, "Ta'anit Esther", DateSerial(2024, 3, 21)},       // 13 Adar II on a Saturday
+        {2025, "Ta'anit Esther", DateSerial(2025, 3, 13)},
+        {2024, "Tzom Gedaliah", DateSerial(2024, 10, 6)},        // 3 Tishrei on a Saturday
+        {2026, "Tzom Gedaliah", DateSerial(2026, 9, 14)},
+        {2024, "Shiva Asar B'Tammuz", DateSerial(2024, 7, 23)},
+        {2029, "Shiva Asar B'Tammuz", DateSerial(2029, 7, 1)},   // 17 Tammuz on a Saturday
+        {2028, "Tisha B'Av", DateSerial(2028, 8, 1)},
+        {2029, "Tisha B'Av", DateSerial(2029, 7, 22)},           // 9 Av on a Saturday
+        {2032, "Tisha B'Av", DateSerial(2032, 7, 18)},
+        {2032, "Ta'anit Esther", DateSerial(2032, 2, 25)},
+    };
+    for (const Case& c : cases) {
+        PlaceHolyDays(t, c.year);
+        EXPECT_EQ(t[FindRecord(t, c.name)].date, c.date) << c.name << " " << c.year;
+    }
+}
+
+TEST(HolyDayPlacement, WorkedYears) {
+    HolyDayTable t = LoadShipped();
+    PlaceHolyDays(t, 2024);
+    EXPECT_EQ(t[FindRecord(t, "Yom T'ruah (Rosh Hashanah)", 1)].date, DateSerial(2024, 10, 3));
+    EXPECT_EQ(t[FindRecord(t, "Yom T'ruah (Rosh Hashanah)", 1)].hebrewyear, "5785");
+    EXPECT_EQ(t[FindRecord(t, "Yom Kippur")].date, DateSerial(2024, 10, 12));
+    EXPECT_EQ(t[FindRecord(t, "Shabbat Pesach")].date, DateSerial(2024, 4, 27));
+    EXPECT_EQ(t[FindRecord(t, "Shabbat Sukkot")].date, DateSerial(2024, 10, 19));
+    EXPECT_EQ(t[FindRecord(t, "Shabbat T'shuvah")].date, DateSerial(2024, 10, 5));
+    EXPECT_EQ(t[FindRecord(t, "Shabbat HaGadol")].date, DateSerial(2024, 4, 20));
+    EXPECT_EQ(t[FindRecord(t, "Birkurim")].date, DateSerial(2024, 4, 28));
+    // Hanukkah 5785 began on 26 December 2024 and its last days are in January 2025,
+    // but the run starts from the last 25 Kislev up to 31 December.
+    const int h1 = FindRecord(t, "Hanukkah", 1);
+    EXPECT_EQ(t[h1].date, DateSerial(2024, 12, 26));
+    EXPECT_EQ(t[h1 + 7].date, DateSerial(2025, 1, 2));
+    // 10 Tevet 5785 (10 January 2025) lies after 31 December 2024: the table shows 10 Tevet 5784.
+    EXPECT_EQ(t[FindRecord(t, "Asarah B'Tevet")].date, DateSerial(2023, 12, 22));
+    // 2026: 15 Tishrei 5787 is a Saturday (26 September 2026): no separate Shabbat of Sukkot.
+    PlaceHolyDays(t, 2026);
+    EXPECT_EQ(t[FindRecord(t, "Shabbat Sukkot")].date, 0);
+    EXPECT_EQ(t[FindRecord(t, "Shabbat Sukkot")].hebrewyear, "0");
+}
+
+// A small table written for the test.
+const char* kSmallTable =
+    "[HolyDay1]\nname=Sukkot\ndaynumber=1\nhebrewmonth=1\nhebrewday=15\n"
+    "[HolyDay2]\nname=Sukkot\ndaynumber=2\nhebrewmonth=1\nhebrewday=99\n"
+    "[HolyDay3]\nname=Sukkot\ndaynumber=3\nhebrewmonth=1\nhebrewday=99\n"
+    "[HolyDay4]\nname=\ndaynumber=1\nhebrewmonth=1\nhebrewday=1\ntorah=not read\n"
+    "[HolyDay5]\nname=Pesach\ndaynumber=0\nhebrewmonth=-6\nhebrewday=15th day\n"
+    "[HolyDay6]\nname=Pesach\ndaynumber=two\nhebrewmonth=-6\nhebrewday=21\n"
+    "[HolyDay7]\nname=Shemini Atzeret\ndaynumber=3\nhebrewmonth=1\nhebrewday=22\n"
+    "[HolyDay7]\nname=Duplicate\n"
+    "[HolyDay8]\nname=Odd\nhebrewmonth=x\nhebrewday=\n"
+    "[HolyDay50]\nname=Beyond the table\nhebrewmonth=1\nhebrewday=1\n";
+
+TEST(HolyDayTableFile, LoadsWhatItCanAndNeverChangesTheFile) {
+    TempFolder dir;
+    const std::string path = dir.Write("holydays.dat", kSmallTable);
+    HolyDayTable t;
+    LoadHolyDays(path, t);
+    EXPECT_EQ(dir.Read("holydays.dat"), kSmallTable);
+    EXPECT_EQ(t[4].name, "");
+    EXPECT_EQ(t[4].torah, "");  // nothing is read from a section without a name
+    EXPECT_EQ(t[6].daynumber, 0);
+    EXPECT_EQ(t[7].name, "Shemini Atzeret");
+    for (int i = 9; i <= kHolyDayCount; ++i) EXPECT_EQ(t[i].name, "");
+
+    PlaceHolyDays(t, 2025);
+    // Sukkot 5786 began on 7 October 2025, three consecutive days.
+    EXPECT_EQ(t[1].date, DateSerial(2025, 10, 7));
+    EXPECT_EQ(t[2].date, DateSerial(2025, 10, 8));
+    EXPECT_EQ(t[3].date, DateSerial(2025, 10, 9));
+    EXPECT_EQ(t[4].date, 0);  // an empty record is shown on no day
+    // "15th day" reads as 15; the second Pesach record has daynumber 0 ("two"), so it is
+    // placed by its own Hebrew date; a run's first record with a different name likewise.
+    EXPECT_EQ(t[5].date, DateSerial(2025, 4, 13));
+    EXPECT_EQ(t[6].date, DateSerial(2025, 4, 19));
+    EXPECT_EQ(t[7].date, DateSerial(2025, 10, 14));
+    EXPECT_EQ(t[7].hebrewyear, "5786");
+    // Month and day that are not numbers read as 0 and still give a date, without failing.
+    EXPECT_NE(t[8].date, 0);
+    EXPECT_EQ(dir.Read("holydays.dat"), kSmallTable);
+}
+
+TEST(HolyDayTableFile, BothFilesMissingGiveAnEmptyTable) {
+    TempFolder dir;
+    HolyDayTable t;
+    t[1].name = "stale";
+    LoadHolyDays(dir.File("holydays.dat"), t);
+    PlaceHolyDays(t, 2026);
+    for (int i = 1; i <= kHolyDayCount; ++i) {
+        EXPECT_EQ(t[i].name, "");
+        EXPECT_EQ(t[i].date, 0);
+    }
+}
+
+TEST(HolyDayTableFile, JunkAndHugeLinesDoNotStopTheReading) {
+    TempFolder dir;
+    std::string text = "[HolyDay1]\nname=" + std::string(2 << 20, 'n') + "\ndescription=\x01\x02\xFF\xC3\n";
+    for (int i = 0; i < 2000; ++i) text += static_cast<char>(i % 251);
+    text += "\n[HolyDay2]\nname=Purim\nhebrewmonth=-7\nhebrewday=14\n";
+    const std::string path = dir.Write("holydays.dat", text);
+    HolyDayTable t;
+    LoadHolyDays(path, t);
+    EXPECT_EQ(t[1].name, std::string(99, 'n'));
+    EXPECT_EQ(t[2].name, "Purim");
+    PlaceHolyDays(t, 2026);
+    EXPECT_EQ(t[2].date, DateSerial(2026, 3, 3));
+    for (int year : {1, 2, 1582, 1583, 9999}) PlaceHolyDays(t, year);  // no crash at the ends of the range
+}
+
+TEST(HolyDayTableFile, LeadingNumbersReadLikeTheSystemsVal) {
+    EXPECT_EQ(LeadingNumber("-6"), -6);
+    EXPECT_EQ(LeadingNumber("  15th"), 15);
+    EXPECT_EQ(LeadingNumber("S"), 0);
+    EXPECT_EQ(LeadingNumber(""), 0);
+    EXPECT_EQ(LeadingNumber("2.5"), 2);
+    EXPECT_EQ(LeadingNumber("3.5"), 4);
+    EXPECT_EQ(LeadingNumber("99999999999999999999"), 0);
+}
+
+}  // namespace
+}  // namespace varnel
