@@ -1,0 +1,44 @@
+#include "solar/LocationSettings.h"
+
+#include <QSettings>
+
+#include "solar/Location.h"
+
+namespace varnel {
+namespace {
+
+constexpr const char* kLocationKey = "Settings/Location";
+constexpr const char* kUseSystemDaylightKey = "Settings/UseSystemDaylight";
+
+QSettings Store() { return QSettings(QStringLiteral("Varnel"), QStringLiteral("Varnel")); }
+
+}  // namespace
+
+std::string ReadLocationSetting() {
+    const QString value = Store().value(kLocationKey, QString::fromLatin1(kDefaultCity)).toString().trimmed();
+    return value.isEmpty() ? std::string(kDefaultCity) : value.toStdString();
+}
+
+void WriteLocationSetting(const std::string& city) { Store().setValue(kLocationKey, QString::fromStdString(city)); }
+
+bool ReadUseSystemDaylightSetting() {
+    bool ok = false;
+    const int value = Store().value(kUseSystemDaylightKey, QStringLiteral("-1")).toString().trimmed().toInt(&ok);
+    return !ok || value != 0;
+}
+
+void WriteUseSystemDaylightSetting(bool on) {
+    Store().setValue(kUseSystemDaylightKey, on ? QStringLiteral("-1") : QStringLiteral("0"));
+}
+
+void LoadLocationSettings() {
+    CurrentCity = ReadLocationSetting();
+    UseSystemDaylight = ReadUseSystemDaylightSetting();
+}
+
+void SaveLocationSettings() {
+    WriteLocationSetting(CurrentCity);
+    WriteUseSystemDaylightSetting(UseSystemDaylight);
+}
+
+}  // namespace varnel
