@@ -1,0 +1,47 @@
+#pragma once
+// The weekly-portion schedule: the 54 portions of "parashot.dat" laid over the
+// Shabbatot of one reading cycle (23 Tishrei to 23 Tishrei) and continued from
+// the new cycle's start up to 31 December of the shown common year.
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace varnel {
+
+inline constexpr int kPortionCount = 54;    // sections "Parashah1".."Parashah54"
+inline constexpr int kParashotEntries = 75;  // table entries 1..75
+
+struct ParashahRecord {
+    int32_t date = 0;  // calendar date; 0 = not scheduled
+    std::string parashah;
+    std::string english;
+    std::string torah;
+    std::string haftarah;
+    std::string sephardic;
+    std::string messianic;
+    std::string brithadashah;
+};
+
+// Entries 1..75 are the table; element 0 is unused and element 76 is never
+// written (a step that would write past entry 75 is skipped).
+using ParashahTable = std::array<ParashahRecord, kParashotEntries + 2>;
+
+extern ParashahTable Parashot;
+
+inline constexpr const char* kParashahFile = "parashot.dat";
+
+// The parashah texts of festival records the schedule inserts.
+inline constexpr const char* kYomTruahShabbat = "Yom T'ruah";
+inline constexpr const char* kYomKippurShabbat = "Yom Kippur";
+inline constexpr const char* kShabbatPesach = "Shabbat Pesach";
+inline constexpr const char* kShavuotShabbatDay1 = "Shavuot Shabbat (day 1)";
+inline constexpr const char* kShavuotShabbatDay2 = "Shavuot Shabbat (day 2)";
+inline constexpr const char* kShabbatSukkot = "Shabbat Sukkot";
+inline constexpr const char* kSheminiAtzeret = "Shemini Atzeret";
+
+// Rebuilds Parashot for the common year of CurrentDate, reading the data file
+// of the data folder again (restored from its backup when missing).
+void ScheduleParashot();
+void ScheduleParashot(const std::string& datPath, int year, ParashahTable& table);
+
+}  // namespace varnel
