@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "HebrewOracles.h"
+#include "calendar/HebrewCalendar.h"
+#include "common/DateSerial.h"
+#include "views/DayView.h"
+
+namespace varnel {
+namespace {
+
+// A month grid as the month view leaves it: each day's data is its two-digit
+// offset and its text; other cells are empty.
+Grid MonthGrid(int32_t first, const std::string& text) {
+    Grid g(7, 7);
+    const int w = Weekday(first) - 1;
+    const int days = DaysInMonth(YearOf(first), MonthOf(first));
+    for (int i = 0; i < days; ++i) {
+        char offset[12];
+        std::snprintf(offset, sizeof offset, "%02d", i);
+        g.SetData(1 + (w + i) / 7, (w + i) % 7, offset + text);
+    }
+    return g;
+}
+
+// The cell of a day of the month.
+void CellOf(int32_t first, int day, int& row, int& col) {
+    const int w = Weekday(first) - 1;
+    row = 1 + (w + day - 1) / 7;
+    col = (w + day - 1) % 7;
+}
+
+// The feast dates of a Hebrew year from libhdate (months 1 Tishrei .. 7 Nisan, 9 Sivan).
+int32_t HdateFeast(int hebrewYear, Feast feast) {
+    int t1 = 0, t2 = 0;
+    switch (feast) {
+        case Feast::RoshHashanah: return hdate_hdate_to_jd(1, 1, hebrewYear, &t1, &t2);
+        case Feast::YomKippur: return hdate_hdate_to_jd(10, 1, hebrewYear, &t1, &t2);
+        case Feast::Sukkot: return hdate_hdate_to_jd(15, 1, hebrewYear, &t1, &t2);
+        case Feast::Pesach: return hdate_hdate_to_jd(15, 7, hebrewYear, &t1, &t2);
+        case Feast::Shavuot: return hdate_hdate_to_jd(6, 9, hebrewYear, &t1, &t2);
+    }
+    return 0;
+}
+
+// The countdown against libhdate, with ICU as a second opinion on each year's
+// new-year day. The groups are the Hebrew years from the next 1 Tishrei after
+// the date. When 1 Tishrei of the date's common year has passed, the first
+// group counts its autumn feasts from the next common year (so that year's
+// autumn is listed twice) and its Pesach and Shavuot from the coming spring.
+TEST(DayView, CountdownAgainstLibhdateAndIcu) {
+    testing::IcuOracle icu;
+    int checked = 0, repeated = 0;
+    for (int32_t date = DateSerial(1900, 1, 3); date < DateSerial(2200, 1, 1); date += 5) {
+        const int32_t today = DateToJulianDay(date);
+        const int year = YearOf(date);
+        const int firstYear = testing::HdateOf(GregorianToJulianDay(year, 1, 1, 1)).year + 1;  // starts in autumn
+        const bool passed = HdateFeast(firstYear, Feast::RoshHashanah) <= today;
+        // Hebrew year of each row.
+        std::vector<int> years;
+        for (int k = 0; k < 8; ++k)
+            for (int f = 0; f < 5; ++f)
+                years.push_back(!passed ? firstYear + k : k > 0 ? firstYear + k : f < 3 ? firstYear + 1 : firstYear);
+        bool oraclesAgree = true;
+        for (int h = firstYear; h <= firstYear + 8; ++h) oraclesAgree &= icu.NewYear(h) == HdateFeast(h, Feast::RoshHashanah);
+        if (!oraclesAgree) continue;
+
+        const std::vector<FeastDate> got = FeastCountdown(date);
+        ASSERT_EQ(got.size(), 40u);
+        for (size_t i = 0; i < got.size(); ++i) {
+            const Feast feast = static_cast<Feast>(i % 5);
+            ASSERT_EQ(got[i].feast, feast);
+            ASSERT_EQ(got[i].hebrewYear, years[i]) << "date " << date << " row " << i;
+            ASSERT_EQ(got[i].dayNumber, HdateFeast(years[i], feast)) << "date " << date << " row " << i;
+            ASSERT_EQ(got[i].daysAway, got[i].dayNumber - today);
+            ASSERT_GT(got[i].daysAway, 0);  // every feast listed lies ahead
+        }
+        ++checked;
+        repeated += passed ? 1 : 0;
+    }
+    EXPECT_GT(checked, 20000);
+    EXPECT_GT(repeated, 5000);
+}
+
+TEST(DayView, OnRoshHashanahTheListStartsAYearLater) {
+    const int32_t rosh = DateSerial(2025, 9, 23);  // 1 Tishrei 5786
+    const std::vector<FeastDate> c = FeastCountdown(rosh);
+    EXPECT_EQ(c[0].hebrewYear, 5787);
+    EXPECT_EQ(c[0].daysAway, DateSerial(2026, 9, 12) - rosh);
+    // The new year passed in its own common year, so 5787 is listed twice.
+    EXPECT_EQ(c[5].hebrewYear, 5787);
+    EXPECT_EQ(c[10].hebrewYear, 5788);
+    EXPECT_EQ(c[35].hebrewYear, 5793);
+}
+
+TEST(DayView, BetweenRoshHashanahAndSukkotThisYearsFeastsAreNotListed) {
+    const int32_t day = DateSerial(2025, 9, 28);  // 6 Tishrei 5786
+    const std::vector<FeastDate> c = FeastCountdown(day);
+    for (const FeastDate& f : c) {
+        if (f.feast == Feast::YomKippur || f.feast == Feast::Sukkot) {
+            EXPECT_GE(f.hebrewYear, 5787);
+        }
+    }
+    EXPECT_EQ(c[0].daysAway, DateSerial(2026, 9, 12) - day);  // Rosh Hashanah 5787
+    EXPECT_EQ(c[1].daysAway, DateSerial(2026, 9, 21) - day);  // Yom Kippur 5787
+    EXPECT_EQ(c[3].hebrewYear, 5786);                         // the coming Pesach
+    EXPECT_EQ(c[3].daysAway, DateSerial(2026, 4, 2) - day);
+}
+
+TEST(DayView, BeforeTishreiEachYearIsListedOnce) {
+    const int32_t day = DateSerial(2026, 3, 17);
+    const std::vector<FeastDate> c = FeastCountdown(day);
+    for (int k = 0; k < 8; ++k) EXPECT_EQ(c[static_cast<size_t>(k * 5)].hebrewYear, 5787 + k);
+    EXPECT_EQ(c[3].daysAway, DateSerial(2027, 4, 22) - day);  // Pesach 5787
+    EXPECT_EQ(c[4].daysAway, DateSerial(2027, 6, 11) - day);  // Shavuot 5787
+}
+
+TEST(DayView, TitleLinesAndCountdownRows) {
+    const int32_t first = DateSerial(2025, 9, 1);
+    const Grid month = MonthGrid(first, "Elul 8\r\n  Second line  \r\nThird\r\n");
+    int row = 0, col = 0;
+    CellOf(first, 23, row, col);
+    DayViewModel m;
+    ShowDay(month, first, row, col, 9000, m);
+    EXPECT_EQ(m.day, DateSerial(2025, 9, 23));
+    EXPECT_EQ(m.title, "Tishrei 1, 5786 - Tuesday 09/23/2025");
+    EXPECT_EQ(m.grid.Cols(), 2);
+    EXPECT_EQ(m.grid.Rows(), 150);
+    EXPECT_EQ(m.grid.ColWidth(0), 9000 / 3 - 400);
+    EXPECT_EQ(m.grid.ColWidth(1), 6000);
+    EXPECT_EQ(m.grid.RowHeight(149), 300);
+    EXPECT_EQ(m.grid.Cell(0, 0).text, "Elul 8");
+    EXPECT_EQ(m.grid.Cell(0, 1).text, "");
+    EXPECT_EQ(m.grid.Cell(1, 1).text, "Second line");
+    EXPECT_EQ(m.grid.Cell(2, 1).text, "Third");
+    EXPECT_EQ(m.grid.Cell(3, 0).text, "");
+    EXPECT_EQ(m.grid.Cell(4, 0).text, "");
+    EXPECT_EQ(m.grid.Cell(5, 0).text, "Rosh Hashanah in year 5787 is:");
+    EXPECT_EQ(m.grid.Cell(5, 1).text, std::to_string(DateSerial(2026, 9, 12) - m.day) + " days away");
+    EXPECT_EQ(m.grid.Cell(6, 0).text, "Yom Kippur in year 5787 is:");
+    EXPECT_EQ(m.grid.Cell(7, 0).text, "Sukkot in year 5787 is:");
+    EXPECT_EQ(m.grid.Cell(8, 0).text, "Pesach in year 5786 is:");
+    EXPECT_EQ(m.grid.Cell(9, 0).text, "Shavuot in year 5786 is:");
+    EXPECT_EQ(m.grid.Cell(10, 0).text, "Rosh Hashanah in year 5787 is:");
+    EXPECT_EQ(m.lastRow, 5 + 39);
+    EXPECT_EQ(m.grid.Cell(45, 0).text, "");
+}
+
+TEST(DayView, OneLineDayStartsTheCountdownAtRowThree) {
+    const int32_t first = DateSerial(2026, 3, 1);
+    const Grid month = MonthGrid(first, "Adar 12");
+    int row = 0, col = 0;
+    CellOf(first, 1, row, col);
+    DayViewModel m;
+    ShowDay(month, first, row, col, 9000, m);
+    EXPECT_EQ(m.grid.Cell(0, 0).text, "Adar 12");
+    for (int r = 1; r < 3; ++r) EXPECT_EQ(m.grid.Cell(r, 0).text + m.grid.Cell(r, 1).text, "");
+    EXPECT_EQ(m.grid.Cell(3, 0).text, "Rosh Hashanah in year 5787 is:");
+}
+
+TEST(DayView, AnEmptyCellSelectsTheFirstOfTheMonth) {
+    const int32_t first = DateSerial(2025, 10, 1);  // a Wednesday
+    const Grid month = MonthGrid(first, "text");
+    DayViewModel m;
+    int row = 1, col = 0;  // before the first
+    ShowDay(month, first, row, col, 9000, m);
+    EXPECT_EQ(row, 1);
+    EXPECT_EQ(col, 3);
+    EXPECT_EQ(m.day, first);
+    EXPECT_EQ(m.title, "Tishrei 9, 5786 - Wednesday 10/01/2025");
+
+    row = 0, col = -1;  // nothing selected yet
+    ShowDay(month, first, row, col, 9000, m);
+    EXPECT_EQ(row, 1);
+    EXPECT_EQ(col, 3);
+    row = 6, col = 6;  // the check-box cell
+    ShowDay(month, first, row, col, 9000, m);
+    EXPECT_EQ(m.day, first);
+    row = 57, col = -9;  // outside the grid
+    ShowDay(month, first, row, col, 9000, m);
+    EXPECT_EQ(m.day, first);
+
+    row = 5, col = 5;  // 31 October: offset 30
+    ShowDay(month, first, row, col, 9000, m);
+    EXPECT_EQ(row, 5);
+    EXPECT_EQ(col, 5);
+    EXPECT_EQ(m.day, DateSerial(2025, 10, 31));
+}
+
+TEST(DayView, AMonthNeverRenderedShowsItsFirstDay) {
+    const Grid empty;
+    DayViewModel m;
+    int row = 3, col = 2;
+    ShowDay(empty, DateSerial(2026, 2, 1), row, col, 9000, m);
+    EXPECT_EQ(m.day, DateSerial(2026, 2, 1));
+    EXPECT_EQ(m.grid.Cell(0, 0).text, "");
+    EXPECT_EQ(m.grid.Cell(3, 0).text, "Rosh Hashanah in year 5787 is:");
+}
+
+TEST(DayView, TheLastYearsOfTheCalendarDoNotFail) {
+    const int32_t first = DateSerial(9999, 12, 1);
+    const Grid month = MonthGrid(first, "x");
+    int row = 5, col = 5;
+    DayViewModel m;
+    ShowDay(month, first, row, col, 9000, m);
+    EXPECT_EQ(m.grid.Cell(3, 0).text.rfind("Rosh Hashanah in year ", 0), 0u);
+    EXPECT_EQ(m.lastRow, 42);
+}
+
+}  // namespace
+}  // namespace varnel

@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "HebrewOracles.h"
+#include "calendar/HebrewCalendar.h"
+#include "calendar/HolyDays.h"
+#include "common/DateSerial.h"
+#include "common/Files.h"
+#include "views/YearView.h"
+
+namespace varnel {
+namespace {
+
+constexpr Color kHoly = RGB(255, 255, 128);
+constexpr Color kShabbat = RGB(192, 64, 0);
+constexpr Color kWhite = RGB(255, 255, 255);
+constexpr Color kBlack = RGB(0, 0, 0);
+
+// Finds the cell showing a day number in a month grid; false if none or several.
+bool FindDay(const Grid& g, int day, int& row, int& col) {
+    int found = 0;
+    const std::string text = std::to_string(day);
+    for (int r = 1; r < 7; ++r)
+        for (int c = 0; c < 7; ++c)
+            if (g.Cell(r, c).text == text) {
+                row = r;
+                col = c;
+                ++found;
+            }
+    return found == 1;
+}
+
+// Day placement and Shabbat colouring against the standard library's calendar
+// over two centuries: every day exactly once, in its weekday's column, the
+// weeks in order, and no day cells beyond the month's last day.
+TEST(YearView, DaysSitInTheirWeekdayColumnsOverTwoCenturies) {
+    using namespace std::chrono;
+    HolyDayTable none;
+    YearViewModel model;
+    for (int y = 1900; y <= 2100; ++y) {
+        ShowYear(static_cast<int16_t>(y), none, kHoly, kShabbat, model);
+        ASSERT_EQ(model.title, std::to_string(y));
+        for (int m = 1; m <= 12; ++m) {
+            const Grid& g = model.grids[static_cast<size_t>(m - 1)];
+            ASSERT_EQ(g.Rows(), 7);
+            ASSERT_EQ(g.Cols(), 7);
+            const unsigned last = static_cast<unsigned>((year(y) / month(m) / std::chrono::last).day());
+            int dayCells = 0;
+            for (int r = 1; r < 7; ++r)
+                for (int c = 0; c < 7; ++c) dayCells += g.Cell(r, c).text.empty() ? 0 : 1;
+            ASSERT_EQ(dayCells, static_cast<int>(last)) << y << "-" << m;
+            int previousRow = 1;
+            for (unsigned d = 1; d <= last; ++d) {
+                int row = 0, col = 0;
+                ASSERT_TRUE(FindDay(g, static_cast<int>(d), row, col)) << y << "-" << m << "-" << d;
+                const unsigned weekday = year_month_weekday(sys_days(year(y) / month(m) / day(d))).weekday().c_encoding();
+                ASSERT_EQ(col, static_cast<int>(weekday)) << y << "-" << m << "-" << d;
+                ASSERT_TRUE(row == previousRow || (row == previousRow + 1 && col == 0));
+                previousRow = row;
+                const GridCell& cell = g.Cell(row, col);
+                ASSERT_EQ(cell.background, col == 6 ? kShabbat : kWhite);
+                ASSERT_EQ(cell.foreground, col == 6 ? kWhite : kBlack);
+            }
+        }
+    }
+}
+
+TEST(YearView, YearStartingOnShabbat) {
+    HolyDayTable none;
+    YearViewModel model;
+    ShowYear(2022, none, kHoly, kShabbat, model);  // 1 January 2022 was a Saturday
+    const Grid& jan = model.grids[0];
+    EXPECT_EQ(jan.Cell(1, 6).text, "1");
+    EXPECT_EQ(jan.Cell(1, 6).background, kShabbat);
+    EXPECT_EQ(jan.Cell(1, 6).foreground, kWhite);
+    for (int c = 0; c < 6; ++c) {
+        EXPECT_EQ(jan.Cell(1, c).text, "");
+        EXPECT_EQ(jan.Cell(1, c).background, kShadowColor);
+        EXPECT_EQ(jan.Cell(1, c).foreground, kWhite);
+    }
+    EXPECT_EQ(jan.Cell(6, 1).text, "31");
+    EXPECT_EQ(jan.Cell(6, 2).background, kShadowColor);
+    EXPECT_EQ(model.monthLabels[0], "January 2022");
+    EXPECT_EQ(model.monthLabels[11], "December 2022");
+    const char* letters[7] = {"S", "M", "T", "W", "T", "F", "S"};
+    for (int c = 0; c < 7; ++c) {
+        EXPECT_EQ(jan.Cell(0, c).text, letters[c]);
+        EXPECT_EQ(jan.Cell(0, c).alignment, CellAlignment::CenterCenter);
+    }
+    EXPECT_EQ(jan.ColumnsAlignment(), CellAlignment::CenterCenter);
+}
+
+TEST(YearView, FebruaryOfLeapAndCommonYears) {
+    HolyDayTable none;
+    YearViewModel model;
+    int row = 0, col = 0;
+    for (int y : {2024, 2000, 1600}) {
+        ShowYear(static_cast<int16_t>(y), none, kHoly, kShabbat, model);
+        EXPECT_TRUE(FindDay(model.grids[1], 29, row, col)) << y;
+        EXPECT_FALSE(FindDay(model.grids[1], 30, row, col)) << y;
+    }
+    for (int y : {2023, 1900, 2100}) {
+        ShowYear(static_cast<int16_t>(y), none, kHoly, kShabbat, model);
+        EXPECT_TRUE(FindDay(model.grids[1], 28, row, col)) << y;
+        EXPECT_FALSE(FindDay(model.grids[1], 29, row, col)) << y;
+    }
+}
+
+TEST(YearView, HolyDaysPaintOnlyTheirOwnMonthOfTheShownYear) {
+    HolyDayTable table;
+    table[1].name = "Placed nowhere";  // date 0
+    table[2].name = "Shabbat feast";
+    table[2].date = DateSerial(2026, 3, 7);  // a Saturday
+    table[3].name = "Last year's December";
+    table[3].date = DateSerial(2025, 12, 20);
+    table[4].name = "Next year's January";
+    table[4].date = DateSerial(2027, 1, 3);
+    YearViewModel model;
+    ShowYear(2026, table, kHoly, kShabbat, model);
+    int holyCells = 0;
+    for (const Grid& g : model.grids)
+        for (int r = 1; r < 7; ++r)
+            for (int c = 0; c < 7; ++c) holyCells += g.Cell(r, c).background == kHoly ? 1 : 0;
+    EXPECT_EQ(holyCells, 1);
+    int row = 0, col = 0;
+    ASSERT_TRUE(FindDay(model.grids[2], 7, row, col));
+    EXPECT_EQ(col, 6);
+    EXPECT_EQ(model.grids[2].Cell(row, col).background, kHoly);  // holy day over Shabbat
+    EXPECT_EQ(model.grids[2].Cell(row, col).foreground, kBlack);
+    ASSERT_TRUE(FindDay(model.grids[11], 20, row, col));
+    EXPECT_EQ(model.grids[11].Cell(row, col).background, kWhite);
+    ASSERT_TRUE(FindDay(model.grids[0], 3, row, col));
+    EXPECT_EQ(model.grids[0].Cell(row, col).background, kShabbat);  // 3 January 2026, a Saturday
+}
+
+// The shipped table placed for 2026: Yom Kippur and the first day of Pesach,
+// located through ICU, are painted; every painted day carries a placed record.
+TEST(YearView, ShippedHolyDaysAgainstIcu) {
+    HolyDayTable table;
+    LoadHolyDays(PathIn(VARNEL_SOURCE_DATA, "holydays.dat"), table);
+    PlaceHolyDays(table, 2026);
+    YearViewModel model;
+    ShowYear(2026, table, kHoly, kShabbat, model);
+
+    testing::IcuOracle icu;
+    const int32_t kippur = JulianDayToDate(icu.NewYear(5787) + 9);
+    const YearMonthDay k = SplitDate(kippur);
+    const YearCell kc = YearCellOf(2026, k.month, k.day);
+    EXPECT_EQ(model.grids[static_cast<size_t>(kc.month)].Cell(kc.row, kc.col).background, kHoly);
+    EXPECT_EQ(model.grids[static_cast<size_t>(kc.month)].Cell(kc.row, kc.col).text, std::to_string(k.day));
+
+    int painted = 0;
+    for (int m = 0; m < 12; ++m)
+        for (int d = 1; d <= DaysInMonth(2026, m + 1); ++d) {
+            const YearCell yc = YearCellOf(2026, m + 1, d);
+            const bool holy = model.grids[static_cast<size_t>(m)].Cell(yc.row, yc.col).background == kHoly;
+            bool placed = false;
+            for (int i = 1; i <= kHolyDayCount; ++i) placed |= table[static_cast<size_t>(i)].date == DateSerial(2026, m + 1, d);
+            EXPECT_EQ(holy, placed) << "2026-" << m + 1 << "-" << d;
+            painted += holy ? 1 : 0;
+        }
+    EXPECT_GT(painted, 30);
+}
+
+TEST(YearView, YearOutsideTheCalendarLeavesTheModel) {
+    HolyDayTable none;
+    YearViewModel model;
+    ShowYear(2026, none, kHoly, kShabbat, model);
+    ShowYear(0, none, kHoly, kShabbat, model);
+    ShowYear(-5, none, kHoly, kShabbat, model);
+    ShowYear(10000, none, kHoly, kShabbat, model);
+    EXPECT_EQ(model.year, 2026);
+    EXPECT_EQ(model.title, "2026");
+    ShowYear(1, none, kHoly, kShabbat, model);
+    EXPECT_EQ(model.year, 1);
+    EXPECT_EQ(model.grids[0].Cell(1, 1).text, "1");  // 1 January 1, a Monday
+    ShowYear(9999, none, kHoly, kShabbat, model);
+    EXPECT_EQ(model.monthLabels[11], "December 9999");
+}
+
+TEST(YearView, LayoutRule) {
+    const YearLayout l = LayOutYear(12000, 9000, 600);
+    EXPECT_EQ(l.titleWidth, 12000);
+    EXPECT_EQ(l.nextButtonLeft, 11420);
+    const int w = 12000 / 4 - 105, h = 9000 / 3 - 370;
+    EXPECT_EQ(l.grids[0].left, 0);
+    EXPECT_EQ(l.grids[0].top, 600);
+    EXPECT_EQ(l.grids[5].left, w + 135);
+    EXPECT_EQ(l.grids[5].top, 600 + h + 225);
+    EXPECT_EQ(l.grids[11].left, 3 * (w + 135));
+    EXPECT_EQ(l.grids[11].top, 600 + 2 * (h + 225));
+    EXPECT_EQ(l.grids[11].width, w);
+    EXPECT_EQ(l.grids[11].height, h);
+    EXPECT_EQ(l.labels[5].top, l.grids[5].top - 195);
+    EXPECT_EQ(l.labels[5].left, l.grids[5].left);
+    EXPECT_EQ(l.labels[5].width, w);
+    // Odd sizes round down to whole twips; a tiny panel gives empty grids, not negative ones.
+    const YearLayout odd = LayOutYear(12003, 9002, 600);
+    EXPECT_EQ(odd.grids[1].width, 12003 / 4 - 105);
+    EXPECT_EQ(odd.grids[1].height, 9002 / 3 - 370);
+    const YearLayout tiny = LayOutYear(100, 100, 600);
+    EXPECT_EQ(tiny.grids[3].width, 0);
+    EXPECT_EQ(tiny.grids[3].height, 0);
+
+    Grid g(7, 7);
+    SizeYearGrid(g, 2895, 2630);
+    EXPECT_EQ(g.ColWidth(6), 2895 / 7);
+    EXPECT_EQ(g.RowHeight(0), 215);
+    EXPECT_EQ(g.RowHeight(6), (2630 - 215) / 6);
+}
+
+}  // namespace
+}  // namespace varnel
