@@ -1,0 +1,226 @@
+// The portion schedule: the worked years, the festival insertions, the joining
+// rules of every kind of Hebrew year, and the data file's restore and re-read.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "calendar/HebrewCalendar.h"
+#include "calendar/Parashot.h"
+#include "common/DateSerial.h"
+#include "common/Files.h"
+#include "common/Profile.h"
+
+namespace varnel {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string& SourceFile() {
+    static const std::string path = PathIn(VARNEL_SOURCE_DATA, kParashahFile);
+    return path;
+}
+
+// The entries' parashah texts on a date, in table order.
+std::vector<std::string> NamesOn(const ParashahTable& t, int32_t date) {
+    std::vector<std::string> names;
+    for (int i = 1; i <= kParashotEntries; ++i)
+        if (t[i].date == date) names.push_back(t[i].parashah);
+    return names;
+}
+
+int IndexOf(const ParashahTable& t, const std::string& name, int32_t date) {
+    for (int i = 1; i <= kParashotEntries; ++i)
+        if (t[i].parashah == name && t[i].date == date) return i;
+    return 0;
+}
+
+using Names = std::vector<std::string>;
+
+class ParashotSchedule : public ::testing::Test {
+protected:
+    ParashahTable table;
+    void Schedule(int year) { ScheduleParashot(SourceFile(), year, table); }
+};
+
+TEST_F(ParashotSchedule, WorkedYear2024LeapCycle) {
+    Schedule(2024);
+    EXPECT_EQ(table[1].parashah, "Bereshit");
+    EXPECT_EQ(table[1].date, DateSerial(2023, 10, 14));
+    EXPECT_EQ(table[1].english, "\"In the beginning\"");
+    EXPECT_EQ(NamesOn(table, DateSerial(2024, 4, 27)), Names{"Shabbat Pesach"});
+    EXPECT_EQ(NamesOn(table, DateSerial(2024, 8, 3)), (Names{"Matot", "Masei"}));
+    EXPECT_EQ(NamesOn(table, DateSerial(2024, 9, 28)), (Names{"Nitzavim", "Vayelech"}));
+    EXPECT_EQ(NamesOn(table, DateSerial(2024, 10, 5)), Names{"Ha'azinu"});
+    // Yom Kippur on a Saturday: no weekly portion, and V'Zot HaBerachah waits for Simchat Torah.
+    EXPECT_EQ(NamesOn(table, DateSerial(2024, 10, 12)), Names{"Yom Kippur"});
+    EXPECT_EQ(NamesOn(table, DateSerial(2024, 10, 19)), Names{"Shabbat Sukkot"});
+    EXPECT_EQ(NamesOn(table, DateSerial(2024, 10, 26)), Names{"Bereshit"});
+    EXPECT_EQ(NamesOn(table, DateSerial(2024, 12, 28)), Names{"Miketz"});
+    for (int i = 1; i <= kParashotEntries; ++i)
+        EXPECT_FALSE(table[i].parashah == "V'Zot HaBerachah" && table[i].date != 0) << "entry " << i;
+}
+
+TEST_F(ParashotSchedule, WorkedYear2025ThursdayNewYearPesachOnSunday) {
+    Schedule(2025);
+    EXPECT_EQ(NamesOn(table, DateSerial(2025, 3, 22)), Names{"Vayakhel"});
+    EXPECT_EQ(NamesOn(table, DateSerial(2025, 3, 29)), Names{"Pekudei"});
+    EXPECT_EQ(NamesOn(table, DateSerial(2025, 4, 19)), Names{"Shabbat Pesach"});
+    EXPECT_EQ(NamesOn(table, DateSerial(2025, 5, 3)), (Names{"Tazria", "Metzora"}));
+    EXPECT_EQ(NamesOn(table, DateSerial(2025, 5, 10)), (Names{"Acharei Mot", "Kedoshim"}));
+    EXPECT_EQ(NamesOn(table, DateSerial(2025, 5, 24)), (Names{"Behar", "Bechukotai"}));
+    EXPECT_EQ(NamesOn(table, DateSerial(2025, 7, 5)), Names{"Chukat"});
+    EXPECT_EQ(NamesOn(table, DateSerial(2025, 7, 12)), Names{"Balak"});
+    EXPECT_EQ(NamesOn(table, DateSerial(2025, 9, 20)), Names{"Nitzavim"});
+    EXPECT_EQ(NamesOn(table, DateSerial(2025, 9, 27)), Names{"Vayelech"});
+    EXPECT_EQ(NamesOn(table, DateSerial(2025, 10, 11)), Names{"Shabbat Sukkot"});
+}
+
+TEST_F(ParashotSchedule, WorkedYear2026SecondDayOfShavuotAndSaturdayNewYear) {
+    Schedule(2026);
+    EXPECT_EQ(NamesOn(table, DateSerial(2026, 3, 14)), (Names{"Vayakhel", "Pekudei"}));
+    EXPECT_EQ(NamesOn(table, DateSerial(2026, 5, 23)), Names{"Shavuot Shabbat (day 2)"});
+    EXPECT_EQ(NamesOn(table, DateSerial(2026, 6, 27)), (Names{"Chukat", "Balak"}));
+    EXPECT_EQ(NamesOn(table, DateSerial(2026, 9, 5)), (Names{"Nitzavim", "Vayelech"}));
+    EXPECT_EQ(NamesOn(table, DateSerial(2026, 9, 12)), Names{"Yom T'ruah"});
+    EXPECT_EQ(NamesOn(table, DateSerial(2026, 9, 19)), Names{"Ha'azinu"});
+    EXPECT_EQ(NamesOn(table, DateSerial(2026, 10, 3)), Names{"Shemini Atzeret"});
+    EXPECT_EQ(NamesOn(table, DateSerial(2026, 10, 10)), Names{"Bereshit"});
+    // Vayelech stands before the new year's record in the table, not only in date.
+    EXPECT_LT(IndexOf(table, "Vayelech", DateSerial(2026, 9, 5)), IndexOf(table, "Yom T'ruah", DateSerial(2026, 9, 12)));
+}
+
+TEST_F(ParashotSchedule, LeapCycleBeforeSaturdayNewYearJoinsVayelechToTheShabbatBefore) {
+    Schedule(2000);  // 5760: a leap year; 5761 begins on Saturday 30 September 2000
+    EXPECT_EQ(NamesOn(table, DateSerial(2000, 9, 23)), (Names{"Nitzavim", "Vayelech"}));
+    EXPECT_EQ(NamesOn(table, DateSerial(2000, 9, 30)), Names{"Yom T'ruah"});
+    EXPECT_EQ(NamesOn(table, DateSerial(2000, 10, 7)), Names{"Ha'azinu"});
+    EXPECT_LT(IndexOf(table, "Vayelech", DateSerial(2000, 9, 23)), IndexOf(table, "Yom T'ruah", DateSerial(2000, 9, 30)));
+}
+
+TEST_F(ParashotSchedule, PesachBeginningOnSaturdayGivesTwoPesachShabbatot) {
+    Schedule(2018);
+    EXPECT_EQ(NamesOn(table, DateSerial(2018, 3, 24)), Names{"Tzav"});
+    EXPECT_EQ(NamesOn(table, DateSerial(2018, 3, 31)), Names{"Shabbat Pesach"});
+    EXPECT_EQ(NamesOn(table, DateSerial(2018, 4, 7)), Names{"Shabbat Pesach"});
+    EXPECT_EQ(NamesOn(table, DateSerial(2018, 4, 14)), Names{"Shemini"});
+    // An inserted festival carries the readings of the entry before it until
+    // the special readings replace them.
+    const int pesach = IndexOf(table, "Shabbat Pesach", DateSerial(2018, 3, 31));
+    EXPECT_EQ(table[pesach].torah, table[pesach - 1].torah);
+}
+
+// The traditional diaspora table: for each kind of year (weekday of Rosh
+// Hashanah, length in days) the pairs of portions read together.
+using Pairs = std::set<std::pair<int, int>>;
+const Pairs kCommonJoins = {{22, 23}, {27, 28}, {29, 30}, {32, 33}, {42, 43}};
+
+Pairs With(Pairs base, std::initializer_list<std::pair<int, int>> more, std::initializer_list<std::pair<int, int>> less = {}) {
+    for (const auto& p : more) base.insert(p);
+    for (const auto& p : less) base.erase(p);
+    return base;
+}
+
+TEST_F(ParashotSchedule, EveryKindOfYearJoinsThePortionsOfTheTraditionalTable) {
+    const std::map<std::pair<int, int>, Pairs> expected = {
+        {{2, 353}, With(kCommonJoins, {{51, 52}})},
+        {{2, 355}, With(kCommonJoins, {{39, 40}, {51, 52}})},
+        {{3, 354}, With(kCommonJoins, {{39, 40}, {51, 52}})},
+        {{5, 354}, kCommonJoins},
+        {{5, 355}, With(kCommonJoins, {}, {{22, 23}})},
+        {{7, 353}, kCommonJoins},
+        {{7, 355}, With(kCommonJoins, {{51, 52}})},
+        {{2, 383}, {{39, 40}, {42, 43}, {51, 52}}},
+        {{2, 385}, {{42, 43}}},
+        {{3, 384}, {{42, 43}}},
+        {{5, 383}, {}},
+        {{5, 385}, {{51, 52}}},
+        {{7, 383}, {{42, 43}, {51, 52}}},
+        {{7, 385}, {{39, 40}, {42, 43}, {51, 52}}},
+    };
+    const ProfileFile file = ProfileFile::Read(SourceFile());
+    std::map<std::string, int> numberOf;
+    for (int p = 1; p <= kPortionCount; ++p) numberOf[file.Get("Parashah" + std::to_string(p), "parashah")] = p;
+
+    std::set<std::pair<int, int>> seen;
+    for (int hy = 5661; hy <= 5959; ++hy) {
+        const int32_t newYear = JulianDayToDate(HebrewToJulianDay(hy, 1, 1));
+        const std::pair<int, int> kind{Weekday(newYear), DaysInHebrewYear(hy)};
+        if (!seen.insert(kind).second) continue;
+        ASSERT_TRUE(expected.count(kind)) << "unknown kind of year " << hy;
+        Schedule(YearOf(newYear) + 1);
+        const int32_t start = newYear + 22, end = JulianDayToDate(HebrewToJulianDay(hy + 1, 1, 23));
+        Pairs joined;
+        std::set<int> portions;
+        for (int i = 1; i < kParashotEntries; ++i) {
+            if (table[i].date <= start || table[i].date >= end || !numberOf.count(table[i].parashah)) continue;
+            portions.insert(numberOf[table[i].parashah]);
+            if (table[i + 1].date == table[i].date && numberOf.count(table[i + 1].parashah))
+                joined.insert({numberOf[table[i].parashah], numberOf[table[i + 1].parashah]});
+        }
+        EXPECT_EQ(joined, expected.at(kind)) << "year " << hy;
+        EXPECT_EQ(portions.size(), 53u) << "year " << hy << ": every portion but the last on a Shabbat";
+    }
+    EXPECT_EQ(seen.size(), 14u);
+}
+
+class ParashotDataFile : public ::testing::Test {
+protected:
+    fs::path folder;
+    ParashahTable table;
+    void SetUp() override {
+        folder = fs::temp_directory_path() / ("varnel-parashot-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                              "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+    std::string Dat() const { return (folder / "parashot.dat").string(); }
+};
+
+TEST_F(ParashotDataFile, BothFilesMissingGiveDatedButEmptyEntries) {
+    ScheduleParashot(Dat(), 2026, table);
+    EXPECT_FALSE(fs::exists(Dat()));
+    EXPECT_EQ(table[1].date, DateSerial(2025, 10, 18));
+    EXPECT_EQ(table[1].parashah, "");
+    EXPECT_EQ(table[1].torah, "");
+    EXPECT_EQ(table[1].english, "");
+    EXPECT_EQ(NamesOn(table, DateSerial(2026, 3, 14)), (Names{"", ""}));
+    EXPECT_EQ(NamesOn(table, DateSerial(2026, 5, 23)), Names{"Shavuot Shabbat (day 2)"});
+    EXPECT_EQ(NamesOn(table, DateSerial(2026, 12, 26)), Names{""});
+}
+
+TEST_F(ParashotDataFile, MissingFileIsRestoredFromBackupAndEditsTakeEffectAtTheNextCall) {
+    fs::copy_file(SourceFile(), folder / "parashot.bak");
+    ScheduleParashot(Dat(), 2026, table);
+    ASSERT_TRUE(fs::exists(Dat()));
+    EXPECT_EQ(table[1].parashah, "Bereshit");
+    ASSERT_TRUE(WriteProfileString("Parashah1", "parashah", "Bereishit", Dat()));
+    ASSERT_TRUE(WriteProfileString("Parashah1", "english", "", Dat()));
+    ScheduleParashot(Dat(), 2026, table);
+    EXPECT_EQ(table[1].parashah, "Bereishit");
+    EXPECT_EQ(table[1].english, "");  // an empty English name gets no quotes
+}
+
+TEST(ParashotRange, YearsAtTheEdgesOfTheCalendarScheduleWithoutFault) {
+    ParashahTable table;
+    for (int year : {1, 2, 1582, 1583, 9998, 9999}) {
+        ScheduleParashot(SourceFile(), year, table);
+        int dated = 0;
+        for (int i = 1; i <= kParashotEntries; ++i) {
+            if (table[i].date == 0) continue;
+            ++dated;
+            const int y = YearOf(table[i].date);  // the cycle opens in the autumn before
+            EXPECT_TRUE(y == year || y == year - 1) << year << " entry " << i;
+            EXPECT_EQ(Weekday(table[i].date), 7) << year << " entry " << i;
+        }
+        EXPECT_GT(dated, 50) << year;
+    }
+}
+
+}  // namespace
+}  // namespace varnel
