@@ -46,13 +46,27 @@ Hanukkah HanukkahOf(int year) {
     return h;
 }
 
-std::string_view HolyDayNameFor(const ParashahRecord& entry, const Hanukkah& hanukkah) {
+// The Hanukkah of the shown December, and the one before it for its last days
+// that run into the shown January.
+struct HanukkahShabbatot {
+    Hanukkah current;
+    Hanukkah previous;
+    int32_t yearStart = 0;
+};
+
+std::string_view HanukkahNameFor(int32_t date, const Hanukkah& h) {
+    if (date == h.firstShabbat) return kFirstHanukkahShabbat;
+    if (date == h.secondShabbat) return kSecondHanukkahShabbat;
+    return {};
+}
+
+std::string_view HolyDayNameFor(const ParashahRecord& entry, const HanukkahShabbatot& hanukkah) {
     for (const FestivalPair& pair : kFestivalPairs)
         if (entry.parashah == pair.entry) return pair.holyDay;
     if (entry.date == 0) return {};
-    if (entry.date == hanukkah.firstShabbat) return kFirstHanukkahShabbat;
-    if (entry.date == hanukkah.secondShabbat) return kSecondHanukkahShabbat;
-    return {};
+    const std::string_view name = HanukkahNameFor(entry.date, hanukkah.current);
+    if (!name.empty() || entry.date < hanukkah.yearStart) return name;
+    return HanukkahNameFor(entry.date, hanukkah.previous);
 }
 
 const HolyDayRecord* FindHolyDay(const HolyDayTable& holydays, std::string_view name) {
@@ -66,7 +80,7 @@ bool IsSpecial(const std::string& reading) { return reading != kWeeklyPortion; }
 }  // namespace
 
 void ApplySpecialReadings(int year, const HolyDayTable& holydays, ParashahTable& parashot) {
-    const Hanukkah hanukkah = HanukkahOf(year);
+    const HanukkahShabbatot hanukkah{HanukkahOf(year), HanukkahOf(year - 1), DateSerial(year, 1, 1)};
     for (int i = 1; i <= kParashotEntries; ++i) {
         ParashahRecord& entry = parashot[i];
         const std::string_view name = HolyDayNameFor(entry, hanukkah);
