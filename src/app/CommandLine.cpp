@@ -13,6 +13,7 @@ const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"convert", "DATE", "the Hebrew date of a common date (YYYY-MM-DD)", RunConvert},
         {"holydays", "YEAR", "the holy-day table as placed for a common year", RunHolyDays},
+        {"parashot", "YEAR", "the portion table as scheduled for a common year, special readings applied", RunParashot},
     };
     return commands;
 }

@@ -46,5 +46,6 @@ std::string HelpText();
 // Commands, one file each.
 int RunConvert(const Context& context);
 int RunHolyDays(const Context& context);
+int RunParashot(const Context& context);
 
 }  // namespace varnel::cli

@@ -1,0 +1,71 @@
+#include <iostream>
+
+#include "app/CommandLine.h"
+#include "calendar/CalendarState.h"
+#include "calendar/HolyDays.h"
+#include "calendar/Parashot.h"
+#include "calendar/SpecialReadings.h"
+#include "common/DateFormat.h"
+#include "common/DateSerial.h"
+#include "common/Json.h"
+
+namespace varnel::cli {
+
+namespace {
+
+void PrintJson() {
+    JsonWriter w;
+    w.BeginArray();
+    for (int i = 1; i <= kParashotEntries; ++i) {
+        const ParashahRecord& r = Parashot[i];
+        w.BeginObject()
+            .Key("entry").Int(i)
+            .Key("date").Date(r.date)
+            .Key("parashah").String(r.parashah)
+            .Key("english").String(r.english)
+            .Key("torah").String(r.torah)
+            .Key("haftarah").String(r.haftarah)
+            .Key("sephardic").String(r.sephardic)
+            .Key("messianic").String(r.messianic)
+            .Key("brithadashah").String(r.brithadashah)
+            .EndObject();
+    }
+    w.EndArray();
+    std::cout << w.Text() << "\n";
+}
+
+// One line per entry: number, date, portion, then its Torah and Haftarah.
+void PrintText() {
+    for (int i = 1; i <= kParashotEntries; ++i) {
+        const ParashahRecord& r = Parashot[i];
+        std::string line = std::to_string(i);
+        line.insert(0, 3 - line.size(), ' ');
+        line += "  ";
+        // The cycle opening a year-1 table starts in the autumn of year 0, before
+        // the range of the date formats, so the date is composed here.
+        line += r.date != 0 ? IsoDate(r.date) + " " + WeekdayName(Weekday(r.date)).substr(0, 3)
+                            : std::string("(no date)");
+        line += "  " + r.parashah;
+        if (!r.english.empty()) line += " " + r.english;
+        if (!r.torah.empty()) line += "  Torah: " + r.torah;
+        if (!r.haftarah.empty()) line += "  Haftarah: " + r.haftarah;
+        line.erase(line.find_last_not_of(' ') + 1);
+        std::cout << line << "\n";
+    }
+}
+
+}  // namespace
+
+int RunParashot(const Context& context) {
+    const int year = ParseYear(OneArgument(context, "YEAR"));
+    UseDataFolder(context);
+    CurrentDate = DateSerial(year, 1, 1);
+    ScheduleParashot();
+    LoadHolyDays();
+    ApplySpecialReadings();
+    if (context.json) PrintJson();
+    else PrintText();
+    return 0;
+}
+
+}  // namespace varnel::cli
