@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "calendar/CalendarState.h"
 #include "calendar/HebrewCalendar.h"
 #include "calendar/Parashot.h"
 #include "common/DateSerial.h"
@@ -204,6 +205,20 @@ TEST_F(ParashotDataFile, MissingFileIsRestoredFromBackupAndEditsTakeEffectAtTheN
     ScheduleParashot(Dat(), 2026, table);
     EXPECT_EQ(table[1].parashah, "Bereishit");
     EXPECT_EQ(table[1].english, "");  // an empty English name gets no quotes
+}
+
+TEST_F(ParashotDataFile, TheProgramTableFollowsTheDataFolderAndTheShownYear) {
+    fs::copy_file(SourceFile(), folder / "parashot.bak");
+    const std::string savedFolder = ProgramFolder();
+    const int32_t savedDate = CurrentDate;
+    SetProgramFolder(folder.string());
+    CurrentDate = DateSerial(2026, 5, 1);
+    ScheduleParashot();
+    SetProgramFolder(savedFolder);
+    CurrentDate = savedDate;
+    EXPECT_TRUE(fs::exists(Dat()));
+    EXPECT_EQ(Parashot[1].date, DateSerial(2025, 10, 18));
+    EXPECT_EQ(Parashot[1].parashah, "Bereshit");
 }
 
 TEST(ParashotRange, YearsAtTheEdgesOfTheCalendarScheduleWithoutFault) {
