@@ -1,0 +1,376 @@
+// The month model against known calendars: where the days go, their colours,
+// the titles, and the texts of the days computed from the shipped data with a
+// fixed sun, checked against hand-worked times and libhdate's Hebrew dates.
+#include <gtest/gtest.h>
+#include <hdate.h>
+
+#include <algorithm>
+#include <string>
+
+#include "calendar/HebrewCalendar.h"
+#include "calendar/HolyDays.h"
+#include "calendar/Parashot.h"
+#include "calendar/SpecialReadings.h"
+#include "common/DateSerial.h"
+#include "common/Files.h"
+#include "views/ColorScheme.h"
+#include "views/MonthView.h"
+
+namespace varnel {
+namespace {
+
+constexpr Color kHoly = RGB(237, 187, 253);
+constexpr Color kShabbat = RGB(100, 179, 217);
+
+// Sunrise 6:00 AM and sunset 6:00 PM every day: a proportional hour of 60 minutes.
+SunDay EvenDay(int32_t date) { return {date + 0.25, date + 0.75, "Test Standard Time"}; }
+
+struct YearData {
+    HolyDayTable holyDays{};
+    ParashahTable parashot{};
+    explicit YearData(int year) {
+        LoadHolyDays(PathIn(VARNEL_SOURCE_DATA, "holydays.dat"), holyDays);
+        ScheduleParashot(PathIn(VARNEL_SOURCE_DATA, "parashot.dat"), year, parashot);
+        ApplySpecialReadings(year, holyDays, parashot);
+        PlaceHolyDays(holyDays, year);
+    }
+};
+
+MonthViewModel Render(int year, int month, const HolyDayTable* holyDays, const ParashahTable* parashot,
+                      bool floatDetails = true) {
+    MonthInputs in;
+    in.firstDay = DateSerial(year, month, 1);
+    in.dayCount = DaysInMonth(year, month);
+    in.holyDays = holyDays;
+    in.parashot = parashot;
+    in.city = "Test City";
+    in.sunOf = EvenDay;
+    in.holyDayColor = kHoly;
+    in.shabbatColor = kShabbat;
+    in.floatDetails = floatDetails;
+    MonthViewModel view;
+    ComposeMonth(in, view);
+    return view;
+}
+
+const GridCell& CellOfDay(const MonthViewModel& view, int year, int month, int day) {
+    const MonthCell at = MonthCellOf(DateSerial(year, month, 1), day);
+    return view.grid.Cell(at.row, at.col);
+}
+
+bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+TEST(MonthView, PlacesAMonthStartingOnShabbatOverSixRows) {
+    // 1 March 2025 was a Saturday.
+    const MonthViewModel view = Render(2025, 3, nullptr, nullptr);
+    EXPECT_EQ(view.grid.Cell(1, 6).data.substr(0, 2), "00");
+    for (int c = 0; c < 6; ++c) EXPECT_EQ(view.grid.Cell(1, c).background, kShadowColor) << c;
+    EXPECT_EQ(view.grid.Cell(6, 1).data.substr(0, 2), "30");  // the 31st
+    EXPECT_EQ(view.grid.Cell(6, 0).data.substr(0, 2), "29");
+    EXPECT_TRUE(view.grid.Cell(6, 2).data.empty());
+    EXPECT_EQ(view.grid.Cell(2, 0).data.substr(0, 2), "01");  // Sunday the 2nd
+    EXPECT_EQ(view.grid.Cell(2, 0).data.substr(0, 2), "01");
+    EXPECT_EQ(view.grid.Cell(3, 1).data.substr(0, 2), "09");  // Monday the 10th
+    EXPECT_TRUE(view.dayLabelVisible[31]);
+    EXPECT_EQ(view.dayLabelCells[31].row, 6);
+    EXPECT_EQ(view.dayLabelCells[31].col, 1);
+    EXPECT_FALSE(view.dayLabelVisible[0]);
+}
+
+TEST(MonthView, ShortFebruaryLeavesTwoEmptyRows) {
+    // 1 February 2026 is a Sunday; 2026 is not a leap year.
+    const MonthViewModel view = Render(2026, 2, nullptr, nullptr);
+    EXPECT_EQ(view.grid.Cell(1, 0).data.substr(0, 2), "00");
+    EXPECT_EQ(view.grid.Cell(4, 6).data.substr(0, 2), "27");
+    for (int r = 5; r <= 6; ++r)
+        for (int c = 0; c < 7; ++c) {
+            const GridCell& cell = view.grid.Cell(r, c);
+            EXPECT_EQ(cell.background, kShadowColor) << r << "," << c;
+            EXPECT_EQ(cell.foreground, kWhiteColor);
+            EXPECT_TRUE(cell.data.empty());
+            if (r == 6 && c == 6) {
+                EXPECT_EQ(cell.text, "Floating info");
+                EXPECT_EQ(cell.check, CheckState::Checked);
+                EXPECT_EQ(cell.alignment, CellAlignment::LeftCenter);
+            } else {
+                EXPECT_TRUE(cell.text.empty()) << r << "," << c;
+                EXPECT_EQ(cell.check, CheckState::None);
+            }
+        }
+    EXPECT_FALSE(view.dayLabelVisible[29]);
+    EXPECT_EQ(Render(2026, 2, nullptr, nullptr, false).grid.Cell(6, 6).check, CheckState::Unchecked);
+}
+
+TEST(MonthView, HeaderAndGeometry) {
+    const MonthViewModel view = Render(2026, 5, nullptr, nullptr);
+    const char* headers[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Shabbat"};
+    for (int c = 0; c < 7; ++c) EXPECT_EQ(view.grid.Cell(0, c).text, headers[c]);
+    EXPECT_EQ(view.grid.RowHeight(0), 215);
+    EXPECT_EQ(view.grid.RowHeight(3), (kMonthGridDesignHeight - 215 + 3) / 6);
+    EXPECT_EQ(view.grid.ColWidth(6), kMonthGridDesignWidth / 7);
+    MonthViewModel sized;
+    SizeMonthGrid(sized, 7000, 3215);
+    EXPECT_EQ(sized.grid.ColWidth(0), 1000);
+    EXPECT_EQ(sized.grid.RowHeight(1), 500);
+    EXPECT_EQ(sized.grid.RowHeight(0), 215);
+}
+
+TEST(MonthView, TitlesNameTheHebrewMonthsAndYears) {
+    EXPECT_EQ(MonthTitle(DateSerial(2006, 9, 1), DateSerial(2006, 9, 30)), "Elul-Tishrei 5766-5767 / September 2006");
+    EXPECT_EQ(MonthTitle(DateSerial(2014, 2, 1), DateSerial(2014, 2, 28)), "Adar I 5774 / February 2014");
+    EXPECT_EQ(Render(2024, 3, nullptr, nullptr).title, "Adar I-Adar II 5784 / March 2024");
+}
+
+TEST(MonthView, ColoursByKindOfDay) {
+    const YearData data(2026);
+    // 12 September 2026, Yom T'ruah, is a Saturday: the holy-day colour wins.
+    const MonthViewModel view = Render(2026, 9, &data.holyDays, &data.parashot);
+    const GridCell& roshHashanah = CellOfDay(view, 2026, 9, 12);
+    EXPECT_EQ(roshHashanah.background, kHoly);
+    EXPECT_EQ(roshHashanah.foreground, kBlackColor);
+    const GridCell& shabbat = CellOfDay(view, 2026, 9, 5);
+    EXPECT_EQ(shabbat.background, kShabbat);
+    EXPECT_EQ(shabbat.foreground, kWhiteColor);
+    const GridCell& weekday = CellOfDay(view, 2026, 9, 8);
+    EXPECT_EQ(weekday.background, kWhiteColor);
+    EXPECT_EQ(weekday.foreground, kBlackColor);
+    // A scheme outside 0..3 paints in black.
+    EXPECT_EQ(SchemeShabbatColor(7), kBlackColor);
+    EXPECT_EQ(SchemeHolyDayColor(-1), kBlackColor);
+    EXPECT_EQ(SchemeShabbatColor(3), RGB(192, 64, 0));
+}
+
+TEST(DayDetails, OrdinaryDayTextsToTheLetter) {
+    const YearData data(2026);
+    const MonthViewModel view = Render(2026, 7, &data.holyDays, &data.parashot);
+    // Tuesday 7 July 2026 is 22 Tamuz 5786.
+    const GridCell& cell = CellOfDay(view, 2026, 7, 7);
+    EXPECT_EQ(cell.text, "Tamuz 22");
+    EXPECT_EQ(cell.data,
+              "06Tamuz 22\r\n"
+              "Sunrise: 6:00 AM - Sunset: 6:00 PM\r\n"
+              "(Test City - Test Standard Time)\r\n"
+              "Proportional hour: 60 minutes\r\n"
+              "Prayer times:\r\n"
+              "Shacharit: from 6:00 AM to 10:00 AM\r\n"
+              "Minchah: from 12:30 PM to 6:00 PM\r\n"
+              "Ma'ariv: after 4:30 PM*\r\n"
+              "*If Minchah was prayed before 4:30 PM, otherwise earliest Ma'ariv is 7:12 PM\r\n");
+    // Friday 10 July: candles 18 minutes before sunset.
+    EXPECT_EQ(CellOfDay(view, 2026, 7, 10).text, "Tamuz 25\r\nShabbat Candles: 5:42 PM");
+}
+
+TEST(DayDetails, SaturdayShowsItsPortionAndHavdalah) {
+    const YearData data(2026);
+    const MonthViewModel view = Render(2026, 7, &data.holyDays, &data.parashot);
+    // 4 July 2026: Pinchas; Havdalah 41.9 minutes after sunset, minutes not rounded up.
+    const GridCell& cell = CellOfDay(view, 2026, 7, 4);
+    EXPECT_EQ(cell.text, "Tamuz 19\r\nPinchas\r\nHavdalah: 6:41 PM");
+    const ParashahRecord& pinchas = data.parashot[static_cast<size_t>(
+        std::find_if(data.parashot.begin() + 1, data.parashot.end(),
+                     [](const ParashahRecord& p) { return p.date == DateSerial(2026, 7, 4); }) -
+        data.parashot.begin())];
+    EXPECT_TRUE(Contains(cell.data, std::string("Havdalah: 6:41 PM\r\n-----------------------\r\n") +
+                                        pinchas.english + "\r\n" + pinchas.torah + " " + pinchas.haftarah + " " +
+                                        pinchas.brithadashah + "\r\nSunrise: "));
+}
+
+TEST(DayDetails, JoinedPortionsConsumeTwoEntries) {
+    const YearData data(2026);
+    const MonthViewModel view = Render(2026, 3, &data.holyDays, &data.parashot);
+    // Vayakhel and Pekudei share 14 March 2026; the next Saturdays read Vayikra and Tzav.
+    EXPECT_TRUE(Contains(CellOfDay(view, 2026, 3, 14).text, "\r\nVayakhel/Pekudei\r\nHavdalah: "));
+    EXPECT_TRUE(Contains(CellOfDay(view, 2026, 3, 21).text, "\r\nVayikra\r\nHavdalah: "));
+    // 28 March is 10 Nisan, Shabbat HaGadol: the holy day takes the cell, Tzav goes into the details.
+    const GridCell& haGadol = CellOfDay(view, 2026, 3, 28);
+    EXPECT_EQ(haGadol.text, "Nisan 10\r\nShabbat HaGadol");
+    EXPECT_EQ(haGadol.background, kHoly);
+    EXPECT_TRUE(Contains(haGadol.data, "\r\nTzav\r\n-----------------------\r\n\"Command\"\r\nLeviticus 6:1-8:36 "));
+    EXPECT_TRUE(Contains(CellOfDay(view, 2026, 3, 7).text, "\r\nKi Tisa\r\nHavdalah: "));
+}
+
+TEST(DayDetails, HolyDayOnFridayHasNoCandles) {
+    const YearData data(2026);
+    const MonthViewModel view = Render(2026, 10, &data.holyDays, &data.parashot);
+    // Friday 2 October 2026 is 21 Tishrei, the seventh day of Sukkot.
+    const GridCell& cell = CellOfDay(view, 2026, 10, 2);
+    EXPECT_EQ(cell.background, kHoly);
+    EXPECT_EQ(cell.text, "Tishrei 21\r\nSukkot day 7");
+    EXPECT_FALSE(Contains(cell.data, "Candles"));
+    EXPECT_TRUE(Contains(cell.data, "\r\n-----------------------\r\nNumbers 29:26-34\r\n"));
+}
+
+TEST(DayDetails, HolyDayOnSaturdayTakesItsPortionIntoTheDetails) {
+    const YearData data(2026);
+    const MonthViewModel view = Render(2026, 9, &data.holyDays, &data.parashot);
+    // Saturday 12 September 2026: Yom T'ruah, whose Shabbat reading is special.
+    const GridCell& cell = CellOfDay(view, 2026, 9, 12);
+    EXPECT_EQ(cell.text, "Tishrei 1\r\nYom T'ruah (Rosh Hashanah) day 1");
+    EXPECT_FALSE(Contains(cell.data, "Havdalah"));
+    EXPECT_TRUE(Contains(cell.data, "-----------------------\r\nSpecial reading for Yom T'ruah (Rosh Hashanah)\r\n"));
+    // The Saturday before carries Nitzavim and Vayelech joined.
+    EXPECT_TRUE(Contains(CellOfDay(view, 2026, 9, 5).text, "Nitzavim/Vayelech"));
+}
+
+TEST(DayDetails, OmerCountBoundariesOverTwentyYears) {
+    for (int year = 2015; year <= 2034; ++year) {
+        // 15 Nisan from libhdate: Nisan is its month 7.
+        int32_t pesach = 0;
+        for (int32_t d = DateSerial(year, 3, 1); d <= DateSerial(year, 4, 30) && !pesach; ++d) {
+            int hd = 0, hm = 0, hy = 0, t1 = 0, t2 = 0;
+            hdate_jd_to_hdate(DateToJulianDay(d), &hd, &hm, &hy, &t1, &t2);
+            if (hm == 7 && hd == 15) pesach = d;
+        }
+        ASSERT_NE(pesach, 0) << year;
+        const int32_t lastCount = pesach + 48;  // 4 Sivan
+        const auto textOf = [&](int32_t date) {
+            const YearMonthDay ymd = SplitDate(date);
+            const MonthViewModel view = Render(ymd.year, ymd.month, nullptr, nullptr);
+            return CellOfDay(view, ymd.year, ymd.month, ymd.day).text;
+        };
+        EXPECT_FALSE(Contains(textOf(pesach - 1), "Omer")) << year;
+        EXPECT_TRUE(Contains(textOf(pesach), "Count day 1 of Omer tonight")) << year;
+        EXPECT_TRUE(Contains(textOf(lastCount), "Count day 49 of Omer tonight")) << year;
+        EXPECT_FALSE(Contains(textOf(lastCount + 1), "Omer")) << year;
+        const std::string day20 = textOf(pesach + 19);
+        EXPECT_TRUE(Contains(day20, "Count day 20 of Omer tonight")) << year;
+    }
+}
+
+TEST(DayDetails, OmerLineBreaksFollowTheKindOfDay) {
+    // 2026: 15 Nisan is Thursday 2 April.
+    const MonthViewModel view = Render(2026, 4, nullptr, nullptr);
+    EXPECT_EQ(CellOfDay(view, 2026, 4, 6).text, "Nisan 19\r\n\r\n\r\nCount day 5 of Omer tonight");
+    EXPECT_EQ(CellOfDay(view, 2026, 4, 3).text, "Nisan 16\r\nShabbat Candles: 5:42 PM\r\n\r\nCount day 2 of Omer tonight");
+    EXPECT_EQ(CellOfDay(view, 2026, 4, 4).text, "Nisan 17\r\nHavdalah: 6:41 PM\r\nCount day 3 of Omer tonight");
+    EXPECT_EQ(OmerText(10, 10, 60, 1), "\r\nCount day 1 of Omer tonight");
+    EXPECT_EQ(OmerText(58, 10, 60, 1), "\r\nCount day 49 of Omer tonight");
+    EXPECT_EQ(OmerText(59, 10, 60, 1), "");
+}
+
+// Tables made by hand for the cases the shipped data rarely shows.
+struct HandTables {
+    HolyDayTable holyDays{};
+    ParashahTable parashot{};
+    ParashahRecord& Portion(int entry, int32_t date, const std::string& name) {
+        ParashahRecord& p = parashot[static_cast<size_t>(entry)];
+        p.date = date;
+        p.parashah = name;
+        p.english = "\"" + name + " in English\"";
+        p.torah = name + " torah";
+        p.haftarah = name + " haftarah";
+        p.brithadashah = name + " brit";
+        return p;
+    }
+};
+
+TEST(DayDetails, HolyDayOnSaturdayWithJoinedPortionsListsBoth) {
+    HandTables t;
+    // June 2030: Saturdays 1, 8, 15, 22, 29.
+    HolyDayRecord& h = t.holyDays[5];
+    h.name = "Test Feast";
+    h.biblereference = "  Leviticus 23  ";
+    h.date = DateSerial(2030, 6, 8);
+    t.Portion(1, DateSerial(2030, 6, 1), "First");
+    t.Portion(2, DateSerial(2030, 6, 8), "Second");
+    t.Portion(3, DateSerial(2030, 6, 8), "Third");
+    t.Portion(4, DateSerial(2030, 6, 15), "Fourth");
+    const MonthViewModel view = Render(2030, 6, &t.holyDays, &t.parashot);
+    const GridCell& feast = CellOfDay(view, 2030, 6, 8);
+    EXPECT_EQ(feast.text, "Sivan 7\r\nTest Feast");
+    EXPECT_TRUE(Contains(feast.data,
+                         "Sivan 7\r\nTest Feast\r\nLeviticus 23\r\nSecond/Third\r\n-----------------------\r\n"
+                         "\"Second in English\"\r\nSecond torah Second haftarah Second brit\r\n"
+                         "\"Third in English\"\r\nThird torah Third haftarah Third brit\r\nSunrise: "));
+    EXPECT_TRUE(Contains(CellOfDay(view, 2030, 6, 15).text, "\r\nFourth\r\nHavdalah"));
+    // The portions have run out on the 22nd and 29th: date and Havdalah only.
+    EXPECT_EQ(CellOfDay(view, 2030, 6, 22).text, "Sivan 21\r\nHavdalah: 6:41 PM");
+    EXPECT_TRUE(Contains(CellOfDay(view, 2030, 6, 29).data, "Sivan 28\r\nHavdalah: 6:41 PM\r\nSunrise: "));
+}
+
+TEST(DayDetails, HolyDayReadingsOnWeekdays) {
+    HandTables t;
+    HolyDayRecord& both = t.holyDays[1];
+    both.name = "Fast";
+    both.daynumber = 2;
+    both.torah = "Exodus 32";
+    both.haftarah = "Isaiah 55";
+    both.brithadashah = "Matthew 6";
+    both.date = DateSerial(2030, 8, 6);
+    HolyDayRecord& bare = t.holyDays[2];
+    bare.name = "Memorial";
+    bare.biblereference = "Esther 9";
+    bare.date = DateSerial(2030, 8, 7);
+    const MonthViewModel view = Render(2030, 8, &t.holyDays, &t.parashot);
+    // 6 August 2030 is 7 Av.
+    EXPECT_TRUE(Contains(CellOfDay(view, 2030, 8, 6).data,
+                         "05Av 7\r\nFast day 2\r\n-----------------------\r\nExodus 32\r\nIsaiah 55\r\nMatthew 6\r\n"
+                         "Sunrise: "));
+    EXPECT_TRUE(Contains(CellOfDay(view, 2030, 8, 7).data, "06Av 8\r\nMemorial\r\nEsther 9\r\nSunrise: "));
+}
+
+TEST(DayDetails, OnlyRecordsOfThisVeryMonthAndYearAreDrawn) {
+    HandTables t;
+    HolyDayRecord& lastYear = t.holyDays[3];
+    lastYear.name = "Last December";
+    lastYear.date = DateSerial(2029, 12, 25);
+    HolyDayRecord& later = t.holyDays[4];
+    later.name = "Same day, later record";
+    later.date = DateSerial(2030, 12, 24);
+    HolyDayRecord& earlier = t.holyDays[2];
+    earlier.name = "Same day, earlier record";
+    earlier.date = DateSerial(2030, 12, 24);
+    t.Portion(1, DateSerial(2029, 12, 7), "Old");
+    t.Portion(2, DateSerial(2030, 12, 7), "New");
+    const MonthViewModel view = Render(2030, 12, &t.holyDays, &t.parashot);
+    EXPECT_EQ(CellOfDay(view, 2030, 12, 25).background, kWhiteColor);
+    EXPECT_FALSE(Contains(CellOfDay(view, 2030, 12, 25).text, "Last December"));
+    EXPECT_TRUE(Contains(CellOfDay(view, 2030, 12, 24).text, "Same day, later record"));
+    EXPECT_TRUE(Contains(CellOfDay(view, 2030, 12, 7).text, "\r\nNew\r\n"));
+}
+
+TEST(DayDetails, MoreThanEightPortionsShowTheFirstEight) {
+    HandTables t;
+    for (int i = 1; i <= 12; ++i) t.Portion(i, DateSerial(2030, 8, 3), "P" + std::to_string(i));
+    MonthData month;
+    CollectMonthData(DateSerial(2030, 8, 1), t.holyDays, t.parashot, month);
+    EXPECT_EQ(month.portionCount, 8);
+    // All eight share the first Saturday: it joins the first two; later Saturdays go on in order.
+    const MonthViewModel view = Render(2030, 8, &t.holyDays, &t.parashot);
+    EXPECT_TRUE(Contains(CellOfDay(view, 2030, 8, 3).text, "P1/P2"));
+    EXPECT_TRUE(Contains(CellOfDay(view, 2030, 8, 10).text, "P3/P4"));
+}
+
+TEST(DayDetails, SunWhereItNeverSetsGivesZeroHour) {
+    const std::string d = DailyPrayerText(0.5, 0.5);
+    EXPECT_TRUE(Contains(d, "Proportional hour: 0 minutes\r\n"));
+    EXPECT_TRUE(Contains(d, "Shacharit: from 12:00 PM to 12:00 PM\r\n"));
+    SunDay sun{45000.25, 45000.75, "Zone"};
+    EXPECT_EQ(SunLine(sun, "Here"), "Sunrise: 6:00 AM - Sunset: 6:00 PM\r\n(Here - Zone)");
+}
+
+TEST(MonthHover, NotesFollowThePointer) {
+    const MonthViewModel view = Render(2026, 7, nullptr, nullptr);  // 1 July 2026: Wednesday, row 1 col 3
+    NoteTracker notes;
+    HoverResult h = notes.PointerMoved(view.grid, DateSerial(2026, 7, 1), 2, 2, false);  // Tuesday 7 July
+    ASSERT_EQ(h.action, HoverResult::Action::Show);
+    EXPECT_EQ(h.text.substr(0, 34), "Tuesday, July, 7, 2026\r\nTamuz 22\r\n");
+    EXPECT_TRUE(h.closePrevious);  // the last-shown cell starts as (0, 0)
+    // One cell to the right keeps the note; one further replaces it.
+    EXPECT_EQ(notes.PointerMoved(view.grid, DateSerial(2026, 7, 1), 2, 3, false).action, HoverResult::Action::None);
+    EXPECT_EQ(notes.PointerMoved(view.grid, DateSerial(2026, 7, 1), 2, 2, false).action, HoverResult::Action::None);
+    h = notes.PointerMoved(view.grid, DateSerial(2026, 7, 1), 2, 4, false);
+    EXPECT_EQ(h.action, HoverResult::Action::Show);
+    EXPECT_EQ(h.text.substr(0, 26), "Thursday, July, 9, 2026\r\nT");
+    // Header row, a held button, and cells without a day.
+    EXPECT_EQ(notes.PointerMoved(view.grid, DateSerial(2026, 7, 1), 0, 1, false).action, HoverResult::Action::None);
+    EXPECT_EQ(notes.PointerMoved(view.grid, DateSerial(2026, 7, 1), 3, 1, true).action, HoverResult::Action::None);
+    EXPECT_EQ(notes.PointerMoved(view.grid, DateSerial(2026, 7, 1), 1, 0, false).action, HoverResult::Action::Close);
+    // A close leaves the last-shown cell: the same cell does not show again.
+    EXPECT_EQ(notes.PointerMoved(view.grid, DateSerial(2026, 7, 1), 2, 4, false).action, HoverResult::Action::None);
+    EXPECT_EQ(DayOffsetOfCell(view.grid, 2, 4), 8);
+    EXPECT_EQ(DayOffsetOfCell(view.grid, 1, 0), -1);
+}
+
+}  // namespace
+}  // namespace varnel
