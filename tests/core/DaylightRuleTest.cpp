@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "common/DateSerial.h"
+#include "solar/Location.h"
+
+namespace varnel {
+namespace {
+
+constexpr TransitionRule kSecondSundayOfMarch{3, 0, 2};
+constexpr TransitionRule kFirstSundayOfNovember{11, 0, 1};
+constexpr TransitionRule kLastSundayOfMarch{3, 0, 5};
+constexpr TransitionRule kLastSundayOfOctober{10, 0, 5};
+
+DaylightRule UnitedStatesRule() {
+    DaylightRule rule;
+    rule.standardName = "Eastern Standard Time";
+    rule.daylightName = "Eastern Daylight Time";
+    rule.daylightBias = -60;
+    rule.daylightDate = kSecondSundayOfMarch;
+    rule.standardDate = kFirstSundayOfNovember;
+    return rule;
+}
+
+bool IsDaylight(int32_t date) {
+    const std::string& name = ApplyDaylightRule(date);
+    EXPECT_EQ(&name, Sun().DaySavings() ? &DaylightZoneName : &StandardZoneName);
+    return Sun().DaySavings();
+}
+
+int CountDaylightDays(int year) {
+    int count = 0;
+    for (int32_t d = DateSerial(year, 1, 1); d <= DateSerial(year, 12, 31); ++d) count += IsDaylight(d);
+    return count;
+}
+
+TEST(DaylightRule, UnitedStatesTransitionDaysOf2027) {
+    SetZoneFields(UnitedStatesRule(), 2027);
+    EXPECT_EQ(DaylightStart, DateSerial(2027, 3, 13));
+    EXPECT_EQ(DaylightEnd, DateSerial(2027, 11, 7));
+    EXPECT_FALSE(IsDaylight(DateSerial(2027, 3, 13)));
+    EXPECT_TRUE(IsDaylight(DateSerial(2027, 3, 14)));  // the first day counts as daylight
+    EXPECT_TRUE(IsDaylight(DateSerial(2027, 11, 6)));
+    EXPECT_FALSE(IsDaylight(DateSerial(2027, 11, 7)));  // the day back counts as standard
+    EXPECT_EQ(ApplyDaylightRule(DateSerial(2027, 7, 4)), "Eastern Daylight Time");
+    EXPECT_EQ(ApplyDaylightRule(DateSerial(2027, 12, 25)), "Eastern Standard Time");
+    EXPECT_EQ(CountDaylightDays(2027), 238);
+}
+
+TEST(DaylightRule, TransitionDaysAgainstPublishedFormulas) {
+    // The published closed forms for 1900-2099 (integer division): European
+    // summer time from the last Sunday of March, 31 - (5y/4 + 4) mod 7, to
+    // that of October, 31 - (5y/4 + 1) mod 7; United States daylight time
+    // since 2007 from March 14 - (5y/4 + 1) mod 7 to November 7 - (5y/4 + 1) mod 7.
+    for (int y = 1900; y <= 2099; ++y) {
+        EXPECT_EQ(TransitionDay(y, kLastSundayOfMarch), DateSerial(y, 3, 31 - (5 * y / 4 + 4) % 7)) << y;
+        EXPECT_EQ(TransitionDay(y, kLastSundayOfOctober), DateSerial(y, 10, 31 - (5 * y / 4 + 1) % 7)) << y;
+        EXPECT_EQ(TransitionDay(y, kSecondSundayOfMarch), DateSerial(y, 3, 14 - (5 * y / 4 + 1) % 7)) << y;
+        EXPECT_EQ(TransitionDay(y, kFirstSundayOfNovember), DateSerial(y, 11, 7 - (5 * y / 4 + 1) % 7)) << y;
+    }
+}
+
+TEST(DaylightRule, LastOccurrenceIsTheFourthOrTheFifth) {
+    // March 2027 has four Sundays (7 .. 28); March 2026 has five (1 .. 29).
+    EXPECT_EQ(TransitionDay(2027, kLastSundayOfMarch), DateSerial(2027, 3, 28));
+    EXPECT_EQ(TransitionDay(2026, kLastSundayOfMarch), DateSerial(2026, 3, 29));
+    EXPECT_EQ(TransitionDay(2027, {3, 0, 4}), DateSerial(2027, 3, 28));
+    EXPECT_EQ(TransitionDay(2026, {3, 0, 4}), DateSerial(2026, 3, 22));
+    // February of a leap year: its fifth Thursday exists only in 2024 among these.
+    EXPECT_EQ(TransitionDay(2024, {2, 4, 5}), DateSerial(2024, 2, 29));
+    EXPECT_EQ(TransitionDay(2025, {2, 4, 5}), DateSerial(2025, 2, 27));
+}
+
+TEST(DaylightRule, RulesNamingNoDayGiveNone) {
+    EXPECT_EQ(TransitionDay(2027, {0, 0, 1}), 0);
+    EXPECT_EQ(TransitionDay(2027, {13, 0, 1}), 0);
+    EXPECT_EQ(TransitionDay(2027, {3, 7, 1}), 0);
+    EXPECT_EQ(TransitionDay(2027, {3, -1, 1}), 0);
+    EXPECT_EQ(TransitionDay(2027, {3, 0, 0}), 0);
+    EXPECT_EQ(TransitionDay(2027, {3, 0, 6}), 0);
+    EXPECT_EQ(TransitionDay(0, kLastSundayOfMarch), 0);
+    EXPECT_EQ(TransitionDay(10000, kLastSundayOfMarch), 0);
+    EXPECT_NE(TransitionDay(9999, kLastSundayOfOctober), 0);
+    // A zone whose rule lacks either change has no daylight day.
+    DaylightRule rule = UnitedStatesRule();
+    rule.standardDate = {};
+    SetZoneFields(rule, 2027);
+    EXPECT_EQ(CountDaylightDays(2027), 0);
+    EXPECT_EQ(CountDaylightDays(1900), 0);
+}
+
+TEST(DaylightRule, RuleOfEveryDayRebuildsThatDay) {
+    for (int year : {2024, 2027}) {
+        std::set<int> occurrences;
+        for (int32_t d = DateSerial(year, 1, 1); d <= DateSerial(year, 12, 31); ++d) {
+            const TransitionRule rule = RuleOfDay(d);
+            ASSERT_EQ(TransitionDay(year, rule), d);
+            occurrences.insert(rule.occurrence);
+        }
+        EXPECT_EQ(occurrences, (std::set<int>{1, 2, 3, 4, 5}));
+    }
+}
+
+TEST(DaylightRule, ZeroBiasMeansNoDaylightDay) {
+    DaylightRule rule = UnitedStatesRule();
+    rule.daylightBias = 0;
+    SetZoneFields(rule, 2027);
+    EXPECT_EQ(DaylightStart, DateSerial(2027, 3, 13));
+    EXPECT_EQ(CountDaylightDays(2027), 0);
+}
+
+TEST(DaylightRule, SystemRuleSpanningTheNewYearGivesOnlyStandardDays) {
+    DaylightRule rule;
+    rule.standardName = "AUS Eastern Standard Time";
+    rule.daylightName = "AUS Eastern Daylight Time";
+    rule.daylightBias = -60;
+    rule.daylightDate = {10, 0, 1};  // first Sunday of October
+    rule.standardDate = {4, 0, 1};   // first Sunday of April
+    SetZoneFields(rule, 2027);
+    EXPECT_EQ(DaylightStart, DateSerial(2027, 10, 2));
+    EXPECT_EQ(DaylightEnd, DateSerial(2027, 4, 4));
+    EXPECT_EQ(CountDaylightDays(2027), 0);
+}
+
+TEST(DaylightRule, FieldsOfOneYearServeEveryDate) {
+    SetZoneFields(UnitedStatesRule(), 2027);
+    // March 14 2028 is after 2027's end, so standard; the fields are per year.
+    EXPECT_FALSE(IsDaylight(DateSerial(2028, 7, 4)));
+    EXPECT_FALSE(IsDaylight(DateSerial(2026, 7, 4)));
+}
+
+ZoneYear PlaceYear(bool atNewYear, int32_t first, int32_t second) {
+    ZoneYear z;
+    z.standardName = "Standard";
+    z.daylightName = "Daylight";
+    z.daylightBias = -60;
+    z.daylightAtNewYear = atNewYear;
+    z.firstChange = first;
+    z.secondChange = second;
+    return z;
+}
+
+TEST(DaylightRule, PlaceYearAcrossTheNewYear) {
+    // Sydney 2027: back to standard time on 4 April, daylight again from 3 October.
+    SetZoneFields(PlaceYear(true, DateSerial(2027, 4, 4), DateSerial(2027, 10, 3)), 2027);
+    EXPECT_TRUE(DaylightSpansNewYear);
+    EXPECT_TRUE(IsDaylight(DateSerial(2027, 1, 1)));
+    EXPECT_TRUE(IsDaylight(DateSerial(2027, 4, 3)));
+    EXPECT_FALSE(IsDaylight(DateSerial(2027, 4, 4)));
+    EXPECT_FALSE(IsDaylight(DateSerial(2027, 10, 2)));
+    EXPECT_TRUE(IsDaylight(DateSerial(2027, 10, 3)));
+    EXPECT_TRUE(IsDaylight(DateSerial(2027, 12, 31)));
+    EXPECT_EQ(CountDaylightDays(2027), 365 - (DateSerial(2027, 10, 3) - DateSerial(2027, 4, 4)));
+    // A system rule loaded afterwards clears the spanning mode.
+    SetZoneFields(UnitedStatesRule(), 2027);
+    EXPECT_FALSE(DaylightSpansNewYear);
+}
+
+TEST(DaylightRule, PlaceYearsOfEveryShape) {
+    const int32_t newYear = DateSerial(2027, 1, 1);
+    struct Case {
+        ZoneYear zone;
+        int daylightDays;
+        int32_t firstDaylight;  // 0: none
+    } cases[] = {
+        {PlaceYear(false, DateSerial(2027, 3, 14), DateSerial(2027, 11, 7)), 238, DateSerial(2027, 3, 14)},
+        {PlaceYear(false, 0, 0), 0, 0},                                      // no daylight time
+        {PlaceYear(true, 0, 0), 365, newYear},                               // daylight all year
+        {PlaceYear(true, DateSerial(2027, 4, 4), 0), 93, newYear},           // ends for good
+        {PlaceYear(false, DateSerial(2027, 10, 31), 0), 62, DateSerial(2027, 10, 31)},  // starts for good
+    };
+    for (const Case& c : cases) {
+        SetZoneFields(c.zone, 2027);
+        EXPECT_FALSE(DaylightSpansNewYear);
+        EXPECT_EQ(CountDaylightDays(2027), c.daylightDays);
+        if (c.firstDaylight != 0) {
+            EXPECT_TRUE(IsDaylight(c.firstDaylight));
+            if (c.firstDaylight != newYear) {
+                EXPECT_FALSE(IsDaylight(c.firstDaylight - 1));
+            }
+        }
+    }
+    ZoneYear noBias = PlaceYear(true, DateSerial(2027, 4, 4), DateSerial(2027, 10, 3));
+    noBias.daylightBias = 0;
+    SetZoneFields(noBias, 2027);
+    EXPECT_EQ(CountDaylightDays(2027), 0);
+}
+
+TEST(DaylightRule, EveryPlaceHasAZone) {
+    for (int i = 0; i < clsSunrise::kCityCount; ++i) {
+        const std::string_view zone = IanaZoneOfCity(i);
+        EXPECT_NE(zone.find('/'), std::string_view::npos) << i;
+    }
+    EXPECT_TRUE(IanaZoneOfCity(-1).empty());
+    EXPECT_TRUE(IanaZoneOfCity(51).empty());
+    EXPECT_EQ(IanaZoneOfCity(37), "Asia/Jerusalem");
+    EXPECT_EQ(IanaZoneOfCity(21), "America/Phoenix");
+    EXPECT_EQ(IanaZoneOfCity(48), "Australia/Sydney");
+}
+
+}  // namespace
+}  // namespace varnel

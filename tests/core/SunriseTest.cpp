@@ -1,0 +1,225 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "common/DateSerial.h"
+#include "solar/clsSunrise.h"
+
+namespace varnel {
+namespace {
+
+constexpr double kMinute = 1.0 / 1440.0;
+
+struct SunTimes {
+    double rise, noon, set;
+};
+
+SunTimes Compute(clsSunrise& sun, double dateDay) {
+    sun.SetDateDay(dateDay);
+    sun.CalculateSun();
+    return {sun.Sunrise(), sun.SolarNoon(), sun.Sunset()};
+}
+
+void ExpectSame(const SunTimes& a, const SunTimes& b) {
+    EXPECT_DOUBLE_EQ(a.rise, b.rise);
+    EXPECT_DOUBLE_EQ(a.noon, b.noon);
+    EXPECT_DOUBLE_EQ(a.set, b.set);
+}
+
+void ExpectPlace(const clsSunrise& sun, double latitude, double longitude, double zone) {
+    EXPECT_DOUBLE_EQ(sun.Latitude(), latitude);
+    EXPECT_DOUBLE_EQ(sun.Longitude(), longitude);
+    EXPECT_DOUBLE_EQ(sun.TimeZone(), zone);
+    EXPECT_FALSE(sun.DaySavings());
+}
+
+TEST(SunriseCities, TableNamesAndBounds) {
+    clsSunrise sun;
+    EXPECT_EQ(sun.CityCount(), 51);
+    EXPECT_EQ(sun.CityName(0), "Albuquerque, NM");
+    EXPECT_EQ(sun.CityName(5), "Charlotte, NC");
+    // Stored in users' settings as they stand, so the misspellings stay.
+    EXPECT_EQ(sun.CityName(15), "Minneapolis, nMonth");
+    EXPECT_EQ(sun.CityName(23), "San Fransisco, CA");
+    EXPECT_EQ(sun.CityName(35), "Caracas, Venezula");
+    EXPECT_EQ(sun.CityName(50), "Zurich, Switzerland");
+    EXPECT_EQ(sun.CityName(51), "(Error)");
+    EXPECT_EQ(sun.CityName(-1), "(Error)");
+    EXPECT_EQ(sun.CityName(std::numeric_limits<int>::min()), "(Error)");
+    for (int i = 0; i < sun.CityCount(); ++i) EXPECT_EQ(clsSunrise::FindCity(sun.CityName(i)), i) << i;
+}
+
+TEST(SunriseCities, SelectingByNameIgnoresCaseAndSurroundingBlanks) {
+    clsSunrise sun;
+    sun.SetCity("  charlotte, nc \t");
+    ExpectPlace(sun, 35.13, 80.8, 5);
+    sun.SetCity("JERUSALEM, ISRAEL");
+    ExpectPlace(sun, 31.46, -35.14, -2);
+    // The city part alone, inner blanks changed, or nothing at all match no row.
+    for (const char* name : {"Charlotte", "Charlotte,NC", "Charlotte,  NC", "", "   "}) {
+        sun.SetCity("Sydney, Australia");
+        sun.SetCity(name);
+        ExpectPlace(sun, 0, 0, 0);
+    }
+}
+
+TEST(SunriseCities, SelectingByIndex) {
+    clsSunrise sun;
+    sun.SetCity(5);
+    ExpectPlace(sun, 35.13, 80.8, 5);
+    sun.SetCity(48);
+    ExpectPlace(sun, -33.52, -151.13, -10);
+    for (int bad : {51, -1, 1000000}) {
+        sun.SetCity(5);
+        sun.SetCity(bad);
+        ExpectPlace(sun, 0, 0, 0);
+    }
+}
+
+TEST(SunriseCities, NewDelhiKeepsItsHalfHour) {
+    clsSunrise sun;
+    sun.SetCity("New Delhi, India");
+    EXPECT_DOUBLE_EQ(sun.TimeZone(), -5.5);
+    const SunTimes india = Compute(sun, DateSerial(2027, 6, 1));
+    sun.SetTimeZone(-6);
+    const SunTimes wholeHour = Compute(sun, DateSerial(2027, 6, 1));
+    EXPECT_NEAR(wholeHour.rise - india.rise, 30 * kMinute, 1e-9);
+}
+
+TEST(SunriseCities, SettingTheCityClearsDaylightSaving) {
+    clsSunrise sun;
+    for (bool known : {true, false}) {
+        sun.SetDaySavings(true);
+        if (known) sun.SetCity("Boston, MA");
+        else sun.SetCity("Atlantis");
+        EXPECT_FALSE(sun.DaySavings());
+    }
+    // The plain setters store only.
+    sun.SetCity(5);
+    sun.SetDaySavings(true);
+    sun.SetLatitude(12.5);
+    EXPECT_TRUE(sun.DaySavings());
+    EXPECT_DOUBLE_EQ(sun.TimeZone(), 5);
+}
+
+TEST(SunriseCalculation, LatitudeIsClampedNearThePolesOnly) {
+    clsSunrise sun;
+    sun.SetCity(5);
+    // Near the equinox the hour angle at 89.8 degrees is not zero, so the clamp shows.
+    const double day = DateSerial(2027, 9, 25);
+    sun.SetLatitude(89.8);
+    const SunTimes clamped = Compute(sun, day);
+    ASSERT_GT(std::fabs(clamped.set - clamped.rise), 10 * kMinute);
+    for (double latitude : {89.9, 90.0}) {
+        sun.SetLatitude(latitude);
+        ExpectSame(Compute(sun, day), clamped);
+        EXPECT_DOUBLE_EQ(sun.Latitude(), latitude);  // the field itself is kept
+    }
+    sun.SetLatitude(-89.8);
+    const SunTimes south = Compute(sun, DateSerial(2027, 3, 18));
+    for (double latitude : {-90.0, -89.95}) {
+        sun.SetLatitude(latitude);
+        ExpectSame(Compute(sun, DateSerial(2027, 3, 18)), south);
+    }
+    // Outside -90..90 nothing is clamped: 90.5 computes differently from 89.8
+    // on some day of the year.
+    bool differs = false;
+    for (int32_t d = DateSerial(2027, 1, 1); d <= DateSerial(2027, 12, 31) && !differs; ++d) {
+        sun.SetLatitude(89.8);
+        const SunTimes a = Compute(sun, d);
+        sun.SetLatitude(90.5);
+        const SunTimes b = Compute(sun, d);
+        differs = a.rise != b.rise || a.set != b.set;
+    }
+    EXPECT_TRUE(differs);
+}
+
+TEST(SunriseCalculation, DaylightSavingIsOneHourOnEveryTime) {
+    clsSunrise sun;
+    sun.SetCity(5);
+    sun.SetTimeZone(4);
+    const SunTimes plainFour = Compute(sun, DateSerial(2027, 7, 4));
+    sun.SetTimeZone(5);
+    const SunTimes standard = Compute(sun, DateSerial(2027, 7, 4));
+    sun.SetDaySavings(true);
+    const SunTimes daylight = Compute(sun, DateSerial(2027, 7, 4));
+    ExpectSame(daylight, plainFour);
+    EXPECT_NEAR(daylight.noon - standard.noon, 60 * kMinute, 1e-9);
+}
+
+TEST(SunriseCalculation, TimeOfDayIsIgnored) {
+    clsSunrise sun;
+    sun.SetCity("Tokyo, Japan");
+    const double day = DateSerial(2026, 11, 30);
+    ExpectSame(Compute(sun, day + 0.999), Compute(sun, day));
+    ExpectSame(Compute(sun, day + 0.25), Compute(sun, day));
+}
+
+TEST(SunriseCalculation, TimesFarFromTheZoneMeridianMoveToTheNeighbouringDate) {
+    clsSunrise sun;
+    sun.SetCity("Beijing, China");
+    const int32_t day = DateSerial(2027, 6, 21);
+    sun.SetTimeZone(0);  // Beijing's sunrise is the evening before in UTC
+    Compute(sun, day);
+    EXPECT_EQ(static_cast<int32_t>(std::floor(sun.Sunrise())), day - 1);
+    EXPECT_EQ(static_cast<int32_t>(std::floor(sun.SolarNoon())), day);
+    sun.SetCity("Honolulu, HA");
+    sun.SetTimeZone(0);  // and Honolulu's sunset the next morning
+    Compute(sun, day);
+    EXPECT_EQ(static_cast<int32_t>(std::floor(sun.Sunset())), day + 1);
+}
+
+TEST(SunriseCalculation, ResultsStayInOrderAndOnTheirDay) {
+    clsSunrise sun;
+    for (int city = 0; city < sun.CityCount(); ++city) {
+        sun.SetCity(city);
+        for (int32_t d = DateSerial(2027, 1, 1); d <= DateSerial(2027, 12, 31); d += 7) {
+            const SunTimes t = Compute(sun, d);
+            ASSERT_LT(t.rise, t.noon) << sun.CityName(city) << " " << d;
+            ASSERT_LT(t.noon, t.set) << sun.CityName(city) << " " << d;
+            // Every place's own zone keeps its solar noon within 90 minutes of 12:00.
+            ASSERT_NEAR(t.noon - d, 0.5, 90 * kMinute) << sun.CityName(city);
+        }
+    }
+}
+
+TEST(SunriseCalculation, BadValuesNeverThrowOrYieldNonNumbers) {
+    clsSunrise sun;
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (double latitude : {nan, inf, -inf, 1e300, 270.0, -1000.0}) {
+        sun.SetCity(5);
+        sun.SetLatitude(latitude);
+        const SunTimes t = Compute(sun, DateSerial(2027, 6, 1));
+        EXPECT_TRUE(std::isfinite(t.rise) && std::isfinite(t.noon) && std::isfinite(t.set)) << latitude;
+    }
+    for (double longitude : {nan, inf}) {
+        sun.SetCity(5);
+        sun.SetLongitude(longitude);
+        sun.SetTimeZone(nan);
+        const SunTimes t = Compute(sun, DateSerial(2027, 6, 1));
+        EXPECT_TRUE(std::isfinite(t.rise) && std::isfinite(t.noon) && std::isfinite(t.set));
+    }
+    // A day the calendar cannot hold computes nothing.
+    sun.SetCity(5);
+    for (double day : {nan, inf, -1e12, 1e12}) {
+        const SunTimes t = Compute(sun, day);
+        EXPECT_EQ(t.rise, 0.0);
+        EXPECT_EQ(t.set, 0.0);
+    }
+    // The ends of the calendar still compute.
+    const SunTimes first = Compute(sun, kMinSerial);
+    const SunTimes last = Compute(sun, kMaxSerial + 0.5);
+    EXPECT_LT(first.rise, first.set);
+    EXPECT_LT(last.rise, last.set);
+}
+
+TEST(SunriseCalculation, CreatedForTodayWithNoPlace) {
+    clsSunrise sun;
+    EXPECT_NEAR(sun.DateDay(), NowDateTime(), 2.0 / 86400.0);
+    ExpectPlace(sun, 0, 0, 0);
+}
+
+}  // namespace
+}  // namespace varnel
