@@ -1,0 +1,41 @@
+#pragma once
+// The splash window: a picture, the product name, the version and the
+// copyright line. It closes itself when its timer fires: 2 s after it opens at
+// start-up, 5 s after the About command. One instance at most; it is released
+// when it closes.
+#include <QWidget>
+
+class QLabel;
+class QTimer;
+
+namespace varnel {
+
+class frmSplash : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmSplash(QWidget* owner = nullptr);
+
+    QTimer* Timer() const { return tmrSplash_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QWidget* picSplash_;
+    QLabel* lblProductName_;
+    QLabel* lblVersion_;
+    QLabel* lblCopyright_;
+    QTimer* tmrSplash_;
+};
+
+inline constexpr int kSplashStartMs = 2000;
+inline constexpr int kSplashAboutMs = 5000;
+
+// The start-up splash, shown modelessly over its owner.
+frmSplash* ShowSplash(QWidget* owner);
+// The About box: the splash again (or still), closing 5 s from now.
+frmSplash* ShowAbout(QWidget* owner);
+// The splash window now open, if any.
+frmSplash* OpenSplash();
+
+}  // namespace varnel

@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLabel>
+#include <QPointer>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "calendar/CalendarState.h"
+#include "common/DateSerial.h"
+#include "views/ColorScheme.h"
+#include "views/ViewState.h"
+#include "views/frmColors.h"
+#include "views/frmGoToDate.h"
+#include "views/frmSplash.h"
+
+namespace varnel {
+namespace {
+
+void EnsureApplication() {
+    if (QApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "gui_tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+void Wait(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+QRadioButton* Option(QWidget& dialog, int i) {
+    return dialog.findChild<QRadioButton*>(QStringLiteral("optScheme%1").arg(i));
+}
+
+class Dialogs : public ::testing::Test {
+protected:
+    void SetUp() override { EnsureApplication(); }
+};
+
+TEST_F(Dialogs, ColorsOpensOnTheCurrentSchemeAndOkWithoutChangeKeepsIt) {
+    SelectColorScheme(2);
+    frmColors dialog;
+    EXPECT_EQ(dialog.windowTitle(), "Select Main Color Scheme");
+    for (int i = 0; i < 4; ++i) ASSERT_NE(Option(dialog, i), nullptr);
+    EXPECT_EQ(Option(dialog, 0)->text(), "Default");
+    EXPECT_EQ(Option(dialog, 1)->text(), "Blues");
+    EXPECT_EQ(Option(dialog, 2)->text(), "Lavender");
+    EXPECT_EQ(Option(dialog, 3)->text(), "Amber");
+    EXPECT_TRUE(Option(dialog, 2)->isChecked());
+    dialog.accept();
+    EXPECT_EQ(ColorScheme, 2);
+    EXPECT_EQ(HolyDayColor, RGB(255, 223, 255));
+    EXPECT_EQ(ShabbatColor, RGB(170, 127, 255));
+}
+
+TEST_F(Dialogs, ColorsAmberOnOkAndNothingOnCancel) {
+    SelectColorScheme(0);
+    {
+        frmColors dialog;
+        Option(dialog, 3)->setChecked(true);
+        EXPECT_FALSE(Option(dialog, 0)->isChecked());  // the options exclude each other
+        dialog.reject();
+        EXPECT_EQ(ColorScheme, 0);
+        EXPECT_EQ(ShabbatColor, RGB(100, 179, 217));
+    }
+    frmColors dialog;
+    Option(dialog, 3)->setChecked(true);
+    dialog.accept();
+    EXPECT_EQ(ColorScheme, 3);
+    EXPECT_EQ(HolyDayColor, RGB(255, 255, 128));
+    EXPECT_EQ(ShabbatColor, RGB(192, 64, 0));
+
+    auto* holy = dialog.findChild<QLabel*>(QStringLiteral("lblHolyDays3"));
+    auto* shabbat = dialog.findChild<QLabel*>(QStringLiteral("lblShabbat3"));
+    ASSERT_TRUE(holy && shabbat);
+    EXPECT_EQ(holy->text(), "Holy Days");
+    EXPECT_EQ(shabbat->text(), "Shabbat");
+    EXPECT_EQ(holy->palette().color(QPalette::Window), QColor(255, 255, 128));
+    EXPECT_EQ(holy->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    EXPECT_EQ(shabbat->palette().color(QPalette::Window), QColor(192, 64, 0));
+    EXPECT_EQ(shabbat->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+    SelectColorScheme(0);
+}
+
+TEST_F(Dialogs, ColorsWithASchemeOutsideTheTableSelectsNothing) {
+    SelectColorScheme(7);
+    frmColors dialog;
+    for (int i = 0; i < 4; ++i) EXPECT_FALSE(Option(dialog, i)->isChecked());
+    dialog.accept();
+    EXPECT_EQ(ColorScheme, 7);
+    EXPECT_EQ(HolyDayColor, RGB(0, 0, 0));
+    SelectColorScheme(0);
+}
+
+TEST_F(Dialogs, GoToDateTakesTheFirstOfThePickedMonth) {
+    CurrentDate = DateSerial(2025, 11, 1);
+    {
+        frmGoToDate dialog;
+        EXPECT_EQ(dialog.windowTitle(), "Go To Date...");
+        auto* picker = dialog.findChild<QCalendarWidget*>(QStringLiteral("calDate"));
+        ASSERT_NE(picker, nullptr);
+        EXPECT_EQ(picker->selectedDate(), QDate(2025, 11, 1));
+        picker->setSelectedDate(QDate(2026, 3, 17));
+        dialog.reject();
+        EXPECT_EQ(CurrentDate, DateSerial(2025, 11, 1));
+    }
+    frmGoToDate dialog;
+    auto* picker = dialog.findChild<QCalendarWidget*>(QStringLiteral("calDate"));
+    picker->setSelectedDate(QDate(2026, 3, 17));
+    dialog.accept();
+    EXPECT_EQ(CurrentDate, DateSerial(2026, 3, 1));
+
+    // The ends of the program's range can be picked.
+    frmGoToDate last;
+    last.findChild<QCalendarWidget*>(QStringLiteral("calDate"))->setSelectedDate(QDate(9999, 12, 31));
+    last.accept();
+    EXPECT_EQ(CurrentDate, DateSerial(9999, 12, 1));
+    frmGoToDate first;
+    first.findChild<QCalendarWidget*>(QStringLiteral("calDate"))->setSelectedDate(QDate(1, 1, 20));
+    first.accept();
+    EXPECT_EQ(CurrentDate, DateSerial(1, 1, 1));
+}
+
+TEST_F(Dialogs, SplashShowsItsTextsAndAPictureAndClosesAfterTwoSeconds) {
+    QPointer<frmSplash> splash = ShowSplash(nullptr);
+    ASSERT_TRUE(splash);
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_EQ(splash->Timer()->interval(), 2000);
+    EXPECT_TRUE(splash->Timer()->isActive());
+    EXPECT_EQ(splash->findChild<QLabel*>(QStringLiteral("lblProductName"))->text(), "Varnel");
+    EXPECT_EQ(splash->findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), "Version 1.0.3");
+    EXPECT_TRUE(splash->findChild<QLabel*>(QStringLiteral("lblCopyright"))->text().startsWith("Copyright"));
+    const QImage picture = splash->findChild<QWidget*>(QStringLiteral("picSplash"))->grab().toImage();
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_NE(picture.pixelColor(picture.width() / 2, 2), picture.pixelColor(picture.width() / 2, picture.height() - 2));
+
+    EXPECT_EQ(ShowSplash(nullptr), splash.data());  // one splash at most
+    Wait(1500);
+    EXPECT_TRUE(splash && splash->isVisible());
+    Wait(800);
+    FlushDeletes();
+    EXPECT_FALSE(splash);
+    EXPECT_EQ(OpenSplash(), nullptr);
+}
+
+TEST_F(Dialogs, AboutWhileTheSplashIsOpenKeepsItFiveSecondsFromThen) {
+    QPointer<frmSplash> splash = ShowSplash(nullptr);
+    Wait(1000);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(ShowAbout(nullptr), splash.data());
+    EXPECT_EQ(splash->Timer()->interval(), 5000);
+    EXPECT_GT(splash->Timer()->remainingTime(), 4900);
+    Wait(1500);  // past the start-up splash's two seconds
+    EXPECT_TRUE(splash && splash->isVisible());
+    EXPECT_GT(splash->Timer()->remainingTime(), 5000 - clock.elapsed() - 100);
+    splash->close();
+    FlushDeletes();
+    EXPECT_FALSE(splash);
+
+    // A new splash starts from its design state again.
+    QPointer<frmSplash> fresh = ShowSplash(nullptr);
+    EXPECT_EQ(fresh->Timer()->interval(), 2000);
+    fresh->close();
+    FlushDeletes();
+}
+
+}  // namespace
+}  // namespace varnel
