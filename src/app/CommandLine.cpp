@@ -6,6 +6,8 @@
 #include "app/DataFolder.h"
 #include "common/DateSerial.h"
 #include "common/Files.h"
+#include "solar/LocationSettings.h"
+#include "solar/clsSunrise.h"
 
 namespace varnel::cli {
 
@@ -14,6 +16,7 @@ const std::vector<Command>& Commands() {
         {"convert", "DATE", "the Hebrew date of a common date (YYYY-MM-DD)", RunConvert},
         {"holydays", "YEAR", "the holy-day table as placed for a common year", RunHolyDays},
         {"parashot", "YEAR", "the portion table as scheduled for a common year, special readings applied", RunParashot},
+        {"sun", "DATE", "sunrise, solar noon and sunset for the place, with the daylight decision", RunSun},
     };
     return commands;
 }
@@ -78,6 +81,13 @@ const std::string& OneArgument(const Context& context, const char* what) {
 }
 
 void UseDataFolder(const Context& context) { SetProgramFolder(ResolveDataFolder(context.dataDir)); }
+
+std::string ResolveCity(const Context& context) {
+    if (context.city.empty()) return ReadLocationSetting();
+    const int index = clsSunrise::FindCity(context.city);
+    if (index < 0) throw UsageError("unknown city '" + context.city + "' (a name such as \"Charlotte, NC\")");
+    return std::string(clsSunrise::CityAt(index)->name);
+}
 
 int RunCommandLine(int argc, char** argv) {
     Context context;

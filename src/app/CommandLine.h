@@ -41,11 +41,17 @@ const std::string& OneArgument(const Context& context, const char* what);
 // Resolves and installs the data folder for a command.
 void UseDataFolder(const Context& context);
 
+// The place of a command: --city (a name of the built-in table, matched as
+// the location setting matches it; throws UsageError for an unknown one),
+// else the "Location" setting, else "Charlotte, NC".
+std::string ResolveCity(const Context& context);
+
 std::string HelpText();
 
 // Commands, one file each.
 int RunConvert(const Context& context);
 int RunHolyDays(const Context& context);
 int RunParashot(const Context& context);
+int RunSun(const Context& context);
 
 }  // namespace varnel::cli
