@@ -1,0 +1,352 @@
+// The place settings, the zone rules read from the time-zone database under
+// several TZ values, and the location dialog.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTimeZone>
+#include <ctime>
+
+#include "calendar/CalendarState.h"
+#include "common/DateSerial.h"
+#include "solar/Location.h"
+#include "solar/LocationSettings.h"
+#include "solar/SystemTimeZone.h"
+#include "solar/frmLocation.h"
+
+namespace varnel {
+namespace {
+
+void EnsureApplication() {
+    if (QApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "gui_tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+// Every test starts from Charlotte, the system's rules, January 2027 and a
+// private settings folder, and gives back the TZ it found.
+class LocationFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureApplication();
+        ASSERT_TRUE(folder_.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder_.path());
+        hadTz_ = qEnvironmentVariableIsSet("TZ");
+        oldTz_ = qgetenv("TZ");
+        CurrentCity = kDefaultCity;
+        UseSystemDaylight = true;
+        CurrentDate = DateSerial(2027, 1, 1);
+    }
+    void TearDown() override {
+        if (hadTz_) qputenv("TZ", oldTz_);
+        else qunsetenv("TZ");
+        tzset();
+        CurrentCity = kDefaultCity;
+        UseSystemDaylight = true;
+    }
+    static void UseZone(const char* tz) {
+        qputenv("TZ", tz);
+        tzset();
+    }
+    static QSettings Store() { return QSettings(QStringLiteral("Varnel"), QStringLiteral("Varnel")); }
+    static bool IsDaylight(int y, int m, int d) {
+        ApplyDaylightRule(DateSerial(y, m, d));
+        return Sun().DaySavings();
+    }
+
+    QTemporaryDir folder_;
+    bool hadTz_ = false;
+    QByteArray oldTz_;
+};
+
+using LocationSettingsTest = LocationFixture;
+
+TEST_F(LocationSettingsTest, LocationIsTrimmedAndBlankGivesCharlotte) {
+    EXPECT_EQ(ReadLocationSetting(), "Charlotte, NC");  // nothing stored yet
+    for (const char* blank : {"", "   ", "\t "}) {
+        Store().setValue("Settings/Location", QString::fromLatin1(blank));
+        EXPECT_EQ(ReadLocationSetting(), "Charlotte, NC") << '"' << blank << '"';
+    }
+    Store().setValue("Settings/Location", "  Tokyo, Japan  ");
+    EXPECT_EQ(ReadLocationSetting(), "Tokyo, Japan");
+    // A hand-edited name is kept as it stands; the place then computes as 0/0/0.
+    Store().setValue("Settings/Location", "Atlantis");
+    EXPECT_EQ(ReadLocationSetting(), "Atlantis");
+}
+
+TEST_F(LocationSettingsTest, RoundTripOfBothKeys) {
+    EXPECT_TRUE(ReadUseSystemDaylightSetting());  // default "-1"
+    CurrentCity = "Jerusalem, Israel";
+    UseSystemDaylight = false;
+    SaveLocationSettings();
+    EXPECT_EQ(Store().value("Settings/Location").toString(), "Jerusalem, Israel");
+    EXPECT_EQ(Store().value("Settings/UseSystemDaylight").toString(), "0");
+    CurrentCity = "elsewhere";
+    UseSystemDaylight = true;
+    LoadLocationSettings();
+    EXPECT_EQ(CurrentCity, "Jerusalem, Israel");
+    EXPECT_FALSE(UseSystemDaylight);
+    WriteUseSystemDaylightSetting(true);
+    EXPECT_EQ(Store().value("Settings/UseSystemDaylight").toString(), "-1");
+    // Anything but a readable zero leaves the system's rules on.
+    for (const char* value : {"1", "junk", ""}) {
+        Store().setValue("Settings/UseSystemDaylight", value);
+        EXPECT_TRUE(ReadUseSystemDaylightSetting()) << value;
+    }
+    Store().setValue("Settings/UseSystemDaylight", " 0 ");
+    EXPECT_FALSE(ReadUseSystemDaylightSetting());
+}
+
+using SystemZoneTest = LocationFixture;
+
+TEST_F(SystemZoneTest, NewYorkGivesTheUnitedStatesRule) {
+    UseZone("America/New_York");
+    LoadTimeZoneRules();
+    EXPECT_EQ(DaylightStart, DateSerial(2027, 3, 13));
+    EXPECT_EQ(DaylightEnd, DateSerial(2027, 11, 7));
+    EXPECT_NE(DaylightBias, 0);
+    EXPECT_EQ(StandardZoneName, "Eastern Standard Time");
+    EXPECT_EQ(DaylightZoneName, "Eastern Daylight Time");
+    EXPECT_TRUE(IsDaylight(2027, 3, 14));
+    EXPECT_FALSE(IsDaylight(2027, 11, 7));
+    // The year comes from CurrentDate: 2026's second Sunday of March is the 8th.
+    CurrentDate = DateSerial(2026, 12, 1);
+    LoadTimeZoneRules();
+    EXPECT_EQ(DaylightStart, DateSerial(2026, 3, 7));
+    EXPECT_EQ(DaylightEnd, DateSerial(2026, 11, 1));
+}
+
+TEST_F(SystemZoneTest, BerlinGivesTheLastSundays) {
+    UseZone("Europe/Berlin");
+    LoadTimeZoneRules();
+    EXPECT_EQ(DaylightStart, DateSerial(2027, 3, 27));
+    EXPECT_EQ(DaylightEnd, DateSerial(2027, 10, 31));
+    EXPECT_FALSE(IsDaylight(2027, 3, 27));
+    EXPECT_TRUE(IsDaylight(2027, 3, 28));
+    EXPECT_TRUE(IsDaylight(2027, 10, 30));
+    EXPECT_FALSE(IsDaylight(2027, 10, 31));
+    EXPECT_FALSE(DaylightZoneName.empty());
+    EXPECT_NE(DaylightZoneName, StandardZoneName);
+}
+
+TEST_F(SystemZoneTest, ZonesWithoutDaylightTimeGiveOnlyStandardDays) {
+    for (const char* tz : {"UTC", "Asia/Tokyo"}) {
+        UseZone("America/New_York");
+        LoadTimeZoneRules();
+        ASSERT_NE(DaylightBias, 0);
+        UseZone(tz);
+        LoadTimeZoneRules();
+        EXPECT_EQ(DaylightBias, 0) << tz;
+        for (int month = 1; month <= 12; ++month) EXPECT_FALSE(IsDaylight(2027, month, 15)) << tz << " " << month;
+        EXPECT_EQ(ApplyDaylightRule(DateSerial(2027, 7, 1)), StandardZoneName);
+    }
+}
+
+TEST_F(SystemZoneTest, SouthernSystemZoneSpansTheNewYearSoAllDaysAreStandard) {
+    UseZone("Australia/Sydney");
+    LoadTimeZoneRules();
+    EXPECT_NE(DaylightBias, 0);
+    EXPECT_EQ(DaylightStart, DateSerial(2027, 10, 2));
+    EXPECT_EQ(DaylightEnd, DateSerial(2027, 4, 4));
+    EXPECT_FALSE(IsDaylight(2027, 1, 15));
+    EXPECT_FALSE(IsDaylight(2027, 12, 15));
+}
+
+TEST_F(SystemZoneTest, FarYearsLoadWithoutHarm) {
+    UseZone("America/New_York");
+    for (int year : {1, 1850, 9999}) {
+        CurrentDate = DateSerial(year, 1, 1);
+        LoadTimeZoneRules();
+    }
+    EXPECT_EQ(DaylightStart, DateSerial(9999, 3, 13));  // the zone's rule runs on
+    CurrentDate = DateSerial(1850, 1, 1);
+    LoadTimeZoneRules();
+    EXPECT_EQ(DaylightBias, 0);  // before daylight time existed
+}
+
+using PlaceZoneTest = LocationFixture;
+
+TEST_F(PlaceZoneTest, SydneysSummerRunsAcrossTheNewYear) {
+    UseZone("America/New_York");
+    UseSystemDaylight = false;
+    CurrentCity = "Sydney, Australia";
+    LoadTimeZoneRules();
+    EXPECT_TRUE(IsDaylight(2027, 1, 15));
+    EXPECT_TRUE(IsDaylight(2027, 4, 3));
+    EXPECT_FALSE(IsDaylight(2027, 4, 4));  // first Sunday of April
+    EXPECT_FALSE(IsDaylight(2027, 7, 1));
+    EXPECT_FALSE(IsDaylight(2027, 10, 2));
+    EXPECT_TRUE(IsDaylight(2027, 10, 3));  // first Sunday of October
+    EXPECT_TRUE(IsDaylight(2027, 12, 31));
+    EXPECT_NE(StandardZoneName.find("Australian"), std::string::npos);
+}
+
+TEST_F(PlaceZoneTest, JerusalemFollowsIsraelsOwnRule) {
+    // Israel: from the Friday before the last Sunday of March to the last Sunday of October.
+    UseZone("UTC");
+    UseSystemDaylight = false;
+    CurrentCity = "  jerusalem, israel ";
+    LoadTimeZoneRules();
+    EXPECT_FALSE(IsDaylight(2027, 3, 25));
+    EXPECT_TRUE(IsDaylight(2027, 3, 26));
+    EXPECT_TRUE(IsDaylight(2027, 10, 30));
+    EXPECT_FALSE(IsDaylight(2027, 10, 31));
+}
+
+TEST_F(PlaceZoneTest, PlacesWithoutDaylightTimeAndUnknownPlaces) {
+    UseZone("America/New_York");
+    UseSystemDaylight = false;
+    for (const char* city : {"Phoenix, AZ", "Tokyo, Japan", "Honolulu, HA", "Atlantis"}) {
+        CurrentCity = city;
+        LoadTimeZoneRules();
+        for (int month = 1; month <= 12; ++month) EXPECT_FALSE(IsDaylight(2027, month, 15)) << city << " " << month;
+    }
+}
+
+TEST_F(PlaceZoneTest, EveryPlaceZoneMatchesTheTablesStandardOffset) {
+    const QDateTime january(QDate(2027, 1, 15), QTime(12, 0), Qt::UTC);
+    const QDateTime july(QDate(2027, 7, 15), QTime(12, 0), Qt::UTC);
+    for (int i = 0; i < clsSunrise::kCityCount; ++i) {
+        const std::string_view id = IanaZoneOfCity(i);
+        const QTimeZone zone(QByteArray(id.data(), static_cast<qsizetype>(id.size())));
+        ASSERT_TRUE(zone.isValid()) << id;
+        const double table = clsSunrise::CityAt(i)->timeZone;
+        EXPECT_EQ(zone.standardTimeOffset(january), -table * 3600) << clsSunrise::CityAt(i)->name;
+        EXPECT_EQ(zone.standardTimeOffset(july), -table * 3600) << clsSunrise::CityAt(i)->name;
+    }
+}
+
+using LocationDialogTest = LocationFixture;
+
+struct DialogControls {
+    QLabel* caption;
+    QLabel* current;
+    QListWidget* list;
+    QLabel* oldCity;
+    QCheckBox* useSystem;
+    QPushButton* ok;
+    QPushButton* cancel;
+};
+
+DialogControls Find(frmLocation& dialog) {
+    return {dialog.findChild<QLabel*>("lblCaption"),     dialog.findChild<QLabel*>("lblCurrent"),
+            dialog.findChild<QListWidget*>("lstLocations"), dialog.findChild<QLabel*>("lblOldCity"),
+            dialog.findChild<QCheckBox*>("chkUseSystemDaylight"), dialog.findChild<QPushButton*>("cmdOK"),
+            dialog.findChild<QPushButton*>("cmdCancel")};
+}
+
+TEST_F(LocationDialogTest, ShowsTheCurrentSettingsAndEveryPlace) {
+    UseZone("America/New_York");
+    LoadTimeZoneRules();
+    Sun().SetCity("Tokyo, Japan");  // left over from an earlier computation
+    frmLocation dialog;
+    const DialogControls c = Find(dialog);
+    ASSERT_TRUE(c.caption && c.current && c.list && c.oldCity && c.useSystem && c.ok && c.cancel);
+    EXPECT_EQ(dialog.windowTitle(), "Choose Location and Time Zone Rules");
+    EXPECT_EQ(c.caption->text(), "Current Settings:");
+    EXPECT_EQ(c.useSystem->text(), "Use Windows system daylight savings time information");
+    EXPECT_TRUE(c.useSystem->isChecked());
+    EXPECT_EQ(c.ok->text(), "OK");
+    EXPECT_EQ(c.cancel->text(), "Cancel");
+    EXPECT_EQ(c.oldCity->text(), "Charlotte, NC");
+    EXPECT_EQ(c.current->text(), "Charlotte, NC\nLatitude:35.13 Longitude:80.8\nEastern Standard Time");
+    ASSERT_EQ(c.list->count(), 51);
+    EXPECT_EQ(c.list->item(0)->text(), "Albuquerque, NM");
+    EXPECT_EQ(c.list->item(50)->text(), "Zurich, Switzerland");
+    EXPECT_EQ(c.list->currentRow(), 5);
+    EXPECT_EQ(CurrentCity, "Charlotte, NC");  // opening changes nothing
+}
+
+TEST_F(LocationDialogTest, CancelRestoresThePlaceShownAtOpening) {
+    UseZone("America/New_York");
+    frmLocation dialog;
+    const DialogControls c = Find(dialog);
+    c.list->setCurrentRow(37);
+    EXPECT_EQ(CurrentCity, "Jerusalem, Israel");
+    EXPECT_EQ(c.current->text().section('\n', 0, 1), "Jerusalem, Israel\nLatitude:31.46 Longitude:-35.14");
+    c.list->setCurrentRow(48);
+    c.useSystem->setChecked(false);
+    EXPECT_FALSE(UseSystemDaylight);
+    c.cancel->click();
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(CurrentCity, "Charlotte, NC");
+    EXPECT_TRUE(UseSystemDaylight);
+    EXPECT_EQ(DaylightStart, DateSerial(2027, 3, 13));  // the system's rules again
+}
+
+TEST_F(LocationDialogTest, OkKeepsTheLastClick) {
+    UseZone("America/New_York");
+    frmLocation dialog;
+    const DialogControls c = Find(dialog);
+    c.list->setCurrentRow(37);
+    c.list->setCurrentRow(42);
+    EXPECT_EQ(c.current->text().section('\n', 1, 1), "Latitude:28.36 Longitude:-77.12");
+    c.ok->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(CurrentCity, "New Delhi, India");
+}
+
+TEST_F(LocationDialogTest, PlaceRulesFollowTheClickedPlace) {
+    UseZone("UTC");
+    CurrentDate = DateSerial(2027, 7, 1);
+    frmLocation dialog;
+    const DialogControls c = Find(dialog);
+    c.useSystem->setChecked(false);
+    EXPECT_EQ(c.current->text().section('\n', 2), "Eastern Daylight Time");
+    c.list->setCurrentRow(48);  // Sydney, in its winter
+    EXPECT_EQ(c.current->text().section('\n', 2), QString::fromStdString(StandardZoneName));
+    EXPECT_NE(StandardZoneName.find("Australian"), std::string::npos);
+    c.ok->click();
+    EXPECT_FALSE(UseSystemDaylight);
+    EXPECT_EQ(CurrentCity, "Sydney, Australia");
+}
+
+TEST_F(LocationDialogTest, UnknownStoredPlaceShowsZeroCoordinates) {
+    CurrentCity = "Atlantis";
+    frmLocation dialog;
+    const DialogControls c = Find(dialog);
+    EXPECT_EQ(c.current->text().section('\n', 0, 1), "Atlantis\nLatitude:0 Longitude:0");
+    EXPECT_EQ(c.list->currentRow(), -1);
+    c.cancel->click();
+    EXPECT_EQ(CurrentCity, "Atlantis");
+}
+
+// The dialog that ShowLocationDialog has open; with none, every event loop
+// is ended so the test fails instead of waiting.
+frmLocation* OpenDialog() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* dialog = qobject_cast<frmLocation*>(w); dialog && dialog->isVisible()) return dialog;
+    QCoreApplication::exit(1);
+    return nullptr;
+}
+
+TEST_F(LocationDialogTest, OpensModallyAndEscapeCancels) {
+    QTimer::singleShot(0, [] {
+        if (frmLocation* dialog = OpenDialog()) {
+            dialog->findChild<QListWidget*>("lstLocations")->setCurrentRow(0);
+            dialog->reject();  // what Escape and the close box do
+        }
+    });
+    EXPECT_EQ(ShowLocationDialog(), QDialog::Rejected);
+    EXPECT_EQ(CurrentCity, "Charlotte, NC");
+    QTimer::singleShot(0, [] {
+        if (frmLocation* dialog = OpenDialog()) {
+            dialog->findChild<QListWidget*>("lstLocations")->setCurrentRow(0);
+            dialog->findChild<QPushButton*>("cmdOK")->click();
+        }
+    });
+    EXPECT_EQ(ShowLocationDialog(), QDialog::Accepted);
+    EXPECT_EQ(CurrentCity, "Albuquerque, NM");
+}
+
+}  // namespace
+}  // namespace varnel
