@@ -1,0 +1,57 @@
+#include <benchmark/benchmark.h>
+
+#include "common/DateSerial.h"
+#include "solar/Location.h"
+#include "solar/clsSunrise.h"
+
+namespace varnel {
+namespace {
+
+void BM_CalculateSun(benchmark::State& state) {
+    clsSunrise sun;
+    sun.SetCity("Charlotte, NC");
+    int32_t day = DateSerial(2027, 1, 1);
+    for (auto _ : state) {
+        sun.SetDateDay(day);
+        sun.CalculateSun();
+        benchmark::DoNotOptimize(sun.Sunset());
+        if (++day > DateSerial(2027, 12, 31)) day = DateSerial(2027, 1, 1);
+    }
+}
+BENCHMARK(BM_CalculateSun);
+
+void BM_ApplyDaylightRule(benchmark::State& state) {
+    DaylightRule rule;
+    rule.standardName = "Eastern Standard Time";
+    rule.daylightName = "Eastern Daylight Time";
+    rule.daylightBias = -60;
+    rule.daylightDate = {3, 0, 2};
+    rule.standardDate = {11, 0, 1};
+    SetZoneFields(rule, 2027);
+    int32_t day = DateSerial(2027, 1, 1);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ApplyDaylightRule(day).size());
+        if (++day > DateSerial(2027, 12, 31)) day = DateSerial(2027, 1, 1);
+    }
+}
+BENCHMARK(BM_ApplyDaylightRule);
+
+// What the month view does for each day: select the place by name (the last
+// row of the table, the slowest to find), decide daylight time, compute.
+void BM_DayOfTheMonthView(benchmark::State& state) {
+    CurrentCity = "Zurich, Switzerland";
+    int32_t day = DateSerial(2027, 1, 1);
+    for (auto _ : state) {
+        clsSunrise& sun = Sun();
+        sun.SetCity(CurrentCity);
+        benchmark::DoNotOptimize(ApplyDaylightRule(day).size());
+        sun.SetDateDay(day);
+        sun.CalculateSun();
+        benchmark::DoNotOptimize(sun.Sunrise());
+        if (++day > DateSerial(2027, 12, 31)) day = DateSerial(2027, 1, 1);
+    }
+}
+BENCHMARK(BM_DayOfTheMonthView);
+
+}  // namespace
+}  // namespace varnel
