@@ -15,6 +15,7 @@ const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"convert", "DATE", "the Hebrew date of a common date (YYYY-MM-DD)", RunConvert},
         {"holydays", "YEAR", "the holy-day table as placed for a common year", RunHolyDays},
+        {"month", "YYYY-MM", "the month view: title and every day's cell", RunMonth},
         {"parashot", "YEAR", "the portion table as scheduled for a common year, special readings applied", RunParashot},
         {"sun", "DATE", "sunrise, solar noon and sunset for the place, with the daylight decision", RunSun},
     };

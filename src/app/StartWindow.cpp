@@ -1,45 +1,59 @@
 #include "app/StartWindow.h"
 
 #include <QApplication>
-#include <QLabel>
+#include <QEvent>
+#include <QTimer>
+#include <chrono>
 #include <cstdlib>
 #include <iostream>
 
 #include "app/DataFolder.h"
-#include "calendar/CalendarState.h"
-#include "calendar/HebrewCalendar.h"
-#include "calendar/HolyDays.h"
-#include "common/DateFormat.h"
+#include "app/MonthCommand.h"
 #include "common/DateSerial.h"
 #include "common/Files.h"
+#include "common/PendingEvents.h"
+#include "solar/Location.h"
+#include "solar/LocationSettings.h"
+#include "views/GridWidget.h"
+#include "views/MonthPanel.h"
+#include "views/MonthView.h"
+#include "views/frmMain.h"
 
 namespace varnel {
 namespace {
 
-std::string HebrewText(int32_t date) {
-    const HebrewDate h = HebrewDateOf(date);
-    return std::to_string(h.day) + " " + HebrewMonthName(h.year, h.month) + " " + std::to_string(h.year);
-}
-
-// Today and the holy days of this month, as lines of text.
-std::string ThisMonthText() {
-    const int32_t today = Today();
-    const YearMonthDay ymd = SplitDate(today);
-    CurrentDate = DateSerial(ymd.year, ymd.month, 1);
-    LoadHolyDays();
-    PlaceHolyDays();
-    std::string text = FormatDate(today, "dddd, mmmm d, yyyy") + " - " + HebrewText(today) + "\n";
-    text += "Holy days in " + FormatDate(CurrentDate, "mmmm yyyy") + ":\n";
-    bool any = false;
-    for (int i = 1; i <= kHolyDayCount; ++i) {
-        const HolyDayRecord& r = HolyDays[i];
-        if (r.date == 0 || YearOf(r.date) != ymd.year || MonthOf(r.date) != ymd.month) continue;
-        text += "  " + FormatDate(r.date, "ddd mmm d") + "  " + r.name + "\n";
-        any = true;
+// Tools for the developer, switched on by the environment: VARNEL_REPORT_STARTUP
+// writes the wall-clock time at which the month grid first painted its days
+// (milliseconds since the epoch) to standard error, VARNEL_SCREENSHOT=FILE saves
+// a picture of the window then; either way the program quits.
+class StartUpReporter : public QObject {
+public:
+    StartUpReporter(frmMain& window, QString screenshot) : window_(window), screenshot_(std::move(screenshot)) {
+        window.Month()->Grid()->installEventFilter(this);
     }
-    if (!any) text += "  (none)\n";
-    return text;
-}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && window_.StartedUp() && !reported_) {
+            reported_ = true;
+            // Report once this paint has finished.
+            QTimer::singleShot(0, this, [this] {
+                const auto now = std::chrono::system_clock::now().time_since_epoch();
+                std::cerr << "month painted at "
+                          << std::chrono::duration_cast<std::chrono::microseconds>(now).count() / 1000.0 << " ms\n";
+                if (!screenshot_.isEmpty() && !window_.grab().save(screenshot_))
+                    std::cerr << "could not save " << screenshot_.toStdString() << "\n";
+                QCoreApplication::quit();
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    frmMain& window_;
+    QString screenshot_;
+    bool reported_ = false;
+};
 
 }  // namespace
 
@@ -51,17 +65,27 @@ bool HasDisplay() {
     return (display && *display) || (wayland && *wayland);
 }
 
-void PrintThisMonth() { std::cout << ThisMonthText(); }
+void PrintThisMonth() {
+    CurrentCity = ReadLocationSetting();
+    const YearMonthDay today = SplitDate(Today());
+    MonthViewModel view;
+    RenderMonth(today.year, today.month, view);
+    std::cout << MonthViewText(view);
+}
 
 int RunDesktop(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName("Varnel");
     QCoreApplication::setApplicationName("Varnel");
     SetProgramFolder(ResolveDataFolder({}));
-    QLabel label(QString::fromStdString(ThisMonthText()));
-    label.setWindowTitle("Varnel");
-    label.setMargin(24);
-    label.show();
+    SetPendingEventsHandler([] { QCoreApplication::processEvents(); });
+
+    frmMain window;
+    window.show();
+    std::unique_ptr<StartUpReporter> reporter;
+    const char* report = std::getenv("VARNEL_REPORT_STARTUP");
+    const QString screenshot = qEnvironmentVariable("VARNEL_SCREENSHOT");
+    if ((report && *report) || !screenshot.isEmpty()) reporter = std::make_unique<StartUpReporter>(window, screenshot);
     return app.exec();
 }
 

@@ -1,0 +1,105 @@
+#include "app/MonthCommand.h"
+
+#include <iostream>
+
+#include "app/CommandLine.h"
+#include "calendar/CalendarState.h"
+#include "common/DateFormat.h"
+#include "common/DateSerial.h"
+#include "common/Json.h"
+#include "solar/Location.h"
+#include "views/CalendarData.h"
+#include "views/ColorScheme.h"
+#include "views/MonthView.h"
+#include "views/Settings.h"
+#include "views/ViewState.h"
+
+namespace varnel {
+namespace {
+
+// A cell's lines joined on one line of output.
+std::string OneLine(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() + 16);
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') continue;
+        if (text[i] == '\n') {
+            // Runs of empty lines (before the Omer count) become one separator.
+            if (!out.empty() && out.compare(out.size() - 3, 3, " | ") != 0) out += " | ";
+            continue;
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+}  // namespace
+
+void RenderMonth(int year, int month, MonthViewModel& view) {
+    FloatDetails = ReadFloatDetailsSetting();
+    const int scheme = ReadColorSchemeSetting();
+    SelectColorScheme(scheme >= INT16_MIN && scheme <= INT16_MAX ? scheme : -1);
+    ShowMonthOf(DateSerial(year, month, 1));
+    RebuildCalendarData(CalendarTrigger::StartUp);
+    ShowCalendar(view);
+}
+
+std::string MonthViewText(const MonthViewModel& view) {
+    std::string text = view.title + "\n";
+    const int32_t first = view.lastStartOfMonth;
+    for (int r = 1; r < kMonthRows; ++r)
+        for (int c = 0; c < kMonthCols; ++c) {
+            const GridCell& cell = view.grid.Cell(r, c);
+            const int offset = DayOffsetOfCell(view.grid, r, c);
+            if (offset < 0) continue;
+            const int32_t date = first + offset;
+            std::string line = FormatDate(date, "ddd mmm dd") + "  " + OneLine(cell.text);
+            if (cell.background == HolyDayColor && cell.foreground == kBlackColor) line += "  [holy day]";
+            text += line + "\n";
+        }
+    const GridCell& switchCell = view.grid.Cell(kFloatInfoRow, kFloatInfoCol);
+    text += std::string(kFloatInfoText) + ": " + (switchCell.check == CheckState::Checked ? "on" : "off") + "\n";
+    return text;
+}
+
+std::string MonthViewJson(const MonthViewModel& view) {
+    JsonWriter w;
+    w.BeginObject().Key("title").String(view.title).Key("first").Date(view.lastStartOfMonth).Key("grid").BeginArray();
+    const auto color = [&w](Color c) {
+        if (c == kNoColor) w.Null();
+        else w.String(ColorText(c));
+    };
+    for (int r = 0; r < kMonthRows; ++r) {
+        w.BeginArray();
+        for (int c = 0; c < kMonthCols; ++c) {
+            const GridCell& cell = view.grid.Cell(r, c);
+            w.BeginObject().Key("text").String(cell.text).Key("data").String(cell.data).Key("background");
+            color(cell.background);
+            w.Key("foreground");
+            color(cell.foreground);
+            w.Key("checked");
+            if (cell.check == CheckState::None) w.Null();
+            else w.Bool(cell.check == CheckState::Checked);
+            w.EndObject();
+        }
+        w.EndArray();
+    }
+    w.EndArray().EndObject();
+    return w.Text();
+}
+
+namespace cli {
+
+int RunMonth(const Context& context) {
+    int year = 0, month = 0;
+    ParseMonth(OneArgument(context, "YYYY-MM"), year, month);
+    CurrentCity = ResolveCity(context);
+    UseDataFolder(context);
+    MonthViewModel view;
+    RenderMonth(year, month, view);
+    std::cout << (context.json ? MonthViewJson(view) + "\n" : MonthViewText(view));
+    return 0;
+}
+
+}  // namespace cli
+}  // namespace varnel

@@ -1,0 +1,67 @@
+#pragma once
+// The per-user settings of the master table, kept with QSettings under
+// organisation and application "Varnel", group "Settings", as text values read
+// with a default; and the rules of the "WindowPos" value.
+#include <QString>
+#include <string>
+
+namespace varnel {
+
+namespace setting {
+inline constexpr const char* kWindowPos = "WindowPos";
+inline constexpr const char* kLocation = "Location";
+inline constexpr const char* kFloatDetails = "FloatDetails";
+inline constexpr const char* kColorScheme = "ColorScheme";
+inline constexpr const char* kCalendarPicture = "CalendarPicture";
+inline constexpr const char* kIncludeDetail = "IncludeDetail";
+inline constexpr const char* kPrintGraphic = "PrintGraphic";
+inline constexpr const char* kCalendarTheme = "CalendarTheme";
+}  // namespace setting
+
+QString ReadSetting(const char* key, const QString& defaultValue);
+void WriteSetting(const char* key, const QString& value);
+// A decimal setting; a value that is not a number reads as its leading number
+// (0 when there is none), a missing one as the default.
+int ReadIntSetting(const char* key, int defaultValue);
+void WriteIntSetting(const char* key, int value);
+
+// "FloatDetails" (-1 / 0, default -1) and "ColorScheme" (0..3, default 0).
+bool ReadFloatDetailsSetting();
+int ReadColorSchemeSetting();
+
+// "WindowPos": left, top, width and height in whole twips as "00000", then the
+// state ("0" normal, "2" maximized), comma-separated: 25 characters.
+inline constexpr int kWindowStateNormal = 0;
+inline constexpr int kWindowStateMinimized = 1;
+inline constexpr int kWindowStateMaximized = 2;
+inline constexpr int kFallbackWindowWidth = 9135;   // twips, for a width the screen cannot hold
+inline constexpr int kFallbackWindowHeight = 7185;
+inline constexpr int kScreenEdgeMargin = 200;
+
+struct WindowPos {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int state = kWindowStateNormal;
+};
+std::string FormatWindowPos(const WindowPos& pos);
+
+// Where a window goes at start, from "WindowPos", the screen's size and the
+// window's design rectangle (all twips). Left and top that would put the
+// window's corner within 200 twips of the screen's far edges keep the design
+// position; an empty value centres the window at its design size.
+struct WindowPlacement {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool maximized = false;
+};
+WindowPlacement PlaceWindow(const std::string& windowPos, int screenWidth, int screenHeight, int designLeft,
+                            int designTop, int designWidth, int designHeight);
+
+// What shut-down writes, or nothing when the window is minimized.
+bool WindowPosToSave(bool minimized, bool maximized, int left, int top, int width, int height, std::string& value);
+
+}  // namespace varnel

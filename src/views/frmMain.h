@@ -1,0 +1,102 @@
+#pragma once
+// The main window: menu bar, toolbar, the year, month and day panels, the
+// one-shot start timer that builds the year's calendar data, view switching,
+// month navigation with the recomputation each trigger needs, and the saving
+// of the window position and settings at shut-down.
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+
+class QAction;
+class QActionGroup;
+class QStackedWidget;
+class QTimer;
+
+namespace varnel {
+
+class MonthPanel;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    enum class View { Day = 1, Month = 2, Year = 3 };  // the toggles' indices
+
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Renders the month view for CurrentDate.
+    void ShowCalendar();
+    // Window position and settings ("WindowPos"; "Location", "FloatDetails", "ColorScheme").
+    void LoadWindow();
+    void SaveWindowPos();
+    void LoadSettings();
+    void SaveSettings();
+
+    void NextMonth();
+    void PreviousMonth();
+    // Switches the view the way the View menu and the toggles do.
+    void ShowView(View view);
+    View CurrentView() const { return view_; }
+    void GoToCommonDate();
+    void ChooseColorScheme();
+    void OpenLocationSettings();
+    // The start-up sequence the start timer runs once.
+    void RunStartUp();
+    bool StartedUp() const { return startedUp_; }
+
+    MonthPanel* Month() const { return month_; }
+    QWidget* DayPanel() const { return dayPanel_; }
+    QWidget* YearPanel() const { return yearPanel_; }
+    QTimer* StartTimer() const { return startTimer_; }
+    QAction* ViewToggle(View view) const;
+    QAction* CommandButton(int index) const;
+
+signals:
+    // After the start-up sequence has rendered the month.
+    void StartUpFinished();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolbar();
+    void ViewTogglePressed(View view, bool pressed);
+    void SyncViewControls();
+    void AfterMonthMoved(int previousYear);
+
+    // Hooks for the year and day views, the dialogs, the cell note, the splash
+    // and the commands that later parts of the program provide
+    // (frmMainHooks.cpp).
+    void BuildDayAndYearPanels();
+    void ShowYear(int year);
+    void ShowDay();
+    void OpenGoToDateDialog();
+    void OpenColorsDialog();
+    void ShowCellNote(const QString& text, int row, int col);
+    void CloseCellNote();
+    void ShowSplash();
+    void ShowAbout();
+    void ApplyPanelTitleColors();
+    void PrintCurrentView();
+    void PrintShabbatHours();
+    void ExportYearToHtml();
+    void ExportMonthToOutlook();
+    void OpenFeastResources();
+
+    View view_ = View::Month;
+    bool startedUp_ = false;
+    QStackedWidget* panels_ = nullptr;
+    MonthPanel* month_ = nullptr;
+    QWidget* dayPanel_ = nullptr;
+    QWidget* yearPanel_ = nullptr;
+    QTimer* startTimer_ = nullptr;
+    QActionGroup* viewGroup_ = nullptr;
+    std::array<QAction*, 4> viewToggles_{};   // indices 1..3
+    std::array<QAction*, 4> viewMenuItems_{};  // indices 1..3
+    std::array<QAction*, 10> commandButtons_{};
+    QAction* nextMonthItem_ = nullptr;
+    QAction* previousMonthItem_ = nullptr;
+};
+
+}  // namespace varnel

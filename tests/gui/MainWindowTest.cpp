@@ -1,0 +1,348 @@
+// The main window under the offscreen platform: start-up, menus and toolbar,
+// month navigation across a year boundary with the data rebuilt, view
+// switching, the "Floating info" switch, and the settings of a whole run.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "calendar/CalendarState.h"
+#include "calendar/HolyDays.h"
+#include "calendar/Parashot.h"
+#include "common/DateSerial.h"
+#include "common/Files.h"
+#include "solar/Location.h"
+#include "views/ColorScheme.h"
+#include "views/GridWidget.h"
+#include "views/MonthPanel.h"
+#include "views/Settings.h"
+#include "views/ViewState.h"
+#include "views/frmMain.h"
+
+namespace varnel {
+namespace {
+
+void EnsureApplication() {
+    if (QApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "gui_tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+// Runs the event loop until the condition holds or the time is up.
+bool WaitFor(const std::function<bool()>& done, int ms = 3000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+bool HolyDayIn(const char* name, int year) {
+    for (int i = 1; i <= kHolyDayCount; ++i)
+        if (HolyDays[i].name == name && HolyDays[i].date != 0) return YearOf(HolyDays[i].date) == year;
+    return false;
+}
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureApplication();
+        ASSERT_TRUE(folder_.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder_.path());
+        SetProgramFolder(VARNEL_SOURCE_DATA);
+    }
+    // A window that has run its start-up.
+    std::unique_ptr<frmMain> Started() {
+        auto window = std::make_unique<frmMain>();
+        window->show();
+        EXPECT_TRUE(WaitFor([&] { return window->StartedUp(); }));
+        return window;
+    }
+    QTemporaryDir folder_;
+};
+
+const GridCell& DayCell(const MonthViewModel& view, int day) {
+    const MonthCell at = MonthCellOf(view.lastStartOfMonth, day);
+    return view.grid.Cell(at.row, at.col);
+}
+
+TEST_F(MainWindow, StartsOnThisMonthWithTheYearBuilt) {
+    auto window = Started();
+    const YearMonthDay today = SplitDate(Today());
+    EXPECT_EQ(CurrentDate, DateSerial(today.year, today.month, 1));
+    EXPECT_EQ(CurrentMonthEnd, DateSerial(today.year, today.month + 1, 1) - 1);
+    EXPECT_EQ(CurrentMonthDays, DaysInMonth(today.year, today.month));
+    EXPECT_EQ(window->windowTitle(), "Varnel");
+    EXPECT_FALSE(window->StartTimer()->isActive());
+    EXPECT_EQ(window->StartTimer()->interval(), 55);
+    EXPECT_EQ(window->CurrentView(), frmMain::View::Month);
+    EXPECT_TRUE(window->ViewToggle(frmMain::View::Month)->isChecked());
+
+    const MonthViewModel& view = window->Month()->Model();
+    EXPECT_EQ(view.lastStartOfMonth, CurrentDate);
+    EXPECT_EQ(view.title, MonthTitle(CurrentDate, CurrentMonthEnd));
+    EXPECT_EQ(window->Month()->Title()->text().toStdString(), view.title);
+    EXPECT_EQ(DayCell(view, 1).data.substr(0, 2), "00");
+    EXPECT_NE(DayCell(view, 1).data.find("(Charlotte, NC - "), std::string::npos);
+    EXPECT_TRUE(HolyDayIn("Yom Kippur", today.year));
+    // Portions are scheduled for this year: every Saturday of the month names one.
+    int saturdays = 0;
+    for (int d = 1; d <= CurrentMonthDays; ++d)
+        if (Weekday(CurrentDate + d - 1) == 7) {
+            ++saturdays;
+            EXPECT_NE(DayCell(view, d).data.find("-----------------------"), std::string::npos) << d;
+        }
+    EXPECT_GE(saturdays, 4);
+    // The day-number labels sit on the days' cells.
+    const auto& labels = window->Month()->Grid()->CornerLabels();
+    ASSERT_EQ(static_cast<int>(labels.size()), CurrentMonthDays);
+    EXPECT_EQ(labels.back().text.toInt(), CurrentMonthDays);
+}
+
+TEST_F(MainWindow, MenusAndToolbar) {
+    frmMain window;
+    const auto item = [&](const char* name) { return window.findChild<QAction*>(name); };
+    const struct {
+        const char* name;
+        const char* caption;
+        bool shown;
+    } items[] = {
+        {"mPrintView", "&Print current view", true},
+        {"mPrintShabbat", "Print &Shabbat hours and parashot for displayed month", true},
+        {"mPrintParashot", "Print Parashot for displayed Hebrew y&ear", false},
+        {"mPrintFeasts", "Print &Feast schedule", false},
+        {"mExportHtml", "Export current common year to &HTML documents", true},
+        {"mExit", "E&xit", true},
+        {"mViewDay", "&Day", true},
+        {"mViewMonth", "&Month", true},
+        {"mViewYear", "&Year", true},
+        {"mGoToCommonDate", "Go to &Common date...", true},
+        {"mGoToHebrewDate", "Go to &Hebrew date...", false},
+        {"mNextMonth", "&Next Month", true},
+        {"mPreviousMonth", "&Previous month", true},
+        {"mColorScheme", "&Color scheme", true},
+        {"mDateRules", "&Date rules", false},
+        {"mLocation", "Location settings", true},
+        {"mFeastResources", "Feast &Resources", true},
+        {"mCommonDateInfo", "&Common date information", false},
+        {"mHebrewDateInfo", "&Hebrew date information", false},
+        {"mHelpIndex", "&Help index", true},
+        {"mAbout", "&About Varnel", true},
+    };
+    for (const auto& i : items) {
+        QAction* a = item(i.name);
+        ASSERT_NE(a, nullptr) << i.name;
+        EXPECT_EQ(a->text().toStdString(), i.caption);
+        EXPECT_EQ(a->isVisible(), i.shown) << i.name;
+        if (!i.shown) {
+            EXPECT_FALSE(a->isEnabled()) << i.name;
+        }
+    }
+    EXPECT_FALSE(item("mHelpIndex")->isEnabled());
+    EXPECT_TRUE(item("mViewMonth")->isChecked());
+    EXPECT_EQ(item("mGoToCommonDate")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
+    EXPECT_EQ(item("mGoToHebrewDate")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F2));
+    EXPECT_EQ(item("mNextMonth")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(item("mPreviousMonth")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    QStringList menus;
+    for (QAction* m : window.menuBar()->actions()) menus << m->text();
+    EXPECT_EQ(menus, QStringList({"&File", "&View", "Date selection", "&Settings", "Feast &Planning", "&Help"}));
+
+    EXPECT_EQ(window.ViewToggle(frmMain::View::Day)->text(), "Day view");
+    EXPECT_EQ(window.ViewToggle(frmMain::View::Month)->text(), "Month view");
+    EXPECT_EQ(window.ViewToggle(frmMain::View::Year)->text(), "Year view");
+    EXPECT_EQ(window.CommandButton(1)->text(), "Print current view");
+    EXPECT_EQ(window.CommandButton(2)->text(), "Export to Microsoft Outlook");
+    EXPECT_TRUE(window.CommandButton(1)->isVisible());
+    for (int i : {0, 3, 9}) EXPECT_TRUE(window.CommandButton(i)->text().isEmpty());
+    EXPECT_EQ(window.CommandButton(10), nullptr);
+    EXPECT_TRUE(window.StartTimer()->isActive());  // enabled at creation, fires after the show
+}
+
+TEST_F(MainWindow, NextAndPreviousMonthAcrossTheYearBoundary) {
+    auto window = Started();
+    ShowMonthOf(DateSerial(2026, 12, 15));
+    window->ShowCalendar();
+    // The data still describe the year of start-up; December 2026 needs 2026's.
+    window->findChild<QAction*>("mPreviousMonth")->trigger();  // November 2026
+    window->NextMonth();                                       // back to December, same year: no rebuild
+    EXPECT_EQ(CurrentDate, DateSerial(2026, 12, 1));
+    ShowMonthOf(DateSerial(2026, 12, 1));
+
+    window->findChild<QAction*>("mNextMonth")->trigger();
+    EXPECT_EQ(CurrentDate, DateSerial(2027, 1, 1));
+    EXPECT_EQ(CurrentMonthEnd, DateSerial(2027, 1, 31));
+    EXPECT_EQ(CurrentMonthDays, 31);
+    EXPECT_TRUE(HolyDayIn("Purim", 2027));
+    bool portionIn2027 = false;
+    for (int i = 1; i <= kParashotEntries; ++i) portionIn2027 |= YearOf(Parashot[i].date) == 2027;
+    EXPECT_TRUE(portionIn2027);
+    const MonthViewModel& view = window->Month()->Model();
+    EXPECT_EQ(view.lastStartOfMonth, DateSerial(2027, 1, 1));
+    EXPECT_EQ(view.title, "Tevet-Shvat 5787 / January 2027");
+    // Saturday 2 January 2027 reads Shemot, the week after Vayechi.
+    EXPECT_NE(DayCell(view, 2).text.find("\r\nShemot\r\n"), std::string::npos);
+
+    window->PreviousMonth();
+    EXPECT_EQ(CurrentDate, DateSerial(2026, 12, 1));
+    EXPECT_EQ(CurrentMonthDays, 31);
+    EXPECT_TRUE(HolyDayIn("Purim", 2026));
+    EXPECT_EQ(view.title, "Kislev-Tevet 5787 / December 2026");
+    // 5 December 2026 is 25 Kislev, the first day of Hanukkah.
+    EXPECT_NE(DayCell(view, 5).text.find("Hanukkah day 1"), std::string::npos);
+}
+
+TEST_F(MainWindow, NextMonthShortcutActsOnlyInTheMonthView) {
+    auto window = Started();
+    ShowMonthOf(DateSerial(2026, 5, 1));
+    window->ShowCalendar();
+    window->ShowView(frmMain::View::Year);
+    EXPECT_EQ(window->CurrentView(), frmMain::View::Year);
+    EXPECT_TRUE(window->ViewToggle(frmMain::View::Year)->isChecked());
+    EXPECT_TRUE(window->findChild<QAction*>("mViewYear")->isChecked());
+    EXPECT_FALSE(window->findChild<QAction*>("mViewMonth")->isChecked());
+    window->findChild<QAction*>("mNextMonth")->trigger();
+    window->findChild<QAction*>("mPreviousMonth")->trigger();
+    EXPECT_EQ(CurrentDate, DateSerial(2026, 5, 1));
+    window->ViewToggle(frmMain::View::Day)->setChecked(true);
+    EXPECT_EQ(window->CurrentView(), frmMain::View::Day);
+    window->findChild<QAction*>("mNextMonth")->trigger();
+    EXPECT_EQ(CurrentDate, DateSerial(2026, 5, 1));
+    window->ViewToggle(frmMain::View::Month)->setChecked(true);
+    window->findChild<QAction*>("mNextMonth")->trigger();
+    EXPECT_EQ(CurrentDate, DateSerial(2026, 6, 1));
+}
+
+TEST_F(MainWindow, MonthViewRendersAgainOnlyWhenTheMonthChanged) {
+    auto window = Started();
+    ShowMonthOf(DateSerial(2026, 3, 1));
+    window->ShowCalendar();
+    window->ShowView(frmMain::View::Year);
+    // Something else moved CurrentDate meanwhile (the year view does).
+    ShowMonthOf(DateSerial(2026, 4, 1));
+    window->ViewToggle(frmMain::View::Month)->setChecked(true);
+    EXPECT_EQ(window->Month()->Model().lastStartOfMonth, DateSerial(2026, 4, 1));
+    EXPECT_EQ(window->Month()->Model().title, "Nisan-Iyar 5786 / April 2026");
+    EXPECT_TRUE(window->findChild<QAction*>("mViewMonth")->isChecked());
+}
+
+TEST_F(MainWindow, ClicksSelectAndTheFloatingInfoCellToggles) {
+    auto window = Started();
+    ShowMonthOf(DateSerial(2026, 2, 1));
+    window->ShowCalendar();
+    GridWidget* grid = window->Month()->Grid();
+    grid->resize(700, 600);
+    const auto press = [&](int row, int col, bool doubleClick = false) {
+        const QPointF at = grid->CellRect(row, col).center();
+        QMouseEvent down(QEvent::MouseButtonPress, at, grid->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(grid, &down);
+        QMouseEvent up(QEvent::MouseButtonRelease, at, grid->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
+                       Qt::NoModifier);
+        QCoreApplication::sendEvent(grid, &up);
+        if (doubleClick) {
+            QMouseEvent twice(QEvent::MouseButtonDblClick, at, grid->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(grid, &twice);
+        }
+    };
+    press(2, 3);
+    EXPECT_EQ(SelectedRow, 2);
+    EXPECT_EQ(SelectedCol, 3);
+
+    FloatDetails = true;
+    window->ShowCalendar();
+    press(6, 6);
+    EXPECT_FALSE(FloatDetails);
+    EXPECT_EQ(window->Month()->Model().grid.Cell(6, 6).check, CheckState::Unchecked);
+    press(6, 6);
+    EXPECT_TRUE(FloatDetails);
+
+    press(3, 1, true);
+    EXPECT_EQ(window->CurrentView(), frmMain::View::Day);
+    EXPECT_TRUE(window->ViewToggle(frmMain::View::Day)->isChecked());
+    EXPECT_EQ(SelectedRow, 3);
+    EXPECT_EQ(SelectedCol, 1);
+}
+
+TEST_F(MainWindow, ColorSchemeAndFloatDetailsComeFromTheSettings) {
+    WriteSetting(setting::kColorScheme, "7");
+    WriteSetting(setting::kFloatDetails, "0");
+    WriteSetting(setting::kLocation, "   ");
+    auto window = Started();
+    EXPECT_EQ(CurrentCity, "Charlotte, NC");
+    EXPECT_EQ(HolyDayColor, RGB(0, 0, 0));
+    EXPECT_EQ(ShabbatColor, RGB(0, 0, 0));
+    EXPECT_EQ(window->Month()->Model().grid.Cell(6, 6).check, CheckState::Unchecked);
+    const MonthViewModel& view = window->Month()->Model();
+    for (int d = 1; d <= CurrentMonthDays; ++d)
+        if (Weekday(CurrentDate + d - 1) == 7) {
+            EXPECT_EQ(DayCell(view, d).background, RGB(0, 0, 0));
+        }
+    window->close();
+    EXPECT_EQ(ReadSetting(setting::kColorScheme, ""), "7");
+    EXPECT_EQ(ReadSetting(setting::kFloatDetails, ""), "0");
+    EXPECT_EQ(ReadSetting(setting::kLocation, ""), "Charlotte, NC");
+    SelectColorScheme(0);
+}
+
+TEST_F(MainWindow, WindowPositionRoundTrip) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_NE(screen, nullptr);
+    const double tpp = 1440.0 / screen->logicalDotsPerInchX();
+    {
+        // First run: centred at the design size.
+        frmMain window;
+        const QRect area = screen->geometry();
+        EXPECT_NEAR(window.x(), (area.width() - window.width()) / 2, 1);
+        EXPECT_NEAR(window.y(), (area.height() - window.height()) / 2, 1);
+        window.move(40, 30);
+        window.resize(500, 400);
+        window.close();
+    }
+    const std::string saved = ReadSetting(setting::kWindowPos, "").toStdString();
+    ASSERT_EQ(saved.size(), 25u);
+    EXPECT_NEAR(std::stoi(saved.substr(0, 5)), 40 * tpp, 1);
+    EXPECT_NEAR(std::stoi(saved.substr(12, 5)), 500 * tpp, 1);
+    EXPECT_EQ(saved.back(), '0');
+    {
+        frmMain window;
+        EXPECT_EQ(window.pos(), QPoint(40, 30));
+        EXPECT_EQ(window.size(), QSize(500, 400));
+        // Minimized at close: the saved position stays.
+        window.show();
+        window.setWindowState(Qt::WindowMinimized);
+        window.move(90, 90);
+        window.close();
+    }
+    EXPECT_EQ(ReadSetting(setting::kWindowPos, "").toStdString(), saved);
+    {
+        frmMain window;
+        window.show();
+        window.setWindowState(Qt::WindowMaximized);
+        window.close();
+    }
+    EXPECT_EQ(ReadSetting(setting::kWindowPos, "").toStdString().back(), '2');
+    {
+        frmMain window;
+        EXPECT_TRUE(window.windowState() & Qt::WindowMaximized);
+    }
+    // A width wider than the screen comes back as 9135 twips.
+    WriteSetting(setting::kWindowPos, "00000,00000,99999,00000,0");
+    frmMain window;
+    EXPECT_NEAR(window.width(), 9135 / tpp, 1);
+}
+
+}  // namespace
+}  // namespace varnel
