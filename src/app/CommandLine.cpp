@@ -14,10 +14,12 @@ namespace varnel::cli {
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"convert", "DATE", "the Hebrew date of a common date (YYYY-MM-DD)", RunConvert},
+        {"day", "DATE", "the day view: title, the day's lines and the feast countdown", RunDay},
         {"holydays", "YEAR", "the holy-day table as placed for a common year", RunHolyDays},
         {"month", "YYYY-MM", "the month view: title and every day's cell", RunMonth},
         {"parashot", "YEAR", "the portion table as scheduled for a common year, special readings applied", RunParashot},
         {"sun", "DATE", "sunrise, solar noon and sunset for the place, with the daylight decision", RunSun},
+        {"year", "YEAR", "the year view: title, month labels and twelve month grids", RunYear},
     };
     return commands;
 }

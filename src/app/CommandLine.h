@@ -50,9 +50,11 @@ std::string HelpText();
 
 // Commands, one file each.
 int RunConvert(const Context& context);
+int RunDay(const Context& context);
 int RunHolyDays(const Context& context);
 int RunMonth(const Context& context);
 int RunParashot(const Context& context);
 int RunSun(const Context& context);
+int RunYear(const Context& context);
 
 }  // namespace varnel::cli

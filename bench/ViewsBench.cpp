@@ -1,0 +1,115 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <cstdio>
+
+#include "calendar/CalendarState.h"
+#include "calendar/HolyDays.h"
+#include "common/DateSerial.h"
+#include "common/Files.h"
+#include "views/ColorScheme.h"
+#include "views/DayPanel.h"
+#include "views/DayView.h"
+#include "views/ViewState.h"
+#include "views/YearPanel.h"
+#include "views/YearView.h"
+
+namespace varnel {
+namespace {
+
+void EnsureApplication() {
+    if (QApplication::instance()) return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "varnel_bench";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+const HolyDayTable& PlacedHolyDays(int year) {
+    static HolyDayTable table;
+    static bool loaded = false;
+    if (!loaded) {
+        LoadHolyDays(PathIn(VARNEL_SOURCE_DATA, "holydays.dat"), table);
+        loaded = true;
+    }
+    PlaceHolyDays(table, year);
+    return table;
+}
+
+// A month grid whose days carry texts of the length the month view writes.
+Grid MonthGridWithDetails(int32_t first) {
+    Grid g(7, 7);
+    const int w = Weekday(first) - 1;
+    for (int i = 0; i < DaysInMonth(YearOf(first), MonthOf(first)); ++i) {
+        char offset[12];
+        std::snprintf(offset, sizeof offset, "%02d", i);
+        g.SetData(1 + (w + i) / 7, (w + i) % 7,
+                  std::string(offset) +
+                      "Adar 12\r\nShabbat Candles: 6:08 PM\r\n\r\nSunrise: 6:46 AM - Sunset: 6:26 PM\r\n"
+                      "(Charlotte, NC - Eastern Standard Time)\r\nProportional hour: 58 minutes\r\nPrayer times:\r\n"
+                      "Shacharit: from 6:46 AM to 10:40 AM\r\nMinchah: from 1:05 PM to 6:26 PM\r\n"
+                      "Ma'ariv: after 4:59 PM*\r\n*If Minchah was prayed before 4:59 PM, otherwise earliest "
+                      "Ma'ariv is 7:38 PM\r\n");
+    }
+    return g;
+}
+
+void BM_ShowYearModel(benchmark::State& state) {
+    const HolyDayTable& table = PlacedHolyDays(2026);
+    YearViewModel model;
+    for (auto _ : state) {
+        ShowYear(2026, table, SchemeHolyDayColor(0), SchemeShabbatColor(0), model);
+        benchmark::DoNotOptimize(model.grids[11].Cell(5, 3).background);
+    }
+}
+BENCHMARK(BM_ShowYearModel)->Unit(benchmark::kMicrosecond);
+
+// The year panel filled and painted once, as the window shows it.
+void BM_ShowYearWithWidgets(benchmark::State& state) {
+    EnsureApplication();
+    HolyDays = PlacedHolyDays(2026);
+    YearPanel panel;
+    panel.resize(1000, 700);
+    QImage image(panel.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        panel.ShowYear(2026);
+        panel.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_ShowYearWithWidgets)->Unit(benchmark::kMillisecond);
+
+void BM_ShowDayModel(benchmark::State& state) {
+    const int32_t first = DateSerial(2026, 3, 1);
+    const Grid month = MonthGridWithDetails(first);
+    DayViewModel model;
+    for (auto _ : state) {
+        int row = 2, col = 5;
+        ShowDay(month, first, row, col, 12600, model);
+        benchmark::DoNotOptimize(model.lastRow);
+    }
+}
+BENCHMARK(BM_ShowDayModel)->Unit(benchmark::kMicrosecond);
+
+// The day panel filled, its columns fitted, and painted once.
+void BM_ShowDayWithWidgets(benchmark::State& state) {
+    EnsureApplication();
+    CurrentDate = DateSerial(2026, 3, 1);
+    const Grid month = MonthGridWithDetails(CurrentDate);
+    DayPanel panel;
+    panel.resize(1000, 700);
+    QImage image(panel.size(), QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        SelectedRow = 2;
+        SelectedCol = 5;
+        panel.ShowDay(month);
+        panel.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_ShowDayWithWidgets)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace varnel

@@ -1,0 +1,67 @@
+#include <algorithm>
+#include <iostream>
+
+#include "app/CommandLine.h"
+#include "app/MonthCommand.h"
+#include "calendar/CalendarState.h"
+#include "common/DateSerial.h"
+#include "common/Json.h"
+#include "solar/Location.h"
+#include "solar/LocationSettings.h"
+#include "views/DayView.h"
+#include "views/MonthView.h"
+#include "views/ViewState.h"
+
+namespace varnel {
+namespace {
+
+// Width given to the day grid before its columns fit their texts (twips).
+constexpr int kDayGridWidth = 12600;
+
+std::string DayViewText(const DayViewModel& day) {
+    size_t first = 0;
+    for (int r = 0; r <= day.lastRow; ++r) first = std::max(first, day.grid.Cell(r, 0).text.size());
+    std::string text = day.title + "\n";
+    for (int r = 0; r <= day.lastRow; ++r) {
+        std::string line = day.grid.Cell(r, 0).text;
+        const std::string& second = day.grid.Cell(r, 1).text;
+        if (!second.empty()) line += std::string(first - line.size() + 2, ' ') + second;
+        text += line + "\n";
+    }
+    return text;
+}
+
+std::string DayViewJson(const DayViewModel& day) {
+    JsonWriter w;
+    w.BeginObject().Key("title").String(day.title).Key("rows").BeginArray();
+    for (int r = 0; r <= day.lastRow; ++r)
+        w.BeginArray().String(day.grid.Cell(r, 0).text).String(day.grid.Cell(r, 1).text).EndArray();
+    w.EndArray().EndObject();
+    return w.Text();
+}
+
+}  // namespace
+
+namespace cli {
+
+int RunDay(const Context& context) {
+    const int32_t date = ParseDate(OneArgument(context, "DATE"));
+    if (!context.city.empty() && clsSunrise::FindCity(context.city) < 0)
+        throw UsageError("unknown city '" + context.city + "' (see varnel --help)");
+    UseDataFolder(context);
+    CurrentCity = context.city.empty() ? ReadLocationSetting() : context.city;
+    const YearMonthDay ymd = SplitDate(date);
+    MonthViewModel month;
+    RenderMonth(ymd.year, ymd.month, month);
+    // The day is selected in the month grid, as a click on its cell does.
+    const MonthCell cell = MonthCellOf(CurrentDate, ymd.day);
+    SelectedRow = cell.row;
+    SelectedCol = cell.col;
+    DayViewModel day;
+    ShowDay(month.grid, CurrentDate, SelectedRow, SelectedCol, kDayGridWidth, day);
+    std::cout << (context.json ? DayViewJson(day) + "\n" : DayViewText(day));
+    return 0;
+}
+
+}  // namespace cli
+}  // namespace varnel

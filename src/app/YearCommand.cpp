@@ -1,0 +1,89 @@
+#include <iostream>
+
+#include "app/CommandLine.h"
+#include "calendar/CalendarState.h"
+#include "calendar/HolyDays.h"
+#include "common/DateSerial.h"
+#include "common/Json.h"
+#include "views/CalendarData.h"
+#include "views/ColorScheme.h"
+#include "views/Settings.h"
+#include "views/ViewState.h"
+#include "views/YearView.h"
+
+namespace varnel {
+namespace {
+
+// A month as a small calendar: each day right-aligned, "*" after a holy day.
+std::string MonthText(const std::string& label, const Grid& grid, Color holyDayColor) {
+    std::string text = label + "\n";
+    for (int r = 0; r < grid.Rows(); ++r) {
+        std::string line;
+        for (int c = 0; c < grid.Cols(); ++c) {
+            const GridCell& cell = grid.Cell(r, c);
+            std::string field = cell.text;
+            field.insert(0, field.size() < 3 ? 3 - field.size() : 0, ' ');
+            const bool holy = r > 0 && !cell.text.empty() && cell.background == holyDayColor;
+            line += field + (holy ? "*" : " ");
+        }
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        if (!line.empty()) text += line + "\n";
+    }
+    return text;
+}
+
+std::string YearViewText(const YearViewModel& year, Color holyDayColor) {
+    std::string text = year.title + "\n";
+    for (size_t m = 0; m < year.grids.size(); ++m)
+        text += "\n" + MonthText(year.monthLabels[m], year.grids[m], holyDayColor);
+    text += "\n* holy day\n";
+    return text;
+}
+
+std::string YearViewJson(const YearViewModel& year) {
+    JsonWriter w;
+    const auto color = [&w](Color c) {
+        if (c == kNoColor) w.Null();
+        else w.String(ColorText(c));
+    };
+    w.BeginObject().Key("title").String(year.title).Key("months").BeginArray();
+    for (size_t m = 0; m < year.grids.size(); ++m) {
+        const Grid& grid = year.grids[m];
+        w.BeginObject().Key("label").String(year.monthLabels[m]).Key("grid").BeginArray();
+        for (int r = 0; r < grid.Rows(); ++r) {
+            w.BeginArray();
+            for (int c = 0; c < grid.Cols(); ++c) {
+                const GridCell& cell = grid.Cell(r, c);
+                w.BeginObject().Key("text").String(cell.text).Key("background");
+                color(cell.background);
+                w.Key("foreground");
+                color(cell.foreground);
+                w.EndObject();
+            }
+            w.EndArray();
+        }
+        w.EndArray().EndObject();
+    }
+    w.EndArray().EndObject();
+    return w.Text();
+}
+
+}  // namespace
+
+namespace cli {
+
+int RunYear(const Context& context) {
+    const int year = ParseYear(OneArgument(context, "YEAR"));
+    UseDataFolder(context);
+    const int scheme = ReadColorSchemeSetting();
+    SelectColorScheme(scheme >= INT16_MIN && scheme <= INT16_MAX ? scheme : -1);
+    ShowMonthOf(DateSerial(year, 1, 1));
+    RebuildCalendarData(CalendarTrigger::StartUp);
+    YearViewModel view;
+    ShowYear(static_cast<int16_t>(year), HolyDays, HolyDayColor, ShabbatColor, view);
+    std::cout << (context.json ? YearViewJson(view) + "\n" : YearViewText(view, HolyDayColor));
+    return 0;
+}
+
+}  // namespace cli
+}  // namespace varnel

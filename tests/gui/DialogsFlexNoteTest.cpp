@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QScreen>
+
+#include "views/FlexNotePlacement.h"
+#include "views/Grid.h"
+#include "views/GridWidget.h"
+#include "views/frmFlexNote.h"
+
+namespace varnel {
+namespace {
+
+void EnsureApplication() {
+    if (QApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "gui_tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+const char* kShortText = "Sunday, March, 1, 2026\r\nAdar 12";
+const char* kLongText =
+    "Friday, March, 6, 2026\r\nAdar 17\r\nShabbat Candles: 6:08 PM\r\n\r\nSunrise: 6:46 AM - Sunset: 6:26 PM\r\n"
+    "(Charlotte, NC - Eastern Standard Time)\r\nProportional hour: 58 minutes\r\nPrayer times:\r\n"
+    "Shacharit: from 6:46 AM to 10:40 AM\r\nMinchah: from 13:05 PM to 6:26 PM\r\nMa'ariv: after 4:59 PM*\r\n"
+    "*If Minchah was prayed before 4:59 PM, otherwise earliest Ma'ariv is 7:38 PM\r\n";
+
+// A top-level 7 x 7 grid of 1800 x 1200 twip cells placed at a point on the screen.
+struct ScreenGrid {
+    Grid model{7, 7};
+    GridWidget widget;
+    ScreenGrid(const QPoint& at) {
+        model.SetColWidth(-1, 1800);
+        model.SetRowHeight(-1, 1200);
+        model.SetRowHeight(0, 215);
+        widget.SetGrid(&model);
+        widget.resize(widget.TwipsToPixelsX(model.TotalWidth()), widget.TwipsToPixelsY(model.TotalHeight()));
+        widget.move(at);
+        widget.show();
+    }
+};
+
+class FlexNote : public ::testing::Test {
+protected:
+    void SetUp() override { EnsureApplication(); }
+    void TearDown() override {
+        CloseFlexNote();
+        FlushDeletes();
+    }
+};
+
+TEST_F(FlexNote, TextSizesTheNoteWithoutMovingIt) {
+    frmFlexNote& note = varnel::FlexNote(nullptr);
+    EXPECT_EQ(note.windowTitle(), "Flex Cell Note");
+    note.move(100, 120);
+    note.SetNoteText(kShortText);
+    const QSize small = note.size();
+    auto* measure = note.findChild<QLabel*>("lblNote");
+    ASSERT_NE(measure, nullptr);
+    EXPECT_FALSE(measure->isVisible());
+    const int dpiX = note.logicalDpiX(), dpiY = note.logicalDpiY();
+    EXPECT_EQ(small.width(), measure->sizeHint().width() + (300 * dpiX + 720) / 1440);
+    EXPECT_EQ(small.height(), measure->sizeHint().height() + (550 * dpiY + 720) / 1440);
+
+    note.SetNoteText(kLongText);
+    EXPECT_EQ(note.pos(), QPoint(100, 120));
+    EXPECT_GT(note.width(), small.width());
+    EXPECT_GT(note.height(), small.height());
+    // The text box fills the window less 40 twips right and bottom, and holds the text with plain line breaks.
+    auto* box = note.findChild<QPlainTextEdit*>("txtNote");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->geometry().topLeft(), QPoint(0, 0));
+    EXPECT_EQ(box->width(), note.width() - (40 * dpiX + 720) / 1440);
+    EXPECT_EQ(box->height(), note.height() - (40 * dpiY + 720) / 1440);
+    EXPECT_TRUE(box->toPlainText().startsWith("Friday, March, 6, 2026\nAdar 17\n"));
+    EXPECT_FALSE(box->toPlainText().contains('\r'));
+    EXPECT_TRUE(box->isReadOnly());
+}
+
+TEST_F(FlexNote, BesideTheCellAndLeftOfItAtTheRightEdge) {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    ScreenGrid inside(QPoint(0, 0));
+    frmFlexNote& note = varnel::FlexNote(nullptr);
+    note.SetNoteText(kShortText);
+    note.ShowNote(inside.widget, 1, 0);
+    EXPECT_TRUE(note.isVisible());
+    EXPECT_EQ(note.NoteRow(), 1);
+    EXPECT_EQ(note.NoteCol(), 0);
+    EXPECT_EQ(note.OwnerGrid(), &inside.widget);
+    const QRect cell = inside.widget.CellRect(1, 0).translated(inside.widget.mapToGlobal(QPoint(0, 0)));
+    EXPECT_NEAR(note.x(), cell.right() + 1 + inside.widget.TwipsToPixelsX(200), 2);
+    EXPECT_NEAR(note.y(), cell.top() + inside.widget.TwipsToPixelsY(300), 2);
+
+    // A grid whose last column ends at the screen's right edge.
+    ScreenGrid right(QPoint(screen.right() + 1 - inside.widget.width(), 0));
+    CloseFlexNote();
+    frmFlexNote& flipped = varnel::FlexNote(nullptr);
+    flipped.SetNoteText(kShortText);
+    flipped.ShowNote(right.widget, 2, 6);
+    const QRect last = right.widget.CellRect(2, 6).translated(right.widget.mapToGlobal(QPoint(0, 0)));
+    EXPECT_NEAR(flipped.x() + flipped.width(), last.left(), 2);
+    EXPECT_LE(flipped.x() + flipped.width(), screen.right() + 1);
+}
+
+TEST_F(FlexNote, LiftedAboveTheBottomOfTheScreen) {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    ScreenGrid low(QPoint(0, 0));
+    low.widget.move(0, screen.bottom() + 1 - low.widget.height());
+    frmFlexNote& note = varnel::FlexNote(nullptr);
+    note.SetNoteText(kLongText);
+    note.ShowNote(low.widget, 6, 1);
+    EXPECT_NEAR(note.y() + note.height(), screen.bottom() + 1 - low.widget.TwipsToPixelsY(300), 2);
+    const QRect cell = low.widget.CellRect(6, 1).translated(low.widget.mapToGlobal(QPoint(0, 0)));
+    EXPECT_NEAR(note.x(), cell.right() + 1 + low.widget.TwipsToPixelsX(200), 2);
+}
+
+TEST_F(FlexNote, EscapeAndAClickCloseTheNote) {
+    ScreenGrid grid(QPoint(0, 0));
+    QPointer<frmFlexNote> note = &varnel::FlexNote(nullptr);
+    EXPECT_EQ(&varnel::FlexNote(nullptr), note.data());  // one note at most
+    note->SetNoteText(kShortText);
+    note->ShowNote(grid.widget, 1, 1);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(note->findChild<QWidget*>("txtJunk"), &escape);
+    EXPECT_EQ(OpenFlexNote(), nullptr);
+    FlushDeletes();
+    EXPECT_FALSE(note);
+
+    note = &varnel::FlexNote(nullptr);
+    note->SetNoteText(kShortText);
+    note->ShowNote(grid.widget, 1, 1);
+    auto* box = note->findChild<QPlainTextEdit*>("txtNote");
+    QKeyEvent escapeInBox(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(box, &escapeInBox);
+    EXPECT_EQ(OpenFlexNote(), nullptr);
+    FlushDeletes();
+
+    note = &varnel::FlexNote(nullptr);
+    note->SetNoteText(kShortText);
+    note->ShowNote(grid.widget, 1, 1);
+    box = note->findChild<QPlainTextEdit*>("txtNote");
+    const QPointF at(5, 5);
+    QMouseEvent press(QEvent::MouseButtonPress, at, box->viewport()->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(box->viewport(), &press);
+    EXPECT_EQ(OpenFlexNote(), nullptr);
+    FlushDeletes();
+    EXPECT_FALSE(note);
+
+    // Other keys leave it open.
+    note = &varnel::FlexNote(nullptr);
+    note->SetNoteText(kShortText);
+    note->ShowNote(grid.widget, 1, 1);
+    QKeyEvent letter(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+    QApplication::sendEvent(note->findChild<QWidget*>("txtJunk"), &letter);
+    EXPECT_EQ(OpenFlexNote(), note.data());
+}
+
+}  // namespace
+}  // namespace varnel
