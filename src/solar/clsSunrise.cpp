@@ -158,6 +158,11 @@ int clsSunrise::FindCity(std::string_view name) {
 
 void clsSunrise::SetCity(std::string_view name) { SetCity(FindCity(name)); }
 
+void clsSunrise::SetCity(double index) {
+    const double rounded = std::nearbyint(index);
+    SetCity(rounded >= -1.0 && rounded < kCityCount ? static_cast<int>(rounded) : -1);
+}
+
 void clsSunrise::SetCity(int index) {
     const CityEntry* row = CityAt(index);
     daySavings_ = false;

@@ -40,6 +40,8 @@ public:
     // way DaySavings becomes false.
     void SetCity(std::string_view name);
     void SetCity(int index);
+    // A fractional index is rounded, halves to even.
+    void SetCity(double index);
 
     double TimeZone() const { return timeZone_; }
     void SetTimeZone(double hours) { timeZone_ = hours; }

@@ -70,6 +70,15 @@ TEST(SunriseCities, SelectingByIndex) {
     ExpectPlace(sun, 35.13, 80.8, 5);
     sun.SetCity(48);
     ExpectPlace(sun, -33.52, -151.13, -10);
+    sun.SetCity(4.5);  // halves round to even
+    ExpectPlace(sun, 40.125, 105.237, 7);
+    sun.SetCity(4.6);
+    ExpectPlace(sun, 35.13, 80.8, 5);
+    for (double bad : {50.5 + 0.1, -0.6, 1e300, std::numeric_limits<double>::quiet_NaN()}) {
+        sun.SetCity(5);
+        sun.SetCity(bad);
+        ExpectPlace(sun, 0, 0, 0);
+    }
     for (int bad : {51, -1, 1000000}) {
         sun.SetCity(5);
         sun.SetCity(bad);
