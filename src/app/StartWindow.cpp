@@ -39,8 +39,8 @@ protected:
             // Report once this paint has finished.
             QTimer::singleShot(0, this, [this] {
                 const auto now = std::chrono::system_clock::now().time_since_epoch();
-                std::cerr << "month painted at "
-                          << std::chrono::duration_cast<std::chrono::microseconds>(now).count() / 1000.0 << " ms\n";
+                const long long us = std::chrono::duration_cast<std::chrono::microseconds>(now).count();
+                std::cerr << "month painted at " << us / 1000 << "." << (us % 1000) / 100 << " ms\n";
                 if (!screenshot_.isEmpty() && !window_.grab().save(screenshot_))
                     std::cerr << "could not save " << screenshot_.toStdString() << "\n";
                 QCoreApplication::quit();
