@@ -32,6 +32,10 @@ MonthPanel::MonthPanel(QWidget* parent) : QWidget(parent) {
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.25);
     title_->setFont(titleFont);
 
+    lastStartOfMonth_ = new QLabel(this);
+    lastStartOfMonth_->setObjectName("lblTheLastStartOfMonth");
+    lastStartOfMonth_->hide();
+
     previous_ = new QPushButton("<<<", this);
     previous_->setObjectName("cmdPreviousMonth");
     previous_->setToolTip("Previous month");
@@ -78,6 +82,7 @@ void MonthPanel::ShowCalendar() {
     ApplyTitleColors();
     varnel::ShowCalendar(model_);
     title_->setText(QString::fromStdString(model_.title));
+    lastStartOfMonth_->setText(QString::number(model_.lastStartOfMonth));
     UpdateDayLabels();
     grid_->Refresh();
 }

@@ -51,6 +51,7 @@ private:
     MonthViewModel model_;
     NoteTracker notes_;
     QLabel* title_ = nullptr;
+    QLabel* lastStartOfMonth_ = nullptr;  // hidden: the serial of the month last rendered
     QPushButton* previous_ = nullptr;
     QPushButton* next_ = nullptr;
     QWidget* host_ = nullptr;

@@ -93,6 +93,7 @@ TEST_F(MainWindow, StartsOnThisMonthWithTheYearBuilt) {
     EXPECT_EQ(view.lastStartOfMonth, CurrentDate);
     EXPECT_EQ(view.title, MonthTitle(CurrentDate, CurrentMonthEnd));
     EXPECT_EQ(window->Month()->Title()->text().toStdString(), view.title);
+    EXPECT_EQ(window->findChild<QLabel*>("lblTheLastStartOfMonth")->text().toInt(), CurrentDate);
     EXPECT_EQ(DayCell(view, 1).data.substr(0, 2), "00");
     EXPECT_NE(DayCell(view, 1).data.find("(Charlotte, NC - "), std::string::npos);
     EXPECT_TRUE(HolyDayIn("Yom Kippur", today.year));
