@@ -5,40 +5,56 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "views/DayPanel.h"
+#include "views/GridWidget.h"
 #include "views/MonthPanel.h"
+#include "views/YearPanel.h"
+#include "views/frmColors.h"
+#include "views/frmFlexNote.h"
+#include "views/frmGoToDate.h"
 #include "views/frmMain.h"
+#include "views/frmSplash.h"
 
 namespace varnel {
 
 void frmMain::BuildDayAndYearPanels() {
-    yearPanel_ = new QWidget(this);
-    yearPanel_->setObjectName("picYear");
-    dayPanel_ = new QWidget(this);
-    dayPanel_->setObjectName("picDay");
+    auto* year = new varnel::YearPanel(this);
+    connect(year, &varnel::YearPanel::MonthRenderRequested, this, &frmMain::ShowCalendar);
+    connect(year, &varnel::YearPanel::MonthViewRequested, this, [this] { ViewToggle(View::Month)->setChecked(true); });
+    connect(year, &varnel::YearPanel::DayViewRequested, this, [this] { ViewToggle(View::Day)->setChecked(true); });
+    yearPanel_ = year;
+    dayPanel_ = new varnel::DayPanel(this);
 }
 
 // Fills the year panel for a common year.
-void frmMain::ShowYear(int /*year*/) {}
+void frmMain::ShowYear(int year) { static_cast<varnel::YearPanel*>(yearPanel_)->ShowYear(year); }
 
 // Fills the day panel for SelectedRow / SelectedCol of the month grid.
-void frmMain::ShowDay() {}
+void frmMain::ShowDay() { static_cast<varnel::DayPanel*>(dayPanel_)->ShowDay(month_->Model().grid); }
 
 // Opens the go-to-date dialog modally; it may set CurrentDate to a first of month.
-void frmMain::OpenGoToDateDialog() {}
+void frmMain::OpenGoToDateDialog() { ShowGoToDateDialog(this); }
 
 // Opens the colour-scheme dialog modally; it may change ColorScheme and the colours.
-void frmMain::OpenColorsDialog() {}
+void frmMain::OpenColorsDialog() { ShowColorsDialog(this); }
 
 // The floating note beside a month-grid cell.
-void frmMain::ShowCellNote(const QString& /*text*/, int /*row*/, int /*col*/) {}
-void frmMain::CloseCellNote() {}
+void frmMain::ShowCellNote(const QString& text, int row, int col) {
+    frmFlexNote& note = FlexNote(this);
+    note.SetNoteText(text);
+    note.ShowNote(*month_->Grid(), row, col);
+}
+void frmMain::CloseCellNote() { CloseFlexNote(); }
 
 // The splash window at start-up (closes itself) and as the about box.
-void frmMain::ShowSplash() {}
-void frmMain::ShowAbout() {}
+void frmMain::ShowSplash() { varnel::ShowSplash(this); }
+void frmMain::ShowAbout() { varnel::ShowAbout(this); }
 
 // The titles of the year and day panels take the Shabbat colour with the month title's.
-void frmMain::ApplyPanelTitleColors() {}
+void frmMain::ApplyPanelTitleColors() {
+    static_cast<varnel::YearPanel*>(yearPanel_)->ApplyTitleColors();
+    static_cast<varnel::DayPanel*>(dayPanel_)->ApplyTitleColors();
+}
 
 void frmMain::PrintCurrentView() {}
 void frmMain::PrintShabbatHours() {}

@@ -1,0 +1,300 @@
+// The year and day panels, the dialogs and the cell note as the main window
+// uses them, under the offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "calendar/CalendarState.h"
+#include "calendar/HolyDays.h"
+#include "common/DateSerial.h"
+#include "common/Files.h"
+#include "views/CalendarData.h"
+#include "views/ColorScheme.h"
+#include "views/DayPanel.h"
+#include "views/GridWidget.h"
+#include "views/MonthPanel.h"
+#include "views/ViewState.h"
+#include "views/YearPanel.h"
+#include "views/frmColors.h"
+#include "views/frmFlexNote.h"
+#include "views/frmGoToDate.h"
+#include "views/frmMain.h"
+#include "views/frmSplash.h"
+
+namespace varnel {
+namespace {
+
+void EnsureApplication() {
+    if (QApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "gui_tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+bool WaitFor(const std::function<bool()>& done, int ms = 3000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+void Mouse(QWidget* widget, QEvent::Type type, const QPoint& at, Qt::MouseButton button = Qt::LeftButton) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease || type == QEvent::MouseMove ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), type == QEvent::MouseMove ? Qt::NoButton : button,
+                      held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+void ClickCell(GridWidget* grid, int row, int col) {
+    const QPoint at = grid->CellRect(row, col).center();
+    Mouse(grid, QEvent::MouseButtonPress, at);
+    Mouse(grid, QEvent::MouseButtonRelease, at);
+}
+
+void DoubleClickCell(GridWidget* grid, int row, int col) {
+    ClickCell(grid, row, col);
+    const QPoint at = grid->CellRect(row, col).center();
+    Mouse(grid, QEvent::MouseButtonDblClick, at);
+    Mouse(grid, QEvent::MouseButtonRelease, at);
+}
+
+// Runs an action on the modal dialog the next call opens.
+template <typename Dialog>
+void OnModal(std::function<void(Dialog&)> action) {
+    QTimer::singleShot(0, [action] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        action(*dialog);
+    });
+}
+
+class WiredViews : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureApplication();
+        ASSERT_TRUE(folder_.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder_.path());
+        SetProgramFolder(VARNEL_SOURCE_DATA);
+        window_ = std::make_unique<frmMain>();
+        window_->resize(1100, 800);
+        window_->show();
+        ASSERT_TRUE(WaitFor([&] { return window_->StartedUp(); }));
+        if (frmSplash* splash = OpenSplash()) splash->close();
+        FlushDeletes();
+    }
+    void TearDown() override {
+        CloseFlexNote();
+        window_.reset();
+        FlushDeletes();
+    }
+    // Shows a month of a year as go-to-date would, with the year's data.
+    void ShowMonth(int year, int month) {
+        ShowMonthOf(DateSerial(year, month, 1));
+        RebuildCalendarData(CalendarTrigger::GoToDateMonthDay);
+        window_->ShowCalendar();
+    }
+    YearPanel* Year() const { return static_cast<YearPanel*>(window_->YearPanel()); }
+    DayPanel* Day() const { return static_cast<DayPanel*>(window_->DayPanel()); }
+
+    QTemporaryDir folder_;
+    std::unique_ptr<frmMain> window_;
+};
+
+TEST_F(WiredViews, StartUpShowsTheSplash) {
+    frmMain window;
+    window.show();
+    ASSERT_TRUE(WaitFor([&] { return window.StartedUp(); }));
+    ASSERT_NE(OpenSplash(), nullptr);
+    EXPECT_TRUE(OpenSplash()->isVisible());
+    EXPECT_EQ(OpenSplash()->Timer()->interval(), 2000);
+    window.findChild<QAction*>("mAbout")->trigger();
+    EXPECT_EQ(OpenSplash()->Timer()->interval(), 5000);
+    OpenSplash()->close();
+    FlushDeletes();
+}
+
+TEST_F(WiredViews, YearViewShowsTheYearAndNextYearFromDecember) {
+    ShowMonth(2025, 12);
+    window_->ShowView(frmMain::View::Year);
+    EXPECT_EQ(window_->CurrentView(), frmMain::View::Year);
+    EXPECT_EQ(Year()->Year(), 2025);
+    EXPECT_EQ(Year()->Title()->text(), "2025");
+    EXPECT_EQ(Year()->MonthLabel(11)->text(), "December 2025");
+    EXPECT_EQ(Year()->Title()->styleSheet().contains(QColor(100, 179, 217).name()), true);
+
+    Year()->findChild<QPushButton*>("cmdNextYear")->click();
+    EXPECT_EQ(Year()->Year(), 2026);
+    EXPECT_EQ(Year()->Title()->text(), "2026");
+    EXPECT_EQ(CurrentDate, DateSerial(2026, 1, 1));
+    EXPECT_EQ(CurrentMonthEnd, DateSerial(2026, 1, 31));
+    EXPECT_EQ(CurrentMonthDays, 31);
+    // The holy days are placed for the new year: Yom Kippur 5787, 21 September 2026, is painted.
+    const YearCell kippur = YearCellOf(2026, 9, 21);
+    EXPECT_EQ(Year()->Model().grids[8].Cell(kippur.row, kippur.col).background, HolyDayColor);
+
+    Year()->findChild<QPushButton*>("cmdPreviousYear")->click();
+    Year()->findChild<QPushButton*>("cmdPreviousYear")->click();
+    EXPECT_EQ(Year()->Year(), 2024);
+    EXPECT_EQ(CurrentDate, DateSerial(2024, 1, 1));
+    EXPECT_EQ(window_->CurrentView(), frmMain::View::Year);
+}
+
+TEST_F(WiredViews, YearClickRendersTheMonthBehindAndDoubleClickOpensTheDay) {
+    ShowMonth(2026, 1);
+    window_->ShowView(frmMain::View::Year);
+    const YearCell cell = YearCellOf(2026, 3, 17);
+    GridWidget* march = Year()->MonthGrid(2);
+    ClickCell(march, cell.row, cell.col);
+    EXPECT_EQ(window_->CurrentView(), frmMain::View::Year);
+    EXPECT_EQ(CurrentDate, DateSerial(2026, 3, 1));
+    EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, DateSerial(2026, 3, 1));
+    EXPECT_EQ(SelectedRow, cell.row);
+    EXPECT_EQ(SelectedCol, cell.col);
+    // The selected cell addresses the same day in the month grid.
+    EXPECT_EQ(window_->Month()->Model().grid.Cell(cell.row, cell.col).data.substr(0, 2), "16");
+
+    DoubleClickCell(march, cell.row, cell.col);
+    EXPECT_EQ(window_->CurrentView(), frmMain::View::Day);
+    EXPECT_TRUE(window_->ViewToggle(frmMain::View::Day)->isChecked());
+    EXPECT_EQ(Day()->Title()->text(), "Adar 28, 5786 - Tuesday 03/17/2026");
+    EXPECT_EQ(Day()->Model().grid.Cell(0, 0).text, "Adar 28");
+}
+
+TEST_F(WiredViews, MonthNameOpensThatMonth) {
+    ShowMonth(2026, 1);
+    window_->ShowView(frmMain::View::Year);
+    QLabel* june = Year()->MonthLabel(5);
+    Mouse(june, QEvent::MouseButtonPress, QPoint(3, 3));
+    Mouse(june, QEvent::MouseButtonRelease, QPoint(3, 3));
+    EXPECT_EQ(window_->CurrentView(), frmMain::View::Month);
+    EXPECT_EQ(CurrentDate, DateSerial(2026, 6, 1));
+    EXPECT_EQ(CurrentMonthEnd, DateSerial(2026, 6, 30));
+    EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, DateSerial(2026, 6, 1));
+}
+
+TEST_F(WiredViews, GoToDateShowsTheMonthAndTheShownMonthDoesNothing) {
+    ShowMonth(2026, 1);
+    OnModal<frmGoToDate>([](frmGoToDate& d) {
+        d.findChild<QCalendarWidget*>("calDate")->setSelectedDate(QDate(2026, 3, 17));
+        d.accept();
+    });
+    window_->GoToCommonDate();
+    EXPECT_EQ(CurrentDate, DateSerial(2026, 3, 1));
+    EXPECT_EQ(CurrentMonthEnd, DateSerial(2026, 3, 31));
+    EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, DateSerial(2026, 3, 1));
+    EXPECT_EQ(window_->Month()->Model().title.substr(window_->Month()->Model().title.size() - 10), "March 2026");
+
+    const uint64_t revision = window_->Month()->Model().grid.Revision();
+    OnModal<frmGoToDate>([](frmGoToDate& d) {
+        d.findChild<QCalendarWidget*>("calDate")->setSelectedDate(QDate(2026, 3, 30));
+        d.accept();
+    });
+    window_->GoToCommonDate();
+    EXPECT_EQ(CurrentDate, DateSerial(2026, 3, 1));
+    EXPECT_EQ(window_->Month()->Model().grid.Revision(), revision);
+
+    // From the day view it ends in the month view.
+    window_->ShowView(frmMain::View::Day);
+    OnModal<frmGoToDate>([](frmGoToDate& d) {
+        d.findChild<QCalendarWidget*>("calDate")->setSelectedDate(QDate(2027, 1, 5));
+        d.accept();
+    });
+    window_->GoToCommonDate();
+    EXPECT_EQ(window_->CurrentView(), frmMain::View::Month);
+    EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, DateSerial(2027, 1, 1));
+}
+
+TEST_F(WiredViews, ColourSchemeRendersOnlyWhenItChanges) {
+    SelectColorScheme(0);
+    ShowMonth(2026, 3);
+    const uint64_t revision = window_->Month()->Model().grid.Revision();
+    OnModal<frmColors>([](frmColors& d) { d.accept(); });
+    window_->ChooseColorScheme();
+    EXPECT_EQ(ColorScheme, 0);
+    EXPECT_EQ(window_->Month()->Model().grid.Revision(), revision);
+
+    OnModal<frmColors>([](frmColors& d) {
+        d.findChild<QRadioButton*>("optScheme3")->setChecked(true);
+        d.accept();
+    });
+    window_->ChooseColorScheme();
+    EXPECT_EQ(ColorScheme, 3);
+    const MonthViewModel& view = window_->Month()->Model();
+    EXPECT_NE(view.grid.Revision(), revision);
+    const MonthCell shabbat = MonthCellOf(view.lastStartOfMonth, 14);  // 14 March 2026, a Saturday
+    EXPECT_EQ(view.grid.Cell(shabbat.row, shabbat.col).background, RGB(192, 64, 0));
+    EXPECT_EQ(view.grid.Cell(shabbat.row, shabbat.col).foreground, RGB(255, 255, 255));
+    const MonthCell purim = MonthCellOf(view.lastStartOfMonth, 3);  // Purim, 14 Adar 5786
+    EXPECT_EQ(view.grid.Cell(purim.row, purim.col).background, RGB(255, 255, 128));
+    EXPECT_EQ(view.grid.Cell(purim.row, purim.col).foreground, RGB(0, 0, 0));
+    SelectColorScheme(0);
+}
+
+TEST_F(WiredViews, HoverShowsTheNoteAndClickOrYearViewClosesIt) {
+    ShowMonth(2026, 3);
+    FloatDetails = true;
+    GridWidget* grid = window_->Month()->Grid();
+    const MonthCell day10 = MonthCellOf(CurrentDate, 10);
+    const MonthCell day12 = MonthCellOf(CurrentDate, 12);
+    Mouse(grid, QEvent::MouseMove, grid->CellRect(day10.row, day10.col).center());
+    ASSERT_NE(OpenFlexNote(), nullptr);
+    EXPECT_TRUE(OpenFlexNote()->isVisible());
+    EXPECT_TRUE(OpenFlexNote()->NoteText().startsWith("Tuesday, March, 10, 2026\n"));
+    EXPECT_EQ(OpenFlexNote()->NoteRow(), day10.row);
+    EXPECT_EQ(OpenFlexNote()->NoteCol(), day10.col);
+
+    Mouse(grid, QEvent::MouseMove, grid->CellRect(day12.row, day12.col).center());
+    ASSERT_NE(OpenFlexNote(), nullptr);
+    EXPECT_TRUE(OpenFlexNote()->NoteText().startsWith("Thursday, March, 12, 2026\n"));
+
+    ClickCell(grid, day12.row, day12.col);
+    EXPECT_EQ(OpenFlexNote(), nullptr);
+
+    Mouse(grid, QEvent::MouseMove, grid->CellRect(day10.row, day10.col).center());
+    ASSERT_NE(OpenFlexNote(), nullptr);
+    window_->ShowView(frmMain::View::Year);
+    EXPECT_EQ(OpenFlexNote(), nullptr);
+
+    // Moving over a year grid's days closes a note left open.
+    window_->ShowView(frmMain::View::Month);
+    Mouse(grid, QEvent::MouseMove, grid->CellRect(day12.row, day12.col).center());
+    ASSERT_NE(OpenFlexNote(), nullptr);
+    GridWidget* january = Year()->MonthGrid(0);
+    Mouse(january, QEvent::MouseMove, january->CellRect(2, 2).center());
+    EXPECT_EQ(OpenFlexNote(), nullptr);
+}
+
+TEST_F(WiredViews, MonthDoubleClickOpensTheDayWithItsCountdown) {
+    ShowMonth(2025, 10);
+    GridWidget* grid = window_->Month()->Grid();
+    const MonthCell cell = MonthCellOf(CurrentDate, 2);  // Yom Kippur 5786
+    DoubleClickCell(grid, cell.row, cell.col);
+    EXPECT_EQ(window_->CurrentView(), frmMain::View::Day);
+    EXPECT_EQ(Day()->Title()->text(), "Tishrei 10, 5786 - Thursday 10/02/2025");
+    const DayViewModel& day = Day()->Model();
+    EXPECT_EQ(day.grid.Cell(0, 0).text, "Tishrei 10");
+    EXPECT_NE(day.grid.Cell(1, 1).text.find("Yom Kippur"), std::string::npos);
+    int countdown = 0;
+    for (int r = 0; r <= day.lastRow; ++r) countdown += day.grid.Cell(r, 0).text.rfind("Rosh Hashanah in year ", 0) == 0;
+    EXPECT_EQ(countdown, 8);
+    // The columns fit their texts: nothing is wrapped.
+    EXPECT_GT(day.grid.ColWidth(1), day.grid.ColWidth(0));
+    EXPECT_GE(Day()->DayGrid()->height(), Day()->DayGrid()->TwipsToPixelsY(day.grid.RowPos(day.lastRow + 1)) - 1);
+}
+
+}  // namespace
+}  // namespace varnel
