@@ -69,11 +69,10 @@ void DayPanel::FitColumns() {
     }
 }
 
-// The grid widget is as tall as the rows in use, so the scroll area scrolls them.
+// The grid widget is as large as its columns and the rows in use, so the scroll area scrolls them.
 void DayPanel::FitGridHeight() {
     const int rows = std::max(model_.lastRow + 1, 1);
-    grid_->resize(std::max(grid_->TwipsToPixelsX(model_.grid.TotalWidth()), scroll_->viewport()->width()),
-                  grid_->TwipsToPixelsY(model_.grid.RowPos(rows)));
+    grid_->resize(grid_->TwipsToPixelsX(model_.grid.TotalWidth()), grid_->TwipsToPixelsY(model_.grid.RowPos(rows)));
 }
 
 void DayPanel::resizeEvent(QResizeEvent* event) {
