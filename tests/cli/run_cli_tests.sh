@@ -49,6 +49,53 @@ check "help lists convert" grep -q "convert" "$tmp/out"
 check "version" exits 0 "$varnel" --version
 check "version text" grep -q "^varnel 1.0.3" "$tmp/out"
 
+check "parashot as JSON" exits 0 "$varnel" parashot 2026 --json
+check "parashot JSON: 75 entries, 52 before Yom T'ruah in 2026" python3 -c '
+import json,sys
+rows=json.load(open(sys.argv[1]))
+assert len(rows)==75 and [r["entry"] for r in rows]==list(range(1,76))
+by_date={}
+for r in rows:
+    if r["date"]: by_date.setdefault(r["date"],[]).append(r["parashah"])
+assert by_date["2026-09-05"]==["Nitzavim","Vayelech"], by_date["2026-09-05"]
+assert by_date["2026-09-12"]==["Yom T'"'"'ruah"], by_date["2026-09-12"]
+assert by_date["2026-05-23"]==["Shavuot Shabbat (day 2)"]' "$tmp/out"
+check "parashot: Yom Kippur on a Shabbat in 2024" exits 0 "$varnel" parashot 2024 --json
+check "2024-10-12 is Yom Kippur" python3 -c '
+import json,sys
+rows=json.load(open(sys.argv[1]))
+yk=[r for r in rows if r["date"]=="2024-10-12"]
+assert [r["parashah"] for r in yk]==["Yom Kippur"] and yk[0]["english"]=="Special reading", yk' "$tmp/out"
+
+check "sun as JSON" exits 0 "$varnel" sun 2026-06-21 --city "Jerusalem, Israel" --json
+check "sun JSON fields" python3 -c '
+import json,sys
+d=json.load(open(sys.argv[1]))
+assert d["city"]=="Jerusalem, Israel" and d["date"]=="2026-06-21"
+h,m,s=map(int,d["sunrise"].split(":")); assert 4*60+20 <= h*60+m <= 4*60+45, d
+assert isinstance(d["daylight"],bool)' "$tmp/out"
+check "sun with an unknown city" exits 2 "$varnel" sun 2026-06-21 --city "Atlantis"
+check "one-line message for the city" one_line_error
+
+check "month as JSON" exits 0 "$varnel" month 2026-09 --json
+check "month JSON: 7 x 7 grid, Rosh Hashanah on Saturday 12 September" python3 -c '
+import json,sys
+d=json.load(open(sys.argv[1]))
+g=d["grid"]; assert len(g)==7 and all(len(r)==7 for r in g) and d["first"]=="2026-09-01"
+cell=g[2][6]; assert cell["text"].startswith("Tishrei 1") and cell["data"].startswith("11"), cell' "$tmp/out"
+check "day as JSON" exits 0 "$varnel" day 2026-09-12 --json
+check "day title" grep -q '"title":"Tishrei 1, 5787 - Saturday 09/12/2026"' "$tmp/out"
+check "year as JSON" exits 0 "$varnel" year 2026 --json
+check "year JSON: twelve months" python3 -c '
+import json,sys
+d=json.load(open(sys.argv[1])); assert d["title"]=="2026" and len(d["months"])==12
+assert d["months"][0]["label"]=="January 2026"' "$tmp/out"
+for cmd in "sun 2026-02-29" "month 2026-13" "month 2026" "day 2026-00-10" "year 0" "parashot 10000"; do
+  # shellcheck disable=SC2086
+  check "bad argument: $cmd" exits 2 "$varnel" $cmd
+  check "one-line message: $cmd" one_line_error
+done
+
 for bad in "convert 2024-13-01" "convert 2024-02-30" "convert 10000-01-01" "convert 0000-01-01" "convert yesterday" \
             "convert" "holydays 0" "holydays 10000" "holydays 12x" "frobnicate" "convert 2024-01-01 --bogus" \
             "convert 2024-01-01 2024-01-02" "holydays 2026 --data-dir"; do
