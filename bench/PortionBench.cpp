@@ -2,7 +2,7 @@
 
 #include "calendar/HolyDays.h"
 #include "calendar/Parashot.h"
-#include "calendar/SpecialReadings.h"
+#include "calendar/FestivalReadings.h"
 #include "common/Files.h"
 
 namespace varnel {

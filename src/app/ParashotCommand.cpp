@@ -4,7 +4,7 @@
 #include "calendar/CalendarState.h"
 #include "calendar/HolyDays.h"
 #include "calendar/Parashot.h"
-#include "calendar/SpecialReadings.h"
+#include "calendar/FestivalReadings.h"
 #include "common/DateFormat.h"
 #include "common/DateSerial.h"
 #include "common/Json.h"

@@ -10,7 +10,7 @@
 
 #include "calendar/HolyDays.h"
 #include "calendar/Parashot.h"
-#include "calendar/SpecialReadings.h"
+#include "calendar/FestivalReadings.h"
 
 namespace varnel {
 

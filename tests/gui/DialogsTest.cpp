@@ -158,10 +158,11 @@ TEST_F(Dialogs, AboutWhileTheSplashIsOpenKeepsItFiveSecondsFromThen) {
     clock.start();
     EXPECT_EQ(ShowAbout(nullptr), splash.data());
     EXPECT_EQ(splash->Timer()->interval(), 5000);
-    EXPECT_GT(splash->Timer()->remainingTime(), 4900);
+    // Generous margins: a loaded CI machine may stall the event loop for a few hundred ms.
+    EXPECT_GT(splash->Timer()->remainingTime(), 5000 - clock.elapsed() - 500);
     Wait(1500);  // past the start-up splash's two seconds
     EXPECT_TRUE(splash && splash->isVisible());
-    EXPECT_GT(splash->Timer()->remainingTime(), 5000 - clock.elapsed() - 100);
+    EXPECT_GT(splash->Timer()->remainingTime(), 5000 - clock.elapsed() - 500);
     splash->close();
     FlushDeletes();
     EXPECT_FALSE(splash);

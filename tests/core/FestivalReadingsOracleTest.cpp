@@ -10,7 +10,7 @@
 #include "calendar/HebrewCalendar.h"
 #include "calendar/HolyDays.h"
 #include "calendar/Parashot.h"
-#include "calendar/SpecialReadings.h"
+#include "calendar/FestivalReadings.h"
 #include "common/DateSerial.h"
 #include "common/Files.h"
 

@@ -6,7 +6,7 @@
 
 #include "calendar/HolyDays.h"
 #include "calendar/Parashot.h"
-#include "calendar/SpecialReadings.h"
+#include "calendar/FestivalReadings.h"
 #include "common/DateSerial.h"
 #include "common/Files.h"
 

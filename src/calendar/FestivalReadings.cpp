@@ -1,4 +1,4 @@
-#include "calendar/SpecialReadings.h"
+#include "calendar/FestivalReadings.h"
 
 #include <string_view>
 
