@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QFontMetrics>
+#include <QTextLayout>
 #include <cmath>
 
 namespace varnel {
@@ -34,6 +36,35 @@ QString DisplayText(const std::string& text) {
     QString s = QString::fromStdString(text);
     s.remove(QLatin1Char('\r'));
     return s;
+}
+
+// Draws text wrapped at word boundaries from the top left of rect, making the
+// lines that start above clearTop (from rect's top) no wider than clearWidth,
+// so they stay clear of a label in the cell's top right corner. A first word
+// too wide for that room starts below the label instead.
+void DrawTextBesideCorner(QPainter& painter, const QRect& rect, const QString& text, int clearWidth, int clearTop) {
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    const QFontMetrics metrics(painter.font(), painter.device());
+    qreal y = 0;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        if (y >= rect.height()) break;
+        if (y < clearTop && metrics.horizontalAdvance(paragraph.section(QLatin1Char(' '), 0, 0)) > clearWidth)
+            y = clearTop;
+        QTextLayout layout(paragraph, painter.font(), painter.device());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        qreal lineY = 0;
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLeadingIncluded(true);
+            line.setLineWidth(y + lineY < clearTop ? clearWidth : rect.width());
+            line.setPosition(QPointF(0, lineY));
+            lineY += line.height();
+        }
+        layout.endLayout();
+        layout.draw(&painter, QPointF(rect.left(), rect.top() + y));
+        y += lineY;
+    }
 }
 
 }  // namespace
@@ -153,7 +184,21 @@ void GridWidget::PaintCell(QPainter& painter, int row, int col, const QRect& rec
     if (grid_->HasColumnsAlignment() && alignment == CellAlignment::LeftTop) alignment = grid_->ColumnsAlignment();
     painter.setFont(fixed ? headerFont_ : cellFont_);
     painter.setPen(ToQColor(cell.foreground, fixed ? pal.color(QPalette::ButtonText) : pal.color(QPalette::Text)));
+    if (alignment == CellAlignment::LeftTop && HasCornerLabel(row, col)) {
+        // Lines beside the corner label end where the label begins.
+        const int labelLeft = rect.right() + 1 - TwipsToPixelsX(cornerInset_);
+        const int clearWidth = qMax(1, labelLeft - kTextPadX - textRect.left());
+        const int clearTop = rect.top() + QFontMetrics(cornerFont_, this).ascent() - textRect.top();
+        DrawTextBesideCorner(painter, textRect, DisplayText(cell.text), clearWidth, clearTop);
+        return;
+    }
     painter.drawText(textRect, AlignmentFlags(alignment) | Qt::TextWordWrap, DisplayText(cell.text));
+}
+
+bool GridWidget::HasCornerLabel(int row, int col) const {
+    for (const CornerLabel& label : cornerLabels_)
+        if (label.row == row && label.col == col) return true;
+    return false;
 }
 
 void GridWidget::paintEvent(QPaintEvent* event) {

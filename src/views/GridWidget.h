@@ -82,6 +82,7 @@ protected:
 private:
     void TrackPointer(const QPoint& point);
     void PaintCell(QPainter& painter, int row, int col, const QRect& rect) const;
+    bool HasCornerLabel(int row, int col) const;
     // Pixel edges of every column and row, from the model's twips.
     void UpdateEdges() const;
 

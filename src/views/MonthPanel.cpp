@@ -1,5 +1,6 @@
 #include "views/MonthPanel.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -13,6 +14,8 @@ namespace {
 
 constexpr int kTitleBandHeight = 345;  // twips above the grid host
 constexpr int kNextButtonOverhang = 20;
+constexpr int kTitleGap = 4;  // pixels between the title's text and a button
+constexpr double kSmallestTitlePoints = 7;
 
 QString CssColor(Color c) {
     return QColor(RedOf(c), GreenOf(c), BlueOf(c)).name();
@@ -27,10 +30,10 @@ MonthPanel::MonthPanel(QWidget* parent) : QWidget(parent) {
     title_->setObjectName("lblMonthYear");
     title_->setAlignment(Qt::AlignCenter);
     title_->setAutoFillBackground(true);
-    QFont titleFont = title_->font();
-    titleFont.setBold(true);
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.25);
-    title_->setFont(titleFont);
+    titleFont_ = title_->font();
+    titleFont_.setBold(true);
+    titleFont_.setPointSizeF(titleFont_.pointSizeF() * 1.25);
+    title_->setFont(titleFont_);
 
     lastStartOfMonth_ = new QLabel(this);
     lastStartOfMonth_->setObjectName("lblTheLastStartOfMonth");
@@ -82,14 +85,26 @@ void MonthPanel::ShowCalendar() {
     ApplyTitleColors();
     varnel::ShowCalendar(model_);
     title_->setText(QString::fromStdString(model_.title));
+    FitTitle();
     lastStartOfMonth_->setText(QString::number(model_.lastStartOfMonth));
     UpdateDayLabels();
     grid_->Refresh();
 }
 
 void MonthPanel::ApplyTitleColors() {
-    title_->setStyleSheet(QStringLiteral("QLabel#lblMonthYear { background-color: %1; color: white; }")
-                              .arg(CssColor(ShabbatColor)));
+    // Restyling costs more than the rest of a rendering; do it only on a change.
+    const QString style = QStringLiteral("QLabel#lblMonthYear { background-color: %1; color: white; }")
+                              .arg(CssColor(ShabbatColor));
+    if (title_->styleSheet() != style) title_->setStyleSheet(style);
+}
+
+void MonthPanel::FitTitle() {
+    // The text stays between the two buttons, in a smaller face when the panel is narrow.
+    const int room = title_->width() - 2 * (previous_->width() + kTitleGap);
+    QFont font = titleFont_;
+    while (font.pointSizeF() > kSmallestTitlePoints && QFontMetrics(font).horizontalAdvance(title_->text()) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    if (font != title_->font()) title_->setFont(font);
 }
 
 void MonthPanel::UpdateDayLabels() {
@@ -116,6 +131,7 @@ void MonthPanel::LayOut() {
     next_->setGeometry(width() - buttonWidth + grid_->TwipsToPixelsX(kNextButtonOverhang) - 1, 0, buttonWidth, band);
     next_->raise();
     previous_->raise();
+    FitTitle();
     host_->setGeometry(0, band, width(), qMax(0, height() - band));
     grid_->setGeometry(0, 0, host_->width(), host_->height());
     SizeGridToHost();

@@ -2,6 +2,7 @@
 // The month view's panel: the title over the week grid, the previous and next
 // month buttons, the day-number labels, and the grid's mouse handling (select,
 // open the day, the "Floating info" switch and the hover notes).
+#include <QFont>
 #include <QWidget>
 
 #include "views/MonthView.h"
@@ -44,12 +45,14 @@ private:
     void LayOut();
     void SizeGridToHost();
     void UpdateDayLabels();
+    void FitTitle();
     void GridClicked();
     void GridButtonPressed(Qt::MouseButton button);
     void GridPointerMoved(Qt::MouseButtons buttons);
 
     MonthViewModel model_;
     NoteTracker notes_;
+    QFont titleFont_;
     QLabel* title_ = nullptr;
     QLabel* lastStartOfMonth_ = nullptr;  // hidden: the serial of the month last rendered
     QPushButton* previous_ = nullptr;
