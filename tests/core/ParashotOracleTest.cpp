@@ -1,12 +1,13 @@
-// The schedule against libhdate's diaspora reading calendar: every Saturday of
-// every common year 1900..2199 must carry the same portion, joined pair or
-// festival.
+// The schedule against two independent sources of the diaspora reading
+// calendar, over every Saturday of every common year 1900..2199: libhdate's
+// portion of the week, and a walk over the Shabbatot of each cycle that reads
+// the portions in order, joined as the traditional table of year kinds says.
 //
 // libhdate numbers the portions 1..54 in cycle order, 55..61 the joined pairs
-// and 0 a festival Shabbat. Checked against hebcal over the same years, it
-// agrees on every Saturday but one kind: on a Saturday Shemini Atzeret it
-// reports 54, which the diaspora reads on Simchat Torah, the day after; the
-// oracle below counts that Saturday as a festival.
+// and 0 a festival Shabbat. On a Saturday Shemini Atzeret its diaspora answer
+// is 54, the Israeli one: the diaspora reads the festival portion that day and
+// V'Zot HaBerachah on Simchat Torah, the Sunday after; the oracle below counts
+// that Saturday as the festival.
 #include <gtest/gtest.h>
 #include <hdate.h>
 
@@ -19,6 +20,7 @@
 #include "common/DateSerial.h"
 #include "common/Files.h"
 #include "common/Profile.h"
+#include "PortionJoins.h"
 
 namespace varnel {
 namespace {
@@ -66,35 +68,98 @@ std::string ScheduledReading(const ParashahTable& table, const std::map<std::str
     return text.empty() ? "(nothing)" : text;
 }
 
-TEST(ParashotOracle, EverySaturdayOf1900To2199MatchesTheDiasporaCalendar) {
-    const std::string path = PathIn(VARNEL_SOURCE_DATA, kParashahFile);
-    const ProfileFile file = ProfileFile::Read(path);
-    std::map<std::string, int> numberOf;
-    for (int p = 1; p <= kPortionCount; ++p) numberOf[file.Get("Parashah" + std::to_string(p), "parashah")] = p;
-    ASSERT_EQ(numberOf.size(), static_cast<size_t>(kPortionCount)) << "portion names must be distinct";
-
-    ParashahTable table;
-    int saturdays = 0, mismatches = 0;
-    for (int year = 1900; year <= 2199; ++year) {
-        ScheduleParashot(path, year, table);
-        int32_t s = DateSerial(year, 1, 1);
-        s += (7 - Weekday(s));
-        for (; YearOf(s) == year; s += 7) {
-            ++saturdays;
-            const std::string expected = OracleReading(s);
-            const std::string actual = ScheduledReading(table, numberOf, s);
-            if (expected != actual && ++mismatches <= 20)
-                ADD_FAILURE() << "Saturday " << SplitDate(s).year << "-" << SplitDate(s).month << "-"
-                              << SplitDate(s).day << ": expected " << expected << ", scheduled " << actual;
+// The readings of every Saturday of one cycle: from the Shabbat after Simchat
+// Torah of Hebrew year hy to the last one before Simchat Torah of hy + 1, the
+// festival Shabbatot by their Hebrew dates and the other Shabbatot taking the
+// portions in order, two at a time where the year's kind joins them. Every
+// Hebrew date comes from libhdate, not from the program's arithmetic.
+void WalkCycle(int hy, std::map<int32_t, std::string>& readings) {
+    hdate_struct h;
+    hdate_set_hdate(&h, 1, 1, hy);
+    const int newYear = h.hd_jd;
+    const testing::YearKind kind{(newYear + 1) % 7 + 1, h.hd_size_of_year};
+    const auto& table = testing::JoinedPortionsByYearKind();
+    ASSERT_TRUE(table.count(kind)) << "no kind of year for " << hy;
+    const testing::PortionPairs& joins = table.at(kind);
+    hdate_set_hdate(&h, 23, 1, hy + 1);
+    const int end = h.hd_jd;
+    int next = 1;
+    int first = newYear + 23;  // the day after Simchat Torah
+    while ((first + 1) % 7 != 6) ++first;  // Julian Day + 1 counts weekdays from Sunday = 0
+    for (int jd = first; jd < end; jd += 7) {
+        hdate_set_jd(&h, jd);
+        const bool festival = (h.hd_mon == 1 && (h.hd_day == 1 || h.hd_day == 10 || (h.hd_day >= 15 && h.hd_day <= 22))) ||
+                              (h.hd_mon == 7 && h.hd_day >= 15 && h.hd_day <= 22) ||
+                              (h.hd_mon == 9 && (h.hd_day == 6 || h.hd_day == 7));
+        std::string reading;
+        if (festival) {
+            reading = FestivalOf(h);
+        } else if (joins.count({next, next + 1})) {
+            reading = std::to_string(next) + "+" + std::to_string(next + 1);
+            next += 2;
+        } else {
+            reading = std::to_string(next++);
         }
-        // Dated entries stand in date order (a joined portion never follows a later date).
-        int32_t previous = INT32_MIN;
-        for (int i = 1; i <= kParashotEntries && table[i].date != 0; ++i) {
-            EXPECT_GE(table[i].date, previous) << "year " << year << " entry " << i;
-            previous = table[i].date;
-        }
+        readings[JulianDayToDate(jd)] = reading;
     }
-    EXPECT_EQ(mismatches, 0);
+    // The cycle's Shabbatot hold portions 1 to 53; 54 waits for Simchat Torah.
+    EXPECT_EQ(next, 54) << "Hebrew year " << hy;
+}
+
+class ParashotOracle : public ::testing::Test {
+protected:
+    std::map<std::string, int> numberOf;
+    std::string path;
+
+    void SetUp() override {
+        path = PathIn(VARNEL_SOURCE_DATA, kParashahFile);
+        const ProfileFile file = ProfileFile::Read(path);
+        for (int p = 1; p <= kPortionCount; ++p)
+            numberOf[file.Get("Parashah" + std::to_string(p), "parashah")] = p;
+        ASSERT_EQ(numberOf.size(), static_cast<size_t>(kPortionCount)) << "portion names must be distinct";
+    }
+
+    // Schedules every common year 1900..2199 and compares each of its
+    // Saturdays with the oracle; returns the number of Saturdays compared.
+    template <typename Oracle>
+    int CompareEverySaturday(Oracle expectedOn) {
+        ParashahTable table;
+        int saturdays = 0, mismatches = 0;
+        for (int year = 1900; year <= 2199; ++year) {
+            ScheduleParashot(path, year, table);
+            int32_t s = DateSerial(year, 1, 1);
+            s += (7 - Weekday(s));
+            for (; YearOf(s) == year; s += 7) {
+                ++saturdays;
+                const std::string expected = expectedOn(s);
+                const std::string actual = ScheduledReading(table, numberOf, s);
+                if (expected != actual && ++mismatches <= 20)
+                    ADD_FAILURE() << "Saturday " << SplitDate(s).year << "-" << SplitDate(s).month << "-"
+                                  << SplitDate(s).day << ": expected " << expected << ", scheduled " << actual;
+            }
+            // Dated entries stand in date order (a joined portion never follows a later date).
+            int32_t previous = INT32_MIN;
+            for (int i = 1; i <= kParashotEntries && table[i].date != 0; ++i) {
+                EXPECT_GE(table[i].date, previous) << "year " << year << " entry " << i;
+                previous = table[i].date;
+            }
+        }
+        EXPECT_EQ(mismatches, 0);
+        return saturdays;
+    }
+};
+
+TEST_F(ParashotOracle, EverySaturdayOf1900To2199MatchesLibhdate) {
+    EXPECT_EQ(CompareEverySaturday(OracleReading), 15653);
+}
+
+TEST_F(ParashotOracle, EverySaturdayOf1900To2199FollowsTheTraditionalTableOfYearKinds) {
+    std::map<int32_t, std::string> readings;
+    for (int hy = 5660; hy <= 5960; ++hy) WalkCycle(hy, readings);
+    const int saturdays = CompareEverySaturday([&](int32_t s) {
+        const auto it = readings.find(s);
+        return it != readings.end() ? it->second : std::string("(no cycle)");
+    });
     EXPECT_EQ(saturdays, 15653);
 }
 

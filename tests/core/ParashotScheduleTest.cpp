@@ -15,6 +15,7 @@
 #include "common/DateSerial.h"
 #include "common/Files.h"
 #include "common/Profile.h"
+#include "PortionJoins.h"
 
 namespace varnel {
 namespace {
@@ -115,34 +116,10 @@ TEST_F(ParashotSchedule, PesachBeginningOnSaturdayGivesTwoPesachShabbatot) {
     EXPECT_EQ(table[pesach].torah, table[pesach - 1].torah);
 }
 
-// The traditional diaspora table: for each kind of year (weekday of Rosh
-// Hashanah, length in days) the pairs of portions read together.
-using Pairs = std::set<std::pair<int, int>>;
-const Pairs kCommonJoins = {{22, 23}, {27, 28}, {29, 30}, {32, 33}, {42, 43}};
-
-Pairs With(Pairs base, std::initializer_list<std::pair<int, int>> more, std::initializer_list<std::pair<int, int>> less = {}) {
-    for (const auto& p : more) base.insert(p);
-    for (const auto& p : less) base.erase(p);
-    return base;
-}
+using testing::PortionPairs;
 
 TEST_F(ParashotSchedule, EveryKindOfYearJoinsThePortionsOfTheTraditionalTable) {
-    const std::map<std::pair<int, int>, Pairs> expected = {
-        {{2, 353}, With(kCommonJoins, {{51, 52}})},
-        {{2, 355}, With(kCommonJoins, {{39, 40}, {51, 52}})},
-        {{3, 354}, With(kCommonJoins, {{39, 40}, {51, 52}})},
-        {{5, 354}, kCommonJoins},
-        {{5, 355}, With(kCommonJoins, {}, {{22, 23}})},
-        {{7, 353}, kCommonJoins},
-        {{7, 355}, With(kCommonJoins, {{51, 52}})},
-        {{2, 383}, {{39, 40}, {42, 43}, {51, 52}}},
-        {{2, 385}, {{42, 43}}},
-        {{3, 384}, {{42, 43}}},
-        {{5, 383}, {}},
-        {{5, 385}, {{51, 52}}},
-        {{7, 383}, {{42, 43}, {51, 52}}},
-        {{7, 385}, {{39, 40}, {42, 43}, {51, 52}}},
-    };
+    const auto& expected = testing::JoinedPortionsByYearKind();
     const ProfileFile file = ProfileFile::Read(SourceFile());
     std::map<std::string, int> numberOf;
     for (int p = 1; p <= kPortionCount; ++p) numberOf[file.Get("Parashah" + std::to_string(p), "parashah")] = p;
@@ -155,7 +132,7 @@ TEST_F(ParashotSchedule, EveryKindOfYearJoinsThePortionsOfTheTraditionalTable) {
         ASSERT_TRUE(expected.count(kind)) << "unknown kind of year " << hy;
         Schedule(YearOf(newYear) + 1);
         const int32_t start = newYear + 22, end = JulianDayToDate(HebrewToJulianDay(hy + 1, 1, 23));
-        Pairs joined;
+        PortionPairs joined;
         std::set<int> portions;
         for (int i = 1; i < kParashotEntries; ++i) {
             if (table[i].date <= start || table[i].date >= end || !numberOf.count(table[i].parashah)) continue;
