@@ -277,6 +277,50 @@ TEST_F(MainWindow, ClicksSelectAndTheFloatingInfoCellToggles) {
     EXPECT_EQ(SelectedCol, 1);
 }
 
+TEST_F(MainWindow, NotesFloatOnlyWhileFloatingInfoIsChecked) {
+    auto window = Started();
+    FloatDetails = true;
+    ShowMonthOf(DateSerial(2026, 7, 1));
+    window->ShowCalendar();
+    GridWidget* grid = window->Month()->Grid();
+    grid->resize(700, 600);
+    QStringList shown;
+    int closed = 0;
+    QObject::connect(window->Month(), &MonthPanel::NoteShowRequested,
+                     [&](const QString& text, int, int) { shown << text; });
+    QObject::connect(window->Month(), &MonthPanel::NoteCloseRequested, [&] { ++closed; });
+    const auto send = [&](QEvent::Type type, int row, int col, Qt::MouseButton button, Qt::MouseButtons held) {
+        const QPointF at = grid->CellRect(row, col).center();
+        QMouseEvent event(type, at, grid->mapToGlobal(at), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(grid, &event);
+    };
+    const auto move = [&](int row, int col) { send(QEvent::MouseMove, row, col, Qt::NoButton, Qt::NoButton); };
+    const auto click = [&](int row, int col) {
+        send(QEvent::MouseButtonPress, row, col, Qt::LeftButton, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, row, col, Qt::LeftButton, Qt::NoButton);
+    };
+
+    move(2, 2);  // Tuesday 7 July 2026
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].startsWith("Tuesday, July, 7, 2026\r\nTamuz 22\r\n"));
+    move(2, 3);  // the cell to its right keeps the note
+    EXPECT_EQ(shown.size(), 1);
+    // A click closes the note but leaves the bookkeeping: the same cell stays quiet.
+    const int closedBefore = closed;
+    click(2, 2);
+    EXPECT_GT(closed, closedBefore);
+    move(2, 2);
+    EXPECT_EQ(shown.size(), 1);
+    // Switched off, no new note appears.
+    click(6, 6);
+    ASSERT_FALSE(FloatDetails);
+    move(4, 4);
+    EXPECT_EQ(shown.size(), 1);
+    click(6, 6);
+    move(4, 4);
+    EXPECT_EQ(shown.size(), 2);
+}
+
 TEST_F(MainWindow, ColorSchemeAndFloatDetailsComeFromTheSettings) {
     WriteSetting(setting::kColorScheme, "7");
     WriteSetting(setting::kFloatDetails, "0");
