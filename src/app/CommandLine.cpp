@@ -1,6 +1,9 @@
 #include "app/CommandLine.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
+#include <initializer_list>
 #include <iostream>
 
 #include "app/DataFolder.h"
@@ -50,10 +53,21 @@ std::string HelpText() {
     return text;
 }
 
+namespace {
+// Digits everywhere but at the dash positions (sscanf alone would take "+024" or " 1").
+bool DigitsAndDashes(const std::string& text, std::initializer_list<size_t> dashes) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool dash = std::find(dashes.begin(), dashes.end(), i) != dashes.end();
+        if (dash ? text[i] != '-' : !std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+    }
+    return true;
+}
+}  // namespace
+
 int32_t ParseDate(const std::string& text) {
     int y = 0, m = 0, d = 0;
     char extra = 0;
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-' ||
+    if (text.size() != 10 || !DigitsAndDashes(text, {4, 7}) ||
         std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &extra) != 3)
         throw UsageError("malformed date '" + text + "' (expected YYYY-MM-DD)");
     if (y < kMinYear || y > kMaxYear) throw UsageError("year outside 1..9999 in '" + text + "'");
@@ -71,7 +85,8 @@ int ParseYear(const std::string& text) {
 
 void ParseMonth(const std::string& text, int& year, int& month) {
     char extra = 0;
-    if (text.size() != 7 || text[4] != '-' || std::sscanf(text.c_str(), "%4d-%2d%c", &year, &month, &extra) != 2)
+    if (text.size() != 7 || !DigitsAndDashes(text, {4}) ||
+        std::sscanf(text.c_str(), "%4d-%2d%c", &year, &month, &extra) != 2)
         throw UsageError("malformed month '" + text + "' (expected YYYY-MM)");
     if (year < kMinYear || year > kMaxYear) throw UsageError("year outside 1..9999 in '" + text + "'");
     if (month < 1 || month > 12) throw UsageError("no such month '" + text + "'");

@@ -9,6 +9,8 @@
 
 #include "app/DataFolder.h"
 #include "app/MonthCommand.h"
+#include "calendar/HebrewCalendar.h"
+#include "common/DateFormat.h"
 #include "common/DateSerial.h"
 #include "common/Files.h"
 #include "common/PendingEvents.h"
@@ -67,7 +69,11 @@ bool HasDisplay() {
 
 void PrintThisMonth() {
     CurrentCity = ReadLocationSetting();
-    const YearMonthDay today = SplitDate(Today());
+    const int32_t date = Today();
+    const YearMonthDay today = SplitDate(date);
+    const HebrewDate hebrew = HebrewDateOf(date);
+    std::cout << "Today: " << FormatDate(date, "dddd, mmmm d, yyyy") << " = " << hebrew.day << " "
+              << HebrewMonthName(hebrew.year, hebrew.month) << " " << hebrew.year << "\n\n";
     MonthViewModel view;
     RenderMonth(today.year, today.month, view);
     std::cout << MonthViewText(view);

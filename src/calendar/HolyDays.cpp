@@ -126,7 +126,12 @@ void PlaceHolyDays(HolyDayTable& table, int year) {
     std::string previousName;
     for (int i = 1; i <= kHolyDayCount; ++i) {
         HolyDayRecord& r = table[i];
-        if (r.name.empty()) continue;  // an empty section is shown on no day
+        if (r.name.empty()) {
+            // An empty section is shown on no day, and it ends any run of a
+            // multi-day feast: the record after it is placed by its own date.
+            previousName.clear();
+            continue;
+        }
         if (IsShabbatRelative(r.hebrewday)) {
             PlaceShabbatRelative(table, i, year);
             continue;

@@ -104,5 +104,36 @@ for bad in "convert 2024-13-01" "convert 2024-02-30" "convert 10000-01-01" "conv
   check "one-line message: $bad" one_line_error
 done
 
+# Without a display the program prints today's date and this month instead of failing.
+check "no display: today and this month" exits 0 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$varnel"
+check "no display: today's line" grep -Eq "^Today: [A-Z][a-z]+day, [A-Z][a-z]+ [0-9]+, [0-9]{4} = [0-9]+ [A-Z][a-z' ]+ [0-9]{4}$" "$tmp/out"
+
+# A data file in another encoding still gives valid UTF-8 JSON.
+mkdir -p "$tmp/latin1"
+printf '[HolyDay1]\r\nname=Caf\xe9\r\nhebrewmonth=-7\r\nhebrewday=14\r\n' >"$tmp/latin1/holydays.dat"
+check "non-UTF-8 data file" exits 0 "$varnel" holydays 2026 --json --data-dir "$tmp/latin1"
+check "its JSON is valid UTF-8" python3 -c '
+import json,sys
+rows=json.load(open(sys.argv[1],encoding="utf-8"))
+assert rows[0]["name"]=="Caf\ufffd" and rows[0]["date"]=="2026-03-03", rows[0]' "$tmp/out"
+
+# The data folder: an executable without data beside it uses the per-user folder,
+# seeded from the installed share/varnel files.
+mkdir -p "$tmp/prefix/bin" "$tmp/prefix/share/varnel" "$tmp/home"
+cp "$varnel" "$tmp/prefix/bin/varnel"
+printf '[HolyDay1]\nname=Purim\nhebrewmonth=-7\nhebrewday=14\n' >"$tmp/prefix/share/varnel/holydays.dat"
+check "installed program" exits 0 env HOME="$tmp/home" XDG_DATA_HOME="$tmp/home/data" XDG_CONFIG_HOME="$tmp/home/config" \
+  "$tmp/prefix/bin/varnel" holydays 2026 --json
+check "reads the seeded per-user copy" python3 -c '
+import json,sys
+rows=json.load(open(sys.argv[1])); assert rows[0]["name"]=="Purim", rows[0]' "$tmp/out"
+check "per-user copy exists" test -f "$tmp/home/data/Varnel/Varnel/holydays.dat"
+
+for bad in "convert +024-01-01" "convert 2024-01-+1" "month +026-01"; do
+  # shellcheck disable=SC2086
+  check "bad argument: $bad" exits 2 "$varnel" $bad
+  check "one-line message: $bad" one_line_error
+done
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -137,6 +137,75 @@ TEST(HebrewArithmetic, AgreesWithOraclesAcross1583To9999) {
     }
 }
 
+// ICU moves a Monday new year after a leap year to the Tuesday even when the
+// molad is too early for that postponement (see HebrewOracles.h).
+bool IcuMovesNewYear(IcuOracle& icu, int year) {
+    const int32_t newYear = HebrewToJulianDay(year, 1, 1);
+    return HebrewLeapYear(year - 1) && (newYear + 1) % 7 + 1 == 2 && icu.NewYear(year) == newYear + 1;
+}
+
+// Hebrew date to day number, months in year order and counted from the end,
+// month and year lengths: against ICU, year by year.
+void CompareHebrewYearWithIcu(IcuOracle& icu, int hy, int& skipped) {
+    const int32_t newYear = HebrewToJulianDay(hy, 1, 1);
+    const int32_t next = HebrewToJulianDay(hy + 1, 1, 1);
+    if (icu.NewYear(hy) != newYear || icu.NewYear(hy + 1) != next) {
+        EXPECT_TRUE(IcuMovesNewYear(icu, hy) || IcuMovesNewYear(icu, hy + 1)) << "year " << hy;
+        ++skipped;
+        return;
+    }
+    EXPECT_EQ(DaysInHebrewYear(hy), next - newYear) << hy;
+    const bool leap = HebrewLeapYear(hy);
+    for (int m = 1; m <= (leap ? 13 : 12); ++m) {
+        const int length = DaysInHebrewMonth(hy, m);
+        ASSERT_EQ(length, icu.MonthLength(hy, m)) << hy << "/" << m;
+        for (int d : {1, 15, length}) {
+            const int32_t expected = icu.DayNumberOf(hy, m, d);
+            ASSERT_EQ(HebrewToJulianDay(hy, m, d), expected) << hy << "/" << m << "/" << d;
+            const int fromEnd = m - (leap ? 14 : 13);
+            if (fromEnd >= -7) {
+                ASSERT_EQ(HebrewToJulianDay(hy, fromEnd, d), expected) << hy << "/" << fromEnd << "/" << d;
+            }
+        }
+    }
+}
+
+TEST(HebrewArithmetic, HebrewDatesToDayNumbersAgreeWithIcu) {
+    IcuOracle icu;
+    int skipped = 0, checked = 0;
+    for (int hy = 5660; hy <= 5961; ++hy, ++checked) CompareHebrewYearWithIcu(icu, hy, skipped);  // 1900..2200
+    for (int hy = 5344; hy <= 13760; hy += 3, ++checked) CompareHebrewYearWithIcu(icu, hy, skipped);  // 1583..9999
+    EXPECT_LT(skipped * 20, checked);  // ICU's fault touches a few years in a hundred at most
+}
+
+// The common calendar against ICU's, whose reform falls on the same day:
+// every day of 1582 and a sample from 1 January 1 to 31 December 9999, both ways.
+TEST(HebrewArithmetic, CommonCalendarAgreesWithIcuBothSidesOfTheReform) {
+    testing::IcuCommonCalendar icu;
+    auto compare = [&](int32_t n) {
+        int y, m, d, iy, im, id;
+        JulianDayToGregorian(n, y, m, d);
+        icu.DateOf(n, iy, im, id);
+        ASSERT_EQ(y * 10000 + m * 100 + d, iy * 10000 + im * 100 + id) << "day " << n;
+        ASSERT_EQ(GregorianToJulianDay(y, m, d, kGregorianSelector), n) << y << "-" << m << "-" << d;
+        ASSERT_EQ(icu.DayNumberOf(y, m, d), n);
+    };
+    const int32_t first = icu.DayNumberOf(1, 1, 1), last = icu.DayNumberOf(9999, 12, 31);
+    EXPECT_EQ(first, 1721424);
+    for (int32_t n = first; n <= last; n += 7) compare(n);
+    for (int32_t n = icu.DayNumberOf(1582, 1, 1); n <= icu.DayNumberOf(1582, 12, 31); ++n) compare(n);
+    // The Julian selector reads any date in the Julian calendar; ICU does so with
+    // its reform moved past the year 9999.
+    UErrorCode status = U_ZERO_ERROR;
+    icu::GregorianCalendar julian(icu::TimeZone::getGMT()->clone(), status);
+    julian.setGregorianChange(1e300, status);
+    for (int year : {1, 1000, 1582, 1583, 1900, 2024, 9999}) {
+        julian.clear();
+        julian.set(year, 1, 29);
+        EXPECT_EQ(GregorianToJulianDay(year, 2, 29, 0), julian.get(UCAL_JULIAN_DAY, status)) << year;
+    }
+}
+
 TEST(HebrewArithmetic, GregorianRoundTripMatchesDateSerial) {
     for (int32_t serial = DateSerial(1583, 1, 1); serial <= kMaxSerial; serial += 13) {
         const YearMonthDay ymd = SplitDate(serial);

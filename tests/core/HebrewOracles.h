@@ -50,11 +50,56 @@ public:
         return DayNumberOf(ms);
     }
 
+    // The Julian Day Number of a Hebrew date, the month in the engine's year order.
+    int32_t DayNumberOf(int hebrewYear, int month, int day) {
+        UErrorCode status = U_ZERO_ERROR;
+        const bool leap = ((7 * hebrewYear + 1) % 19) < 7;
+        hebrew_->clear();
+        hebrew_->set(hebrewYear, leap || month < 6 ? month - 1 : month, day);
+        return hebrew_->get(UCAL_JULIAN_DAY, status);
+    }
+
+    // Days in a Hebrew month and year as ICU counts them.
+    int MonthLength(int hebrewYear, int month) {
+        UErrorCode status = U_ZERO_ERROR;
+        const bool leap = ((7 * hebrewYear + 1) % 19) < 7;
+        hebrew_->clear();
+        hebrew_->set(hebrewYear, leap || month < 6 ? month - 1 : month, 1);
+        return hebrew_->getActualMaximum(UCAL_DATE, status);
+    }
+
     static double MillisOf(int32_t dayNumber) { return (static_cast<double>(dayNumber) - 2440588.0) * 86400000.0; }
     static int32_t DayNumberOf(double ms) { return static_cast<int32_t>(ms / 86400000.0 + 2440588.0 + 0.5); }
 
 private:
     std::unique_ptr<icu::Calendar> hebrew_;
+};
+
+// ICU's common calendar: Julian up to 4 October 1582, Gregorian from 15 October 1582.
+class IcuCommonCalendar {
+public:
+    IcuCommonCalendar() {
+        UErrorCode status = U_ZERO_ERROR;
+        calendar_ = std::make_unique<icu::GregorianCalendar>(icu::TimeZone::getGMT()->clone(), status);
+        if (U_FAILURE(status)) throw std::runtime_error("ICU Gregorian calendar unavailable");
+    }
+    int32_t DayNumberOf(int year, int month, int day) {
+        UErrorCode status = U_ZERO_ERROR;
+        calendar_->clear();
+        calendar_->set(year, month - 1, day);
+        return calendar_->get(UCAL_JULIAN_DAY, status);
+    }
+    void DateOf(int32_t dayNumber, int& year, int& month, int& day) {
+        UErrorCode status = U_ZERO_ERROR;
+        calendar_->clear();
+        calendar_->set(UCAL_JULIAN_DAY, dayNumber);
+        year = calendar_->get(UCAL_EXTENDED_YEAR, status);
+        month = calendar_->get(UCAL_MONTH, status) + 1;
+        day = calendar_->get(UCAL_DATE, status);
+    }
+
+private:
+    std::unique_ptr<icu::GregorianCalendar> calendar_;
 };
 
 // libhdate numbers months 1..12 Tishrei..Elul and 13, 14 for Adar I and II.

@@ -233,6 +233,37 @@ TEST(HolyDayTableFile, LoadsWhatItCanAndNeverChangesTheFile) {
     EXPECT_EQ(dir.Read("holydays.dat"), kSmallTable);
 }
 
+TEST(HolyDayPlacement, AnEmptySectionEndsARunOfFeastDays) {
+    TempFolder dir;
+    const std::string path = dir.Write("holydays.dat",
+                                       "[HolyDay1]\nname=Sukkot\ndaynumber=1\nhebrewmonth=1\nhebrewday=15\n"
+                                       "[HolyDay2]\nname=\n"
+                                       "[HolyDay3]\nname=Sukkot\ndaynumber=2\nhebrewmonth=1\nhebrewday=17\n");
+    HolyDayTable t;
+    LoadHolyDays(path, t);
+    PlaceHolyDays(t, 2025);
+    EXPECT_EQ(t[1].date, DateSerial(2025, 10, 7));  // 15 Tishrei 5786
+    EXPECT_EQ(t[2].date, 0);
+    // Not the day after the empty record (which has no date): its own 17 Tishrei.
+    EXPECT_EQ(t[3].date, DateSerial(2025, 10, 9));
+    EXPECT_EQ(t[3].hebrewyear, "5786");
+}
+
+TEST(HolyDayTableFile, AMissingDataFileIsRestoredFromItsBackupAndRead) {
+    TempFolder dir;
+    const std::string backup = "[HolyDay1]\r\nname=Purim\r\nhebrewmonth=-7\r\nhebrewday=14\r\n";
+    dir.Write("holydays.bak", backup);
+    HolyDayTable t;
+    LoadHolyDays(dir.File("holydays.dat"), t);
+    EXPECT_EQ(t[1].name, "Purim");
+    EXPECT_EQ(dir.Read("holydays.dat"), backup);
+    EXPECT_EQ(dir.Read("holydays.bak"), backup);
+    // With the data file present, the backup is not copied again.
+    dir.Write("holydays.dat", "[HolyDay1]\nname=Pesach\n");
+    LoadHolyDays(dir.File("holydays.dat"), t);
+    EXPECT_EQ(t[1].name, "Pesach");
+}
+
 TEST(HolyDayTableFile, BothFilesMissingGiveAnEmptyTable) {
     TempFolder dir;
     HolyDayTable t;
@@ -253,6 +284,7 @@ TEST(HolyDayTableFile, JunkAndHugeLinesDoNotStopTheReading) {
     const std::string path = dir.Write("holydays.dat", text);
     HolyDayTable t;
     LoadHolyDays(path, t);
+    EXPECT_EQ(dir.Read("holydays.dat"), text);
     EXPECT_EQ(t[1].name, std::string(99, 'n'));
     EXPECT_EQ(t[2].name, "Purim");
     PlaceHolyDays(t, 2026);

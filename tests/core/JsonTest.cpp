@@ -1,0 +1,33 @@
+#include "common/Json.h"
+
+#include <gtest/gtest.h>
+
+#include "common/DateSerial.h"
+
+namespace varnel {
+namespace {
+
+TEST(Json, QuotesTextsAsValidUtf8) {
+    EXPECT_EQ(JsonQuote("Ta'anit \"Esther\"\r\n\\"), "\"Ta'anit \\\"Esther\\\"\\r\\n\\\\\"");
+    EXPECT_EQ(JsonQuote(std::string("a\x01", 2) + std::string(1, '\0')), "\"a\\u0001\\u0000\"");
+    // Well-formed characters pass unchanged: é, €, 𝄞.
+    EXPECT_EQ(JsonQuote("\xC3\xA9\xE2\x82\xAC\xF0\x9D\x84\x9E"), "\"\xC3\xA9\xE2\x82\xAC\xF0\x9D\x84\x9E\"");
+    // Stray bytes of a data file in another encoding become U+FFFD, one per byte:
+    // a Latin-1 é, a lone continuation byte, an overlong slash, a surrogate, a cut sequence.
+    const std::string r = "\xEF\xBF\xBD";
+    EXPECT_EQ(JsonQuote("caf\xE9"), "\"caf" + r + "\"");
+    EXPECT_EQ(JsonQuote("\x80x"), "\"" + r + "x\"");
+    EXPECT_EQ(JsonQuote("\xC0\xAF"), "\"" + r + r + "\"");
+    EXPECT_EQ(JsonQuote("\xED\xA0\x80"), "\"" + r + r + r + "\"");
+    EXPECT_EQ(JsonQuote("\xE2\x82"), "\"" + r + r + "\"");
+}
+
+TEST(Json, WritesNestedValuesAndDates) {
+    JsonWriter w;
+    w.BeginObject().Key("date").Date(DateSerial(2024, 10, 3)).Key("none").Date(0).Key("list").BeginArray();
+    w.Int(-6).Bool(true).Null().EndArray().EndObject();
+    EXPECT_EQ(w.Text(), "{\"date\":\"2024-10-03\",\"none\":null,\"list\":[-6,true,null]}");
+}
+
+}  // namespace
+}  // namespace varnel
