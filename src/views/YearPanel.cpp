@@ -148,8 +148,11 @@ void YearPanel::GridPointerMoved(int month, Qt::MouseButtons buttons) {
 bool YearPanel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         for (int m = 0; m < 12; ++m) {
-            if (watched != labels_[static_cast<size_t>(m)]) continue;
-            if (SelectMonth(m)) emit MonthViewRequested();
+            QLabel* label = labels_[static_cast<size_t>(m)];
+            if (watched != label) continue;
+            // Like a button: a press dragged off the name before release is no click.
+            const bool inside = label->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint());
+            if (inside && SelectMonth(m)) emit MonthViewRequested();
             return true;
         }
     }

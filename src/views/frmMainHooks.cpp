@@ -5,9 +5,11 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "calendar/CalendarState.h"
 #include "views/DayPanel.h"
 #include "views/GridWidget.h"
 #include "views/MonthPanel.h"
+#include "views/MonthView.h"
 #include "views/YearPanel.h"
 #include "views/frmColors.h"
 #include "views/frmFlexNote.h"
@@ -29,8 +31,14 @@ void frmMain::BuildDayAndYearPanels() {
 // Fills the year panel for a common year.
 void frmMain::ShowYear(int year) { static_cast<varnel::YearPanel*>(yearPanel_)->ShowYear(year); }
 
-// Fills the day panel for SelectedRow / SelectedCol of the month grid.
-void frmMain::ShowDay() { static_cast<varnel::DayPanel*>(dayPanel_)->ShowDay(month_->Model().grid); }
+// Fills the day panel for SelectedRow / SelectedCol of the month grid. The
+// year buttons move CurrentDate without rendering the month, so a grid left
+// from another month is rendered first: the day's lines must belong to the
+// day in the title.
+void frmMain::ShowDay() {
+    if (month_->Model().lastStartOfMonth != CurrentDate) ShowCalendar();
+    static_cast<varnel::DayPanel*>(dayPanel_)->ShowDay(month_->Model().grid);
+}
 
 // Opens the go-to-date dialog modally; it may set CurrentDate to a first of month.
 void frmMain::OpenGoToDateDialog() { ShowGoToDateDialog(this); }

@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "calendar/CalendarState.h"
+#include "calendar/HebrewCalendar.h"
 #include "calendar/HolyDays.h"
 #include "common/DateSerial.h"
 #include "common/Files.h"
@@ -174,6 +175,37 @@ TEST_F(WiredViews, YearClickRendersTheMonthBehindAndDoubleClickOpensTheDay) {
     EXPECT_EQ(Day()->Model().grid.Cell(0, 0).text, "Adar 28");
 }
 
+// After the year buttons CurrentDate is 1 January of another year while the
+// month grid still holds the month rendered before: the day view must show the
+// texts of the day in its title, not those of the old month's cell.
+TEST_F(WiredViews, DayViewAfterTheYearButtonsShowsTheDayOfItsTitle) {
+    ShowMonth(2026, 3);
+    const MonthCell cell = MonthCellOf(CurrentDate, 17);
+    SelectedRow = cell.row;
+    SelectedCol = cell.col;
+    window_->ShowView(frmMain::View::Year);
+    Year()->findChild<QPushButton*>("cmdNextYear")->click();
+    ASSERT_EQ(CurrentDate, DateSerial(2027, 1, 1));
+    window_->ShowView(frmMain::View::Day);
+    const DayViewModel& day = Day()->Model();
+    const YearMonthDay shown = SplitDate(day.day);
+    EXPECT_EQ(shown.year, 2027);
+    EXPECT_EQ(shown.month, 1);
+    const HebrewDate h = HebrewDateOf(day.day);
+    EXPECT_EQ(day.grid.Cell(0, 0).text, HebrewMonthName(h.year, h.month) + " " + std::to_string(h.day));
+    EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, DateSerial(2027, 1, 1));
+}
+
+TEST_F(WiredViews, MonthNameReleasedOutsideItDoesNothing) {
+    ShowMonth(2026, 1);
+    window_->ShowView(frmMain::View::Year);
+    QLabel* june = Year()->MonthLabel(5);
+    Mouse(june, QEvent::MouseButtonPress, QPoint(3, 3));
+    Mouse(june, QEvent::MouseButtonRelease, QPoint(june->width() + 40, june->height() + 40));
+    EXPECT_EQ(window_->CurrentView(), frmMain::View::Year);
+    EXPECT_EQ(CurrentDate, DateSerial(2026, 1, 1));
+}
+
 TEST_F(WiredViews, MonthNameOpensThatMonth) {
     ShowMonth(2026, 1);
     window_->ShowView(frmMain::View::Year);
@@ -275,6 +307,28 @@ TEST_F(WiredViews, HoverShowsTheNoteAndClickOrYearViewClosesIt) {
     ASSERT_NE(OpenFlexNote(), nullptr);
     GridWidget* january = Year()->MonthGrid(0);
     Mouse(january, QEvent::MouseMove, january->CellRect(2, 2).center());
+    EXPECT_EQ(OpenFlexNote(), nullptr);
+
+    // Over the header row, or with a button held, the note stays; a click on a year cell closes it.
+    window_->ShowView(frmMain::View::Month);
+    Mouse(grid, QEvent::MouseMove, grid->CellRect(day10.row, day10.col).center());
+    ASSERT_NE(OpenFlexNote(), nullptr);
+    Mouse(january, QEvent::MouseMove, january->CellRect(0, 3).center());
+    EXPECT_NE(OpenFlexNote(), nullptr);
+    QMouseEvent drag(QEvent::MouseMove, QPointF(january->CellRect(3, 3).center()),
+                     QPointF(january->mapToGlobal(january->CellRect(3, 3).center())), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(january, &drag);
+    EXPECT_NE(OpenFlexNote(), nullptr);
+    ClickCell(january, 3, 3);
+    EXPECT_EQ(OpenFlexNote(), nullptr);
+
+    // Closing the main window closes the note.
+    window_->ShowView(frmMain::View::Month);
+    const MonthCell day20 = MonthCellOf(CurrentDate, 20);
+    Mouse(grid, QEvent::MouseMove, grid->CellRect(day20.row, day20.col).center());
+    ASSERT_NE(OpenFlexNote(), nullptr);
+    window_->close();
     EXPECT_EQ(OpenFlexNote(), nullptr);
 }
 
