@@ -3,6 +3,7 @@
 #include <QCalendarWidget>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QTextCharFormat>
 #include <QVBoxLayout>
 
 #include "calendar/CalendarState.h"
@@ -25,6 +26,10 @@ frmGoToDate::frmGoToDate(QWidget* owner)
     // The program's whole date range, so any month it can show can be picked.
     calDate_->setDateRange(QDate(kMinYear, 1, 1), QDate(kMaxYear, 12, 31));
     calDate_->setGridVisible(true);
+    // Weeks run Sunday to Shabbat as in the views; only Shabbat is marked.
+    calDate_->setFirstDayOfWeek(Qt::Sunday);
+    calDate_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calDate_->setWeekdayTextFormat(Qt::Sunday, calDate_->weekdayTextFormat(Qt::Monday));
     if (IsInSupportedRange(CurrentDate)) {
         const YearMonthDay ymd = SplitDate(CurrentDate);
         calDate_->setSelectedDate(QDate(ymd.year, ymd.month, ymd.day));
