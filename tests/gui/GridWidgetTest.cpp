@@ -1,0 +1,122 @@
+// The widget that draws grid models: twips to pixels with the screen's DPI,
+// the cell under a point, the check-box edit, and one paint per month rendering.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "calendar/CalendarState.h"
+#include "common/DateSerial.h"
+#include "common/Files.h"
+#include "views/GridWidget.h"
+#include "views/MonthPanel.h"
+#include "views/ViewState.h"
+#include "views/frmMain.h"
+
+namespace varnel {
+namespace {
+
+void EnsureApplication() {
+    if (QApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "gui_tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+TEST(GridWidget, SizesInTwipsFollowTheScreenDpi) {
+    EnsureApplication();
+    Grid grid(3, 4);
+    grid.SetColWidth(-1, 1500);
+    grid.SetColWidth(2, 3000);
+    grid.SetRowHeight(-1, 720);
+    GridWidget widget;
+    widget.SetGrid(&grid);
+    widget.resize(800, 400);
+    const double perTwip = widget.logicalDpiX() / 1440.0;
+    EXPECT_EQ(widget.TwipsToPixelsX(1440), widget.logicalDpiX());
+    EXPECT_EQ(widget.PixelsToTwipsY(widget.logicalDpiY()), 1440);
+    const QRect wide = widget.CellRect(1, 2);
+    EXPECT_NEAR(wide.left(), 3000 * perTwip, 1);
+    EXPECT_NEAR(wide.width(), 3000 * perTwip, 1);
+    EXPECT_NEAR(wide.top(), 720 * widget.logicalDpiY() / 1440.0, 1);
+
+    int row = 0, col = 0;
+    ASSERT_TRUE(widget.CellAt(wide.center(), row, col));
+    EXPECT_EQ(row, 1);
+    EXPECT_EQ(col, 2);
+    // Right of the last column and below the last row there is no cell.
+    EXPECT_FALSE(widget.CellAt(QPoint(widget.CellRect(0, 3).right() + 2, 1), row, col));
+    EXPECT_EQ(row, -1);
+    EXPECT_FALSE(widget.CellAt(QPoint(1, widget.CellRect(2, 0).bottom() + 2), row, col));
+    EXPECT_FALSE(widget.CellAt(QPoint(-1, 5), row, col));
+}
+
+TEST(GridWidget, EditingTogglesOnlyACheckBoxCell) {
+    EnsureApplication();
+    Grid grid(2, 2);
+    grid.SetText(1, 1, "Floating info");
+    grid.SetData(1, 1, "kept");
+    grid.SetBackground(1, 1, kShadowColor);
+    grid.SetCheck(1, 1, CheckState::Checked);
+    grid.SetText(0, 0, "plain");
+    GridWidget widget;
+    widget.SetGrid(&grid);
+    widget.Select(1, 1);
+    widget.EditCell();
+    EXPECT_EQ(grid.Cell(1, 1).check, CheckState::Unchecked);
+    EXPECT_EQ(grid.Cell(1, 1).text, "Floating info");
+    EXPECT_EQ(grid.Cell(1, 1).data, "kept");
+    EXPECT_EQ(grid.Cell(1, 1).background, kShadowColor);
+    widget.EditCell();
+    EXPECT_EQ(grid.Cell(1, 1).check, CheckState::Checked);
+    widget.Select(0, 0);
+    widget.EditCell();
+    EXPECT_EQ(grid.Cell(0, 0).check, CheckState::None);
+    widget.Select(5, 5);  // outside the grid: nothing to edit
+    widget.EditCell();
+    widget.SetGrid(nullptr);
+    widget.EditCell();
+}
+
+TEST(GridWidget, AMonthRenderingPaintsTheGridOnce) {
+    EnsureApplication();
+    QTemporaryDir settings;
+    ASSERT_TRUE(settings.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    SetProgramFolder(VARNEL_SOURCE_DATA);
+    frmMain window;
+    window.show();
+    QElapsedTimer clock;
+    clock.start();
+    while (!window.StartedUp() && clock.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    ASSERT_TRUE(window.StartedUp());
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+
+    PaintCounter counter;
+    window.Month()->Grid()->installEventFilter(&counter);
+    ShowMonthOf(DateSerial(2026, 4, 1));
+    window.ShowCalendar();
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    EXPECT_EQ(counter.paints, 1);
+    EXPECT_EQ(window.Month()->Model().lastStartOfMonth, DateSerial(2026, 4, 1));
+    window.Month()->Grid()->removeEventFilter(&counter);
+}
+
+}  // namespace
+}  // namespace varnel
