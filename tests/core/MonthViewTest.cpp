@@ -5,6 +5,7 @@
 #include <hdate.h>
 
 #include <algorithm>
+#include <chrono>
 #include <string>
 
 #include "calendar/HebrewCalendar.h"
@@ -99,6 +100,42 @@ TEST(MonthView, ShortFebruaryLeavesTwoEmptyRows) {
         }
     EXPECT_FALSE(view.dayLabelVisible[29]);
     EXPECT_EQ(Render(2026, 2, nullptr, nullptr, false).grid.Cell(6, 6).check, CheckState::Unchecked);
+}
+
+TEST(MonthView, EveryDayOfSixtyYearsSitsUnderItsWeekdayWithItsHebrewDay) {
+    // Weekdays from the standard library's civil calendar, Hebrew days and years from libhdate.
+    using namespace std::chrono;
+    for (int year = 1990; year <= 2050; ++year)
+        for (int month = 1; month <= 12; ++month) {
+            const MonthViewModel view = Render(year, month, nullptr, nullptr);
+            const int days = DaysInMonth(year, month);
+            for (int day = 1; day <= days; ++day) {
+                const weekday wd{sys_days{std::chrono::year{year} / month / day}};
+                const int32_t offset = day - 1;
+                const MonthCell at = MonthCellOf(DateSerial(year, month, 1), day);
+                ASSERT_EQ(at.col, static_cast<int>(wd.c_encoding())) << year << "-" << month << "-" << day;
+                const GridCell& cell = view.grid.Cell(at.row, at.col);
+                ASSERT_EQ(DayOffsetOfCell(view.grid, at.row, at.col), offset);
+                int hd = 0, hm = 0, hy = 0, t1 = 0, t2 = 0;
+                hdate_jd_to_hdate(hdate_gdate_to_jd(day, month, year), &hd, &hm, &hy, &t1, &t2);
+                const std::string firstLine = cell.text.substr(0, cell.text.find('\r'));
+                ASSERT_EQ(firstLine.substr(firstLine.rfind(' ') + 1), std::to_string(hd))
+                    << year << "-" << month << "-" << day << ": " << firstLine;
+            }
+            // Cells after the last day hold nothing.
+            const MonthCell last = MonthCellOf(DateSerial(year, month, 1), days);
+            for (int slot = (last.row - 1) * 7 + last.col + 1; slot < 42; ++slot) {
+                const GridCell& cell = view.grid.Cell(1 + slot / 7, slot % 7);
+                ASSERT_TRUE(cell.data.empty());
+                ASSERT_EQ(cell.background, kShadowColor);
+            }
+            int hd = 0, hm = 0, firstYear = 0, lastYear = 0, t1 = 0, t2 = 0;
+            hdate_jd_to_hdate(hdate_gdate_to_jd(1, month, year), &hd, &hm, &firstYear, &t1, &t2);
+            hdate_jd_to_hdate(hdate_gdate_to_jd(days, month, year), &hd, &hm, &lastYear, &t1, &t2);
+            const std::string years = firstYear == lastYear ? std::to_string(firstYear)
+                                                            : std::to_string(firstYear) + "-" + std::to_string(lastYear);
+            ASSERT_NE(view.title.find(" " + years + " / "), std::string::npos) << view.title;
+        }
 }
 
 TEST(MonthView, HeaderAndGeometry) {
