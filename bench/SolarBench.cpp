@@ -36,6 +36,23 @@ void BM_ApplyDaylightRule(benchmark::State& state) {
 }
 BENCHMARK(BM_ApplyDaylightRule);
 
+// The place's own rules: Sydney's summer, one period at each end of the year.
+void BM_ApplyDaylightRuleOfPlace(benchmark::State& state) {
+    ZoneYear zone;
+    zone.standardName = "Australian Eastern Standard Time";
+    zone.daylightName = "Australian Eastern Daylight Time";
+    zone.daylightBias = -60;
+    zone.daylightAtNewYear = true;
+    zone.changes = {DateSerial(2027, 4, 4), DateSerial(2027, 10, 3)};
+    SetZoneFields(zone, 2027);
+    int32_t day = DateSerial(2027, 1, 1);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ApplyDaylightRule(day).size());
+        if (++day > DateSerial(2027, 12, 31)) day = DateSerial(2027, 1, 1);
+    }
+}
+BENCHMARK(BM_ApplyDaylightRuleOfPlace);
+
 // What the month view does for each day: select the place by name (the last
 // row of the table, the slowest to find), decide daylight time, compute.
 void BM_DayOfTheMonthView(benchmark::State& state) {

@@ -12,7 +12,8 @@ std::string DaylightZoneName;
 int32_t DaylightBias = 0;
 int32_t DaylightStart = 0;
 int32_t DaylightEnd = 0;
-bool DaylightSpansNewYear = false;
+bool DaylightFromPlace = false;
+std::vector<DaylightPeriod> DaylightPeriods;
 bool UseSystemDaylight = true;
 
 clsSunrise& Sun() {
@@ -21,8 +22,12 @@ clsSunrise& Sun() {
 }
 
 const std::string& ApplyDaylightRule(int32_t date) {
-    const bool inPeriod = DaylightSpansNewYear ? (date > DaylightStart || date < DaylightEnd)
-                                               : (date > DaylightStart && date < DaylightEnd);
+    bool inPeriod = false;
+    if (DaylightFromPlace) {
+        for (const DaylightPeriod& p : DaylightPeriods) inPeriod = inPeriod || (date > p.after && date < p.before);
+    } else {
+        inPeriod = date > DaylightStart && date < DaylightEnd;
+    }
     const bool daylight = inPeriod && DaylightBias != 0;
     Sun().SetDaySavings(daylight);
     return daylight ? DaylightZoneName : StandardZoneName;
@@ -54,7 +59,8 @@ void SetZoneFields(const DaylightRule& rule, int year) {
     StandardZoneName = rule.standardName;
     DaylightZoneName = rule.daylightName;
     DaylightBias = rule.daylightBias;
-    DaylightSpansNewYear = false;
+    DaylightFromPlace = false;
+    DaylightPeriods.clear();
     const int32_t start = TransitionDay(year, rule.daylightDate);
     const int32_t end = TransitionDay(year, rule.standardDate);
     // A rule missing either change has no daylight period at all.
@@ -70,29 +76,19 @@ void SetZoneFields(const ZoneYear& zone, int year) {
     StandardZoneName = zone.standardName;
     DaylightZoneName = zone.daylightName;
     DaylightBias = zone.daylightBias;
-    DaylightSpansNewYear = false;
-    const int32_t newYear = DateSerial(year, 1, 1);
-    const int32_t nextNewYear = DateSerial(year + 1, 1, 1);
-    if (!zone.daylightAtNewYear) {
-        if (zone.firstChange == 0) {
-            DaylightStart = DaylightEnd = 0;  // no daylight day this year
-            return;
-        }
-        DaylightStart = zone.firstChange - 1;
-        DaylightEnd = zone.secondChange != 0 ? zone.secondChange : nextNewYear;
-        return;
+    DaylightFromPlace = true;
+    DaylightPeriods.clear();
+    // A period in force at either end of the year runs on past it.
+    int32_t start = DateSerial(year, 1, 1) - 1;
+    bool daylight = zone.daylightAtNewYear;
+    for (const int32_t day : zone.changes) {
+        if (daylight) DaylightPeriods.push_back({start, day});
+        else start = day - 1;  // the first day of daylight time counts as daylight
+        daylight = !daylight;
     }
-    if (zone.firstChange == 0) {  // daylight time all year
-        DaylightStart = newYear - 1;
-        DaylightEnd = nextNewYear;
-    } else if (zone.secondChange == 0) {  // daylight time ends for good
-        DaylightStart = newYear - 1;
-        DaylightEnd = zone.firstChange;
-    } else {  // southern summer: daylight at both ends of the year
-        DaylightStart = zone.secondChange - 1;
-        DaylightEnd = zone.firstChange;
-        DaylightSpansNewYear = true;
-    }
+    if (daylight) DaylightPeriods.push_back({start, DateSerial(year + 1, 1, 1)});
+    DaylightStart = DaylightPeriods.empty() ? 0 : DaylightPeriods.front().after;
+    DaylightEnd = DaylightPeriods.empty() ? 0 : DaylightPeriods.front().before;
 }
 
 std::string_view IanaZoneOfCity(int index) {

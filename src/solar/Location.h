@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "solar/clsSunrise.h"
 
@@ -26,10 +27,17 @@ extern std::string DaylightZoneName;
 extern int32_t DaylightBias;   // minutes; only zero or not matters
 extern int32_t DaylightStart;  // the day before the first day of daylight time
 extern int32_t DaylightEnd;    // the first day of standard time after it
-// Set only when the rules are the place's own: the year begins and ends in
-// daylight time, so the days after DaylightStart and before DaylightEnd
-// (in either order) are both daylight time.
-extern bool DaylightSpansNewYear;
+// Days d with after < d < before are daylight time.
+struct DaylightPeriod {
+    int32_t after;
+    int32_t before;
+};
+// Set only when the rules are the place's own: then the daylight days are
+// those of DaylightPeriods, which may be several in a year (a summer across
+// the new year, or one broken by a pause) and DaylightStart and DaylightEnd
+// are the bounds of the first of them.
+extern bool DaylightFromPlace;
+extern std::vector<DaylightPeriod> DaylightPeriods;
 
 // Whether the daylight rules are the system's (true, the default) or those of
 // the selected place's own zone.
@@ -73,14 +81,12 @@ struct ZoneYear {
     std::string daylightName;
     int32_t daylightBias = 0;        // minutes; 0 when the year has no daylight time
     bool daylightAtNewYear = false;  // daylight time in force as the year begins
-    // Without daylight time at the new year: the first change to daylight time
-    // and the first change back after it. With it: the first change back to
-    // standard time and the first change to daylight time after that. 0: none.
-    int32_t firstChange = 0;
-    int32_t secondChange = 0;
+    // The days, in order, on which the clock changes between standard and
+    // daylight time; each change flips the state the year began with.
+    std::vector<int32_t> changes;
 };
 
-// Sets the zone fields from a place's year, a period across the new year included.
+// Sets the zone fields from a place's year: every daylight period of it.
 void SetZoneFields(const ZoneYear& zone, int year);
 
 // The IANA zone of a built-in place (by table index); empty outside the table.

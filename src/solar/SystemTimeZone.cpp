@@ -64,15 +64,12 @@ ZoneYear ZoneYearOf(const QTimeZone& zone, int year) {
     const int atNewYear = zone.daylightTimeOffset(newYear);
     result.daylightAtNewYear = atNewYear != 0;
     result.daylightBias = -atNewYear / 60;
+    bool daylight = result.daylightAtNewYear;
     ForEachDaylightChange(zone, year, [&](const DaylightChange& c) {
         if (c.toDaylight && result.daylightBias == 0) result.daylightBias = c.biasMinutes;
-        // The first change away from the new year's state, then the first change back.
-        const bool awayFromNewYear = c.toDaylight != result.daylightAtNewYear;
-        if (result.firstChange == 0) {
-            if (awayFromNewYear) result.firstChange = c.day;
-        } else if (result.secondChange == 0 && !awayFromNewYear) {
-            result.secondChange = c.day;
-        }
+        if (c.toDaylight == daylight) return;  // no change of state after all
+        result.changes.push_back(c.day);
+        daylight = c.toDaylight;
     });
     return result;
 }

@@ -2,6 +2,8 @@
 
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "common/DateSerial.h"
 #include "solar/Location.h"
@@ -131,21 +133,20 @@ TEST(DaylightRule, FieldsOfOneYearServeEveryDate) {
     EXPECT_FALSE(IsDaylight(DateSerial(2026, 7, 4)));
 }
 
-ZoneYear PlaceYear(bool atNewYear, int32_t first, int32_t second) {
+ZoneYear PlaceYear(bool atNewYear, std::vector<int32_t> changes) {
     ZoneYear z;
     z.standardName = "Standard";
     z.daylightName = "Daylight";
     z.daylightBias = -60;
     z.daylightAtNewYear = atNewYear;
-    z.firstChange = first;
-    z.secondChange = second;
+    z.changes = std::move(changes);
     return z;
 }
 
 TEST(DaylightRule, PlaceYearAcrossTheNewYear) {
     // Sydney 2027: back to standard time on 4 April, daylight again from 3 October.
-    SetZoneFields(PlaceYear(true, DateSerial(2027, 4, 4), DateSerial(2027, 10, 3)), 2027);
-    EXPECT_TRUE(DaylightSpansNewYear);
+    SetZoneFields(PlaceYear(true, {DateSerial(2027, 4, 4), DateSerial(2027, 10, 3)}), 2027);
+    EXPECT_TRUE(DaylightFromPlace);
     EXPECT_TRUE(IsDaylight(DateSerial(2027, 1, 1)));
     EXPECT_TRUE(IsDaylight(DateSerial(2027, 4, 3)));
     EXPECT_FALSE(IsDaylight(DateSerial(2027, 4, 4)));
@@ -153,9 +154,10 @@ TEST(DaylightRule, PlaceYearAcrossTheNewYear) {
     EXPECT_TRUE(IsDaylight(DateSerial(2027, 10, 3)));
     EXPECT_TRUE(IsDaylight(DateSerial(2027, 12, 31)));
     EXPECT_EQ(CountDaylightDays(2027), 365 - (DateSerial(2027, 10, 3) - DateSerial(2027, 4, 4)));
-    // A system rule loaded afterwards clears the spanning mode.
+    // A system rule loaded afterwards is the system's single period again.
     SetZoneFields(UnitedStatesRule(), 2027);
-    EXPECT_FALSE(DaylightSpansNewYear);
+    EXPECT_FALSE(DaylightFromPlace);
+    EXPECT_EQ(CountDaylightDays(2027), 238);
 }
 
 TEST(DaylightRule, PlaceYearsOfEveryShape) {
@@ -165,15 +167,20 @@ TEST(DaylightRule, PlaceYearsOfEveryShape) {
         int daylightDays;
         int32_t firstDaylight;  // 0: none
     } cases[] = {
-        {PlaceYear(false, DateSerial(2027, 3, 14), DateSerial(2027, 11, 7)), 238, DateSerial(2027, 3, 14)},
-        {PlaceYear(false, 0, 0), 0, 0},                                      // no daylight time
-        {PlaceYear(true, 0, 0), 365, newYear},                               // daylight all year
-        {PlaceYear(true, DateSerial(2027, 4, 4), 0), 93, newYear},           // ends for good
-        {PlaceYear(false, DateSerial(2027, 10, 31), 0), 62, DateSerial(2027, 10, 31)},  // starts for good
+        {PlaceYear(false, {DateSerial(2027, 3, 14), DateSerial(2027, 11, 7)}), 238, DateSerial(2027, 3, 14)},
+        {PlaceYear(false, {}), 0, 0},                                          // no daylight time
+        {PlaceYear(true, {}), 365, newYear},                                   // daylight all year
+        {PlaceYear(true, {DateSerial(2027, 4, 4)}), 93, newYear},              // ends for good
+        {PlaceYear(false, {DateSerial(2027, 10, 31)}), 62, DateSerial(2027, 10, 31)},  // starts for good
+        // Broken by a pause (as Egypt's summer of 2014 was for Ramadan): 15 May
+        // to 26 June and 31 July to 25 September, the change days excluded.
+        {PlaceYear(false, {DateSerial(2027, 5, 15), DateSerial(2027, 6, 27), DateSerial(2027, 7, 31),
+                           DateSerial(2027, 9, 26)}),
+         43 + 57, DateSerial(2027, 5, 15)},
     };
     for (const Case& c : cases) {
         SetZoneFields(c.zone, 2027);
-        EXPECT_FALSE(DaylightSpansNewYear);
+        EXPECT_TRUE(DaylightFromPlace);
         EXPECT_EQ(CountDaylightDays(2027), c.daylightDays);
         if (c.firstDaylight != 0) {
             EXPECT_TRUE(IsDaylight(c.firstDaylight));
@@ -182,7 +189,10 @@ TEST(DaylightRule, PlaceYearsOfEveryShape) {
             }
         }
     }
-    ZoneYear noBias = PlaceYear(true, DateSerial(2027, 4, 4), DateSerial(2027, 10, 3));
+    EXPECT_FALSE(IsDaylight(DateSerial(2027, 7, 30)));  // inside the pause
+    EXPECT_TRUE(IsDaylight(DateSerial(2027, 7, 31)));
+    EXPECT_FALSE(IsDaylight(DateSerial(2027, 9, 26)));
+    ZoneYear noBias = PlaceYear(true, {DateSerial(2027, 4, 4), DateSerial(2027, 10, 3)});
     noBias.daylightBias = 0;
     SetZoneFields(noBias, 2027);
     EXPECT_EQ(CountDaylightDays(2027), 0);

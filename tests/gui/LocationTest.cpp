@@ -202,6 +202,26 @@ TEST_F(PlaceZoneTest, JerusalemFollowsIsraelsOwnRule) {
     EXPECT_FALSE(IsDaylight(2027, 10, 31));
 }
 
+TEST_F(PlaceZoneTest, CairosSummerOf2014WithItsRamadanPause) {
+    // Egypt kept summer time from 15 May to 26 June and again from 31 July
+    // to 25 September 2014, each change at midnight.
+    UseZone("UTC");
+    UseSystemDaylight = false;
+    CurrentCity = "Cairo, Egypt";
+    CurrentDate = DateSerial(2014, 1, 1);
+    LoadTimeZoneRules();
+    EXPECT_FALSE(IsDaylight(2014, 5, 1));
+    EXPECT_TRUE(IsDaylight(2014, 6, 15));
+    EXPECT_FALSE(IsDaylight(2014, 7, 15));
+    EXPECT_TRUE(IsDaylight(2014, 8, 15));
+    EXPECT_TRUE(IsDaylight(2014, 9, 24));
+    EXPECT_FALSE(IsDaylight(2014, 10, 15));
+    // 2015 had none.
+    CurrentDate = DateSerial(2015, 1, 1);
+    LoadTimeZoneRules();
+    for (int month = 1; month <= 12; ++month) EXPECT_FALSE(IsDaylight(2015, month, 15)) << month;
+}
+
 TEST_F(PlaceZoneTest, PlacesWithoutDaylightTimeAndUnknownPlaces) {
     UseZone("America/New_York");
     UseSystemDaylight = false;
@@ -318,6 +338,19 @@ TEST_F(LocationDialogTest, UnknownStoredPlaceShowsZeroCoordinates) {
     EXPECT_EQ(c.list->currentRow(), -1);
     c.cancel->click();
     EXPECT_EQ(CurrentCity, "Atlantis");
+}
+
+TEST_F(LocationDialogTest, ClickingTheSelectedRowTakesTheTablesName) {
+    CurrentCity = "charlotte, nc";  // edited by hand, still a match
+    frmLocation dialog;
+    const DialogControls c = Find(dialog);
+    ASSERT_EQ(c.list->currentRow(), 5);
+    EXPECT_TRUE(c.current->text().startsWith("charlotte, nc\nLatitude:35.13 Longitude:80.8"));
+    emit c.list->itemClicked(c.list->item(5));
+    EXPECT_EQ(CurrentCity, "Charlotte, NC");
+    EXPECT_TRUE(c.current->text().startsWith("Charlotte, NC\n"));
+    c.ok->click();
+    EXPECT_EQ(CurrentCity, "Charlotte, NC");
 }
 
 // The dialog that ShowLocationDialog has open; with none, every event loop
