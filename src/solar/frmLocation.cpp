@@ -77,6 +77,12 @@ frmLocation::frmLocation(QWidget* owner)
     chkUseSystemDaylight_->setChecked(UseSystemDaylight);
 
     connect(lstLocations_, &QListWidget::currentRowChanged, this, &frmLocation::LocationClicked);
+    // A click on the row already selected still takes its name as written in
+    // the table (a stored name may differ in case or blanks).
+    connect(lstLocations_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        const int row = lstLocations_->row(item);
+        if (row >= 0 && CurrentCity != Sun().CityName(row)) LocationClicked(row);
+    });
     connect(chkUseSystemDaylight_, &QCheckBox::toggled, this, &frmLocation::UseSystemDaylightToggled);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdCancel_, &QPushButton::clicked, this, &frmLocation::reject);
