@@ -6,6 +6,7 @@
 
 #include "TempFolder.h"
 #include "calendar/HebrewCalendar.h"
+#include "calendar/Parashot.h"
 #include "common/DateSerial.h"
 #include "common/Files.h"
 
@@ -138,6 +139,22 @@ TEST(HolyDayPlacement, ShippedTableLandsOnTrueDates1900To2199) {
             EXPECT_GE(YearOf(kept), year - 1);
         }
         if (::testing::Test::HasFailure()) return;
+    }
+}
+
+// The holy-day table and the portion schedule keep the same Shabbat of Pesach.
+TEST(HolyDayPlacement, ShabbatPesachIsThePortionSchedulesShabbatPesach) {
+    HolyDayTable t = LoadShipped();
+    const int record = FindRecord(t, "Shabbat Pesach");
+    ASSERT_NE(record, 0);
+    ParashahTable portions;
+    for (int year = 1900; year <= 2199; ++year) {
+        PlaceHolyDays(t, year);
+        ScheduleParashot(PathIn(VARNEL_SOURCE_DATA, "parashot.dat"), year, portions);
+        bool found = false;
+        for (int e = 1; e <= kParashotEntries; ++e)
+            found = found || (portions[e].parashah == kShabbatPesach && portions[e].date == t[record].date);
+        ASSERT_TRUE(found) << year;
     }
 }
 
