@@ -25,7 +25,7 @@ std::string OneLine(const std::string& text) {
         if (text[i] == '\r') continue;
         if (text[i] == '\n') {
             // Runs of empty lines (before the Omer count) become one separator.
-            if (!out.empty() && out.compare(out.size() - 3, 3, " | ") != 0) out += " | ";
+            if (!out.empty() && (out.size() < 3 || out.compare(out.size() - 3, 3, " | ") != 0)) out += " | ";
             continue;
         }
         out += text[i];
