@@ -15,7 +15,12 @@ QSettings Store() { return QSettings(QStringLiteral("Varnel"), QStringLiteral("V
 }  // namespace
 
 std::string ReadLocationSetting() {
-    const QString value = Store().value(kLocationKey, QString::fromLatin1(kDefaultCity)).toString().trimmed();
+    const QVariant stored = Store().value(kLocationKey, QString::fromLatin1(kDefaultCity));
+    // A name edited into the settings file by hand without quotes reads back
+    // as a list split at its comma; every place name has ", " there.
+    const QString value = (stored.typeId() == QMetaType::QStringList ? stored.toStringList().join(QStringLiteral(", "))
+                                                                      : stored.toString())
+                              .trimmed();
     return value.isEmpty() ? std::string(kDefaultCity) : value.toStdString();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -78,6 +79,12 @@ TEST_F(LocationSettingsTest, LocationIsTrimmedAndBlankGivesCharlotte) {
     }
     Store().setValue("Settings/Location", "  Tokyo, Japan  ");
     EXPECT_EQ(ReadLocationSetting(), "Tokyo, Japan");
+    // Written into the file by hand without quotes, the comma splits the value.
+    QFile raw(Store().fileName());
+    ASSERT_TRUE(raw.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    raw.write("[Settings]\nLocation =   Sydney, Australia \n");
+    raw.close();
+    EXPECT_EQ(ReadLocationSetting(), "Sydney, Australia");
     // A hand-edited name is kept as it stands; the place then computes as 0/0/0.
     Store().setValue("Settings/Location", "Atlantis");
     EXPECT_EQ(ReadLocationSetting(), "Atlantis");
