@@ -76,6 +76,25 @@ h,m,s=map(int,d["sunrise"].split(":")); assert 4*60+20 <= h*60+m <= 4*60+45, d
 assert isinstance(d["daylight"],bool)' "$tmp/out"
 check "sun with an unknown city" exits 2 "$varnel" sun 2026-06-21 --city "Atlantis"
 check "one-line message for the city" one_line_error
+# The daylight decision follows the system's zone (TZ) on the place's own offset.
+sun_in() { local tz="$1"; shift; env TZ="$tz" XDG_CONFIG_HOME="$tmp/cfg" HOME="$tmp" "$varnel" sun "$@"; }
+check "sun on the first day of daylight time" exits 0 sun_in America/New_York 2027-03-14 --city "Boston, MA" --json
+check "sun JSON keys and daylight from the second Sunday of March" python3 -c '
+import json,sys
+d=json.load(open(sys.argv[1]))
+assert list(d)==["city","date","sunrise","solarnoon","sunset","daylight","zone"], d
+assert d["daylight"] is True and d["zone"]=="Eastern Daylight Time", d
+h,m,s=map(int,d["solarnoon"].split(":")); assert 12*60+50 <= h*60+m <= 13*60+5, d' "$tmp/out"
+check "sun on the day back to standard time" exits 0 sun_in America/New_York 2027-11-07 --city "Boston, MA" --json
+check "standard time from the first Sunday of November" grep -q '"daylight":false,"zone":"Eastern Standard Time"' "$tmp/out"
+check "sun in a zone without daylight time" exits 0 sun_in Asia/Tokyo 2027-07-01 --json
+check "no daylight day in Tokyo" grep -q '"daylight":false' "$tmp/out"
+check "sun as text" exits 0 sun_in Europe/Berlin 2027-07-01 --city "Berlin, Germany"
+check "sun text has the three times and the zone" python3 -c '
+import sys
+t=open(sys.argv[1]).read().splitlines()
+assert t[0]=="Berlin, Germany, Thursday, July 1, 2027" and t[1].startswith("Sunrise ") and t[3].startswith("Sunset "), t
+assert t[4].startswith("Daylight time ("), t' "$tmp/out"
 
 check "month as JSON" exits 0 "$varnel" month 2026-09 --json
 check "month JSON: 7 x 7 grid, Rosh Hashanah on Saturday 12 September" python3 -c '
