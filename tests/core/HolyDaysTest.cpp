@@ -204,6 +204,9 @@ TEST(HolyDayPlacement, WorkedYears) {
     EXPECT_EQ(t[FindRecord(t, "Asarah B'Tevet")].date, DateSerial(2023, 12, 22));
     // 2026: 15 Tishrei 5787 is a Saturday (26 September 2026): no separate Shabbat of Sukkot.
     PlaceHolyDays(t, 2026);
+    // Pesach 5786 from 2 April; the eighth day, kept outside the Land, on 9 April.
+    EXPECT_EQ(t[FindRecord(t, "Hag HaMatzot", 1)].date, DateSerial(2026, 4, 2));
+    EXPECT_EQ(t[FindRecord(t, "Hag HaMatzot", 8)].date, DateSerial(2026, 4, 9));
     EXPECT_EQ(t[FindRecord(t, "Shabbat Sukkot")].date, 0);
     EXPECT_EQ(t[FindRecord(t, "Shabbat Sukkot")].hebrewyear, "0");
 }
