@@ -122,6 +122,23 @@ TEST_F(FlexNote, LiftedAboveTheBottomOfTheScreen) {
     EXPECT_NEAR(note.x(), cell.right() + 1 + low.widget.TwipsToPixelsX(200), 2);
 }
 
+// The focus goes to the hidden sink, so the note's text shows with no caret or selection.
+TEST_F(FlexNote, ShownWithoutCaretOrSelection) {
+    ScreenGrid grid(QPoint(0, 0));
+    frmFlexNote& note = varnel::FlexNote(nullptr);
+    note.SetNoteText(kLongText);
+    note.ShowNote(grid.widget, 2, 3);
+    auto* box = note.findChild<QPlainTextEdit*>("txtNote");
+    auto* sink = note.findChild<QWidget*>("txtJunk");
+    ASSERT_TRUE(box && sink);
+    EXPECT_FALSE(box->hasFocus());
+    EXPECT_FALSE(box->textCursor().hasSelection());
+    EXPECT_FALSE(box->textInteractionFlags() & Qt::TextSelectableByMouse);
+    EXPECT_FALSE(box->textInteractionFlags() & Qt::TextEditable);
+    EXPECT_TRUE(QApplication::focusWidget() == sink || !note.isActiveWindow());
+    EXPECT_EQ(sink->size(), QSize(0, 0));
+}
+
 TEST_F(FlexNote, EscapeAndAClickCloseTheNote) {
     ScreenGrid grid(QPoint(0, 0));
     QPointer<frmFlexNote> note = &varnel::FlexNote(nullptr);
