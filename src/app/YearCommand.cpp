@@ -1,3 +1,5 @@
+#include <array>
+#include <cstdlib>
 #include <iostream>
 
 #include "app/CommandLine.h"
@@ -15,7 +17,16 @@ namespace varnel {
 namespace {
 
 // A month as a small calendar: each day right-aligned, "*" after a holy day.
-std::string MonthText(const std::string& label, const Grid& grid, Color holyDayColor) {
+// Holy days are read from the table, not from the cell colours, which cannot
+// tell them from Shabbat when a scheme number outside the table makes both black.
+std::string MonthText(int year, int month, const std::string& label, const Grid& grid, const HolyDayTable& holyDays) {
+    std::array<bool, 32> holy{};
+    for (int i = 1; i <= kHolyDayCount; ++i) {
+        const int32_t date = holyDays[static_cast<size_t>(i)].date;
+        if (date == 0) continue;
+        const YearMonthDay ymd = SplitDate(date);
+        if (ymd.year == year && ymd.month == month) holy[static_cast<size_t>(ymd.day)] = true;
+    }
     std::string text = label + "\n";
     for (int r = 0; r < grid.Rows(); ++r) {
         std::string line;
@@ -23,8 +34,9 @@ std::string MonthText(const std::string& label, const Grid& grid, Color holyDayC
             const GridCell& cell = grid.Cell(r, c);
             std::string field = cell.text;
             field.insert(0, field.size() < 3 ? 3 - field.size() : 0, ' ');
-            const bool holy = r > 0 && !cell.text.empty() && cell.background == holyDayColor;
-            line += field + (holy ? "*" : " ");
+            const int day = r > 0 && !cell.text.empty() ? std::atoi(cell.text.c_str()) : 0;
+            const bool marked = day > 0 && day < 32 && holy[static_cast<size_t>(day)];
+            line += field + (marked ? "*" : " ");
         }
         while (!line.empty() && line.back() == ' ') line.pop_back();
         if (!line.empty()) text += line + "\n";
@@ -32,10 +44,10 @@ std::string MonthText(const std::string& label, const Grid& grid, Color holyDayC
     return text;
 }
 
-std::string YearViewText(const YearViewModel& year, Color holyDayColor) {
+std::string YearViewText(const YearViewModel& year, const HolyDayTable& holyDays) {
     std::string text = year.title + "\n";
     for (size_t m = 0; m < year.grids.size(); ++m)
-        text += "\n" + MonthText(year.monthLabels[m], year.grids[m], holyDayColor);
+        text += "\n" + MonthText(year.year, static_cast<int>(m) + 1, year.monthLabels[m], year.grids[m], holyDays);
     text += "\n* holy day\n";
     return text;
 }
@@ -81,7 +93,7 @@ int RunYear(const Context& context) {
     RebuildCalendarData(CalendarTrigger::StartUp);
     YearViewModel view;
     ShowYear(static_cast<int16_t>(year), HolyDays, HolyDayColor, ShabbatColor, view);
-    std::cout << (context.json ? YearViewJson(view) + "\n" : YearViewText(view, HolyDayColor));
+    std::cout << (context.json ? YearViewJson(view) + "\n" : YearViewText(view, HolyDays));
     return 0;
 }
 

@@ -109,6 +109,10 @@ check "year JSON: twelve months" python3 -c '
 import json,sys
 d=json.load(open(sys.argv[1])); assert d["title"]=="2026" and len(d["months"])==12
 assert d["months"][0]["label"]=="January 2026"' "$tmp/out"
+# Scheme 7 names no colours: holy days and Shabbat are both black, yet only holy days are starred.
+mkdir -p "$tmp/cfg7/Varnel" && printf '[Settings]\nColorScheme=7\n' >"$tmp/cfg7/Varnel/Varnel.conf"
+check "year text under scheme 7" exits 0 env XDG_CONFIG_HOME="$tmp/cfg7" HOME="$tmp" "$varnel" year 2026
+check "Purim starred, the Shabbat after it not" grep -qx '  1   2\*  3\*  4\*  5   6   7' "$tmp/out"
 for cmd in "sun 2026-02-29" "month 2026-13" "month 2026" "day 2026-00-10" "year 0" "parashot 10000"; do
   # shellcheck disable=SC2086
   check "bad argument: $cmd" exits 2 "$varnel" $cmd
