@@ -12,17 +12,10 @@
 #include "views/Grid.h"
 #include "views/GridWidget.h"
 #include "views/frmFlexNote.h"
+#include "GuiTestSupport.h"
 
 namespace varnel {
 namespace {
-
-void EnsureApplication() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "gui_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 

@@ -16,17 +16,10 @@
 #include "views/frmColors.h"
 #include "views/frmGoToDate.h"
 #include "views/frmSplash.h"
+#include "GuiTestSupport.h"
 
 namespace varnel {
 namespace {
-
-void EnsureApplication() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "gui_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 void Wait(int ms) {
     QEventLoop loop;

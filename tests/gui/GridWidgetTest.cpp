@@ -15,17 +15,10 @@
 #include "views/MonthPanel.h"
 #include "views/ViewState.h"
 #include "views/frmMain.h"
+#include "GuiTestSupport.h"
 
 namespace varnel {
 namespace {
-
-void EnsureApplication() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "gui_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 class PaintCounter : public QObject {
 public:

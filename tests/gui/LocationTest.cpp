@@ -20,17 +20,10 @@
 #include "solar/LocationSettings.h"
 #include "solar/SystemTimeZone.h"
 #include "solar/frmLocation.h"
+#include "GuiTestSupport.h"
 
 namespace varnel {
 namespace {
-
-void EnsureApplication() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "gui_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 // Every test starts from Charlotte, the system's rules, January 2027 and a
 // private settings folder, and gives back the TZ it found.

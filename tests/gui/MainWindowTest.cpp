@@ -27,25 +27,10 @@
 #include "views/Settings.h"
 #include "views/ViewState.h"
 #include "views/frmMain.h"
+#include "GuiTestSupport.h"
 
 namespace varnel {
 namespace {
-
-void EnsureApplication() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "gui_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
-
-// Runs the event loop until the condition holds or the time is up.
-bool WaitFor(const std::function<bool()>& done, int ms = 3000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
 
 bool HolyDayIn(const char* name, int year) {
     for (int i = 1; i <= kHolyDayCount; ++i)

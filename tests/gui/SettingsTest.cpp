@@ -11,17 +11,10 @@
 #include "views/ColorScheme.h"
 #include "views/Settings.h"
 #include "views/ViewState.h"
+#include "GuiTestSupport.h"
 
 namespace varnel {
 namespace {
-
-void EnsureApplication() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "gui_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 class SettingsStore : public ::testing::Test {
 protected:
