@@ -7,6 +7,7 @@
 
 #include "calendar/CalendarState.h"
 #include "views/GridWidget.h"
+#include "views/TitleColors.h"
 #include "views/ViewState.h"
 
 namespace varnel {
@@ -43,8 +44,7 @@ DayPanel::DayPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void DayPanel::ApplyTitleColors() {
-    const QColor shabbat(RedOf(ShabbatColor), GreenOf(ShabbatColor), BlueOf(ShabbatColor));
-    title_->setStyleSheet(QStringLiteral("QLabel#lblDay { background-color: %1; color: white; }").arg(shabbat.name()));
+    SetTitleColors(title_, ShabbatColor);
 }
 
 void DayPanel::ShowDay(const Grid& monthGrid) {

@@ -7,6 +7,7 @@
 
 #include "views/ColorScheme.h"
 #include "views/GridWidget.h"
+#include "views/TitleColors.h"
 #include "views/ViewState.h"
 
 namespace varnel {
@@ -16,10 +17,6 @@ constexpr int kTitleBandHeight = 345;  // twips above the grid host
 constexpr int kNextButtonOverhang = 20;
 constexpr int kTitleGap = 4;  // pixels between the title's text and a button
 constexpr double kSmallestTitlePoints = 7;
-
-QString CssColor(Color c) {
-    return QColor(RedOf(c), GreenOf(c), BlueOf(c)).name();
-}
 
 }  // namespace
 
@@ -92,10 +89,7 @@ void MonthPanel::ShowCalendar() {
 }
 
 void MonthPanel::ApplyTitleColors() {
-    // Restyling costs more than the rest of a rendering; do it only on a change.
-    const QString style = QStringLiteral("QLabel#lblMonthYear { background-color: %1; color: white; }")
-                              .arg(CssColor(ShabbatColor));
-    if (title_->styleSheet() != style) title_->setStyleSheet(style);
+    SetTitleColors(title_, ShabbatColor);
 }
 
 void MonthPanel::FitTitle() {

@@ -11,6 +11,7 @@
 #include "common/DateSerial.h"
 #include "views/CalendarData.h"
 #include "views/GridWidget.h"
+#include "views/TitleColors.h"
 #include "views/ViewState.h"
 #include "views/frmFlexNote.h"
 
@@ -85,8 +86,7 @@ YearPanel::YearPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void YearPanel::ApplyTitleColors() {
-    const QColor shabbat(RedOf(ShabbatColor), GreenOf(ShabbatColor), BlueOf(ShabbatColor));
-    title_->setStyleSheet(QStringLiteral("QLabel#lblYear { background-color: %1; color: white; }").arg(shabbat.name()));
+    SetTitleColors(title_, ShabbatColor);
 }
 
 void YearPanel::ShowYear(int year) {
