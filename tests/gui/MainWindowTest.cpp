@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtTest/QTest>
 
 #include "calendar/CalendarState.h"
 #include "calendar/HolyDays.h"
@@ -27,6 +28,7 @@
 #include "views/Settings.h"
 #include "views/ViewState.h"
 #include "views/frmMain.h"
+#include "views/frmSplash.h"
 #include "GuiTestSupport.h"
 
 namespace varnel {
@@ -208,6 +210,24 @@ TEST_F(MainWindow, NextMonthShortcutActsOnlyInTheMonthView) {
     window->ViewToggle(frmMain::View::Month)->setChecked(true);
     window->findChild<QAction*>("mNextMonth")->trigger();
     EXPECT_EQ(CurrentDate, DateSerial(2026, 6, 1));
+}
+
+TEST_F(MainWindow, CtrlNAndCtrlPKeysMoveTheMonthOnlyInTheMonthView) {
+    auto window = Started();
+    if (frmSplash* splash = OpenSplash()) splash->close();  // it holds the focus for its two seconds
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));  // shortcuts go to the active window
+    ShowMonthOf(DateSerial(2026, 12, 1));
+    window->ShowCalendar();
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(CurrentDate, DateSerial(2027, 1, 1));
+    EXPECT_EQ(window->Month()->Model().title, "Tevet-Shvat 5787 / January 2027");
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(CurrentDate, DateSerial(2026, 12, 1));
+    window->ShowView(frmMain::View::Day);
+    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(CurrentDate, DateSerial(2026, 12, 1));
 }
 
 TEST_F(MainWindow, MonthViewRendersAgainOnlyWhenTheMonthChanged) {
