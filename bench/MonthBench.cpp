@@ -18,18 +18,10 @@
 #include "views/MonthView.h"
 #include "views/ViewState.h"
 #include "views/frmMain.h"
+#include "BenchApplication.h"
 
 namespace varnel {
 namespace {
-
-void EnsureApplication() {
-    if (QApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "varnel_bench";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 // The program's state for a month, as the start-up leaves it.
 void BuildYearOf(int year, int month) {

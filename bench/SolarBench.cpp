@@ -20,6 +20,15 @@ void BM_CalculateSun(benchmark::State& state) {
 }
 BENCHMARK(BM_CalculateSun);
 
+// The daylight decision for each day of 2027 in turn, over and over.
+void DecideEveryDayOf2027(benchmark::State& state) {
+    int32_t day = DateSerial(2027, 1, 1);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ApplyDaylightRule(day).size());
+        if (++day > DateSerial(2027, 12, 31)) day = DateSerial(2027, 1, 1);
+    }
+}
+
 void BM_ApplyDaylightRule(benchmark::State& state) {
     DaylightRule rule;
     rule.standardName = "Eastern Standard Time";
@@ -28,11 +37,7 @@ void BM_ApplyDaylightRule(benchmark::State& state) {
     rule.daylightDate = {3, 0, 2};
     rule.standardDate = {11, 0, 1};
     SetZoneFields(rule, 2027);
-    int32_t day = DateSerial(2027, 1, 1);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(ApplyDaylightRule(day).size());
-        if (++day > DateSerial(2027, 12, 31)) day = DateSerial(2027, 1, 1);
-    }
+    DecideEveryDayOf2027(state);
 }
 BENCHMARK(BM_ApplyDaylightRule);
 
@@ -45,11 +50,7 @@ void BM_ApplyDaylightRuleOfPlace(benchmark::State& state) {
     zone.daylightAtNewYear = true;
     zone.changes = {DateSerial(2027, 4, 4), DateSerial(2027, 10, 3)};
     SetZoneFields(zone, 2027);
-    int32_t day = DateSerial(2027, 1, 1);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(ApplyDaylightRule(day).size());
-        if (++day > DateSerial(2027, 12, 31)) day = DateSerial(2027, 1, 1);
-    }
+    DecideEveryDayOf2027(state);
 }
 BENCHMARK(BM_ApplyDaylightRuleOfPlace);
 

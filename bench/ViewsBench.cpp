@@ -14,18 +14,10 @@
 #include "views/ViewState.h"
 #include "views/YearPanel.h"
 #include "views/YearView.h"
+#include "BenchApplication.h"
 
 namespace varnel {
 namespace {
-
-void EnsureApplication() {
-    if (QApplication::instance()) return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "varnel_bench";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 const HolyDayTable& PlacedHolyDays(int year) {
     static HolyDayTable table;

@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "app/CommandLine.h"
+#include "app/ReadingsJson.h"
 #include "calendar/CalendarState.h"
 #include "calendar/HebrewCalendar.h"
 #include "calendar/HolyDays.h"
@@ -33,13 +34,8 @@ int RunHolyDays(const Context& context) {
                 .Key("hebrewday").String(r.hebrewday)
                 .Key("hebrewyear").String(r.hebrewyear)
                 .Key("date").Date(r.date)
-                .Key("onthisday").String(r.onthisday)
-                .Key("torah").String(r.torah)
-                .Key("haftarah").String(r.haftarah)
-                .Key("sephardic").String(r.sephardic)
-                .Key("messianic").String(r.messianic)
-                .Key("brithadashah").String(r.brithadashah)
-                .EndObject();
+                .Key("onthisday").String(r.onthisday);
+            WriteReadings(w, r).EndObject();
         }
         w.EndArray();
         std::cout << w.Text() << "\n";

@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "app/CommandLine.h"
+#include "app/ReadingsJson.h"
 #include "calendar/CalendarState.h"
 #include "calendar/HolyDays.h"
 #include "calendar/Parashot.h"
@@ -22,13 +23,8 @@ void PrintJson() {
             .Key("entry").Int(i)
             .Key("date").Date(r.date)
             .Key("parashah").String(r.parashah)
-            .Key("english").String(r.english)
-            .Key("torah").String(r.torah)
-            .Key("haftarah").String(r.haftarah)
-            .Key("sephardic").String(r.sephardic)
-            .Key("messianic").String(r.messianic)
-            .Key("brithadashah").String(r.brithadashah)
-            .EndObject();
+            .Key("english").String(r.english);
+        WriteReadings(w, r).EndObject();
     }
     w.EndArray();
     std::cout << w.Text() << "\n";

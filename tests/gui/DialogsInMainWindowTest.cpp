@@ -73,8 +73,7 @@ protected:
     void SetUp() override {
         EnsureApplication();
         ASSERT_TRUE(folder_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder_.path());
+        UseSettingsFolder(folder_.path());
         SetProgramFolder(VARNEL_SOURCE_DATA);
         window_ = std::make_unique<frmMain>();
         window_->resize(1100, 800);

@@ -90,8 +90,7 @@ TEST(GridWidget, AMonthRenderingPaintsTheGridOnce) {
     EnsureApplication();
     QTemporaryDir settings;
     ASSERT_TRUE(settings.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    UseSettingsFolder(settings.path());
     SetProgramFolder(VARNEL_SOURCE_DATA);
     frmMain window;
     window.show();

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QSettings>
+#include <QString>
 
 #include <functional>
 
@@ -14,6 +16,12 @@ inline void EnsureApplication() {
     static char name[] = "gui_tests";
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv);
+}
+
+// Keeps the settings a test writes in its own folder, away from the user's.
+inline void UseSettingsFolder(const QString& folder) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
 }
 
 // Runs the event loop until the condition holds or the time is up.

@@ -32,8 +32,7 @@ protected:
     void SetUp() override {
         EnsureApplication();
         ASSERT_TRUE(folder_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder_.path());
+        UseSettingsFolder(folder_.path());
         hadTz_ = qEnvironmentVariableIsSet("TZ");
         oldTz_ = qgetenv("TZ");
         CurrentCity = kDefaultCity;

@@ -45,8 +45,7 @@ protected:
     void SetUp() override {
         EnsureApplication();
         ASSERT_TRUE(folder_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder_.path());
+        UseSettingsFolder(folder_.path());
         SetProgramFolder(VARNEL_SOURCE_DATA);
     }
     // A window that has run its start-up.

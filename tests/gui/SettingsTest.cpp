@@ -21,8 +21,7 @@ protected:
     void SetUp() override {
         EnsureApplication();
         ASSERT_TRUE(folder_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder_.path());
+        UseSettingsFolder(folder_.path());
     }
     static void Put(const char* key, const QString& value) { WriteSetting(key, value); }
     QTemporaryDir folder_;
