@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include "calendar/HebrewCalendar.h"
-#include "calendar/HolyDays.h"
-#include "common/Files.h"
+#include "core/calendar/HebrewCalendar.h"
+#include "core/calendar/HolyDays.h"
+#include "core/common/Files.h"
 
 namespace varnel {
 namespace {

@@ -1,9 +1,9 @@
 #include <benchmark/benchmark.h>
 
-#include "calendar/HolyDays.h"
-#include "calendar/Parashot.h"
-#include "calendar/FestivalReadings.h"
-#include "common/Files.h"
+#include "core/calendar/HolyDays.h"
+#include "core/calendar/Parashot.h"
+#include "core/calendar/FestivalReadings.h"
+#include "core/common/Files.h"
 
 namespace varnel {
 namespace {

@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include "common/DateSerial.h"
-#include "solar/Location.h"
-#include "solar/clsSunrise.h"
+#include "core/common/DateSerial.h"
+#include "core/solar/Location.h"
+#include "core/solar/clsSunrise.h"
 
 namespace varnel {
 namespace {

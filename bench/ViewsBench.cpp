@@ -4,16 +4,16 @@
 #include <QImage>
 #include <cstdio>
 
-#include "calendar/CalendarState.h"
-#include "calendar/HolyDays.h"
-#include "common/DateSerial.h"
-#include "common/Files.h"
-#include "views/ColorScheme.h"
-#include "views/DayPanel.h"
-#include "views/DayView.h"
-#include "views/ViewState.h"
-#include "views/YearPanel.h"
-#include "views/YearView.h"
+#include "core/calendar/CalendarState.h"
+#include "core/calendar/HolyDays.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
+#include "core/views/ColorScheme.h"
+#include "gui/views/DayPanel.h"
+#include "core/views/DayView.h"
+#include "core/views/ViewState.h"
+#include "gui/views/YearPanel.h"
+#include "core/views/YearView.h"
 #include "BenchApplication.h"
 
 namespace varnel {

@@ -7,10 +7,10 @@
 #include <iostream>
 
 #include "app/DataFolder.h"
-#include "common/DateSerial.h"
-#include "common/Files.h"
-#include "solar/LocationSettings.h"
-#include "solar/clsSunrise.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
+#include "gui/solar/LocationSettings.h"
+#include "core/solar/clsSunrise.h"
 
 namespace varnel::cli {
 

@@ -1,10 +1,10 @@
 #include <iostream>
 
 #include "app/CommandLine.h"
-#include "calendar/HebrewCalendar.h"
-#include "common/DateFormat.h"
-#include "common/DateSerial.h"
-#include "common/Json.h"
+#include "core/calendar/HebrewCalendar.h"
+#include "core/common/DateFormat.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Json.h"
 
 namespace varnel::cli {
 

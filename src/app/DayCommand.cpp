@@ -3,14 +3,14 @@
 
 #include "app/CommandLine.h"
 #include "app/MonthCommand.h"
-#include "calendar/CalendarState.h"
-#include "common/DateSerial.h"
-#include "common/Json.h"
-#include "solar/Location.h"
-#include "solar/LocationSettings.h"
-#include "views/DayView.h"
-#include "views/MonthView.h"
-#include "views/ViewState.h"
+#include "core/calendar/CalendarState.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Json.h"
+#include "core/solar/Location.h"
+#include "gui/solar/LocationSettings.h"
+#include "core/views/DayView.h"
+#include "core/views/MonthView.h"
+#include "core/views/ViewState.h"
 
 namespace varnel {
 namespace {

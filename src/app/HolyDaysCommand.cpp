@@ -2,12 +2,12 @@
 
 #include "app/CommandLine.h"
 #include "app/ReadingsJson.h"
-#include "calendar/CalendarState.h"
-#include "calendar/HebrewCalendar.h"
-#include "calendar/HolyDays.h"
-#include "common/DateFormat.h"
-#include "common/DateSerial.h"
-#include "common/Json.h"
+#include "core/calendar/CalendarState.h"
+#include "core/calendar/HebrewCalendar.h"
+#include "core/calendar/HolyDays.h"
+#include "core/common/DateFormat.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Json.h"
 
 namespace varnel::cli {
 

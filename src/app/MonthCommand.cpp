@@ -3,16 +3,16 @@
 #include <iostream>
 
 #include "app/CommandLine.h"
-#include "calendar/CalendarState.h"
-#include "common/DateFormat.h"
-#include "common/DateSerial.h"
-#include "common/Json.h"
-#include "solar/Location.h"
-#include "views/CalendarData.h"
-#include "views/ColorScheme.h"
-#include "views/MonthView.h"
-#include "views/Settings.h"
-#include "views/ViewState.h"
+#include "core/calendar/CalendarState.h"
+#include "core/common/DateFormat.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Json.h"
+#include "core/solar/Location.h"
+#include "gui/views/CalendarData.h"
+#include "core/views/ColorScheme.h"
+#include "core/views/MonthView.h"
+#include "gui/views/Settings.h"
+#include "core/views/ViewState.h"
 
 namespace varnel {
 namespace {

@@ -2,13 +2,13 @@
 
 #include "app/CommandLine.h"
 #include "app/ReadingsJson.h"
-#include "calendar/CalendarState.h"
-#include "calendar/HolyDays.h"
-#include "calendar/Parashot.h"
-#include "calendar/FestivalReadings.h"
-#include "common/DateFormat.h"
-#include "common/DateSerial.h"
-#include "common/Json.h"
+#include "core/calendar/CalendarState.h"
+#include "core/calendar/HolyDays.h"
+#include "core/calendar/Parashot.h"
+#include "core/calendar/FestivalReadings.h"
+#include "core/common/DateFormat.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Json.h"
 
 namespace varnel::cli {
 

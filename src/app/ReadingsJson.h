@@ -1,6 +1,6 @@
 #pragma once
 // The reading keys that holy-day records and portion entries share in JSON.
-#include "common/Json.h"
+#include "core/common/Json.h"
 
 namespace varnel::cli {
 

@@ -9,17 +9,17 @@
 
 #include "app/DataFolder.h"
 #include "app/MonthCommand.h"
-#include "calendar/HebrewCalendar.h"
-#include "common/DateFormat.h"
-#include "common/DateSerial.h"
-#include "common/Files.h"
-#include "common/PendingEvents.h"
-#include "solar/Location.h"
-#include "solar/LocationSettings.h"
-#include "views/GridWidget.h"
-#include "views/MonthPanel.h"
-#include "views/MonthView.h"
-#include "views/frmMain.h"
+#include "core/calendar/HebrewCalendar.h"
+#include "core/common/DateFormat.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
+#include "core/common/PendingEvents.h"
+#include "core/solar/Location.h"
+#include "gui/solar/LocationSettings.h"
+#include "gui/views/GridWidget.h"
+#include "gui/views/MonthPanel.h"
+#include "core/views/MonthView.h"
+#include "gui/views/frmMain.h"
 
 namespace varnel {
 namespace {

@@ -2,13 +2,13 @@
 #include <iostream>
 
 #include "app/CommandLine.h"
-#include "calendar/CalendarState.h"
-#include "common/DateFormat.h"
-#include "common/DateSerial.h"
-#include "common/Json.h"
-#include "solar/Location.h"
-#include "solar/LocationSettings.h"
-#include "solar/SystemTimeZone.h"
+#include "core/calendar/CalendarState.h"
+#include "core/common/DateFormat.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Json.h"
+#include "core/solar/Location.h"
+#include "gui/solar/LocationSettings.h"
+#include "gui/solar/SystemTimeZone.h"
 
 namespace varnel::cli {
 namespace {

@@ -3,15 +3,15 @@
 #include <iostream>
 
 #include "app/CommandLine.h"
-#include "calendar/CalendarState.h"
-#include "calendar/HolyDays.h"
-#include "common/DateSerial.h"
-#include "common/Json.h"
-#include "views/CalendarData.h"
-#include "views/ColorScheme.h"
-#include "views/Settings.h"
-#include "views/ViewState.h"
-#include "views/YearView.h"
+#include "core/calendar/CalendarState.h"
+#include "core/calendar/HolyDays.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Json.h"
+#include "gui/views/CalendarData.h"
+#include "core/views/ColorScheme.h"
+#include "gui/views/Settings.h"
+#include "core/views/ViewState.h"
+#include "core/views/YearView.h"
 
 namespace varnel {
 namespace {

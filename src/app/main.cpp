@@ -3,7 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
 #include "app/StartWindow.h"
-#include "common/Files.h"
+#include "core/common/Files.h"
 
 int main(int argc, char** argv) {
     // Headless commands need no display; a core application gives Qt its paths.

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "common/DateFormat.h"
-#include "common/DateSerial.h"
+#include "core/common/DateFormat.h"
+#include "core/common/DateSerial.h"
 
 namespace varnel {
 namespace {

@@ -3,9 +3,9 @@
 #include <cstdio>
 
 #include "HebrewOracles.h"
-#include "calendar/HebrewCalendar.h"
-#include "common/DateSerial.h"
-#include "views/DayView.h"
+#include "core/calendar/HebrewCalendar.h"
+#include "core/common/DateSerial.h"
+#include "core/views/DayView.h"
 
 namespace varnel {
 namespace {

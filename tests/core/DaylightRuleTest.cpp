@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "common/DateSerial.h"
-#include "solar/Location.h"
+#include "core/common/DateSerial.h"
+#include "core/solar/Location.h"
 
 namespace varnel {
 namespace {

@@ -7,12 +7,12 @@
 
 #include <string>
 
-#include "calendar/HebrewCalendar.h"
-#include "calendar/HolyDays.h"
-#include "calendar/Parashot.h"
-#include "calendar/FestivalReadings.h"
-#include "common/DateSerial.h"
-#include "common/Files.h"
+#include "core/calendar/HebrewCalendar.h"
+#include "core/calendar/HolyDays.h"
+#include "core/calendar/Parashot.h"
+#include "core/calendar/FestivalReadings.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
 
 namespace varnel {
 namespace {

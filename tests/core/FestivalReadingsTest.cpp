@@ -4,11 +4,11 @@
 #include <stdexcept>
 #include <string>
 
-#include "calendar/HolyDays.h"
-#include "calendar/Parashot.h"
-#include "calendar/FestivalReadings.h"
-#include "common/DateSerial.h"
-#include "common/Files.h"
+#include "core/calendar/HolyDays.h"
+#include "core/calendar/Parashot.h"
+#include "core/calendar/FestivalReadings.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
 
 namespace varnel {
 namespace {

@@ -1,9 +1,9 @@
-#include "calendar/HebrewCalendar.h"
+#include "core/calendar/HebrewCalendar.h"
 
 #include <gtest/gtest.h>
 
 #include "HebrewOracles.h"
-#include "common/DateSerial.h"
+#include "core/common/DateSerial.h"
 
 namespace varnel {
 namespace {

@@ -1,14 +1,14 @@
-#include "calendar/HolyDays.h"
+#include "core/calendar/HolyDays.h"
 
 #include <gtest/gtest.h>
 
 #include <hdate.h>
 
 #include "TempFolder.h"
-#include "calendar/HebrewCalendar.h"
-#include "calendar/Parashot.h"
-#include "common/DateSerial.h"
-#include "common/Files.h"
+#include "core/calendar/HebrewCalendar.h"
+#include "core/calendar/Parashot.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
 
 namespace varnel {
 namespace {

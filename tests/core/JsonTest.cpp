@@ -1,8 +1,8 @@
-#include "common/Json.h"
+#include "core/common/Json.h"
 
 #include <gtest/gtest.h>
 
-#include "common/DateSerial.h"
+#include "core/common/DateSerial.h"
 
 namespace varnel {
 namespace {

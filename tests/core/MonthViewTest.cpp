@@ -8,14 +8,14 @@
 #include <chrono>
 #include <string>
 
-#include "calendar/HebrewCalendar.h"
-#include "calendar/HolyDays.h"
-#include "calendar/Parashot.h"
-#include "calendar/FestivalReadings.h"
-#include "common/DateSerial.h"
-#include "common/Files.h"
-#include "views/ColorScheme.h"
-#include "views/MonthView.h"
+#include "core/calendar/HebrewCalendar.h"
+#include "core/calendar/HolyDays.h"
+#include "core/calendar/Parashot.h"
+#include "core/calendar/FestivalReadings.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
+#include "core/views/ColorScheme.h"
+#include "core/views/MonthView.h"
 
 namespace varnel {
 namespace {

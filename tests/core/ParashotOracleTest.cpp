@@ -15,11 +15,11 @@
 #include <map>
 #include <string>
 
-#include "calendar/HebrewCalendar.h"
-#include "calendar/Parashot.h"
-#include "common/DateSerial.h"
-#include "common/Files.h"
-#include "common/Profile.h"
+#include "core/calendar/HebrewCalendar.h"
+#include "core/calendar/Parashot.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
+#include "core/common/Profile.h"
 #include "PortionJoins.h"
 
 namespace varnel {

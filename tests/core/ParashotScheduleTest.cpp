@@ -9,12 +9,12 @@
 #include <utility>
 #include <vector>
 
-#include "calendar/CalendarState.h"
-#include "calendar/HebrewCalendar.h"
-#include "calendar/Parashot.h"
-#include "common/DateSerial.h"
-#include "common/Files.h"
-#include "common/Profile.h"
+#include "core/calendar/CalendarState.h"
+#include "core/calendar/HebrewCalendar.h"
+#include "core/calendar/Parashot.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
+#include "core/common/Profile.h"
 #include "PortionJoins.h"
 
 namespace varnel {

@@ -1,11 +1,11 @@
-#include "common/Profile.h"
+#include "core/common/Profile.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "TempFolder.h"
-#include "common/Files.h"
+#include "core/common/Files.h"
 
 namespace varnel {
 namespace {

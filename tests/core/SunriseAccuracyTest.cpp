@@ -13,8 +13,8 @@
 #include <numbers>
 #include <string>
 
-#include "common/DateSerial.h"
-#include "solar/clsSunrise.h"
+#include "core/common/DateSerial.h"
+#include "core/solar/clsSunrise.h"
 
 namespace varnel {
 namespace {

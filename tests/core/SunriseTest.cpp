@@ -3,8 +3,8 @@
 #include <cmath>
 #include <limits>
 
-#include "common/DateSerial.h"
-#include "solar/clsSunrise.h"
+#include "core/common/DateSerial.h"
+#include "core/solar/clsSunrise.h"
 
 namespace varnel {
 namespace {

@@ -3,11 +3,11 @@
 #include <chrono>
 
 #include "HebrewOracles.h"
-#include "calendar/HebrewCalendar.h"
-#include "calendar/HolyDays.h"
-#include "common/DateSerial.h"
-#include "common/Files.h"
-#include "views/YearView.h"
+#include "core/calendar/HebrewCalendar.h"
+#include "core/calendar/HolyDays.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
+#include "core/views/YearView.h"
 
 namespace varnel {
 namespace {

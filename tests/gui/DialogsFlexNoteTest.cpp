@@ -8,10 +8,10 @@
 #include <QPointer>
 #include <QScreen>
 
-#include "views/FlexNotePlacement.h"
-#include "views/Grid.h"
-#include "views/GridWidget.h"
-#include "views/frmFlexNote.h"
+#include "gui/views/FlexNotePlacement.h"
+#include "core/views/Grid.h"
+#include "gui/views/GridWidget.h"
+#include "gui/views/frmFlexNote.h"
 #include "GuiTestSupport.h"
 
 namespace varnel {

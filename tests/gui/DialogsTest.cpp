@@ -9,13 +9,13 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "calendar/CalendarState.h"
-#include "common/DateSerial.h"
-#include "views/ColorScheme.h"
-#include "views/ViewState.h"
-#include "views/frmColors.h"
-#include "views/frmGoToDate.h"
-#include "views/frmSplash.h"
+#include "core/calendar/CalendarState.h"
+#include "core/common/DateSerial.h"
+#include "core/views/ColorScheme.h"
+#include "core/views/ViewState.h"
+#include "gui/views/frmColors.h"
+#include "gui/views/frmGoToDate.h"
+#include "gui/views/frmSplash.h"
 #include "GuiTestSupport.h"
 
 namespace varnel {

@@ -8,13 +8,13 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "calendar/CalendarState.h"
-#include "common/DateSerial.h"
-#include "common/Files.h"
-#include "views/GridWidget.h"
-#include "views/MonthPanel.h"
-#include "views/ViewState.h"
-#include "views/frmMain.h"
+#include "core/calendar/CalendarState.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
+#include "gui/views/GridWidget.h"
+#include "gui/views/MonthPanel.h"
+#include "core/views/ViewState.h"
+#include "gui/views/frmMain.h"
 #include "GuiTestSupport.h"
 
 namespace varnel {

@@ -14,12 +14,12 @@
 #include <QTimeZone>
 #include <ctime>
 
-#include "calendar/CalendarState.h"
-#include "common/DateSerial.h"
-#include "solar/Location.h"
-#include "solar/LocationSettings.h"
-#include "solar/SystemTimeZone.h"
-#include "solar/frmLocation.h"
+#include "core/calendar/CalendarState.h"
+#include "core/common/DateSerial.h"
+#include "core/solar/Location.h"
+#include "gui/solar/LocationSettings.h"
+#include "gui/solar/SystemTimeZone.h"
+#include "gui/solar/frmLocation.h"
 #include "GuiTestSupport.h"
 
 namespace varnel {

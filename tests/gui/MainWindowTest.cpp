@@ -16,19 +16,19 @@
 #include <QTimer>
 #include <QtTest/QTest>
 
-#include "calendar/CalendarState.h"
-#include "calendar/HolyDays.h"
-#include "calendar/Parashot.h"
-#include "common/DateSerial.h"
-#include "common/Files.h"
-#include "solar/Location.h"
-#include "views/ColorScheme.h"
-#include "views/GridWidget.h"
-#include "views/MonthPanel.h"
-#include "views/Settings.h"
-#include "views/ViewState.h"
-#include "views/frmMain.h"
-#include "views/frmSplash.h"
+#include "core/calendar/CalendarState.h"
+#include "core/calendar/HolyDays.h"
+#include "core/calendar/Parashot.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
+#include "core/solar/Location.h"
+#include "core/views/ColorScheme.h"
+#include "gui/views/GridWidget.h"
+#include "gui/views/MonthPanel.h"
+#include "gui/views/Settings.h"
+#include "core/views/ViewState.h"
+#include "gui/views/frmMain.h"
+#include "gui/views/frmSplash.h"
 #include "GuiTestSupport.h"
 
 namespace varnel {

@@ -6,11 +6,11 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "solar/Location.h"
-#include "solar/LocationSettings.h"
-#include "views/ColorScheme.h"
-#include "views/Settings.h"
-#include "views/ViewState.h"
+#include "core/solar/Location.h"
+#include "gui/solar/LocationSettings.h"
+#include "core/views/ColorScheme.h"
+#include "gui/views/Settings.h"
+#include "core/views/ViewState.h"
 #include "GuiTestSupport.h"
 
 namespace varnel {

@@ -1,9 +1,0 @@
-#include "calendar/CalendarState.h"
-
-#include "common/DateSerial.h"
-
-namespace varnel {
-
-int32_t CurrentDate = DateSerial(2000, 1, 1);
-
-}  // namespace varnel

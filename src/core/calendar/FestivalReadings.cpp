@@ -1,0 +1,108 @@
+#include "core/calendar/FestivalReadings.h"
+
+#include <string_view>
+
+#include "core/calendar/CalendarState.h"
+#include "core/calendar/HebrewCalendar.h"
+#include "core/common/DateSerial.h"
+
+namespace varnel {
+
+namespace {
+
+constexpr int kSaturday = 7;
+
+struct FestivalPair {
+    std::string_view entry;    // parashah text of the scheduled record
+    std::string_view holyDay;  // name of the holy-day record with its readings
+};
+
+constexpr FestivalPair kFestivalPairs[] = {
+    {kYomTruahShabbat, "Yom T'ruah (Rosh Hashanah)"},
+    {kYomKippurShabbat, "Yom Kippur"},
+    {kShabbatPesach, "Shabbat Pesach"},
+    {kShavuotShabbatDay1, "Shavuot Shabbat (day 1)"},
+    {kShavuotShabbatDay2, "Shavuot Shabbat (day 2)"},
+    {kShabbatSukkot, "Shabbat Sukkot"},
+    {kSheminiAtzeret, "Shemini Atzeret"},
+};
+
+constexpr std::string_view kFirstHanukkahShabbat = "Shabbat Hanukkah (1st)";
+constexpr std::string_view kSecondHanukkahShabbat = "Shabbat Hanukkah (2nd)";
+
+// The Shabbatot of the Hanukkah that begins in the common year.
+struct Hanukkah {
+    int32_t firstShabbat = 0;
+    int32_t secondShabbat = 0;  // 0 when the feast holds only one Shabbat
+};
+
+Hanukkah HanukkahOf(int year) {
+    const int32_t kislev25 = JulianDayToDate(HebrewDateUntilDecember(year, 3, 25, kGregorianSelector));
+    Hanukkah h;
+    h.firstShabbat = kislev25 + (kSaturday - Weekday(kislev25));
+    // Its eight days hold a second Shabbat only when the first day is one:
+    // from a Friday start the next Saturday is already the ninth day.
+    if (Weekday(kislev25) == kSaturday) h.secondShabbat = h.firstShabbat + 7;
+    return h;
+}
+
+// The Hanukkah of the shown December, and the one before it for its last days
+// that run into the shown January.
+struct HanukkahShabbatot {
+    Hanukkah current;
+    Hanukkah previous;
+    int32_t yearStart = 0;
+};
+
+std::string_view HanukkahNameFor(int32_t date, const Hanukkah& h) {
+    if (date == h.firstShabbat) return kFirstHanukkahShabbat;
+    if (date == h.secondShabbat) return kSecondHanukkahShabbat;
+    return {};
+}
+
+std::string_view HolyDayNameFor(const ParashahRecord& entry, const HanukkahShabbatot& hanukkah) {
+    for (const FestivalPair& pair : kFestivalPairs)
+        if (entry.parashah == pair.entry) return pair.holyDay;
+    if (entry.date == 0) return {};
+    const std::string_view name = HanukkahNameFor(entry.date, hanukkah.current);
+    if (!name.empty() || entry.date < hanukkah.yearStart) return name;
+    return HanukkahNameFor(entry.date, hanukkah.previous);
+}
+
+const HolyDayRecord* FindHolyDay(const HolyDayTable& holydays, std::string_view name) {
+    for (int i = 1; i <= kHolyDayCount; ++i)
+        if (holydays[i].name == name) return &holydays[i];
+    return nullptr;
+}
+
+bool IsSpecial(const std::string& reading) { return reading != kWeeklyPortion; }
+
+}  // namespace
+
+void ApplySpecialReadings(int year, const HolyDayTable& holydays, ParashahTable& parashot) {
+    const HanukkahShabbatot hanukkah{HanukkahOf(year), HanukkahOf(year - 1), DateSerial(year, 1, 1)};
+    for (int i = 1; i <= kParashotEntries; ++i) {
+        ParashahRecord& entry = parashot[i];
+        const std::string_view name = HolyDayNameFor(entry, hanukkah);
+        if (name.empty()) continue;
+        const HolyDayRecord* day = FindHolyDay(holydays, name);
+        if (!day) continue;
+        if (IsSpecial(day->torah)) {
+            entry.english = kSpecialReading;
+            entry.torah = day->torah;
+            entry.messianic = day->messianic;
+            entry.sephardic = day->sephardic;
+            entry.brithadashah = day->brithadashah;
+        }
+        if (IsSpecial(day->haftarah)) {
+            entry.haftarah = day->haftarah;
+            // The Sephardic Haftarah is a Haftarah too: a special one replaces
+            // the week's own even when the Torah reading stays.
+            if (!day->sephardic.empty() && IsSpecial(day->sephardic)) entry.sephardic = day->sephardic;
+        }
+    }
+}
+
+void ApplySpecialReadings() { ApplySpecialReadings(YearOf(CurrentDate), HolyDays, Parashot); }
+
+}  // namespace varnel

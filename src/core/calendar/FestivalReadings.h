@@ -1,0 +1,16 @@
+#pragma once
+// The special readings of festival Shabbatot and of the Shabbatot of Hanukkah,
+// copied onto the scheduled portions from the matching holy-day records.
+#include "core/calendar/HolyDays.h"
+#include "core/calendar/Parashot.h"
+
+namespace varnel {
+
+inline constexpr const char* kSpecialReading = "Special reading";
+
+// Works on Parashot as last scheduled, with HolyDays as last loaded, for the
+// common year of CurrentDate.
+void ApplySpecialReadings();
+void ApplySpecialReadings(int year, const HolyDayTable& holydays, ParashahTable& parashot);
+
+}  // namespace varnel

@@ -1,0 +1,253 @@
+#include "core/calendar/Parashot.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "core/calendar/CalendarState.h"
+#include "core/calendar/HebrewCalendar.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
+#include "core/common/Profile.h"
+
+namespace varnel {
+
+ParashahTable Parashot;
+
+namespace {
+
+constexpr int kSunday = 1;
+constexpr int kMonday = 2;
+constexpr int kTuesday = 3;
+constexpr int kThursday = 5;
+constexpr int kFriday = 6;
+constexpr int kSaturday = 7;
+
+int32_t FromJanuary(int year, int month, int day) {
+    return JulianDayToDate(HebrewDateFromJanuary(year, month, day, kGregorianSelector));
+}
+
+int32_t UntilDecember(int year, int month, int day) {
+    return JulianDayToDate(HebrewDateUntilDecember(year, month, day, kGregorianSelector));
+}
+
+// The Saturday on or after a date.
+int32_t SaturdayFrom(int32_t date) { return date + (kSaturday - Weekday(date)); }
+
+void ClearRecord(ParashahRecord& r) {
+    r.date = 0;
+    r.parashah.clear();
+    r.english.clear();
+    r.torah.clear();
+    r.haftarah.clear();
+    r.sephardic.clear();
+    r.messianic.clear();
+    r.brithadashah.clear();
+}
+
+void LoadPortions(const std::string& datPath, ParashahTable& table) {
+    for (ParashahRecord& r : table) ClearRecord(r);
+    RestoreFromBackup(datPath);
+    const ProfileFile file = ProfileFile::Read(datPath);
+    std::string section = "Parashah";
+    for (int i = 1; i <= kPortionCount; ++i) {
+        section.resize(8);
+        section += std::to_string(i);
+        ParashahRecord& r = table[i];
+        r.parashah = file.Get(section, "parashah");
+        const std::string english = file.Get(section, "english");
+        if (!english.empty()) r.english = '"' + english + '"';
+        r.torah = file.Get(section, "torah");
+        r.haftarah = file.Get(section, "haftarah");
+        r.sephardic = file.Get(section, "sephardic");
+        r.messianic = file.Get(section, "messianic");
+        r.brithadashah = file.Get(section, "brithadashah");
+    }
+}
+
+// The dates that decide the shape of one reading cycle.
+struct Cycle {
+    int32_t start = 0;  // 23 Tishrei opening the cycle
+    int32_t end = 0;    // 23 Tishrei closing it
+    bool leap = false;
+    int32_t thisNewYear = 0;
+    int32_t nextNewYear = 0;
+    int32_t pesach = 0;
+    int32_t shabbatPesach = 0;
+    int32_t shavuot = 0;
+    int32_t shabbatSukkot = 0;
+    int32_t sheminiAtzeret = 0;
+};
+
+Cycle CycleOf(int year) {
+    Cycle c;
+    c.start = UntilDecember(year - 1, 1, 23);
+    c.end = UntilDecember(year, 1, 23);
+    c.leap = HebrewLeapYear(HebrewDateOf(c.start).year);
+    const int startYear = YearOf(c.start);
+    const int nextYear = startYear + 1;
+    c.thisNewYear = FromJanuary(startYear, 1, 1);
+    c.nextNewYear = FromJanuary(nextYear, 1, 1);
+    c.pesach = FromJanuary(nextYear, -6, 15);
+    c.shabbatPesach = SaturdayFrom(c.pesach);
+    c.shavuot = FromJanuary(nextYear, -4, 6);
+    c.shabbatSukkot = SaturdayFrom(FromJanuary(nextYear, 1, 15));
+    c.sheminiAtzeret = FromJanuary(nextYear, 1, 22);
+    return c;
+}
+
+// Lays the portions of one cycle over its Shabbatot. Entry k + 1 is written in
+// step k; a write past entry 75 is skipped.
+class Schedule {
+public:
+    Schedule(ParashahTable& table, const Cycle& cycle) : t_(table), c_(cycle) {}
+
+    // The main pass; returns the step at which the cycle's end was reached.
+    int MainPass() {
+        const int offset = Weekday(c_.start) == kSaturday ? 7 : kSaturday - Weekday(c_.start);
+        int week = 0;
+        int portion = 0;
+        for (int k = 0; k <= kParashotEntries; ++k) {
+            const int32_t d = c_.start + offset + 7 * week;
+            if (d >= c_.end) return k;
+            if (const char* festival = FestivalOn(d)) {
+                InsertFestival(k, d, festival);
+                ++week;
+                continue;
+            }
+            ++portion;
+            if (PlacePortion(k, portion, d)) ++week;
+        }
+        return kParashotEntries + 1;
+    }
+
+    // The new cycle's opening portions, up to 31 December of the shown year.
+    void Continue(int last, int year) {
+        const int32_t first = c_.end + (kSaturday - Weekday(c_.end));
+        int week = 0;
+        int m = 0;
+        for (int k = last; k <= kParashotEntries; ++k) {
+            const int32_t d = first + 7 * week;
+            if (YearOf(d) > year) return;
+            ++m;
+            if (Writable(k + 1)) {
+                if (m != k + 1) t_[k + 1] = t_[m];
+                t_[k + 1].date = d;
+            }
+            ++week;
+        }
+    }
+
+private:
+    static bool Writable(int entry) { return entry >= 1 && entry <= kParashotEntries; }
+
+    void SetDate(int entry, int32_t date) {
+        if (Writable(entry)) t_[entry].date = date;
+    }
+
+    const char* FestivalOn(int32_t d) const {
+        if (d == c_.nextNewYear) return kYomTruahShabbat;
+        // No weekly portion is read on Yom Kippur.
+        if (d == c_.nextNewYear + 9) return kYomKippurShabbat;
+        if (Weekday(c_.pesach) == kSaturday && d == c_.pesach + 7) return kShabbatPesach;
+        if (d == c_.shabbatPesach) return kShabbatPesach;
+        if (d == c_.shavuot) return kShavuotShabbatDay1;
+        if (d == c_.shavuot + 1) return kShavuotShabbatDay2;
+        if (d == c_.shabbatSukkot) return kShabbatSukkot;
+        if (d == c_.sheminiAtzeret) return kSheminiAtzeret;
+        return nullptr;
+    }
+
+    // Entries k .. 74 move up one place; entry k + 1 becomes the festival and
+    // keeps the readings of the entry before it until special readings apply.
+    void InsertFestival(int k, int32_t d, const char* name) {
+        const int low = std::max(k, 1);
+        for (int j = kParashotEntries - 1; j > low; --j) t_[j + 1] = std::move(t_[j]);
+        if (low + 1 <= kParashotEntries) t_[low + 1] = t_[low];
+        if (!Writable(k + 1)) return;
+        t_[k + 1].date = d;
+        t_[k + 1].parashah = name;
+    }
+
+    // Dates portion p (entry k + 1) for the Shabbat d; returns whether it took
+    // that Shabbat (false when it was joined to an earlier one).
+    bool PlacePortion(int k, int p, int32_t d) {
+        const int entry = k + 1;
+        if (c_.leap) {
+            if ((p == 43 && Weekday(c_.thisNewYear) != kThursday) ||
+                (p == 40 && (Weekday(c_.shavuot) == kFriday || Weekday(c_.shavuot) == kSaturday))) {
+                SetDate(entry, d - 7);
+                return false;
+            }
+            if (p == 52 && (Weekday(c_.nextNewYear) == kThursday || Weekday(c_.nextNewYear) == kSaturday)) {
+                JoinBeforeNewYear(k, d);
+                return false;
+            }
+            SetDate(entry, d);
+            return true;
+        }
+        switch (p) {
+            case 23:
+                if (Weekday(c_.pesach) == kSunday && Weekday(c_.thisNewYear) == kThursday) break;
+                SetDate(entry, d - 7);
+                return false;
+            case 28:
+            case 30:
+            case 33:
+            case 43:
+                SetDate(entry, AfterFestival(d) ? d - 14 : d - 7);
+                return false;
+            case 40:
+                if (Weekday(c_.shavuot) != kFriday && Weekday(c_.shavuot) != kSaturday) break;
+                SetDate(entry, d - 7);
+                return false;
+            case 52:
+                if (Weekday(c_.nextNewYear) == kMonday || Weekday(c_.nextNewYear) == kTuesday) break;
+                JoinBeforeNewYear(k, d);
+                return false;
+            default:
+                // The last portion has no Shabbat of its own: it takes the date
+                // of the cycle's last Shabbat unless a later step dates it.
+                if (p > 50 && d + 15 >= c_.end) SetDate(entry + 1, d);
+                break;
+        }
+        SetDate(entry, d);
+        return true;
+    }
+
+    // The Shabbat before d was a festival record, so a joined portion goes two
+    // weeks back.
+    bool AfterFestival(int32_t d) const {
+        return d == c_.sheminiAtzeret + 7 || d == c_.shabbatSukkot + 7 || d == c_.shavuot + 7 ||
+               d == c_.shavuot + 8 || d == c_.nextNewYear + 7 || d == c_.shabbatPesach + 7;
+    }
+
+    // Vayelech joins Nitzavim on the Shabbat before Rosh Hashanah. When Rosh
+    // Hashanah itself was that Shabbat's successor, the portion goes two weeks
+    // back and moves before the "Yom T'ruah" record.
+    void JoinBeforeNewYear(int k, int32_t d) {
+        const int entry = k + 1;
+        if (d != c_.nextNewYear + 7) {
+            SetDate(entry, d - 7);
+            return;
+        }
+        SetDate(entry, d - 14);
+        if (Writable(k) && Writable(entry)) std::swap(t_[k], t_[entry]);
+    }
+
+    ParashahTable& t_;
+    const Cycle& c_;
+};
+
+}  // namespace
+
+void ScheduleParashot(const std::string& datPath, int year, ParashahTable& table) {
+    LoadPortions(datPath, table);
+    const Cycle cycle = CycleOf(year);
+    Schedule schedule(table, cycle);
+    const int last = schedule.MainPass();
+    schedule.Continue(last, year);
+}
+
+void ScheduleParashot() { ScheduleParashot(DataPath(kParashahFile), YearOf(CurrentDate), Parashot); }
+
+}  // namespace varnel

@@ -1,0 +1,219 @@
+#include "core/common/Profile.h"
+
+#include <cctype>
+
+#include "core/common/Files.h"
+
+namespace varnel {
+namespace {
+
+
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+// "[name]" -> name; false when the line is no section header.
+bool SectionHeader(std::string_view line, std::string& name) {
+    const std::string t = TrimBlanks(line);
+    if (t.empty() || t.front() != '[') return false;
+    const size_t close = t.find(']');
+    name = TrimBlanks(std::string_view(t).substr(1, (close == std::string::npos ? t.size() : close) - 1));
+    return true;
+}
+
+// "key=value" -> key and raw value; false for other lines and comments.
+bool KeyLine(std::string_view line, std::string& key, std::string_view& value) {
+    const size_t eq = line.find('=');
+    if (eq == std::string_view::npos) return false;
+    key = TrimBlanks(line.substr(0, eq));
+    if (key.empty() || key.front() == ';') return false;
+    value = line.substr(eq + 1);
+    return true;
+}
+
+std::string CleanValue(std::string_view raw) { return TrimBlanks(CutToCharacters(TrimBlanks(raw), kProfileValueLimit)); }
+
+std::string OneLine(std::string_view value) {
+    std::string s(value);
+    for (char& c : s)
+        if (c == '\r' || c == '\n') c = ' ';
+    return s;
+}
+
+// Rewrites a profile text: sets (or, with value null, removes) one key.
+std::string Rewrite(const std::string& text, std::string_view section, std::string_view key,
+                    const std::string* value) {
+    const bool crlf = text.find("\r\n") != std::string::npos;
+    const char* eol = crlf ? "\r\n" : "\n";
+    const std::string lowSection = ToLowerAscii(section);
+    const std::string lowKey = ToLowerAscii(key);
+    const std::vector<std::string_view> lines = SplitLines(text);
+
+    std::string out;
+    out.reserve(text.size() + key.size() + (value ? value->size() : 0) + 8);
+    bool inTarget = false, sectionSeen = false, done = false;
+    size_t lastContentEnd = std::string::npos;  // end of the target section's last non-blank line in out
+
+    auto finishSection = [&]() {
+        if (inTarget && !done && value) {
+            const std::string add = std::string(key) + "=" + *value + eol;
+            out.insert(lastContentEnd, add);
+            done = true;
+        }
+        inTarget = false;
+    };
+
+    for (std::string_view line : lines) {
+        std::string name;
+        if (SectionHeader(line, name)) {
+            finishSection();
+            if (!sectionSeen && ToLowerAscii(name) == lowSection) {
+                inTarget = sectionSeen = true;
+            }
+            out.append(line);
+            out += eol;
+            if (inTarget) lastContentEnd = out.size();
+            continue;
+        }
+        std::string k;
+        std::string_view v;
+        if (inTarget && !done && KeyLine(line, k, v) && ToLowerAscii(k) == lowKey) {
+            if (value) {
+                out += std::string(key) + "=" + *value + eol;
+                lastContentEnd = out.size();
+            }
+            done = true;
+            continue;
+        }
+        out.append(line);
+        out += eol;
+        if (inTarget && !TrimBlanks(line).empty()) lastContentEnd = out.size();
+    }
+    finishSection();
+    if (!sectionSeen && value) {
+        if (!out.empty() && out.substr(out.size() - std::string(eol).size()) != eol) out += eol;
+        out += "[" + std::string(section) + "]" + eol + std::string(key) + "=" + *value + eol;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string TrimBlanks(std::string_view s) {
+    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; };
+    size_t b = 0, e = s.size();
+    while (b < e && blank(s[b])) ++b;
+    while (e > b && blank(s[e - 1])) --e;
+    return std::string(s.substr(b, e - b));
+}
+
+std::string CutToCharacters(std::string_view s, size_t n) {
+    size_t pos = 0, count = 0;
+    while (pos < s.size() && count < n) {
+        const unsigned char c = static_cast<unsigned char>(s[pos]);
+        size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 1;
+        // A truncated or malformed sequence counts byte by byte.
+        for (size_t i = 1; i < len; ++i) {
+            if (pos + i >= s.size() || (static_cast<unsigned char>(s[pos + i]) & 0xC0) != 0x80) {
+                len = 1;
+                break;
+            }
+        }
+        pos += len;
+        ++count;
+    }
+    return std::string(s.substr(0, pos));
+}
+
+std::string ToLowerAscii(std::string_view s) {
+    std::string r(s);
+    for (char& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return r;
+}
+
+ProfileFile ProfileFile::Read(const std::string& path) {
+    std::string text;
+    if (!ReadWholeFile(path, text)) return {};
+    return Parse(text);
+}
+
+ProfileFile ProfileFile::Parse(std::string_view text) {
+    ProfileFile f;
+    Section* current = nullptr;
+    for (std::string_view line : SplitLines(text)) {
+        std::string name;
+        if (SectionHeader(line, name)) {
+            f.sections_.push_back(Section{name, {}, {}});
+            f.firstByName_.emplace(ToLowerAscii(name), f.sections_.size() - 1);
+            current = &f.sections_.back();
+            continue;
+        }
+        std::string key;
+        std::string_view raw;
+        if (current && KeyLine(line, key, raw)) {
+            current->keysAsWritten.push_back(key);
+            current->entries.push_back(Entry{ToLowerAscii(key), CleanValue(raw)});
+        }
+    }
+    return f;
+}
+
+const ProfileFile::Section* ProfileFile::Find(std::string_view section) const {
+    const auto it = firstByName_.find(ToLowerAscii(section));
+    return it == firstByName_.end() ? nullptr : &sections_[it->second];
+}
+
+std::string ProfileFile::Get(std::string_view section, std::string_view key) const {
+    const Section* s = Find(section);
+    if (!s) return {};
+    const std::string low = ToLowerAscii(key);
+    for (const Entry& e : s->entries)
+        if (e.key == low) return e.value;
+    return {};
+}
+
+bool ProfileFile::HasSection(std::string_view section) const { return Find(section) != nullptr; }
+
+std::vector<std::string> ProfileFile::SectionNames() const {
+    std::vector<std::string> names;
+    names.reserve(sections_.size());
+    for (const Section& s : sections_) names.push_back(s.name);
+    return names;
+}
+
+std::vector<std::string> ProfileFile::KeysOf(std::string_view section) const {
+    const Section* s = Find(section);
+    return s ? s->keysAsWritten : std::vector<std::string>{};
+}
+
+std::string GetProfileString(std::string_view section, std::string_view key, const std::string& path) {
+    return ProfileFile::Read(path).Get(section, key);
+}
+
+bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
+                        const std::string& path) {
+    if (TrimBlanks(section).empty() || TrimBlanks(key).empty()) return false;
+    std::string text;
+    ReadWholeFile(path, text);  // a missing file starts empty
+    const std::string v = OneLine(value);
+    return WriteFileAtomically(path, Rewrite(text, TrimBlanks(section), TrimBlanks(key), &v));
+}
+
+bool DeleteProfileKey(std::string_view section, std::string_view key, const std::string& path) {
+    std::string text;
+    if (!ReadWholeFile(path, text)) return true;
+    const std::string updated = Rewrite(text, section, key, nullptr);
+    return updated == text || WriteFileAtomically(path, updated);
+}
+
+}  // namespace varnel

@@ -1,0 +1,152 @@
+#include "core/solar/Location.h"
+
+#include <array>
+
+#include "core/common/DateSerial.h"
+
+namespace varnel {
+
+std::string CurrentCity = kDefaultCity;
+std::string StandardZoneName;
+std::string DaylightZoneName;
+int32_t DaylightBias = 0;
+int32_t DaylightStart = 0;
+int32_t DaylightEnd = 0;
+bool DaylightFromPlace = false;
+std::vector<DaylightPeriod> DaylightPeriods;
+bool UseSystemDaylight = true;
+
+clsSunrise& Sun() {
+    static clsSunrise sun;
+    return sun;
+}
+
+const std::string& ApplyDaylightRule(int32_t date) {
+    bool inPeriod = false;
+    if (DaylightFromPlace) {
+        for (const DaylightPeriod& p : DaylightPeriods) inPeriod = inPeriod || (date > p.after && date < p.before);
+    } else {
+        inPeriod = date > DaylightStart && date < DaylightEnd;
+    }
+    const bool daylight = inPeriod && DaylightBias != 0;
+    Sun().SetDaySavings(daylight);
+    return daylight ? DaylightZoneName : StandardZoneName;
+}
+
+int32_t TransitionDay(int year, const TransitionRule& rule) {
+    if (year < kMinYear || year > kMaxYear || rule.month < 1 || rule.month > 12 || rule.weekday < 0 ||
+        rule.weekday > 6 || rule.occurrence < 1 || rule.occurrence > 5)
+        return 0;
+    const int32_t first = DateSerial(year, rule.month, 1);
+    const int firstWeekday = Weekday(first) - 1;
+    int day = 1 + (rule.weekday - firstWeekday + 7) % 7 + 7 * (rule.occurrence - 1);
+    // Occurrence 5 means the last such weekday, which may be the fourth.
+    const int length = DaysInMonth(year, rule.month);
+    while (day > length) day -= 7;
+    return first + day - 1;
+}
+
+TransitionRule RuleOfDay(int32_t day) {
+    const YearMonthDay ymd = SplitDate(day);
+    TransitionRule rule;
+    rule.month = ymd.month;
+    rule.weekday = Weekday(day) - 1;
+    rule.occurrence = ymd.day + 7 > DaysInMonth(ymd.year, ymd.month) ? 5 : (ymd.day - 1) / 7 + 1;
+    return rule;
+}
+
+void SetZoneFields(const DaylightRule& rule, int year) {
+    StandardZoneName = rule.standardName;
+    DaylightZoneName = rule.daylightName;
+    DaylightBias = rule.daylightBias;
+    DaylightFromPlace = false;
+    DaylightPeriods.clear();
+    const int32_t start = TransitionDay(year, rule.daylightDate);
+    const int32_t end = TransitionDay(year, rule.standardDate);
+    // A rule missing either change has no daylight period at all.
+    if (start == 0 || end == 0) {
+        DaylightStart = DaylightEnd = 0;
+        return;
+    }
+    DaylightStart = start - 1;
+    DaylightEnd = end;
+}
+
+void SetZoneFields(const ZoneYear& zone, int year) {
+    StandardZoneName = zone.standardName;
+    DaylightZoneName = zone.daylightName;
+    DaylightBias = zone.daylightBias;
+    DaylightFromPlace = true;
+    DaylightPeriods.clear();
+    // A period in force at either end of the year runs on past it.
+    int32_t start = DateSerial(year, 1, 1) - 1;
+    bool daylight = zone.daylightAtNewYear;
+    for (const int32_t day : zone.changes) {
+        if (daylight) DaylightPeriods.push_back({start, day});
+        else start = day - 1;  // the first day of daylight time counts as daylight
+        daylight = !daylight;
+    }
+    if (daylight) DaylightPeriods.push_back({start, DateSerial(year + 1, 1, 1)});
+    DaylightStart = DaylightPeriods.empty() ? 0 : DaylightPeriods.front().after;
+    DaylightEnd = DaylightPeriods.empty() ? 0 : DaylightPeriods.front().before;
+}
+
+std::string_view IanaZoneOfCity(int index) {
+    static constexpr std::array<std::string_view, clsSunrise::kCityCount> kZones = {
+        "America/Denver",                  // Albuquerque
+        "America/Anchorage",               // Anchorage
+        "America/New_York",                // Atlanta
+        "America/New_York",                // Boston
+        "America/Denver",                  // Boulder
+        "America/New_York",                // Charlotte
+        "America/Chicago",                 // Chicago
+        "America/Chicago",                 // Dallas
+        "America/Denver",                  // Denver
+        "America/Detroit",                 // Detroit
+        "Pacific/Honolulu",                // Honolulu
+        "America/Indiana/Indianapolis",    // Indianapolis
+        "America/Chicago",                 // Kansas City
+        "America/Los_Angeles",             // Los Angeles
+        "America/New_York",                // Miami
+        "America/Chicago",                 // Minneapolis
+        "America/Chicago",                 // New Orleans
+        "America/New_York",                // New York City
+        "America/Chicago",                 // Oklahoma City
+        "America/Chicago",                 // Pensacola (Florida's western panhandle)
+        "America/New_York",                // Philadelphia
+        "America/Phoenix",                 // Phoenix
+        "America/Chicago",                 // Saint Louis
+        "America/Los_Angeles",             // San Francisco
+        "America/Los_Angeles",             // San Jose
+        "America/New_York",                // Stroudsburg
+        "America/Los_Angeles",             // Seattle
+        "America/Los_Angeles",             // Spokane
+        "America/New_York",                // Washington
+        "America/Chicago",                 // Winnsboro
+        "Asia/Shanghai",                   // Beijing
+        "Europe/Berlin",                   // Berlin
+        "America/Argentina/Buenos_Aires",  // Buenos Aires
+        "Africa/Cairo",                    // Cairo
+        "Africa/Johannesburg",             // Cape Town
+        "America/Caracas",                 // Caracas
+        "Europe/Helsinki",                 // Helsinki
+        "Asia/Jerusalem",                  // Jerusalem
+        "Asia/Hong_Kong",                  // Hong Kong
+        "Europe/London",                   // London
+        "America/Mexico_City",             // Mexico City
+        "Europe/Moscow",                   // Moscow
+        "Asia/Kolkata",                    // New Delhi
+        "America/Toronto",                 // Ottawa
+        "Europe/Paris",                    // Paris
+        "America/Sao_Paulo",               // Rio de Janeiro
+        "Asia/Riyadh",                     // Riyadh
+        "Europe/Rome",                     // Rome
+        "Australia/Sydney",                // Sydney
+        "Asia/Tokyo",                      // Tokyo
+        "Europe/Zurich",                   // Zurich
+    };
+    if (index < 0 || index >= clsSunrise::kCityCount) return {};
+    return kZones[static_cast<size_t>(index)];
+}
+
+}  // namespace varnel

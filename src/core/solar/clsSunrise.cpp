@@ -1,0 +1,209 @@
+#include "core/solar/clsSunrise.h"
+
+#include <array>
+#include <cmath>
+#include <ctime>
+
+#include "core/common/DateSerial.h"
+
+namespace varnel {
+namespace {
+
+// Coordinates are decimal degrees exactly as the table has always listed them.
+// The names are stored in the "Location" setting, so they stay as they are,
+// misspellings included. New Delhi is the one half-hour zone.
+constexpr std::array<CityEntry, clsSunrise::kCityCount> kCities = {{
+    {"Albuquerque, NM", 106.39, 35.05, 7},
+    {"Anchorage, AK", 149.54, 61.13, 9},
+    {"Atlanta, GA", 84.23, 33.44, 5},
+    {"Boston, MA", 71.03, 42.21, 5},
+    {"Boulder, CO", 105.237, 40.125, 7},
+    {"Charlotte, NC", 80.8, 35.13, 5},
+    {"Chicago, IL", 87.39, 41.51, 6},
+    {"Dallas, TX", 96.47, 32.46, 6},
+    {"Denver, CO", 104.59, 39.44, 7},
+    {"Detroit, MI", 83.03, 42.2, 5},
+    {"Honolulu, HA", 157.51, 21.18, 10},
+    {"Indianapolis, IN", 86.09, 39.46, 5},
+    {"Kansas City, MO", 94.34, 39.05, 6},
+    {"Los Angeles, CA", 118.14, 34.03, 8},
+    {"Miami, FL", 80.11, 25.46, 5},
+    {"Minneapolis, nMonth", 93.15, 44.58, 6},
+    {"New Orleans, LA", 90.04, 29.57, 6},
+    {"New York City, NY", 74.01, 40.43, 5},
+    {"Oklahoma City, OK", 97.3, 35.28, 6},
+    {"Pensacola, FL", 87.3, 30.41, 6},
+    {"Philadelphia, PA", 75.09, 39.57, 5},
+    {"Phoenix, AZ", 112.04, 33.26, 7},
+    {"Saint Louis, MO", 90.11, 38.37, 6},
+    {"San Fransisco, CA", 122.25, 37.46, 8},
+    {"San Jose, CA", 121.86, 37.21, 8},
+    {"Stroudsburg, PA", 75.24, 40.98, 5},
+    {"Seattle, WA", 122.19, 47.36, 8},
+    {"Spokane, WA", 117.53, 47.62, 8},
+    {"Washington DC", 77.02, 38.53, 5},
+    {"Winnsboro, TX", 95.27, 32.91, 6},
+    {"Beijing, China", -116.25, 39.55, -8},
+    {"Berlin, Germany", -13.3, 52.33, -1},
+    {"Buenos Aires, Argentina", 58.27, -34.36, 3},
+    {"Cairo, Egypt", -31.22, 30.06, -2},
+    {"Cape Town, South Africa", -18.22, -33.55, -2},
+    {"Caracas, Venezula", 66.56, 10.3, 4},
+    {"Helsinki, Finland", -24.58, 60.1, -2},
+    {"Jerusalem, Israel", -35.14, 31.46, -2},
+    {"Hong Kong, China", -114.1, 22.15, -8},
+    {"London, England", 0.1, 51.3, 0},
+    {"Mexico City, Mexico", 99.09, 19.24, 6},
+    {"Moscow, Russia", -37.35, 55.45, -3},
+    {"New Delhi, India", -77.12, 28.36, -5.5},
+    {"Ottawa, Canada", 75.42, 45.25, 5},
+    {"Paris, France", -2.2, 48.52, -1},
+    {"Rio de Janeiro, Brazil", 43.14, -22.54, 3},
+    {"Riyadh, Saudi Arabia", -46.43, 24.38, -3},
+    {"Rome, Italy", -12.29, 41.54, -1},
+    {"Sydney, Australia", -151.13, -33.52, -10},
+    {"Tokyo, Japan", -139.46, 35.42, -9},
+    {"Zurich, Switzerland", -8.32, 47.23, -1},
+}};
+
+// The constant the calculation has always used; changing it moves times by
+// fractions of a second.
+constexpr double kPi = 3.1415926535;
+constexpr double kDegrees = 180.0 / kPi;
+constexpr double kRadians = kPi / 180.0;
+// The zenith of sunrise and sunset: refraction and the sun's radius included.
+const double kCosZenith = std::cos(90.833 * kRadians);
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string_view Trimmed(std::string_view s) {
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+    return true;
+}
+
+// Fractional year, in radians, at hour h of day-of-year n (1 = 1 January).
+double FractionalYear(double n, double h) { return 2.0 * kPi / 365.0 * (n - 1.0 + h / 24.0); }
+
+double EquationOfTimeMinutes(double g) {
+    return 229.18 * (0.000075 + 0.001868 * std::cos(g) - 0.032077 * std::sin(g) - 0.014615 * std::cos(2 * g) -
+                     0.040849 * std::sin(2 * g));
+}
+
+double DeclinationRadians(double g) {
+    return 0.006918 - 0.399912 * std::cos(g) + 0.070257 * std::sin(g) - 0.006758 * std::cos(2 * g) +
+           0.000907 * std::sin(2 * g);
+}
+
+// Hour angle of the sun at the horizon; 0 when the sun stays above or below
+// it all day, so polar days and nights fall back to solar noon.
+double HourAngle(double latitudeRadians, double declination) {
+    const double x = kCosZenith / (std::cos(latitudeRadians) * std::cos(declination)) -
+                     std::tan(latitudeRadians) * std::tan(declination);
+    if (!(x > -1.0 && x < 1.0)) return 0.0;
+    return std::acos(x);
+}
+
+// Minutes after 00:00 UTC of an event with hour angle a (radians) at longitude w (degrees west).
+double EventMinutes(double w, double a, double equationOfTime) { return 720.0 + 4.0 * (w - a * kDegrees) - equationOfTime; }
+
+// Two passes: the first estimates the hour of the event, the second recomputes
+// the sun's position at that hour. `firstDay` is the day-of-year whose start
+// the first pass uses; `sign` is +1 for sunrise and -1 for sunset.
+double HorizonEventMinutes(double n, double firstDay, double latitudeRadians, double w, double sign) {
+    double g = FractionalYear(firstDay, 0.0);
+    double t = EventMinutes(w, sign * HourAngle(latitudeRadians, DeclinationRadians(g)), EquationOfTimeMinutes(g));
+    g = FractionalYear(n, std::nearbyint(t / 60.0));
+    t = EventMinutes(w, sign * HourAngle(latitudeRadians, DeclinationRadians(g)), EquationOfTimeMinutes(g));
+    return std::isfinite(t) ? t : 0.0;
+}
+
+}  // namespace
+
+double NowDateTime() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    const double seconds = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec;
+    return DateSerial(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) + seconds / 86400.0;
+}
+
+clsSunrise::clsSunrise() : dateDay_(NowDateTime()) {}
+
+const CityEntry* clsSunrise::CityAt(int index) {
+    if (index < 0 || index >= kCityCount) return nullptr;
+    return &kCities[static_cast<size_t>(index)];
+}
+
+std::string_view clsSunrise::CityName(int index) const {
+    const CityEntry* row = CityAt(index);
+    return row ? row->name : kBadCityName;
+}
+
+int clsSunrise::FindCity(std::string_view name) {
+    const std::string_view wanted = Trimmed(name);
+    for (int i = 0; i < kCityCount; ++i)
+        if (EqualsIgnoringCase(Trimmed(kCities[static_cast<size_t>(i)].name), wanted)) return i;
+    return -1;
+}
+
+void clsSunrise::SetCity(std::string_view name) { SetCity(FindCity(name)); }
+
+void clsSunrise::SetCity(double index) {
+    const double rounded = std::nearbyint(index);
+    SetCity(rounded >= -1.0 && rounded < kCityCount ? static_cast<int>(rounded) : -1);
+}
+
+void clsSunrise::SetCity(int index) {
+    const CityEntry* row = CityAt(index);
+    daySavings_ = false;
+    timeZone_ = row ? row->timeZone : 0.0;
+    longitude_ = row ? row->longitude : 0.0;
+    latitude_ = row ? row->latitude : 0.0;
+}
+
+void clsSunrise::CalculateSun() {
+    double latitude = latitude_;
+    const double w = longitude_;
+    const double zone = timeZone_;
+    const double daylightMinutes = daySavings_ ? 60.0 : 0.0;
+
+    // An unusable day leaves nothing to compute from.
+    if (!std::isfinite(dateDay_) || dateDay_ < kMinSerial || dateDay_ >= kMaxSerial + 1.0) {
+        sunrise_ = solarNoon_ = sunset_ = 0.0;
+        return;
+    }
+    const auto midnight = static_cast<int32_t>(std::floor(dateDay_));
+
+    // The horizon formula breaks down at the pole itself.
+    if (latitude >= -90.0 && latitude < -89.8) latitude = -89.8;
+    if (latitude > 89.8 && latitude <= 90.0) latitude = 89.8;
+    const double l = latitude * kRadians;
+    const double n = DayOfYear(midnight);
+
+    const double rise = HorizonEventMinutes(n, n, l, w, +1.0);
+    double noon = 720.0 + 4.0 * w - EquationOfTimeMinutes(FractionalYear(n, std::nearbyint(12.0 + w / 15.0)));
+    if (!std::isfinite(noon)) noon = 0.0;
+    // Sunset's first estimate starts from the next day's beginning.
+    const double set = HorizonEventMinutes(n, n + 1.0, l, w, -1.0);
+
+    const auto local = [&](double utcMinutes) {
+        double m = utcMinutes - 60.0 * zone + daylightMinutes;
+        if (!std::isfinite(m)) m = 0.0;
+        return midnight + m / 1440.0;
+    };
+    sunrise_ = local(rise);
+    solarNoon_ = local(noon);
+    sunset_ = local(set);
+}
+
+}  // namespace varnel

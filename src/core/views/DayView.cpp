@@ -1,0 +1,128 @@
+#include "core/views/DayView.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "core/calendar/HebrewCalendar.h"
+#include "core/calendar/HolyDays.h"
+#include "core/common/DateFormat.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Profile.h"
+
+namespace varnel {
+namespace {
+
+struct FeastRule {
+    int month;  // Tishrei = 1; negative months count back from Elul
+    int day;
+};
+constexpr std::array<FeastRule, kFeastCount> kFeastRules = {{{1, 1}, {1, 10}, {1, 15}, {-6, 15}, {-4, 6}}};
+
+int32_t FeastIn(int commonYear, Feast feast) {
+    const FeastRule& rule = kFeastRules[static_cast<size_t>(feast)];
+    return HebrewDateFromJanuary(commonYear, rule.month, rule.day, kGregorianSelector);
+}
+
+int HebrewYearOf(int32_t dayNumber) {
+    int y = 0, m = 0, d = 0;
+    JulianDayToHebrew(dayNumber, y, m, d);
+    return y;
+}
+
+// The lines of a day's text, each trimmed of blanks.
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (true) {
+        const size_t end = text.find('\n', start);
+        std::string_view line = text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.push_back(TrimBlanks(line));
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    return lines;
+}
+
+}  // namespace
+
+const std::string& FeastLabel(Feast feast) {
+    static const std::array<std::string, kFeastCount> labels = {
+        "Rosh Hashanah in year ", "Yom Kippur in year ", "Sukkot in year ", "Pesach in year ", "Shavuot in year "};
+    return labels[static_cast<size_t>(feast)];
+}
+
+std::vector<FeastDate> FeastCountdown(int32_t date) {
+    std::vector<FeastDate> out;
+    out.reserve(kCountdownYears * kFeastCount);
+    const int32_t today = DateToJulianDay(date);
+    const int year = YearOf(date);
+    for (int k = 0; k < kCountdownYears; ++k) {
+        int32_t rosh = FeastIn(year + k, Feast::RoshHashanah);
+        if (rosh - today < 1) rosh = FeastIn(year + 1, Feast::RoshHashanah);
+        int32_t kippur = FeastIn(year + k, Feast::YomKippur);
+        if (kippur < rosh) kippur = FeastIn(year + k + 1, Feast::YomKippur);
+        int32_t sukkot = FeastIn(year + k, Feast::Sukkot);
+        if (sukkot < kippur) sukkot = FeastIn(year + k + 1, Feast::Sukkot);
+        int32_t pesach = FeastIn(year + k, Feast::Pesach);
+        if (pesach < sukkot) pesach = FeastIn(year + k + 1, Feast::Pesach);
+        int32_t shavuot = FeastIn(year + k, Feast::Shavuot);
+        if (shavuot < sukkot) shavuot = FeastIn(year + k + 1, Feast::Shavuot);
+        const std::array<int32_t, kFeastCount> days = {rosh, kippur, sukkot, pesach, shavuot};
+        for (int f = 0; f < kFeastCount; ++f) {
+            const int32_t n = days[static_cast<size_t>(f)];
+            out.push_back({static_cast<Feast>(f), n, HebrewYearOf(n), n - today});
+        }
+    }
+    return out;
+}
+
+void ShowDay(const Grid& monthGrid, int32_t currentDate, int& selectedRow, int& selectedCol, int gridWidth,
+             DayViewModel& model) {
+    model.grid.Resize(0, 0);
+    model.grid.Resize(kDayGridRows, 2);
+    model.grid.SetColWidth(0, std::max(0, gridWidth / 3 - 400));
+    model.grid.SetColWidth(1, std::max(0, gridWidth * 2 / 3));
+    model.grid.SetRowHeight(-1, kDayRowHeight);
+    model.lastRow = -1;
+
+    if (selectedRow == 0) selectedRow = 1;
+    if (selectedCol == -1) selectedCol = 0;
+
+    const std::string& data = monthGrid.Cell(selectedRow, selectedCol).data;
+    int offset = LeadingNumber(data.substr(0, std::min<size_t>(2, data.size())));
+    if (offset == 0) {
+        selectedRow = 1;
+        selectedCol = Weekday(currentDate) - 1;
+    }
+    const int32_t day = currentDate + offset;
+    if (!IsInSupportedRange(currentDate) || !IsInSupportedRange(day)) return;
+    model.day = day;
+
+    const HebrewDate h = HebrewDateOf(day);
+    model.title = HebrewMonthName(h.year, h.month) + " " + std::to_string(h.day) + ", " + std::to_string(h.year) +
+                  " - " + FormatDate(day, "dddd mm/dd/yyyy");
+
+    const std::string& text = monthGrid.Cell(selectedRow, selectedCol).data;
+    const std::vector<std::string> lines = SplitLines(TrimBlanks(std::string_view(text).substr(std::min<size_t>(2, text.size()))));
+    const int countdownRows = kCountdownYears * kFeastCount;
+    const int needed = static_cast<int>(lines.size()) + 2 + countdownRows;
+    if (needed > model.grid.Rows()) model.grid.Resize(needed, 2);
+
+    int row = 0;
+    for (const std::string& line : lines) {
+        model.grid.SetText(row, row == 0 ? 0 : 1, line);
+        if (!line.empty()) model.lastRow = row;
+        ++row;
+    }
+    row = static_cast<int>(lines.size()) - 1 + 3;  // two empty rows after the last line
+    for (const FeastDate& f : FeastCountdown(day)) {
+        model.grid.SetText(row, 0, FeastLabel(f.feast) + std::to_string(f.hebrewYear) + " is:");
+        model.grid.SetText(row, 1, std::to_string(f.daysAway) + " days away");
+        model.lastRow = row;
+        ++row;
+    }
+    model.grid.Touch();
+}
+
+}  // namespace varnel

@@ -1,0 +1,49 @@
+#pragma once
+// The day view as plain data: the title with the Hebrew and common dates of
+// the selected day, the day's lines from the month grid over two columns, and
+// a countdown to the five great feasts of the coming eight Hebrew years.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/views/Grid.h"
+
+namespace varnel {
+
+inline constexpr int kDayGridRows = 150;
+inline constexpr int kDayRowHeight = 300;
+inline constexpr int kCountdownYears = 8;
+
+struct DayViewModel {
+    int32_t day = 0;    // the date shown
+    std::string title;  // lblDay
+    Grid grid;          // vsFlexDay: two columns
+    int lastRow = -1;   // last row with text
+};
+
+// The feasts of the countdown, in the order each Hebrew year lists them.
+enum class Feast { RoshHashanah = 0, YomKippur, Sukkot, Pesach, Shavuot };
+inline constexpr int kFeastCount = 5;
+const std::string& FeastLabel(Feast feast);  // "Rosh Hashanah in year " ...
+
+struct FeastDate {
+    Feast feast = Feast::RoshHashanah;
+    int32_t dayNumber = 0;  // Julian Day Number of the feast
+    int hebrewYear = 0;
+    int32_t daysAway = 0;
+};
+// The eight groups of five feasts counted from a date (serial). When 1 Tishrei
+// of the date's common year has passed, the first two groups are the same
+// Hebrew year: both are counted from the next common year.
+std::vector<FeastDate> FeastCountdown(int32_t date);
+
+// Fills the model for the month-grid cell (selectedRow, selectedCol) of the
+// month that starts on currentDate. A row of 0 becomes 1 and a column of -1
+// becomes 0; a cell that holds no day (or the first of the month) selects the
+// cell of the first of the month. gridWidth (twips) gives the first sizing of
+// the columns before they are fitted to their contents.
+void ShowDay(const Grid& monthGrid, int32_t currentDate, int& selectedRow, int& selectedCol, int gridWidth,
+             DayViewModel& model);
+
+}  // namespace varnel

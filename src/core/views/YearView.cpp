@@ -1,0 +1,121 @@
+#include "core/views/YearView.h"
+
+#include <algorithm>
+
+#include "core/common/DateFormat.h"
+#include "core/common/DateSerial.h"
+
+namespace varnel {
+namespace {
+
+constexpr const char* kWeekLetters[7] = {"S", "M", "T", "W", "T", "F", "S"};
+constexpr Color kWhite = RGB(255, 255, 255);
+constexpr Color kBlack = RGB(0, 0, 0);
+
+// Day numbers as texts, built once: the fill writes 365 of them per year.
+const std::string& DayNumberText(int day) {
+    static const std::array<std::string, 32> texts = [] {
+        std::array<std::string, 32> t;
+        for (int d = 1; d < 32; ++d) t[static_cast<size_t>(d)] = std::to_string(d);
+        return t;
+    }();
+    return texts[static_cast<size_t>(std::clamp(day, 0, 31))];
+}
+
+void FillMonth(int year, int month, const HolyDayTable& holyDays, Color holyDayColor, Color shabbatColor,
+               const YearViewModel& model, Grid& grid, std::string& label) {
+    const int32_t first = DateSerial(year, month, 1);
+    const int32_t last = DateSerial(year, month + 1, 1) - 1;
+    const int dayCount = static_cast<int>(last - first + 1);
+    label = FormatDate(first, "mmmm yyyy");
+
+    grid.Resize(7, 7);
+    grid.Clear();
+    grid.SetColumnsAlignment(CellAlignment::CenterCenter);
+    for (int r = 0; r < 7; ++r)
+        for (int c = 0; c < 7; ++c) {
+            GridCell* cell = grid.MutableCell(r, c);
+            cell->alignment = CellAlignment::CenterCenter;
+            if (r == 0) {
+                cell->text = kWeekLetters[c];
+            } else {
+                cell->background = kShadowColor;
+                cell->foreground = kWhite;
+            }
+        }
+    SizeYearGrid(grid, model.gridWidth, model.gridHeight);
+
+    // One slot per day; a later record on the same day replaces an earlier one.
+    // Only records placed in this month of this year: the table of a year also
+    // holds days placed in the neighbouring common years.
+    std::array<bool, 31> holy{};
+    for (int i = 1; i <= kHolyDayCount; ++i) {
+        const int32_t date = holyDays[static_cast<size_t>(i)].date;
+        if (date == 0 || date < first || date > last) continue;
+        holy[static_cast<size_t>(date - first)] = true;
+    }
+
+    const int w = Weekday(first) - 1;
+    for (int d = 1; d <= dayCount; ++d) {
+        const int row = 1 + (w + d - 1) / 7;
+        const int col = (w + d - 1) % 7;
+        GridCell* cell = grid.MutableCell(row, col);
+        if (!cell) continue;
+        cell->text = DayNumberText(d);
+        if (holy[static_cast<size_t>(d - 1)]) {
+            cell->background = holyDayColor;
+            cell->foreground = kBlack;
+        } else if (col == 6) {
+            cell->background = shabbatColor;
+            cell->foreground = kWhite;
+        } else {
+            cell->background = kWhite;
+            cell->foreground = kBlack;
+        }
+    }
+    grid.Touch();
+}
+
+}  // namespace
+
+void SizeYearGrid(Grid& grid, int width, int height) {
+    grid.SetColWidth(-1, std::max(0, width / 7));
+    grid.SetRowHeight(-1, std::max(0, (height - kYearHeaderHeight) / 6));
+    grid.SetRowHeight(0, kYearHeaderHeight);
+}
+
+void ShowYear(int16_t year, const HolyDayTable& holyDays, Color holyDayColor, Color shabbatColor,
+              YearViewModel& model) {
+    if (year < kMinYear || year > kMaxYear) return;
+    model.year = year;
+    model.title = FormatDate(DateSerial(year, 1, 1), "yyyy");
+    for (int m = 0; m < 12; ++m)
+        FillMonth(year, m + 1, holyDays, holyDayColor, shabbatColor, model, model.grids[static_cast<size_t>(m)],
+                  model.monthLabels[static_cast<size_t>(m)]);
+}
+
+YearLayout LayOutYear(int panelWidth, int panelHeight, int nextButtonWidth) {
+    YearLayout layout;
+    const int w = std::max(0, panelWidth / 4 - 105);
+    const int h = std::max(0, panelHeight / 3 - 370);
+    layout.titleWidth = panelWidth;
+    layout.nextButtonLeft = panelWidth - nextButtonWidth + 20;
+    for (int m = 0; m < 12; ++m) {
+        const int r = m / 4;
+        const int c = m % 4;
+        TwipsRect& g = layout.grids[static_cast<size_t>(m)];
+        g.left = c == 0 ? 0 : c * (w + 135);
+        g.top = kYearGridsTop + r * (h + 225);
+        g.width = w;
+        g.height = h;
+        layout.labels[static_cast<size_t>(m)] = {g.left, g.top - kYearLabelAbove, w, kYearLabelAbove};
+    }
+    return layout;
+}
+
+YearCell YearCellOf(int year, int month, int day) {
+    const int w = Weekday(DateSerial(year, month, 1)) - 1;
+    return {month - 1, 1 + (w + day - 1) / 7, (w + day - 1) % 7};
+}
+
+}  // namespace varnel

@@ -1,0 +1,92 @@
+#include "gui/solar/SystemTimeZone.h"
+
+#include <QTimeZone>
+
+#include "core/calendar/CalendarState.h"
+#include "core/common/DateSerial.h"
+
+namespace varnel {
+namespace {
+
+struct DaylightChange {
+    int32_t day;      // the date on the clock in force before the change
+    bool toDaylight;
+    int32_t biasMinutes;  // minus the daylight offset after the change
+};
+
+int32_t SerialOf(const QDate& date) { return DateSerial(date.year(), date.month(), date.day()); }
+
+// Changes between standard and daylight time whose day falls in the year, in
+// order. Changes of the standard offset alone are not daylight changes.
+template <typename Visit>
+void ForEachDaylightChange(const QTimeZone& zone, int year, Visit visit) {
+    const QDateTime from(QDate(year, 1, 1).addDays(-2), QTime(0, 0), Qt::UTC);
+    const QDateTime to(QDate(year, 12, 31).addDays(2), QTime(0, 0), Qt::UTC);
+    const int32_t first = DateSerial(year, 1, 1);
+    const int32_t last = DateSerial(year, 12, 31);
+    for (const QTimeZone::OffsetData& t : zone.transitions(from, to)) {
+        const QDateTime before = t.atUtc.addSecs(-1);
+        const bool wasDaylight = zone.daylightTimeOffset(before) != 0;
+        const bool isDaylight = t.daylightTimeOffset != 0;
+        if (wasDaylight == isDaylight) continue;
+        const int32_t day = SerialOf(t.atUtc.addSecs(zone.offsetFromUtc(before)).date());
+        if (day < first || day > last) continue;
+        visit(DaylightChange{day, isDaylight, -t.daylightTimeOffset / 60});
+    }
+}
+
+std::string NameOf(const QTimeZone& zone, QTimeZone::TimeType type) {
+    return zone.displayName(type, QTimeZone::LongName).toStdString();
+}
+
+}  // namespace
+
+DaylightRule SystemDaylightRule(const QTimeZone& zone, int year) {
+    DaylightRule rule;
+    rule.standardName = NameOf(zone, QTimeZone::StandardTime);
+    rule.daylightName = NameOf(zone, QTimeZone::DaylightTime);
+    if (year < kMinYear || year > kMaxYear) return rule;
+    ForEachDaylightChange(zone, year, [&](const DaylightChange& c) {
+        TransitionRule& slot = c.toDaylight ? rule.daylightDate : rule.standardDate;
+        if (slot.month != 0) return;
+        slot = RuleOfDay(c.day);
+        if (c.toDaylight) rule.daylightBias = c.biasMinutes;
+    });
+    return rule;
+}
+
+ZoneYear ZoneYearOf(const QTimeZone& zone, int year) {
+    ZoneYear result;
+    result.standardName = NameOf(zone, QTimeZone::StandardTime);
+    result.daylightName = NameOf(zone, QTimeZone::DaylightTime);
+    if (year < kMinYear || year > kMaxYear) return result;
+    const QDateTime newYear(QDate(year, 1, 1), QTime(0, 0), zone);
+    const int atNewYear = zone.daylightTimeOffset(newYear);
+    result.daylightAtNewYear = atNewYear != 0;
+    result.daylightBias = -atNewYear / 60;
+    bool daylight = result.daylightAtNewYear;
+    ForEachDaylightChange(zone, year, [&](const DaylightChange& c) {
+        if (c.toDaylight && result.daylightBias == 0) result.daylightBias = c.biasMinutes;
+        if (c.toDaylight == daylight) return;  // no change of state after all
+        result.changes.push_back(c.day);
+        daylight = c.toDaylight;
+    });
+    return result;
+}
+
+void LoadTimeZoneRules() {
+    const int year = YearOf(CurrentDate);
+    if (UseSystemDaylight) {
+        const QTimeZone zone = QTimeZone::systemTimeZone();
+        if (!zone.isValid()) return;
+        SetZoneFields(SystemDaylightRule(zone, year), year);
+        return;
+    }
+    // A place outside the table computes as longitude 0, zone 0: show it so.
+    const std::string_view id = IanaZoneOfCity(clsSunrise::FindCity(CurrentCity));
+    const QTimeZone zone = id.empty() ? QTimeZone::utc() : QTimeZone(QByteArray(id.data(), static_cast<qsizetype>(id.size())));
+    if (!zone.isValid()) return;
+    SetZoneFields(ZoneYearOf(zone, year), year);
+}
+
+}  // namespace varnel

@@ -1,0 +1,90 @@
+#include "gui/views/Settings.h"
+
+#include <QSettings>
+#include <cstdio>
+
+#include "core/calendar/HolyDays.h"
+
+namespace varnel {
+namespace {
+
+QSettings Store() { return QSettings(QStringLiteral("Varnel"), QStringLiteral("Varnel")); }
+QString KeyPath(const char* key) { return QStringLiteral("Settings/") + QLatin1String(key); }
+
+// Characters [first, first + count) of a text, 1-based, like Mid$: short texts give less.
+std::string Mid(const std::string& s, size_t first, size_t count) {
+    if (first < 1 || first > s.size()) return {};
+    return s.substr(first - 1, count);
+}
+
+}  // namespace
+
+QString ReadSetting(const char* key, const QString& defaultValue) {
+    return Store().value(KeyPath(key), defaultValue).toString();
+}
+
+void WriteSetting(const char* key, const QString& value) { Store().setValue(KeyPath(key), value); }
+
+int ReadIntSetting(const char* key, int defaultValue) {
+    const QVariant value = Store().value(KeyPath(key));
+    if (!value.isValid()) return defaultValue;
+    return LeadingNumber(value.toString().toStdString());
+}
+
+void WriteIntSetting(const char* key, int value) { WriteSetting(key, QString::number(value)); }
+
+bool ReadFloatDetailsSetting() { return ReadIntSetting(setting::kFloatDetails, -1) != 0; }
+
+int ReadColorSchemeSetting() { return ReadIntSetting(setting::kColorScheme, 0); }
+
+std::string FormatWindowPos(const WindowPos& pos) {
+    const auto field = [](int v) {
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "%05d", v);
+        return std::string(buf);
+    };
+    return field(pos.left) + "," + field(pos.top) + "," + field(pos.width) + "," + field(pos.height) + "," +
+           std::to_string(pos.state);
+}
+
+WindowPlacement PlaceWindow(const std::string& windowPos, int screenWidth, int screenHeight, int designLeft,
+                            int designTop, int designWidth, int designHeight) {
+    WindowPlacement at{designLeft, designTop, designWidth, designHeight, false};
+    if (windowPos.empty()) {
+        at.left = (screenWidth - designWidth) / 2;
+        at.top = (screenHeight - designHeight) / 2;
+        return at;
+    }
+    int left = LeadingNumber(Mid(windowPos, 1, 5));
+    int top = LeadingNumber(Mid(windowPos, 7, 5));
+    int width = LeadingNumber(Mid(windowPos, 13, 5));
+    int height = LeadingNumber(Mid(windowPos, 19, 5));
+    const int state = LeadingNumber(windowPos.substr(windowPos.size() - 1));
+    if (left < 0) left = 0;
+    if (top < 0) top = 0;
+    if (width < 0 || width > screenWidth) width = kFallbackWindowWidth;
+    if (height < 0 || height > screenHeight) height = kFallbackWindowHeight;
+    if (left < screenWidth - kScreenEdgeMargin) at.left = left;
+    if (top < screenHeight - kScreenEdgeMargin) at.top = top;
+    at.width = width;
+    at.height = height;
+    // A window is never restored minimized: only "2" is a state to restore.
+    at.maximized = state == kWindowStateMaximized;
+    return at;
+}
+
+bool WindowPosToSave(bool minimized, bool maximized, int left, int top, int width, int height, std::string& value) {
+    if (minimized) return false;
+    // Five digits per field keep the fields where the reader looks for them.
+    const auto fit = [](int v) { return v < 0 ? 0 : (v > 99999 ? 99999 : v); };
+    WindowPos pos;
+    pos.left = fit(left);
+    pos.top = fit(top);
+    pos.width = fit(width);
+    pos.height = fit(height);
+    pos.state = maximized ? kWindowStateMaximized : kWindowStateNormal;
+    value = FormatWindowPos(pos);
+    return true;
+}
+
+}  // namespace varnel

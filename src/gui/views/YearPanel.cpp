@@ -1,0 +1,193 @@
+#include "gui/views/YearPanel.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "core/calendar/CalendarState.h"
+#include "core/calendar/HolyDays.h"
+#include "core/common/DateSerial.h"
+#include "gui/views/CalendarData.h"
+#include "gui/views/GridWidget.h"
+#include "gui/views/TitleColors.h"
+#include "core/views/ViewState.h"
+#include "gui/views/frmFlexNote.h"
+
+namespace varnel {
+namespace {
+
+constexpr int kTitleHeight = 345;  // twips
+
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+YearPanel::YearPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("picYear"));
+
+    title_ = new QLabel(this);
+    title_->setObjectName(QStringLiteral("lblYear"));
+    title_->setAlignment(Qt::AlignCenter);
+    QFont titleFont = title_->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.25);
+    title_->setFont(titleFont);
+
+    previous_ = new QPushButton(QStringLiteral("<<<"), this);
+    previous_->setObjectName(QStringLiteral("cmdPreviousYear"));
+    previous_->setToolTip(QStringLiteral("Previous year"));
+    next_ = new QPushButton(QStringLiteral(">>>"), this);
+    next_->setObjectName(QStringLiteral("cmdNextYear"));
+    next_->setToolTip(QStringLiteral("Next year"));
+    for (QPushButton* b : {previous_, next_}) {
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setAutoDefault(false);
+    }
+    connect(previous_, &QPushButton::clicked, this, &YearPanel::PreviousYear);
+    connect(next_, &QPushButton::clicked, this, &YearPanel::NextYear);
+
+    QFont labelFont = font();
+    labelFont.setBold(true);
+    labelFont.setPointSizeF(8.5);  // fits the 195 twips above each grid
+    QFont cellFont = font();
+    cellFont.setPointSizeF(8.5);
+    QFont headerFont = cellFont;
+    headerFont.setBold(true);
+    for (int m = 0; m < 12; ++m) {
+        const QString index = QString::number(m);
+        auto* label = new QLabel(this);
+        label->setObjectName(QStringLiteral("lblMonthName") + index);
+        label->setFont(labelFont);
+        label->setCursor(Qt::PointingHandCursor);
+        label->setStyleSheet(QStringLiteral("QLabel { color: #1a237e; }"));
+        label->installEventFilter(this);
+        labels_[static_cast<size_t>(m)] = label;
+
+        auto* grid = new GridWidget(this);
+        grid->setObjectName(QStringLiteral("vsYear") + index);
+        grid->SetGrid(&model_.grids[static_cast<size_t>(m)]);
+        grid->SetFixedRows(1);
+        grid->SetCellFont(cellFont);
+        grid->SetHeaderFont(headerFont);
+        connect(grid, &GridWidget::Clicked, this, [this, m] { GridClicked(m); });
+        connect(grid, &GridWidget::DoubleClicked, this, [this, m] { GridDoubleClicked(m); });
+        connect(grid, &GridWidget::PointerMoved, this,
+                [this, m](Qt::MouseButtons buttons, Qt::KeyboardModifiers, int, int) { GridPointerMoved(m, buttons); });
+        grids_[static_cast<size_t>(m)] = grid;
+    }
+    ApplyTitleColors();
+}
+
+void YearPanel::ApplyTitleColors() {
+    SetTitleColors(title_, ShabbatColor);
+}
+
+void YearPanel::ShowYear(int year) {
+    if (year < kMinYear || year > kMaxYear) return;
+    varnel::ShowYear(static_cast<int16_t>(year), HolyDays, HolyDayColor, ShabbatColor, model_);
+    title_->setText(QString::fromStdString(model_.title));
+    for (int m = 0; m < 12; ++m) {
+        labels_[static_cast<size_t>(m)]->setText(QString::fromStdString(model_.monthLabels[static_cast<size_t>(m)]));
+        grids_[static_cast<size_t>(m)]->Refresh();
+    }
+}
+
+void YearPanel::MoveToYear(int year) {
+    if (model_.year == 0 || year < kMinYear || year > kMaxYear) return;
+    CurrentDate = DateSerial(year, 1, 1);
+    ApplyMonthBounds();
+    const WaitCursor wait;
+    RebuildCalendarData(CalendarTrigger::YearChange);
+    ShowYear(year);
+}
+
+void YearPanel::NextYear() { MoveToYear(model_.year + 1); }
+void YearPanel::PreviousYear() { MoveToYear(model_.year - 1); }
+
+// CurrentDate becomes the first of a month of the shown year.
+bool YearPanel::SelectMonth(int month) {
+    if (model_.year < kMinYear || model_.year > kMaxYear) return false;
+    CurrentDate = DateSerial(model_.year, month + 1, 1);
+    ApplyMonthBounds();
+    return true;
+}
+
+void YearPanel::GridClicked(int month) {
+    CloseFlexNote();
+    if (!SelectMonth(month)) return;
+    emit MonthRenderRequested();
+    SelectedRow = grids_[static_cast<size_t>(month)]->Row();
+    SelectedCol = grids_[static_cast<size_t>(month)]->Col();
+}
+
+void YearPanel::GridDoubleClicked(int month) {
+    if (!SelectMonth(month)) return;
+    emit MonthRenderRequested();
+    QCoreApplication::processEvents();
+    if (SelectedRow == 0) SelectedRow = 1;
+    if (SelectedCol == -1) SelectedCol = 0;
+    emit DayViewRequested();
+}
+
+void YearPanel::GridPointerMoved(int month, Qt::MouseButtons buttons) {
+    if (!FloatDetails) return;
+    const GridWidget* grid = grids_[static_cast<size_t>(month)];
+    hoverRow_ = grid->MouseRow();
+    hoverCol_ = grid->MouseCol();
+    // Year cells carry no details: a note left from the month view goes.
+    if (hoverRow_ >= 1 && buttons == Qt::NoButton) CloseFlexNote();
+}
+
+bool YearPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        for (int m = 0; m < 12; ++m) {
+            QLabel* label = labels_[static_cast<size_t>(m)];
+            if (watched != label) continue;
+            // Like a button: a press dragged off the name before release is no click.
+            const bool inside = label->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint());
+            if (inside && SelectMonth(m)) emit MonthViewRequested();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void YearPanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayOut();
+}
+
+void YearPanel::LayOut() {
+    const GridWidget* scale = grids_[0];
+    const int buttonWidth = qMax(previous_->sizeHint().width(), 56);
+    const YearLayout layout = LayOutYear(scale->PixelsToTwipsX(width()), scale->PixelsToTwipsY(height()),
+                                         scale->PixelsToTwipsX(buttonWidth));
+    const int band = scale->TwipsToPixelsY(kTitleHeight);
+    title_->setGeometry(0, 0, scale->TwipsToPixelsX(layout.titleWidth), band);
+    previous_->setGeometry(0, 0, buttonWidth, band);
+    next_->setGeometry(scale->TwipsToPixelsX(layout.nextButtonLeft) - 1, 0, buttonWidth, band);
+    next_->raise();
+    previous_->raise();
+    model_.gridWidth = layout.grids[0].width;
+    model_.gridHeight = layout.grids[0].height;
+    for (int m = 0; m < 12; ++m) {
+        const TwipsRect& g = layout.grids[static_cast<size_t>(m)];
+        const TwipsRect& l = layout.labels[static_cast<size_t>(m)];
+        GridWidget* grid = grids_[static_cast<size_t>(m)];
+        grid->setGeometry(scale->TwipsToPixelsX(g.left), scale->TwipsToPixelsY(g.top), scale->TwipsToPixelsX(g.width),
+                          scale->TwipsToPixelsY(g.height));
+        labels_[static_cast<size_t>(m)]->setGeometry(scale->TwipsToPixelsX(l.left), scale->TwipsToPixelsY(l.top),
+                                                     scale->TwipsToPixelsX(l.width), scale->TwipsToPixelsY(l.height));
+        SizeYearGrid(model_.grids[static_cast<size_t>(m)], g.width, g.height);
+        grid->Refresh();
+    }
+}
+
+}  // namespace varnel

@@ -1,0 +1,93 @@
+#include "gui/views/frmColors.h"
+
+#include <QColor>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/views/ColorScheme.h"
+#include "core/views/ViewState.h"
+
+namespace varnel {
+namespace {
+
+QColor SampleColor(Color color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
+
+QLabel* Sample(const QString& text, Color background, Color foreground, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setAutoFillBackground(true);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(text) + 24);
+    label->setMinimumHeight(label->fontMetrics().height() + 8);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, SampleColor(background));
+    palette.setColor(QPalette::WindowText, SampleColor(foreground));
+    label->setPalette(palette);
+    return label;
+}
+
+}  // namespace
+
+frmColors::frmColors(QWidget* owner)
+    : QDialog(owner),
+      cmdOK_(new QPushButton(QStringLiteral("OK"), this)),
+      cmdCancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
+    setObjectName(QStringLiteral("frmColors"));
+    setWindowTitle(QStringLiteral("Select Main Color Scheme"));
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
+    cmdOK_->setDefault(true);
+
+    auto* schemes = new QGridLayout;
+    schemes->setHorizontalSpacing(12);
+    for (int i = 0; i < kColorSchemeCount; ++i) {
+        const ColorSchemeEntry& scheme = ColorSchemeAt(i);
+        const QString index = QString::number(i);
+        auto* option = new QRadioButton(QString::fromUtf8(scheme.name), this);  // exclusive within the dialog
+        option->setObjectName(QStringLiteral("optScheme") + index);
+        QLabel* holy = Sample(QStringLiteral("Holy Days"), scheme.holyDay, kBlackColor, this);
+        holy->setObjectName(QStringLiteral("lblHolyDays") + index);
+        QLabel* shabbat = Sample(QStringLiteral("Shabbat"), scheme.shabbat, kWhiteColor, this);
+        shabbat->setObjectName(QStringLiteral("lblShabbat") + index);
+        schemes->addWidget(option, i, 0);
+        schemes->addWidget(holy, i, 1);
+        schemes->addWidget(shabbat, i, 2);
+        optScheme_[static_cast<size_t>(i)] = option;
+        lblHolyDays_[static_cast<size_t>(i)] = holy;
+        lblShabbat_[static_cast<size_t>(i)] = shabbat;
+    }
+    // A scheme number outside 0..3 (black colours) opens with no option selected.
+    if (IsColorScheme(ColorScheme)) optScheme_[static_cast<size_t>(ColorScheme)]->setChecked(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK_);
+    buttons->addWidget(cmdCancel_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(schemes);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+
+    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmColors::accept() {
+    for (int i = 0; i < kColorSchemeCount; ++i) {
+        if (optScheme_[static_cast<size_t>(i)]->isChecked()) {
+            SelectColorScheme(i);
+            break;
+        }
+    }
+    QDialog::accept();
+}
+
+int ShowColorsDialog(QWidget* owner) {
+    frmColors dialog(owner);
+    return dialog.exec();
+}
+
+}  // namespace varnel

@@ -1,0 +1,406 @@
+#include "gui/views/frmMain.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <cmath>
+
+#include "core/calendar/CalendarState.h"
+#include "core/common/DateSerial.h"
+#include "gui/solar/LocationSettings.h"
+#include "gui/solar/frmLocation.h"
+#include "gui/views/CalendarData.h"
+#include "core/views/ColorScheme.h"
+#include "gui/views/MonthPanel.h"
+#include "gui/views/Settings.h"
+#include "core/views/ViewState.h"
+
+namespace varnel {
+namespace {
+
+constexpr int kStartTimerInterval = 55;  // ms
+constexpr int kDesignWidth = 13500;      // twips
+constexpr int kDesignHeight = 10200;
+constexpr int kCommandButtonCount = 10;
+constexpr const char* kCommandTexts[kCommandButtonCount] = {
+    "", "Print current view", "Export to Microsoft Outlook", "", "", "", "", "", "", ""};
+
+// The screen the window is on, in twips, with the logical DPI of that screen.
+struct ScreenTwips {
+    int width = 0;
+    int height = 0;
+    double twipsPerPixelX = 15;
+    double twipsPerPixelY = 15;
+};
+
+ScreenTwips ScreenOf(const QWidget* window) {
+    ScreenTwips s;
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return s;
+    s.twipsPerPixelX = 1440.0 / (screen->logicalDotsPerInchX() > 0 ? screen->logicalDotsPerInchX() : 96);
+    s.twipsPerPixelY = 1440.0 / (screen->logicalDotsPerInchY() > 0 ? screen->logicalDotsPerInchY() : 96);
+    s.width = static_cast<int>(std::lround(screen->geometry().width() * s.twipsPerPixelX));
+    s.height = static_cast<int>(std::lround(screen->geometry().height() * s.twipsPerPixelY));
+    return s;
+}
+
+// A wait pointer for the length of a scope.
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+QAction* AddItem(QMenu* menu, const char* objectName, const char* caption) {
+    QAction* a = menu->addAction(QString::fromUtf8(caption));
+    a->setObjectName(objectName);
+    return a;
+}
+
+// Items the menu carries but neither shows nor enables.
+QAction* AddHiddenItem(QMenu* menu, const char* objectName, const char* caption) {
+    QAction* a = AddItem(menu, objectName, caption);
+    a->setVisible(false);
+    a->setEnabled(false);
+    return a;
+}
+
+}  // namespace
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+    setObjectName("frmMain");
+    setWindowTitle("Varnel");
+    setMinimumSize(480, 360);
+
+    panels_ = new QStackedWidget(this);
+    panels_->setObjectName("picViews");
+    month_ = new MonthPanel(panels_);
+    BuildDayAndYearPanels();
+    panels_->addWidget(yearPanel_);
+    panels_->addWidget(month_);
+    panels_->addWidget(dayPanel_);
+    panels_->setCurrentWidget(month_);
+    setCentralWidget(panels_);
+
+    BuildMenus();
+    BuildToolbar();
+
+    connect(month_, &MonthPanel::NextMonthRequested, this, &frmMain::NextMonth);
+    connect(month_, &MonthPanel::PreviousMonthRequested, this, &frmMain::PreviousMonth);
+    connect(month_, &MonthPanel::DayDoubleClicked, this, [this] { ViewToggle(View::Day)->setChecked(true); });
+    connect(month_, &MonthPanel::NoteShowRequested, this, &frmMain::ShowCellNote);
+    connect(month_, &MonthPanel::NoteCloseRequested, this, &frmMain::CloseCellNote);
+
+    const QSize design(static_cast<int>(std::lround(kDesignWidth / ScreenOf(this).twipsPerPixelX)),
+                       static_cast<int>(std::lround(kDesignHeight / ScreenOf(this).twipsPerPixelY)));
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    resize(screen ? design.boundedTo(screen->availableGeometry().size()) : design);
+
+    startTimer_ = new QTimer(this);
+    startTimer_->setObjectName("tmrStart");
+    startTimer_->setSingleShot(true);
+    startTimer_->setInterval(kStartTimerInterval);
+    connect(startTimer_, &QTimer::timeout, this, &frmMain::RunStartUp);
+
+    LoadSettings();
+    LoadWindow();
+    ShowMonthOf(Today());
+    startTimer_->start();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::BuildMenus() {
+    QMenuBar* bar = menuBar();
+
+    QMenu* file = bar->addMenu("&File");
+    file->setObjectName("mFile");
+    connect(AddItem(file, "mPrintView", "&Print current view"), &QAction::triggered, this,
+            &frmMain::PrintCurrentView);
+    connect(AddItem(file, "mPrintShabbat", "Print &Shabbat hours and parashot for displayed month"),
+            &QAction::triggered, this, &frmMain::PrintShabbatHours);
+    AddHiddenItem(file, "mPrintParashot", "Print Parashot for displayed Hebrew y&ear");
+    AddHiddenItem(file, "mPrintFeasts", "Print &Feast schedule");
+    file->addSeparator();
+    connect(AddItem(file, "mExportHtml", "Export current common year to &HTML documents"), &QAction::triggered, this,
+            &frmMain::ExportYearToHtml);
+    file->addSeparator();
+    connect(AddItem(file, "mExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* view = bar->addMenu("&View");
+    view->setObjectName("mView");
+    const struct {
+        View view;
+        const char* name;
+        const char* caption;
+    } viewItems[] = {{View::Day, "mViewDay", "&Day"}, {View::Month, "mViewMonth", "&Month"},
+                     {View::Year, "mViewYear", "&Year"}};
+    for (const auto& item : viewItems) {
+        QAction* a = AddItem(view, item.name, item.caption);
+        a->setCheckable(true);
+        a->setChecked(item.view == View::Month);
+        connect(a, &QAction::triggered, this, [this, v = item.view] { ShowView(v); });
+        viewMenuItems_[static_cast<size_t>(item.view)] = a;
+    }
+
+    QMenu* dates = bar->addMenu("Date selection");
+    dates->setObjectName("mDateSelection");
+    QAction* goToCommon = AddItem(dates, "mGoToCommonDate", "Go to &Common date...");
+    goToCommon->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1));
+    connect(goToCommon, &QAction::triggered, this, &frmMain::GoToCommonDate);
+    AddHiddenItem(dates, "mGoToHebrewDate", "Go to &Hebrew date...")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2));
+    dates->addSeparator();
+    nextMonthItem_ = AddItem(dates, "mNextMonth", "&Next Month");
+    nextMonthItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    connect(nextMonthItem_, &QAction::triggered, this, [this] {
+        if (view_ == View::Month) NextMonth();
+    });
+    previousMonthItem_ = AddItem(dates, "mPreviousMonth", "&Previous month");
+    previousMonthItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(previousMonthItem_, &QAction::triggered, this, [this] {
+        if (view_ == View::Month) PreviousMonth();
+    });
+
+    QMenu* settings = bar->addMenu("&Settings");
+    settings->setObjectName("mSettings");
+    connect(AddItem(settings, "mColorScheme", "&Color scheme"), &QAction::triggered, this,
+            &frmMain::ChooseColorScheme);
+    AddHiddenItem(settings, "mDateRules", "&Date rules");
+    connect(AddItem(settings, "mLocation", "Location settings"), &QAction::triggered, this,
+            &frmMain::OpenLocationSettings);
+
+    QMenu* planning = bar->addMenu("Feast &Planning");
+    planning->setObjectName("mFeastPlanning");
+    connect(AddItem(planning, "mFeastResources", "Feast &Resources"), &QAction::triggered, this,
+            &frmMain::OpenFeastResources);
+    AddHiddenItem(planning, "mCommonDateInfo", "&Common date information");
+    AddHiddenItem(planning, "mHebrewDateInfo", "&Hebrew date information");
+
+    QMenu* help = bar->addMenu("&Help");
+    help->setObjectName("mHelp");
+    AddItem(help, "mHelpIndex", "&Help index")->setEnabled(false);  // no help file yet
+    help->addSeparator();
+    connect(AddItem(help, "mAbout", "&About Varnel"), &QAction::triggered, this, &frmMain::ShowAbout);
+}
+
+void frmMain::BuildToolbar() {
+    QToolBar* bar = addToolBar("Toolbar");
+    bar->setObjectName("tbrMain");
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    bar->toggleViewAction()->setVisible(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    viewGroup_ = new QActionGroup(this);
+    viewGroup_->setObjectName("ssrView");
+    viewGroup_->setExclusive(true);
+    const struct {
+        View view;
+        const char* name;
+        const char* text;
+    } toggles[] = {{View::Day, "ssrDayView", "Day view"}, {View::Month, "ssrMonthView", "Month view"},
+                   {View::Year, "ssrYearView", "Year view"}};
+    for (const auto& t : toggles) {
+        QAction* a = new QAction(t.text, viewGroup_);
+        a->setObjectName(t.name);
+        a->setCheckable(true);
+        a->setChecked(t.view == View::Month);
+        a->setProperty("index", static_cast<int>(t.view));
+        connect(a, &QAction::toggled, this, [this, v = t.view](bool on) { ViewTogglePressed(v, on); });
+        viewToggles_[static_cast<size_t>(t.view)] = a;
+        bar->addAction(a);
+    }
+    bar->addSeparator();
+    for (int i = 0; i < kCommandButtonCount; ++i) {
+        QAction* a = new QAction(kCommandTexts[i], this);
+        a->setObjectName(QStringLiteral("sscCommand%1").arg(i));
+        a->setProperty("index", i);
+        commandButtons_[static_cast<size_t>(i)] = a;
+        bar->addAction(a);
+        // Buttons without a text have no action: they are kept but not shown.
+        if (a->text().isEmpty()) a->setVisible(false);
+    }
+    connect(commandButtons_[1], &QAction::triggered, this, &frmMain::PrintCurrentView);
+    connect(commandButtons_[2], &QAction::triggered, this, &frmMain::ExportMonthToOutlook);
+}
+
+QAction* frmMain::ViewToggle(View view) const { return viewToggles_[static_cast<size_t>(view)]; }
+
+QAction* frmMain::CommandButton(int index) const {
+    return index >= 0 && index < kCommandButtonCount ? commandButtons_[static_cast<size_t>(index)] : nullptr;
+}
+
+void frmMain::ViewTogglePressed(View view, bool pressed) {
+    if (pressed) ShowView(view);
+}
+
+void frmMain::SyncViewControls() {
+    for (View v : {View::Day, View::Month, View::Year}) {
+        viewMenuItems_[static_cast<size_t>(v)]->setChecked(v == view_);
+        QAction* toggle = ViewToggle(v);
+        if (toggle->isChecked() != (v == view_)) {
+            const QSignalBlocker block(toggle);
+            toggle->setChecked(v == view_);
+        }
+    }
+}
+
+void frmMain::ShowView(View view) {
+    switch (view) {
+        case View::Day:
+            ShowDay();
+            view_ = View::Day;
+            panels_->setCurrentWidget(dayPanel_);
+            break;
+        case View::Month: {
+            const WaitCursor wait;
+            if (month_->Model().lastStartOfMonth != CurrentDate) ShowCalendar();
+            view_ = View::Month;
+            panels_->setCurrentWidget(month_);
+            break;
+        }
+        case View::Year:
+            CloseCellNote();
+            ShowYear(YearOf(CurrentDate));
+            view_ = View::Year;
+            panels_->setCurrentWidget(yearPanel_);
+            break;
+    }
+    SyncViewControls();
+}
+
+void frmMain::ShowCalendar() {
+    ApplyPanelTitleColors();
+    month_->ShowCalendar();
+}
+
+void frmMain::NextMonth() {
+    if (CurrentMonthEnd >= kMaxSerial) return;  // nothing after December 9999
+    const int previousYear = YearOf(CurrentDate);
+    CurrentDate = CurrentMonthEnd + 1;
+    ApplyMonthBounds();
+    AfterMonthMoved(previousYear);
+}
+
+void frmMain::PreviousMonth() {
+    if (CurrentDate <= kMinSerial) return;  // nothing before January of year 1
+    const int previousYear = YearOf(CurrentDate);
+    CurrentMonthEnd = CurrentDate - 1;
+    const YearMonthDay ymd = SplitDate(CurrentMonthEnd);
+    CurrentDate = DateSerial(ymd.year, ymd.month, 1);
+    CurrentMonthDays = static_cast<int16_t>(CurrentMonthEnd - CurrentDate + 1);
+    AfterMonthMoved(previousYear);
+}
+
+void frmMain::AfterMonthMoved(int previousYear) {
+    const WaitCursor wait;
+    if (YearOf(CurrentDate) != previousYear) RebuildCalendarData(CalendarTrigger::MonthChange);
+    ShowCalendar();
+}
+
+void frmMain::GoToCommonDate() {
+    const int32_t before = CurrentDate;
+    OpenGoToDateDialog();
+    if (CurrentDate == before) return;
+    ShowMonthOf(CurrentDate);
+    switch (view_) {
+        case View::Day:
+            RebuildCalendarData(CalendarTrigger::GoToDateMonthDay);
+            ShowCalendar();
+            ViewToggle(View::Month)->setChecked(true);
+            break;
+        case View::Month:
+            RebuildCalendarData(CalendarTrigger::GoToDateMonthDay);
+            ShowCalendar();
+            break;
+        case View::Year:
+            RebuildCalendarData(CalendarTrigger::GoToDateYear);
+            ShowYear(YearOf(CurrentDate));
+            break;
+    }
+}
+
+void frmMain::ChooseColorScheme() {
+    const int16_t before = ColorScheme;
+    OpenColorsDialog();
+    if (ColorScheme != before) ShowCalendar();
+}
+
+void frmMain::OpenLocationSettings() { ShowLocationDialog(this); }
+
+void frmMain::RunStartUp() {
+    if (startedUp_) return;
+    startedUp_ = true;
+    ShowSplash();
+    QCoreApplication::processEvents();
+    startTimer_->stop();
+    RebuildCalendarData(CalendarTrigger::StartUp);
+    ShowCalendar();
+    emit StartUpFinished();
+}
+
+void frmMain::LoadSettings() {
+    LoadLocationSettings();
+    FloatDetails = ReadFloatDetailsSetting();
+    const int scheme = ReadColorSchemeSetting();
+    SelectColorScheme(scheme >= INT16_MIN && scheme <= INT16_MAX ? scheme : -1);
+}
+
+void frmMain::SaveSettings() {
+    SaveLocationSettings();
+    WriteIntSetting(setting::kFloatDetails, FloatDetails ? -1 : 0);
+    WriteIntSetting(setting::kColorScheme, ColorScheme);
+}
+
+void frmMain::LoadWindow() {
+    const ScreenTwips screen = ScreenOf(this);
+    const auto toTwipsX = [&](int px) { return static_cast<int>(std::lround(px * screen.twipsPerPixelX)); };
+    const auto toTwipsY = [&](int px) { return static_cast<int>(std::lround(px * screen.twipsPerPixelY)); };
+    const auto toPixelsX = [&](int tw) { return static_cast<int>(std::lround(tw / screen.twipsPerPixelX)); };
+    const auto toPixelsY = [&](int tw) { return static_cast<int>(std::lround(tw / screen.twipsPerPixelY)); };
+    const WindowPlacement at =
+        PlaceWindow(ReadSetting(setting::kWindowPos, QString()).toStdString(), screen.width, screen.height,
+                    toTwipsX(x()), toTwipsY(y()), toTwipsX(width()), toTwipsY(height()));
+    move(toPixelsX(at.left), toPixelsY(at.top));
+    resize(toPixelsX(at.width), toPixelsY(at.height));
+    setWindowState(at.maximized ? (windowState() | Qt::WindowMaximized) : (windowState() & ~Qt::WindowMaximized));
+}
+
+void frmMain::SaveWindowPos() {
+    const ScreenTwips screen = ScreenOf(this);
+    const bool maximized = isMaximized();
+    // A maximized window keeps the size it had before, so leaving the
+    // maximized state after the next start gives back that size.
+    QRect normal(pos(), size());
+    if (maximized && normalGeometry().isValid()) {
+        // normalGeometry() is the client area; keep the frame's corner as pos() does.
+        normal = normalGeometry();
+        normal.translate(pos() - geometry().topLeft());
+    }
+    std::string value;
+    if (!WindowPosToSave(isMinimized(), maximized, static_cast<int>(std::lround(normal.x() * screen.twipsPerPixelX)),
+                         static_cast<int>(std::lround(normal.y() * screen.twipsPerPixelY)),
+                         static_cast<int>(std::lround(normal.width() * screen.twipsPerPixelX)),
+                         static_cast<int>(std::lround(normal.height() * screen.twipsPerPixelY)), value))
+        return;
+    WriteSetting(setting::kWindowPos, QString::fromStdString(value));
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    CloseCellNote();
+    SaveWindowPos();
+    SaveSettings();
+    QMainWindow::closeEvent(event);
+}
+
+}  // namespace varnel

@@ -1,0 +1,33 @@
+#!/usr/bin/env python3
+"""Checks the layers of the source tree: nothing under src/core includes a Qt
+header or a file under src/gui or src/app, and no two modules (a header with its source) include each other."""
+import pathlib
+import re
+import sys
+
+src = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else "src")
+include = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
+faults = []
+edges = {}
+for path in sorted(src.rglob("*")):
+    if path.suffix not in (".h", ".cpp"):
+        continue
+    rel = path.relative_to(src).as_posix()
+    targets = set()
+    for kind, name in include.findall(path.read_text(encoding="utf-8")):
+        if kind == '"':
+            targets.add(name)
+        if rel.startswith("core/"):
+            if kind == "<" and re.match(r"Q[A-Za-z]|Qt", name):
+                faults.append(f"{rel}: includes Qt header <{name}>")
+            if kind == '"' and not name.startswith("core/"):
+                faults.append(f'{rel}: includes "{name}" from outside the core')
+    module = rel.rsplit(".", 1)[0]
+    edges.setdefault(module, set()).update(t.rsplit(".", 1)[0] for t in targets)
+for a, targets in edges.items():
+    for b in targets:
+        if b != a and a in edges.get(b, ()) and a < b:
+            faults.append(f"{a} and {b} include each other")
+for fault in faults:
+    print(fault)
+sys.exit(1 if faults else 0)
