@@ -8,11 +8,10 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "core/calendar/CalendarState.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
 #include "core/solar/Location.h"
-#include "gui/views/CalendarData.h"
+#include "gui/solar/SystemTimeZone.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/MonthPanel.h"
 #include "core/views/MonthView.h"
@@ -23,13 +22,12 @@
 namespace varnel {
 namespace {
 
-// The program's state for a month, as the start-up leaves it.
-void BuildYearOf(int year, int month) {
-    SetProgramFolder(VARNEL_SOURCE_DATA);
-    CurrentCity = kDefaultCity;
-    ShowMonthOf(DateSerial(year, month, 1));
-    RebuildCalendarData(CalendarTrigger::StartUp);
-}
+// The calendar of the data folder for Charlotte, as the start-up builds it.
+struct Calendar {
+    CalendarSource source{LoadCalendarData(VARNEL_SOURCE_DATA), LoadTimeZoneRules};
+    ViewState state;
+    explicit Calendar(int year, int month) { state.ShowMonthOf(DateSerial(year, month, 1)); }
+};
 
 // A shown main window with its settings kept away from the user's.
 struct Window {
@@ -38,19 +36,22 @@ struct Window {
     Window() {
         EnsureApplication();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+        SetProgramFolder(VARNEL_SOURCE_DATA);
         main = std::make_unique<frmMain>();
         main->resize(1000, 760);
         main->show();
+        main->RunStartUp();
         QCoreApplication::processEvents();
     }
 };
 
 void BM_ShowCalendarModel(benchmark::State& state) {
     EnsureApplication();  // the daylight rules come from Qt's zone data
-    BuildYearOf(2026, 12);
+    Calendar c(2026, 12);
     MonthViewModel view;
     for (auto _ : state) {
-        ShowCalendar(view);
+        const int year = c.state.Year();
+        ComposeMonth(MonthInputsFor(c.state, c.source.Year(year), c.source.PlaceIn(year)), view);
         benchmark::DoNotOptimize(view.grid.Cell(3, 3).data.size());
     }
 }
@@ -58,7 +59,7 @@ BENCHMARK(BM_ShowCalendarModel)->Unit(benchmark::kMicrosecond);
 
 void BM_ShowCalendarWithWidget(benchmark::State& state) {
     Window w;
-    BuildYearOf(2026, 12);
+    w.main->ShowMonthOf(DateSerial(2026, 12, 1));
     GridWidget* grid = w.main->Month()->Grid();
     for (auto _ : state) {
         w.main->ShowCalendar();
@@ -67,21 +68,38 @@ void BM_ShowCalendarWithWidget(benchmark::State& state) {
 }
 BENCHMARK(BM_ShowCalendarWithWidget)->Unit(benchmark::kMicrosecond);
 
+// Into January 2027 and back, the two years kept by the window's cache.
 void BM_NextMonthAcrossYearBoundary(benchmark::State& state) {
     Window w;
-    BuildYearOf(2026, 12);
     GridWidget* grid = w.main->Month()->Grid();
     for (auto _ : state) {
         state.PauseTiming();
-        ShowMonthOf(DateSerial(2026, 12, 1));
-        RebuildCalendarData(CalendarTrigger::MonthChange);
+        w.main->ShowMonthOf(DateSerial(2026, 12, 1));
         state.ResumeTiming();
-        w.main->NextMonth();  // into January 2027: zone rules, holy days, portions, readings, render
+        w.main->NextMonth();
         grid->repaint();
     }
-    if (CurrentDate != DateSerial(2027, 1, 1)) state.SkipWithError("did not reach January 2027");
+    if (w.main->State().currentDate != DateSerial(2027, 1, 1)) state.SkipWithError("did not reach January 2027");
 }
 BENCHMARK(BM_NextMonthAcrossYearBoundary)->Unit(benchmark::kMicrosecond);
+
+// Into a year not built yet: the portion file read, the portions scheduled,
+// the readings applied, the holy days placed, the zone rules loaded.
+void BM_NextMonthIntoANewYear(benchmark::State& state) {
+    Window w;
+    GridWidget* grid = w.main->Month()->Grid();
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.main->ShowMonthOf(DateSerial(2026, 12, 1));
+        w.main->Calendar().SetData(w.main->Calendar().Data());
+        w.main->Calendar().SetPlace("", true);
+        w.main->Calendar().SetPlace(kDefaultCity, true);
+        state.ResumeTiming();
+        w.main->NextMonth();
+        grid->repaint();
+    }
+}
+BENCHMARK(BM_NextMonthIntoANewYear)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace varnel

@@ -21,10 +21,10 @@ void BM_CalculateSun(benchmark::State& state) {
 BENCHMARK(BM_CalculateSun);
 
 // The daylight decision for each day of 2027 in turn, over and over.
-void DecideEveryDayOf2027(benchmark::State& state) {
+void DecideEveryDayOf2027(benchmark::State& state, const DaylightYear& rules) {
     int32_t day = DateSerial(2027, 1, 1);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ApplyDaylightRule(day).size());
+        benchmark::DoNotOptimize(ApplyDaylightRule(rules, day).daylight);
         if (++day > DateSerial(2027, 12, 31)) day = DateSerial(2027, 1, 1);
     }
 }
@@ -36,8 +36,7 @@ void BM_ApplyDaylightRule(benchmark::State& state) {
     rule.daylightBias = -60;
     rule.daylightDate = {3, 0, 2};
     rule.standardDate = {11, 0, 1};
-    SetZoneFields(rule, 2027);
-    DecideEveryDayOf2027(state);
+    DecideEveryDayOf2027(state, DaylightYearOf(rule, 2027));
 }
 BENCHMARK(BM_ApplyDaylightRule);
 
@@ -49,23 +48,17 @@ void BM_ApplyDaylightRuleOfPlace(benchmark::State& state) {
     zone.daylightBias = -60;
     zone.daylightAtNewYear = true;
     zone.changes = {DateSerial(2027, 4, 4), DateSerial(2027, 10, 3)};
-    SetZoneFields(zone, 2027);
-    DecideEveryDayOf2027(state);
+    DecideEveryDayOf2027(state, DaylightYearOf(zone, 2027));
 }
 BENCHMARK(BM_ApplyDaylightRuleOfPlace);
 
-// What the month view does for each day: select the place by name (the last
-// row of the table, the slowest to find), decide daylight time, compute.
+// What the month view does for each day: the sun of the date at the place,
+// with the year's daylight decision.
 void BM_DayOfTheMonthView(benchmark::State& state) {
-    CurrentCity = "Zurich, Switzerland";
+    const Place place = PlaceNamed("Zurich, Switzerland");
     int32_t day = DateSerial(2027, 1, 1);
     for (auto _ : state) {
-        clsSunrise& sun = Sun();
-        sun.SetCity(CurrentCity);
-        benchmark::DoNotOptimize(ApplyDaylightRule(day).size());
-        sun.SetDateDay(day);
-        sun.CalculateSun();
-        benchmark::DoNotOptimize(sun.Sunrise());
+        benchmark::DoNotOptimize(SunOf(day, place).sunrise);
         if (++day > DateSerial(2027, 12, 31)) day = DateSerial(2027, 1, 1);
     }
 }

@@ -2,9 +2,7 @@
 
 #include <QApplication>
 #include <QImage>
-#include <cstdio>
 
-#include "core/calendar/CalendarState.h"
 #include "core/calendar/HolyDays.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
@@ -35,10 +33,9 @@ Grid MonthGridWithDetails(int32_t first) {
     Grid g(7, 7);
     const int w = Weekday(first) - 1;
     for (int i = 0; i < DaysInMonth(YearOf(first), MonthOf(first)); ++i) {
-        char offset[12];
-        std::snprintf(offset, sizeof offset, "%02d", i);
-        g.SetData(1 + (w + i) / 7, (w + i) % 7,
-                  std::string(offset) +
+        GridCell* cell = g.MutableCell(1 + (w + i) / 7, (w + i) % 7);
+        cell->date = first + i;
+        cell->data = std::string(
                       "Adar 12\r\nShabbat Candles: 6:08 PM\r\n\r\nSunrise: 6:46 AM - Sunset: 6:26 PM\r\n"
                       "(Charlotte, NC - Eastern Standard Time)\r\nProportional hour: 58 minutes\r\nPrayer times:\r\n"
                       "Shacharit: from 6:46 AM to 10:40 AM\r\nMinchah: from 1:05 PM to 6:26 PM\r\n"
@@ -61,8 +58,9 @@ BENCHMARK(BM_ShowYearModel)->Unit(benchmark::kMicrosecond);
 // The year panel filled and painted once, as the window shows it.
 void BM_ShowYearWithWidgets(benchmark::State& state) {
     EnsureApplication();
-    HolyDays = PlacedHolyDays(2026);
-    YearPanel panel;
+    ViewState view;
+    CalendarSource source(LoadCalendarData(VARNEL_SOURCE_DATA), nullptr);
+    YearPanel panel(view, source);
     panel.resize(1000, 700);
     QImage image(panel.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
@@ -88,14 +86,15 @@ BENCHMARK(BM_ShowDayModel)->Unit(benchmark::kMicrosecond);
 // The day panel filled, its columns fitted, and painted once.
 void BM_ShowDayWithWidgets(benchmark::State& state) {
     EnsureApplication();
-    CurrentDate = DateSerial(2026, 3, 1);
-    const Grid month = MonthGridWithDetails(CurrentDate);
-    DayPanel panel;
+    ViewState view;
+    view.ShowMonthOf(DateSerial(2026, 3, 1));
+    const Grid month = MonthGridWithDetails(view.currentDate);
+    DayPanel panel(view);
     panel.resize(1000, 700);
     QImage image(panel.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
-        SelectedRow = 2;
-        SelectedCol = 5;
+        view.selectedRow = 2;
+        view.selectedCol = 5;
         panel.ShowDay(month);
         panel.render(&image);
         benchmark::DoNotOptimize(image.constBits());

@@ -1,16 +1,12 @@
 #include <algorithm>
 #include <iostream>
 
+#include "app/CommandCalendar.h"
 #include "app/CommandLine.h"
-#include "app/MonthCommand.h"
-#include "core/calendar/CalendarState.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Json.h"
-#include "core/solar/Location.h"
-#include "gui/solar/LocationSettings.h"
 #include "core/views/DayView.h"
 #include "core/views/MonthView.h"
-#include "core/views/ViewState.h"
 
 namespace varnel {
 namespace {
@@ -46,19 +42,16 @@ namespace cli {
 
 int RunDay(const Context& context) {
     const int32_t date = ParseDate(OneArgument(context, "DATE"));
-    if (!context.city.empty() && clsSunrise::FindCity(context.city) < 0)
-        throw UsageError("unknown city '" + context.city + "' (see varnel --help)");
-    UseDataFolder(context);
-    CurrentCity = context.city.empty() ? ReadLocationSetting() : context.city;
-    const YearMonthDay ymd = SplitDate(date);
+    const auto calendar = OpenCommandCalendar(context, date);
+    ViewState& state = calendar->state;
     MonthViewModel month;
-    RenderMonth(ymd.year, ymd.month, month);
+    RenderMonth(*calendar, month);
     // The day is selected in the month grid, as a click on its cell does.
-    const MonthCell cell = MonthCellOf(CurrentDate, ymd.day);
-    SelectedRow = cell.row;
-    SelectedCol = cell.col;
+    const MonthCell cell = MonthCellOf(state.currentDate, DayOf(date));
+    state.selectedRow = cell.row;
+    state.selectedCol = cell.col;
     DayViewModel day;
-    ShowDay(month.grid, CurrentDate, SelectedRow, SelectedCol, kDayGridWidth, day);
+    ShowDay(month.grid, state.currentDate, state.selectedRow, state.selectedCol, kDayGridWidth, day);
     std::cout << (context.json ? DayViewJson(day) + "\n" : DayViewText(day));
     return 0;
 }

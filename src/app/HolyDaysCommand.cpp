@@ -2,7 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/ReadingsJson.h"
-#include "core/calendar/CalendarState.h"
+#include "core/common/Files.h"
 #include "core/calendar/HebrewCalendar.h"
 #include "core/calendar/HolyDays.h"
 #include "core/common/DateFormat.h"
@@ -14,14 +14,14 @@ namespace varnel::cli {
 int RunHolyDays(const Context& context) {
     const int year = ParseYear(OneArgument(context, "YEAR"));
     UseDataFolder(context);
-    CurrentDate = DateSerial(year, 1, 1);
-    LoadHolyDays();
-    PlaceHolyDays();
+    HolyDayTable holyDays;
+    LoadHolyDays(DataPath(kHolyDayFile), holyDays);
+    PlaceHolyDays(holyDays, year);
     if (context.json) {
         JsonWriter w;
         w.BeginArray();
         for (int i = 1; i <= kHolyDayCount; ++i) {
-            const HolyDayRecord& r = HolyDays[i];
+            const HolyDayRecord& r = holyDays[i];
             w.BeginObject()
                 .Key("record").Int(i)
                 .Key("name").String(r.name)
@@ -42,7 +42,7 @@ int RunHolyDays(const Context& context) {
         return 0;
     }
     for (int i = 1; i <= kHolyDayCount; ++i) {
-        const HolyDayRecord& r = HolyDays[i];
+        const HolyDayRecord& r = holyDays[i];
         if (r.name.empty()) continue;
         std::string when = "(not this year)";
         if (r.date != 0) {

@@ -2,17 +2,13 @@
 
 #include <iostream>
 
+#include "app/CommandCalendar.h"
 #include "app/CommandLine.h"
-#include "core/calendar/CalendarState.h"
 #include "core/common/DateFormat.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Json.h"
-#include "core/solar/Location.h"
-#include "gui/views/CalendarData.h"
 #include "core/views/ColorScheme.h"
 #include "core/views/MonthView.h"
-#include "gui/views/Settings.h"
-#include "core/views/ViewState.h"
 
 namespace varnel {
 namespace {
@@ -35,26 +31,14 @@ std::string OneLine(const std::string& text) {
 
 }  // namespace
 
-void RenderMonth(int year, int month, MonthViewModel& view) {
-    FloatDetails = ReadFloatDetailsSetting();
-    const int scheme = ReadColorSchemeSetting();
-    SelectColorScheme(scheme >= INT16_MIN && scheme <= INT16_MAX ? scheme : -1);
-    ShowMonthOf(DateSerial(year, month, 1));
-    RebuildCalendarData(CalendarTrigger::StartUp);
-    ShowCalendar(view);
-}
-
-std::string MonthViewText(const MonthViewModel& view) {
+std::string MonthViewText(const MonthViewModel& view, Color holyDayColor) {
     std::string text = view.title + "\n";
-    const int32_t first = view.lastStartOfMonth;
     for (int r = 1; r < kMonthRows; ++r)
         for (int c = 0; c < kMonthCols; ++c) {
             const GridCell& cell = view.grid.Cell(r, c);
-            const int offset = DayOffsetOfCell(view.grid, r, c);
-            if (offset < 0) continue;
-            const int32_t date = first + offset;
-            std::string line = FormatDate(date, "ddd mmm dd") + "  " + OneLine(cell.text);
-            if (cell.background == HolyDayColor && cell.foreground == kBlackColor) line += "  [holy day]";
+            if (cell.date == 0) continue;
+            std::string line = FormatDate(cell.date, "ddd mmm dd") + "  " + OneLine(cell.text);
+            if (cell.background == holyDayColor && cell.foreground == kBlackColor) line += "  [holy day]";
             text += line + "\n";
         }
     const GridCell& switchCell = view.grid.Cell(kFloatInfoRow, kFloatInfoCol);
@@ -73,7 +57,7 @@ std::string MonthViewJson(const MonthViewModel& view) {
         w.BeginArray();
         for (int c = 0; c < kMonthCols; ++c) {
             const GridCell& cell = view.grid.Cell(r, c);
-            w.BeginObject().Key("text").String(cell.text).Key("data").String(cell.data).Key("background");
+            w.BeginObject().Key("text").String(cell.text).Key("data").String(MonthCellData(cell, view.lastStartOfMonth)).Key("background");
             color(cell.background);
             w.Key("foreground");
             color(cell.foreground);
@@ -93,11 +77,10 @@ namespace cli {
 int RunMonth(const Context& context) {
     int year = 0, month = 0;
     ParseMonth(OneArgument(context, "YYYY-MM"), year, month);
-    CurrentCity = ResolveCity(context);
-    UseDataFolder(context);
+    const auto calendar = OpenCommandCalendar(context, DateSerial(year, month, 1));
     MonthViewModel view;
-    RenderMonth(year, month, view);
-    std::cout << (context.json ? MonthViewJson(view) + "\n" : MonthViewText(view));
+    RenderMonth(*calendar, view);
+    std::cout << (context.json ? MonthViewJson(view) + "\n" : MonthViewText(view, calendar->state.holyDayColor));
     return 0;
 }
 

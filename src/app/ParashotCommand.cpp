@@ -2,10 +2,8 @@
 
 #include "app/CommandLine.h"
 #include "app/ReadingsJson.h"
-#include "core/calendar/CalendarState.h"
-#include "core/calendar/HolyDays.h"
-#include "core/calendar/Parashot.h"
-#include "core/calendar/FestivalReadings.h"
+#include "core/calendar/YearCalendar.h"
+#include "core/common/Files.h"
 #include "core/common/DateFormat.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Json.h"
@@ -14,11 +12,11 @@ namespace varnel::cli {
 
 namespace {
 
-void PrintJson() {
+void PrintJson(const ParashahTable& parashot) {
     JsonWriter w;
     w.BeginArray();
     for (int i = 1; i <= kParashotEntries; ++i) {
-        const ParashahRecord& r = Parashot[i];
+        const ParashahRecord& r = parashot[i];
         w.BeginObject()
             .Key("entry").Int(i)
             .Key("date").Date(r.date)
@@ -31,9 +29,9 @@ void PrintJson() {
 }
 
 // One line per entry: number, date, portion, then its Torah and Haftarah.
-void PrintText() {
+void PrintText(const ParashahTable& parashot) {
     for (int i = 1; i <= kParashotEntries; ++i) {
-        const ParashahRecord& r = Parashot[i];
+        const ParashahRecord& r = parashot[i];
         std::string line = std::to_string(i);
         line.insert(0, 3 - line.size(), ' ');
         line += "  ";
@@ -55,12 +53,9 @@ void PrintText() {
 int RunParashot(const Context& context) {
     const int year = ParseYear(OneArgument(context, "YEAR"));
     UseDataFolder(context);
-    CurrentDate = DateSerial(year, 1, 1);
-    ScheduleParashot();
-    LoadHolyDays();
-    ApplySpecialReadings();
-    if (context.json) PrintJson();
-    else PrintText();
+    const YearCalendar calendar = BuildYear(year, LoadCalendarData(ProgramFolder()));
+    if (context.json) PrintJson(calendar.parashot);
+    else PrintText(calendar.parashot);
     return 0;
 }
 

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "app/CommandCalendar.h"
 #include "app/DataFolder.h"
 #include "app/MonthCommand.h"
 #include "core/calendar/HebrewCalendar.h"
@@ -68,15 +69,14 @@ bool HasDisplay() {
 }
 
 void PrintThisMonth() {
-    CurrentCity = ReadLocationSetting();
     const int32_t date = Today();
-    const YearMonthDay today = SplitDate(date);
     const HebrewDate hebrew = HebrewDateOf(date);
     std::cout << "Today: " << FormatDate(date, "dddd, mmmm d, yyyy") << " = " << hebrew.day << " "
               << HebrewMonthName(hebrew.year, hebrew.month) << " " << hebrew.year << "\n\n";
+    const auto calendar = OpenSettingsCalendar(date);
     MonthViewModel view;
-    RenderMonth(today.year, today.month, view);
-    std::cout << MonthViewText(view);
+    RenderMonth(*calendar, view);
+    std::cout << MonthViewText(view, calendar->state.holyDayColor);
 }
 
 int RunDesktop(int argc, char** argv) {

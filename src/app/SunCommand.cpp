@@ -2,7 +2,6 @@
 #include <iostream>
 
 #include "app/CommandLine.h"
-#include "core/calendar/CalendarState.h"
 #include "core/common/DateFormat.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Json.h"
@@ -36,36 +35,29 @@ std::string LocalTime(double dateTime, int32_t date) {
 
 int RunSun(const Context& context) {
     const int32_t date = ParseDate(OneArgument(context, "DATE (YYYY-MM-DD)"));
-    CurrentCity = ResolveCity(context);
-    UseSystemDaylight = ReadUseSystemDaylightSetting();
-    CurrentDate = DateSerial(YearOf(date), MonthOf(date), 1);
-    LoadTimeZoneRules();
-
-    clsSunrise& sun = Sun();
-    sun.SetCity(CurrentCity);
-    const std::string& zone = ApplyDaylightRule(date);
-    sun.SetDateDay(date);
-    sun.CalculateSun();
+    const Place place = PlaceForYear(ResolveCity(context), ReadUseSystemDaylightSetting(), YearOf(date));
+    const SunDay sun = SunOf(date, place);
+    const std::string_view zone = sun.zoneName;
 
     if (context.json) {
         JsonWriter w;
         w.BeginObject()
-            .Key("city").String(CurrentCity)
+            .Key("city").String(place.name)
             .Key("date").Date(date)
-            .Key("sunrise").String(JsonTime(sun.Sunrise(), date))
-            .Key("solarnoon").String(JsonTime(sun.SolarNoon(), date))
-            .Key("sunset").String(JsonTime(sun.Sunset(), date))
-            .Key("daylight").Bool(sun.DaySavings())
+            .Key("sunrise").String(JsonTime(sun.sunrise, date))
+            .Key("solarnoon").String(JsonTime(sun.solarNoon, date))
+            .Key("sunset").String(JsonTime(sun.sunset, date))
+            .Key("daylight").Bool(sun.daylight)
             .Key("zone").String(zone)
             .EndObject();
         std::cout << w.Text() << "\n";
     } else {
-        std::cout << CurrentCity << ", " << FormatDate(date, "dddd, mmmm d, yyyy") << "\n"
-                  << "Sunrise     " << LocalTime(sun.Sunrise(), date) << "\n"
-                  << "Solar noon  " << LocalTime(sun.SolarNoon(), date) << "\n"
-                  << "Sunset      " << LocalTime(sun.Sunset(), date) << "\n"
-                  << (sun.DaySavings() ? "Daylight time" : "Standard time")
-                  << (zone.empty() ? "" : " (" + zone + ")") << "\n";
+        std::cout << place.name << ", " << FormatDate(date, "dddd, mmmm d, yyyy") << "\n"
+                  << "Sunrise     " << LocalTime(sun.sunrise, date) << "\n"
+                  << "Solar noon  " << LocalTime(sun.solarNoon, date) << "\n"
+                  << "Sunset      " << LocalTime(sun.sunset, date) << "\n"
+                  << (sun.daylight ? "Daylight time" : "Standard time")
+                  << (zone.empty() ? std::string() : " (" + std::string(zone) + ")") << "\n";
     }
     return 0;
 }

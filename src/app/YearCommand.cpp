@@ -2,15 +2,11 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "app/CommandCalendar.h"
 #include "app/CommandLine.h"
-#include "core/calendar/CalendarState.h"
 #include "core/calendar/HolyDays.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Json.h"
-#include "gui/views/CalendarData.h"
-#include "core/views/ColorScheme.h"
-#include "gui/views/Settings.h"
-#include "core/views/ViewState.h"
 #include "core/views/YearView.h"
 
 namespace varnel {
@@ -86,14 +82,12 @@ namespace cli {
 
 int RunYear(const Context& context) {
     const int year = ParseYear(OneArgument(context, "YEAR"));
-    UseDataFolder(context);
-    const int scheme = ReadColorSchemeSetting();
-    SelectColorScheme(scheme >= INT16_MIN && scheme <= INT16_MAX ? scheme : -1);
-    ShowMonthOf(DateSerial(year, 1, 1));
-    RebuildCalendarData(CalendarTrigger::StartUp);
+    const auto calendar = OpenCommandCalendar(context, DateSerial(year, 1, 1));
+    const ViewState& state = calendar->state;
+    const HolyDayTable& holyDays = calendar->source.Year(year).holyDays;
     YearViewModel view;
-    ShowYear(static_cast<int16_t>(year), HolyDays, HolyDayColor, ShabbatColor, view);
-    std::cout << (context.json ? YearViewJson(view) + "\n" : YearViewText(view, HolyDays));
+    ShowYear(static_cast<int16_t>(year), holyDays, state.holyDayColor, state.shabbatColor, view);
+    std::cout << (context.json ? YearViewJson(view) + "\n" : YearViewText(view, holyDays));
     return 0;
 }
 

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "HebrewOracles.h"
 #include "core/calendar/HebrewCalendar.h"
 #include "core/common/DateSerial.h"
@@ -10,16 +8,16 @@
 namespace varnel {
 namespace {
 
-// A month grid as the month view leaves it: each day's data is its two-digit
-// offset and its text; other cells are empty.
+// A month grid as the month view leaves it: each day cell carries its date and
+// its text as data; other cells are empty.
 Grid MonthGrid(int32_t first, const std::string& text) {
     Grid g(7, 7);
     const int w = Weekday(first) - 1;
     const int days = DaysInMonth(YearOf(first), MonthOf(first));
     for (int i = 0; i < days; ++i) {
-        char offset[12];
-        std::snprintf(offset, sizeof offset, "%02d", i);
-        g.SetData(1 + (w + i) / 7, (w + i) % 7, offset + text);
+        GridCell* cell = g.MutableCell(1 + (w + i) / 7, (w + i) % 7);
+        cell->data = text;
+        cell->date = first + i;
     }
     return g;
 }

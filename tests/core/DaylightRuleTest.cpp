@@ -26,10 +26,13 @@ DaylightRule UnitedStatesRule() {
     return rule;
 }
 
+// The rules the checks below apply, as the year last loaded.
+DaylightYear rules;
+
 bool IsDaylight(int32_t date) {
-    const std::string& name = ApplyDaylightRule(date);
-    EXPECT_EQ(&name, Sun().DaySavings() ? &DaylightZoneName : &StandardZoneName);
-    return Sun().DaySavings();
+    const DaylightDecision decision = ApplyDaylightRule(rules, date);
+    EXPECT_EQ(decision.zoneName, decision.daylight ? &rules.daylightName : &rules.standardName);
+    return decision.daylight;
 }
 
 int CountDaylightDays(int year) {
@@ -39,15 +42,15 @@ int CountDaylightDays(int year) {
 }
 
 TEST(DaylightRule, UnitedStatesTransitionDaysOf2027) {
-    SetZoneFields(UnitedStatesRule(), 2027);
-    EXPECT_EQ(DaylightStart, DateSerial(2027, 3, 13));
-    EXPECT_EQ(DaylightEnd, DateSerial(2027, 11, 7));
+    rules = DaylightYearOf(UnitedStatesRule(), 2027);
+    EXPECT_EQ(rules.periods.at(0).after, DateSerial(2027, 3, 13));
+    EXPECT_EQ(rules.periods.at(0).before, DateSerial(2027, 11, 7));
     EXPECT_FALSE(IsDaylight(DateSerial(2027, 3, 13)));
     EXPECT_TRUE(IsDaylight(DateSerial(2027, 3, 14)));  // the first day counts as daylight
     EXPECT_TRUE(IsDaylight(DateSerial(2027, 11, 6)));
     EXPECT_FALSE(IsDaylight(DateSerial(2027, 11, 7)));  // the day back counts as standard
-    EXPECT_EQ(ApplyDaylightRule(DateSerial(2027, 7, 4)), "Eastern Daylight Time");
-    EXPECT_EQ(ApplyDaylightRule(DateSerial(2027, 12, 25)), "Eastern Standard Time");
+    EXPECT_EQ(*ApplyDaylightRule(rules, DateSerial(2027, 7, 4)).zoneName, "Eastern Daylight Time");
+    EXPECT_EQ(*ApplyDaylightRule(rules, DateSerial(2027, 12, 25)).zoneName, "Eastern Standard Time");
     EXPECT_EQ(CountDaylightDays(2027), 238);
 }
 
@@ -88,7 +91,7 @@ TEST(DaylightRule, RulesNamingNoDayGiveNone) {
     // A zone whose rule lacks either change has no daylight day.
     DaylightRule rule = UnitedStatesRule();
     rule.standardDate = {};
-    SetZoneFields(rule, 2027);
+    rules = DaylightYearOf(rule, 2027);
     EXPECT_EQ(CountDaylightDays(2027), 0);
     EXPECT_EQ(CountDaylightDays(1900), 0);
 }
@@ -108,8 +111,8 @@ TEST(DaylightRule, RuleOfEveryDayRebuildsThatDay) {
 TEST(DaylightRule, ZeroBiasMeansNoDaylightDay) {
     DaylightRule rule = UnitedStatesRule();
     rule.daylightBias = 0;
-    SetZoneFields(rule, 2027);
-    EXPECT_EQ(DaylightStart, DateSerial(2027, 3, 13));
+    rules = DaylightYearOf(rule, 2027);
+    EXPECT_EQ(rules.periods.at(0).after, DateSerial(2027, 3, 13));
     EXPECT_EQ(CountDaylightDays(2027), 0);
 }
 
@@ -120,14 +123,14 @@ TEST(DaylightRule, SystemRuleSpanningTheNewYearGivesOnlyStandardDays) {
     rule.daylightBias = -60;
     rule.daylightDate = {10, 0, 1};  // first Sunday of October
     rule.standardDate = {4, 0, 1};   // first Sunday of April
-    SetZoneFields(rule, 2027);
-    EXPECT_EQ(DaylightStart, DateSerial(2027, 10, 2));
-    EXPECT_EQ(DaylightEnd, DateSerial(2027, 4, 4));
+    rules = DaylightYearOf(rule, 2027);
+    EXPECT_EQ(rules.periods.at(0).after, DateSerial(2027, 10, 2));
+    EXPECT_EQ(rules.periods.at(0).before, DateSerial(2027, 4, 4));
     EXPECT_EQ(CountDaylightDays(2027), 0);
 }
 
 TEST(DaylightRule, FieldsOfOneYearServeEveryDate) {
-    SetZoneFields(UnitedStatesRule(), 2027);
+    rules = DaylightYearOf(UnitedStatesRule(), 2027);
     // March 14 2028 is after 2027's end, so standard; the fields are per year.
     EXPECT_FALSE(IsDaylight(DateSerial(2028, 7, 4)));
     EXPECT_FALSE(IsDaylight(DateSerial(2026, 7, 4)));
@@ -145,8 +148,7 @@ ZoneYear PlaceYear(bool atNewYear, std::vector<int32_t> changes) {
 
 TEST(DaylightRule, PlaceYearAcrossTheNewYear) {
     // Sydney 2027: back to standard time on 4 April, daylight again from 3 October.
-    SetZoneFields(PlaceYear(true, {DateSerial(2027, 4, 4), DateSerial(2027, 10, 3)}), 2027);
-    EXPECT_TRUE(DaylightFromPlace);
+    rules = DaylightYearOf(PlaceYear(true, {DateSerial(2027, 4, 4), DateSerial(2027, 10, 3)}), 2027);
     EXPECT_TRUE(IsDaylight(DateSerial(2027, 1, 1)));
     EXPECT_TRUE(IsDaylight(DateSerial(2027, 4, 3)));
     EXPECT_FALSE(IsDaylight(DateSerial(2027, 4, 4)));
@@ -155,8 +157,7 @@ TEST(DaylightRule, PlaceYearAcrossTheNewYear) {
     EXPECT_TRUE(IsDaylight(DateSerial(2027, 12, 31)));
     EXPECT_EQ(CountDaylightDays(2027), 365 - (DateSerial(2027, 10, 3) - DateSerial(2027, 4, 4)));
     // A system rule loaded afterwards is the system's single period again.
-    SetZoneFields(UnitedStatesRule(), 2027);
-    EXPECT_FALSE(DaylightFromPlace);
+    rules = DaylightYearOf(UnitedStatesRule(), 2027);
     EXPECT_EQ(CountDaylightDays(2027), 238);
 }
 
@@ -179,9 +180,8 @@ TEST(DaylightRule, PlaceYearsOfEveryShape) {
          43 + 57, DateSerial(2027, 5, 15)},
     };
     for (const Case& c : cases) {
-        SetZoneFields(c.zone, 2027);
-        EXPECT_TRUE(DaylightFromPlace);
-        EXPECT_EQ(CountDaylightDays(2027), c.daylightDays);
+        rules = DaylightYearOf(c.zone, 2027);
+            EXPECT_EQ(CountDaylightDays(2027), c.daylightDays);
         if (c.firstDaylight != 0) {
             EXPECT_TRUE(IsDaylight(c.firstDaylight));
             if (c.firstDaylight != newYear) {
@@ -194,7 +194,7 @@ TEST(DaylightRule, PlaceYearsOfEveryShape) {
     EXPECT_FALSE(IsDaylight(DateSerial(2027, 9, 26)));
     ZoneYear noBias = PlaceYear(true, {DateSerial(2027, 4, 4), DateSerial(2027, 10, 3)});
     noBias.daylightBias = 0;
-    SetZoneFields(noBias, 2027);
+    rules = DaylightYearOf(noBias, 2027);
     EXPECT_EQ(CountDaylightDays(2027), 0);
 }
 

@@ -2,6 +2,8 @@
 // rules of every kind of Hebrew year, and the data file's restore and re-read.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <filesystem>
 #include <map>
 #include <set>
@@ -9,7 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/calendar/CalendarState.h"
+#include "core/calendar/FestivalReadings.h"
+#include "core/calendar/YearCalendar.h"
 #include "core/calendar/HebrewCalendar.h"
 #include "core/calendar/Parashot.h"
 #include "core/common/DateSerial.h"
@@ -184,18 +187,29 @@ TEST_F(ParashotDataFile, MissingFileIsRestoredFromBackupAndEditsTakeEffectAtTheN
     EXPECT_EQ(table[1].english, "");  // an empty English name gets no quotes
 }
 
-TEST_F(ParashotDataFile, TheProgramTableFollowsTheDataFolderAndTheShownYear) {
+TEST_F(ParashotDataFile, AYearOfTheDataFolderIsCompleteAndCached) {
     fs::copy_file(SourceFile(), folder / "parashot.bak");
-    const std::string savedFolder = ProgramFolder();
-    const int32_t savedDate = CurrentDate;
-    SetProgramFolder(folder.string());
-    CurrentDate = DateSerial(2026, 5, 1);
-    ScheduleParashot();
-    SetProgramFolder(savedFolder);
-    CurrentDate = savedDate;
-    EXPECT_TRUE(fs::exists(Dat()));
-    EXPECT_EQ(Parashot[1].date, DateSerial(2025, 10, 18));
-    EXPECT_EQ(Parashot[1].parashah, "Bereshit");
+    fs::copy_file(fs::path(VARNEL_SOURCE_DATA) / "holydays.dat", folder / "holydays.dat");
+    const CalendarData data = LoadCalendarData(folder.string());
+    YearCache years(data);
+    const YearCalendar& y2027 = years.Year(2027);
+    EXPECT_TRUE(fs::exists(Dat()));  // restored from its backup
+    EXPECT_EQ(y2027.year, 2027);
+    // Shabbat Pesach 2027 (24 April) carries its festival readings, whatever path asked for the year.
+    const auto pesach = std::find_if(y2027.parashot.begin(), y2027.parashot.end(),
+                                     [](const ParashahRecord& p) { return p.date == DateSerial(2027, 4, 24); });
+    ASSERT_NE(pesach, y2027.parashot.end());
+    EXPECT_EQ(pesach->english, kSpecialReading);
+    EXPECT_EQ(&years.Year(2027), &y2027);  // cached
+    years.Year(2026);
+    years.Year(2028);
+    EXPECT_EQ(&years.Year(2027), &y2027);  // three years fit
+    years.Year(2029);
+    years.Year(2030);
+    years.Year(2031);
+    EXPECT_EQ(years.Year(2027).year, 2027);  // rebuilt after it was dropped
+    EXPECT_EQ(BuildYear(0, data).year, 0);
+    EXPECT_EQ(BuildYear(10000, data).year, 0);
 }
 
 TEST(ParashotRange, YearsAtTheEdgesOfTheCalendarScheduleWithoutFault) {

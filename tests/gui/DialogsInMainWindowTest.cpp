@@ -14,12 +14,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "core/calendar/CalendarState.h"
 #include "core/calendar/HebrewCalendar.h"
 #include "core/calendar/HolyDays.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
-#include "gui/views/CalendarData.h"
 #include "core/views/ColorScheme.h"
 #include "gui/views/DayPanel.h"
 #include "gui/views/GridWidget.h"
@@ -89,8 +87,7 @@ protected:
     }
     // Shows a month of a year as go-to-date would, with the year's data.
     void ShowMonth(int year, int month) {
-        ShowMonthOf(DateSerial(year, month, 1));
-        RebuildCalendarData(CalendarTrigger::GoToDateMonthDay);
+        window_->ShowMonthOf(DateSerial(year, month, 1));
         window_->ShowCalendar();
     }
     YearPanel* Year() const { return static_cast<YearPanel*>(window_->YearPanel()); }
@@ -125,17 +122,17 @@ TEST_F(WiredViews, YearViewShowsTheYearAndNextYearFromDecember) {
     Year()->findChild<QPushButton*>("cmdNextYear")->click();
     EXPECT_EQ(Year()->Year(), 2026);
     EXPECT_EQ(Year()->Title()->text(), "2026");
-    EXPECT_EQ(CurrentDate, DateSerial(2026, 1, 1));
-    EXPECT_EQ(CurrentMonthEnd, DateSerial(2026, 1, 31));
-    EXPECT_EQ(CurrentMonthDays, 31);
+    EXPECT_EQ(window_->State().currentDate, DateSerial(2026, 1, 1));
+    EXPECT_EQ(window_->State().currentMonthEnd, DateSerial(2026, 1, 31));
+    EXPECT_EQ(window_->State().currentMonthDays, 31);
     // The holy days are placed for the new year: Yom Kippur 5787, 21 September 2026, is painted.
     const YearCell kippur = YearCellOf(2026, 9, 21);
-    EXPECT_EQ(Year()->Model().grids[8].Cell(kippur.row, kippur.col).background, HolyDayColor);
+    EXPECT_EQ(Year()->Model().grids[8].Cell(kippur.row, kippur.col).background, window_->State().holyDayColor);
 
     Year()->findChild<QPushButton*>("cmdPreviousYear")->click();
     Year()->findChild<QPushButton*>("cmdPreviousYear")->click();
     EXPECT_EQ(Year()->Year(), 2024);
-    EXPECT_EQ(CurrentDate, DateSerial(2024, 1, 1));
+    EXPECT_EQ(window_->State().currentDate, DateSerial(2024, 1, 1));
     EXPECT_EQ(window_->CurrentView(), frmMain::View::Year);
 }
 
@@ -146,12 +143,12 @@ TEST_F(WiredViews, YearClickRendersTheMonthBehindAndDoubleClickOpensTheDay) {
     GridWidget* march = Year()->MonthGrid(2);
     ClickCell(march, cell.row, cell.col);
     EXPECT_EQ(window_->CurrentView(), frmMain::View::Year);
-    EXPECT_EQ(CurrentDate, DateSerial(2026, 3, 1));
+    EXPECT_EQ(window_->State().currentDate, DateSerial(2026, 3, 1));
     EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, DateSerial(2026, 3, 1));
-    EXPECT_EQ(SelectedRow, cell.row);
-    EXPECT_EQ(SelectedCol, cell.col);
+    EXPECT_EQ(window_->State().selectedRow, cell.row);
+    EXPECT_EQ(window_->State().selectedCol, cell.col);
     // The selected cell addresses the same day in the month grid.
-    EXPECT_EQ(window_->Month()->Model().grid.Cell(cell.row, cell.col).data.substr(0, 2), "16");
+    EXPECT_EQ(window_->Month()->Model().grid.Cell(cell.row, cell.col).date, DateSerial(2026, 3, 17));
 
     DoubleClickCell(march, cell.row, cell.col);
     EXPECT_EQ(window_->CurrentView(), frmMain::View::Day);
@@ -165,12 +162,12 @@ TEST_F(WiredViews, YearClickRendersTheMonthBehindAndDoubleClickOpensTheDay) {
 // texts of the day in its title, not those of the old month's cell.
 TEST_F(WiredViews, DayViewAfterTheYearButtonsShowsTheDayOfItsTitle) {
     ShowMonth(2026, 3);
-    const MonthCell cell = MonthCellOf(CurrentDate, 17);
-    SelectedRow = cell.row;
-    SelectedCol = cell.col;
+    const MonthCell cell = MonthCellOf(window_->State().currentDate, 17);
+    window_->State().selectedRow = cell.row;
+    window_->State().selectedCol = cell.col;
     window_->ShowView(frmMain::View::Year);
     Year()->findChild<QPushButton*>("cmdNextYear")->click();
-    ASSERT_EQ(CurrentDate, DateSerial(2027, 1, 1));
+    ASSERT_EQ(window_->State().currentDate, DateSerial(2027, 1, 1));
     window_->ShowView(frmMain::View::Day);
     const DayViewModel& day = Day()->Model();
     const YearMonthDay shown = SplitDate(day.day);
@@ -188,7 +185,7 @@ TEST_F(WiredViews, MonthNameReleasedOutsideItDoesNothing) {
     Mouse(june, QEvent::MouseButtonPress, QPoint(3, 3));
     Mouse(june, QEvent::MouseButtonRelease, QPoint(june->width() + 40, june->height() + 40));
     EXPECT_EQ(window_->CurrentView(), frmMain::View::Year);
-    EXPECT_EQ(CurrentDate, DateSerial(2026, 1, 1));
+    EXPECT_EQ(window_->State().currentDate, DateSerial(2026, 1, 1));
 }
 
 TEST_F(WiredViews, MonthNameOpensThatMonth) {
@@ -198,8 +195,8 @@ TEST_F(WiredViews, MonthNameOpensThatMonth) {
     Mouse(june, QEvent::MouseButtonPress, QPoint(3, 3));
     Mouse(june, QEvent::MouseButtonRelease, QPoint(3, 3));
     EXPECT_EQ(window_->CurrentView(), frmMain::View::Month);
-    EXPECT_EQ(CurrentDate, DateSerial(2026, 6, 1));
-    EXPECT_EQ(CurrentMonthEnd, DateSerial(2026, 6, 30));
+    EXPECT_EQ(window_->State().currentDate, DateSerial(2026, 6, 1));
+    EXPECT_EQ(window_->State().currentMonthEnd, DateSerial(2026, 6, 30));
     EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, DateSerial(2026, 6, 1));
 }
 
@@ -210,8 +207,8 @@ TEST_F(WiredViews, GoToDateShowsTheMonthAndTheShownMonthDoesNothing) {
         d.accept();
     });
     window_->GoToCommonDate();
-    EXPECT_EQ(CurrentDate, DateSerial(2026, 3, 1));
-    EXPECT_EQ(CurrentMonthEnd, DateSerial(2026, 3, 31));
+    EXPECT_EQ(window_->State().currentDate, DateSerial(2026, 3, 1));
+    EXPECT_EQ(window_->State().currentMonthEnd, DateSerial(2026, 3, 31));
     EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, DateSerial(2026, 3, 1));
     EXPECT_EQ(window_->Month()->Model().title.substr(window_->Month()->Model().title.size() - 10), "March 2026");
 
@@ -221,7 +218,7 @@ TEST_F(WiredViews, GoToDateShowsTheMonthAndTheShownMonthDoesNothing) {
         d.accept();
     });
     window_->GoToCommonDate();
-    EXPECT_EQ(CurrentDate, DateSerial(2026, 3, 1));
+    EXPECT_EQ(window_->State().currentDate, DateSerial(2026, 3, 1));
     EXPECT_EQ(window_->Month()->Model().grid.Revision(), revision);
 
     // From the day view it ends in the month view.
@@ -236,12 +233,12 @@ TEST_F(WiredViews, GoToDateShowsTheMonthAndTheShownMonthDoesNothing) {
 }
 
 TEST_F(WiredViews, ColourSchemeRendersOnlyWhenItChanges) {
-    SelectColorScheme(0);
+    window_->State().SelectColorScheme(0);
     ShowMonth(2026, 3);
     const uint64_t revision = window_->Month()->Model().grid.Revision();
     OnModal<frmColors>([](frmColors& d) { d.accept(); });
     window_->ChooseColorScheme();
-    EXPECT_EQ(ColorScheme, 0);
+    EXPECT_EQ(window_->State().colorScheme, 0);
     EXPECT_EQ(window_->Month()->Model().grid.Revision(), revision);
 
     OnModal<frmColors>([](frmColors& d) {
@@ -249,7 +246,7 @@ TEST_F(WiredViews, ColourSchemeRendersOnlyWhenItChanges) {
         d.accept();
     });
     window_->ChooseColorScheme();
-    EXPECT_EQ(ColorScheme, 3);
+    EXPECT_EQ(window_->State().colorScheme, 3);
     const MonthViewModel& view = window_->Month()->Model();
     EXPECT_NE(view.grid.Revision(), revision);
     const MonthCell shabbat = MonthCellOf(view.lastStartOfMonth, 14);  // 14 March 2026, a Saturday
@@ -258,15 +255,14 @@ TEST_F(WiredViews, ColourSchemeRendersOnlyWhenItChanges) {
     const MonthCell purim = MonthCellOf(view.lastStartOfMonth, 3);  // Purim, 14 Adar 5786
     EXPECT_EQ(view.grid.Cell(purim.row, purim.col).background, RGB(255, 255, 128));
     EXPECT_EQ(view.grid.Cell(purim.row, purim.col).foreground, RGB(0, 0, 0));
-    SelectColorScheme(0);
 }
 
 TEST_F(WiredViews, HoverShowsTheNoteAndClickOrYearViewClosesIt) {
     ShowMonth(2026, 3);
-    FloatDetails = true;
+    window_->State().floatDetails = true;
     GridWidget* grid = window_->Month()->Grid();
-    const MonthCell day10 = MonthCellOf(CurrentDate, 10);
-    const MonthCell day12 = MonthCellOf(CurrentDate, 12);
+    const MonthCell day10 = MonthCellOf(window_->State().currentDate, 10);
+    const MonthCell day12 = MonthCellOf(window_->State().currentDate, 12);
     Mouse(grid, QEvent::MouseMove, grid->CellRect(day10.row, day10.col).center());
     ASSERT_NE(OpenFlexNote(), nullptr);
     EXPECT_TRUE(OpenFlexNote()->isVisible());
@@ -310,7 +306,7 @@ TEST_F(WiredViews, HoverShowsTheNoteAndClickOrYearViewClosesIt) {
 
     // Closing the main window closes the note.
     window_->ShowView(frmMain::View::Month);
-    const MonthCell day20 = MonthCellOf(CurrentDate, 20);
+    const MonthCell day20 = MonthCellOf(window_->State().currentDate, 20);
     Mouse(grid, QEvent::MouseMove, grid->CellRect(day20.row, day20.col).center());
     ASSERT_NE(OpenFlexNote(), nullptr);
     window_->close();
@@ -320,7 +316,7 @@ TEST_F(WiredViews, HoverShowsTheNoteAndClickOrYearViewClosesIt) {
 TEST_F(WiredViews, MonthDoubleClickOpensTheDayWithItsCountdown) {
     ShowMonth(2025, 10);
     GridWidget* grid = window_->Month()->Grid();
-    const MonthCell cell = MonthCellOf(CurrentDate, 2);  // Yom Kippur 5786
+    const MonthCell cell = MonthCellOf(window_->State().currentDate, 2);  // Yom Kippur 5786
     DoubleClickCell(grid, cell.row, cell.col);
     EXPECT_EQ(window_->CurrentView(), frmMain::View::Day);
     EXPECT_EQ(Day()->Title()->text(), "Tishrei 10, 5786 - Thursday 10/02/2025");

@@ -9,7 +9,6 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "core/calendar/CalendarState.h"
 #include "core/common/DateSerial.h"
 #include "core/views/ColorScheme.h"
 #include "core/views/ViewState.h"
@@ -38,38 +37,30 @@ protected:
     void SetUp() override { EnsureApplication(); }
 };
 
-TEST_F(Dialogs, ColorsOpensOnTheCurrentSchemeAndOkWithoutChangeKeepsIt) {
-    SelectColorScheme(2);
-    frmColors dialog;
-    EXPECT_EQ(dialog.windowTitle(), "Select Main Color Scheme");
-    for (int i = 0; i < 4; ++i) ASSERT_NE(Option(dialog, i), nullptr);
-    EXPECT_EQ(Option(dialog, 0)->text(), "Default");
-    EXPECT_EQ(Option(dialog, 1)->text(), "Blues");
-    EXPECT_EQ(Option(dialog, 2)->text(), "Lavender");
-    EXPECT_EQ(Option(dialog, 3)->text(), "Amber");
-    EXPECT_TRUE(Option(dialog, 2)->isChecked());
-    dialog.accept();
-    EXPECT_EQ(ColorScheme, 2);
-    EXPECT_EQ(HolyDayColor, RGB(255, 223, 255));
-    EXPECT_EQ(ShabbatColor, RGB(170, 127, 255));
-}
-
-TEST_F(Dialogs, ColorsAmberOnOkAndNothingOnCancel) {
-    SelectColorScheme(0);
+TEST_F(Dialogs, ColorsOpensOnTheCurrentSchemeAndGivesTheChosenOneOnOkOnly) {
     {
-        frmColors dialog;
+        frmColors dialog(nullptr, 2);
+        EXPECT_EQ(dialog.windowTitle(), "Select Main Color Scheme");
+        for (int i = 0; i < 4; ++i) ASSERT_NE(Option(dialog, i), nullptr);
+        EXPECT_EQ(Option(dialog, 0)->text(), "Default");
+        EXPECT_EQ(Option(dialog, 1)->text(), "Blues");
+        EXPECT_EQ(Option(dialog, 2)->text(), "Lavender");
+        EXPECT_EQ(Option(dialog, 3)->text(), "Amber");
+        EXPECT_TRUE(Option(dialog, 2)->isChecked());
+        dialog.accept();
+        EXPECT_EQ(dialog.Chosen(), 2);
+    }
+    {
+        frmColors dialog(nullptr, 0);
         Option(dialog, 3)->setChecked(true);
         EXPECT_FALSE(Option(dialog, 0)->isChecked());  // the options exclude each other
         dialog.reject();
-        EXPECT_EQ(ColorScheme, 0);
-        EXPECT_EQ(ShabbatColor, RGB(100, 179, 217));
+        EXPECT_EQ(dialog.Chosen(), std::nullopt);
     }
-    frmColors dialog;
+    frmColors dialog(nullptr, 0);
     Option(dialog, 3)->setChecked(true);
     dialog.accept();
-    EXPECT_EQ(ColorScheme, 3);
-    EXPECT_EQ(HolyDayColor, RGB(255, 255, 128));
-    EXPECT_EQ(ShabbatColor, RGB(192, 64, 0));
+    EXPECT_EQ(dialog.Chosen(), 3);
 
     auto* holy = dialog.findChild<QLabel*>(QStringLiteral("lblHolyDays3"));
     auto* shabbat = dialog.findChild<QLabel*>(QStringLiteral("lblShabbat3"));
@@ -80,46 +71,48 @@ TEST_F(Dialogs, ColorsAmberOnOkAndNothingOnCancel) {
     EXPECT_EQ(holy->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     EXPECT_EQ(shabbat->palette().color(QPalette::Window), QColor(192, 64, 0));
     EXPECT_EQ(shabbat->palette().color(QPalette::WindowText), QColor(255, 255, 255));
-    SelectColorScheme(0);
 }
 
 TEST_F(Dialogs, ColorsWithASchemeOutsideTheTableSelectsNothing) {
-    SelectColorScheme(7);
-    frmColors dialog;
+    frmColors dialog(nullptr, 7);
     for (int i = 0; i < 4; ++i) EXPECT_FALSE(Option(dialog, i)->isChecked());
     dialog.accept();
-    EXPECT_EQ(ColorScheme, 7);
-    EXPECT_EQ(HolyDayColor, RGB(0, 0, 0));
-    SelectColorScheme(0);
+    EXPECT_EQ(dialog.Chosen(), std::nullopt);
+    ViewState state;
+    state.SelectColorScheme(7);
+    EXPECT_EQ(state.colorScheme, 7);
+    EXPECT_EQ(state.holyDayColor, RGB(0, 0, 0));
+    state.SelectColorScheme(2);
+    EXPECT_EQ(state.holyDayColor, RGB(255, 223, 255));
+    EXPECT_EQ(state.shabbatColor, RGB(170, 127, 255));
 }
 
 TEST_F(Dialogs, GoToDateTakesTheFirstOfThePickedMonth) {
-    CurrentDate = DateSerial(2025, 11, 1);
     {
-        frmGoToDate dialog;
+        frmGoToDate dialog(nullptr, DateSerial(2025, 11, 1));
         EXPECT_EQ(dialog.windowTitle(), "Go To Date...");
         auto* picker = dialog.findChild<QCalendarWidget*>(QStringLiteral("calDate"));
         ASSERT_NE(picker, nullptr);
         EXPECT_EQ(picker->selectedDate(), QDate(2025, 11, 1));
         picker->setSelectedDate(QDate(2026, 3, 17));
         dialog.reject();
-        EXPECT_EQ(CurrentDate, DateSerial(2025, 11, 1));
+        EXPECT_EQ(dialog.Picked(), std::nullopt);
     }
-    frmGoToDate dialog;
+    frmGoToDate dialog(nullptr, DateSerial(2025, 11, 1));
     auto* picker = dialog.findChild<QCalendarWidget*>(QStringLiteral("calDate"));
     picker->setSelectedDate(QDate(2026, 3, 17));
     dialog.accept();
-    EXPECT_EQ(CurrentDate, DateSerial(2026, 3, 1));
+    EXPECT_EQ(dialog.Picked(), DateSerial(2026, 3, 1));
 
     // The ends of the program's range can be picked.
     frmGoToDate last;
     last.findChild<QCalendarWidget*>(QStringLiteral("calDate"))->setSelectedDate(QDate(9999, 12, 31));
     last.accept();
-    EXPECT_EQ(CurrentDate, DateSerial(9999, 12, 1));
+    EXPECT_EQ(last.Picked(), DateSerial(9999, 12, 1));
     frmGoToDate first;
     first.findChild<QCalendarWidget*>(QStringLiteral("calDate"))->setSelectedDate(QDate(1, 1, 20));
     first.accept();
-    EXPECT_EQ(CurrentDate, DateSerial(1, 1, 1));
+    EXPECT_EQ(first.Picked(), DateSerial(1, 1, 1));
 }
 
 TEST_F(Dialogs, SplashShowsItsTextsAndAPictureAndClosesAfterTwoSeconds) {

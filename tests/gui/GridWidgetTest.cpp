@@ -8,7 +8,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "core/calendar/CalendarState.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
 #include "gui/views/GridWidget.h"
@@ -102,7 +101,7 @@ TEST(GridWidget, AMonthRenderingPaintsTheGridOnce) {
 
     PaintCounter counter;
     window.Month()->Grid()->installEventFilter(&counter);
-    ShowMonthOf(DateSerial(2026, 4, 1));
+    window.ShowMonthOf(DateSerial(2026, 4, 1));
     window.ShowCalendar();
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     EXPECT_EQ(counter.paints, 1);

@@ -14,7 +14,6 @@
 #include <QTimeZone>
 #include <ctime>
 
-#include "core/calendar/CalendarState.h"
 #include "core/common/DateSerial.h"
 #include "core/solar/Location.h"
 #include "gui/solar/LocationSettings.h"
@@ -35,26 +34,30 @@ protected:
         UseSettingsFolder(folder_.path());
         hadTz_ = qEnvironmentVariableIsSet("TZ");
         oldTz_ = qgetenv("TZ");
-        CurrentCity = kDefaultCity;
-        UseSystemDaylight = true;
-        CurrentDate = DateSerial(2027, 1, 1);
     }
     void TearDown() override {
         if (hadTz_) qputenv("TZ", oldTz_);
         else qunsetenv("TZ");
         tzset();
-        CurrentCity = kDefaultCity;
-        UseSystemDaylight = true;
     }
     static void UseZone(const char* tz) {
         qputenv("TZ", tz);
         tzset();
     }
     static QSettings Store() { return QSettings(QStringLiteral("Varnel"), QStringLiteral("Varnel")); }
-    static bool IsDaylight(int y, int m, int d) {
-        ApplyDaylightRule(DateSerial(y, m, d));
-        return Sun().DaySavings();
+    // The rules of the year for the place, as the window loads them.
+    void Load() { rules = LoadTimeZoneRules(PlaceNamed(city, systemDaylight), year); }
+    bool IsDaylight(int y, int m, int d) const { return ApplyDaylightRule(rules, DateSerial(y, m, d)).daylight; }
+    const std::string& ZoneOn(int32_t date) const { return *ApplyDaylightRule(rules, date).zoneName; }
+    // The dialog opened on the place as the window would.
+    std::unique_ptr<frmLocation> Dialog(int32_t shown = DateSerial(2027, 1, 1)) const {
+        return std::make_unique<frmLocation>(nullptr, LocationChoice{city, systemDaylight}, shown);
     }
+
+    std::string city = kDefaultCity;
+    bool systemDaylight = true;
+    int year = 2027;
+    DaylightYear rules;
 
     QTemporaryDir folder_;
     bool hadTz_ = false;
@@ -84,16 +87,12 @@ TEST_F(LocationSettingsTest, LocationIsTrimmedAndBlankGivesCharlotte) {
 
 TEST_F(LocationSettingsTest, RoundTripOfBothKeys) {
     EXPECT_TRUE(ReadUseSystemDaylightSetting());  // default "-1"
-    CurrentCity = "Jerusalem, Israel";
-    UseSystemDaylight = false;
-    SaveLocationSettings();
+    WriteLocationSettings({"Jerusalem, Israel", false});
     EXPECT_EQ(Store().value("Settings/Location").toString(), "Jerusalem, Israel");
     EXPECT_EQ(Store().value("Settings/UseSystemDaylight").toString(), "0");
-    CurrentCity = "elsewhere";
-    UseSystemDaylight = true;
-    LoadLocationSettings();
-    EXPECT_EQ(CurrentCity, "Jerusalem, Israel");
-    EXPECT_FALSE(UseSystemDaylight);
+    const LocationChoice read = ReadLocationSettings();
+    EXPECT_EQ(read.city, "Jerusalem, Israel");
+    EXPECT_FALSE(read.systemDaylight);
     WriteUseSystemDaylightSetting(true);
     EXPECT_EQ(Store().value("Settings/UseSystemDaylight").toString(), "-1");
     // Anything but a readable zero leaves the system's rules on.
@@ -109,53 +108,53 @@ using SystemZoneTest = LocationFixture;
 
 TEST_F(SystemZoneTest, NewYorkGivesTheUnitedStatesRule) {
     UseZone("America/New_York");
-    LoadTimeZoneRules();
-    EXPECT_EQ(DaylightStart, DateSerial(2027, 3, 13));
-    EXPECT_EQ(DaylightEnd, DateSerial(2027, 11, 7));
-    EXPECT_NE(DaylightBias, 0);
-    EXPECT_EQ(StandardZoneName, "Eastern Standard Time");
-    EXPECT_EQ(DaylightZoneName, "Eastern Daylight Time");
+    Load();
+    EXPECT_EQ(rules.periods.at(0).after, DateSerial(2027, 3, 13));
+    EXPECT_EQ(rules.periods.at(0).before, DateSerial(2027, 11, 7));
+    EXPECT_NE(rules.bias, 0);
+    EXPECT_EQ(rules.standardName, "Eastern Standard Time");
+    EXPECT_EQ(rules.daylightName, "Eastern Daylight Time");
     EXPECT_TRUE(IsDaylight(2027, 3, 14));
     EXPECT_FALSE(IsDaylight(2027, 11, 7));
-    // The year comes from CurrentDate: 2026's second Sunday of March is the 8th.
-    CurrentDate = DateSerial(2026, 12, 1);
-    LoadTimeZoneRules();
-    EXPECT_EQ(DaylightStart, DateSerial(2026, 3, 7));
-    EXPECT_EQ(DaylightEnd, DateSerial(2026, 11, 1));
+    // The rules are those of the year asked for: 2026's second Sunday of March is the 8th.
+    year = 2026;
+    Load();
+    EXPECT_EQ(rules.periods.at(0).after, DateSerial(2026, 3, 7));
+    EXPECT_EQ(rules.periods.at(0).before, DateSerial(2026, 11, 1));
 }
 
 TEST_F(SystemZoneTest, BerlinGivesTheLastSundays) {
     UseZone("Europe/Berlin");
-    LoadTimeZoneRules();
-    EXPECT_EQ(DaylightStart, DateSerial(2027, 3, 27));
-    EXPECT_EQ(DaylightEnd, DateSerial(2027, 10, 31));
+    Load();
+    EXPECT_EQ(rules.periods.at(0).after, DateSerial(2027, 3, 27));
+    EXPECT_EQ(rules.periods.at(0).before, DateSerial(2027, 10, 31));
     EXPECT_FALSE(IsDaylight(2027, 3, 27));
     EXPECT_TRUE(IsDaylight(2027, 3, 28));
     EXPECT_TRUE(IsDaylight(2027, 10, 30));
     EXPECT_FALSE(IsDaylight(2027, 10, 31));
-    EXPECT_FALSE(DaylightZoneName.empty());
-    EXPECT_NE(DaylightZoneName, StandardZoneName);
+    EXPECT_FALSE(rules.daylightName.empty());
+    EXPECT_NE(rules.daylightName, rules.standardName);
 }
 
 TEST_F(SystemZoneTest, ZonesWithoutDaylightTimeGiveOnlyStandardDays) {
     for (const char* tz : {"UTC", "Asia/Tokyo"}) {
         UseZone("America/New_York");
-        LoadTimeZoneRules();
-        ASSERT_NE(DaylightBias, 0);
+        Load();
+        ASSERT_NE(rules.bias, 0);
         UseZone(tz);
-        LoadTimeZoneRules();
-        EXPECT_EQ(DaylightBias, 0) << tz;
+        Load();
+        EXPECT_EQ(rules.bias, 0) << tz;
         for (int month = 1; month <= 12; ++month) EXPECT_FALSE(IsDaylight(2027, month, 15)) << tz << " " << month;
-        EXPECT_EQ(ApplyDaylightRule(DateSerial(2027, 7, 1)), StandardZoneName);
+        EXPECT_EQ(ZoneOn(DateSerial(2027, 7, 1)), rules.standardName);
     }
 }
 
 TEST_F(SystemZoneTest, SouthernSystemZoneSpansTheNewYearSoAllDaysAreStandard) {
     UseZone("Australia/Sydney");
-    LoadTimeZoneRules();
-    EXPECT_NE(DaylightBias, 0);
-    EXPECT_EQ(DaylightStart, DateSerial(2027, 10, 2));
-    EXPECT_EQ(DaylightEnd, DateSerial(2027, 4, 4));
+    Load();
+    EXPECT_NE(rules.bias, 0);
+    EXPECT_EQ(rules.periods.at(0).after, DateSerial(2027, 10, 2));
+    EXPECT_EQ(rules.periods.at(0).before, DateSerial(2027, 4, 4));
     EXPECT_FALSE(IsDaylight(2027, 1, 15));
     EXPECT_FALSE(IsDaylight(2027, 12, 15));
 }
@@ -163,22 +162,22 @@ TEST_F(SystemZoneTest, SouthernSystemZoneSpansTheNewYearSoAllDaysAreStandard) {
 TEST_F(SystemZoneTest, FarYearsLoadWithoutHarm) {
     UseZone("America/New_York");
     for (int year : {1, 1850, 9999}) {
-        CurrentDate = DateSerial(year, 1, 1);
-        LoadTimeZoneRules();
+        this->year = year;
+        Load();
     }
-    EXPECT_EQ(DaylightStart, DateSerial(9999, 3, 13));  // the zone's rule runs on
-    CurrentDate = DateSerial(1850, 1, 1);
-    LoadTimeZoneRules();
-    EXPECT_EQ(DaylightBias, 0);  // before daylight time existed
+    EXPECT_EQ(rules.periods.at(0).after, DateSerial(9999, 3, 13));  // the zone's rule runs on
+    year = 1850;
+    Load();
+    EXPECT_EQ(rules.bias, 0);  // before daylight time existed
 }
 
 using PlaceZoneTest = LocationFixture;
 
 TEST_F(PlaceZoneTest, SydneysSummerRunsAcrossTheNewYear) {
     UseZone("America/New_York");
-    UseSystemDaylight = false;
-    CurrentCity = "Sydney, Australia";
-    LoadTimeZoneRules();
+    systemDaylight = false;
+    city = "Sydney, Australia";
+    Load();
     EXPECT_TRUE(IsDaylight(2027, 1, 15));
     EXPECT_TRUE(IsDaylight(2027, 4, 3));
     EXPECT_FALSE(IsDaylight(2027, 4, 4));  // first Sunday of April
@@ -186,15 +185,15 @@ TEST_F(PlaceZoneTest, SydneysSummerRunsAcrossTheNewYear) {
     EXPECT_FALSE(IsDaylight(2027, 10, 2));
     EXPECT_TRUE(IsDaylight(2027, 10, 3));  // first Sunday of October
     EXPECT_TRUE(IsDaylight(2027, 12, 31));
-    EXPECT_NE(StandardZoneName.find("Australian"), std::string::npos);
+    EXPECT_NE(rules.standardName.find("Australian"), std::string::npos);
 }
 
 TEST_F(PlaceZoneTest, JerusalemFollowsIsraelsOwnRule) {
     // Israel: from the Friday before the last Sunday of March to the last Sunday of October.
     UseZone("UTC");
-    UseSystemDaylight = false;
-    CurrentCity = "  jerusalem, israel ";
-    LoadTimeZoneRules();
+    systemDaylight = false;
+    city = "  jerusalem, israel ";
+    Load();
     EXPECT_FALSE(IsDaylight(2027, 3, 25));
     EXPECT_TRUE(IsDaylight(2027, 3, 26));
     EXPECT_TRUE(IsDaylight(2027, 10, 30));
@@ -205,10 +204,10 @@ TEST_F(PlaceZoneTest, CairosSummerOf2014WithItsRamadanPause) {
     // Egypt kept summer time from 15 May to 26 June and again from 31 July
     // to 25 September 2014, each change at midnight.
     UseZone("UTC");
-    UseSystemDaylight = false;
-    CurrentCity = "Cairo, Egypt";
-    CurrentDate = DateSerial(2014, 1, 1);
-    LoadTimeZoneRules();
+    systemDaylight = false;
+    city = "Cairo, Egypt";
+    year = 2014;
+    Load();
     EXPECT_FALSE(IsDaylight(2014, 5, 1));
     EXPECT_TRUE(IsDaylight(2014, 6, 15));
     EXPECT_FALSE(IsDaylight(2014, 7, 15));
@@ -216,17 +215,17 @@ TEST_F(PlaceZoneTest, CairosSummerOf2014WithItsRamadanPause) {
     EXPECT_TRUE(IsDaylight(2014, 9, 24));
     EXPECT_FALSE(IsDaylight(2014, 10, 15));
     // 2015 had none.
-    CurrentDate = DateSerial(2015, 1, 1);
-    LoadTimeZoneRules();
+    year = 2015;
+    Load();
     for (int month = 1; month <= 12; ++month) EXPECT_FALSE(IsDaylight(2015, month, 15)) << month;
 }
 
 TEST_F(PlaceZoneTest, PlacesWithoutDaylightTimeAndUnknownPlaces) {
     UseZone("America/New_York");
-    UseSystemDaylight = false;
+    systemDaylight = false;
     for (const char* city : {"Phoenix, AZ", "Tokyo, Japan", "Honolulu, HA", "Atlantis"}) {
-        CurrentCity = city;
-        LoadTimeZoneRules();
+        this->city = city;
+        Load();
         for (int month = 1; month <= 12; ++month) EXPECT_FALSE(IsDaylight(2027, month, 15)) << city << " " << month;
     }
 }
@@ -265,12 +264,10 @@ DialogControls Find(frmLocation& dialog) {
 
 TEST_F(LocationDialogTest, ShowsTheCurrentSettingsAndEveryPlace) {
     UseZone("America/New_York");
-    LoadTimeZoneRules();
-    Sun().SetCity("Tokyo, Japan");  // left over from an earlier computation
-    frmLocation dialog;
-    const DialogControls c = Find(dialog);
+    const auto dialog = Dialog();
+    const DialogControls c = Find(*dialog);
     ASSERT_TRUE(c.caption && c.current && c.list && c.oldCity && c.useSystem && c.ok && c.cancel);
-    EXPECT_EQ(dialog.windowTitle(), "Choose Location and Time Zone Rules");
+    EXPECT_EQ(dialog->windowTitle(), "Choose Location and Time Zone Rules");
     EXPECT_EQ(c.caption->text(), "Current Settings:");
     EXPECT_EQ(c.useSystem->text(), "Use Windows system daylight savings time information");
     EXPECT_TRUE(c.useSystem->isChecked());
@@ -282,74 +279,66 @@ TEST_F(LocationDialogTest, ShowsTheCurrentSettingsAndEveryPlace) {
     EXPECT_EQ(c.list->item(0)->text(), "Albuquerque, NM");
     EXPECT_EQ(c.list->item(50)->text(), "Zurich, Switzerland");
     EXPECT_EQ(c.list->currentRow(), 5);
-    EXPECT_EQ(CurrentCity, "Charlotte, NC");  // opening changes nothing
+    EXPECT_EQ(dialog->Choice().city, "Charlotte, NC");  // opening changes nothing
 }
 
-TEST_F(LocationDialogTest, CancelRestoresThePlaceShownAtOpening) {
+TEST_F(LocationDialogTest, CancelGivesNothingAndOkTheLastClick) {
     UseZone("America/New_York");
-    frmLocation dialog;
-    const DialogControls c = Find(dialog);
-    c.list->setCurrentRow(37);
-    EXPECT_EQ(CurrentCity, "Jerusalem, Israel");
-    EXPECT_EQ(c.current->text().section('\n', 0, 1), "Jerusalem, Israel\nLatitude:31.46 Longitude:-35.14");
-    c.list->setCurrentRow(48);
-    c.useSystem->setChecked(false);
-    EXPECT_FALSE(UseSystemDaylight);
-    c.cancel->click();
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(CurrentCity, "Charlotte, NC");
-    EXPECT_TRUE(UseSystemDaylight);
-    EXPECT_EQ(DaylightStart, DateSerial(2027, 3, 13));  // the system's rules again
-}
-
-TEST_F(LocationDialogTest, OkKeepsTheLastClick) {
-    UseZone("America/New_York");
-    frmLocation dialog;
-    const DialogControls c = Find(dialog);
+    {
+        const auto dialog = Dialog();
+        const DialogControls c = Find(*dialog);
+        c.list->setCurrentRow(37);
+        EXPECT_EQ(c.current->text().section('\n', 0, 1), "Jerusalem, Israel\nLatitude:31.46 Longitude:-35.14");
+        c.list->setCurrentRow(48);
+        c.useSystem->setChecked(false);
+        c.cancel->click();
+        EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    }
+    const auto dialog = Dialog();
+    const DialogControls c = Find(*dialog);
     c.list->setCurrentRow(37);
     c.list->setCurrentRow(42);
     EXPECT_EQ(c.current->text().section('\n', 1, 1), "Latitude:28.36 Longitude:-77.12");
     c.ok->click();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(CurrentCity, "New Delhi, India");
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(dialog->Choice().city, "New Delhi, India");
+    EXPECT_TRUE(dialog->Choice().systemDaylight);
 }
 
 TEST_F(LocationDialogTest, PlaceRulesFollowTheClickedPlace) {
     UseZone("UTC");
-    CurrentDate = DateSerial(2027, 7, 1);
-    frmLocation dialog;
-    const DialogControls c = Find(dialog);
+    const auto dialog = Dialog(DateSerial(2027, 7, 1));
+    const DialogControls c = Find(*dialog);
     c.useSystem->setChecked(false);
     EXPECT_EQ(c.current->text().section('\n', 2), "Eastern Daylight Time");
     c.list->setCurrentRow(48);  // Sydney, in its winter
-    EXPECT_EQ(c.current->text().section('\n', 2), QString::fromStdString(StandardZoneName));
-    EXPECT_NE(StandardZoneName.find("Australian"), std::string::npos);
+    city = "Sydney, Australia";
+    systemDaylight = false;
+    Load();
+    EXPECT_EQ(c.current->text().section('\n', 2), QString::fromStdString(rules.standardName));
+    EXPECT_NE(rules.standardName.find("Australian"), std::string::npos);
     c.ok->click();
-    EXPECT_FALSE(UseSystemDaylight);
-    EXPECT_EQ(CurrentCity, "Sydney, Australia");
+    EXPECT_FALSE(dialog->Choice().systemDaylight);
+    EXPECT_EQ(dialog->Choice().city, "Sydney, Australia");
 }
 
 TEST_F(LocationDialogTest, UnknownStoredPlaceShowsZeroCoordinates) {
-    CurrentCity = "Atlantis";
-    frmLocation dialog;
-    const DialogControls c = Find(dialog);
+    city = "Atlantis";
+    const auto dialog = Dialog();
+    const DialogControls c = Find(*dialog);
     EXPECT_EQ(c.current->text().section('\n', 0, 1), "Atlantis\nLatitude:0 Longitude:0");
     EXPECT_EQ(c.list->currentRow(), -1);
-    c.cancel->click();
-    EXPECT_EQ(CurrentCity, "Atlantis");
 }
 
 TEST_F(LocationDialogTest, ClickingTheSelectedRowTakesTheTablesName) {
-    CurrentCity = "charlotte, nc";  // edited by hand, still a match
-    frmLocation dialog;
-    const DialogControls c = Find(dialog);
+    city = "charlotte, nc";  // edited by hand, still a match
+    const auto dialog = Dialog();
+    const DialogControls c = Find(*dialog);
     ASSERT_EQ(c.list->currentRow(), 5);
     EXPECT_TRUE(c.current->text().startsWith("charlotte, nc\nLatitude:35.13 Longitude:80.8"));
     emit c.list->itemClicked(c.list->item(5));
-    EXPECT_EQ(CurrentCity, "Charlotte, NC");
+    EXPECT_EQ(dialog->Choice().city, "Charlotte, NC");
     EXPECT_TRUE(c.current->text().startsWith("Charlotte, NC\n"));
-    c.ok->click();
-    EXPECT_EQ(CurrentCity, "Charlotte, NC");
 }
 
 // The dialog that ShowLocationDialog has open; with none, every event loop
@@ -368,16 +357,17 @@ TEST_F(LocationDialogTest, OpensModallyAndEscapeCancels) {
             dialog->reject();  // what Escape and the close box do
         }
     });
-    EXPECT_EQ(ShowLocationDialog(), QDialog::Rejected);
-    EXPECT_EQ(CurrentCity, "Charlotte, NC");
+    const LocationChoice charlotte{"Charlotte, NC", true};
+    EXPECT_EQ(ShowLocationDialog(nullptr, charlotte, DateSerial(2027, 1, 1)), std::nullopt);
     QTimer::singleShot(0, [] {
         if (frmLocation* dialog = OpenDialog()) {
             dialog->findChild<QListWidget*>("lstLocations")->setCurrentRow(0);
             dialog->findChild<QPushButton*>("cmdOK")->click();
         }
     });
-    EXPECT_EQ(ShowLocationDialog(), QDialog::Accepted);
-    EXPECT_EQ(CurrentCity, "Albuquerque, NM");
+    const std::optional<LocationChoice> chosen = ShowLocationDialog(nullptr, charlotte, DateSerial(2027, 1, 1));
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->city, "Albuquerque, NM");
 }
 
 }  // namespace

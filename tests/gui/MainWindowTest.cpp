@@ -16,7 +16,6 @@
 #include <QTimer>
 #include <QtTest/QTest>
 
-#include "core/calendar/CalendarState.h"
 #include "core/calendar/HolyDays.h"
 #include "core/calendar/Parashot.h"
 #include "core/common/DateSerial.h"
@@ -25,7 +24,7 @@
 #include "core/views/ColorScheme.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/MonthPanel.h"
-#include "gui/views/Settings.h"
+#include "gui/common/Settings.h"
 #include "core/views/ViewState.h"
 #include "gui/views/frmMain.h"
 #include "gui/views/frmSplash.h"
@@ -34,9 +33,11 @@
 namespace varnel {
 namespace {
 
-bool HolyDayIn(const char* name, int year) {
+// Whether the year the window shows places the named holy day in that year.
+bool HolyDayIn(frmMain& window, const char* name, int year) {
+    const HolyDayTable& holyDays = window.Calendar().Year(window.State().Year()).holyDays;
     for (int i = 1; i <= kHolyDayCount; ++i)
-        if (HolyDays[i].name == name && HolyDays[i].date != 0) return YearOf(HolyDays[i].date) == year;
+        if (holyDays[i].name == name && holyDays[i].date != 0) return YearOf(holyDays[i].date) == year;
     return false;
 }
 
@@ -66,9 +67,9 @@ const GridCell& DayCell(const MonthViewModel& view, int day) {
 TEST_F(MainWindow, StartsOnThisMonthWithTheYearBuilt) {
     auto window = Started();
     const YearMonthDay today = SplitDate(Today());
-    EXPECT_EQ(CurrentDate, DateSerial(today.year, today.month, 1));
-    EXPECT_EQ(CurrentMonthEnd, DateSerial(today.year, today.month + 1, 1) - 1);
-    EXPECT_EQ(CurrentMonthDays, DaysInMonth(today.year, today.month));
+    EXPECT_EQ(window->State().currentDate, DateSerial(today.year, today.month, 1));
+    EXPECT_EQ(window->State().currentMonthEnd, DateSerial(today.year, today.month + 1, 1) - 1);
+    EXPECT_EQ(window->State().currentMonthDays, DaysInMonth(today.year, today.month));
     EXPECT_EQ(window->windowTitle(), "Varnel");
     EXPECT_FALSE(window->StartTimer()->isActive());
     EXPECT_EQ(window->StartTimer()->interval(), 55);
@@ -76,25 +77,25 @@ TEST_F(MainWindow, StartsOnThisMonthWithTheYearBuilt) {
     EXPECT_TRUE(window->ViewToggle(frmMain::View::Month)->isChecked());
 
     const MonthViewModel& view = window->Month()->Model();
-    EXPECT_EQ(view.lastStartOfMonth, CurrentDate);
-    EXPECT_EQ(view.title, MonthTitle(CurrentDate, CurrentMonthEnd));
+    EXPECT_EQ(view.lastStartOfMonth, window->State().currentDate);
+    EXPECT_EQ(view.title, MonthTitle(window->State().currentDate, window->State().currentMonthEnd));
     EXPECT_EQ(window->Month()->Title()->text().toStdString(), view.title);
-    EXPECT_EQ(window->findChild<QLabel*>("lblTheLastStartOfMonth")->text().toInt(), CurrentDate);
-    EXPECT_EQ(DayCell(view, 1).data.substr(0, 2), "00");
+    EXPECT_EQ(window->findChild<QLabel*>("lblTheLastStartOfMonth")->text().toInt(), window->State().currentDate);
+    EXPECT_EQ(DayCell(view, 1).date, window->State().currentDate);
     EXPECT_NE(DayCell(view, 1).data.find("(Charlotte, NC - "), std::string::npos);
-    EXPECT_TRUE(HolyDayIn("Yom Kippur", today.year));
+    EXPECT_TRUE(HolyDayIn(*window, "Yom Kippur", today.year));
     // Portions are scheduled for this year: every Saturday of the month names one.
     int saturdays = 0;
-    for (int d = 1; d <= CurrentMonthDays; ++d)
-        if (Weekday(CurrentDate + d - 1) == 7) {
+    for (int d = 1; d <= window->State().currentMonthDays; ++d)
+        if (Weekday(window->State().currentDate + d - 1) == 7) {
             ++saturdays;
             EXPECT_NE(DayCell(view, d).data.find("-----------------------"), std::string::npos) << d;
         }
     EXPECT_GE(saturdays, 4);
     // The day-number labels sit on the days' cells.
     const auto& labels = window->Month()->Grid()->CornerLabels();
-    ASSERT_EQ(static_cast<int>(labels.size()), CurrentMonthDays);
-    EXPECT_EQ(labels.back().text.toInt(), CurrentMonthDays);
+    ASSERT_EQ(static_cast<int>(labels.size()), window->State().currentMonthDays);
+    EXPECT_EQ(labels.back().text.toInt(), window->State().currentMonthDays);
 }
 
 TEST_F(MainWindow, MenusAndToolbar) {
@@ -159,21 +160,21 @@ TEST_F(MainWindow, MenusAndToolbar) {
 
 TEST_F(MainWindow, NextAndPreviousMonthAcrossTheYearBoundary) {
     auto window = Started();
-    ShowMonthOf(DateSerial(2026, 12, 15));
+    window->ShowMonthOf(DateSerial(2026, 12, 15));
     window->ShowCalendar();
     // The data still describe the year of start-up; December 2026 needs 2026's.
     window->findChild<QAction*>("mPreviousMonth")->trigger();  // November 2026
     window->NextMonth();                                       // back to December, same year: no rebuild
-    EXPECT_EQ(CurrentDate, DateSerial(2026, 12, 1));
-    ShowMonthOf(DateSerial(2026, 12, 1));
+    EXPECT_EQ(window->State().currentDate, DateSerial(2026, 12, 1));
+    window->ShowMonthOf(DateSerial(2026, 12, 1));
 
     window->findChild<QAction*>("mNextMonth")->trigger();
-    EXPECT_EQ(CurrentDate, DateSerial(2027, 1, 1));
-    EXPECT_EQ(CurrentMonthEnd, DateSerial(2027, 1, 31));
-    EXPECT_EQ(CurrentMonthDays, 31);
-    EXPECT_TRUE(HolyDayIn("Purim", 2027));
+    EXPECT_EQ(window->State().currentDate, DateSerial(2027, 1, 1));
+    EXPECT_EQ(window->State().currentMonthEnd, DateSerial(2027, 1, 31));
+    EXPECT_EQ(window->State().currentMonthDays, 31);
+    EXPECT_TRUE(HolyDayIn(*window, "Purim", 2027));
     bool portionIn2027 = false;
-    for (int i = 1; i <= kParashotEntries; ++i) portionIn2027 |= YearOf(Parashot[i].date) == 2027;
+    for (const ParashahRecord& p : window->Calendar().Year(2027).parashot) portionIn2027 |= YearOf(p.date) == 2027;
     EXPECT_TRUE(portionIn2027);
     const MonthViewModel& view = window->Month()->Model();
     EXPECT_EQ(view.lastStartOfMonth, DateSerial(2027, 1, 1));
@@ -182,9 +183,9 @@ TEST_F(MainWindow, NextAndPreviousMonthAcrossTheYearBoundary) {
     EXPECT_NE(DayCell(view, 2).text.find("\r\nShemot\r\n"), std::string::npos);
 
     window->PreviousMonth();
-    EXPECT_EQ(CurrentDate, DateSerial(2026, 12, 1));
-    EXPECT_EQ(CurrentMonthDays, 31);
-    EXPECT_TRUE(HolyDayIn("Purim", 2026));
+    EXPECT_EQ(window->State().currentDate, DateSerial(2026, 12, 1));
+    EXPECT_EQ(window->State().currentMonthDays, 31);
+    EXPECT_TRUE(HolyDayIn(*window, "Purim", 2026));
     EXPECT_EQ(view.title, "Kislev-Tevet 5787 / December 2026");
     // 5 December 2026 is 25 Kislev, the first day of Hanukkah.
     EXPECT_NE(DayCell(view, 5).text.find("Hanukkah day 1"), std::string::npos);
@@ -192,7 +193,7 @@ TEST_F(MainWindow, NextAndPreviousMonthAcrossTheYearBoundary) {
 
 TEST_F(MainWindow, NextMonthShortcutActsOnlyInTheMonthView) {
     auto window = Started();
-    ShowMonthOf(DateSerial(2026, 5, 1));
+    window->ShowMonthOf(DateSerial(2026, 5, 1));
     window->ShowCalendar();
     window->ShowView(frmMain::View::Year);
     EXPECT_EQ(window->CurrentView(), frmMain::View::Year);
@@ -201,14 +202,14 @@ TEST_F(MainWindow, NextMonthShortcutActsOnlyInTheMonthView) {
     EXPECT_FALSE(window->findChild<QAction*>("mViewMonth")->isChecked());
     window->findChild<QAction*>("mNextMonth")->trigger();
     window->findChild<QAction*>("mPreviousMonth")->trigger();
-    EXPECT_EQ(CurrentDate, DateSerial(2026, 5, 1));
+    EXPECT_EQ(window->State().currentDate, DateSerial(2026, 5, 1));
     window->ViewToggle(frmMain::View::Day)->setChecked(true);
     EXPECT_EQ(window->CurrentView(), frmMain::View::Day);
     window->findChild<QAction*>("mNextMonth")->trigger();
-    EXPECT_EQ(CurrentDate, DateSerial(2026, 5, 1));
+    EXPECT_EQ(window->State().currentDate, DateSerial(2026, 5, 1));
     window->ViewToggle(frmMain::View::Month)->setChecked(true);
     window->findChild<QAction*>("mNextMonth")->trigger();
-    EXPECT_EQ(CurrentDate, DateSerial(2026, 6, 1));
+    EXPECT_EQ(window->State().currentDate, DateSerial(2026, 6, 1));
 }
 
 TEST_F(MainWindow, CtrlNAndCtrlPKeysMoveTheMonthOnlyInTheMonthView) {
@@ -216,26 +217,26 @@ TEST_F(MainWindow, CtrlNAndCtrlPKeysMoveTheMonthOnlyInTheMonthView) {
     if (frmSplash* splash = OpenSplash()) splash->close();  // it holds the focus for its two seconds
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));  // shortcuts go to the active window
-    ShowMonthOf(DateSerial(2026, 12, 1));
+    window->ShowMonthOf(DateSerial(2026, 12, 1));
     window->ShowCalendar();
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(CurrentDate, DateSerial(2027, 1, 1));
+    EXPECT_EQ(window->State().currentDate, DateSerial(2027, 1, 1));
     EXPECT_EQ(window->Month()->Model().title, "Tevet-Shvat 5787 / January 2027");
     QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(CurrentDate, DateSerial(2026, 12, 1));
+    EXPECT_EQ(window->State().currentDate, DateSerial(2026, 12, 1));
     window->ShowView(frmMain::View::Day);
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
     QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(CurrentDate, DateSerial(2026, 12, 1));
+    EXPECT_EQ(window->State().currentDate, DateSerial(2026, 12, 1));
 }
 
 TEST_F(MainWindow, MonthViewRendersAgainOnlyWhenTheMonthChanged) {
     auto window = Started();
-    ShowMonthOf(DateSerial(2026, 3, 1));
+    window->ShowMonthOf(DateSerial(2026, 3, 1));
     window->ShowCalendar();
     window->ShowView(frmMain::View::Year);
     // Something else moved CurrentDate meanwhile (the year view does).
-    ShowMonthOf(DateSerial(2026, 4, 1));
+    window->ShowMonthOf(DateSerial(2026, 4, 1));
     window->ViewToggle(frmMain::View::Month)->setChecked(true);
     EXPECT_EQ(window->Month()->Model().lastStartOfMonth, DateSerial(2026, 4, 1));
     EXPECT_EQ(window->Month()->Model().title, "Nisan-Iyar 5786 / April 2026");
@@ -244,7 +245,7 @@ TEST_F(MainWindow, MonthViewRendersAgainOnlyWhenTheMonthChanged) {
 
 TEST_F(MainWindow, ClicksSelectAndTheFloatingInfoCellToggles) {
     auto window = Started();
-    ShowMonthOf(DateSerial(2026, 2, 1));
+    window->ShowMonthOf(DateSerial(2026, 2, 1));
     window->ShowCalendar();
     GridWidget* grid = window->Month()->Grid();
     grid->resize(700, 600);
@@ -263,28 +264,28 @@ TEST_F(MainWindow, ClicksSelectAndTheFloatingInfoCellToggles) {
         }
     };
     press(2, 3);
-    EXPECT_EQ(SelectedRow, 2);
-    EXPECT_EQ(SelectedCol, 3);
+    EXPECT_EQ(window->State().selectedRow, 2);
+    EXPECT_EQ(window->State().selectedCol, 3);
 
-    FloatDetails = true;
+    window->State().floatDetails = true;
     window->ShowCalendar();
     press(6, 6);
-    EXPECT_FALSE(FloatDetails);
+    EXPECT_FALSE(window->State().floatDetails);
     EXPECT_EQ(window->Month()->Model().grid.Cell(6, 6).check, CheckState::Unchecked);
     press(6, 6);
-    EXPECT_TRUE(FloatDetails);
+    EXPECT_TRUE(window->State().floatDetails);
 
     press(3, 1, true);
     EXPECT_EQ(window->CurrentView(), frmMain::View::Day);
     EXPECT_TRUE(window->ViewToggle(frmMain::View::Day)->isChecked());
-    EXPECT_EQ(SelectedRow, 3);
-    EXPECT_EQ(SelectedCol, 1);
+    EXPECT_EQ(window->State().selectedRow, 3);
+    EXPECT_EQ(window->State().selectedCol, 1);
 }
 
 TEST_F(MainWindow, NotesFloatOnlyWhileFloatingInfoIsChecked) {
     auto window = Started();
-    FloatDetails = true;
-    ShowMonthOf(DateSerial(2026, 7, 1));
+    window->State().floatDetails = true;
+    window->ShowMonthOf(DateSerial(2026, 7, 1));
     window->ShowCalendar();
     GridWidget* grid = window->Month()->Grid();
     grid->resize(700, 600);
@@ -317,7 +318,7 @@ TEST_F(MainWindow, NotesFloatOnlyWhileFloatingInfoIsChecked) {
     EXPECT_EQ(shown.size(), 1);
     // Switched off, no new note appears.
     click(6, 6);
-    ASSERT_FALSE(FloatDetails);
+    ASSERT_FALSE(window->State().floatDetails);
     move(4, 4);
     EXPECT_EQ(shown.size(), 1);
     click(6, 6);
@@ -330,20 +331,19 @@ TEST_F(MainWindow, ColorSchemeAndFloatDetailsComeFromTheSettings) {
     WriteSetting(setting::kFloatDetails, "0");
     WriteSetting(setting::kLocation, "   ");
     auto window = Started();
-    EXPECT_EQ(CurrentCity, "Charlotte, NC");
-    EXPECT_EQ(HolyDayColor, RGB(0, 0, 0));
-    EXPECT_EQ(ShabbatColor, RGB(0, 0, 0));
+    EXPECT_EQ(window->Calendar().PlaceName(), "Charlotte, NC");
+    EXPECT_EQ(window->State().holyDayColor, RGB(0, 0, 0));
+    EXPECT_EQ(window->State().shabbatColor, RGB(0, 0, 0));
     EXPECT_EQ(window->Month()->Model().grid.Cell(6, 6).check, CheckState::Unchecked);
     const MonthViewModel& view = window->Month()->Model();
-    for (int d = 1; d <= CurrentMonthDays; ++d)
-        if (Weekday(CurrentDate + d - 1) == 7) {
+    for (int d = 1; d <= window->State().currentMonthDays; ++d)
+        if (Weekday(window->State().currentDate + d - 1) == 7) {
             EXPECT_EQ(DayCell(view, d).background, RGB(0, 0, 0));
         }
     window->close();
     EXPECT_EQ(ReadSetting(setting::kColorScheme, ""), "7");
     EXPECT_EQ(ReadSetting(setting::kFloatDetails, ""), "0");
     EXPECT_EQ(ReadSetting(setting::kLocation, ""), "Charlotte, NC");
-    SelectColorScheme(0);
 }
 
 TEST_F(MainWindow, WindowPositionRoundTrip) {

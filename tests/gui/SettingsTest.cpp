@@ -9,7 +9,7 @@
 #include "core/solar/Location.h"
 #include "gui/solar/LocationSettings.h"
 #include "core/views/ColorScheme.h"
-#include "gui/views/Settings.h"
+#include "gui/common/Settings.h"
 #include "core/views/ViewState.h"
 #include "GuiTestSupport.h"
 
@@ -121,13 +121,14 @@ TEST_F(SettingsStore, StoredValuesReadBack) {
 
 TEST_F(SettingsStore, ColorSchemeOutsideTheTableGivesBlack) {
     Put(setting::kColorScheme, "7");
-    SelectColorScheme(ReadColorSchemeSetting());
-    EXPECT_EQ(ColorScheme, 7);
-    EXPECT_EQ(HolyDayColor, RGB(0, 0, 0));
-    EXPECT_EQ(ShabbatColor, RGB(0, 0, 0));
-    SelectColorScheme(0);
-    EXPECT_EQ(HolyDayColor, RGB(237, 187, 253));
-    EXPECT_EQ(ShabbatColor, RGB(100, 179, 217));
+    ViewState state;
+    state.SelectColorScheme(ReadColorSchemeSetting());
+    EXPECT_EQ(state.colorScheme, 7);
+    EXPECT_EQ(state.holyDayColor, RGB(0, 0, 0));
+    EXPECT_EQ(state.shabbatColor, RGB(0, 0, 0));
+    state.SelectColorScheme(0);
+    EXPECT_EQ(state.holyDayColor, RGB(237, 187, 253));
+    EXPECT_EQ(state.shabbatColor, RGB(100, 179, 217));
 }
 
 }  // namespace

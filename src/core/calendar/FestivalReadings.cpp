@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "core/calendar/CalendarState.h"
 #include "core/calendar/HebrewCalendar.h"
 #include "core/common/DateSerial.h"
 
@@ -10,7 +9,6 @@ namespace varnel {
 
 namespace {
 
-constexpr int kSaturday = 7;
 
 struct FestivalPair {
     std::string_view entry;    // parashah text of the scheduled record
@@ -39,7 +37,7 @@ struct Hanukkah {
 Hanukkah HanukkahOf(int year) {
     const int32_t kislev25 = JulianDayToDate(HebrewDateUntilDecember(year, 3, 25, kGregorianSelector));
     Hanukkah h;
-    h.firstShabbat = kislev25 + (kSaturday - Weekday(kislev25));
+    h.firstShabbat = SaturdayOnOrAfter(kislev25);
     // Its eight days hold a second Shabbat only when the first day is one:
     // from a Friday start the next Saturday is already the ninth day.
     if (Weekday(kislev25) == kSaturday) h.secondShabbat = h.firstShabbat + 7;
@@ -102,7 +100,5 @@ void ApplySpecialReadings(int year, const HolyDayTable& holydays, ParashahTable&
         }
     }
 }
-
-void ApplySpecialReadings() { ApplySpecialReadings(YearOf(CurrentDate), HolyDays, Parashot); }
 
 }  // namespace varnel

@@ -8,9 +8,8 @@ namespace varnel {
 
 inline constexpr const char* kSpecialReading = "Special reading";
 
-// Works on Parashot as last scheduled, with HolyDays as last loaded, for the
-// common year of CurrentDate.
-void ApplySpecialReadings();
+// Works on the portions scheduled for a common year, with the holy-day
+// records that hold the readings.
 void ApplySpecialReadings(int year, const HolyDayTable& holydays, ParashahTable& parashot);
 
 }  // namespace varnel

@@ -3,7 +3,6 @@
 #include <cctype>
 #include <cmath>
 
-#include "core/calendar/CalendarState.h"
 #include "core/calendar/HebrewCalendar.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
@@ -11,19 +10,13 @@
 
 namespace varnel {
 
-HolyDayTable HolyDays;
-
 namespace {
-
-constexpr int kSaturday = 7;
-constexpr int kFriday = 6;
 
 // The calendar date of a Hebrew month/day, last occurrence up to 31 December.
 int32_t UntilDecember(int year, int month, int day) {
     return JulianDayToDate(HebrewDateUntilDecember(year, month, day, kGregorianSelector));
 }
 
-int32_t SaturdayOnOrAfter(int32_t date) { return date + (kSaturday - Weekday(date)); }
 int32_t SaturdayBefore(int32_t date) { return date - 1 - (Weekday(date - 1) % kSaturday); }
 
 void SetDate(HolyDayRecord& r, int32_t date) {
@@ -120,8 +113,6 @@ void LoadHolyDays(const std::string& datPath, HolyDayTable& table) {
     }
 }
 
-void LoadHolyDays() { LoadHolyDays(DataPath(kHolyDayFile), HolyDays); }
-
 void PlaceHolyDays(HolyDayTable& table, int year) {
     std::string previousName;
     for (int i = 1; i <= kHolyDayCount; ++i) {
@@ -153,7 +144,5 @@ void PlaceHolyDays(HolyDayTable& table, int year) {
         }
     }
 }
-
-void PlaceHolyDays() { PlaceHolyDays(HolyDays, YearOf(CurrentDate)); }
 
 }  // namespace varnel

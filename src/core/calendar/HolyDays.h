@@ -31,16 +31,12 @@ struct HolyDayRecord {
 // Indexed 1..49; element 0 is unused.
 using HolyDayTable = std::array<HolyDayRecord, kHolyDayCount + 1>;
 
-extern HolyDayTable HolyDays;
-
 inline constexpr const char* kHolyDayFile = "holydays.dat";
 inline constexpr const char* kWeeklyPortion = "Weekly portion";
 
-// Reads the table from the data folder (restoring the file from its backup).
-void LoadHolyDays();
+// Reads the table from a data file (restoring the file from its backup).
 void LoadHolyDays(const std::string& datPath, HolyDayTable& table);
-// Places every record on its date in the common year of CurrentDate.
-void PlaceHolyDays();
+// Places every record on its date in a common year.
 void PlaceHolyDays(HolyDayTable& table, int year);
 
 // The Saturday on or after 15 Nisan of the common year: the Shabbat of Pesach

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/calendar/CalendarState.h"
 #include "core/calendar/HebrewCalendar.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
@@ -11,16 +10,10 @@
 
 namespace varnel {
 
-ParashahTable Parashot;
-
 namespace {
 
-constexpr int kSunday = 1;
 constexpr int kMonday = 2;
 constexpr int kTuesday = 3;
-constexpr int kThursday = 5;
-constexpr int kFriday = 6;
-constexpr int kSaturday = 7;
 
 int32_t FromJanuary(int year, int month, int day) {
     return JulianDayToDate(HebrewDateFromJanuary(year, month, day, kGregorianSelector));
@@ -31,7 +24,6 @@ int32_t UntilDecember(int year, int month, int day) {
 }
 
 // The Saturday on or after a date.
-int32_t SaturdayFrom(int32_t date) { return date + (kSaturday - Weekday(date)); }
 
 void ClearRecord(ParashahRecord& r) {
     r.date = 0;
@@ -88,9 +80,9 @@ Cycle CycleOf(int year) {
     c.thisNewYear = FromJanuary(startYear, 1, 1);
     c.nextNewYear = FromJanuary(nextYear, 1, 1);
     c.pesach = FromJanuary(nextYear, -6, 15);
-    c.shabbatPesach = SaturdayFrom(c.pesach);
+    c.shabbatPesach = SaturdayOnOrAfter(c.pesach);
     c.shavuot = FromJanuary(nextYear, -4, 6);
-    c.shabbatSukkot = SaturdayFrom(FromJanuary(nextYear, 1, 15));
+    c.shabbatSukkot = SaturdayOnOrAfter(FromJanuary(nextYear, 1, 15));
     c.sheminiAtzeret = FromJanuary(nextYear, 1, 22);
     return c;
 }
@@ -122,7 +114,7 @@ public:
 
     // The new cycle's opening portions, up to 31 December of the shown year.
     void Continue(int last, int year) {
-        const int32_t first = c_.end + (kSaturday - Weekday(c_.end));
+        const int32_t first = SaturdayOnOrAfter(c_.end);
         int week = 0;
         int m = 0;
         for (int k = last; k <= kParashotEntries; ++k) {
@@ -247,7 +239,5 @@ void ScheduleParashot(const std::string& datPath, int year, ParashahTable& table
     const int last = schedule.MainPass();
     schedule.Continue(last, year);
 }
-
-void ScheduleParashot() { ScheduleParashot(DataPath(kParashahFile), YearOf(CurrentDate), Parashot); }
 
 }  // namespace varnel

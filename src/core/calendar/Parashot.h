@@ -26,8 +26,6 @@ struct ParashahRecord {
 // written (a step that would write past entry 75 is skipped).
 using ParashahTable = std::array<ParashahRecord, kParashotEntries + 2>;
 
-extern ParashahTable Parashot;
-
 inline constexpr const char* kParashahFile = "parashot.dat";
 
 // The parashah texts of festival records the schedule inserts.
@@ -39,9 +37,8 @@ inline constexpr const char* kShavuotShabbatDay2 = "Shavuot Shabbat (day 2)";
 inline constexpr const char* kShabbatSukkot = "Shabbat Sukkot";
 inline constexpr const char* kSheminiAtzeret = "Shemini Atzeret";
 
-// Rebuilds Parashot for the common year of CurrentDate, reading the data file
-// of the data folder again (restored from its backup when missing).
-void ScheduleParashot();
+// Rebuilds a table for a common year, reading the data file again (restored
+// from its backup when missing).
 void ScheduleParashot(const std::string& datPath, int year, ParashahTable& table);
 
 }  // namespace varnel

@@ -30,6 +30,12 @@ int MonthOf(int32_t serial);
 int DayOf(int32_t serial);
 // 1 = Sunday ... 7 = Saturday.
 int Weekday(int32_t serial);
+inline constexpr int kSunday = 1;
+inline constexpr int kThursday = 5;
+inline constexpr int kFriday = 6;
+inline constexpr int kSaturday = 7;
+// The Saturday on or after a date (the date itself when it is one).
+inline int32_t SaturdayOnOrAfter(int32_t serial) { return serial + (kSaturday - Weekday(serial)); }
 // 1 for 1 January.
 int DayOfYear(int32_t serial);
 bool IsInSupportedRange(int32_t serial);

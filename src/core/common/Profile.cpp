@@ -109,12 +109,10 @@ std::string Rewrite(const std::string& text, std::string_view section, std::stri
 
 }  // namespace
 
-std::string TrimBlanks(std::string_view s) {
-    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; };
-    size_t b = 0, e = s.size();
-    while (b < e && blank(s[b])) ++b;
-    while (e > b && blank(s[e - 1])) --e;
-    return std::string(s.substr(b, e - b));
+std::string_view TrimmedView(std::string_view s, std::string_view blanks) {
+    const size_t b = s.find_first_not_of(blanks);
+    if (b == std::string_view::npos) return {};
+    return s.substr(b, s.find_last_not_of(blanks) - b + 1);
 }
 
 std::string CutToCharacters(std::string_view s, size_t n) {

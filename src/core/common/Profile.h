@@ -51,8 +51,12 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
 // Removes one key; a missing key or file is not an error.
 bool DeleteProfileKey(std::string_view section, std::string_view key, const std::string& path);
 
-// Trims blanks, tabs and line-break characters at both ends.
-std::string TrimBlanks(std::string_view s);
+// Trims blanks, tabs and line-break characters (or the given characters) at both ends.
+inline constexpr std::string_view kBlankCharacters = " \t\r\n\v\f";
+std::string_view TrimmedView(std::string_view s, std::string_view blanks = kBlankCharacters);
+inline std::string TrimBlanks(std::string_view s, std::string_view blanks = kBlankCharacters) {
+    return std::string(TrimmedView(s, blanks));
+}
 // Cuts a UTF-8 text to at most n characters (an invalid byte counts as one).
 std::string CutToCharacters(std::string_view s, size_t n);
 std::string ToLowerAscii(std::string_view s);

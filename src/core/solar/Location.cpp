@@ -6,31 +6,29 @@
 
 namespace varnel {
 
-std::string CurrentCity = kDefaultCity;
-std::string StandardZoneName;
-std::string DaylightZoneName;
-int32_t DaylightBias = 0;
-int32_t DaylightStart = 0;
-int32_t DaylightEnd = 0;
-bool DaylightFromPlace = false;
-std::vector<DaylightPeriod> DaylightPeriods;
-bool UseSystemDaylight = true;
-
-clsSunrise& Sun() {
-    static clsSunrise sun;
-    return sun;
+DaylightDecision ApplyDaylightRule(const DaylightYear& rules, int32_t date) {
+    bool inPeriod = false;
+    for (const DaylightPeriod& p : rules.periods) inPeriod = inPeriod || (date > p.after && date < p.before);
+    const bool daylight = inPeriod && rules.bias != 0;
+    return {daylight, daylight ? &rules.daylightName : &rules.standardName};
 }
 
-const std::string& ApplyDaylightRule(int32_t date) {
-    bool inPeriod = false;
-    if (DaylightFromPlace) {
-        for (const DaylightPeriod& p : DaylightPeriods) inPeriod = inPeriod || (date > p.after && date < p.before);
-    } else {
-        inPeriod = date > DaylightStart && date < DaylightEnd;
-    }
-    const bool daylight = inPeriod && DaylightBias != 0;
-    Sun().SetDaySavings(daylight);
-    return daylight ? DaylightZoneName : StandardZoneName;
+Place PlaceNamed(std::string_view name, bool systemDaylight) {
+    Place place;
+    place.name = std::string(name);
+    place.cityIndex = clsSunrise::FindCity(name);
+    place.systemDaylight = systemDaylight;
+    return place;
+}
+
+SunDay SunOf(int32_t date, const Place& place) {
+    clsSunrise sun;
+    sun.SetCity(place.cityIndex);
+    const DaylightDecision decision = ApplyDaylightRule(place.daylight, date);
+    sun.SetDaySavings(decision.daylight);
+    sun.SetDateDay(date);
+    sun.CalculateSun();
+    return {sun.Sunrise(), sun.SolarNoon(), sun.Sunset(), decision.daylight, *decision.zoneName};
 }
 
 int32_t TransitionDay(int year, const TransitionRule& rule) {
@@ -55,40 +53,35 @@ TransitionRule RuleOfDay(int32_t day) {
     return rule;
 }
 
-void SetZoneFields(const DaylightRule& rule, int year) {
-    StandardZoneName = rule.standardName;
-    DaylightZoneName = rule.daylightName;
-    DaylightBias = rule.daylightBias;
-    DaylightFromPlace = false;
-    DaylightPeriods.clear();
+DaylightYear DaylightYearOf(const DaylightRule& rule, int year) {
+    DaylightYear rules;
+    rules.year = year;
+    rules.standardName = rule.standardName;
+    rules.daylightName = rule.daylightName;
+    rules.bias = rule.daylightBias;
     const int32_t start = TransitionDay(year, rule.daylightDate);
     const int32_t end = TransitionDay(year, rule.standardDate);
     // A rule missing either change has no daylight period at all.
-    if (start == 0 || end == 0) {
-        DaylightStart = DaylightEnd = 0;
-        return;
-    }
-    DaylightStart = start - 1;
-    DaylightEnd = end;
+    if (start != 0 && end != 0) rules.periods.push_back({start - 1, end});
+    return rules;
 }
 
-void SetZoneFields(const ZoneYear& zone, int year) {
-    StandardZoneName = zone.standardName;
-    DaylightZoneName = zone.daylightName;
-    DaylightBias = zone.daylightBias;
-    DaylightFromPlace = true;
-    DaylightPeriods.clear();
+DaylightYear DaylightYearOf(const ZoneYear& zone, int year) {
+    DaylightYear rules;
+    rules.year = year;
+    rules.standardName = zone.standardName;
+    rules.daylightName = zone.daylightName;
+    rules.bias = zone.daylightBias;
     // A period in force at either end of the year runs on past it.
     int32_t start = DateSerial(year, 1, 1) - 1;
     bool daylight = zone.daylightAtNewYear;
     for (const int32_t day : zone.changes) {
-        if (daylight) DaylightPeriods.push_back({start, day});
+        if (daylight) rules.periods.push_back({start, day});
         else start = day - 1;  // the first day of daylight time counts as daylight
         daylight = !daylight;
     }
-    if (daylight) DaylightPeriods.push_back({start, DateSerial(year + 1, 1, 1)});
-    DaylightStart = DaylightPeriods.empty() ? 0 : DaylightPeriods.front().after;
-    DaylightEnd = DaylightPeriods.empty() ? 0 : DaylightPeriods.front().before;
+    if (daylight) rules.periods.push_back({start, DateSerial(year + 1, 1, 1)});
+    return rules;
 }
 
 std::string_view IanaZoneOfCity(int index) {

@@ -1,9 +1,9 @@
 #pragma once
-// The selected place and the daylight-saving state every time display shares.
+// Places and their daylight rules as values, and the sun of a day at a place.
 //
 // The offset from UTC always comes from the place's row in the city table;
-// only whether daylight time applies on a date comes from the zone rules,
-// loaded once per displayed year (LoadTimeZoneRules, which needs Qt) and
+// only whether daylight time applies on a date comes from the zone rules of
+// the year, read from the zone database (which needs Qt) once per year and
 // applied date by date (ApplyDaylightRule).
 #include <cstdint>
 #include <string>
@@ -16,37 +16,56 @@ namespace varnel {
 
 inline constexpr const char* kDefaultCity = "Charlotte, NC";
 
-// Name of the selected place, as stored in the "Location" setting.
-extern std::string CurrentCity;
-// The shared calculator, created on first use.
-clsSunrise& Sun();
-
-// The zone fields, describing the year of the last load.
-extern std::string StandardZoneName;
-extern std::string DaylightZoneName;
-extern int32_t DaylightBias;   // minutes; only zero or not matters
-extern int32_t DaylightStart;  // the day before the first day of daylight time
-extern int32_t DaylightEnd;    // the first day of standard time after it
 // Days d with after < d < before are daylight time.
 struct DaylightPeriod {
     int32_t after;
     int32_t before;
 };
-// Set only when the rules are the place's own: then the daylight days are
-// those of DaylightPeriods, which may be several in a year (a summer across
-// the new year, or one broken by a pause) and DaylightStart and DaylightEnd
-// are the bounds of the first of them.
-extern bool DaylightFromPlace;
-extern std::vector<DaylightPeriod> DaylightPeriods;
 
-// Whether the daylight rules are the system's (true, the default) or those of
-// the selected place's own zone.
-extern bool UseSystemDaylight;
+// The daylight rules of one common year, the system's or a place's own, as
+// the days on which daylight time applies and the names of the two times.
+struct DaylightYear {
+    int year = 0;
+    std::string standardName;
+    std::string daylightName;
+    int32_t bias = 0;  // minutes; only zero or not matters
+    // The system's single rule gives at most one period; a place's own zone
+    // may give several (a summer across the new year, or one broken by a pause).
+    std::vector<DaylightPeriod> periods;
+};
 
-// Sets Sun().DaySavings for a date and returns the zone name to show. The
-// first day of daylight time counts as daylight, the day of the return to
-// standard time as standard.
-const std::string& ApplyDaylightRule(int32_t date);
+// Whether a date is daylight time under a year's rules, and the zone name to
+// show. The first day of daylight time counts as daylight, the day of the
+// return to standard time as standard.
+struct DaylightDecision {
+    bool daylight = false;
+    const std::string* zoneName = nullptr;
+};
+DaylightDecision ApplyDaylightRule(const DaylightYear& rules, int32_t date);
+
+// A place as the views use it in one common year: its name as chosen, its row
+// of the built-in table (-1 when the name is none of them: latitude, longitude
+// and zone 0), and that year's daylight rules.
+struct Place {
+    std::string name = kDefaultCity;
+    int cityIndex = -1;
+    bool systemDaylight = true;  // the system's rules rather than the place's own zone
+    DaylightYear daylight;
+};
+
+// A place of the given name (its row looked up) with no daylight rules yet.
+Place PlaceNamed(std::string_view name, bool systemDaylight = true);
+
+// The sun of one day at one place: local clock date-times (serial plus the
+// fraction of the day) and the zone name shown beside them.
+struct SunDay {
+    double sunrise = 0;
+    double solarNoon = 0;
+    double sunset = 0;
+    bool daylight = false;
+    std::string_view zoneName;
+};
+SunDay SunOf(int32_t date, const Place& place);
 
 // A yearly transition in the system's form: the n-th weekday of a month.
 struct TransitionRule {
@@ -70,9 +89,9 @@ int32_t TransitionDay(int year, const TransitionRule& rule);
 // the month's last such weekday).
 TransitionRule RuleOfDay(int32_t day);
 
-// Sets the zone fields from the system's rule for a year. A period that spans
-// the new year gives no daylight day, as the system's single rule implies.
-void SetZoneFields(const DaylightRule& rule, int year);
+// The rules of a year from the system's rule. A period that spans the new
+// year gives no daylight day, as the system's single rule implies.
+DaylightYear DaylightYearOf(const DaylightRule& rule, int year);
 
 // What a place's own zone does in one year, from its real transitions. A
 // transition's day is its date on the clock in force before it.
@@ -86,8 +105,8 @@ struct ZoneYear {
     std::vector<int32_t> changes;
 };
 
-// Sets the zone fields from a place's year: every daylight period of it.
-void SetZoneFields(const ZoneYear& zone, int year);
+// The rules of a year from a place's own zone: every daylight period of it.
+DaylightYear DaylightYearOf(const ZoneYear& zone, int year);
 
 // The IANA zone of a built-in place (by table index); empty outside the table.
 std::string_view IanaZoneOfCity(int index);

@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "core/common/DateSerial.h"
+#include "core/common/Profile.h"
 
 namespace varnel {
 namespace {
@@ -74,13 +75,6 @@ constexpr double kRadians = kPi / 180.0;
 // The zenith of sunrise and sunset: refraction and the sun's radius included.
 const double kCosZenith = std::cos(90.833 * kRadians);
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-std::string_view Trimmed(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -150,9 +144,9 @@ std::string_view clsSunrise::CityName(int index) const {
 }
 
 int clsSunrise::FindCity(std::string_view name) {
-    const std::string_view wanted = Trimmed(name);
+    const std::string_view wanted = TrimmedView(name);
     for (int i = 0; i < kCityCount; ++i)
-        if (EqualsIgnoringCase(Trimmed(kCities[static_cast<size_t>(i)].name), wanted)) return i;
+        if (EqualsIgnoringCase(TrimmedView(kCities[static_cast<size_t>(i)].name), wanted)) return i;
     return -1;
 }
 

@@ -32,26 +32,12 @@ std::string SpecialReadings(const ParashahRecord& p, const std::string& holyDayN
     return "Special reading for " + holyDayName + kCRLF + p.torah + " " + p.haftarah + " " + p.brithadashah;
 }
 
-// The next month portion, or nullptr when the month's portions are used up.
-const ParashahRecord* TakePortion(MonthData& month) {
-    if (month.portionCursor >= month.portionCount) return nullptr;
-    return month.portions[static_cast<size_t>(month.portionCursor++)];
-}
-
-// A second portion read with the one just taken (joined portions share a date).
-const ParashahRecord* TakeJoinedPortion(MonthData& month, const ParashahRecord& first) {
-    if (month.portionCursor >= month.portionCount) return nullptr;
-    const ParashahRecord* next = month.portions[static_cast<size_t>(month.portionCursor)];
-    if (next->date != first.date) return nullptr;
-    ++month.portionCursor;
-    return next;
-}
-
 // The readings of a holy day: its reference, then either its own readings or,
 // on a Saturday, the portion read that day.
-std::string HolyDayReadingText(const HolyDayRecord& h, int32_t date, bool saturday, MonthData& month) {
+std::string HolyDayReadingText(const DayFacts& f) {
+    const HolyDayRecord& h = *f.holyDay;
     std::string r = TrimBlanks(h.biblereference);
-    if (!saturday) {
+    if (f.weekday != 7) {
         if (h.torah.empty() && h.haftarah.empty()) return r;
         if (!r.empty()) r += kCRLF;
         r += kReadingsRule;
@@ -61,11 +47,9 @@ std::string HolyDayReadingText(const HolyDayRecord& h, int32_t date, bool saturd
         r += h.brithadashah;
         return r;
     }
-    const ParashahRecord* p = TakePortion(month);
-    if (!p || p->date != date) return r;
-    // A portion joined to this one is read the same day: list it too, so the
-    // next Saturday does not inherit it.
-    const ParashahRecord* q = TakeJoinedPortion(month, *p);
+    const ParashahRecord* p = f.portion;
+    if (!p) return r;
+    const ParashahRecord* q = f.joinedPortion;
     const bool special = p->english == kSpecialReading;
     std::string readings = special ? SpecialReadings(*p, h.name) : PortionReadings(*p);
     if (q) {
@@ -88,30 +72,6 @@ std::string HolyDayReadingText(const HolyDayRecord& h, int32_t date, bool saturd
 }  // namespace
 
 std::string TimeText(double dateTime) { return FormatDateTime(dateTime, "h:mm AMPM"); }
-
-void CollectMonthData(int32_t firstDay, const HolyDayTable& holyDays, const ParashahTable& parashot,
-                      MonthData& month) {
-    month = MonthData{};
-    const YearMonthDay ymd = SplitDate(firstDay);
-    month.year = ymd.year;
-    month.month = ymd.month;
-    month.pesach = JulianDayToDate(HebrewDateUntilDecember(ymd.year, -6, 15, kGregorianSelector));
-    month.shavuot = JulianDayToDate(HebrewDateUntilDecember(ymd.year, -4, 6, kGregorianSelector));
-
-    const auto inMonth = [&](int32_t date) {
-        if (date == 0) return false;
-        const YearMonthDay d = SplitDate(date);
-        return d.year == ymd.year && d.month == ymd.month;
-    };
-    for (int i = 1; i <= kHolyDayCount; ++i) {
-        const HolyDayRecord& h = holyDays[static_cast<size_t>(i)];
-        if (inMonth(h.date)) month.holyDays[static_cast<size_t>(DayOf(h.date) - 1)] = &h;
-    }
-    for (int i = 1; i <= kParashotEntries && month.portionCount < kMaxMonthPortions; ++i) {
-        const ParashahRecord& p = parashot[static_cast<size_t>(i)];
-        if (inMonth(p.date)) month.portions[static_cast<size_t>(month.portionCount++)] = &p;
-    }
-}
 
 std::string DailyPrayerText(double sunrise, double sunset) {
     const double r = TimeOfDay(sunrise);
@@ -139,43 +99,35 @@ std::string SunLine(const SunDay& sun, std::string_view city) {
     return l;
 }
 
-std::string OmerText(int32_t date, int32_t pesach, int32_t shavuot, int lineBreaks) {
-    if (date < pesach || date > shavuot - 2) return {};
+std::string OmerText(int omerDay, int lineBreaks) {
+    if (omerDay <= 0) return {};
     std::string o;
     for (int i = 0; i < lineBreaks; ++i) o += kCRLF;
-    o += "Count day " + std::to_string(date - pesach + 1) + " of Omer tonight";
+    o += "Count day " + std::to_string(omerDay) + " of Omer tonight";
     return o;
 }
 
-void ComposeDay(int32_t date, const SunDay& sun, std::string_view city, MonthData& month, DayTexts& out) {
-    const HebrewDate hd = HebrewDateOf(date);
-    std::string hebrew = HebrewMonthName(hd.year, hd.month) + " " + std::to_string(hd.day);
-    const int weekday = Weekday(date);
-    const double s = TimeOfDay(sun.sunset);
-
-    const int day = DayOf(date);
-    const HolyDayRecord* holy =
-        day >= 1 && day <= 31 ? month.holyDays[static_cast<size_t>(day - 1)] : nullptr;
-    out.holyDay = holy && !holy->name.empty();
+void ComposeDayTexts(const DayFacts& f, std::string_view city, DayTexts& out) {
+    std::string hebrew = HebrewMonthName(f.hebrew.year, f.hebrew.month) + " " + std::to_string(f.hebrew.day);
+    out.holyDay = f.holyDay != nullptr;
     out.cell.clear();
     out.details.clear();
 
-    if (out.holyDay) {
-        std::string title = holy->name;
-        if (holy->daynumber != 0) title += " day " + std::to_string(holy->daynumber);
-        out.cell = hebrew + kCRLF + title + OmerText(date, month.pesach, month.shavuot, 1);
-        out.details = out.cell + kCRLF + HolyDayReadingText(*holy, date, weekday == 7, month);
-    } else if (weekday == 6) {
-        out.cell = hebrew + kCRLF + "Shabbat Candles: " + TimeText(s - kCandleLead) +
-                   OmerText(date, month.pesach, month.shavuot, 2);
+    if (f.holyDay) {
+        std::string title = f.holyDay->name;
+        if (f.holyDay->daynumber != 0) title += " day " + std::to_string(f.holyDay->daynumber);
+        out.cell = hebrew + kCRLF + title + OmerText(f.omerDay, 1);
+        out.details = out.cell + kCRLF + HolyDayReadingText(f);
+    } else if (f.weekday == 6) {
+        out.cell = hebrew + kCRLF + "Shabbat Candles: " + TimeText(f.candleLighting) + OmerText(f.omerDay, 2);
         out.details = out.cell;
-    } else if (weekday == 7) {
-        const std::string havdalah = "Havdalah: " + TimeText(s + kHavdalahDelay);
-        const std::string omer = OmerText(date, month.pesach, month.shavuot, 1);
-        if (const ParashahRecord* p = TakePortion(month)) {
+    } else if (f.weekday == 7) {
+        const std::string havdalah = "Havdalah: " + TimeText(f.havdalah);
+        const std::string omer = OmerText(f.omerDay, 1);
+        if (const ParashahRecord* p = f.portion) {
             std::string title = p->parashah;
             std::string readings = PortionReadings(*p);
-            if (const ParashahRecord* q = TakeJoinedPortion(month, *p)) {
+            if (const ParashahRecord* q = f.joinedPortion) {
                 title += "/" + q->parashah;
                 readings += kCRLF + PortionReadings(*q);
             }
@@ -187,13 +139,13 @@ void ComposeDay(int32_t date, const SunDay& sun, std::string_view city, MonthDat
             out.details = out.cell;
         }
     } else {
-        out.cell = std::move(hebrew) + OmerText(date, month.pesach, month.shavuot, 3);
+        out.cell = std::move(hebrew) + OmerText(f.omerDay, 3);
         out.details = out.cell;
     }
     out.details += kCRLF;
-    out.details += SunLine(sun, city);
+    out.details += SunLine(f.sun, city);
     out.details += kCRLF;
-    out.details += DailyPrayerText(sun.sunrise, sun.sunset);
+    out.details += DailyPrayerText(f.sun.sunrise, f.sun.sunset);
 }
 
 }  // namespace varnel

@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "core/calendar/HebrewCalendar.h"
-#include "core/calendar/HolyDays.h"
 #include "core/common/DateFormat.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Profile.h"
@@ -89,8 +88,8 @@ void ShowDay(const Grid& monthGrid, int32_t currentDate, int& selectedRow, int& 
     if (selectedRow == 0) selectedRow = 1;
     if (selectedCol == -1) selectedCol = 0;
 
-    const std::string& data = monthGrid.Cell(selectedRow, selectedCol).data;
-    int offset = LeadingNumber(data.substr(0, std::min<size_t>(2, data.size())));
+    const int32_t picked = monthGrid.Cell(selectedRow, selectedCol).date;
+    const int offset = picked != 0 ? static_cast<int>(picked - currentDate) : 0;
     if (offset == 0) {
         selectedRow = 1;
         selectedCol = Weekday(currentDate) - 1;
@@ -104,7 +103,7 @@ void ShowDay(const Grid& monthGrid, int32_t currentDate, int& selectedRow, int& 
                   " - " + FormatDate(day, "dddd mm/dd/yyyy");
 
     const std::string& text = monthGrid.Cell(selectedRow, selectedCol).data;
-    const std::vector<std::string> lines = SplitLines(TrimBlanks(std::string_view(text).substr(std::min<size_t>(2, text.size()))));
+    const std::vector<std::string> lines = SplitLines(TrimBlanks(text));
     const int countdownRows = kCountdownYears * kFeastCount;
     const int needed = static_cast<int>(lines.size()) + 2 + countdownRows;
     if (needed > model.grid.Rows()) model.grid.Resize(needed, 2);

@@ -33,6 +33,7 @@ struct GridCell {
     Color background = kNoColor;
     Color foreground = kNoColor;
     std::string data;
+    int32_t date = 0;  // the day a calendar cell shows; 0 for none
 };
 
 class Grid {

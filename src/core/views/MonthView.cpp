@@ -3,13 +3,11 @@
 #include <cmath>
 #include <cstdio>
 
-#include "core/calendar/CalendarState.h"
 #include "core/calendar/HebrewCalendar.h"
 #include "core/common/DateFormat.h"
 #include "core/common/DateSerial.h"
 #include "core/solar/Location.h"
 #include "core/views/ColorScheme.h"
-#include "core/views/ViewState.h"
 
 namespace varnel {
 namespace {
@@ -21,14 +19,6 @@ std::string OffsetDigits(int offset) {
     char buf[8];
     std::snprintf(buf, sizeof buf, "%02d", offset);
     return buf;
-}
-
-// Blanks only: the details keep their closing line break.
-std::string TrimSpaces(std::string_view s) {
-    const size_t first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const size_t last = s.find_last_not_of(' ');
-    return std::string(s.substr(first, last - first + 1));
 }
 
 }  // namespace
@@ -104,10 +94,10 @@ void ComposeMonth(const MonthInputs& in, MonthViewModel& view) {
         view.dayLabelVisible[static_cast<size_t>(i + 1)] = true;
 
         const SunDay sun = in.sunOf ? in.sunOf(date) : SunDay{};
-        ComposeDay(date, sun, in.city, month, texts);
+        ComposeDayTexts(FactsOfDay(date, month, sun), in.city, texts);
         cell->text = std::move(texts.cell);
-        cell->data = OffsetDigits(i);
-        cell->data += texts.details;
+        cell->data = std::move(texts.details);
+        cell->date = date;
         if (texts.holyDay) {
             cell->background = in.holyDayColor;
             cell->foreground = kBlackColor;
@@ -122,53 +112,25 @@ void ComposeMonth(const MonthInputs& in, MonthViewModel& view) {
     g.Touch();
 }
 
-void ShowCalendar(MonthViewModel& view) {
-    clsSunrise& sun = Sun();
-    sun.SetCity(CurrentCity);
+MonthInputs MonthInputsFor(const ViewState& state, const YearCalendar& year, const Place& place) {
     MonthInputs in;
-    in.firstDay = CurrentDate;
-    in.dayCount = CurrentMonthDays;
-    in.holyDays = &HolyDays;
-    in.parashot = &Parashot;
-    in.city = CurrentCity;
-    in.holyDayColor = HolyDayColor;
-    in.shabbatColor = ShabbatColor;
-    in.floatDetails = FloatDetails;
-    in.sunOf = [&sun](int32_t date) {
-        sun.SetDateDay(date);
-        SunDay day;
-        day.zoneName = ApplyDaylightRule(date);
-        sun.CalculateSun();
-        day.sunrise = sun.Sunrise();
-        day.sunset = sun.Sunset();
-        return day;
-    };
-    ComposeMonth(in, view);
+    in.firstDay = state.currentDate;
+    in.dayCount = state.currentMonthDays;
+    in.holyDays = &year.holyDays;
+    in.parashot = &year.parashot;
+    in.city = place.name;
+    in.holyDayColor = state.holyDayColor;
+    in.shabbatColor = state.shabbatColor;
+    in.floatDetails = state.floatDetails;
+    in.sunOf = [&place](int32_t date) { return SunOf(date, place); };
+    return in;
 }
 
-int DayOffsetOfCell(const Grid& grid, int row, int col) {
-    const std::string& data = grid.Cell(row, col).data;
-    if (data.size() < 2 || data[0] < '0' || data[0] > '9' || data[1] < '0' || data[1] > '9') return -1;
-    return (data[0] - '0') * 10 + (data[1] - '0');
-}
-
-HoverResult NoteTracker::PointerMoved(const Grid& grid, int32_t firstDay, int row, int col, bool buttonHeld) {
-    hover_ = {row, col};
-    HoverResult result;
-    if (row < 1 || buttonHeld) return result;
-    const std::string& data = grid.Cell(row, col).data;
-    const std::string details = data.size() > 2 ? TrimSpaces(std::string_view(data).substr(2)) : std::string();
-    if (details.empty()) {
-        result.action = HoverResult::Action::Close;
-        return result;
-    }
-    if (hover_ == lastShown_ || (hover_.row == lastShown_.row && hover_.col == lastShown_.col + 1)) return result;
-    const int offset = DayOffsetOfCell(grid, row, col);
-    result.action = HoverResult::Action::Show;
-    result.text = FormatDate(firstDay + (offset < 0 ? 0 : offset), "dddd, mmmm, d, yyyy") + kLineBreak + details;
-    result.closePrevious = !(lastShown_ == NoteCell{-1, -1});
-    lastShown_ = hover_;
-    return result;
+std::string MonthCellData(const GridCell& cell, int32_t firstDay) {
+    if (cell.date == 0) return cell.data;
+    std::string data = OffsetDigits(static_cast<int>(cell.date - firstDay));
+    data += cell.data;
+    return data;
 }
 
 }  // namespace varnel

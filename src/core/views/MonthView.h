@@ -8,10 +8,10 @@
 #include <functional>
 #include <string>
 
-#include "core/calendar/HolyDays.h"
-#include "core/calendar/Parashot.h"
+#include "core/calendar/YearCalendar.h"
 #include "core/views/DayDetails.h"
 #include "core/views/Grid.h"
+#include "core/views/ViewState.h"
 
 namespace varnel {
 
@@ -67,42 +67,19 @@ struct MonthInputs {
     bool floatDetails = true;
 };
 
-// Renders a month into the model.
+// Renders a month into the model. Each day cell carries its date and, as its
+// data, the day's details text.
 void ComposeMonth(const MonthInputs& in, MonthViewModel& view);
 
-// Renders the displayed month (CurrentDate, CurrentMonthDays) from the
-// program's state: HolyDays, Parashot, the shared Sun at CurrentCity with the
-// daylight rule, the colour scheme and FloatDetails.
-void ShowCalendar(MonthViewModel& view);
+// The inputs of the displayed month of a view state, from its year and place.
+MonthInputs MonthInputsFor(const ViewState& state, const YearCalendar& year, const Place& place);
 
 // "Elul-Tishrei 5766-5767 / September 2006".
 std::string MonthTitle(int32_t firstDay, int32_t lastDay);
 
-// The month's data string offset ("00".."30") of a day cell, or -1 when the
-// cell holds no day.
-int DayOffsetOfCell(const Grid& grid, int row, int col);
-
-// The hover bookkeeping of the floating details: which cell's note shows.
-struct NoteCell {
-    int row = 0;
-    int col = 0;
-    bool operator==(const NoteCell&) const = default;
-};
-struct HoverResult {
-    enum class Action { None, Close, Show } action = Action::None;
-    std::string text;  // for Show: the day's date, a line break, its details
-    bool closePrevious = false;  // for Show: a note was shown before
-};
-class NoteTracker {
-public:
-    // A pointer move onto (row, col) while "Floating info" is checked.
-    HoverResult PointerMoved(const Grid& grid, int32_t firstDay, int row, int col, bool buttonHeld);
-    NoteCell LastShown() const { return lastShown_; }
-    NoteCell Hover() const { return hover_; }
-
-private:
-    NoteCell lastShown_{0, 0};
-    NoteCell hover_{0, 0};
-};
+// A cell's data as the month grid keeps it for readers of the grid: the day's
+// offset from the first of the month as two digits ("00".."30"), then its
+// details; empty for a cell without a day.
+std::string MonthCellData(const GridCell& cell, int32_t firstDay);
 
 }  // namespace varnel

@@ -1,41 +1,47 @@
 #include "core/views/ViewState.h"
 
-#include "core/calendar/CalendarState.h"
-#include "core/common/DateSerial.h"
 #include "core/views/ColorScheme.h"
 
 namespace varnel {
 
-int32_t CurrentMonthEnd = DateSerial(2000, 1, 31);
-int16_t CurrentMonthDays = 31;
-bool FloatDetails = true;
-int16_t ColorScheme = 0;
-Color HolyDayColor = SchemeHolyDayColor(0);
-Color ShabbatColor = SchemeShabbatColor(0);
-int32_t SelectedRow = 0;
-int32_t SelectedCol = 0;
+ViewState::ViewState() { SelectColorScheme(0); }
 
-void ApplyMonthBounds() {
+void ViewState::ApplyMonthBounds() {
     // Kept inside the supported range so a first of December 9999 still has an end.
-    const int32_t later = CurrentDate + 32;
+    const int32_t later = currentDate + 32;
     const YearMonthDay ymd = SplitDate(later > kMaxSerial ? kMaxSerial : later);
-    const int32_t end = later > kMaxSerial ? kMaxSerial : DateSerial(ymd.year, ymd.month, 1) - 1;
-    CurrentMonthEnd = end;
-    CurrentMonthDays = static_cast<int16_t>(CurrentMonthEnd - CurrentDate + 1);
+    currentMonthEnd = later > kMaxSerial ? kMaxSerial : DateSerial(ymd.year, ymd.month, 1) - 1;
+    currentMonthDays = static_cast<int16_t>(currentMonthEnd - currentDate + 1);
 }
 
-void ShowMonthOf(int32_t date) {
+void ViewState::ShowMonthOf(int32_t date) {
     if (date < kMinSerial) date = kMinSerial;
     if (date > kMaxSerial) date = kMaxSerial;
     const YearMonthDay ymd = SplitDate(date);
-    CurrentDate = DateSerial(ymd.year, ymd.month, 1);
+    currentDate = DateSerial(ymd.year, ymd.month, 1);
     ApplyMonthBounds();
 }
 
-void SelectColorScheme(int scheme) {
-    ColorScheme = static_cast<int16_t>(scheme);
-    HolyDayColor = SchemeHolyDayColor(scheme);
-    ShabbatColor = SchemeShabbatColor(scheme);
+bool ViewState::NextMonth() {
+    if (currentMonthEnd >= kMaxSerial) return false;  // nothing after December 9999
+    currentDate = currentMonthEnd + 1;
+    ApplyMonthBounds();
+    return true;
+}
+
+bool ViewState::PreviousMonth() {
+    if (currentDate <= kMinSerial) return false;  // nothing before January of year 1
+    currentMonthEnd = currentDate - 1;
+    const YearMonthDay ymd = SplitDate(currentMonthEnd);
+    currentDate = DateSerial(ymd.year, ymd.month, 1);
+    currentMonthDays = static_cast<int16_t>(currentMonthEnd - currentDate + 1);
+    return true;
+}
+
+void ViewState::SelectColorScheme(int scheme) {
+    colorScheme = static_cast<int16_t>(scheme >= INT16_MIN && scheme <= INT16_MAX ? scheme : -1);
+    holyDayColor = SchemeHolyDayColor(colorScheme);
+    shabbatColor = SchemeShabbatColor(colorScheme);
 }
 
 }  // namespace varnel

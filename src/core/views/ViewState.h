@@ -1,37 +1,39 @@
 #pragma once
-// The main window's running state that the views, printouts and exports read:
-// the bounds of the displayed month, the colour pair, the selected cell and the
-// floating-details switch. CurrentDate itself lives with the calendar engine.
+// The main window's state as a value: the displayed month and its bounds, the
+// colour scheme and its two colours, the selected grid cell and the
+// floating-details switch. The window owns one; the command line builds its
+// own from its options; printouts and exports read the one they are given.
 #include <cstdint>
 
+#include "core/common/DateSerial.h"
 #include "core/views/Grid.h"
 
 namespace varnel {
 
-// Last day of the displayed month, and its number of days.
-extern int32_t CurrentMonthEnd;
-extern int16_t CurrentMonthDays;
+struct ViewState {
+    int32_t currentDate = DateSerial(2000, 1, 1);  // first day of the displayed month
+    int32_t currentMonthEnd = DateSerial(2000, 1, 31);
+    int16_t currentMonthDays = 31;
+    bool floatDetails = true;  // hovering a day of the month view floats its details
+    int16_t colorScheme = 0;   // 0..3; anything else paints black
+    Color holyDayColor = 0;
+    Color shabbatColor = 0;
+    int32_t selectedRow = 0;  // the grid cell last clicked in the month or year view
+    int32_t selectedCol = 0;
 
-// Whether hovering a day of the month view floats its details.
-extern bool FloatDetails;
+    ViewState();
 
-// The selected colour scheme (0..3; anything else paints black) and its colours.
-extern int16_t ColorScheme;
-extern Color HolyDayColor;
-extern Color ShabbatColor;
-
-// The grid cell last clicked in the month or year view.
-extern int32_t SelectedRow;
-extern int32_t SelectedCol;
-
-// Brings CurrentMonthEnd and CurrentMonthDays in line with CurrentDate, which
-// must be the first of a month: 32 days on, back to that month's first, less a day.
-void ApplyMonthBounds();
-
-// Sets ColorScheme, HolyDayColor and ShabbatColor.
-void SelectColorScheme(int scheme);
-
-// Sets CurrentDate to the first of the month holding the date, then the bounds.
-void ShowMonthOf(int32_t date);
+    int Year() const { return YearOf(currentDate); }
+    // Brings the month's end and day count in line with currentDate, which must
+    // be the first of a month: 32 days on, back to that month's first, less a day.
+    void ApplyMonthBounds();
+    // Shows the month holding the date (clamped to the supported range).
+    void ShowMonthOf(int32_t date);
+    // The month after or before the displayed one; false at the ends of the range.
+    bool NextMonth();
+    bool PreviousMonth();
+    // Sets the scheme and its colours.
+    void SelectColorScheme(int scheme);
+};
 
 }  // namespace varnel

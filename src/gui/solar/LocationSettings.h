@@ -13,8 +13,13 @@ void WriteLocationSetting(const std::string& city);
 bool ReadUseSystemDaylightSetting();
 void WriteUseSystemDaylightSetting(bool on);
 
-// CurrentCity and UseSystemDaylight from the settings, and back.
-void LoadLocationSettings();
-void SaveLocationSettings();
+// A place of the table and the source of its daylight rules.
+struct LocationChoice {
+    std::string city;
+    bool systemDaylight = true;
+};
+
+LocationChoice ReadLocationSettings();
+void WriteLocationSettings(const LocationChoice& choice);
 
 }  // namespace varnel

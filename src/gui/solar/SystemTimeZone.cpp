@@ -2,7 +2,6 @@
 
 #include <QTimeZone>
 
-#include "core/calendar/CalendarState.h"
 #include "core/common/DateSerial.h"
 
 namespace varnel {
@@ -74,19 +73,23 @@ ZoneYear ZoneYearOf(const QTimeZone& zone, int year) {
     return result;
 }
 
-void LoadTimeZoneRules() {
-    const int year = YearOf(CurrentDate);
-    if (UseSystemDaylight) {
+DaylightYear LoadTimeZoneRules(const Place& place, int year) {
+    if (place.systemDaylight) {
         const QTimeZone zone = QTimeZone::systemTimeZone();
-        if (!zone.isValid()) return;
-        SetZoneFields(SystemDaylightRule(zone, year), year);
-        return;
+        if (!zone.isValid()) return DaylightYear{year, {}, {}, 0, {}};
+        return DaylightYearOf(SystemDaylightRule(zone, year), year);
     }
     // A place outside the table computes as longitude 0, zone 0: show it so.
-    const std::string_view id = IanaZoneOfCity(clsSunrise::FindCity(CurrentCity));
+    const std::string_view id = IanaZoneOfCity(place.cityIndex);
     const QTimeZone zone = id.empty() ? QTimeZone::utc() : QTimeZone(QByteArray(id.data(), static_cast<qsizetype>(id.size())));
-    if (!zone.isValid()) return;
-    SetZoneFields(ZoneYearOf(zone, year), year);
+    if (!zone.isValid()) return DaylightYear{year, {}, {}, 0, {}};
+    return DaylightYearOf(ZoneYearOf(zone, year), year);
+}
+
+Place PlaceForYear(std::string_view name, bool systemDaylight, int year) {
+    Place place = PlaceNamed(name, systemDaylight);
+    place.daylight = LoadTimeZoneRules(place, year);
+    return place;
 }
 
 }  // namespace varnel

@@ -1,16 +1,17 @@
 #pragma once
-// Loads the zone fields of the displayed year from the time-zone database:
-// the system's zone (honouring TZ), or the selected place's own zone when
-// UseSystemDaylight is off.
+// Reads a year's daylight rules from the time-zone database: the system's
+// zone (honouring TZ), or the place's own zone when it does not use the system's.
 #include "core/solar/Location.h"
 
 class QTimeZone;
 
 namespace varnel {
 
-// Sets the zone fields for the year of CurrentDate. A zone Qt cannot load
-// leaves them as they were.
-void LoadTimeZoneRules();
+// The daylight rules of a common year for a place. A zone Qt cannot load
+// gives rules without daylight time.
+DaylightYear LoadTimeZoneRules(const Place& place, int year);
+// The named place with its daylight rules for a year.
+Place PlaceForYear(std::string_view name, bool systemDaylight, int year);
 
 // The system's single yearly rule of a zone: its first changes to and from
 // daylight time in the year. A year without daylight time has bias 0.

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/calendar/CalendarState.h"
+#include "core/common/DateSerial.h"
 #include "core/solar/Location.h"
 #include "gui/solar/SystemTimeZone.h"
 
@@ -22,7 +22,7 @@ QString ToQString(std::string_view text) {
 
 }  // namespace
 
-frmLocation::frmLocation(QWidget* owner)
+frmLocation::frmLocation(QWidget* owner, LocationChoice choice, int32_t shownDate)
     : QDialog(owner),
       lblCaption_(new QLabel(QStringLiteral("Current Settings:"), this)),
       lblCurrent_(new QLabel(this)),
@@ -31,7 +31,8 @@ frmLocation::frmLocation(QWidget* owner)
       chkUseSystemDaylight_(new QCheckBox(QStringLiteral("Use Windows system daylight savings time information"), this)),
       cmdOK_(new QPushButton(QStringLiteral("OK"), this)),
       cmdCancel_(new QPushButton(QStringLiteral("Cancel"), this)),
-      oldUseSystemDaylight_(UseSystemDaylight) {
+      choice_(std::move(choice)),
+      shownDate_(shownDate) {
     setObjectName(QStringLiteral("frmLocation"));
     setWindowTitle(QStringLiteral("Choose Location and Time Zone Rules"));
     lblCaption_->setObjectName(QStringLiteral("lblCaption"));
@@ -61,27 +62,24 @@ frmLocation::frmLocation(QWidget* owner)
     layout->addLayout(buttons);
     resize(360, 420);
 
-    // The calculator may still hold a place clicked in an earlier, cancelled
-    // visit; the settings shown are those of the current place.
-    lblOldCity_->setText(QString::fromStdString(CurrentCity));
-    Sun().SetCity(CurrentCity);
+    lblOldCity_->setText(QString::fromStdString(choice_.city));
     RefreshCurrentSettings();
 
-    clsSunrise& sun = Sun();
-    for (int i = 0; i < sun.CityCount(); ++i) lstLocations_->addItem(ToQString(sun.CityName(i)));
-    const int current = clsSunrise::FindCity(CurrentCity);
+    const clsSunrise table;
+    for (int i = 0; i < table.CityCount(); ++i) lstLocations_->addItem(ToQString(table.CityName(i)));
+    const int current = clsSunrise::FindCity(choice_.city);
     if (current >= 0) {
         lstLocations_->setCurrentRow(current);
         lstLocations_->scrollToItem(lstLocations_->item(current), QAbstractItemView::PositionAtCenter);
     }
-    chkUseSystemDaylight_->setChecked(UseSystemDaylight);
+    chkUseSystemDaylight_->setChecked(choice_.systemDaylight);
 
     connect(lstLocations_, &QListWidget::currentRowChanged, this, &frmLocation::LocationClicked);
     // A click on the row already selected still takes its name as written in
     // the table (a stored name may differ in case or blanks).
     connect(lstLocations_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const int row = lstLocations_->row(item);
-        if (row >= 0 && CurrentCity != Sun().CityName(row)) LocationClicked(row);
+        if (row >= 0 && choice_.city != clsSunrise().CityName(row)) LocationClicked(row);
     });
     connect(chkUseSystemDaylight_, &QCheckBox::toggled, this, &frmLocation::UseSystemDaylightToggled);
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
@@ -89,39 +87,30 @@ frmLocation::frmLocation(QWidget* owner)
 }
 
 void frmLocation::RefreshCurrentSettings() {
-    const std::string& zoneName = ApplyDaylightRule(CurrentDate);
-    const clsSunrise& sun = Sun();
-    lblCurrent_->setText(QString::fromStdString(CurrentCity) + QStringLiteral("\nLatitude:") +
-                         NumberText(sun.Latitude()) + QStringLiteral(" Longitude:") + NumberText(sun.Longitude()) +
-                         QLatin1Char('\n') + QString::fromStdString(zoneName));
+    const Place place = PlaceForYear(choice_.city, choice_.systemDaylight, YearOf(shownDate_));
+    const DaylightDecision decision = ApplyDaylightRule(place.daylight, shownDate_);
+    const CityEntry* row = clsSunrise::CityAt(place.cityIndex);
+    lblCurrent_->setText(QString::fromStdString(choice_.city) + QStringLiteral("\nLatitude:") +
+                         NumberText(row ? row->latitude : 0) + QStringLiteral(" Longitude:") +
+                         NumberText(row ? row->longitude : 0) + QLatin1Char('\n') +
+                         QString::fromStdString(*decision.zoneName));
 }
 
 void frmLocation::LocationClicked(int row) {
     if (row < 0) return;
-    CurrentCity = std::string(Sun().CityName(row));
-    Sun().SetCity(CurrentCity);
-    // The place's own rules change with the place.
-    if (!UseSystemDaylight) LoadTimeZoneRules();
+    choice_.city = std::string(clsSunrise().CityName(row));
     RefreshCurrentSettings();
 }
 
 void frmLocation::UseSystemDaylightToggled(bool on) {
-    UseSystemDaylight = on;
-    LoadTimeZoneRules();
+    choice_.systemDaylight = on;
     RefreshCurrentSettings();
 }
 
-void frmLocation::reject() {
-    const bool reload = !UseSystemDaylight || UseSystemDaylight != oldUseSystemDaylight_;
-    CurrentCity = lblOldCity_->text().toStdString();
-    UseSystemDaylight = oldUseSystemDaylight_;
-    if (reload) LoadTimeZoneRules();
-    QDialog::reject();
-}
-
-int ShowLocationDialog(QWidget* owner) {
-    frmLocation dialog(owner);
-    return dialog.exec();
+std::optional<LocationChoice> ShowLocationDialog(QWidget* owner, const LocationChoice& current, int32_t shownDate) {
+    frmLocation dialog(owner, current, shownDate);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Choice();
 }
 
 }  // namespace varnel

@@ -1,8 +1,13 @@
 #pragma once
 // The location dialog: pick the place for which times are computed and the
-// source of its daylight rules. Its result is the shared state it changes:
-// CurrentCity (and UseSystemDaylight).
+// source of its daylight rules. It shows the choice for the displayed date and
+// gives it back on OK; Cancel, Escape and the close box change nothing.
 #include <QDialog>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "gui/solar/LocationSettings.h"
 
 class QCheckBox;
 class QLabel;
@@ -14,11 +19,8 @@ namespace varnel {
 class frmLocation : public QDialog {
     Q_OBJECT
 public:
-    explicit frmLocation(QWidget* owner = nullptr);
-
-    // Cancel, Escape and the close box all restore the place and rule source
-    // shown when the dialog opened.
-    void reject() override;
+    frmLocation(QWidget* owner, LocationChoice current, int32_t shownDate);
+    const LocationChoice& Choice() const { return choice_; }
 
 private:
     void RefreshCurrentSettings();
@@ -32,10 +34,11 @@ private:
     QCheckBox* chkUseSystemDaylight_;
     QPushButton* cmdOK_;
     QPushButton* cmdCancel_;
-    bool oldUseSystemDaylight_;
+    LocationChoice choice_;
+    int32_t shownDate_;
 };
 
-// Opens the dialog modally, owned by `owner`; returns QDialog's result.
-int ShowLocationDialog(QWidget* owner = nullptr);
+// Opens the dialog modally; the choice on OK, nothing otherwise.
+std::optional<LocationChoice> ShowLocationDialog(QWidget* owner, const LocationChoice& current, int32_t shownDate);
 
 }  // namespace varnel

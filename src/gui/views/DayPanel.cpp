@@ -5,7 +5,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
-#include "core/calendar/CalendarState.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/TitleColors.h"
 #include "core/views/ViewState.h"
@@ -18,7 +17,7 @@ constexpr int kColumnPadding = 240;  // twips around a column's longest text
 
 }  // namespace
 
-DayPanel::DayPanel(QWidget* parent) : QWidget(parent) {
+DayPanel::DayPanel(ViewState& state, QWidget* parent) : QWidget(parent), state_(state) {
     setObjectName(QStringLiteral("picDay"));
 
     title_ = new QLabel(this);
@@ -44,12 +43,12 @@ DayPanel::DayPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void DayPanel::ApplyTitleColors() {
-    SetTitleColors(title_, ShabbatColor);
+    SetTitleColors(title_, state_.shabbatColor);
 }
 
 void DayPanel::ShowDay(const Grid& monthGrid) {
-    varnel::ShowDay(monthGrid, CurrentDate, SelectedRow, SelectedCol, grid_->PixelsToTwipsX(scroll_->viewport()->width()),
-                    model_);
+    varnel::ShowDay(monthGrid, state_.currentDate, state_.selectedRow, state_.selectedCol,
+                    grid_->PixelsToTwipsX(scroll_->viewport()->width()), model_);
     title_->setText(QString::fromStdString(model_.title));
     FitColumns();
     FitGridHeight();

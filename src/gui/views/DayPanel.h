@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "core/views/DayView.h"
+#include "core/views/ViewState.h"
 
 class QLabel;
 class QScrollArea;
@@ -16,10 +17,12 @@ class GridWidget;
 class DayPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit DayPanel(QWidget* parent = nullptr);
+    // The panel reads and updates the window's state (the selected cell).
+    explicit DayPanel(ViewState& state, QWidget* parent = nullptr);
 
     // Fills the panel for SelectedRow / SelectedCol of the month grid, which
     // holds the month starting on CurrentDate.
+    // The day of the selected cell of a month grid rendered for the state's month.
     void ShowDay(const Grid& monthGrid);
     void ApplyTitleColors();
 
@@ -36,6 +39,7 @@ private:
     void FitColumns();
     void FitGridHeight();
 
+    ViewState& state_;
     DayViewModel model_;
     QLabel* title_ = nullptr;
     QScrollArea* scroll_ = nullptr;

@@ -20,7 +20,8 @@ constexpr double kSmallestTitlePoints = 7;
 
 }  // namespace
 
-MonthPanel::MonthPanel(QWidget* parent) : QWidget(parent) {
+MonthPanel::MonthPanel(ViewState& state, CalendarSource& source, QWidget* parent)
+    : QWidget(parent), state_(state), source_(source) {
     setObjectName("picMonth");
 
     title_ = new QLabel(this);
@@ -80,7 +81,8 @@ MonthPanel::MonthPanel(QWidget* parent) : QWidget(parent) {
 
 void MonthPanel::ShowCalendar() {
     ApplyTitleColors();
-    varnel::ShowCalendar(model_);
+    const int year = state_.Year();
+    ComposeMonth(MonthInputsFor(state_, source_.Year(year), source_.PlaceIn(year)), model_);
     title_->setText(QString::fromStdString(model_.title));
     FitTitle();
     lastStartOfMonth_->setText(QString::number(model_.lastStartOfMonth));
@@ -89,7 +91,7 @@ void MonthPanel::ShowCalendar() {
 }
 
 void MonthPanel::ApplyTitleColors() {
-    SetTitleColors(title_, ShabbatColor);
+    SetTitleColors(title_, state_.shabbatColor);
 }
 
 void MonthPanel::FitTitle() {
@@ -137,8 +139,8 @@ void MonthPanel::SizeGridToHost() {
 }
 
 void MonthPanel::GridClicked() {
-    SelectedRow = grid_->Row();
-    SelectedCol = grid_->Col();
+    state_.selectedRow = grid_->Row();
+    state_.selectedCol = grid_->Col();
     emit NoteCloseRequested();
 }
 
@@ -147,7 +149,7 @@ void MonthPanel::GridButtonPressed(Qt::MouseButton button) {
     if (grid_->MouseRow() != kFloatInfoRow || grid_->MouseCol() != kFloatInfoCol) return;
     grid_->Select(kFloatInfoRow, kFloatInfoCol);
     grid_->EditCell();
-    FloatDetails = model_.grid.Cell(kFloatInfoRow, kFloatInfoCol).check == CheckState::Checked;
+    state_.floatDetails = model_.grid.Cell(kFloatInfoRow, kFloatInfoCol).check == CheckState::Checked;
 }
 
 void MonthPanel::GridPointerMoved(Qt::MouseButtons buttons) {

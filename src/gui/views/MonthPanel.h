@@ -5,7 +5,9 @@
 #include <QFont>
 #include <QWidget>
 
+#include "core/views/CalendarSource.h"
 #include "core/views/MonthView.h"
+#include "gui/views/NoteTracker.h"
 
 class QLabel;
 class QPushButton;
@@ -17,7 +19,8 @@ class GridWidget;
 class MonthPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit MonthPanel(QWidget* parent = nullptr);
+    // The panel reads and changes the window's state and draws the years of its source.
+    MonthPanel(ViewState& state, CalendarSource& source, QWidget* parent = nullptr);
 
     MonthViewModel& Model() { return model_; }
     const MonthViewModel& Model() const { return model_; }
@@ -25,7 +28,7 @@ public:
     QLabel* Title() const { return title_; }
     NoteTracker& Notes() { return notes_; }
 
-    // Renders CurrentDate's month into the model and repaints once.
+    // Renders the displayed month into the model and repaints once.
     void ShowCalendar();
     // The title's background follows the Shabbat colour.
     void ApplyTitleColors();
@@ -50,6 +53,8 @@ private:
     void GridButtonPressed(Qt::MouseButton button);
     void GridPointerMoved(Qt::MouseButtons buttons);
 
+    ViewState& state_;
+    CalendarSource& source_;
     MonthViewModel model_;
     NoteTracker notes_;
     QFont titleFont_;

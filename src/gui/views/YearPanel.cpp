@@ -6,10 +6,8 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "core/calendar/CalendarState.h"
 #include "core/calendar/HolyDays.h"
 #include "core/common/DateSerial.h"
-#include "gui/views/CalendarData.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/TitleColors.h"
 #include "core/views/ViewState.h"
@@ -29,7 +27,8 @@ struct WaitCursor {
 
 }  // namespace
 
-YearPanel::YearPanel(QWidget* parent) : QWidget(parent) {
+YearPanel::YearPanel(ViewState& state, CalendarSource& source, QWidget* parent)
+    : QWidget(parent), state_(state), source_(source) {
     setObjectName(QStringLiteral("picYear"));
 
     title_ = new QLabel(this);
@@ -86,12 +85,13 @@ YearPanel::YearPanel(QWidget* parent) : QWidget(parent) {
 }
 
 void YearPanel::ApplyTitleColors() {
-    SetTitleColors(title_, ShabbatColor);
+    SetTitleColors(title_, state_.shabbatColor);
 }
 
 void YearPanel::ShowYear(int year) {
     if (year < kMinYear || year > kMaxYear) return;
-    varnel::ShowYear(static_cast<int16_t>(year), HolyDays, HolyDayColor, ShabbatColor, model_);
+    varnel::ShowYear(static_cast<int16_t>(year), source_.Year(year).holyDays, state_.holyDayColor, state_.shabbatColor,
+                     model_);
     title_->setText(QString::fromStdString(model_.title));
     for (int m = 0; m < 12; ++m) {
         labels_[static_cast<size_t>(m)]->setText(QString::fromStdString(model_.monthLabels[static_cast<size_t>(m)]));
@@ -101,21 +101,20 @@ void YearPanel::ShowYear(int year) {
 
 void YearPanel::MoveToYear(int year) {
     if (model_.year == 0 || year < kMinYear || year > kMaxYear) return;
-    CurrentDate = DateSerial(year, 1, 1);
-    ApplyMonthBounds();
+    state_.currentDate = DateSerial(year, 1, 1);
+    state_.ApplyMonthBounds();
     const WaitCursor wait;
-    RebuildCalendarData(CalendarTrigger::YearChange);
     ShowYear(year);
 }
 
 void YearPanel::NextYear() { MoveToYear(model_.year + 1); }
 void YearPanel::PreviousYear() { MoveToYear(model_.year - 1); }
 
-// CurrentDate becomes the first of a month of the shown year.
+// The displayed month becomes a month of the shown year.
 bool YearPanel::SelectMonth(int month) {
     if (model_.year < kMinYear || model_.year > kMaxYear) return false;
-    CurrentDate = DateSerial(model_.year, month + 1, 1);
-    ApplyMonthBounds();
+    state_.currentDate = DateSerial(model_.year, month + 1, 1);
+    state_.ApplyMonthBounds();
     return true;
 }
 
@@ -123,21 +122,21 @@ void YearPanel::GridClicked(int month) {
     CloseFlexNote();
     if (!SelectMonth(month)) return;
     emit MonthRenderRequested();
-    SelectedRow = grids_[static_cast<size_t>(month)]->Row();
-    SelectedCol = grids_[static_cast<size_t>(month)]->Col();
+    state_.selectedRow = grids_[static_cast<size_t>(month)]->Row();
+    state_.selectedCol = grids_[static_cast<size_t>(month)]->Col();
 }
 
 void YearPanel::GridDoubleClicked(int month) {
     if (!SelectMonth(month)) return;
     emit MonthRenderRequested();
     QCoreApplication::processEvents();
-    if (SelectedRow == 0) SelectedRow = 1;
-    if (SelectedCol == -1) SelectedCol = 0;
+    if (state_.selectedRow == 0) state_.selectedRow = 1;
+    if (state_.selectedCol == -1) state_.selectedCol = 0;
     emit DayViewRequested();
 }
 
 void YearPanel::GridPointerMoved(int month, Qt::MouseButtons buttons) {
-    if (!FloatDetails) return;
+    if (!state_.floatDetails) return;
     const GridWidget* grid = grids_[static_cast<size_t>(month)];
     hoverRow_ = grid->MouseRow();
     hoverCol_ = grid->MouseCol();

@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <array>
 
+#include "core/views/CalendarSource.h"
+#include "core/views/ViewState.h"
 #include "core/views/YearView.h"
 
 class QLabel;
@@ -18,7 +20,8 @@ class GridWidget;
 class YearPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit YearPanel(QWidget* parent = nullptr);
+    // The panel reads and moves the window's state and draws the years of its source.
+    YearPanel(ViewState& state, CalendarSource& source, QWidget* parent = nullptr);
 
     // Fills the panel for a common year (1..9999) and repaints once.
     void ShowYear(int year);
@@ -34,7 +37,7 @@ public:
     QLabel* Title() const { return title_; }
 
 signals:
-    // CurrentDate now holds the month to render behind the year view.
+    // The state now holds the month to render behind the year view.
     void MonthRenderRequested();
     // Switch to the month view (a month name was clicked).
     void MonthViewRequested();
@@ -53,6 +56,8 @@ private:
     void GridDoubleClicked(int month);
     void GridPointerMoved(int month, Qt::MouseButtons buttons);
 
+    ViewState& state_;
+    CalendarSource& source_;
     YearViewModel model_;
     QLabel* title_ = nullptr;
     QPushButton* previous_ = nullptr;

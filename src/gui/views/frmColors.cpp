@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 
 #include "core/views/ColorScheme.h"
-#include "core/views/ViewState.h"
 
 namespace varnel {
 namespace {
@@ -31,7 +30,7 @@ QLabel* Sample(const QString& text, Color background, Color foreground, QWidget*
 
 }  // namespace
 
-frmColors::frmColors(QWidget* owner)
+frmColors::frmColors(QWidget* owner, int current)
     : QDialog(owner),
       cmdOK_(new QPushButton(QStringLiteral("OK"), this)),
       cmdCancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
@@ -60,7 +59,7 @@ frmColors::frmColors(QWidget* owner)
         lblShabbat_[static_cast<size_t>(i)] = shabbat;
     }
     // A scheme number outside 0..3 (black colours) opens with no option selected.
-    if (IsColorScheme(ColorScheme)) optScheme_[static_cast<size_t>(ColorScheme)]->setChecked(true);
+    if (IsColorScheme(current)) optScheme_[static_cast<size_t>(current)]->setChecked(true);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -78,16 +77,17 @@ frmColors::frmColors(QWidget* owner)
 void frmColors::accept() {
     for (int i = 0; i < kColorSchemeCount; ++i) {
         if (optScheme_[static_cast<size_t>(i)]->isChecked()) {
-            SelectColorScheme(i);
+            chosen_ = i;
             break;
         }
     }
     QDialog::accept();
 }
 
-int ShowColorsDialog(QWidget* owner) {
-    frmColors dialog(owner);
-    return dialog.exec();
+std::optional<int> ShowColorsDialog(QWidget* owner, int current) {
+    frmColors dialog(owner, current);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Chosen();
 }
 
 }  // namespace varnel

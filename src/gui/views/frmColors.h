@@ -1,9 +1,9 @@
 #pragma once
-// The colour-scheme dialog: four schemes, each with its two samples. OK makes
-// the chosen scheme current (ColorScheme, HolyDayColor, ShabbatColor); the
-// caller compares ColorScheme before and after to decide whether to render.
+// The colour-scheme dialog: four schemes, each with its two samples, opened
+// on the current scheme. OK gives the chosen scheme.
 #include <QDialog>
 #include <array>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -14,9 +14,10 @@ namespace varnel {
 class frmColors : public QDialog {
     Q_OBJECT
 public:
-    explicit frmColors(QWidget* owner = nullptr);
+    explicit frmColors(QWidget* owner = nullptr, int current = 0);
 
     void accept() override;
+    std::optional<int> Chosen() const { return chosen_; }
 
 private:
     std::array<QRadioButton*, 4> optScheme_{};
@@ -24,9 +25,11 @@ private:
     std::array<QLabel*, 4> lblShabbat_{};
     QPushButton* cmdOK_;
     QPushButton* cmdCancel_;
+    std::optional<int> chosen_;
 };
 
-// Opens the dialog modally, owned by `owner`; returns QDialog's result.
-int ShowColorsDialog(QWidget* owner = nullptr);
+// Opens the dialog modally on the current scheme; the chosen scheme, or
+// nothing when the dialog was cancelled or no scheme was selected.
+std::optional<int> ShowColorsDialog(QWidget* owner, int current);
 
 }  // namespace varnel

@@ -6,12 +6,11 @@
 #include <QTextCharFormat>
 #include <QVBoxLayout>
 
-#include "core/calendar/CalendarState.h"
 #include "core/common/DateSerial.h"
 
 namespace varnel {
 
-frmGoToDate::frmGoToDate(QWidget* owner)
+frmGoToDate::frmGoToDate(QWidget* owner, int32_t shown)
     : QDialog(owner),
       calDate_(new QCalendarWidget(this)),
       cmdOK_(new QPushButton(QStringLiteral("OK"), this)),
@@ -30,8 +29,8 @@ frmGoToDate::frmGoToDate(QWidget* owner)
     calDate_->setFirstDayOfWeek(Qt::Sunday);
     calDate_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calDate_->setWeekdayTextFormat(Qt::Sunday, calDate_->weekdayTextFormat(Qt::Monday));
-    if (IsInSupportedRange(CurrentDate)) {
-        const YearMonthDay ymd = SplitDate(CurrentDate);
+    if (IsInSupportedRange(shown)) {
+        const YearMonthDay ymd = SplitDate(shown);
         calDate_->setSelectedDate(QDate(ymd.year, ymd.month, ymd.day));
     }
 
@@ -51,13 +50,14 @@ frmGoToDate::frmGoToDate(QWidget* owner)
 void frmGoToDate::accept() {
     const QDate picked = calDate_->selectedDate();
     if (picked.isValid() && picked.year() >= kMinYear && picked.year() <= kMaxYear)
-        CurrentDate = DateSerial(picked.year(), picked.month(), 1);
+        picked_ = DateSerial(picked.year(), picked.month(), 1);
     QDialog::accept();
 }
 
-int ShowGoToDateDialog(QWidget* owner) {
-    frmGoToDate dialog(owner);
-    return dialog.exec();
+std::optional<int32_t> ShowGoToDateDialog(QWidget* owner, int32_t shown) {
+    frmGoToDate dialog(owner, shown);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Picked();
 }
 
 }  // namespace varnel

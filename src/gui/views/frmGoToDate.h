@@ -1,8 +1,9 @@
 #pragma once
-// The go-to-date dialog: a date picker opened on CurrentDate. OK sets
-// CurrentDate to the first of the picked month; the caller compares it before
-// and after and brings the month's bounds up to date.
+// The go-to-date dialog: a date picker opened on the displayed month. OK
+// gives the first of the picked month.
 #include <QDialog>
+#include <cstdint>
+#include <optional>
 
 class QCalendarWidget;
 class QPushButton;
@@ -12,17 +13,21 @@ namespace varnel {
 class frmGoToDate : public QDialog {
     Q_OBJECT
 public:
-    explicit frmGoToDate(QWidget* owner = nullptr);
+    explicit frmGoToDate(QWidget* owner = nullptr, int32_t shown = 0);
 
     void accept() override;
+    // The first of the picked month, once OK was pressed on a date in range.
+    std::optional<int32_t> Picked() const { return picked_; }
 
 private:
     QCalendarWidget* calDate_;
     QPushButton* cmdOK_;
     QPushButton* cmdCancel_;
+    std::optional<int32_t> picked_;
 };
 
-// Opens the dialog modally, owned by `owner`; returns QDialog's result.
-int ShowGoToDateDialog(QWidget* owner = nullptr);
+// Opens the dialog modally on the shown date; the first of the picked month,
+// or nothing when the dialog was cancelled.
+std::optional<int32_t> ShowGoToDateDialog(QWidget* owner, int32_t shown);
 
 }  // namespace varnel

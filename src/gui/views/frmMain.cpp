@@ -13,15 +13,16 @@
 #include <QToolButton>
 #include <cmath>
 
-#include "core/calendar/CalendarState.h"
 #include "core/common/DateSerial.h"
-#include "gui/solar/LocationSettings.h"
-#include "gui/solar/frmLocation.h"
-#include "gui/views/CalendarData.h"
+#include "core/common/Files.h"
 #include "core/views/ColorScheme.h"
+#include "gui/common/Settings.h"
+#include "gui/solar/LocationSettings.h"
+#include "gui/solar/SystemTimeZone.h"
+#include "gui/solar/frmLocation.h"
 #include "gui/views/MonthPanel.h"
-#include "gui/views/Settings.h"
-#include "core/views/ViewState.h"
+#include "gui/views/frmColors.h"
+#include "gui/views/frmGoToDate.h"
 
 namespace varnel {
 namespace {
@@ -76,14 +77,15 @@ QAction* AddHiddenItem(QMenu* menu, const char* objectName, const char* caption)
 
 }  // namespace
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+frmMain::frmMain(QWidget* parent)
+    : QMainWindow(parent), source_(std::make_unique<CalendarSource>(CalendarData{ProgramFolder(), {}}, LoadTimeZoneRules)) {
     setObjectName("frmMain");
     setWindowTitle("Varnel");
     setMinimumSize(480, 360);
 
     panels_ = new QStackedWidget(this);
     panels_->setObjectName("picViews");
-    month_ = new MonthPanel(panels_);
+    month_ = new MonthPanel(state_, *source_, panels_);
     BuildDayAndYearPanels();
     panels_->addWidget(yearPanel_);
     panels_->addWidget(month_);
@@ -113,7 +115,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 
     LoadSettings();
     LoadWindow();
-    ShowMonthOf(Today());
+    state_.ShowMonthOf(Today());
     startTimer_->start();
 }
 
@@ -264,14 +266,14 @@ void frmMain::ShowView(View view) {
             break;
         case View::Month: {
             const WaitCursor wait;
-            if (month_->Model().lastStartOfMonth != CurrentDate) ShowCalendar();
+            if (month_->Model().lastStartOfMonth != state_.currentDate) ShowCalendar();
             view_ = View::Month;
             panels_->setCurrentWidget(month_);
             break;
         }
         case View::Year:
             CloseCellNote();
-            ShowYear(YearOf(CurrentDate));
+            ShowYear(state_.Year());
             view_ = View::Year;
             panels_->setCurrentWidget(yearPanel_);
             break;
@@ -284,59 +286,53 @@ void frmMain::ShowCalendar() {
     month_->ShowCalendar();
 }
 
+void frmMain::ShowMonthOf(int32_t date) { state_.ShowMonthOf(date); }
+
 void frmMain::NextMonth() {
-    if (CurrentMonthEnd >= kMaxSerial) return;  // nothing after December 9999
-    const int previousYear = YearOf(CurrentDate);
-    CurrentDate = CurrentMonthEnd + 1;
-    ApplyMonthBounds();
-    AfterMonthMoved(previousYear);
+    if (state_.NextMonth()) AfterMonthMoved();
 }
 
 void frmMain::PreviousMonth() {
-    if (CurrentDate <= kMinSerial) return;  // nothing before January of year 1
-    const int previousYear = YearOf(CurrentDate);
-    CurrentMonthEnd = CurrentDate - 1;
-    const YearMonthDay ymd = SplitDate(CurrentMonthEnd);
-    CurrentDate = DateSerial(ymd.year, ymd.month, 1);
-    CurrentMonthDays = static_cast<int16_t>(CurrentMonthEnd - CurrentDate + 1);
-    AfterMonthMoved(previousYear);
+    if (state_.PreviousMonth()) AfterMonthMoved();
 }
 
-void frmMain::AfterMonthMoved(int previousYear) {
+// A month in another common year takes that year from the source, complete
+// with its portions, special readings and daylight rules.
+void frmMain::AfterMonthMoved() {
     const WaitCursor wait;
-    if (YearOf(CurrentDate) != previousYear) RebuildCalendarData(CalendarTrigger::MonthChange);
     ShowCalendar();
 }
 
 void frmMain::GoToCommonDate() {
-    const int32_t before = CurrentDate;
-    OpenGoToDateDialog();
-    if (CurrentDate == before) return;
-    ShowMonthOf(CurrentDate);
+    const std::optional<int32_t> picked = ShowGoToDateDialog(this, state_.currentDate);
+    if (!picked || *picked == state_.currentDate) return;
+    state_.ShowMonthOf(*picked);
     switch (view_) {
         case View::Day:
-            RebuildCalendarData(CalendarTrigger::GoToDateMonthDay);
             ShowCalendar();
             ViewToggle(View::Month)->setChecked(true);
             break;
         case View::Month:
-            RebuildCalendarData(CalendarTrigger::GoToDateMonthDay);
             ShowCalendar();
             break;
         case View::Year:
-            RebuildCalendarData(CalendarTrigger::GoToDateYear);
-            ShowYear(YearOf(CurrentDate));
+            ShowYear(state_.Year());
             break;
     }
 }
 
 void frmMain::ChooseColorScheme() {
-    const int16_t before = ColorScheme;
-    OpenColorsDialog();
-    if (ColorScheme != before) ShowCalendar();
+    const std::optional<int> chosen = ShowColorsDialog(this, state_.colorScheme);
+    if (!chosen || *chosen == state_.colorScheme) return;
+    state_.SelectColorScheme(*chosen);
+    ShowCalendar();
 }
 
-void frmMain::OpenLocationSettings() { ShowLocationDialog(this); }
+void frmMain::OpenLocationSettings() {
+    const std::optional<LocationChoice> choice =
+        ShowLocationDialog(this, {source_->PlaceName(), source_->SystemDaylight()}, state_.currentDate);
+    if (choice) source_->SetPlace(choice->city, choice->systemDaylight);
+}
 
 void frmMain::RunStartUp() {
     if (startedUp_) return;
@@ -344,22 +340,23 @@ void frmMain::RunStartUp() {
     ShowSplash();
     QCoreApplication::processEvents();
     startTimer_->stop();
-    RebuildCalendarData(CalendarTrigger::StartUp);
+    // The holy-day file is read once, here; each year reads the portion file.
+    source_->SetData(LoadCalendarData(ProgramFolder()));
     ShowCalendar();
     emit StartUpFinished();
 }
 
 void frmMain::LoadSettings() {
-    LoadLocationSettings();
-    FloatDetails = ReadFloatDetailsSetting();
-    const int scheme = ReadColorSchemeSetting();
-    SelectColorScheme(scheme >= INT16_MIN && scheme <= INT16_MAX ? scheme : -1);
+    const LocationChoice place = ReadLocationSettings();
+    source_->SetPlace(place.city, place.systemDaylight);
+    state_.floatDetails = ReadFloatDetailsSetting();
+    state_.SelectColorScheme(ReadColorSchemeSetting());
 }
 
 void frmMain::SaveSettings() {
-    SaveLocationSettings();
-    WriteIntSetting(setting::kFloatDetails, FloatDetails ? -1 : 0);
-    WriteIntSetting(setting::kColorScheme, ColorScheme);
+    WriteLocationSettings({source_->PlaceName(), source_->SystemDaylight()});
+    WriteIntSetting(setting::kFloatDetails, state_.floatDetails ? -1 : 0);
+    WriteIntSetting(setting::kColorScheme, state_.colorScheme);
 }
 
 void frmMain::LoadWindow() {

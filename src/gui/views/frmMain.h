@@ -1,11 +1,16 @@
 #pragma once
 // The main window: menu bar, toolbar, the year, month and day panels, the
-// one-shot start timer that builds the year's calendar data, view switching,
-// month navigation with the recomputation each trigger needs, and the saving
-// of the window position and settings at shut-down.
+// one-shot start timer that loads the calendar data, view switching, month
+// navigation, and the saving of the window position and settings at
+// shut-down. It owns the view state and the calendar source; every view it
+// shows draws the complete year the source gives, whatever path led there.
 #include <QMainWindow>
 #include <array>
 #include <cstdint>
+#include <memory>
+
+#include "core/views/CalendarSource.h"
+#include "core/views/ViewState.h"
 
 class QAction;
 class QActionGroup;
@@ -24,8 +29,15 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // Renders the month view for CurrentDate.
+    // Renders the month view for the displayed month.
     void ShowCalendar();
+    // The window's state: the displayed month, colours, selection and switch.
+    ViewState& State() { return state_; }
+    const ViewState& State() const { return state_; }
+    // The years and place the views draw from (before start-up: no data yet).
+    CalendarSource& Calendar() { return *source_; }
+    // Shows the month of a date in the month view's model (not the view switch).
+    void ShowMonthOf(int32_t date);
     // Window position and settings ("WindowPos"; "Location", "FloatDetails", "ColorScheme").
     void LoadWindow();
     void SaveWindowPos();
@@ -63,7 +75,10 @@ private:
     void BuildToolbar();
     void ViewTogglePressed(View view, bool pressed);
     void SyncViewControls();
-    void AfterMonthMoved(int previousYear);
+    void AfterMonthMoved();
+    void MoveToYear(int year);
+    void SelectYearMonth(int month);
+    void SetSelectedCell(int row, int col);
 
     // Hooks for the year and day views, the dialogs, the cell note, the splash
     // and the commands that later parts of the program provide
@@ -71,8 +86,6 @@ private:
     void BuildDayAndYearPanels();
     void ShowYear(int year);
     void ShowDay();
-    void OpenGoToDateDialog();
-    void OpenColorsDialog();
     void ShowCellNote(const QString& text, int row, int col);
     void CloseCellNote();
     void ShowSplash();
@@ -84,6 +97,8 @@ private:
     void ExportMonthToOutlook();
     void OpenFeastResources();
 
+    ViewState state_;
+    std::unique_ptr<CalendarSource> source_;
     View view_ = View::Month;
     bool startedUp_ = false;
     QStackedWidget* panels_ = nullptr;

@@ -5,46 +5,37 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "core/calendar/CalendarState.h"
 #include "gui/views/DayPanel.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/MonthPanel.h"
 #include "core/views/MonthView.h"
 #include "gui/views/YearPanel.h"
-#include "gui/views/frmColors.h"
 #include "gui/views/frmFlexNote.h"
-#include "gui/views/frmGoToDate.h"
 #include "gui/views/frmMain.h"
 #include "gui/views/frmSplash.h"
 
 namespace varnel {
 
 void frmMain::BuildDayAndYearPanels() {
-    auto* year = new varnel::YearPanel(this);
+    auto* year = new varnel::YearPanel(state_, *source_, this);
     connect(year, &varnel::YearPanel::MonthRenderRequested, this, &frmMain::ShowCalendar);
     connect(year, &varnel::YearPanel::MonthViewRequested, this, [this] { ViewToggle(View::Month)->setChecked(true); });
     connect(year, &varnel::YearPanel::DayViewRequested, this, [this] { ViewToggle(View::Day)->setChecked(true); });
     yearPanel_ = year;
-    dayPanel_ = new varnel::DayPanel(this);
+    dayPanel_ = new varnel::DayPanel(state_, this);
 }
 
 // Fills the year panel for a common year.
 void frmMain::ShowYear(int year) { static_cast<varnel::YearPanel*>(yearPanel_)->ShowYear(year); }
 
-// Fills the day panel for SelectedRow / SelectedCol of the month grid. The
-// year buttons move CurrentDate without rendering the month, so a grid left
-// from another month is rendered first: the day's lines must belong to the
-// day in the title.
+// Fills the day panel for the selected cell of the month grid. The year
+// buttons move the displayed month without rendering it, so a grid left from
+// another month is rendered first: the day's lines must belong to the day in
+// the title.
 void frmMain::ShowDay() {
-    if (month_->Model().lastStartOfMonth != CurrentDate) ShowCalendar();
+    if (month_->Model().lastStartOfMonth != state_.currentDate) ShowCalendar();
     static_cast<varnel::DayPanel*>(dayPanel_)->ShowDay(month_->Model().grid);
 }
-
-// Opens the go-to-date dialog modally; it may set CurrentDate to a first of month.
-void frmMain::OpenGoToDateDialog() { ShowGoToDateDialog(this); }
-
-// Opens the colour-scheme dialog modally; it may change ColorScheme and the colours.
-void frmMain::OpenColorsDialog() { ShowColorsDialog(this); }
 
 // The floating note beside a month-grid cell.
 void frmMain::ShowCellNote(const QString& text, int row, int col) {

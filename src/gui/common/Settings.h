@@ -3,6 +3,7 @@
 // organisation and application "Varnel", group "Settings", as text values read
 // with a default; and the rules of the "WindowPos" value.
 #include <QString>
+#include <QVariant>
 #include <string>
 
 namespace varnel {
@@ -10,6 +11,7 @@ namespace varnel {
 namespace setting {
 inline constexpr const char* kWindowPos = "WindowPos";
 inline constexpr const char* kLocation = "Location";
+inline constexpr const char* kUseSystemDaylight = "UseSystemDaylight";
 inline constexpr const char* kFloatDetails = "FloatDetails";
 inline constexpr const char* kColorScheme = "ColorScheme";
 inline constexpr const char* kCalendarPicture = "CalendarPicture";
@@ -19,6 +21,8 @@ inline constexpr const char* kCalendarTheme = "CalendarTheme";
 }  // namespace setting
 
 QString ReadSetting(const char* key, const QString& defaultValue);
+// The stored value as it is (a text edited in by hand may read as a list).
+QVariant ReadSettingValue(const char* key, const QString& defaultValue);
 void WriteSetting(const char* key, const QString& value);
 // A decimal setting; a value that is not a number reads as its leading number
 // (0 when there is none), a missing one as the default.

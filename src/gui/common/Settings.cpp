@@ -1,4 +1,4 @@
-#include "gui/views/Settings.h"
+#include "gui/common/Settings.h"
 
 #include <QSettings>
 #include <cstdio>
@@ -19,9 +19,11 @@ std::string Mid(const std::string& s, size_t first, size_t count) {
 
 }  // namespace
 
-QString ReadSetting(const char* key, const QString& defaultValue) {
-    return Store().value(KeyPath(key), defaultValue).toString();
+QVariant ReadSettingValue(const char* key, const QString& defaultValue) {
+    return Store().value(KeyPath(key), defaultValue);
 }
+
+QString ReadSetting(const char* key, const QString& defaultValue) { return ReadSettingValue(key, defaultValue).toString(); }
 
 void WriteSetting(const char* key, const QString& value) { Store().setValue(KeyPath(key), value); }
 

@@ -1,0 +1,39 @@
+#include "app/CommandCalendar.h"
+
+#include "core/common/Files.h"
+#include "gui/common/Settings.h"
+#include "gui/solar/LocationSettings.h"
+#include "gui/solar/SystemTimeZone.h"
+
+namespace varnel {
+namespace {
+
+std::unique_ptr<CommandCalendar> Open(const std::string& city, int32_t shown) {
+    auto calendar = std::make_unique<CommandCalendar>(LoadCalendarData(ProgramFolder()), city);
+    calendar->state.ShowMonthOf(shown);
+    calendar->state.floatDetails = ReadFloatDetailsSetting();
+    calendar->state.SelectColorScheme(ReadColorSchemeSetting());
+    return calendar;
+}
+
+}  // namespace
+
+CommandCalendar::CommandCalendar(CalendarData data, const std::string& city)
+    : source(std::move(data), LoadTimeZoneRules) {
+    source.SetPlace(city, ReadUseSystemDaylightSetting());
+}
+
+std::unique_ptr<CommandCalendar> OpenCommandCalendar(const cli::Context& context, int32_t shown) {
+    const std::string city = cli::ResolveCity(context);
+    cli::UseDataFolder(context);
+    return Open(city, shown);
+}
+
+std::unique_ptr<CommandCalendar> OpenSettingsCalendar(int32_t shown) { return Open(ReadLocationSetting(), shown); }
+
+void RenderMonth(CommandCalendar& calendar, MonthViewModel& view) {
+    const int year = calendar.state.Year();
+    ComposeMonth(MonthInputsFor(calendar.state, calendar.source.Year(year), calendar.source.PlaceIn(year)), view);
+}
+
+}  // namespace varnel

@@ -1,0 +1,31 @@
+#pragma once
+// What a command renders with, built from its options the way the window
+// builds its own at start-up: the data folder's calendar, the place, and a
+// view state holding the settings' colours and switch.
+#include <memory>
+
+#include "app/CommandLine.h"
+#include "core/views/CalendarSource.h"
+#include "core/views/MonthView.h"
+#include "core/views/ViewState.h"
+
+namespace varnel {
+
+struct CommandCalendar {
+    CommandCalendar(CalendarData data, const std::string& city);
+    ViewState state;
+    CalendarSource source;
+};
+
+// For a command: installs the data folder, reads the holy-day file and takes
+// the place of --city (else the "Location" setting) with the settings'
+// daylight source, colour scheme and floating-details switch. The view state
+// shows the month of the given date.
+std::unique_ptr<CommandCalendar> OpenCommandCalendar(const cli::Context& context, int32_t shown);
+// The same without command options, for the desktop program's start without a display.
+std::unique_ptr<CommandCalendar> OpenSettingsCalendar(int32_t shown);
+
+// Renders the state's month as the month view does.
+void RenderMonth(CommandCalendar& calendar, MonthViewModel& view);
+
+}  // namespace varnel

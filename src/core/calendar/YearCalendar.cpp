@@ -1,0 +1,47 @@
+#include "core/calendar/YearCalendar.h"
+
+#include "core/calendar/FestivalReadings.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
+
+namespace varnel {
+
+CalendarData LoadCalendarData(const std::string& folder) {
+    CalendarData data;
+    data.folder = folder;
+    LoadHolyDays(PathIn(folder, kHolyDayFile), data.holyDays);
+    return data;
+}
+
+YearCalendar BuildYear(int year, const CalendarData& data) {
+    YearCalendar calendar;
+    if (year < kMinYear || year > kMaxYear) return calendar;
+    calendar.year = year;
+    ScheduleParashot(PathIn(data.folder, kParashahFile), year, calendar.parashot);
+    calendar.holyDays = data.holyDays;
+    ApplySpecialReadings(year, calendar.holyDays, calendar.parashot);
+    PlaceHolyDays(calendar.holyDays, year);
+    return calendar;
+}
+
+const YearCalendar& YearCache::Year(int year) {
+    ++clock_;
+    size_t oldest = 0;
+    for (size_t i = 0; i < kSlots; ++i) {
+        if (years_[i].year == year && year != 0) {
+            lastUse_[i] = clock_;
+            return years_[i];
+        }
+        if (lastUse_[i] < lastUse_[oldest]) oldest = i;
+    }
+    years_[oldest] = BuildYear(year, *data_);
+    lastUse_[oldest] = clock_;
+    return years_[oldest];
+}
+
+void YearCache::Clear() {
+    years_ = {};
+    lastUse_ = {};
+}
+
+}  // namespace varnel

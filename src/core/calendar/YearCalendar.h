@@ -1,0 +1,51 @@
+#pragma once
+// The calendar of one common year as a value: the holy days placed on its
+// dates and the weekly portions scheduled over its Shabbatot with their
+// special readings. Views, printouts and exports each build or borrow the
+// years they need; nothing here touches shared state.
+#include <array>
+#include <string>
+
+#include "core/calendar/HolyDays.h"
+#include "core/calendar/Parashot.h"
+
+namespace varnel {
+
+// What the data folder gives once at start-up: the holy-day table as read
+// (before placement) and where the portion file is, which each year reads again.
+struct CalendarData {
+    std::string folder;
+    HolyDayTable holyDays{};
+};
+
+// Reads the holy-day file of a data folder (restoring it from its backup).
+CalendarData LoadCalendarData(const std::string& folder);
+
+struct YearCalendar {
+    int year = 0;  // 0: not built
+    HolyDayTable holyDays{};
+    ParashahTable parashot{};
+};
+
+// Schedules the portions, applies the special readings and places the holy
+// days for a common year (1..9999; another year gives an empty calendar).
+YearCalendar BuildYear(int year, const CalendarData& data);
+
+// The few most recently used years, so moving back and forth across a year
+// boundary rebuilds nothing. The data must outlive the cache.
+class YearCache {
+public:
+    explicit YearCache(const CalendarData& data) : data_(&data) {}
+    const YearCalendar& Year(int year);
+    // Forgets every year (after the data changed).
+    void Clear();
+
+private:
+    static constexpr size_t kSlots = 3;
+    const CalendarData* data_;
+    std::array<YearCalendar, kSlots> years_{};
+    std::array<unsigned, kSlots> lastUse_{};
+    unsigned clock_ = 0;
+};
+
+}  // namespace varnel

@@ -1,0 +1,98 @@
+#include "core/views/DayFacts.h"
+
+#include <cmath>
+
+#include "core/common/DateSerial.h"
+
+namespace varnel {
+namespace {
+
+
+const HolyDayRecord* HolyDayOf(int32_t date, const MonthData& month) {
+    const int day = static_cast<int>(date - month.firstDay) + 1;
+    if (day < 1 || day > 31) return nullptr;
+    const HolyDayRecord* holy = month.holyDays[static_cast<size_t>(day - 1)];
+    return holy && !holy->name.empty() ? holy : nullptr;
+}
+
+// The portions a Saturday reads, and how many turns it uses from `turn` on.
+struct SaturdayPortions {
+    const ParashahRecord* portion = nullptr;
+    const ParashahRecord* joined = nullptr;
+    int used = 0;
+};
+
+SaturdayPortions PortionsOfSaturday(int32_t date, bool holyDay, const MonthData& month, int turn) {
+    SaturdayPortions s;
+    if (turn >= month.portionCount) return s;
+    const ParashahRecord* p = month.portions[static_cast<size_t>(turn)];
+    s.used = 1;
+    // A holy day names its own readings unless the portion is really dated that day.
+    if (holyDay && p->date != date) return s;
+    s.portion = p;
+    // A portion joined to this one shares its date and is read the same day,
+    // so the next Saturday does not inherit it.
+    if (turn + 1 < month.portionCount && month.portions[static_cast<size_t>(turn + 1)]->date == p->date) {
+        s.joined = month.portions[static_cast<size_t>(turn + 1)];
+        s.used = 2;
+    }
+    return s;
+}
+
+}  // namespace
+
+void CollectMonthData(int32_t firstDay, const HolyDayTable& holyDays, const ParashahTable& parashot,
+                      MonthData& month) {
+    month = MonthData{};
+    const YearMonthDay ymd = SplitDate(firstDay);
+    month.year = ymd.year;
+    month.month = ymd.month;
+    month.firstDay = firstDay;
+    month.pesach = JulianDayToDate(HebrewDateUntilDecember(ymd.year, -6, 15, kGregorianSelector));
+    month.shavuot = JulianDayToDate(HebrewDateUntilDecember(ymd.year, -4, 6, kGregorianSelector));
+
+    const auto inMonth = [&](int32_t date) {
+        if (date == 0) return false;
+        const YearMonthDay d = SplitDate(date);
+        return d.year == ymd.year && d.month == ymd.month;
+    };
+    for (int i = 1; i <= kHolyDayCount; ++i) {
+        const HolyDayRecord& h = holyDays[static_cast<size_t>(i)];
+        if (inMonth(h.date)) month.holyDays[static_cast<size_t>(DayOf(h.date) - 1)] = &h;
+    }
+    for (int i = 1; i <= kParashotEntries && month.portionCount < kMaxMonthPortions; ++i) {
+        const ParashahRecord& p = parashot[static_cast<size_t>(i)];
+        if (inMonth(p.date)) month.portions[static_cast<size_t>(month.portionCount++)] = &p;
+    }
+}
+
+int OmerDayOf(int32_t date, int32_t pesach, int32_t shavuot) {
+    if (date < pesach || date > shavuot - 2) return 0;
+    return static_cast<int>(date - pesach + 1);
+}
+
+DayFacts FactsOfDay(int32_t date, const MonthData& month, const SunDay& sun) {
+    DayFacts f;
+    f.date = date;
+    f.hebrew = HebrewDateOf(date);
+    f.weekday = Weekday(date);
+    f.holyDay = HolyDayOf(date, month);
+    f.sun = sun;
+    f.omerDay = OmerDayOf(date, month.pesach, month.shavuot);
+    const double sunset = sun.sunset - std::floor(sun.sunset);
+    if (f.weekday == kFriday) f.candleLighting = sunset - kCandleLead;
+    if (f.weekday != kSaturday) return f;
+    f.havdalah = sunset + kHavdalahDelay;
+
+    // The month's Saturdays take the portions by position: replay the earlier ones.
+    int turn = 0;
+    const int32_t firstSaturday = SaturdayOnOrAfter(month.firstDay);
+    for (int32_t d = firstSaturday; d < date; d += 7)
+        turn += PortionsOfSaturday(d, HolyDayOf(d, month) != nullptr, month, turn).used;
+    const SaturdayPortions today = PortionsOfSaturday(date, f.holyDay != nullptr, month, turn);
+    f.portion = today.portion;
+    f.joinedPortion = today.joined;
+    return f;
+}
+
+}  // namespace varnel

@@ -1,0 +1,69 @@
+#pragma once
+// The facts of one day of a month before they become text: its Hebrew date,
+// its holy day, the portion or portions read on it, the sun's times, the
+// candle-lighting and Havdalah times and the day of the Omer. The cell and
+// details texts, the JSON, the printouts and the calendar items are all
+// rendered from these.
+#include <array>
+#include <cstdint>
+
+#include "core/calendar/HebrewCalendar.h"
+#include "core/calendar/HolyDays.h"
+#include "core/calendar/Parashot.h"
+#include "core/solar/Location.h"
+
+namespace varnel {
+
+inline constexpr int kMaxMonthPortions = 8;
+
+// What the facts need of the month, gathered once before its days.
+struct MonthData {
+    int year = 0;          // common year of the month
+    int month = 0;         // 1..12
+    int32_t firstDay = 0;  // its first day
+    int32_t pesach = 0;    // 15 Nisan of the year (calendar date)
+    int32_t shavuot = 0;   // 6 Sivan of the year
+    // The holy day of each day of the month (index day - 1); the later table
+    // record wins when two fall on one day.
+    std::array<const HolyDayRecord*, 31> holyDays{};
+    // The month's portions in table order, at most eight. The month's
+    // Saturdays take them in turn, by position.
+    std::array<const ParashahRecord*, kMaxMonthPortions> portions{};
+    int portionCount = 0;
+};
+
+// Gathers the month that starts on firstDay. Only records dated in this very
+// month of this very common year count.
+void CollectMonthData(int32_t firstDay, const HolyDayTable& holyDays, const ParashahTable& parashot,
+                      MonthData& month);
+
+inline constexpr double kCandleLead = 0.0125;    // 18 minutes before sunset
+inline constexpr double kHavdalahDelay = 0.0291; // about 42 minutes after sunset
+inline constexpr double kEarliestMaarivDelay = 0.05;  // 72 minutes after sunset
+
+struct DayFacts {
+    int32_t date = 0;
+    HebrewDate hebrew;
+    int weekday = 0;  // 1 = Sunday .. 7 = Saturday
+    // The day's holy day (a record with a name), or nullptr.
+    const HolyDayRecord* holyDay = nullptr;
+    // On a Saturday, the portion its turn gives and a portion joined to it
+    // (read the same day). A holy-day Saturday shows its turn's portion only
+    // when the portion is dated that day, but uses up the turn either way.
+    const ParashahRecord* portion = nullptr;
+    const ParashahRecord* joinedPortion = nullptr;
+    SunDay sun;
+    // Times of day as fractions of a day: on a Friday and a Saturday, else 0.
+    double candleLighting = 0;
+    double havdalah = 0;
+    int omerDay = 0;            // 1..49 on the evenings of the count, else 0
+};
+
+// The facts of one date of the month (the Saturdays before it in the month
+// decide which portion is its turn).
+DayFacts FactsOfDay(int32_t date, const MonthData& month, const SunDay& sun);
+
+// The day of the Omer counted on the evening of a date, or 0 outside the count.
+int OmerDayOf(int32_t date, int32_t pesach, int32_t shavuot);
+
+}  // namespace varnel
