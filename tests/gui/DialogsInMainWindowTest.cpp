@@ -178,6 +178,50 @@ TEST_F(WiredViews, DayViewAfterTheYearButtonsShowsTheDayOfItsTitle) {
     EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, DateSerial(2027, 1, 1));
 }
 
+// The year view's buttons lead to a month with the same complete year as the
+// date dialog does: the festival readings applied and that year's daylight rules.
+TEST_F(WiredViews, YearButtonsAndTheDateDialogShowTheSameCompleteYear) {
+    const bool hadTz = qEnvironmentVariableIsSet("TZ");
+    const QByteArray oldTz = qgetenv("TZ");
+    qputenv("TZ", "America/New_York");
+    tzset();
+    window_->Calendar().SetPlace("Charlotte, NC", true);
+    const auto byYearButtons = [&](int month) {
+        ShowMonth(2026, 1);
+        window_->ShowView(frmMain::View::Year);
+        Year()->findChild<QPushButton*>("cmdNextYear")->click();
+        QLabel* name = Year()->MonthLabel(month - 1);
+        Mouse(name, QEvent::MouseButtonPress, QPoint(3, 3));
+        Mouse(name, QEvent::MouseButtonRelease, QPoint(3, 3));
+        EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, DateSerial(2027, month, 1));
+        return window_->Month()->Model().grid;
+    };
+    const auto byDateDialog = [&](int month) {
+        ShowMonth(2026, 1);
+        OnModal<frmGoToDate>([month](frmGoToDate& d) {
+            d.findChild<QCalendarWidget*>("calDate")->setSelectedDate(QDate(2027, month, 1));
+            d.accept();
+        });
+        window_->GoToCommonDate();
+        return window_->Month()->Model().grid;
+    };
+    const auto cellOf = [](const Grid& grid, int month, int day) {
+        const MonthCell at = MonthCellOf(DateSerial(2027, month, 1), day);
+        return grid.Cell(at.row, at.col);
+    };
+    // Shabbat Pesach, 24 April 2027, reads its festival portion.
+    const GridCell pesach = cellOf(byYearButtons(4), 4, 24);
+    EXPECT_NE(pesach.data.find("Special reading for Shabbat Pesach"), std::string::npos) << pesach.data;
+    EXPECT_EQ(cellOf(byDateDialog(4), 4, 24).data, pesach.data);
+    // Friday 2 July 2027 in Charlotte is in daylight time.
+    const GridCell friday = cellOf(byYearButtons(7), 7, 2);
+    EXPECT_NE(friday.text.find("Shabbat Candles: 8:22 PM"), std::string::npos) << friday.text;
+    EXPECT_EQ(cellOf(byDateDialog(7), 7, 2).text, friday.text);
+    if (hadTz) qputenv("TZ", oldTz);
+    else qunsetenv("TZ");
+    tzset();
+}
+
 TEST_F(WiredViews, MonthNameReleasedOutsideItDoesNothing) {
     ShowMonth(2026, 1);
     window_->ShowView(frmMain::View::Year);

@@ -4,12 +4,15 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
 #include <QEvent>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
+#include "gui/views/GridPainter.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/MonthPanel.h"
 #include "core/views/ViewState.h"
@@ -107,6 +110,36 @@ TEST(GridWidget, AMonthRenderingPaintsTheGridOnce) {
     EXPECT_EQ(counter.paints, 1);
     EXPECT_EQ(window.Month()->Model().lastStartOfMonth, DateSerial(2026, 4, 1));
     window.Month()->Grid()->removeEventFilter(&counter);
+}
+
+// The painter lays a model out by twips at the device's resolution: at 300
+// dots an inch, a column of 1440 twips is 300 pixels wide, wherever it is drawn.
+TEST(GridPainter, CellsLandWhereTheirTwipsSayAtAnyResolution) {
+    EnsureApplication();
+    Grid grid(2, 2);
+    grid.SetColWidth(-1, 1440);
+    grid.SetRowHeight(-1, 720);
+    grid.SetBackground(0, 0, RGB(255, 0, 0));
+    grid.SetBackground(0, 1, RGB(0, 0, 255));
+    grid.SetBackground(1, 0, kShadowColor);
+    grid.SetBackground(1, 1, RGB(0, 128, 0));
+    QImage image(800, 400, QImage::Format_RGB32);
+    image.setDotsPerMeterX(11811);  // 300 dots an inch
+    image.setDotsPerMeterY(11811);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    GridStyle style;
+    style.palette.setColor(QPalette::Dark, QColor(10, 20, 30));
+    const TwipsScale scale = TwipsScale::Of(image);
+    ASSERT_EQ(scale.ToPixelsX(1440), 300);
+    PaintGrid(painter, QPoint(50, 20), grid, style, scale, image.rect());
+    painter.end();
+    EXPECT_EQ(image.pixelColor(50 + 150, 20 + 75), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(50 + 450, 20 + 75), QColor(0, 0, 255));
+    EXPECT_EQ(image.pixelColor(50 + 150, 20 + 225), QColor(10, 20, 30));  // the shadow colour of the palette
+    EXPECT_EQ(image.pixelColor(50 + 450, 20 + 225), QColor(0, 128, 0));
+    EXPECT_EQ(image.pixelColor(50 + 650, 20 + 75), QColor(Qt::white));  // right of the grid: untouched
+    EXPECT_EQ(GridEdges::Of(grid, scale).Cell(1, 1), QRect(300, 150, 300, 150));
 }
 
 }  // namespace

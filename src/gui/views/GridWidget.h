@@ -1,7 +1,5 @@
 #pragma once
-// Draws any Grid model: cell texts wrapped as aligned, colours, check-box cells,
-// column widths and row heights in twips converted with the screen's logical
-// DPI, and labels pinned to the top right corner of cells. Forwards click,
+// Shows any Grid model on screen through the grid painter, and forwards click,
 // double-click, button press and pointer move with the cell under the pointer.
 // The model is filled without the widget; Refresh repaints once afterwards.
 #include <QFont>
@@ -11,6 +9,7 @@
 #include <vector>
 
 #include "core/views/Grid.h"
+#include "gui/views/GridPainter.h"
 
 namespace varnel {
 
@@ -32,14 +31,10 @@ public:
 
     // Labels on the top right corner of cells: their left edge is the cell's
     // right edge less the inset (twips), their top the cell's top.
-    struct CornerLabel {
-        int row = 0;
-        int col = 0;
-        QString text;
-    };
+    using CornerLabel = varnel::CornerLabel;
     void SetCornerLabels(std::vector<CornerLabel> labels);
     void SetCornerLabelStyle(const QFont& font, const QColor& color, int insetTwips);
-    const std::vector<CornerLabel>& CornerLabels() const { return cornerLabels_; }
+    const std::vector<CornerLabel>& CornerLabels() const { return style_.cornerLabels; }
 
     // The current cell (set by a press on a cell, or by Select).
     int Row() const { return row_; }
@@ -62,7 +57,8 @@ public:
 
     // The colour the model's kShadowColor stands for.
     QColor ShadowColor() const;
-    QColor ToQColor(Color c, const QColor& fallback) const;
+    // How the grid is drawn: fonts, fixed rows and corner labels with this widget's palette and style.
+    GridStyle Style() const;
 
 signals:
     void Clicked();
@@ -81,26 +77,15 @@ protected:
 
 private:
     void TrackPointer(const QPoint& point);
-    void PaintCell(QPainter& painter, int row, int col, const QRect& rect) const;
-    bool HasCornerLabel(int row, int col) const;
-    // Pixel edges of every column and row, from the model's twips.
-    void UpdateEdges() const;
+    TwipsScale Scale() const { return TwipsScale::Of(*this); }
 
     Grid* grid_ = nullptr;
-    int fixedRows_ = 0;
+    GridStyle style_;
     int row_ = 0;
     int col_ = 0;
     int mouseRow_ = -1;
     int mouseCol_ = -1;
     bool pressed_ = false;
-    QFont cellFont_;
-    QFont headerFont_;
-    std::vector<CornerLabel> cornerLabels_;
-    QFont cornerFont_;
-    QColor cornerColor_ = Qt::black;
-    int cornerInset_ = 0;
-    mutable std::vector<int> colEdges_;
-    mutable std::vector<int> rowEdges_;
 };
 
 }  // namespace varnel

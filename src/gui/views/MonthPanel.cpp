@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 
+#include "gui/views/GridPainter.h"
 #include "core/views/ColorScheme.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/TitleColors.h"
@@ -65,7 +66,7 @@ MonthPanel::MonthPanel(ViewState& state, CalendarSource& source, QWidget* parent
     grid_->SetHeaderFont(headerFont);
     QFont labelFont(QStringLiteral("Arial"));
     labelFont.setPointSize(12);
-    grid_->SetCornerLabelStyle(labelFont, QColor(RedOf(kNavyColor), GreenOf(kNavyColor), BlueOf(kNavyColor)),
+    grid_->SetCornerLabelStyle(labelFont, ToQColor(kNavyColor, Qt::black, palette()),
                                kDayLabelInset);
 
     connect(grid_, &GridWidget::Clicked, this, &MonthPanel::GridClicked);

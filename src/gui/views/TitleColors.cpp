@@ -3,12 +3,14 @@
 #include <QColor>
 #include <QLabel>
 
+#include "gui/views/GridPainter.h"
+
 namespace varnel {
 
 void SetTitleColors(QLabel* title, Color background) {
     const QString style = QStringLiteral("QLabel#%1 { background-color: %2; color: white; }")
                               .arg(title->objectName(),
-                                   QColor(RedOf(background), GreenOf(background), BlueOf(background)).name());
+                                   ToQColor(background, Qt::black, title->palette()).name());
     if (title->styleSheet() != style) title->setStyleSheet(style);
 }
 

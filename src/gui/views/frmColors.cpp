@@ -8,12 +8,13 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "gui/views/GridPainter.h"
 #include "core/views/ColorScheme.h"
 
 namespace varnel {
 namespace {
 
-QColor SampleColor(Color color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
+QColor SampleColor(Color color) { return ToQColor(color, Qt::black, QPalette()); }
 
 QLabel* Sample(const QString& text, Color background, Color foreground, QWidget* parent) {
     auto* label = new QLabel(text, parent);
