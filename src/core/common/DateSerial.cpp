@@ -81,4 +81,10 @@ int32_t Today() {
     return DateSerial(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
+bool IsInMonth(int32_t serial, int year, int month) {
+    if (serial == 0) return false;
+    const YearMonthDay d = SplitDate(serial);
+    return d.year == year && d.month == month;
+}
+
 }  // namespace varnel

@@ -36,6 +36,8 @@ inline constexpr int kFriday = 6;
 inline constexpr int kSaturday = 7;
 // The Saturday on or after a date (the date itself when it is one).
 inline int32_t SaturdayOnOrAfter(int32_t serial) { return serial + (kSaturday - Weekday(serial)); }
+// Whether a date (0: none) falls in a month of a common year.
+bool IsInMonth(int32_t serial, int year, int month);
 // 1 for 1 January.
 int DayOfYear(int32_t serial);
 bool IsInSupportedRange(int32_t serial);

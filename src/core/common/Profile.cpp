@@ -1,5 +1,7 @@
 #include "core/common/Profile.h"
 
+#include "core/common/Utf8.h"
+
 #include <cctype>
 
 #include "core/common/Files.h"
@@ -118,16 +120,9 @@ std::string_view TrimmedView(std::string_view s, std::string_view blanks) {
 std::string CutToCharacters(std::string_view s, size_t n) {
     size_t pos = 0, count = 0;
     while (pos < s.size() && count < n) {
-        const unsigned char c = static_cast<unsigned char>(s[pos]);
-        size_t len = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 1;
         // A truncated or malformed sequence counts byte by byte.
-        for (size_t i = 1; i < len; ++i) {
-            if (pos + i >= s.size() || (static_cast<unsigned char>(s[pos + i]) & 0xC0) != 0x80) {
-                len = 1;
-                break;
-            }
-        }
-        pos += len;
+        const size_t len = Utf8SequenceLength(s, pos);
+        pos += len == 0 ? 1 : len;
         ++count;
     }
     return std::string(s.substr(0, pos));

@@ -51,11 +51,7 @@ void CollectMonthData(int32_t firstDay, const HolyDayTable& holyDays, const Para
     month.pesach = JulianDayToDate(HebrewDateUntilDecember(ymd.year, -6, 15, kGregorianSelector));
     month.shavuot = JulianDayToDate(HebrewDateUntilDecember(ymd.year, -4, 6, kGregorianSelector));
 
-    const auto inMonth = [&](int32_t date) {
-        if (date == 0) return false;
-        const YearMonthDay d = SplitDate(date);
-        return d.year == ymd.year && d.month == ymd.month;
-    };
+    const auto inMonth = [&](int32_t date) { return IsInMonth(date, ymd.year, ymd.month); };
     for (int i = 1; i <= kHolyDayCount; ++i) {
         const HolyDayRecord& h = holyDays[static_cast<size_t>(i)];
         if (inMonth(h.date)) month.holyDays[static_cast<size_t>(DayOf(h.date) - 1)] = &h;
