@@ -110,7 +110,7 @@ CalDavCalendar::Reply CalDavCalendar::Send(const QByteArray& verb, const QUrl& u
     if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
     Reply out;
     out.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    out.body = reply->readAll();
+    if (reply->isOpen()) out.body = reply->readAll();
     out.etag = reply->rawHeader("ETag");
     if (timedOut) out.error = "the server did not answer within " + std::to_string(timeoutMs_ / 1000) + " s";
     else if (out.status == 0) out.error = "the server cannot be reached (" + reply->errorString().toStdString() + ")";
