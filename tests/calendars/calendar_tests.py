@@ -202,16 +202,19 @@ class CalDavServer:
                         f"[storage]\nfilesystem_folder = {self.dir}/store\n[rights]\ntype = owner_only\n"
                         f"[logging]\nlevel = warning\n")
             command = ["radicale", "--config", os.path.join(self.dir, "config")]
-            self.url = f"http://127.0.0.1:{self.port}/{self.user}/portions/"
         else:  # xandikos serves one user without authentication
             command = ["xandikos", "--defaults", "-d", os.path.join(self.dir, "store"), "-l", "127.0.0.1", "-p", str(self.port)]
-            self.url = f"http://127.0.0.1:{self.port}/user/calendars/calendar/"
         self.process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
         wait_for(self.port, self.process)
         self.client = caldav.DAVClient(url=f"http://127.0.0.1:{self.port}/", username=self.user, password=self.password)
-        if kind == "radicale":
-            self.client.principal().make_calendar(name="portions", cal_id="portions")
-        self.calendar = caldav.Calendar(client=self.client, url=self.url)
+        self.principal = self.client.principal()
+        self.made = 0
+
+    def new_calendar(self):
+        """A fresh, empty calendar collection and its URL."""
+        self.made += 1
+        calendar = self.principal.make_calendar(name=f"portions{self.made}", cal_id=f"portions{self.made}")
+        return calendar, str(calendar.url)
 
     def stop(self):
         if self.process.poll() is None:
@@ -226,30 +229,36 @@ class CalDavServer:
         self.stop()
         shutil.rmtree(self.dir, ignore_errors=True)
 
-    def events(self):
-        out = []
-        for e in self.calendar.events():
-            cal = icalendar.Calendar.from_ical(e.data)
-            for c in cal.walk("VEVENT"):
-                out.append((day(c), str(c["SUMMARY"])))
-        return sorted(out)
+
+def events_of(calendar):
+    out = []
+    for e in calendar.events():
+        for c in icalendar.Calendar.from_ical(e.data).walk("VEVENT"):
+            out.append((day(c), str(c["SUMMARY"])))
+    return sorted(out)
 
 
 class CalDavBase:
+    """One server for the class; every test writes into a calendar of its own."""
     kind = None
 
-    def setUp(self):
-        self.server = CalDavServer(self.kind)
+    @classmethod
+    def setUpClass(cls):
+        cls.server = CalDavServer(cls.kind)
 
-    def tearDown(self):
-        self.server.close()
+    @classmethod
+    def tearDownClass(cls):
+        cls.server.close()
+
+    def setUp(self):
+        self.calendar, self.url = self.server.new_calendar()
 
     def export(self, month="2024-08", password=None, url=None):
-        return run(month, "--to", url or self.server.url, "--user", self.server.user, "--json",
+        return run(month, "--to", url or self.url, "--user", self.server.user, "--json",
                    password=self.server.password if password is None else password)
 
     def test_twice_leaves_one_set_and_the_users_event(self):
-        self.server.calendar.save_event(
+        self.calendar.save_event(
             "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Someone//EN\r\nBEGIN:VEVENT\r\nUID:party@me\r\n"
             "DTSTAMP:20240101T000000Z\r\nDTSTART;VALUE=DATE:20240817\r\nDTEND;VALUE=DATE:20240818\r\n"
             "SUMMARY:Garden party\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
@@ -261,24 +270,24 @@ class CalDavBase:
         report = json.loads(p.stdout)
         self.assertEqual(sorted(d["date"] for d in report["deleted"]), [d["date"] for d in report["written"]])
         self.assertTrue(report["complete"])
-        events = self.server.events()
+        events = events_of(self.calendar)
         self.assertEqual([s for _, s in events].count("Garden party"), 1)
         marked = [(d.isoformat(), s) for d, s in events if s.startswith(MARK)]
         self.assertEqual(marked, [("2024-08-03", "\u00abMatot/Masei\u00bb"), ("2024-08-10", "\u00abDevarim\u00bb"),
                                   ("2024-08-17", "\u00abVa'etchanan\u00bb"), ("2024-08-24", "\u00abEikev\u00bb"),
                                   ("2024-08-31", "\u00abRe'eh\u00bb")])
 
-    def test_stopped_server_gives_a_clear_message(self):
+    def test_an_address_that_is_no_calendar(self):
+        p, _ = self.export(url=f"http://127.0.0.1:{self.server.port}/")
+        self.assertEqual(p.returncode, 1)
+        self.assertIn("not a CalDAV calendar collection", p.stderr)
+
+    def test_zz_stopped_server_gives_a_clear_message(self):  # runs last: it stops the server
         self.server.stop()
         p, _ = self.export()
         self.assertEqual(p.returncode, 1)
         self.assertIn("cannot be reached", p.stderr)
         self.assertIn("Nothing was written", p.stderr)
-
-    def test_an_address_that_is_no_calendar(self):
-        p, _ = self.export(url=f"http://127.0.0.1:{self.server.port}/")
-        self.assertEqual(p.returncode, 1)
-        self.assertIn("not a CalDAV calendar collection", p.stderr)
 
 
 class Radicale(CalDavBase, unittest.TestCase):
@@ -291,7 +300,7 @@ class Radicale(CalDavBase, unittest.TestCase):
         self.assertEqual(p.returncode, 1)
         self.assertIn("refused the user name or password", p.stderr)
         self.assertNotIn("wrong", p.stderr + p.stdout)
-        self.assertEqual(len(self.server.events()), 5)
+        self.assertEqual(len(events_of(self.calendar)), 5)
 
 
 class Xandikos(CalDavBase, unittest.TestCase):
