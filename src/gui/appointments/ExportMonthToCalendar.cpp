@@ -20,15 +20,21 @@ bool ChooseTarget(QWidget* owner, CalendarTarget& target, QString& password) {
     const bool ask = !HasCalendarTargetSetting() || (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier);
     target = ReadCalendarTarget();
     if (ask) {
+        QString stored;
+        const bool remembered = target.IsServer() && ReadStoredPassword(target, stored);
         frmCalendarTarget dialog(target, owner);
+        dialog.SetRememberPassword(remembered);
         if (dialog.exec() != QDialog::Accepted) return false;
+        const CalendarTarget before = target;
         target = dialog.Target();
         password = dialog.Password();
         WriteCalendarTarget(target);
-        if (target.IsServer()) {
-            if (dialog.RememberPassword() && !password.isEmpty()) StorePassword(target, password);
-            else if (!dialog.RememberPassword()) ForgetPassword(target);
-        }
+        if (remembered && (!dialog.RememberPassword() || before.target != target.target || before.user != target.user))
+            ForgetPassword(before);
+        if (target.IsServer() && dialog.RememberPassword() && !password.isEmpty() && !StorePassword(target, password))
+            QMessageBox::information(owner, QObject::tr("Export to calendar"),
+                                     QObject::tr("No secret store is running: the password cannot be remembered "
+                                                 "and will be asked for each time."));
     }
     if (!target.IsServer() || !password.isEmpty() || ReadStoredPassword(target, password)) return true;
     bool ok = false;
@@ -46,13 +52,14 @@ void ExportMonthToCalendar(QWidget* owner, int32_t firstOfMonth, const ParashahT
     const std::vector<std::string> lines = BuildMonthShabbatLines(firstOfMonth, parashot);
     std::unique_ptr<CalendarBackend> calendar = MakeCalendarBackend(target, password);
 
-    auto* activity = new frmActivity(owner);
-    activity->setAttribute(Qt::WA_DeleteOnClose);
-    activity->show();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const ExportReport report = ExportToCalendar(*calendar, firstOfMonth, lines, ProgramFolder(), *activity);
-    activity->close();
-    QApplication::restoreOverrideCursor();
+    ExportReport report;
+    {
+        frmActivity activity(owner);
+        activity.show();
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        report = ExportToCalendar(*calendar, firstOfMonth, lines, ProgramFolder(), activity);
+        QApplication::restoreOverrideCursor();
+    }
 
     const QString text = QString::fromStdString(ExportSummary(report));
     const QString title = QObject::tr("Export to calendar");

@@ -1,6 +1,7 @@
 #include "gui/appointments/frmActivity.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -12,7 +13,7 @@ frmActivity::frmActivity(QWidget* owner)
       cmdCancel_(new QPushButton(tr("Cancel"), this)) {
     setObjectName(QStringLiteral("frmActivity"));
     setWindowTitle(tr("Export to calendar"));
-    setModal(false);
+    setWindowModality(Qt::ApplicationModal);
     lblProgress_->setObjectName(QStringLiteral("lblProgress"));
     lblAction_->setObjectName(QStringLiteral("lblAction"));
     cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
@@ -21,10 +22,22 @@ frmActivity::frmActivity(QWidget* owner)
     layout->addWidget(lblProgress_);
     layout->addWidget(lblAction_);
     layout->addWidget(cmdCancel_, 0, Qt::AlignRight);
-    connect(cmdCancel_, &QPushButton::clicked, this, [this] {
-        cancelled_ = true;
-        cmdCancel_->setEnabled(false);
-    });
+    connect(cmdCancel_, &QPushButton::clicked, this, &frmActivity::Cancel);
+}
+
+void frmActivity::Cancel() {
+    cancelled_ = true;
+    cmdCancel_->setEnabled(false);
+}
+
+void frmActivity::closeEvent(QCloseEvent* event) {
+    Cancel();
+    event->accept();
+}
+
+void frmActivity::reject() {
+    Cancel();
+    QDialog::reject();
 }
 
 void frmActivity::Refresh() {

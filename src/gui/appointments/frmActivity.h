@@ -2,7 +2,8 @@
 // The export's progress window: the action text, the detail text and a
 // "Cancel" button that stops the export between two items. Each change of
 // text repaints at once and lets pending events run, so the window stays live
-// while the export works on the user-interface thread.
+// while the export works on the user-interface thread. It is application
+// modal, so the main window cannot start a second export or close meanwhile.
 #include <QDialog>
 
 #include "core/appointments/ExportToCalendar.h"
@@ -25,7 +26,13 @@ public:
     QLabel* DetailLabel() const { return lblAction_; }
     QPushButton* CancelButton() const { return cmdCancel_; }
 
+protected:
+    // Closing the window or pressing Escape cancels, like the button.
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
 private:
+    void Cancel();
     void Refresh();
 
     QLabel* lblProgress_;

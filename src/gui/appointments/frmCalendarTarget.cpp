@@ -79,6 +79,7 @@ CalendarTarget frmCalendarTarget::Target() const {
 
 QString frmCalendarTarget::Password() const { return txtPassword_->text(); }
 bool frmCalendarTarget::RememberPassword() const { return optServer_->isChecked() && chkRemember_->isChecked(); }
+void frmCalendarTarget::SetRememberPassword(bool remember) { chkRemember_->setChecked(remember); }
 
 void frmCalendarTarget::accept() {
     const CalendarTarget t = Target();

@@ -20,6 +20,7 @@ public:
     CalendarTarget Target() const;
     QString Password() const;
     bool RememberPassword() const;
+    void SetRememberPassword(bool remember);
 
     QRadioButton* FileOption() const { return optFile_; }
     QRadioButton* ServerOption() const { return optServer_; }
