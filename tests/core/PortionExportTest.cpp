@@ -191,6 +191,15 @@ TEST(IcsFileCalendar, RefusesWhatIsNotICalendarAndLeavesItUntouched) {
     IcsFileCalendar folderAsFile(folder.Path());
     std::string error;
     EXPECT_FALSE(folderAsFile.Open(error));
+    // Dates libical cannot write are reported as failures, never written as zeros.
+    for (const int year : {3000, 3001}) {
+        const int32_t dec = DateSerial(year, 12, 1);
+        IcsFileCalendar late(folder.File("late.ics"));
+        const ExportReport r = ExportToCalendar(late, dec, BuildMonthShabbatLines(dec, YearTable(year)), VARNEL_SOURCE_DATA, progress);
+        EXPECT_EQ(r.Complete(), year == 3000) << ExportSummary(r);
+        EXPECT_EQ(r.written.empty(), year == 3001);
+    }
+    EXPECT_EQ(folder.Read("late.ics").find("00000000"), std::string::npos);
 }
 
 TEST(IcsFileCalendar, CancelStopsBetweenItemsAndTheFileStaysValid) {

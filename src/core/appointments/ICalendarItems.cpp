@@ -7,8 +7,10 @@
 namespace varnel {
 
 std::string ICalendarObjectText(const PortionAppointment& item) {
+    icalcomponent* event = NewPortionEvent(item);
+    if (!event) return {};
     icalcomponent* calendar = NewICalendar();
-    icalcomponent_add_component(calendar, NewPortionEvent(item));
+    icalcomponent_add_component(calendar, event);
     std::string text = ComponentText(calendar);
     icalcomponent_free(calendar);
     return text;

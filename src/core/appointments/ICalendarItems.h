@@ -9,7 +9,8 @@
 
 namespace varnel {
 
-// A VCALENDAR holding the one all-day VEVENT of an item.
+// A VCALENDAR holding the one all-day VEVENT of an item; empty when the
+// item's date cannot be written.
 std::string ICalendarObjectText(const PortionAppointment& item);
 
 // The events of an iCalendar text: uid as the id, summary and start date.

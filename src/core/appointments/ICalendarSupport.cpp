@@ -35,6 +35,7 @@ icalcomponent* NewICalendar() {
 }
 
 icalcomponent* NewPortionEvent(const PortionAppointment& item) {
+    if (YearOf(item.date + 1) > kLastICalendarYear) return nullptr;
     icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
     icalcomponent_add_property(event, icalproperty_new_uid(item.uid.c_str()));
     icalcomponent_add_property(event, icalproperty_new_dtstamp(icaltime_from_timet_with_zone(std::time(nullptr), 0, icaltimezone_get_utc_timezone())));

@@ -13,7 +13,11 @@ inline constexpr const char* kProductId = "-//Varnel//Varnel Shabbat portions//E
 
 // An empty VCALENDAR with VERSION and our PRODID.
 icalcomponent* NewICalendar();
+// Null when the item's date lies beyond what iCalendar dates can hold here.
 icalcomponent* NewPortionEvent(const PortionAppointment& item);
+// libical keeps dates up to the year 3000 only.
+inline constexpr int kLastICalendarYear = 3000;
+inline constexpr const char* kDateTooLate = "libical cannot write dates after the year 3000";
 // The VCALENDAR of a text, or null when the text is not one iCalendar object.
 icalcomponent* ParseICalendar(const std::string& text);
 std::string ComponentText(icalcomponent* component);

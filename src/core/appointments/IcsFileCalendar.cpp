@@ -105,7 +105,12 @@ bool IcsFileCalendar::AddItem(const PortionAppointment& item, std::string& error
         error = "the calendar is not open";
         return false;
     }
-    icalcomponent_add_component(calendar_, NewPortionEvent(item));
+    icalcomponent* event = NewPortionEvent(item);
+    if (!event) {
+        error = kDateTooLate;
+        return false;
+    }
+    icalcomponent_add_component(calendar_, event);
     changed_ = true;
     return true;
 }

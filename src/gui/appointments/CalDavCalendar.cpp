@@ -9,6 +9,7 @@
 #include <QXmlStreamReader>
 
 #include "core/appointments/ICalendarItems.h"
+#include "core/appointments/ICalendarSupport.h"
 #include "core/common/DateSerial.h"
 
 namespace varnel {
@@ -187,7 +188,12 @@ bool CalDavCalendar::AddItem(const PortionAppointment& item, std::string& error)
     error.clear();
     const std::string name = item.uid.substr(0, item.uid.find('@')) + ".ics";
     const QUrl url = collection_.resolved(QUrl(QString::fromStdString(name)));
-    const Reply r = Send("PUT", url, QByteArray::fromStdString(ICalendarObjectText(item)),
+    const std::string object = ICalendarObjectText(item);
+    if (object.empty()) {
+        error = kDateTooLate;
+        return false;
+    }
+    const Reply r = Send("PUT", url, QByteArray::fromStdString(object),
                          {{"If-None-Match", "*"}, {"Content-Type", "text/calendar; charset=utf-8"}});
     if (!r.error.empty()) error = r.error;
     else if (r.status == 412) error = "an item for this Shabbat is already on the server and is not marked as the export's";
