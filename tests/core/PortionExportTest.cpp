@@ -24,6 +24,7 @@ namespace varnel {
 namespace {
 
 using testing::TempFolder;
+namespace fs = std::filesystem;
 
 ParashahTable YearTable(int year) {
     ParashahTable parashot;
@@ -152,10 +153,14 @@ std::vector<CalendarEntry> EventsOf(const std::string& text) {
 TEST(IcsFileCalendar, ExportingTwiceKeepsOneSetAndEverythingElse) {
     TempFolder folder;
     const std::string path = folder.Write("mine.ics", kUserCalendar);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    // The second export goes through a link to the file: the file is changed, the link stays.
+    const std::string link = folder.File("link.ics");
+    fs::create_symlink(path, link);
     const int32_t feb = DateSerial(2026, 2, 1);
     const auto lines = BuildMonthShabbatLines(feb, YearTable(2026));
     for (int run = 0; run < 2; ++run) {
-        IcsFileCalendar calendar(path);
+        IcsFileCalendar calendar(run == 0 ? path : link);
         NoProgress progress;
         const ExportReport report = ExportToCalendar(calendar, feb, lines, VARNEL_SOURCE_DATA, progress);
         EXPECT_TRUE(report.Complete()) << ExportSummary(report);
@@ -163,6 +168,9 @@ TEST(IcsFileCalendar, ExportingTwiceKeepsOneSetAndEverythingElse) {
         EXPECT_EQ(report.deleted.size(), run == 0 ? 0u : 4u);
     }
     const std::string text = folder.Read("mine.ics");
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(folder.Read("link.ics"), text);
     std::multiset<std::string> subjects;
     for (const CalendarEntry& e : EventsOf(text)) subjects.insert(e.subject);
     EXPECT_EQ(subjects.size(), 7u);

@@ -129,13 +129,20 @@ bool IcsFileCalendar::Finish(std::string& error) {
         }
         e = next;
     }
+    // A link is followed, so the file it points to is the one replaced; the
+    // replacement keeps the old file's permissions (a private calendar stays private).
+    namespace fs = std::filesystem;
     std::error_code ec;
-    const std::filesystem::path folder = std::filesystem::path(path_).parent_path();
-    if (!folder.empty()) std::filesystem::create_directories(folder, ec);
-    if (!WriteFileAtomically(path_, ComponentText(calendar_))) {
+    fs::path target = path_;
+    const bool existed = fs::exists(target, ec);
+    if (existed) target = fs::canonical(target, ec);
+    const fs::perms perms = existed ? fs::status(target, ec).permissions() : fs::perms::unknown;
+    if (!target.parent_path().empty()) fs::create_directories(target.parent_path(), ec);
+    if (!WriteFileAtomically(target.string(), ComponentText(calendar_))) {
         error = "the file cannot be written";
         return false;
     }
+    if (perms != fs::perms::unknown) fs::permissions(target, perms, ec);
     changed_ = false;
     return true;
 }
