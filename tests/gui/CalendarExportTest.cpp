@@ -25,6 +25,7 @@
 #include "core/common/Files.h"
 #include <QMessageBox>
 #include <QFile>
+#include <QFileInfo>
 #include "gui/appointments/frmActivity.h"
 #include "gui/appointments/frmCalendarTarget.h"
 #include "gui/views/Settings.h"
@@ -149,6 +150,20 @@ TEST(ExportMonthToCalendar, WritesTheChosenFileAndSaysWhatItWrote) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().count("BEGIN:VEVENT"), 4);
+    file.close();
+
+    // A calendar that cannot be used: the message names it and the reason, the file stays as it was.
+    const QString notes = settings.filePath("notes.ics");
+    {
+        QFile out(notes);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write("my notes\n");
+    }
+    WriteCalendarTarget(CalendarTarget{notes, ""});
+    ExportMonthToCalendar(nullptr, DateSerial(2026, 2, 1), parashot);
+    EXPECT_TRUE(shown.contains(notes + ": the file is not an iCalendar file")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains("Nothing was written"));
+    EXPECT_EQ(QFileInfo(notes).size(), 9);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "core/appointments/ExportToCalendar.h"
 #include "core/appointments/ShabbatLines.h"
@@ -16,8 +17,7 @@ namespace varnel {
 
 namespace {
 // The target and, for a server, its password; false when the user cancelled.
-bool ChooseTarget(QWidget* owner, CalendarTarget& target, QString& password) {
-    const bool ask = !HasCalendarTargetSetting() || (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier);
+bool ChooseTarget(QWidget* owner, bool ask, CalendarTarget& target, QString& password) {
     target = ReadCalendarTarget();
     if (ask) {
         QString stored;
@@ -46,26 +46,38 @@ bool ChooseTarget(QWidget* owner, CalendarTarget& target, QString& password) {
 }  // namespace
 
 void ExportMonthToCalendar(QWidget* owner, int32_t firstOfMonth, const ParashahTable& parashot) {
-    CalendarTarget target;
-    QString password;
-    if (!ChooseTarget(owner, target, password)) return;
     const std::vector<std::string> lines = BuildMonthShabbatLines(firstOfMonth, parashot);
-    std::unique_ptr<CalendarBackend> calendar = MakeCalendarBackend(target, password);
-
-    ExportReport report;
-    {
-        frmActivity activity(owner);
-        activity.show();
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        report = ExportToCalendar(*calendar, firstOfMonth, lines, ProgramFolder(), activity);
-        QApplication::restoreOverrideCursor();
+    bool ask = !HasCalendarTargetSetting() || (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier);
+    while (true) {
+        CalendarTarget target;
+        QString password;
+        if (!ChooseTarget(owner, ask, target, password)) return;
+        std::unique_ptr<CalendarBackend> calendar = MakeCalendarBackend(target, password);
+        ExportReport report;
+        {
+            frmActivity activity(owner);
+            activity.show();
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            report = ExportToCalendar(*calendar, firstOfMonth, lines, ProgramFolder(), activity);
+            QApplication::restoreOverrideCursor();
+        }
+        const QString text = QString::fromStdString(ExportSummary(report));
+        const QString title = QObject::tr("Export to calendar");
+        if (report.Complete()) {
+            QMessageBox::information(owner, title, text);
+            return;
+        }
+        if (report.openError.empty()) {
+            QMessageBox::warning(owner, title, text);
+            return;
+        }
+        // The calendar could not be used: offer to choose another and try again.
+        QMessageBox box(QMessageBox::Critical, QObject::tr("Unable to use the calendar"), text, QMessageBox::Close, owner);
+        QPushButton* choose = box.addButton(QObject::tr("Choose calendar..."), QMessageBox::ActionRole);
+        box.exec();
+        if (box.clickedButton() != choose) return;
+        ask = true;
     }
-
-    const QString text = QString::fromStdString(ExportSummary(report));
-    const QString title = QObject::tr("Export to calendar");
-    if (!report.openError.empty()) QMessageBox::critical(owner, QObject::tr("Unable to use the calendar"), text);
-    else if (report.Complete()) QMessageBox::information(owner, title, text);
-    else QMessageBox::warning(owner, title, text);
 }
 
 }  // namespace varnel

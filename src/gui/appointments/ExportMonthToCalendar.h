@@ -1,7 +1,8 @@
 #pragma once
-// The toolbar's "Export to calendar": asks for the calendar on first use (or
-// when Shift is held), then writes the shown month's Shabbat portions into it
-// with the progress window and closes with what was written and what failed.
+// The toolbar's "Export to calendar": asks for the calendar on first use, when
+// Shift is held, or after the calendar could not be used; then writes the
+// shown month's Shabbat portions into it with the progress window and closes
+// with what was written and what failed.
 #include <cstdint>
 
 #include "core/calendar/Parashot.h"
