@@ -6,9 +6,7 @@
 #include "core/appointments/ExportToCalendar.h"
 #include "core/appointments/IcsFileCalendar.h"
 #include "core/appointments/ShabbatLines.h"
-#include "core/calendar/FestivalReadings.h"
-#include "core/calendar/HolyDays.h"
-#include "core/calendar/Parashot.h"
+#include "core/calendar/YearCalendar.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
 
@@ -22,12 +20,7 @@ public:
 };
 
 std::vector<std::string> August2024() {
-    ParashahTable parashot;
-    HolyDayTable holy;
-    ScheduleParashot(PathIn(VARNEL_SOURCE_DATA, kParashahFile), 2024, parashot);
-    LoadHolyDays(PathIn(VARNEL_SOURCE_DATA, kHolyDayFile), holy);
-    ApplySpecialReadings(2024, holy, parashot);
-    return BuildMonthShabbatLines(DateSerial(2024, 8, 1), parashot);
+    return BuildMonthShabbatLines(DateSerial(2024, 8, 1), BuildYear(2024, LoadCalendarData(VARNEL_SOURCE_DATA)).parashot);
 }
 
 // A user's file of `events` timed events spread over four years.

@@ -13,9 +13,7 @@
 #include "core/appointments/IcsFileCalendar.h"
 #include "core/appointments/ReadingTexts.h"
 #include "core/appointments/ShabbatLines.h"
-#include "core/calendar/FestivalReadings.h"
-#include "core/calendar/HolyDays.h"
-#include "core/calendar/Parashot.h"
+#include "core/calendar/YearCalendar.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
 #include "TempFolder.h"
@@ -27,13 +25,8 @@ using testing::TempFolder;
 namespace fs = std::filesystem;
 
 ParashahTable YearTable(int year) {
-    ParashahTable parashot;
-    HolyDayTable holy;
-    ScheduleParashot(PathIn(VARNEL_SOURCE_DATA, kParashahFile), year, parashot);
-    LoadHolyDays(PathIn(VARNEL_SOURCE_DATA, kHolyDayFile), holy);
-    PlaceHolyDays(holy, year);
-    ApplySpecialReadings(year, holy, parashot);
-    return parashot;
+    static const CalendarData data = LoadCalendarData(VARNEL_SOURCE_DATA);
+    return BuildYear(year, data).parashot;
 }
 
 std::vector<ShabbatLine> MonthLines(int year, int month) {

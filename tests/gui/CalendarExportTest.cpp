@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTcpServer>
@@ -15,20 +18,15 @@
 
 #include "GuiTestSupport.h"
 #include "core/appointments/ExportToCalendar.h"
+#include "core/calendar/YearCalendar.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
 #include "gui/appointments/CalDavCalendar.h"
 #include "gui/appointments/CalendarTarget.h"
 #include "gui/appointments/ExportMonthToCalendar.h"
-#include "core/appointments/ShabbatLines.h"
-#include "core/calendar/FestivalReadings.h"
-#include "core/calendar/HolyDays.h"
-#include "core/common/DateSerial.h"
-#include "core/common/Files.h"
-#include <QMessageBox>
-#include <QFile>
-#include <QFileInfo>
 #include "gui/appointments/frmActivity.h"
 #include "gui/appointments/frmCalendarTarget.h"
-#include "gui/views/Settings.h"
+#include "gui/common/Settings.h"
 
 namespace varnel {
 namespace {
@@ -133,8 +131,7 @@ TEST(ExportMonthToCalendar, WritesTheChosenFileAndSaysWhatItWrote) {
     SetProgramFolder(VARNEL_SOURCE_DATA);
     const QString path = settings.filePath("cal/portions.ics");
     WriteCalendarTarget(CalendarTarget{path, ""});
-    ParashahTable parashot;
-    ScheduleParashot(PathIn(VARNEL_SOURCE_DATA, kParashahFile), 2026, parashot);
+    const ParashahTable parashot = BuildYear(2026, LoadCalendarData(VARNEL_SOURCE_DATA)).parashot;
     QString shown;
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
