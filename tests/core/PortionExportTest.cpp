@@ -282,6 +282,15 @@ TEST(ReadingTextData, VersesNumberedDifferentlyInEnglishAreMapped) {
     // Hosea 14:2 is the English 14:1; Micah 5:6 the English 5:7.
     EXPECT_TRUE(contains(FindPassage(t.haftarah, "Hosea 14:2-10; Joel 2:15-27"), "(14:2) Israel, return to Yahweh"));
     EXPECT_TRUE(contains(FindPassage(t.haftarah, "Micah 5:6-6:8"), "(5:6) The remnant of Jacob"));
+    // Genesis 32:1 is the English 31:55; Leviticus 5:26 the English 6:7; Exodus 22:24 the English 22:25.
+    const auto vayetze = FindPassage(t.torah, "Genesis 28:10-32:3");
+    EXPECT_TRUE(contains(vayetze, "(32:1) Early in the morning, Laban rose up"));
+    EXPECT_TRUE(contains(vayetze, "(32:3) When he saw them, Jacob said"));
+    EXPECT_TRUE(contains(FindPassage(t.torah, "Leviticus 1:1-5:26"), "(5:26) The priest shall make atonement for him"));
+    EXPECT_TRUE(contains(FindPassage(t.torah, "Exodus 22:24-23:19; Numbers 28:19-25"), "(22:24) \xE2\x80\x9CIf you lend money"));
+    // Isaiah 9:5 is the English 9:6; 1 Kings 5:26 the English 5:12.
+    EXPECT_TRUE(contains(FindPassage(t.haftarah, "Isaiah 6:1-7:6; Isaiah 9:5-6"), "(9:5) For a child is born to us"));
+    EXPECT_TRUE(contains(FindPassage(t.haftarah, "1 Kings 5:26-6:13"), "(5:26) Yahweh gave Solomon wisdom"));
     // The Torah file's backup is the same text.
     std::string backup;
     ASSERT_TRUE(ReadWholeFile(PathIn(VARNEL_SOURCE_DATA, "torah.bak"), backup));
