@@ -18,6 +18,8 @@ const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"convert", "DATE", "the Hebrew date of a common date (YYYY-MM-DD)", RunConvert},
         {"day", "DATE", "the day view: title, the day's lines and the feast countdown", RunDay},
+        {"export-portions", "YYYY-MM --to TARGET [--user NAME]",
+         "the month's Shabbat portions into an .ics file or a CalDAV calendar URL", RunExportPortions},
         {"holydays", "YEAR", "the holy-day table as placed for a common year", RunHolyDays},
         {"month", "YYYY-MM", "the month view: title and every day's cell", RunMonth},
         {"parashot", "YEAR", "the portion table as scheduled for a common year, special readings applied", RunParashot},
@@ -125,6 +127,8 @@ int RunCommandLine(int argc, char** argv) {
             } else if (a == "--json") context.json = true;
             else if (a == "--data-dir") context.dataDir = value("--data-dir");
             else if (a == "--city") context.city = value("--city");
+            else if (a == "--to") context.to = value("--to");
+            else if (a == "--user") context.user = value("--user");
             else if (a.size() > 1 && a[0] == '-' && !(a.size() > 1 && std::isdigit(static_cast<unsigned char>(a[1]))))
                 throw UsageError("unknown option '" + a + "'");
             else if (commandName.empty()) commandName = a;

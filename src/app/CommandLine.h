@@ -16,6 +16,8 @@ struct Context {
     bool json = false;
     std::string city;  // empty: the "Location" setting
     std::string dataDir;
+    std::string to;    // export-portions: the calendar
+    std::string user;  // export-portions: the CalDAV user name
 };
 
 struct Command {
@@ -51,6 +53,7 @@ std::string HelpText();
 // Commands, one file each.
 int RunConvert(const Context& context);
 int RunDay(const Context& context);
+int RunExportPortions(const Context& context);
 int RunHolyDays(const Context& context);
 int RunMonth(const Context& context);
 int RunParashot(const Context& context);

@@ -46,6 +46,9 @@ check "empty table" python3 -c 'import json,sys; assert all(r["name"]=="" for r 
 
 check "help" exits 0 "$varnel" --help
 check "help lists convert" grep -q "convert" "$tmp/out"
+check "help lists export-portions" grep -q "export-portions YYYY-MM --to TARGET" "$tmp/out"
+check "export-portions without a target" exits 2 "$varnel" export-portions 2026-02
+check "one-line message for the target" one_line_error
 check "version" exits 0 "$varnel" --version
 check "version text" grep -q "^varnel 1.0.3" "$tmp/out"
 

@@ -151,7 +151,7 @@ TEST_F(MainWindow, MenusAndToolbar) {
     EXPECT_EQ(window.ViewToggle(frmMain::View::Month)->text(), "Month view");
     EXPECT_EQ(window.ViewToggle(frmMain::View::Year)->text(), "Year view");
     EXPECT_EQ(window.CommandButton(1)->text(), "Print current view");
-    EXPECT_EQ(window.CommandButton(2)->text(), "Export to Microsoft Outlook");
+    EXPECT_EQ(window.CommandButton(2)->text(), "Export to calendar");
     EXPECT_TRUE(window.CommandButton(1)->isVisible());
     for (int i : {0, 3, 9}) EXPECT_TRUE(window.CommandButton(i)->text().isEmpty());
     EXPECT_EQ(window.CommandButton(10), nullptr);

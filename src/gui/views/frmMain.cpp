@@ -32,7 +32,7 @@ constexpr int kDesignWidth = 13500;      // twips
 constexpr int kDesignHeight = 10200;
 constexpr int kCommandButtonCount = 10;
 constexpr const char* kCommandTexts[kCommandButtonCount] = {
-    "", "Print current view", "Export to Microsoft Outlook", "", "", "", "", "", "", ""};
+    "", "Print current view", "Export to calendar", "", "", "", "", "", "", ""};
 
 // The screen the window is on, in twips, with the logical DPI of that screen.
 struct ScreenTwips {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "gui/appointments/ExportMonthToCalendar.h"
 #include "gui/views/DayPanel.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/MonthPanel.h"
@@ -58,7 +59,9 @@ void frmMain::ApplyPanelTitleColors() {
 void frmMain::PrintCurrentView() {}
 void frmMain::PrintShabbatHours() {}
 void frmMain::ExportYearToHtml() {}
-void frmMain::ExportMonthToOutlook() {}
+void frmMain::ExportMonthToOutlook() {
+    ExportMonthToCalendar(this, state_.currentDate, source_->Year(state_.Year()).parashot);
+}
 void frmMain::OpenFeastResources() {}
 
 }  // namespace varnel

@@ -1,0 +1,106 @@
+// "varnel export-portions YYYY-MM --to TARGET [--user NAME]": the month's
+// Shabbat portions into an iCalendar file or a CalDAV calendar. Exit 0 when
+// everything was written, 1 when the calendar failed, 2 for bad arguments.
+#include <QString>
+#include <QUrl>
+#include <cstdlib>
+#include <iostream>
+#include <termios.h>
+#include <unistd.h>
+
+#include "app/CommandLine.h"
+#include "core/appointments/ExportToCalendar.h"
+#include "core/appointments/ShabbatLines.h"
+#include "core/calendar/YearCalendar.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
+#include "core/common/Json.h"
+#include "gui/appointments/CalDavCalendar.h"
+#include "gui/appointments/CalendarTarget.h"
+
+namespace varnel::cli {
+
+namespace {
+// Progress goes nowhere: the command prints the outcome at the end.
+class QuietProgress : public ExportProgress {
+public:
+    void SetAction(const std::string&) override {}
+    void SetDetail(const std::string&) override {}
+};
+
+std::string AskPassword(const std::string& prompt) {
+    std::cerr << prompt << std::flush;
+    termios saved{};
+    const bool terminal = ::isatty(STDIN_FILENO) && ::tcgetattr(STDIN_FILENO, &saved) == 0;
+    if (terminal) {
+        termios quiet = saved;
+        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    }
+    std::string password;
+    std::getline(std::cin, password);
+    if (terminal) ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+    std::cerr << "\n";
+    return password;
+}
+
+void PrintItems(JsonWriter& w, const char* key, const std::vector<ExportedItem>& items) {
+    w.Key(key).BeginArray();
+    for (const ExportedItem& i : items) w.BeginObject().Key("date").Date(i.date).Key("subject").String(i.subject).EndObject();
+    w.EndArray();
+}
+
+void PrintJson(const ExportReport& r) {
+    JsonWriter w;
+    w.BeginObject().Key("calendar").String(r.calendar).Key("complete").Bool(r.Complete());
+    w.Key("error");
+    if (r.openError.empty()) w.Null();
+    else w.String(r.openError);
+    PrintItems(w, "deleted", r.deleted);
+    PrintItems(w, "written", r.written);
+    w.Key("failed").BeginArray();
+    for (const FailedItem& f : r.failed)
+        w.BeginObject().Key("date").Date(f.date).Key("subject").String(f.subject).Key("action").String(f.what)
+            .Key("reason").String(f.reason).EndObject();
+    w.EndArray().EndObject();
+    std::cout << w.Text() << "\n";
+}
+
+void PrintText(const ExportReport& r) {
+    for (const ExportedItem& i : r.deleted) std::cout << "deleted " << IsoDate(i.date) << " " << i.subject << "\n";
+    for (const ExportedItem& i : r.written) std::cout << "wrote   " << IsoDate(i.date) << " " << i.subject << "\n";
+}
+}  // namespace
+
+int RunExportPortions(const Context& context) {
+    int year = 0, month = 0;
+    ParseMonth(OneArgument(context, "YYYY-MM"), year, month);
+    if (context.to.empty()) throw UsageError("missing --to TARGET (an .ics file or an http(s):// URL)");
+    CalendarTarget target{QString::fromStdString(context.to), QString::fromStdString(context.user)};
+    if (target.IsServer()) {
+        std::string error;
+        if (!IsAllowedCalDavUrl(QUrl(target.target), error)) throw UsageError("cannot use '" + context.to + "': " + error);
+        if (target.user.isEmpty()) throw UsageError("a CalDAV calendar needs --user NAME");
+    }
+    UseDataFolder(context);
+
+    const int32_t first = DateSerial(year, month, 1);
+    const ParashahTable parashot = BuildYear(year, LoadCalendarData(ProgramFolder())).parashot;
+
+    QString password;
+    if (target.IsServer()) {
+        const char* fromEnvironment = std::getenv("VARNEL_CALDAV_PASSWORD");
+        password = QString::fromStdString(fromEnvironment ? std::string(fromEnvironment)
+                                                          : AskPassword("Password for " + context.user + ": "));
+    }
+    std::unique_ptr<CalendarBackend> calendar = MakeCalendarBackend(target, password);
+    QuietProgress progress;
+    const ExportReport report =
+        ExportToCalendar(*calendar, first, BuildMonthShabbatLines(first, parashot), ProgramFolder(), progress);
+    if (context.json) PrintJson(report);
+    else PrintText(report);
+    if (!report.Complete()) std::cerr << "varnel: " << ExportSummary(report) << "\n";
+    return report.Complete() ? 0 : 1;
+}
+
+}  // namespace varnel::cli

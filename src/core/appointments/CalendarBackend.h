@@ -1,0 +1,32 @@
+#pragma once
+// What the export needs of a calendar: open it, find the items of a date
+// range, delete one, add one, and finish (write out what is held in memory).
+// Each call returns false with a reason the user can read.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/appointments/PortionAppointment.h"
+
+namespace varnel {
+
+struct CalendarEntry {
+    std::string id;  // the back end's handle of the item
+    std::string subject;
+    int32_t start = 0;  // the date the item starts on
+};
+
+class CalendarBackend {
+public:
+    virtual ~CalendarBackend() = default;
+    // The calendar as the user knows it: a path or a URL.
+    virtual std::string Name() const = 0;
+    virtual bool Open(std::string& error) = 0;
+    // Every item that starts on a date in first..last.
+    virtual bool FindItems(int32_t first, int32_t last, std::vector<CalendarEntry>& items, std::string& error) = 0;
+    virtual bool DeleteItem(const CalendarEntry& item, std::string& error) = 0;
+    virtual bool AddItem(const PortionAppointment& item, std::string& error) = 0;
+    virtual bool Finish(std::string& error) = 0;
+};
+
+}  // namespace varnel

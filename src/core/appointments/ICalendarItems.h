@@ -1,0 +1,20 @@
+#pragma once
+// iCalendar (RFC 5545) text of the export's items and the reading of other
+// calendars' events, through libical. Both calendar back ends use these.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/appointments/CalendarBackend.h"
+
+namespace varnel {
+
+// A VCALENDAR holding the one all-day VEVENT of an item; empty when the
+// item's date cannot be written.
+std::string ICalendarObjectText(const PortionAppointment& item);
+
+// The events of an iCalendar text: uid as the id, summary and start date.
+// Returns false when the text is not iCalendar.
+bool ReadICalendarEvents(const std::string& text, std::vector<CalendarEntry>& events);
+
+}  // namespace varnel

@@ -1,0 +1,28 @@
+#pragma once
+// libical helpers shared by the iCalendar sources of this folder.
+#include <libical/ical.h>
+
+#include <cstdint>
+#include <string>
+
+#include "core/appointments/PortionAppointment.h"
+
+namespace varnel {
+
+inline constexpr const char* kProductId = "-//Varnel//Varnel Shabbat portions//EN";
+
+// An empty VCALENDAR with VERSION and our PRODID.
+icalcomponent* NewICalendar();
+// Null when the item's date lies beyond what iCalendar dates can hold here.
+icalcomponent* NewPortionEvent(const PortionAppointment& item);
+// libical keeps dates up to the year 3000 only.
+inline constexpr int kLastICalendarYear = 3000;
+inline constexpr const char* kDateTooLate = "libical cannot write dates after the year 3000";
+// The VCALENDAR of a text, or null when the text is not one iCalendar object.
+icalcomponent* ParseICalendar(const std::string& text);
+std::string ComponentText(icalcomponent* component);
+std::string EventSummary(icalcomponent* event);
+// The calendar date DTSTART falls on (its own local date for a date-time); 0 when absent.
+int32_t EventStartDate(icalcomponent* event);
+
+}  // namespace varnel

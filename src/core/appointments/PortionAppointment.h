@@ -1,0 +1,33 @@
+#pragma once
+// The all-day calendar item written for one Shabbat: its subject between
+// guillemets (the leading "«" marks the items the export owns), the reading
+// texts as its body and the references as its location.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/appointments/ReadingTexts.h"
+#include "core/appointments/ShabbatLines.h"
+
+namespace varnel {
+
+inline constexpr std::string_view kExportMarker = "\xC2\xAB";  // U+00AB, UTF-8
+inline constexpr std::string_view kExportMarkerEnd = "\xC2\xBB";  // U+00BB
+
+struct PortionAppointment {
+    int32_t date = 0;  // the Shabbat, an all-day item
+    std::string uid;   // the same for the same Shabbat on every export
+    std::string subject;
+    std::string body;      // empty: not set
+    std::string location;  // empty: not set
+};
+
+bool HasExportMarker(std::string_view subject);
+
+// Lines with an empty portion name give no item (false).
+bool BuildPortionAppointment(const ShabbatLine& line, const ReadingTexts& texts, PortionAppointment& out);
+
+// "varnel-portion-YYYYMMDD@varnel".
+std::string PortionUid(int32_t date);
+
+}  // namespace varnel

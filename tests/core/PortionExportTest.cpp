@@ -1,0 +1,301 @@
+// The month's portions as calendar items: the Shabbat lines of worked months,
+// the passage look-up, the item texts of single and joined portions, the
+// iCalendar file back end with a user's own events, and the reading texts
+// shipped in data/ (every reference found, exactly its verses).
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+#include <set>
+
+#include "core/appointments/ExportToCalendar.h"
+#include "core/appointments/ICalendarItems.h"
+#include "core/appointments/IcsFileCalendar.h"
+#include "core/appointments/ReadingTexts.h"
+#include "core/appointments/ShabbatLines.h"
+#include "core/calendar/YearCalendar.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
+#include "TempFolder.h"
+
+namespace varnel {
+namespace {
+
+using testing::TempFolder;
+namespace fs = std::filesystem;
+
+ParashahTable YearTable(int year) {
+    static const CalendarData data = LoadCalendarData(VARNEL_SOURCE_DATA);
+    return BuildYear(year, data).parashot;
+}
+
+std::vector<ShabbatLine> MonthLines(int year, int month) {
+    std::vector<ShabbatLine> out;
+    for (const std::string& l : BuildMonthShabbatLines(DateSerial(year, month, 1), YearTable(year))) {
+        ShabbatLine s;
+        EXPECT_TRUE(ParseShabbatLine(l, s)) << l;
+        out.push_back(s);
+    }
+    return out;
+}
+
+class NoProgress : public ExportProgress {
+public:
+    void SetAction(const std::string& t) override { actions.push_back(t); }
+    void SetDetail(const std::string&) override {}
+    bool Cancelled() override { return ++asked > cancelAfter; }
+    std::vector<std::string> actions;
+    int asked = 0;
+    int cancelAfter = 1000;
+};
+
+TEST(ShabbatLines, WorkedMonthsPairSaturdaysWithTheirPortions) {
+    // August 2024: 42 and 43 share 3 August; September 2024 ends with 51/52 joined.
+    auto aug = MonthLines(2024, 8);
+    ASSERT_EQ(aug.size(), 5u);
+    EXPECT_EQ(aug[0].date, DateSerial(2024, 8, 3));
+    EXPECT_EQ(aug[0].name, "Matot/Masei");
+    EXPECT_EQ(aug[0].readings.size(), 6u);
+    EXPECT_EQ(aug[0].readings[0], "Numbers 30:2-32:42");
+    EXPECT_EQ(aug[0].readings[3], "Numbers 33:1-36:13");
+    auto sep = MonthLines(2024, 9);
+    EXPECT_EQ(sep.back().date, DateSerial(2024, 9, 28));
+    EXPECT_EQ(sep.back().name, "Nitzavim/Vayelech");
+    // February 2026 has four Saturdays: four lines, no blank slots.
+    EXPECT_EQ(MonthLines(2026, 2).size(), 4u);
+    // September 2026: portion 52 stands before Yom T'ruah; both come out on their Saturdays.
+    auto sep26 = MonthLines(2026, 9);
+    ASSERT_GE(sep26.size(), 2u);
+    EXPECT_EQ(sep26[0].name, "Nitzavim/Vayelech");
+    EXPECT_EQ(sep26[1].name, "Yom T'ruah");
+}
+
+TEST(ShabbatLines, ASaturdayWithoutPortionGivesNoItem) {
+    ParashahTable empty;
+    const auto lines = BuildMonthShabbatLines(DateSerial(2026, 2, 1), empty);
+    ASSERT_EQ(lines.size(), 4u);
+    ShabbatLine s;
+    ASSERT_TRUE(ParseShabbatLine(lines[0], s));
+    EXPECT_EQ(lines[0], std::to_string(DateSerial(2026, 2, 7)) + "\t\t||");
+    PortionAppointment item;
+    EXPECT_FALSE(BuildPortionAppointment(s, {}, item));
+    EXPECT_FALSE(ParseShabbatLine("x\ty\tz", s));
+}
+
+TEST(ReadingTexts, MatchesOnlyWholeReferencesWherePassagesBegin) {
+    const std::string text =
+        "Leviticus 23:1-44 all forty-four|Leviticus 23:1-4 the first four, see Genesis 1:1-5 below|"
+        "Genesis 1:1-5 creation|Exodus 1:1 unterminated";
+    EXPECT_EQ(FindPassage(text, "Leviticus 23:1-4"), "Leviticus 23:1-4 the first four, see Genesis 1:1-5 below");
+    EXPECT_EQ(FindPassage(text, "Leviticus 23:1-44"), "Leviticus 23:1-44 all forty-four");
+    EXPECT_EQ(FindPassage(text, "Genesis 1:1-5"), "Genesis 1:1-5 creation");
+    EXPECT_EQ(FindPassage(text, "Exodus 1:1"), "");  // no "|" ends it
+    EXPECT_EQ(FindPassage(text, "Genesis 1:1"), "");
+    EXPECT_EQ(FindPassage(text, ""), "");
+}
+
+TEST(ReadingTexts, AMissingTorahFileIsCopiedFromItsBackupWhichStays) {
+    TempFolder folder;
+    folder.Write("torah.bak", "Genesis 1:1-5 text|");
+    const ReadingTexts texts = LoadReadingTexts(folder.Path());
+    EXPECT_EQ(texts.torah, "Genesis 1:1-5 text|");
+    EXPECT_EQ(texts.haftarah, "");
+    EXPECT_TRUE(FileExists(folder.File("torah.dat")));
+    EXPECT_TRUE(FileExists(folder.File("torah.bak")));
+}
+
+TEST(PortionAppointment, JoinedPortionCarriesBothPassagesAndReferences) {
+    ShabbatLine line;
+    ASSERT_TRUE(ParseShabbatLine(std::to_string(DateSerial(2024, 8, 3)) + "\tMatot/Masei\tT1|H1|B1|T2|H2|B2", line));
+    ReadingTexts texts{"T1 first torah|T2 second torah|", "H1 first haftarah|H2 second haftarah|"};
+    PortionAppointment item;
+    ASSERT_TRUE(BuildPortionAppointment(line, texts, item));
+    EXPECT_EQ(item.subject, "\xC2\xABMatot/Masei\xC2\xBB");
+    EXPECT_TRUE(HasExportMarker(item.subject));
+    EXPECT_EQ(item.body, "Matot T1 first torah\r\nMasei T2 second torah\r\nH1 first haftarah\r\n\r\nH2 second haftarah");
+    EXPECT_EQ(item.location, "T1 H1; T2 H2");
+    EXPECT_EQ(item.uid, "varnel-portion-20240803@varnel");
+    // Unfound passages leave the name and the line break: a body is still written.
+    ASSERT_TRUE(ParseShabbatLine("45000\tBereshit\tX|Y|Z", line));
+    ASSERT_TRUE(BuildPortionAppointment(line, texts, item));
+    EXPECT_EQ(item.body, "Bereshit \r\n");
+}
+
+// The user's own calendar: a recurring event, one in a time zone with X-
+// properties, an unmarked event in the month and a marked one in another month.
+const char* kUserCalendar =
+    "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Someone//Their Calendar//EN\r\nX-WR-CALNAME:Mine\r\n"
+    "BEGIN:VTIMEZONE\r\nTZID:America/New_York\r\nBEGIN:STANDARD\r\nDTSTART:19701101T020000\r\n"
+    "RRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=1SU\r\nTZOFFSETFROM:-0400\r\nTZOFFSETTO:-0500\r\nEND:STANDARD\r\n"
+    "BEGIN:DAYLIGHT\r\nDTSTART:19700308T020000\r\nRRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=2SU\r\n"
+    "TZOFFSETFROM:-0500\r\nTZOFFSETTO:-0400\r\nEND:DAYLIGHT\r\nEND:VTIMEZONE\r\n"
+    "BEGIN:VEVENT\r\nUID:weekly@me\r\nDTSTAMP:20260101T000000Z\r\nDTSTART;TZID=America/New_York:20260105T090000\r\n"
+    "RRULE:FREQ=WEEKLY\r\nSUMMARY:Standup\r\nEND:VEVENT\r\n"
+    "BEGIN:VEVENT\r\nUID:dentist@me\r\nDTSTAMP:20260101T000000Z\r\nDTSTART;TZID=America/New_York:20260212T140000\r\n"
+    "SUMMARY:Dentist\r\nX-MY-FLAG:keep me\r\nEND:VEVENT\r\n"
+    "BEGIN:VEVENT\r\nUID:march@me\r\nDTSTAMP:20260101T000000Z\r\nDTSTART;VALUE=DATE:20260307\r\n"
+    "SUMMARY:\xC2\xABMy own note\xC2\xBB\r\nEND:VEVENT\r\n"
+    "END:VCALENDAR\r\n";
+
+std::vector<CalendarEntry> EventsOf(const std::string& text) {
+    std::vector<CalendarEntry> events;
+    EXPECT_TRUE(ReadICalendarEvents(text, events));
+    return events;
+}
+
+TEST(IcsFileCalendar, ExportingTwiceKeepsOneSetAndEverythingElse) {
+    TempFolder folder;
+    const std::string path = folder.Write("mine.ics", kUserCalendar);
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+    // The second export goes through a link to the file: the file is changed, the link stays.
+    const std::string link = folder.File("link.ics");
+    fs::create_symlink(path, link);
+    const int32_t feb = DateSerial(2026, 2, 1);
+    const auto lines = BuildMonthShabbatLines(feb, YearTable(2026));
+    for (int run = 0; run < 2; ++run) {
+        IcsFileCalendar calendar(run == 0 ? path : link);
+        NoProgress progress;
+        const ExportReport report = ExportToCalendar(calendar, feb, lines, VARNEL_SOURCE_DATA, progress);
+        EXPECT_TRUE(report.Complete()) << ExportSummary(report);
+        EXPECT_EQ(report.written.size(), 4u);
+        EXPECT_EQ(report.deleted.size(), run == 0 ? 0u : 4u);
+    }
+    const std::string text = folder.Read("mine.ics");
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(folder.Read("link.ics"), text);
+    std::multiset<std::string> subjects;
+    for (const CalendarEntry& e : EventsOf(text)) subjects.insert(e.subject);
+    EXPECT_EQ(subjects.size(), 7u);
+    EXPECT_EQ(subjects.count("Standup") + subjects.count("Dentist") + subjects.count("\xC2\xABMy own note\xC2\xBB"), 3u);
+    for (const char* kept : {"X-WR-CALNAME:Mine", "X-MY-FLAG:keep me", "TZID:America/New_York", "RRULE:FREQ=WEEKLY",
+                             "PRODID:-//Someone//Their Calendar//EN", "DTSTART;TZID=America/New_York:20260212T140000"})
+        EXPECT_NE(text.find(kept), std::string::npos) << kept;
+    EXPECT_EQ(text.find("BEGIN:VALARM"), std::string::npos);
+    EXPECT_NE(text.find("UID:varnel-portion-20260207@varnel\r\n"), std::string::npos);
+    EXPECT_NE(text.find("DTSTART;VALUE=DATE:20260207\r\nDTEND;VALUE=DATE:20260208\r\nTRANSP:OPAQUE\r\n"),
+              std::string::npos);
+}
+
+TEST(IcsFileCalendar, RefusesWhatIsNotICalendarAndLeavesItUntouched) {
+    TempFolder folder;
+    const std::string notes = "BEGIN:VCARD\nFN:Someone\nEND:VCARD\n";
+    const std::string path = folder.Write("notes.ics", notes);
+    IcsFileCalendar calendar(path);
+    NoProgress progress;
+    const ExportReport report =
+        ExportToCalendar(calendar, DateSerial(2026, 2, 1), {"46060\tX\ta|b|c"}, VARNEL_SOURCE_DATA, progress);
+    EXPECT_FALSE(report.Complete());
+    EXPECT_NE(report.openError.find("not an iCalendar file"), std::string::npos);
+    EXPECT_EQ(folder.Read("notes.ics"), notes);
+    EXPECT_NE(ExportSummary(report).find("Nothing was written"), std::string::npos);
+    IcsFileCalendar folderAsFile(folder.Path());
+    std::string error;
+    EXPECT_FALSE(folderAsFile.Open(error));
+    // Dates libical cannot write are reported as failures, never written as zeros.
+    for (const int year : {3000, 3001}) {
+        const int32_t dec = DateSerial(year, 12, 1);
+        IcsFileCalendar late(folder.File("late.ics"));
+        const ExportReport r = ExportToCalendar(late, dec, BuildMonthShabbatLines(dec, YearTable(year)), VARNEL_SOURCE_DATA, progress);
+        EXPECT_EQ(r.Complete(), year == 3000) << ExportSummary(r);
+        EXPECT_EQ(r.written.empty(), year == 3001);
+    }
+    EXPECT_EQ(folder.Read("late.ics").find("00000000"), std::string::npos);
+}
+
+TEST(IcsFileCalendar, CancelStopsBetweenItemsAndTheFileStaysValid) {
+    TempFolder folder;
+    const int32_t feb = DateSerial(2026, 2, 1);
+    IcsFileCalendar calendar(folder.File("Export/portions.ics"));
+    NoProgress progress;
+    progress.cancelAfter = 2;  // two items written, then the user cancels
+    const ExportReport report =
+        ExportToCalendar(calendar, feb, BuildMonthShabbatLines(feb, YearTable(2026)), VARNEL_SOURCE_DATA, progress);
+    EXPECT_TRUE(report.cancelled);
+    EXPECT_FALSE(report.Complete());
+    EXPECT_EQ(report.written.size(), 2u);
+    EXPECT_EQ(EventsOf(folder.Read("Export/portions.ics")).size(), 2u);
+    EXPECT_NE(ExportSummary(report).find("cancelled"), std::string::npos);
+}
+
+// Every reference of the data finds its passage, and the passage holds the
+// verses of the reference, numbered as the reference numbers them.
+TEST(ReadingTextData, EveryReferenceFindsExactlyItsVerses) {
+    const ReadingTexts texts = LoadReadingTexts(VARNEL_SOURCE_DATA);
+    const std::regex range(R"(^(.+?) (\d+):(\d+)(?:-(?:(\d+):)?(\d+))?$)");
+    const std::regex marker(R"(\((\d+):(\d+)\))");
+    int checked = 0;
+    for (const char* file : {kParashahFile, kHolyDayFile}) {
+        std::ifstream in(PathIn(VARNEL_SOURCE_DATA, file));
+        for (std::string row; std::getline(in, row);) {
+            const bool torah = row.rfind("torah=", 0) == 0;
+            if (!torah && row.rfind("haftarah=", 0) != 0) continue;
+            const std::string ref = row.substr(row.find('=') + 1);
+            if (ref.empty() || ref == kWeeklyPortion) continue;
+            const std::string_view passage = FindPassage(torah ? texts.torah : texts.haftarah, ref);
+            ASSERT_GT(passage.size(), ref.size() + 20) << ref;
+            std::vector<std::pair<int, int>> found;
+            const std::string body(passage.substr(ref.size()));
+            for (std::sregex_iterator m(body.begin(), body.end(), marker), end; m != end; ++m)
+                found.emplace_back(std::stoi((*m)[1]), std::stoi((*m)[2]));
+            size_t at = 0;
+            for (size_t start = 0; start < ref.size();) {
+                size_t semi = ref.find("; ", start);
+                const std::string part = ref.substr(start, semi == std::string::npos ? std::string::npos : semi - start);
+                start = semi == std::string::npos ? ref.size() : semi + 2;
+                std::smatch m;
+                ASSERT_TRUE(std::regex_match(part, m, range)) << part;
+                const std::pair<int, int> first{std::stoi(m[2]), std::stoi(m[3])};
+                const std::pair<int, int> last{m[4].matched ? std::stoi(m[4]) : first.first,
+                                               m[5].matched ? std::stoi(m[5]) : first.second};
+                ASSERT_LT(at, found.size()) << ref;
+                EXPECT_EQ(found[at], first) << ref;
+                // Verses follow one another; a chapter ends only to start the next at verse 1.
+                for (; at + 1 < found.size() && found[at] != last; ++at) {
+                    const auto [c, v] = found[at];
+                    const auto next = found[at + 1];
+                    EXPECT_TRUE(next == std::make_pair(c, v + 1) || next == std::make_pair(c + 1, 1)) << ref << " " << c << ":" << v;
+                }
+                EXPECT_EQ(found[at], last) << ref;
+                ++at;
+            }
+            EXPECT_EQ(at, found.size()) << ref;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 150);
+}
+
+TEST(ReadingTextData, VersesNumberedDifferentlyInEnglishAreMapped) {
+    const ReadingTexts t = LoadReadingTexts(VARNEL_SOURCE_DATA);
+    auto contains = [](std::string_view passage, const char* words) { return passage.find(words) != std::string_view::npos; };
+    // Malachi 3:19-24 is 4:1-6 in English.
+    const auto malachi = FindPassage(t.haftarah, "Malachi 3:4-24");
+    EXPECT_TRUE(contains(malachi, "(3:19) \xE2\x80\x9C" "For behold, the day comes, burning like a furnace"));
+    EXPECT_TRUE(contains(malachi, "(3:24) He will turn the hearts of the fathers"));
+    // Numbers 25:19 opens the English 26:1; 30:1 is the English 29:40.
+    const auto pinchas = FindPassage(t.torah, "Numbers 25:10-30:1");
+    EXPECT_TRUE(contains(pinchas, "(25:19) After the plague"));
+    EXPECT_TRUE(contains(pinchas, "(30:1) Moses told the children of Israel"));
+    // Deuteronomy 13:1 is the English 12:32.
+    EXPECT_TRUE(contains(FindPassage(t.torah, "Deuteronomy 11:26-16:17"), "(13:1) Whatever thing I command you"));
+    // Hosea 14:2 is the English 14:1; Micah 5:6 the English 5:7.
+    EXPECT_TRUE(contains(FindPassage(t.haftarah, "Hosea 14:2-10; Joel 2:15-27"), "(14:2) Israel, return to Yahweh"));
+    EXPECT_TRUE(contains(FindPassage(t.haftarah, "Micah 5:6-6:8"), "(5:6) The remnant of Jacob"));
+    // Genesis 32:1 is the English 31:55; Leviticus 5:26 the English 6:7; Exodus 22:24 the English 22:25.
+    const auto vayetze = FindPassage(t.torah, "Genesis 28:10-32:3");
+    EXPECT_TRUE(contains(vayetze, "(32:1) Early in the morning, Laban rose up"));
+    EXPECT_TRUE(contains(vayetze, "(32:3) When he saw them, Jacob said"));
+    EXPECT_TRUE(contains(FindPassage(t.torah, "Leviticus 1:1-5:26"), "(5:26) The priest shall make atonement for him"));
+    EXPECT_TRUE(contains(FindPassage(t.torah, "Exodus 22:24-23:19; Numbers 28:19-25"), "(22:24) \xE2\x80\x9CIf you lend money"));
+    // Isaiah 9:5 is the English 9:6; 1 Kings 5:26 the English 5:12.
+    EXPECT_TRUE(contains(FindPassage(t.haftarah, "Isaiah 6:1-7:6; Isaiah 9:5-6"), "(9:5) For a child is born to us"));
+    EXPECT_TRUE(contains(FindPassage(t.haftarah, "1 Kings 5:26-6:13"), "(5:26) Yahweh gave Solomon wisdom"));
+    // The Torah file's backup is the same text.
+    std::string backup;
+    ASSERT_TRUE(ReadWholeFile(PathIn(VARNEL_SOURCE_DATA, "torah.bak"), backup));
+    EXPECT_EQ(backup, t.torah);
+}
+
+}  // namespace
+}  // namespace varnel
