@@ -3,6 +3,7 @@
 // output; a bad argument exits 2 with a one-line message on standard error.
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace varnel::cli {
@@ -16,6 +17,7 @@ struct Context {
     bool json = false;
     std::string city;  // empty: the "Location" setting
     std::string dataDir;
+    std::vector<std::pair<std::string, std::string>> options;  // the command's own options, in order
 };
 
 struct Command {
@@ -23,6 +25,7 @@ struct Command {
     const char* synopsis;  // arguments, for --help
     const char* summary;
     int (*run)(const Context&);
+    const char* const* options = nullptr;  // the command's own options (each takes a value), null-ended
 };
 
 const std::vector<Command>& Commands();
@@ -56,5 +59,7 @@ int RunMonth(const Context& context);
 int RunParashot(const Context& context);
 int RunSun(const Context& context);
 int RunYear(const Context& context);
+int RunResources(const Context& context);
+extern const char* const kResourcesOptions[];
 
 }  // namespace varnel::cli

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "gui/resources/frmFeastResources.h"
 #include "gui/views/DayPanel.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/MonthPanel.h"
@@ -59,6 +60,8 @@ void frmMain::PrintCurrentView() {}
 void frmMain::PrintShabbatHours() {}
 void frmMain::ExportYearToHtml() {}
 void frmMain::ExportMonthToOutlook() {}
-void frmMain::OpenFeastResources() {}
+void frmMain::OpenFeastResources() {
+    ShowFeastResources(this, Calendar().Year(state_.Year()).holyDays, Calendar().Data().folder);
+}
 
 }  // namespace varnel
