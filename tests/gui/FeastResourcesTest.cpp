@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QDropEvent>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMimeData>
@@ -16,6 +17,7 @@
 #include <QTimer>
 #include <QtTest/QTest>
 #include <filesystem>
+#include <functional>
 
 #include "../core/ResourcePrint.h"
 #include "../core/TempFolder.h"
@@ -257,14 +259,57 @@ TEST_F(FeastResources, ClosingSavesAndAFailedSaveKeepsTheWindowUnlessTheUserLets
     EXPECT_TRUE(letGo->seen);
 }
 
-TEST_F(FeastResources, TheFileOrWebSiteQuestion) {
-    frmFileOrURL chooser;
-    EXPECT_EQ(chooser.windowTitle(), "File or Web Site?");
-    EXPECT_EQ(chooser.Option(frmFileOrURL::WebSite)->text(), "Add a reference to an existing Web site");
-    EXPECT_EQ(chooser.Option(frmFileOrURL::File)->text(), "Add a reference to an existing file");
-    EXPECT_EQ(chooser.Chosen(), frmFileOrURL::File);
-    chooser.Option(frmFileOrURL::WebSite)->setChecked(true);
-    EXPECT_EQ(chooser.Chosen(), frmFileOrURL::WebSite);
+// Answers the modal dialogs that open next, one handler each, in order.
+std::shared_ptr<int> AnswerDialogs(std::vector<std::function<void(QDialog*)>> handlers) {
+    auto answered = std::make_shared<int>(0);
+    auto* timer = new QTimer;
+    auto last = std::make_shared<QPointer<QWidget>>();
+    QObject::connect(timer, &QTimer::timeout, [=]() mutable {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || dialog == last->data()) return;
+        *last = dialog;
+        handlers[static_cast<size_t>((*answered)++)](dialog);
+        if (*answered == static_cast<int>(handlers.size())) timer->deleteLater();
+    });
+    timer->start(10);
+    return answered;
+}
+
+TEST_F(FeastResources, TheEllipsisAddsAWebSiteOnlyWhenBothQuestionsAreAnswered) {
+    Choose("Shavuot");
+    window_->show();
+    const auto chooseWebSite = [](QDialog* d) {
+        auto* chooser = qobject_cast<frmFileOrURL*>(d);
+        ASSERT_NE(chooser, nullptr);
+        EXPECT_EQ(chooser->windowTitle(), "File or Web Site?");
+        chooser->Option(frmFileOrURL::WebSite)->setChecked(true);
+        chooser->findChild<QPushButton*>("cmdOK")->click();
+    };
+    const auto answer = [](const char* title, const char* text) {
+        return [=](QDialog* d) {
+            auto* input = qobject_cast<QInputDialog*>(d);
+            ASSERT_NE(input, nullptr);
+            EXPECT_EQ(input->windowTitle(), title);
+            if (QString(title) == "What Link Text?") {
+                EXPECT_EQ(input->textValue(), "https://example.org/Shavuot");  // the address is the default
+            }
+            input->setTextValue(text);
+            input->accept();
+        };
+    };
+    const QPoint ellipsis = window_->Table()->EllipsisRect(0).center();
+
+    auto done = AnswerDialogs({chooseWebSite, answer("What URL?", "https://example.org/Shavuot"),
+                               answer("What Link Text?", "")});
+    QTest::mouseClick(window_->Table()->viewport(), Qt::LeftButton, Qt::NoModifier, ellipsis);
+    EXPECT_EQ(*done, 3);
+    EXPECT_EQ(Rows(), std::vector<ResourceRow>{ResourceRow{}});  // no link text: nothing changes
+
+    done = AnswerDialogs({chooseWebSite, answer("What URL?", "https://example.org/Shavuot"),
+                          answer("What Link Text?", "Readings for Shavuot")});
+    QTest::mouseClick(window_->Table()->viewport(), Qt::LeftButton, Qt::NoModifier, ellipsis);
+    EXPECT_EQ(*done, 3);
+    EXPECT_EQ(Rows(), (std::vector<ResourceRow>{{false, "https://example.org/Shavuot", "Readings for Shavuot"}, {}}));
 }
 
 TEST(FeastResourcesMenu, TheMenuItemOpensOneWindowWithTheYearsFeasts) {
