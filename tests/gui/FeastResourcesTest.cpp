@@ -231,6 +231,14 @@ TEST_F(FeastResources, ClosingSavesAndAFailedSaveKeepsTheWindowUnlessTheUserLets
     window_->show();
     window_->close();
     EXPECT_EQ(Saved("Purim"), (std::vector<ResourceEntry>{{"a", "A"}}));
+    {
+        // The program closing takes the window with it: the list is saved too.
+        QWidget owner;
+        auto* owned = new frmFeastResources(table_, dir_.Path(), &owner);
+        owned->FeastList()->setCurrentItem(owned->FeastList()->findItems("Purim", Qt::MatchExactly).front());
+        owned->Table()->SetRows({{false, "c", "C"}, {}});
+    }
+    EXPECT_EQ(Saved("Purim"), (std::vector<ResourceEntry>{{"c", "C"}}));
 
     // The data file's name taken by a folder: nothing can be written.
     auto blocked = std::make_unique<frmFeastResources>(table_, dir_.File("blocked"));

@@ -193,7 +193,12 @@ void frmFeastResources::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    closed_ = true;
     event->accept();
+}
+
+frmFeastResources::~frmFeastResources() {
+    if (!closed_ && !currentFeast_.empty()) SaveResourceList(datPath_, currentFeast_, EntriesOfRows(fgLaunch_->Rows()));
 }
 
 frmFeastResources* ShowFeastResources(QWidget* owner, const HolyDayTable& holyDays, const std::string& dataFolder) {

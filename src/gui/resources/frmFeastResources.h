@@ -24,6 +24,9 @@ public:
     // The feasts come from the holy-day table; the list file is "resources.dat"
     // in the data folder.
     frmFeastResources(const HolyDayTable& holyDays, const std::string& dataFolder, QWidget* owner = nullptr);
+    // A window destroyed with its owner (the program closing) without being
+    // closed itself still saves its list.
+    ~frmFeastResources() override;
 
     // Where launched entries go (the desktop unless replaced; not owned).
     void SetOpener(ResourceOpener* opener) { opener_ = opener; }
@@ -50,6 +53,7 @@ private:
 
     std::string datPath_;
     std::string currentFeast_;
+    bool closed_ = false;
     ResourceOpener* opener_;
     QListWidget* lstFeast_;
     QGroupBox* ssfmLaunch_;
