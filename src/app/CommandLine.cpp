@@ -23,6 +23,9 @@ const std::vector<Command>& Commands() {
         {"holydays", "YEAR", "the holy-day table as placed for a common year", RunHolyDays},
         {"month", "YYYY-MM", "the month view: title and every day's cell", RunMonth},
         {"parashot", "YEAR", "the portion table as scheduled for a common year, special readings applied", RunParashot},
+        {"resources", "[FEAST] [--add TARGET [--description TEXT] | --remove N]",
+         "the feasts with their resource counts, or one feast's resources; --add and --remove change its list",
+         RunResources, kResourcesOptions},
         {"sun", "DATE", "sunrise, solar noon and sunset for the place, with the daylight decision", RunSun},
         {"year", "YEAR", "the year view: title, month labels and twelve month grids", RunYear},
     };
@@ -34,6 +37,15 @@ const Command* FindCommand(const std::string& name) {
         if (name == c.name) return &c;
     return nullptr;
 }
+
+namespace {
+bool TakesOption(const std::string& commandName, const std::string& option) {
+    const Command* c = FindCommand(commandName);
+    for (const char* const* o = c ? c->options : nullptr; o && *o; ++o)
+        if (option == *o) return true;
+    return false;
+}
+}  // namespace
 
 std::string HelpText() {
     std::string text =
@@ -129,6 +141,7 @@ int RunCommandLine(int argc, char** argv) {
             else if (a == "--city") context.city = value("--city");
             else if (a == "--to") context.to = value("--to");
             else if (a == "--user") context.user = value("--user");
+            else if (TakesOption(commandName, a)) context.options.emplace_back(a, value(a.c_str()));
             else if (a.size() > 1 && a[0] == '-' && !(a.size() > 1 && std::isdigit(static_cast<unsigned char>(a[1]))))
                 throw UsageError("unknown option '" + a + "'");
             else if (commandName.empty()) commandName = a;

@@ -3,6 +3,7 @@
 // output; a bad argument exits 2 with a one-line message on standard error.
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace varnel::cli {
@@ -18,6 +19,7 @@ struct Context {
     std::string dataDir;
     std::string to;    // export-portions: the calendar
     std::string user;  // export-portions: the CalDAV user name
+    std::vector<std::pair<std::string, std::string>> options;  // the command's own options, in order
 };
 
 struct Command {
@@ -25,6 +27,7 @@ struct Command {
     const char* synopsis;  // arguments, for --help
     const char* summary;
     int (*run)(const Context&);
+    const char* const* options = nullptr;  // the command's own options (each takes a value), null-ended
 };
 
 const std::vector<Command>& Commands();
@@ -59,5 +62,7 @@ int RunMonth(const Context& context);
 int RunParashot(const Context& context);
 int RunSun(const Context& context);
 int RunYear(const Context& context);
+int RunResources(const Context& context);
+extern const char* const kResourcesOptions[];
 
 }  // namespace varnel::cli

@@ -161,5 +161,46 @@ for bad in "convert +024-01-01" "convert 2024-01-+1" "month +026-01"; do
   check "one-line message: $bad" one_line_error
 done
 
+# The resource lists: the feasts with their counts, one feast's list, and
+# changes through the window's save code (the shipped backup seeds the file).
+mkdir -p "$tmp/res"
+cp "$(dirname "$0")/../../data/holydays.dat" "$(dirname "$0")/../../data/resources.bak" "$tmp/res/"
+res() { "$varnel" resources --data-dir "$tmp/res" "$@"; }
+check "resources lists the feasts" exits 0 res --json
+check "feasts of the list, none with entries" python3 -c '
+import json,sys
+rows=json.load(open(sys.argv[1]))
+names=[r["feast"] for r in rows]
+assert names[0]=="Yom T'"'"'ruah (Rosh Hashanah)" and "Shavuot" in names and "Shabbat Pesach" not in names, names
+assert all(r["count"]==0 for r in rows)' "$tmp/out"
+check "the file was restored from the backup" test -f "$tmp/res/resources.dat"
+check "add a web address" exits 0 res pesach --add "https://example.org/Seder?a=1&b=2"
+check "add a file with a description" exits 0 res Pesach --add "$tmp/res/holydays.dat" --description $'Holy days\n[Purim]\ncount=5'
+check "the list as JSON" exits 0 res PESACH --json
+check "both entries, the hostile description on one line" python3 -c '
+import json,sys
+d=json.load(open(sys.argv[1]))
+assert d["feast"]=="Pesach", d
+assert [e["fileurl"] for e in d["entries"]]==["https://example.org/Seder?a=1&b=2", sys.argv[2]], d
+assert d["entries"][0]["description"]=="https://example.org/Seder?a=1&b=2"
+assert d["entries"][1]["description"]=="Holy days [Purim] count=5", d' "$tmp/out" "$tmp/res/holydays.dat"
+check "no section was made by the description" bash -c '! grep -q "^\[Purim\]" "$1"' _ "$tmp/res/resources.dat"
+check "remove the first" exits 0 res Pesach --remove 1
+check "one entry left" bash -c '[ "$(wc -l <"$1")" -eq 1 ] && grep -q "holydays.dat" "$1"' _ "$tmp/out"
+check "count in the feast list" exits 0 res --json
+check "Pesach has 1" python3 -c '
+import json,sys
+assert {r["feast"]:r["count"] for r in json.load(open(sys.argv[1]))}["Pesach"]==1' "$tmp/out"
+check "unknown feast" exits 2 res "Shabbat Pesach"
+check "one-line message for the feast" one_line_error
+check "no such entry" exits 2 res Pesach --remove 5
+check "one-line message for the entry" one_line_error
+check "--add without a feast" exits 2 res --add x
+check "--add on another command" exits 2 "$varnel" convert 2024-01-01 --add x
+chmod_target="$tmp/res/blocked"
+mkdir -p "$chmod_target/resources.dat"
+cp "$tmp/res/holydays.dat" "$chmod_target/"
+check "a list that cannot be written fails" exits 1 "$varnel" resources Pesach --add x --data-dir "$chmod_target"
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -43,7 +43,7 @@ bool KeyLine(std::string_view line, std::string& key, std::string_view& value) {
     return true;
 }
 
-std::string CleanValue(std::string_view raw) { return TrimBlanks(CutToCharacters(TrimBlanks(raw), kProfileValueLimit)); }
+std::string CleanValue(std::string_view raw, size_t limit) { return TrimBlanks(CutToCharacters(TrimBlanks(raw), limit)); }
 
 std::string OneLine(std::string_view value) {
     std::string s(value);
@@ -52,36 +52,51 @@ std::string OneLine(std::string_view value) {
     return s;
 }
 
-// Rewrites a profile text: sets (or, with value null, removes) one key.
-std::string Rewrite(const std::string& text, std::string_view section, std::string_view key,
-                    const std::string* value) {
+struct KeyChange {
+    std::string key;           // as it is to be written
+    const std::string* value;  // null removes the key
+};
+
+// Rewrites a profile text: sets (or, with a null value, removes) keys of one
+// section. The first line of each key is replaced in place; keys new to the
+// section follow its last non-blank line; a missing section is appended.
+std::string Rewrite(const std::string& text, std::string_view section, const std::vector<KeyChange>& changes) {
     const bool crlf = text.find("\r\n") != std::string::npos;
-    const char* eol = crlf ? "\r\n" : "\n";
+    const std::string eol = crlf ? "\r\n" : "\n";
     const std::string lowSection = ToLowerAscii(section);
-    const std::string lowKey = ToLowerAscii(key);
-    const std::vector<std::string_view> lines = SplitLines(text);
+    std::unordered_map<std::string, size_t> byKey;  // lower-cased key -> its first change
+    std::vector<bool> done(changes.size(), false);
+    size_t addedSize = 0;
+    for (size_t i = 0; i < changes.size(); ++i) {
+        if (!byKey.emplace(ToLowerAscii(changes[i].key), i).second) done[i] = true;  // the first change of a key wins
+        addedSize += changes[i].key.size() + (changes[i].value ? changes[i].value->size() : 0) + 3;
+    }
+    auto keyLine = [&](const KeyChange& c) { return c.key + "=" + *c.value + eol; };
+    auto remaining = [&]() {
+        std::string add;
+        for (size_t i = 0; i < changes.size(); ++i) {
+            if (done[i]) continue;
+            if (changes[i].value) add += keyLine(changes[i]);
+            done[i] = true;
+        }
+        return add;
+    };
 
     std::string out;
-    out.reserve(text.size() + key.size() + (value ? value->size() : 0) + 8);
-    bool inTarget = false, sectionSeen = false, done = false;
+    out.reserve(text.size() + addedSize + section.size() + 8);
+    bool inTarget = false, sectionSeen = false;
     size_t lastContentEnd = std::string::npos;  // end of the target section's last non-blank line in out
 
     auto finishSection = [&]() {
-        if (inTarget && !done && value) {
-            const std::string add = std::string(key) + "=" + *value + eol;
-            out.insert(lastContentEnd, add);
-            done = true;
-        }
+        if (inTarget) out.insert(lastContentEnd, remaining());
         inTarget = false;
     };
 
-    for (std::string_view line : lines) {
+    for (std::string_view line : SplitLines(text)) {
         std::string name;
         if (SectionHeader(line, name)) {
             finishSection();
-            if (!sectionSeen && ToLowerAscii(name) == lowSection) {
-                inTarget = sectionSeen = true;
-            }
+            if (!sectionSeen && ToLowerAscii(name) == lowSection) inTarget = sectionSeen = true;
             out.append(line);
             out += eol;
             if (inTarget) lastContentEnd = out.size();
@@ -89,22 +104,29 @@ std::string Rewrite(const std::string& text, std::string_view section, std::stri
         }
         std::string k;
         std::string_view v;
-        if (inTarget && !done && KeyLine(line, k, v) && ToLowerAscii(k) == lowKey) {
-            if (value) {
-                out += std::string(key) + "=" + *value + eol;
-                lastContentEnd = out.size();
+        if (inTarget && KeyLine(line, k, v)) {
+            const auto it = byKey.find(ToLowerAscii(k));
+            if (it != byKey.end() && !done[it->second]) {
+                const KeyChange& change = changes[it->second];
+                if (change.value) {
+                    out += keyLine(change);
+                    lastContentEnd = out.size();
+                }
+                done[it->second] = true;
+                continue;
             }
-            done = true;
-            continue;
         }
         out.append(line);
         out += eol;
         if (inTarget && !TrimBlanks(line).empty()) lastContentEnd = out.size();
     }
     finishSection();
-    if (!sectionSeen && value) {
-        if (!out.empty() && out.substr(out.size() - std::string(eol).size()) != eol) out += eol;
-        out += "[" + std::string(section) + "]" + eol + std::string(key) + "=" + *value + eol;
+    if (!sectionSeen) {
+        const std::string add = remaining();
+        if (!add.empty()) {
+            if (!out.empty() && !out.ends_with(eol)) out += eol;
+            out += "[" + std::string(section) + "]" + eol + add;
+        }
     }
     return out;
 }
@@ -118,6 +140,7 @@ std::string_view TrimmedView(std::string_view s, std::string_view blanks) {
 }
 
 std::string CutToCharacters(std::string_view s, size_t n) {
+    if (n >= s.size()) return std::string(s);  // never more characters than bytes
     size_t pos = 0, count = 0;
     while (pos < s.size() && count < n) {
         // A truncated or malformed sequence counts byte by byte.
@@ -134,13 +157,13 @@ std::string ToLowerAscii(std::string_view s) {
     return r;
 }
 
-ProfileFile ProfileFile::Read(const std::string& path) {
+ProfileFile ProfileFile::Read(const std::string& path, size_t valueLimit) {
     std::string text;
     if (!ReadWholeFile(path, text)) return {};
-    return Parse(text);
+    return Parse(text, valueLimit);
 }
 
-ProfileFile ProfileFile::Parse(std::string_view text) {
+ProfileFile ProfileFile::Parse(std::string_view text, size_t valueLimit) {
     ProfileFile f;
     Section* current = nullptr;
     for (std::string_view line : SplitLines(text)) {
@@ -155,7 +178,7 @@ ProfileFile ProfileFile::Parse(std::string_view text) {
         std::string_view raw;
         if (current && KeyLine(line, key, raw)) {
             current->keysAsWritten.push_back(key);
-            current->entries.push_back(Entry{ToLowerAscii(key), CleanValue(raw)});
+            current->entries.push_back(Entry{ToLowerAscii(key), CleanValue(raw, valueLimit)});
         }
     }
     return f;
@@ -199,13 +222,31 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
     std::string text;
     ReadWholeFile(path, text);  // a missing file starts empty
     const std::string v = OneLine(value);
-    return WriteFileAtomically(path, Rewrite(text, TrimBlanks(section), TrimBlanks(key), &v));
+    return WriteFileAtomically(path, Rewrite(text, TrimBlanks(section), {{TrimBlanks(key), &v}}));
+}
+
+bool WriteProfileStrings(std::string_view section,
+                         const std::vector<std::pair<std::string, std::string>>& keyValues,
+                         const std::string& path) {
+    if (TrimBlanks(section).empty()) return false;
+    std::vector<std::string> values;
+    values.reserve(keyValues.size());
+    std::vector<KeyChange> changes;
+    changes.reserve(keyValues.size());
+    for (const auto& [key, value] : keyValues) {
+        if (TrimBlanks(key).empty()) return false;
+        values.push_back(OneLine(value));
+    }
+    for (size_t i = 0; i < keyValues.size(); ++i) changes.push_back({TrimBlanks(keyValues[i].first), &values[i]});
+    std::string text;
+    ReadWholeFile(path, text);  // a missing file starts empty
+    return WriteFileAtomically(path, Rewrite(text, TrimBlanks(section), changes));
 }
 
 bool DeleteProfileKey(std::string_view section, std::string_view key, const std::string& path) {
     std::string text;
     if (!ReadWholeFile(path, text)) return true;
-    const std::string updated = Rewrite(text, section, key, nullptr);
+    const std::string updated = Rewrite(text, section, {{std::string(key), nullptr}});
     return updated == text || WriteFileAtomically(path, updated);
 }
 

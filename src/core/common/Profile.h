@@ -6,18 +6,22 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace varnel {
 
 inline constexpr size_t kProfileValueLimit = 99;
+// For files whose values must come back whole (the user's resource list).
+inline constexpr size_t kWholeProfileValues = std::string::npos;
 
 // A whole profile file parsed once, for readers that look up many keys.
 class ProfileFile {
 public:
     ProfileFile() = default;
-    static ProfileFile Read(const std::string& path);
-    static ProfileFile Parse(std::string_view text);
+    // Values are cut to valueLimit characters after trimming.
+    static ProfileFile Read(const std::string& path, size_t valueLimit = kProfileValueLimit);
+    static ProfileFile Parse(std::string_view text, size_t valueLimit = kProfileValueLimit);
 
     std::string Get(std::string_view section, std::string_view key) const;
     bool HasSection(std::string_view section) const;
@@ -48,6 +52,11 @@ std::string GetProfileString(std::string_view section, std::string_view key, con
 // value become blanks. Returns false when the file could not be written.
 bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
                         const std::string& path);
+// Writes several keys of one section in a single rewrite of the file, in the
+// order given (keys new to the section are appended in that order).
+bool WriteProfileStrings(std::string_view section,
+                         const std::vector<std::pair<std::string, std::string>>& keyValues,
+                         const std::string& path);
 // Removes one key; a missing key or file is not an error.
 bool DeleteProfileKey(std::string_view section, std::string_view key, const std::string& path);
 

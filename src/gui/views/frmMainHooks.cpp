@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "gui/appointments/ExportMonthToCalendar.h"
+#include "gui/resources/frmFeastResources.h"
 #include "gui/views/DayPanel.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/MonthPanel.h"
@@ -62,6 +63,8 @@ void frmMain::ExportYearToHtml() {}
 void frmMain::ExportMonthToOutlook() {
     ExportMonthToCalendar(this, state_.currentDate, source_->Year(state_.Year()).parashot);
 }
-void frmMain::OpenFeastResources() {}
+void frmMain::OpenFeastResources() {
+    ShowFeastResources(this, source_->Year(state_.Year()).holyDays, source_->Data().folder);
+}
 
 }  // namespace varnel

@@ -1,0 +1,114 @@
+#include <charconv>
+#include <iostream>
+#include <optional>
+
+#include "app/CommandLine.h"
+#include "core/calendar/YearCalendar.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
+#include "core/common/Json.h"
+#include "core/resources/FeastList.h"
+#include "core/resources/ResourceList.h"
+#include "core/resources/ResourceRows.h"
+#include "core/resources/ResourceTarget.h"
+
+namespace varnel::cli {
+
+const char* const kResourcesOptions[] = {"--add", "--description", "--remove", nullptr};
+
+namespace {
+
+struct Change {
+    std::optional<std::string> add, description, remove;
+};
+
+Change ParseChange(const Context& context) {
+    Change change;
+    for (const auto& [option, value] : context.options) {
+        std::optional<std::string>& slot =
+            option == "--add" ? change.add : option == "--description" ? change.description : change.remove;
+        if (slot) throw UsageError(option + " given twice");
+        slot = value;
+    }
+    if (change.add && change.remove) throw UsageError("--add and --remove cannot be combined");
+    if (change.description && !change.add) throw UsageError("--description goes with --add");
+    return change;
+}
+
+size_t ParseEntryNumber(const std::string& text, size_t entries, const std::string& feast) {
+    size_t n = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (ec != std::errc() || end != text.data() + text.size() || text.empty())
+        throw UsageError("malformed entry number '" + text + "' (expected 1, 2, ...)");
+    if (n < 1 || n > entries)
+        throw UsageError("no entry " + text + " in the resources of " + feast + " (it has " + std::to_string(entries) + ")");
+    return n;
+}
+
+// The text an added entry shows when none is given: a file's name, or the address.
+std::string DefaultDescription(const std::string& target) {
+    return ClassifyResource(target).kind == ResourceKind::WebAddress ? target : FileNameOf(target);
+}
+
+void PrintFeasts(const std::vector<std::string>& feasts, const ProfileFile& file, bool json) {
+    JsonWriter w;
+    w.BeginArray();
+    for (const std::string& feast : feasts) {
+        const size_t count = ResourceListIn(file, feast).size();
+        if (json) w.BeginObject().Key("feast").String(feast).Key("count").Int(static_cast<int64_t>(count)).EndObject();
+        else std::cout << count << "\t" << feast << "\n";
+    }
+    if (json) std::cout << w.EndArray().Text() << "\n";
+}
+
+void PrintEntries(const std::string& feast, const std::vector<ResourceEntry>& entries, bool json) {
+    if (!json) {
+        for (size_t n = 0; n < entries.size(); ++n)
+            std::cout << n + 1 << "\t" << entries[n].fileurl << "\t" << entries[n].description << "\n";
+        return;
+    }
+    JsonWriter w;
+    w.BeginObject().Key("feast").String(feast).Key("entries").BeginArray();
+    for (const ResourceEntry& e : entries)
+        w.BeginObject().Key("fileurl").String(e.fileurl).Key("description").String(e.description).EndObject();
+    std::cout << w.EndArray().EndObject().Text() << "\n";
+}
+
+}  // namespace
+
+int RunResources(const Context& context) {
+    if (context.args.size() > 1) throw UsageError("unexpected argument '" + context.args[1] + "'");
+    const Change change = ParseChange(context);
+    if ((change.add || change.remove) && context.args.empty()) throw UsageError("--add and --remove need a FEAST");
+    UseDataFolder(context);
+    const std::vector<std::string> feasts = FeastNames(BuildYear(YearOf(Today()), LoadCalendarData(ProgramFolder())).holyDays);
+    const std::string path = DataPath(kResourceFile);
+    if (context.args.empty()) {
+        PrintFeasts(feasts, ReadResourceFile(path), context.json);
+        return 0;
+    }
+    const std::string feast = FindFeast(feasts, context.args[0]);
+    if (feast.empty()) throw UsageError("unknown feast '" + context.args[0] + "' (varnel resources lists them)");
+
+    std::vector<ResourceEntry> entries = ReadResourceList(path, feast);
+    if (change.add || change.remove) {
+        if (change.remove) {
+            entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(ParseEntryNumber(*change.remove, entries.size(), feast) - 1));
+        } else {
+            const std::string target = TrimBlanks(*change.add);
+            if (target.empty()) throw UsageError("--add needs a file or web address");
+            std::string description = TrimBlanks(change.description.value_or(""));
+            if (description.empty()) description = DefaultDescription(target);
+            entries.push_back({target, description});
+        }
+        if (!SaveResourceList(path, feast, entries)) {
+            std::cerr << "varnel: could not write the resource list '" << path << "'\n";
+            return 1;
+        }
+        entries = ReadResourceList(path, feast);
+    }
+    PrintEntries(feast, entries, context.json);
+    return 0;
+}
+
+}  // namespace varnel::cli

@@ -1,0 +1,36 @@
+#pragma once
+// Opening resource entries with the desktop: files with their associated
+// programs, executables started directly, web addresses in the browser. The
+// window reaches the desktop only through a ResourceOpener, so tests record
+// what would open instead of launching anything.
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+namespace varnel {
+
+class ResourceOpener {
+public:
+    virtual ~ResourceOpener() = default;
+    // Each returns false when nothing could open the entry.
+    virtual bool OpenFile(const QString& path) = 0;
+    virtual bool StartProgram(const QString& path) = 0;
+    virtual bool OpenWebAddress(const QUrl& address) = 0;
+};
+
+// QDesktopServices for files and web addresses, QProcess for programs.
+class DesktopOpener : public ResourceOpener {
+public:
+    bool OpenFile(const QString& path) override;
+    bool StartProgram(const QString& path) override;
+    bool OpenWebAddress(const QUrl& address) override;
+};
+ResourceOpener& TheDesktopOpener();
+
+// Opens one entry's file or address; when nothing can open it, says so in a
+// message box owned by `owner`. Text that is neither an existing file nor a
+// web address does nothing.
+void LaunchResource(ResourceOpener& opener, const QString& fileurl, QWidget* owner);
+
+}  // namespace varnel
