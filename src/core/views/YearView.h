@@ -1,7 +1,6 @@
 #pragma once
 // The year view as plain data: the year title, the twelve month labels and the
-// twelve 7 x 7 week grids with the day numbers coloured like the month view,
-// plus the layout rule that places them in the year panel (all in twips).
+// twelve 7 x 7 week grids with the day numbers coloured like the month view.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -30,23 +29,6 @@ void ShowYear(int16_t year, const HolyDayTable& holyDays, Color holyDayColor, Co
 
 // Column widths and row heights of one month grid for its size.
 void SizeYearGrid(Grid& grid, int width, int height);
-
-// Where the year panel's parts go for a panel size (twips).
-struct TwipsRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-struct YearLayout {
-    int titleWidth = 0;
-    int nextButtonLeft = 0;
-    std::array<TwipsRect, 12> grids;
-    std::array<TwipsRect, 12> labels;
-};
-inline constexpr int kYearGridsTop = 600;
-inline constexpr int kYearLabelAbove = 195;
-YearLayout LayOutYear(int panelWidth, int panelHeight, int nextButtonWidth);
 
 // Which month grid and cell hold a date of the shown year: the same placement
 // as the month view, so a selected cell addresses the same day in the month grid.

@@ -10,6 +10,7 @@
 #include "core/common/DateSerial.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/TitleColors.h"
+#include "gui/views/YearLayout.h"
 #include "core/views/ViewState.h"
 #include "gui/views/frmFlexNote.h"
 
