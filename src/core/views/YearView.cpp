@@ -51,7 +51,7 @@ void FillMonth(int year, int month, const HolyDayTable& holyDays, Color holyDayC
     std::array<bool, 31> holy{};
     for (int i = 1; i <= kHolyDayCount; ++i) {
         const int32_t date = holyDays[static_cast<size_t>(i)].date;
-        if (!IsInMonth(date, year, month)) continue;
+        if (date == 0 || date < first || date > last) continue;
         holy[static_cast<size_t>(date - first)] = true;
     }
 
