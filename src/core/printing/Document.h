@@ -1,0 +1,279 @@
+#pragma once
+// The print document: what a printout or the calendar page is made of, recorded
+// as plain data. Callers compose it with the operations below in reading order
+// (start the document, set fonts, header and footer, add paragraphs and tables,
+// end the document); the document never draws. A Qt layout lays it out on
+// pages of a printer, a PDF or an image, and text writers turn it into HTML or
+// RTF, so every style (fonts, colours, alignments, sizes) is kept here, per
+// block and per table cell, as the caller set it.
+//
+// Lengths are twips (1/1440 inch). Texts are UTF-8.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "core/printing/TableFormat.h"
+#include "core/views/Grid.h"
+
+namespace varnel {
+
+enum class PaperSize { Letter, A4, A5, Custom };
+
+// Paper and margins. Width and height are those of the paper in portrait.
+struct PageSetup {
+    PaperSize paper = PaperSize::Letter;
+    int paperWidth = 12240;
+    int paperHeight = 15840;
+    int marginLeft = 1440;
+    int marginTop = 1440;
+    int marginRight = 1440;
+    int marginBottom = 1440;
+};
+// Paper dimensions in twips: Letter 12240 x 15840, A4 11906 x 16838, A5 8391 x 11906.
+PageSetup PageSetupFor(PaperSize paper);
+// The paper code the print control understood: 1 Letter, 9 A4, 11 A5.
+std::optional<PaperSize> PaperFromCode(int code);
+
+struct FontSpec {
+    std::string name = "Arial";
+    double size = 10;  // points
+    bool bold = false;
+    bool italic = false;
+    bool operator==(const FontSpec&) const = default;
+};
+
+enum class VAlign { Top, Center, Bottom };
+
+// What a table cell looks like. Unset fields fall back to the column's
+// alignment and the table's font; colours kNoColor mean none (black text,
+// no fill).
+struct CellStyle {
+    std::optional<HAlign> align;
+    VAlign valign = VAlign::Top;
+    Color background = kNoColor;
+    Color foreground = kNoColor;
+    std::optional<std::string> fontName;
+    std::optional<double> fontSize;
+    std::optional<bool> bold;
+    std::optional<bool> italic;
+};
+
+struct TableCell {
+    std::string text;
+    CellStyle style;
+    int colSpan = 1;  // > 1: the cell covers the next colSpan - 1 cells of its row
+};
+
+struct TableRow {
+    int height = 0;  // twips; 0 = as high as its text. A set height is a minimum.
+    std::vector<TableCell> cells;
+};
+
+struct TableColumn {
+    ColumnFormat format;
+};
+
+// A table: row 0 is the header row when hasHeader is set (repeated at the top
+// of every page the table runs onto); body rows follow.
+struct Table {
+    std::vector<TableColumn> columns;
+    std::vector<TableRow> rows;  // rows[0] is the header row even when hasHeader is false (then unused)
+    bool hasHeader = false;
+    FontSpec font;  // the document font when the table was started
+    int BodyRows() const { return static_cast<int>(rows.size()) - 1; }
+    // The font a cell is drawn in: the table's, with the cell's own settings over it.
+    FontSpec FontOf(const TableCell& cell) const;
+    // The horizontal alignment of a cell: its own, else its column's.
+    HAlign AlignOf(int row, int col) const;
+};
+
+struct Paragraph {
+    std::string text;  // "\r\n" or "\n" break lines
+    FontSpec font;
+    HAlign align = HAlign::Left;
+};
+
+// A box given in page coordinates (from the paper's top-left corner).
+struct Box {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+enum class PictureFit {
+    Stretch,  // fill the box
+    Zoom,     // keep the proportions, the whole picture in the box, centred (placement code 10)
+};
+
+struct Picture {
+    std::string path;  // a picture file; one that cannot be read leaves the box empty
+    Box box;
+    PictureFit fit = PictureFit::Zoom;
+};
+
+struct TextBox {
+    std::string text;
+    Box box;
+    FontSpec font;
+};
+
+// A grid model drawn at the current position with its own column widths and
+// row heights, cell texts and colours; wider than the column it is scaled down.
+struct GridPicture {
+    Grid grid;
+    FontSpec font;
+};
+
+// The flow's position. An absolute top is measured from the paper's top edge
+// on the current page; a left from the paper's left edge.
+struct Position {
+    std::optional<int> left;
+    std::optional<int> top;
+    int moveDown = 0;  // added to the top after it is set
+};
+
+// The page is cut into `count` newspaper columns `spacing` twips apart; a
+// count of 1 ends the columns.
+struct Columns {
+    int count = 1;
+    int spacing = 0;
+};
+// Content continues at the top of column `index` (1-based) of the current page.
+struct ColumnSelect {
+    int index = 1;
+};
+struct PageBreak {};
+
+using Block = std::variant<Paragraph, Table, Picture, TextBox, GridPicture, Position, Columns, ColumnSelect, PageBreak>;
+
+// A header or footer: left, centre and right parts as written with "|" between
+// them; "%d" stands for the page number.
+struct PageBand {
+    std::string left;
+    std::string center;
+    std::string right;
+    FontSpec font;
+};
+// Splits "left|centre|right" (missing parts are empty).
+PageBand SplitBand(std::string_view text, const FontSpec& font);
+// A band part with "%d" replaced by the page number.
+std::string WithPageNumber(std::string_view part, int page);
+
+// A cell range for the table settings: row 0 is the header row, body rows and
+// columns count from 1; -1 stands for every row or column.
+struct CellRange {
+    int row = -1;
+    int col = -1;
+    static CellRange Table() { return {-1, -1}; }
+    static CellRange Row(int row) { return {row, -1}; }
+    static CellRange Column(int col) { return {-1, col}; }
+    static CellRange Cell(int row, int col) { return {row, col}; }
+};
+
+class Document {
+public:
+    // Document: starting clears the content and the bands (the page set-up and
+    // fonts stay as set).
+    void StartDoc();
+    void EndDoc();
+    bool Started() const { return started_; }
+    bool Ended() const { return ended_; }
+
+    // Page set-up.
+    const PageSetup& Page() const { return page_; }
+    void SetPage(const PageSetup& page) { page_ = page; }
+    void SetPaper(PaperSize paper);
+    int PageWidth() const { return page_.paperWidth; }
+    int PageHeight() const { return page_.paperHeight; }
+    void SetMargins(int left, int top, int right, int bottom);
+    int MarginLeft() const { return page_.marginLeft; }
+    int MarginTop() const { return page_.marginTop; }
+    int MarginRight() const { return page_.marginRight; }
+    int MarginBottom() const { return page_.marginBottom; }
+    // Width between the left and right margins.
+    int ContentWidth() const { return page_.paperWidth - page_.marginLeft - page_.marginRight; }
+
+    // Fonts: the document font applies to what is added after it is set.
+    void SetFont(const FontSpec& font) { font_ = font; }
+    const FontSpec& Font() const { return font_; }
+    void SetBandFont(const FontSpec& font);
+    const FontSpec& BandFont() const { return bandFont_; }
+
+    // Header and footer ("left|centre|right", "%d" for the page number).
+    void SetHeader(std::string_view text);
+    void SetFooter(std::string_view text);
+    const PageBand& Header() const { return header_; }
+    const PageBand& Footer() const { return footer_; }
+
+    // Flow content.
+    void AddParagraph(std::string text, HAlign align = HAlign::Left);
+    void DrawPicture(std::string path, Box box, PictureFit fit = PictureFit::Zoom);
+    void DrawTextBox(std::string text, Box box);
+    void DrawGrid(const Grid& grid);
+    void SetCurrentX(int left);
+    void SetCurrentY(int top);
+    void MoveDown(int twips);
+    void SetColumns(int count, int spacing);
+    void SelectColumn(int index);
+    void NewPage();
+
+    // Tables. Between StartTable and EndTable one table is composed: AddTable
+    // (or AddTableArray) gives its columns, header and body, the settings
+    // below change it, EndTable puts it into the document.
+    void StartTable();
+    // Format and header as in ParseTableFormat / SplitColumns; body rows split
+    // at ";" and cells at "|". An empty header means no header row.
+    void AddTable(std::string_view format, std::string_view header, std::string_view body);
+    // The body as columns by rows: body[c][r] is body row r + 1 of column c + 1.
+    // Columns beyond the format are left out.
+    void AddTableArray(std::string_view format, std::string_view header,
+                       const std::vector<std::vector<std::string>>& body);
+    void EndTable();
+    bool InTable() const { return open_.has_value(); }
+
+    int TableRows() const;  // body rows of the open table
+    int TableCols() const;
+    // Growing a table adds empty columns or body rows; shrinking drops them.
+    void SetTableCols(int cols);
+    void SetTableRows(int rows);
+    void SetTableHasHeader(bool on);
+    void SetRowHeight(CellRange range, int twips);
+    void SetColWidth(CellRange range, int twips);
+    void SetCellText(CellRange range, std::string_view text);
+    // Alignment code: 0 top left; 7 vertically centred, horizontally as its
+    // column; other codes 0..8 run left/centre/right by code / 3 and
+    // top/centre/bottom by code % 3.
+    void SetCellAlignCode(CellRange range, int code);
+    void SetCellAlign(CellRange range, HAlign align);
+    void SetCellBackColor(CellRange range, Color color);
+    void SetCellForeColor(CellRange range, Color color);
+    void SetCellFontName(CellRange range, std::string_view name);
+    void SetCellFontSize(CellRange range, double points);
+    void SetCellBold(CellRange range, bool on);
+    void SetCellItalic(CellRange range, bool on);
+    void SetCellColSpan(CellRange range, int span);
+    // Reads back a cell of the open table (nullptr outside it).
+    const TableCell* Cell(int row, int col) const;
+
+    const std::vector<Block>& Blocks() const { return blocks_; }
+
+private:
+    template <class F>
+    void ForEachCell(CellRange range, F&& f);
+    Table& OpenTable();
+
+    PageSetup page_;
+    FontSpec font_;
+    FontSpec bandFont_;
+    PageBand header_;
+    PageBand footer_;
+    std::vector<Block> blocks_;
+    std::optional<Table> open_;
+    bool started_ = false;
+    bool ended_ = false;
+};
+
+}  // namespace varnel

@@ -1,0 +1,80 @@
+#include "core/printing/ShabbatRows.h"
+
+#include "core/calendar/HebrewCalendar.h"
+#include "core/common/DateFormat.h"
+#include "core/common/DateSerial.h"
+
+namespace varnel {
+
+namespace {
+
+std::string Readings(const ParashahRecord& p) {
+    return p.english + " " + p.torah + " " + p.haftarah + " " + p.brithadashah;
+}
+
+std::string HebrewDayAndSunset(int32_t date, double sunset) {
+    const HebrewDate h = HebrewDateOf(date);
+    return HebrewMonthName(h.year, h.month) + " " + std::to_string(h.day) + " " + FormatDateTime(sunset, "h:mm AMPM");
+}
+
+}  // namespace
+
+std::string ShabbatRow::Joined() const { return date + "\t" + times + "\t" + portion + "\t" + readings; }
+
+std::vector<ShabbatRow> ShabbatRowsOf(const ShabbatInputs& in) {
+    std::vector<ShabbatRow> rows;
+    if (in.dayCount <= 0 || !IsInSupportedRange(in.firstDay) || !IsInSupportedRange(in.firstDay + in.dayCount - 1))
+        return rows;
+    const int32_t last = in.firstDay + in.dayCount - 1;
+    for (int32_t d = in.firstDay; d <= last; ++d) {
+        if (Weekday(d) != 7) continue;
+        ShabbatRow row;
+        row.saturday = d;
+        row.date = FormatDate(d, "mm/dd");
+        // Each day's own sun: where the clocks change between Friday and
+        // Saturday, Saturday's sunset is on Saturday's clock.
+        const SunDay friday = in.sunOf ? in.sunOf(d - 1) : SunDay{};
+        const SunDay saturday = in.sunOf ? in.sunOf(d) : SunDay{};
+        row.times = HebrewDayAndSunset(d - 1, friday.sunset) + " to " + HebrewDayAndSunset(d, saturday.sunset);
+        // The portions read on this Saturday are the entries dated on it, in
+        // table order; pairing entries with Saturdays by position would shift
+        // every later row after a Saturday without an entry.
+        if (in.parashot)
+            for (int e = 1; e <= kParashotEntries; ++e) {
+                const ParashahRecord& p = (*in.parashot)[e];
+                if (p.date != d) continue;
+                row.portion += (row.portion.empty() ? "" : "/") + p.parashah;
+                row.readings += (row.readings.empty() ? "" : " ") + Readings(p);
+            }
+        if (row.portion.empty() && row.readings.empty()) row.readings = "   ";
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+ShabbatSlots BuildShabbatRows(const ShabbatInputs& in) {
+    ShabbatSlots slots;
+    const std::vector<ShabbatRow> rows = ShabbatRowsOf(in);
+    for (size_t k = 0; k < rows.size() && k < kShabbatSlots; ++k) slots[k + 1] = rows[k].Joined();
+    return slots;
+}
+
+std::string ShabbatTableBody(const ShabbatSlots& slots) {
+    std::string body;
+    for (int k = 1; k <= kShabbatSlots; ++k) {
+        for (char c : slots[k]) body += c == ';' ? ',' : c == '\t' ? '|' : c;
+        body += ';';
+    }
+    std::string out;
+    out.reserve(body.size());
+    for (size_t i = 0; i < body.size(); ++i) {
+        if (body[i] == ';' && i + 1 < body.size() && body[i + 1] == ';') {
+            ++i;
+            continue;
+        }
+        out += body[i];
+    }
+    return out;
+}
+
+}  // namespace varnel

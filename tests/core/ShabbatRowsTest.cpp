@@ -1,0 +1,141 @@
+// The month's Shabbat rows: every month of 1900..2199 against libhdate's
+// portion of the week, a worked row, and the sunset of each day on its own clock.
+#include <gtest/gtest.h>
+#include <hdate.h>
+
+#include <iostream>
+#include <map>
+
+#include "core/calendar/HebrewCalendar.h"
+#include "core/calendar/Parashot.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
+#include "core/common/Profile.h"
+#include "core/printing/ShabbatRows.h"
+
+namespace varnel {
+namespace {
+
+// Sunset at 18:00 every day, 19:00 from a given day on (a clock change).
+std::function<SunDay(int32_t)> SunsetSix(int32_t daylightFrom = INT32_MAX) {
+    return [daylightFrom](int32_t d) {
+        SunDay s;
+        s.sunrise = d + 0.25;
+        s.sunset = d + (d >= daylightFrom ? 19.0 : 18.0) / 24;
+        return s;
+    };
+}
+
+class ShabbatRowsTest : public ::testing::Test {
+protected:
+    std::string path = PathIn(VARNEL_SOURCE_DATA, kParashahFile);
+    ParashahTable table;
+    std::vector<ShabbatRow> Month(int year, int month, std::function<SunDay(int32_t)> sun = SunsetSix()) {
+        const int32_t first = DateSerial(year, month, 1);
+        return ShabbatRowsOf({first, DaysInMonth(year, month), &table, std::move(sun)});
+    }
+};
+
+// libhdate's portion of a Saturday as names ("Matot/Masei"); festival
+// Shabbatot (0) and Shemini Atzeret on a Saturday give "" (not compared).
+std::string OracleNames(int32_t saturday, const std::vector<std::string>& names) {
+    static constexpr int kPairs[][2] = {{22, 23}, {27, 28}, {29, 30}, {32, 33}, {39, 40}, {42, 43}, {51, 52}};
+    hdate_struct h;
+    hdate_set_jd(&h, DateToJulianDay(saturday));
+    const int p = hdate_get_parasha(&h, 1);
+    if (p == 0 || (p == 54 && h.hd_mon == 1 && h.hd_day == 22)) return "";
+    if (p >= 1 && p <= 54) return names[p];
+    if (p >= 55 && p <= 61) return names[kPairs[p - 55][0]] + "/" + names[kPairs[p - 55][1]];
+    return "?";
+}
+
+TEST_F(ShabbatRowsTest, EveryMonthOf1900To2199ShowsThePortionReadOnEachSaturday) {
+    std::vector<std::string> names(kPortionCount + 1);
+    const ProfileFile file = ProfileFile::Read(path);
+    for (int p = 1; p <= kPortionCount; ++p) names[p] = file.Get("Parashah" + std::to_string(p), "parashah");
+
+    int mismatches = 0, positional = 0, months = 0;
+    for (int year = 1900; year <= 2199; ++year) {
+        ScheduleParashot(path, year, table);
+        for (int month = 1; month <= 12; ++month) {
+            const auto rows = Month(year, month);
+            int saturdays = 0;
+            for (int32_t d = DateSerial(year, month, 1); MonthOf(d) == month; ++d) saturdays += Weekday(d) == 7;
+            ASSERT_EQ(static_cast<int>(rows.size()), saturdays);
+            // The position rule: the month's entries taken in table order, the
+            // k-th (or a same-dated pair) on the k-th Saturday.
+            std::vector<const ParashahRecord*> taken;
+            for (int e = 1; e <= kParashotEntries && taken.size() < 8; ++e)
+                if (table[e].date && YearOf(table[e].date) == year && MonthOf(table[e].date) == month)
+                    taken.push_back(&table[e]);
+            size_t next = 0;
+            bool positionAgrees = true;
+            for (const ShabbatRow& row : rows) {
+                EXPECT_EQ(Weekday(row.saturday), 7);
+                std::string byPosition;
+                if (next < taken.size()) {
+                    byPosition = taken[next]->parashah;
+                    if (next + 1 < taken.size() && taken[next + 1]->date == taken[next]->date)
+                        byPosition += "/" + taken[++next]->parashah;
+                    ++next;
+                }
+                positionAgrees = positionAgrees && byPosition == row.portion;
+                const std::string expected = OracleNames(row.saturday, names);
+                if (!expected.empty() && expected != row.portion && ++mismatches <= 10)
+                    ADD_FAILURE() << year << "-" << month << " " << row.date << ": " << row.portion
+                                  << ", libhdate " << expected;
+            }
+            positional += !positionAgrees;
+            ++months;
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+    std::cout << "[ info ] pairing by position gives a wrong row in " << positional << " of " << months
+              << " months\n";
+}
+
+TEST_F(ShabbatRowsTest, RowFieldsJoinedPortionsAndEmptySaturdays) {
+    ScheduleParashot(path, 2024, table);
+    // 27 April 2024 is 19 Nisan 5784, Shabbat of Pesach.
+    auto rows = Month(2024, 4);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[3].date, "04/27");
+    EXPECT_EQ(rows[3].times, "Nisan 18 6:00 PM to Nisan 19 6:00 PM");
+    EXPECT_EQ(rows[3].portion, kShabbatPesach);
+    // August 2024 (Av-Elul) has five Saturdays; 3 August reads Matot and Masei together.
+    rows = Month(2024, 8);
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[0].portion, "Matot/Masei");
+    const ParashahRecord* matot = nullptr;
+    for (int e = 1; e <= kParashotEntries; ++e)
+        if (table[e].parashah == "Matot") matot = &table[e];
+    ASSERT_NE(matot, nullptr);
+    EXPECT_EQ(rows[0].readings.rfind(matot->english + " " + matot->torah + " " + matot->haftarah + " " +
+                                         matot->brithadashah + " ", 0), 0u);
+    EXPECT_EQ(rows[1].portion, "Devarim");
+    EXPECT_EQ(rows[0].Joined(), rows[0].date + "\t" + rows[0].times + "\t" + rows[0].portion + "\t" + rows[0].readings);
+    // Without portion entries every Saturday keeps its row, with times only.
+    table = ParashahTable{};
+    rows = Month(2024, 8);
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[4].portion, "");
+    EXPECT_EQ(rows[4].readings, "   ");
+    const ShabbatSlots slots = BuildShabbatRows({DateSerial(2024, 8, 1), 31, &table, SunsetSix()});
+    EXPECT_FALSE(slots[5].empty());
+    EXPECT_TRUE(slots[6].empty());
+    // A month outside the calendar's range gives no rows.
+    EXPECT_TRUE(ShabbatRowsOf({kMaxSerial - 5, 31, &table, SunsetSix()}).empty());
+}
+
+TEST_F(ShabbatRowsTest, SaturdaySunsetIsOnSaturdaysClock) {
+    table = ParashahTable{};
+    // Clocks change on Saturday 9 March 2024 (a zone that changes on Saturdays):
+    // Friday's sunset on standard time, Saturday's on daylight time.
+    const auto rows = Month(2024, 3, SunsetSix(DateSerial(2024, 3, 9)));
+    ASSERT_EQ(rows[1].date, "03/09");
+    EXPECT_NE(rows[1].times.find("6:00 PM to "), std::string::npos);
+    EXPECT_NE(rows[1].times.find("7:00 PM"), std::string::npos) << rows[1].times;
+}
+
+}  // namespace
+}  // namespace varnel
