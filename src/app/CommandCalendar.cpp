@@ -36,4 +36,21 @@ void RenderMonth(CommandCalendar& calendar, MonthViewModel& view) {
     ComposeMonth(MonthInputsFor(calendar.state, calendar.source.Year(year), calendar.source.PlaceIn(year)), view);
 }
 
+void RenderDay(CommandCalendar& calendar, int32_t date, DayViewModel& day) {
+    // Width given to the day grid before its columns fit their texts (twips).
+    constexpr int kDayGridWidth = 12600;
+    ViewState& state = calendar.state;
+    MonthViewModel month;
+    RenderMonth(calendar, month);
+    const MonthCell cell = MonthCellOf(state.currentDate, DayOf(date));
+    state.selectedRow = cell.row;
+    state.selectedCol = cell.col;
+    ShowDay(month.grid, state.currentDate, state.selectedRow, state.selectedCol, kDayGridWidth, day);
+}
+
+void RenderYear(CommandCalendar& calendar, int year, YearViewModel& view) {
+    const ViewState& state = calendar.state;
+    ShowYear(static_cast<int16_t>(year), calendar.source.Year(year).holyDays, state.holyDayColor, state.shabbatColor, view);
+}
+
 }  // namespace varnel

@@ -6,8 +6,10 @@
 
 #include "app/CommandLine.h"
 #include "core/views/CalendarSource.h"
+#include "core/views/DayView.h"
 #include "core/views/MonthView.h"
 #include "core/views/ViewState.h"
+#include "core/views/YearView.h"
 
 namespace varnel {
 
@@ -27,5 +29,9 @@ std::unique_ptr<CommandCalendar> OpenSettingsCalendar(int32_t shown);
 
 // Renders the state's month as the month view does.
 void RenderMonth(CommandCalendar& calendar, MonthViewModel& view);
+// The day view of a date (in the state's month), selected as a click on its cell does.
+void RenderDay(CommandCalendar& calendar, int32_t date, DayViewModel& day);
+// The year view of a common year.
+void RenderYear(CommandCalendar& calendar, int year, YearViewModel& view);
 
 }  // namespace varnel

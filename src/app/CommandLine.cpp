@@ -23,9 +23,12 @@ const std::vector<Command>& Commands() {
         {"holydays", "YEAR", "the holy-day table as placed for a common year", RunHolyDays},
         {"month", "YYYY-MM", "the month view: title and every day's cell", RunMonth},
         {"parashot", "YEAR", "the portion table as scheduled for a common year, special readings applied", RunParashot},
+        {"print", "VIEW ARG --output FILE [--paper a4|letter|a5] [--dpi N]",
+         "a printout (day DATE, year YEAR, shabbat YYYY-MM) as PDF or PNG", RunPrint, kPrintOptions},
         {"resources", "[FEAST] [--add TARGET [--description TEXT] | --remove N]",
          "the feasts with their resource counts, or one feast's resources; --add and --remove change its list",
          RunResources, kResourcesOptions},
+        {"shabbat", "YYYY-MM", "the month's Shabbat rows: hours, portion and readings", RunShabbat},
         {"sun", "DATE", "sunrise, solar noon and sunset for the place, with the daylight decision", RunSun},
         {"year", "YEAR", "the year view: title, month labels and twelve month grids", RunYear},
     };
@@ -62,6 +65,9 @@ std::string HelpText() {
         "  --data-dir DIR          the folder of the data files\n"
         "  --city NAME             a place of the built-in table (default: the Location setting)\n"
         "  --json                  machine-readable output\n"
+        "  --output FILE           print: the file written, .pdf or .png\n"
+        "  --dpi N                 print: the resolution of a .png (default 150)\n"
+        "  --paper a4|letter|a5    print: the paper (default: the locale's)\n"
         "  --help                  this text; COMMAND --help for one command\n"
         "  --version               the program's version\n";
     return text;

@@ -60,9 +60,12 @@ int RunExportPortions(const Context& context);
 int RunHolyDays(const Context& context);
 int RunMonth(const Context& context);
 int RunParashot(const Context& context);
+int RunPrint(const Context& context);
+int RunShabbat(const Context& context);
 int RunSun(const Context& context);
 int RunYear(const Context& context);
 int RunResources(const Context& context);
 extern const char* const kResourcesOptions[];
+extern const char* const kPrintOptions[];
 
 }  // namespace varnel::cli

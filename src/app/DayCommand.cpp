@@ -11,9 +11,6 @@
 namespace varnel {
 namespace {
 
-// Width given to the day grid before its columns fit their texts (twips).
-constexpr int kDayGridWidth = 12600;
-
 std::string DayViewText(const DayViewModel& day) {
     size_t first = 0;
     for (int r = 0; r <= day.lastRow; ++r) first = std::max(first, day.grid.Cell(r, 0).text.size());
@@ -43,15 +40,8 @@ namespace cli {
 int RunDay(const Context& context) {
     const int32_t date = ParseDate(OneArgument(context, "DATE"));
     const auto calendar = OpenCommandCalendar(context, date);
-    ViewState& state = calendar->state;
-    MonthViewModel month;
-    RenderMonth(*calendar, month);
-    // The day is selected in the month grid, as a click on its cell does.
-    const MonthCell cell = MonthCellOf(state.currentDate, DayOf(date));
-    state.selectedRow = cell.row;
-    state.selectedCol = cell.col;
     DayViewModel day;
-    ShowDay(month.grid, state.currentDate, state.selectedRow, state.selectedCol, kDayGridWidth, day);
+    RenderDay(*calendar, date, day);
     std::cout << (context.json ? DayViewJson(day) + "\n" : DayViewText(day));
     return 0;
 }

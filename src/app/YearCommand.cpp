@@ -83,10 +83,9 @@ namespace cli {
 int RunYear(const Context& context) {
     const int year = ParseYear(OneArgument(context, "YEAR"));
     const auto calendar = OpenCommandCalendar(context, DateSerial(year, 1, 1));
-    const ViewState& state = calendar->state;
     const HolyDayTable& holyDays = calendar->source.Year(year).holyDays;
     YearViewModel view;
-    ShowYear(static_cast<int16_t>(year), holyDays, state.holyDayColor, state.shabbatColor, view);
+    RenderYear(*calendar, year, view);
     std::cout << (context.json ? YearViewJson(view) + "\n" : YearViewText(view, holyDays));
     return 0;
 }

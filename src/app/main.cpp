@@ -1,4 +1,8 @@
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstring>
+#include <memory>
 
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
@@ -11,7 +15,21 @@ int main(int argc, char** argv) {
         int status;
         {
             int coreArgc = 1;
-            QCoreApplication core(coreArgc, argv);
+            // Printouts measure their texts in the fonts, which takes a GUI
+            // application; the offscreen platform needs no display.
+            bool printing = false;
+            for (int i = 1; i < argc; ++i) printing = printing || std::strcmp(argv[i], "print") == 0;
+            if (printing) {
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+                // Without a desktop session Qt warns of a missing runtime
+                // folder it does not need here; errors stay one line.
+                qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+                    if (type != QtDebugMsg && !text.startsWith(QLatin1String("QStandardPaths:")))
+                        std::fprintf(stderr, "%s\n", qPrintable(text));
+                });
+            }
+            std::unique_ptr<QCoreApplication> core = printing ? std::make_unique<QGuiApplication>(coreArgc, argv)
+                                                              : std::make_unique<QCoreApplication>(coreArgc, argv);
             QCoreApplication::setOrganizationName("Varnel");
             QCoreApplication::setApplicationName("Varnel");
             status = varnel::cli::RunCommandLine(argc, argv);

@@ -3,6 +3,8 @@
 #include "core/calendar/HebrewCalendar.h"
 #include "core/common/DateFormat.h"
 #include "core/common/DateSerial.h"
+#include "core/views/CalendarSource.h"
+#include "core/views/ViewState.h"
 
 namespace varnel {
 
@@ -18,6 +20,18 @@ std::string HebrewDayAndSunset(int32_t date, double sunset) {
 }
 
 }  // namespace
+
+ShabbatInputs ShabbatInputsFor(CalendarSource& source, const ViewState& state) {
+    const int year = state.Year();
+    ShabbatInputs in;
+    in.firstDay = state.currentDate;
+    in.dayCount = state.currentMonthDays;
+    in.parashot = &source.Year(year).parashot;
+    const Place place = source.PlaceIn(year);
+    const Place before = year > kMinYear ? source.PlaceIn(year - 1) : place;
+    in.sunOf = [place, before, year](int32_t date) { return SunOf(date, YearOf(date) < year ? before : place); };
+    return in;
+}
 
 std::string ShabbatRow::Joined() const { return date + "\t" + times + "\t" + portion + "\t" + readings; }
 
@@ -52,9 +66,10 @@ std::vector<ShabbatRow> ShabbatRowsOf(const ShabbatInputs& in) {
     return rows;
 }
 
-ShabbatSlots BuildShabbatRows(const ShabbatInputs& in) {
+ShabbatSlots BuildShabbatRows(const ShabbatInputs& in) { return SlotsOf(ShabbatRowsOf(in)); }
+
+ShabbatSlots SlotsOf(const std::vector<ShabbatRow>& rows) {
     ShabbatSlots slots;
-    const std::vector<ShabbatRow> rows = ShabbatRowsOf(in);
     for (size_t k = 0; k < rows.size() && k < kShabbatSlots; ++k) slots[k + 1] = rows[k].Joined();
     return slots;
 }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/calendar/Parashot.h"
-#include "core/views/DayDetails.h"
+#include "core/solar/Location.h"
 
 namespace varnel {
 
@@ -20,6 +20,14 @@ struct ShabbatInputs {
     // The sun of a date at the place, with that date's own daylight decision.
     std::function<SunDay(int32_t date)> sunOf;
 };
+
+class CalendarSource;
+struct ViewState;
+
+// The displayed month of a view state: its year's portions, and the sun at the
+// chosen place with the daylight rules of each day's own year (the Friday
+// before a 1 January Saturday belongs to the year before).
+ShabbatInputs ShabbatInputsFor(CalendarSource& source, const ViewState& state);
 
 struct ShabbatRow {
     int32_t saturday = 0;
@@ -39,7 +47,8 @@ using ShabbatSlots = std::array<std::string, kShabbatSlots + 1>;
 // portion entries dated on it (two or more joined with "/"); a Saturday with
 // none has an empty portion and readings of three spaces.
 std::vector<ShabbatRow> ShabbatRowsOf(const ShabbatInputs& in);
-// The rows in their slots.
+// The rows in their slots (rows after the sixth are dropped: no month has more).
+ShabbatSlots SlotsOf(const std::vector<ShabbatRow>& rows);
 ShabbatSlots BuildShabbatRows(const ShabbatInputs& in);
 
 // The body of a table made of slots: every slot followed by a row break,

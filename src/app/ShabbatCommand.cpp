@@ -1,0 +1,39 @@
+// "varnel shabbat YYYY-MM": the month's Shabbat rows as the printouts hold them.
+#include <iostream>
+
+#include "app/CommandCalendar.h"
+#include "app/CommandLine.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Json.h"
+#include "core/printing/ShabbatRows.h"
+
+namespace varnel::cli {
+
+int RunShabbat(const Context& context) {
+    const std::string& text = OneArgument(context, "YYYY-MM");
+    int year = 0, month = 0;
+    ParseMonth(text, year, month);
+    const auto calendar = OpenCommandCalendar(context, DateSerial(year, month, 1));
+    const std::vector<ShabbatRow> rows = ShabbatRowsOf(ShabbatInputsFor(calendar->source, calendar->state));
+    if (context.json) {
+        JsonWriter w;
+        w.BeginObject().Key("month").String(text).Key("rows").BeginArray();
+        for (const ShabbatRow& row : rows)
+            w.BeginObject()
+                .Key("saturday").Date(row.saturday)
+                .Key("date").String(row.date)
+                .Key("times").String(row.times)
+                .Key("portion").String(row.portion)
+                .Key("readings").String(row.readings)
+                .EndObject();
+        w.EndArray().EndObject();
+        std::cout << w.Text() << "\n";
+        return 0;
+    }
+    const ViewState& state = calendar->state;
+    std::cout << "Shabbat details for " << MonthTitle(state.currentDate, state.currentMonthEnd) << "\n";
+    for (const ShabbatRow& row : rows) std::cout << row.Joined() << "\n";
+    return 0;
+}
+
+}  // namespace varnel::cli

@@ -1,0 +1,109 @@
+#include "core/printing/Printouts.h"
+
+#include "core/common/DateFormat.h"
+#include "core/common/Profile.h"
+#include "core/views/DayView.h"
+#include "core/views/YearView.h"
+
+namespace varnel {
+
+namespace {
+
+constexpr Color kYellow = RGB(255, 255, 0);
+constexpr int kYearColumnSpacing = 288;  // a fifth of an inch between the year's columns
+
+const FontSpec kDocumentFont{"Arial", 10, true, false};
+const FontSpec kSmallBand{"Arial", 8, false, false};
+const FontSpec kLargeBand{"Arial", 10, false, false};
+
+// The text a table body is written in: ";" would end a row, so it prints as
+// ","; tabs separate cells and line breaks rows.
+void AppendBodyText(std::string& body, const std::string& text) {
+    for (char c : text) body += c == ';' ? ',' : c == '\t' ? '|' : c;
+}
+
+void StyleTable(Document& doc) {
+    doc.SetCellBackColor(CellRange::Row(0), kYellow);
+    doc.SetCellFontName(CellRange::Table(), "Arial");
+    doc.SetCellFontSize(CellRange::Table(), 8);
+    doc.SetCellBold(CellRange::Table(), false);
+}
+
+int TableWidth(const Document& doc) { return RoundHalfEven(doc.PageWidth() - 2.0 * doc.MarginLeft()); }
+
+}  // namespace
+
+std::string FooterNotice() { return "Varnel * Copyright \xC2\xA9 Varnel"; }
+
+std::string PrintedFooterPart(const std::string& title, double now) {
+    return "\r\n(" + title + " - Printed: " + FormatDateTime(now, "mm/dd/yy-hhmm") + ")   Page %d";
+}
+
+void ComposeDayDocument(const DayViewModel& day, double now, Document& doc) {
+    std::string body;
+    for (int r = 1; r < day.grid.Rows(); ++r) {
+        const std::string& label = day.grid.Cell(r, 0).text;
+        const std::string& text = day.grid.Cell(r, 1).text;
+        if (TrimBlanks(label).empty() && TrimBlanks(text).empty()) continue;
+        AppendBodyText(body, label);
+        body += '|';
+        AppendBodyText(body, text);
+        body += ';';
+    }
+    doc.SetBandFont(kSmallBand);
+    doc.SetFont(kDocumentFont);
+    doc.StartDoc();
+    doc.SetHeader("|" + day.title + "|");
+    doc.SetFooter("|" + FooterNotice() + "|" + PrintedFooterPart(day.title, now));
+    const int half = RoundHalfEven(TableWidth(doc) / 2.0);
+    doc.StartTable();
+    doc.AddTable(">" + std::to_string(half) + "|<" + std::to_string(half), "|", body);
+    StyleTable(doc);
+    doc.EndTable();
+    doc.EndDoc();
+}
+
+void ComposeYearDocument(const YearViewModel& year, Document& doc) {
+    doc.SetBandFont(kLargeBand);
+    doc.SetFont(kDocumentFont);
+    doc.StartDoc();
+    doc.SetHeader("|" + year.title + "|");
+    doc.SetColumns(3, kYearColumnSpacing);
+    // Each grid is sized to its column, so it prints at the printer's resolution.
+    const int columnWidth = (doc.ContentWidth() - 2 * kYearColumnSpacing) / 3;
+    const int gridHeight = year.gridWidth > 0 ? columnWidth * year.gridHeight / year.gridWidth : columnWidth * 5 / 7;
+    for (int c = 1; c <= 3; ++c) {
+        doc.SelectColumn(c);
+        for (int i = 0; i <= 3; ++i) {
+            const size_t m = static_cast<size_t>(3 * i + c - 1);
+            doc.AddParagraph(year.monthLabels[m]);
+            Grid grid = year.grids[m];
+            SizeYearGrid(grid, columnWidth, gridHeight);
+            doc.DrawGrid(grid);
+            doc.MoveDown(120);
+        }
+    }
+    doc.SetFooter("|" + FooterNotice() + "|");
+    doc.EndDoc();
+}
+
+std::string ShabbatTableFormat(int tableWidth) {
+    const double q = RoundHalfEven(tableWidth / 4.0);
+    return "<" + ShortestNumber(q / 4) + "|<" + ShortestNumber(q * 1.4) + "|<" + ShortestNumber(q * 0.6) + "|<" +
+           ShortestNumber(2 * q);
+}
+
+void ComposeShabbatDocument(const ShabbatSlots& slots, const std::string& monthTitle, double now, Document& doc) {
+    doc.SetBandFont(kSmallBand);
+    doc.SetFont(kDocumentFont);
+    doc.StartDoc();
+    doc.SetHeader("|Shabbat details for " + monthTitle + "|");
+    doc.SetFooter("|" + FooterNotice() + "|" + PrintedFooterPart("", now));
+    doc.StartTable();
+    doc.AddTable(ShabbatTableFormat(TableWidth(doc)), "Date|Hours|Parashah|Passages", ShabbatTableBody(slots));
+    StyleTable(doc);
+    doc.EndTable();
+    doc.EndDoc();
+}
+
+}  // namespace varnel
