@@ -201,6 +201,39 @@ chmod_target="$tmp/res/blocked"
 mkdir -p "$chmod_target/resources.dat"
 cp "$tmp/res/holydays.dat" "$chmod_target/"
 check "a list that cannot be written fails" exits 1 "$varnel" resources Pesach --add x --data-dir "$chmod_target"
+# The month's Shabbat rows and the printouts as files.
+check "shabbat as JSON" exits 0 "$varnel" shabbat 2024-08 --json
+check "shabbat JSON: five Saturdays, the joined pair first" python3 -c '
+import json,sys
+doc=json.load(open(sys.argv[1]))
+assert doc["month"]=="2024-08" and [r["saturday"] for r in doc["rows"]]==["2024-08-0%d"%3,"2024-08-10","2024-08-17","2024-08-24","2024-08-31"], doc
+r=doc["rows"][0]
+assert sorted(r)==["date","portion","readings","saturday","times"], r
+assert r["date"]=="08/03" and r["portion"]=="Matot/Masei" and " to Tamuz 28 " in r["times"], r' "$tmp/out"
+check "shabbat as text" exits 0 "$varnel" shabbat 2024-08
+check "shabbat text has the title and five rows" python3 -c '
+import sys
+lines=open(sys.argv[1]).read().splitlines()
+assert lines[0].startswith("Shabbat details for ") and len(lines)==6 and lines[2].count("\t")==3, lines' "$tmp/out"
+check "print shabbat as PDF" exits 0 "$varnel" print shabbat 2024-08 --output "$tmp/shabbat.pdf" --paper letter
+check "the PDF is one Letter page" sh -c 'pdfinfo "$1" | grep -q "Pages: *1$" && pdfinfo "$1" | grep -q "612 x 792"' _ "$tmp/shabbat.pdf"
+check "the PDF reads back" sh -c 'pdftotext "$1" - | grep -q "Matot/Masei"' _ "$tmp/shabbat.pdf"
+check "print day as A4 PDF" exits 0 "$varnel" print day 2024-04-27 --output "$tmp/day.pdf" --paper a4
+check "the day PDF is A4" sh -c 'pdfinfo "$1" | grep -q "(A4)" && pdftotext "$1" - | grep -q "Shabbat Pesach"' _ "$tmp/day.pdf"
+check "print year as PNG" exits 0 "$varnel" print year 2026 --output "$tmp/year.png" --dpi 50 --paper letter
+check "the PNG is a Letter page at 50 dpi" python3 -c '
+import struct,sys
+d=open(sys.argv[1],"rb").read(24)
+assert d[:8]==b"\x89PNG\r\n\x1a\n" and struct.unpack(">II",d[16:24])==(425,550), d' "$tmp/year.png"
+for bad in "print shabbat 2024-13 --output $tmp/bad.pdf" "print day 2024-02-30 --output $tmp/bad.pdf" \
+           "print year 2026 --output $tmp/bad.txt" "print year 2026 --output $tmp/nowhere/bad.pdf" \
+           "print year 2026 --output $tmp/bad.pdf --paper b5" "print year 2026 --output $tmp/bad.png --dpi 0" \
+           "print month 2026-01 --output $tmp/bad.pdf" "print year 2026" "shabbat 2024-8"; do
+  # shellcheck disable=SC2086
+  check "bad print: $bad" exits 2 "$varnel" $bad
+  check "one-line message: $bad" one_line_error
+done
+check "no file left by a failed print" sh -c '! ls "$1"/bad.* 2>/dev/null | grep -q .' _ "$tmp"
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

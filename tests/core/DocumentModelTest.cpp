@@ -143,19 +143,19 @@ TEST(DocumentModel, BandsPaperAndRestart) {
 }
 
 TEST(ShabbatTable, EmptySlotsAreDroppedAndSemicolonsBecomeCommas) {
-    ShabbatSlots slots;
-    slots[1] = "01/06\tTevet 6 4:58 PM to Tevet 7 5:00 PM\tVayechi\tAnd he lived Gen 47:28-50:26; Ex 1 1 Ki 2:1-12";
-    slots[2] = "01/13\tt\tShemot\tr";
-    slots[3] = "01/20\tt\tVa'era\tr";
-    slots[4] = "01/27\tt\tBo\tr";
-    EXPECT_EQ(ShabbatTableBody(slots),
+    ShabbatSlots slotRows;
+    slotRows[1] = "01/06\tTevet 6 4:58 PM to Tevet 7 5:00 PM\tVayechi\tAnd he lived Gen 47:28-50:26; Ex 1 1 Ki 2:1-12";
+    slotRows[2] = "01/13\tt\tShemot\tr";
+    slotRows[3] = "01/20\tt\tVa'era\tr";
+    slotRows[4] = "01/27\tt\tBo\tr";
+    EXPECT_EQ(ShabbatTableBody(slotRows),
               "01/06|Tevet 6 4:58 PM to Tevet 7 5:00 PM|Vayechi|And he lived Gen 47:28-50:26, Ex 1 1 Ki 2:1-12;"
               "01/13|t|Shemot|r;01/20|t|Va'era|r;01/27|t|Bo|r;");
-    EXPECT_EQ(SplitBody(ShabbatTableBody(slots)).size(), 4u);
-    slots[5] = "01/31\tt\tp\tr";
-    EXPECT_EQ(SplitBody(ShabbatTableBody(slots)).size(), 5u);
-    slots[6] = "02/07\tt\tp\tr";
-    EXPECT_EQ(SplitBody(ShabbatTableBody(slots)).size(), 6u);
+    EXPECT_EQ(SplitBody(ShabbatTableBody(slotRows)).size(), 4u);
+    slotRows[5] = "01/31\tt\tp\tr";
+    EXPECT_EQ(SplitBody(ShabbatTableBody(slotRows)).size(), 5u);
+    slotRows[6] = "02/07\tt\tp\tr";
+    EXPECT_EQ(SplitBody(ShabbatTableBody(slotRows)).size(), 6u);
     EXPECT_EQ(ShabbatTableBody(ShabbatSlots{}), "");
 }
 

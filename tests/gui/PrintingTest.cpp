@@ -1,0 +1,358 @@
+// The printouts on paper: documents laid out, written as PDF and read back
+// with poppler's pdftotext and pdfinfo; the preview window's buttons and zoom
+// modes; printing without a printer; and the Shabbat sunsets across a clock
+// change that falls on a Saturday, found in the time-zone database.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QMessageBox>
+#include <QPrintPreviewWidget>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimeZone>
+#include <QTimer>
+#include <iostream>
+
+#include "GuiTestSupport.h"
+#include "core/calendar/CalendarState.h"
+#include "core/common/DateFormat.h"
+#include "core/common/DateSerial.h"
+#include "core/printing/Printouts.h"
+#include "core/solar/Location.h"
+#include "core/views/DayView.h"
+#include "core/views/MonthView.h"
+#include "core/views/YearView.h"
+#include "core/views/ViewState.h"
+#include "gui/printing/DocumentLayout.h"
+#include "gui/printing/DocumentOutput.h"
+#include "gui/printing/frmPrintPreview.h"
+#include "core/common/Files.h"
+#include "gui/solar/SystemTimeZone.h"
+#include "gui/views/CalendarData.h"
+#include "gui/views/frmMain.h"
+#include "gui/views/frmSplash.h"
+
+namespace varnel {
+namespace {
+
+QString RunTool(const QString& program, const QStringList& args) {
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(20000) || p.exitCode() != 0) return QStringLiteral("(%1 failed)").arg(program);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+class PrintingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureApplication();
+        ASSERT_TRUE(dir.isValid());
+    }
+    // Lays the document out, writes it as a PDF and returns pdftotext's text of page `page` (0 = all).
+    QString PdfText(const Document& doc, int page = 0, QString* info = nullptr) {
+        const QString path = dir.filePath(QStringLiteral("out%1.pdf").arg(++files));
+        QString error;
+        EXPECT_TRUE(WritePdf(DocumentLayout(doc), path, &error)) << error.toStdString();
+        if (info) *info = RunTool(QStringLiteral("pdfinfo"), {path});
+        QStringList args = {QStringLiteral("-layout")};
+        if (page > 0) args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
+        return RunTool(QStringLiteral("pdftotext"), args << path << QStringLiteral("-"));
+    }
+    static ShabbatSlots Slots(int n) {
+        ShabbatSlots slotRows;
+        for (int k = 1; k <= n; ++k)
+            slotRows[static_cast<size_t>(k)] = "0" + std::to_string(k) + "/0" + std::to_string(k) +
+                                            "\tNisan 1 7:00 PM to Nisan 2 7:01 PM\tTzav\tIsaiah 43:21; 44:23 \xD7\xA9\xD7\x91\xD7\xAA";
+        return slotRows;
+    }
+    QTemporaryDir dir;
+    int files = 0;
+};
+
+TEST_F(PrintingTest, ShabbatPrintoutOnLetterAndA4ReadsBack) {
+    for (PaperSize paper : {PaperSize::Letter, PaperSize::A4}) {
+        Document doc;
+        doc.SetPaper(paper);
+        ComposeShabbatDocument(Slots(4), "Adar II-Nisan 5784 / April 2024", DateSerial(2024, 4, 1) + 0.5, doc);
+        QString info;
+        const QString text = PdfText(doc, 0, &info);
+        EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
+        EXPECT_TRUE(info.contains(paper == PaperSize::A4 ? QStringLiteral("(A4)") : QStringLiteral("(letter)")))
+            << info.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("Shabbat details for Adar II-Nisan 5784 / April 2024")));
+        for (const char* word : {"Date", "Hours", "Parashah", "Passages", "04/04", "Tzav"})
+            EXPECT_TRUE(text.contains(QLatin1String(word))) << word;
+        // ";" prints as ","; UTF-8 comes through whole.
+        EXPECT_TRUE(text.contains(QStringLiteral("Isaiah 43:21, 44:23"))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QString::fromUtf8("\xD7\xA9\xD7\x91\xD7\xAA")));
+        EXPECT_TRUE(text.contains(QStringLiteral("Varnel * Copyright")));
+        EXPECT_TRUE(text.contains(QStringLiteral("( - Printed: 04/01/24-1200)   Page 1")) ||
+                    text.contains(QStringLiteral("( - Printed: 04/01/24-1200) Page 1")));
+        EXPECT_EQ(text.count(QStringLiteral("Tzav")), 4);
+    }
+}
+
+TEST_F(PrintingTest, LongTableRunsOnWithItsHeaderOnEveryPage) {
+    Document doc;
+    doc.SetBandFont({"Arial", 8, false, false});
+    doc.StartDoc();
+    doc.SetFooter("||Page %d");
+    std::string body;
+    for (int r = 1; r <= 150; ++r) body += "row " + std::to_string(r) + "|some text that is long enough to wrap inside its narrow cell " + std::to_string(r) + ";";
+    doc.StartTable();
+    doc.AddTable("<1500|<2000", "Heading One|Heading Two", body);
+    doc.EndTable();
+    doc.EndDoc();
+    const DocumentLayout layout(doc);
+    ASSERT_GE(layout.PageCount(), 3);
+    QString info;
+    const QString all = PdfText(doc, 0, &info);
+    EXPECT_TRUE(info.contains(QStringLiteral("Pages:           %1").arg(layout.PageCount()))) << info.toStdString();
+    for (int r = 1; r <= 150; ++r) EXPECT_EQ(all.count(QStringLiteral("row %1 ").arg(r)), 1) << r;
+    for (int p = 1; p <= layout.PageCount(); ++p) {
+        const QString text = PdfText(doc, p);
+        EXPECT_EQ(text.count(QStringLiteral("Heading One")), 1) << "page " << p;
+        EXPECT_TRUE(text.contains(QStringLiteral("Page %1").arg(p))) << "page " << p;
+    }
+}
+
+TEST_F(PrintingTest, DayAndYearPrintoutsReadBack) {
+    DayViewModel day;
+    day.title = "Nisan 19, 5784 - Saturday 04/27/2024";
+    day.grid.Resize(5, 2);
+    day.grid.SetText(1, 1, "Shabbat Pesach");
+    day.grid.SetText(3, 0, "Pesach in year 5785 is:");
+    day.grid.SetText(3, 1, "351 days away");
+    Document doc;
+    ComposeDayDocument(day, DateSerial(2024, 4, 27), doc);
+    const Table& t = std::get<Table>(doc.Blocks()[0]);
+    EXPECT_EQ(t.BodyRows(), 2);  // the rows with both cells empty are left out
+    EXPECT_EQ(t.columns[0].format.width, 4680);
+    EXPECT_EQ(t.columns[0].format.align, HAlign::Right);
+    QString text = PdfText(doc);
+    EXPECT_TRUE(text.contains(QStringLiteral("Pesach in year 5785 is:")));
+    EXPECT_TRUE(text.contains(QStringLiteral("(Nisan 19, 5784 - Saturday 04/27/2024 - Printed: 04/27/24-0000)")));
+
+    YearViewModel year;
+    ShowYear(2026, HolyDayTable{}, RGB(255, 0, 255), RGB(0, 0, 255), year);
+    Document yearDoc;
+    yearDoc.SetPaper(PaperSize::A4);
+    ComposeYearDocument(year, yearDoc);
+    QString info;
+    text = PdfText(yearDoc, 0, &info);
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
+    for (const char* month : {"January 2026", "April 2026", "December 2026"})
+        EXPECT_TRUE(text.contains(QLatin1String(month))) << month;
+    // Newspaper columns: January, February and March head the three columns, side by side.
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("January 2026\\s+February 2026\\s+March 2026"))))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("October 2026\\s+November 2026\\s+December 2026"))));
+}
+
+TEST_F(PrintingTest, PreviewButtonsZoomsPagesAndPrintWithoutPrinter) {
+    Document doc;
+    doc.StartDoc();
+    doc.AddParagraph("first page");
+    doc.NewPage();
+    doc.AddParagraph("second page");
+    doc.NewPage();
+    doc.AddParagraph("third page");
+    doc.EndDoc();
+    frmPrintPreview preview(nullptr, doc, QStringLiteral("Test"));
+    preview.show();
+    EXPECT_EQ(preview.windowTitle(), QStringLiteral("Print Preview"));
+    EXPECT_EQ(preview.PageCount(), 3);
+    ASSERT_TRUE(WaitFor([&] { return preview.Preview()->pageCount() == 3; }));
+
+    auto* print = preview.findChild<QPushButton*>(QStringLiteral("cmdPrint"));
+    auto* close = preview.findChild<QPushButton*>(QStringLiteral("cmdExit"));
+    ASSERT_TRUE(print && close && preview.findChild<QPushButton*>(QStringLiteral("cmdSavePdf")));
+    EXPECT_EQ(print->toolTip(), QStringLiteral("Print now"));
+    EXPECT_EQ(close->text(), QStringLiteral("Close"));
+    EXPECT_EQ(close->toolTip(), QStringLiteral("Close window"));
+
+    const std::pair<frmPrintPreview::Zoom, QPrintPreviewWidget::ViewMode> modes[] = {
+        {frmPrintPreview::Zoom::Thumbnail, QPrintPreviewWidget::AllPagesView},
+        {frmPrintPreview::Zoom::TwoPages, QPrintPreviewWidget::FacingPagesView},
+        {frmPrintPreview::Zoom::PageWidth, QPrintPreviewWidget::SinglePageView},
+        {frmPrintPreview::Zoom::WholePage, QPrintPreviewWidget::SinglePageView}};
+    for (const auto& [zoom, mode] : modes) {
+        preview.ZoomAction(zoom)->trigger();
+        EXPECT_EQ(preview.CurrentZoom(), zoom);
+        EXPECT_EQ(preview.Preview()->viewMode(), mode);
+    }
+    EXPECT_EQ(preview.Preview()->zoomMode(), QPrintPreviewWidget::FitInView);
+    preview.ZoomAction(frmPrintPreview::Zoom::PageWidth)->trigger();
+    EXPECT_EQ(preview.Preview()->zoomMode(), QPrintPreviewWidget::FitToWidth);
+    EXPECT_EQ(preview.ZoomAction(frmPrintPreview::Zoom::TwoPages)->text(), QStringLiteral("&Two Pages"));
+
+    preview.GoToPage(3);
+    EXPECT_EQ(preview.CurrentPage(), 3);
+    preview.GoToPage(9);
+    EXPECT_EQ(preview.CurrentPage(), 3);
+
+    if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed here";
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        shown = box->text();
+        box->button(QMessageBox::Cancel)->click();
+    });
+    EXPECT_FALSE(preview.PrintNow());
+    EXPECT_TRUE(shown.contains(QStringLiteral("No printer is installed"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("PDF")));
+    close->click();
+    EXPECT_FALSE(preview.isVisible());
+}
+
+// Years in which a zone's clocks change around a weekend, from its transitions.
+std::vector<int> WeekendChangeYears(const QTimeZone& zone) {
+    std::vector<int> years;
+    for (int year = 1995; year <= 2030; ++year)
+        for (const auto& t : zone.transitions(QDateTime(QDate(year, 1, 1), QTime(0, 0), Qt::UTC),
+                                              QDateTime(QDate(year, 12, 31), QTime(0, 0), Qt::UTC)))
+            if (t.atUtc.addSecs(t.standardTimeOffset).date().dayOfWeek() >= 5) {
+                years.push_back(year);
+                break;
+            }
+    return years;
+}
+
+bool DaylightOn(int32_t date) {
+    ApplyDaylightRule(date);
+    return Sun().DaySavings();
+}
+
+// A Saturday on which the program's daylight decision differs from the
+// Friday's, under the system zone TZ = id; 0 when there is none.
+int32_t SaturdayChange(const char* id) {
+    qputenv("TZ", id);
+    for (int year : WeekendChangeYears(QTimeZone(id))) {
+        ShowMonthOf(DateSerial(year, 1, 1));
+        LoadTimeZoneRules();
+        for (int32_t d = DateSerial(year, 1, 1) + (7 - Weekday(DateSerial(year, 1, 1))); YearOf(d) == year; d += 7)
+            if (DaylightOn(d) != DaylightOn(d - 1)) return d;
+    }
+    return 0;
+}
+
+TEST(ShabbatDaylight, ClockChangeOnSaturdayGivesSaturdaysSunsetOnDaylightTime) {
+    EnsureApplication();
+    const QByteArray oldTz = qgetenv("TZ");
+    const bool oldSystem = UseSystemDaylight;
+    UseSystemDaylight = true;
+    CurrentCity = "Charlotte, NC";
+    int32_t change = 0;
+    QByteArray found;
+    for (const char* id : {"Asia/Gaza", "Asia/Hebron", "Asia/Tehran", "America/Santiago", "America/Asuncion"}) {
+        change = SaturdayChange(id);
+        if (change) {
+            found = id;
+            break;
+        }
+    }
+    ASSERT_NE(change, 0) << "no zone with a Saturday change of clocks";
+    std::cout << "[ info ] " << found.constData() << " changes its clocks on Saturday "
+              << FormatDate(change, "yyyy-mm-dd") << "\n";
+    ShowMonthOf(DateSerial(YearOf(change), MonthOf(change), 1));
+    LoadTimeZoneRules();
+    const auto sun = SunOfDisplayedPlace();
+    const bool saturdayDaylight = DaylightOn(change);
+
+    ParashahTable none;
+    const auto rows = ShabbatRowsOf({CurrentDate, CurrentMonthDays, &none, sun});
+    const ShabbatRow* row = nullptr;
+    for (const ShabbatRow& r : rows)
+        if (r.saturday == change) row = &r;
+    ASSERT_NE(row, nullptr);
+    const std::string friday = FormatDateTime(sun(change - 1).sunset, "h:mm AMPM");
+    const std::string saturday = FormatDateTime(sun(change).sunset, "h:mm AMPM");
+    // With the Friday's decision Saturday's sunset would read an hour off.
+    clsSunrise fridays;
+    fridays.SetCity(CurrentCity);
+    fridays.SetDaySavings(!saturdayDaylight);
+    fridays.SetDateDay(change);
+    fridays.CalculateSun();
+    const std::string fridaysRule = FormatDateTime(fridays.Sunset(), "h:mm AMPM");
+    EXPECT_NE(saturday, fridaysRule);
+    EXPECT_NE(row->times.find(" " + friday + " to "), std::string::npos) << row->times;
+    EXPECT_EQ(row->times.substr(row->times.size() - saturday.size()), saturday) << row->times;
+
+    if (oldTz.isEmpty()) qunsetenv("TZ");
+    else qputenv("TZ", oldTz);
+    UseSystemDaylight = oldSystem;
+}
+
+// Runs an action on the first modal window of a type that opens within 5 s.
+template <typename W>
+void WhenModal(std::function<void(W&)> action) {
+    auto* timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, action] {
+        auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
+        if (!window && ++*tries < 250) return;
+        timer->stop();
+        timer->deleteLater();
+        if (window) action(*window);
+    });
+    timer->start(20);
+}
+
+TEST(PrintMenu, EveryPrintItemComposesAndNeverClaimsAPrintWithoutPrinter) {
+    EnsureApplication();
+    QTemporaryDir folder;
+    UseSettingsFolder(folder.path());
+    SetProgramFolder(VARNEL_SOURCE_DATA);
+    frmMain window;
+    window.resize(1100, 800);
+    window.show();
+    ASSERT_TRUE(WaitFor([&] { return window.StartedUp(); }));
+    if (frmSplash* splash = OpenSplash()) splash->close();
+    ShowMonthOf(DateSerial(2024, 8, 1));
+    RebuildCalendarData(CalendarTrigger::GoToDateMonthDay);
+    window.ShowCalendar();
+    const bool noPrinter = QPrinterInfo::defaultPrinter().isNull();
+
+    // Month view: the month's Shabbat table in the preview.
+    int pages = 0;
+    QStringList texts;
+    WhenModal<frmPrintPreview>([&](frmPrintPreview& preview) {
+        pages = preview.PageCount();
+        texts = preview.Layout().PageTexts(0);
+        preview.close();
+    });
+    window.findChild<QAction*>("mPrintView")->trigger();
+    EXPECT_EQ(pages, 1);
+    EXPECT_TRUE(texts.contains(QStringLiteral("Matot/Masei"))) << texts.join(QLatin1Char('|')).toStdString();
+
+    // Year view: the twelve grids in the preview.
+    window.ShowView(frmMain::View::Year);
+    WhenModal<frmPrintPreview>([&](frmPrintPreview& preview) {
+        texts = preview.Layout().PageTexts(0);
+        preview.close();
+    });
+    window.findChild<QAction*>("mPrintView")->trigger();
+    EXPECT_TRUE(texts.contains(QStringLiteral("December 2024"))) << texts.join(QLatin1Char('|')).toStdString();
+
+    if (!noPrinter) GTEST_SKIP() << "a printer is installed here";
+    // Day view and Shabbat hours go to the printer: without one, the message.
+    int messages = 0;
+    const auto cancel = [&](QMessageBox& box) {
+        messages += box.text().contains(QStringLiteral("No printer is installed"));
+        box.button(QMessageBox::Cancel)->click();
+    };
+    window.ShowView(frmMain::View::Day);
+    WhenModal<QMessageBox>(cancel);
+    window.findChild<QAction*>("mPrintView")->trigger();
+    WhenModal<QMessageBox>(cancel);
+    window.findChild<QAction*>("mPrintShabbat")->trigger();
+    EXPECT_EQ(messages, 2);
+}
+
+}  // namespace
+}  // namespace varnel
