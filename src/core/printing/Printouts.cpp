@@ -93,14 +93,14 @@ std::string ShabbatTableFormat(int tableWidth) {
            ShortestNumber(2 * q);
 }
 
-void ComposeShabbatDocument(const ShabbatSlots& slots, const std::string& monthTitle, double now, Document& doc) {
+void ComposeShabbatDocument(const ShabbatSlots& slotRows, const std::string& monthTitle, double now, Document& doc) {
     doc.SetBandFont(kSmallBand);
     doc.SetFont(kDocumentFont);
     doc.StartDoc();
     doc.SetHeader("|Shabbat details for " + monthTitle + "|");
-    doc.SetFooter("|" + FooterNotice() + "|" + PrintedFooterPart("", now));
+    doc.SetFooter("|" + FooterNotice() + "|" + PrintedFooterPart(monthTitle, now));
     doc.StartTable();
-    doc.AddTable(ShabbatTableFormat(TableWidth(doc)), "Date|Hours|Parashah|Passages", ShabbatTableBody(slots));
+    doc.AddTable(ShabbatTableFormat(TableWidth(doc)), "Date|Hours|Parashah|Passages", ShabbatTableBody(slotRows));
     StyleTable(doc);
     doc.EndTable();
     doc.EndDoc();

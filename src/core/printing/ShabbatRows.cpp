@@ -69,15 +69,15 @@ std::vector<ShabbatRow> ShabbatRowsOf(const ShabbatInputs& in) {
 ShabbatSlots BuildShabbatRows(const ShabbatInputs& in) { return SlotsOf(ShabbatRowsOf(in)); }
 
 ShabbatSlots SlotsOf(const std::vector<ShabbatRow>& rows) {
-    ShabbatSlots slots;
-    for (size_t k = 0; k < rows.size() && k < kShabbatSlots; ++k) slots[k + 1] = rows[k].Joined();
-    return slots;
+    ShabbatSlots slotRows;
+    for (size_t k = 0; k < rows.size() && k < kShabbatSlots; ++k) slotRows[k + 1] = rows[k].Joined();
+    return slotRows;
 }
 
-std::string ShabbatTableBody(const ShabbatSlots& slots) {
+std::string ShabbatTableBody(const ShabbatSlots& slotRows) {
     std::string body;
     for (int k = 1; k <= kShabbatSlots; ++k) {
-        for (char c : slots[k]) body += c == ';' ? ',' : c == '\t' ? '|' : c;
+        for (char c : slotRows[k]) body += c == ';' ? ',' : c == '\t' ? '|' : c;
         body += ';';
     }
     std::string out;

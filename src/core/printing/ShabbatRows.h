@@ -54,6 +54,6 @@ ShabbatSlots BuildShabbatRows(const ShabbatInputs& in);
 // The body of a table made of slots: every slot followed by a row break,
 // ";" in the texts turned into ",", tabs into "|", and the empty slots' rows
 // dropped (every ";;" removed).
-std::string ShabbatTableBody(const ShabbatSlots& slots);
+std::string ShabbatTableBody(const ShabbatSlots& slotRows);
 
 }  // namespace varnel
