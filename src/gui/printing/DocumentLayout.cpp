@@ -312,7 +312,7 @@ private:
     void Place(const Position& p) {
         if (p.left) nextX_ = *p.left;
         if (p.top) y_ = *p.top;
-        y_ += p.moveDown;
+        y_ = std::clamp(y_ + p.moveDown, 0.0, static_cast<double>(doc_.Page().paperHeight));
     }
 
     void Place(const Columns& c) {
@@ -323,6 +323,7 @@ private:
     }
 
     void Place(const ColumnSelect& s) {
+        if (columns_ <= 1) return;  // no newspaper columns to move between
         column_ = std::clamp(s.index, 1, columns_) - 1;
         y_ = columnsTop_;
     }
