@@ -122,6 +122,42 @@ TEST_F(PrintingTest, LongTableRunsOnWithItsHeaderOnEveryPage) {
     }
 }
 
+// The rectangles a layout gave the texts and pictures of page 0.
+std::vector<DocumentLayout::Item> ItemsOf(const DocumentLayout& layout, DocumentLayout::Item::Kind kind) {
+    std::vector<DocumentLayout::Item> items;
+    for (const auto& item : layout.PageAt(0).items)
+        if (item.kind == kind) items.push_back(item);
+    return items;
+}
+
+TEST_F(PrintingTest, WideTablesNarrowSpansCoverCellsAndBoxesStayInPlace) {
+    Document doc;  // Letter, 1-inch margins: 9360 twips between them
+    doc.StartDoc();
+    // The Shabbat table's columns add up to 4.25 q, wider than the 9360 twips; they are narrowed to fit.
+    doc.StartTable();
+    doc.AddTable(ShabbatTableFormat(9360), "", "a|b|c|d;wide|||");
+    EXPECT_EQ(ShabbatTableFormat(9360), "<585|<3276|<1404|<4680");
+    doc.SetCellColSpan(CellRange::Cell(2, 1), 4);
+    doc.EndTable();
+    const QString picture = dir.filePath(QStringLiteral("p.png"));
+    QImage image(200, 100, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(picture));
+    doc.DrawPicture(picture.toStdString(), {1440, 8000, 2000, 2000});
+    doc.DrawPicture(dir.filePath(QStringLiteral("missing.png")).toStdString(), {1440, 8000, 2000, 2000});
+    doc.DrawTextBox("31", {5000, 9000, 1000, 1000});
+    doc.EndDoc();
+    const DocumentLayout layout(doc);
+    const auto texts = ItemsOf(layout, DocumentLayout::Item::Kind::Text);
+    ASSERT_EQ(texts.size(), 6u);
+    EXPECT_NEAR(texts[3].rect.right() + 60, 1440 + 9360, 1);  // "d" ends at the right margin
+    EXPECT_NEAR(texts[4].rect.width() + 120, 9360, 1);        // "wide" spans the four columns
+    EXPECT_EQ(texts[5].rect, QRectF(5000, 9000, 1000, 1000));
+    const auto pictures = ItemsOf(layout, DocumentLayout::Item::Kind::Image);
+    ASSERT_EQ(pictures.size(), 1u);  // the missing file draws nothing
+    EXPECT_EQ(pictures[0].rect, QRectF(1440, 8500, 2000, 1000));  // zoomed into the box, centred
+}
+
 TEST_F(PrintingTest, DayAndYearPrintoutsReadBack) {
     DayViewModel day;
     day.title = "Nisan 19, 5784 - Saturday 04/27/2024";

@@ -160,74 +160,75 @@ private:
             const double h = TextHeight(font, line, width);
             if (!Fits(h)) Advance();
             AddText(Current(), QRectF(FrameLeft() + offset, y_, width, h), line, font,
-                                               HFlag(p.align) | Qt::AlignTop | Qt::TextWordWrap, Qt::black);
+                    HFlag(p.align) | Qt::AlignTop | Qt::TextWordWrap, Qt::black);
             y_ += h;
         }
     }
 
-    void Place(const Table& t) {
-        const int cols = static_cast<int>(t.columns.size());
-        if (cols == 0 || t.rows.empty()) return;
-        const auto [offset, frame] = TakeX();
-        // Column widths: set widths stay, the others share what is left;
-        // a table wider than its frame is narrowed to it.
-        std::vector<double> w(static_cast<size_t>(cols));
+    // Left edges of a table's columns from its left (and the right edge last):
+    // set widths stay, the others share what is left of the frame, and a table
+    // wider than its frame is narrowed to it.
+    static std::vector<double> ColumnEdges(const Table& t, double frame) {
+        const size_t cols = t.columns.size();
+        std::vector<double> w(cols, 0.0);
         double fixed = 0;
         int open = 0;
-        for (int c = 0; c < cols; ++c) {
-            const ColumnFormat& f = t.columns[static_cast<size_t>(c)].format;
-            if (f.width > 0 && !f.stretch) fixed += w[static_cast<size_t>(c)] = f.width;
+        for (size_t c = 0; c < cols; ++c) {
+            const ColumnFormat& f = t.columns[c].format;
+            if (f.width > 0 && !f.stretch) fixed += w[c] = f.width;
             else ++open;
         }
-        if (open > 0) {
-            const double share = std::max(frame - fixed, 360.0 * open) / open;
-            for (int c = 0; c < cols; ++c)
-                if (w[static_cast<size_t>(c)] == 0) w[static_cast<size_t>(c)] = share;
-        }
+        const double share = open > 0 ? std::max(frame - fixed, 360.0 * open) / open : 0;
         double total = 0;
-        for (double x : w) total += x;
-        if (total > frame + 1)
-            for (double& x : w) x *= frame / total;
-        std::vector<double> pos(static_cast<size_t>(cols) + 1, 0.0);
-        for (int c = 0; c < cols; ++c) pos[static_cast<size_t>(c) + 1] = pos[static_cast<size_t>(c)] + w[static_cast<size_t>(c)];
+        for (double& x : w) total += x = x > 0 ? x : share;
+        const double narrow = total > frame + 1 ? frame / total : 1.0;
+        std::vector<double> edges(cols + 1, 0.0);
+        for (size_t c = 0; c < cols; ++c) edges[c + 1] = edges[c] + w[c] * narrow;
+        return edges;
+    }
 
-        auto spanEnd = [&](const TableCell& cell, int c) { return std::min(cols, c + std::max(1, cell.colSpan)); };
-        auto rowHeight = [&](int r) {
-            const TableRow& row = t.rows[static_cast<size_t>(r)];
-            double h = row.height;
-            for (int c = 0; c < cols && c < static_cast<int>(row.cells.size()); c = spanEnd(row.cells[static_cast<size_t>(c)], c)) {
-                const TableCell& cell = row.cells[static_cast<size_t>(c)];
-                const double width = pos[static_cast<size_t>(spanEnd(cell, c))] - pos[static_cast<size_t>(c)] - 2 * kPadX;
-                h = std::max(h, TextHeight(ToQFont(t.FontOf(cell)), ToQString(cell.text), width) + 2 * kPadY);
+    void Place(const Table& t) {
+        const size_t cols = t.columns.size();
+        if (cols == 0 || t.rows.empty()) return;
+        const auto [offset, frame] = TakeX();
+        const std::vector<double> edges = ColumnEdges(t, frame);
+        // Cells of a row, a spanning cell covering the ones after it.
+        const auto forEachCell = [&](const TableRow& row, auto&& f) {
+            for (size_t c = 0; c < cols && c < row.cells.size();) {
+                const size_t end = std::min(cols, c + static_cast<size_t>(std::max(1, row.cells[c].colSpan)));
+                f(row.cells[c], c, edges[c], edges[end] - edges[c]);
+                c = end;
             }
+        };
+        const auto rowHeight = [&](size_t r) {
+            double h = t.rows[r].height;
+            forEachCell(t.rows[r], [&](const TableCell& cell, size_t, double, double width) {
+                h = std::max(h, TextHeight(ToQFont(t.FontOf(cell)), ToQString(cell.text), width - 2 * kPadX) + 2 * kPadY);
+            });
             return h;
         };
-        auto drawRow = [&](int r, double h) {
-            const TableRow& row = t.rows[static_cast<size_t>(r)];
-            const double shift = FrameLeft() + offset;
-            for (int c = 0; c < cols && c < static_cast<int>(row.cells.size()); c = spanEnd(row.cells[static_cast<size_t>(c)], c)) {
-                const TableCell& cell = row.cells[static_cast<size_t>(c)];
-                const QRectF rect(pos[static_cast<size_t>(c)] + shift, y_,
-                                  pos[static_cast<size_t>(spanEnd(cell, c))] - pos[static_cast<size_t>(c)], h);
+        const auto drawRow = [&](size_t r, double h) {
+            const double left = FrameLeft() + offset;
+            forEachCell(t.rows[r], [&](const TableCell& cell, size_t c, double x, double width) {
+                const QRectF rect(left + x, y_, width, h);
                 if (cell.style.background != kNoColor)
                     AddFill(Current(), rect, ToQColor(cell.style.background, Qt::white));
                 AddFrame(Current(), rect);
-                if (!cell.text.empty())
-                    AddText(Current(), rect.adjusted(kPadX, kPadY, -kPadX, -kPadY), ToQString(cell.text),
-                                                       ToQFont(t.FontOf(cell)),
-                                                       HFlag(t.AlignOf(r, c)) | VFlag(cell.style.valign) | Qt::TextWordWrap,
-                                                       ToQColor(cell.style.foreground, Qt::black));
-            }
+                if (cell.text.empty()) return;
+                const int flags = HFlag(t.AlignOf(static_cast<int>(r), static_cast<int>(c))) |
+                                  VFlag(cell.style.valign) | Qt::TextWordWrap;
+                AddText(Current(), rect.adjusted(kPadX, kPadY, -kPadX, -kPadY), ToQString(cell.text),
+                        ToQFont(t.FontOf(cell)), flags, ToQColor(cell.style.foreground, Qt::black));
+            });
             y_ += h;
         };
         const double headerH = t.hasHeader ? rowHeight(0) : 0;
-        const int rows = static_cast<int>(t.rows.size());
         if (t.hasHeader) {
             // The header stays with the first body row.
-            if (!Fits(headerH + (rows > 1 ? rowHeight(1) : 0))) Advance();
+            if (!Fits(headerH + (t.rows.size() > 1 ? rowHeight(1) : 0))) Advance();
             drawRow(0, headerH);
         }
-        for (int r = 1; r < rows; ++r) {
+        for (size_t r = 1; r < t.rows.size(); ++r) {
             const double h = rowHeight(r);
             if (!Fits(h)) {
                 Advance();
@@ -259,8 +260,8 @@ private:
 
     void Place(const TextBox& b) {
         AddText(Current(), QRectF(b.box.left, b.box.top, std::max(b.box.width, 1), std::max(b.box.height, 1)),
-                                           ToQString(b.text), ToQFont(b.font),
-                                           Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Qt::black);
+                ToQString(b.text), ToQFont(b.font),
+                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Qt::black);
     }
 
     void Place(const GridPicture& g) {
@@ -293,8 +294,8 @@ private:
                                                                    : (Qt::AlignLeft | Qt::AlignTop);
                 const double pad = 15 * scale;
                 AddText(Current(), rect.adjusted(pad, 0, -pad, 0), ToQString(cell.text),
-                                                   r == 0 ? headerFont : cellFont, flags | Qt::TextWordWrap,
-                                                   ToQColor(cell.foreground, Qt::black));
+                        r == 0 ? headerFont : cellFont, flags | Qt::TextWordWrap,
+                        ToQColor(cell.foreground, Qt::black));
             }
         // Grid lines over the fills, then the outer frame.
         for (int c = 1; c < grid.Cols(); ++c) {
@@ -347,7 +348,7 @@ private:
             const double top = header ? std::max(0.0, s.marginTop - kBandGap - h)
                                       : std::min<double>(s.paperHeight - s.marginBottom + kBandGap, s.paperHeight - h);
             AddText(page, QRectF(contentLeft_, top, contentWidth_, h), parts[i], font,
-                                          align[i] | Qt::AlignTop | Qt::TextWordWrap, Qt::black);
+                    align[i] | Qt::AlignTop | Qt::TextWordWrap, Qt::black);
         }
     }
 
