@@ -228,6 +228,17 @@ TEST_F(PrintingTest, PreviewButtonsZoomsPagesAndPrintWithoutPrinter) {
     EXPECT_EQ(preview.Preview()->zoomMode(), QPrintPreviewWidget::FitToWidth);
     EXPECT_EQ(preview.ZoomAction(frmPrintPreview::Zoom::TwoPages)->text(), QStringLiteral("&Two Pages"));
 
+    // The page is drawn: the widget shows dark text on its white page.
+    preview.resize(800, 600);
+    preview.SetZoom(frmPrintPreview::Zoom::PageWidth);
+    QApplication::processEvents();
+    const QImage shot = preview.Preview()->grab().toImage();
+    if (qEnvironmentVariableIsSet("VARNEL_PREVIEW_SHOT")) shot.save(qEnvironmentVariable("VARNEL_PREVIEW_SHOT"));
+    int dark = 0;
+    for (int y = 0; y < shot.height(); y += 2)
+        for (int x = 0; x < shot.width(); x += 2) dark += qGray(shot.pixel(x, y)) < 64;
+    EXPECT_GT(dark, 20);
+
     preview.GoToPage(3);
     EXPECT_EQ(preview.CurrentPage(), 3);
     preview.GoToPage(9);
