@@ -6,12 +6,10 @@
 #include <QTemporaryDir>
 
 #include "BenchApplication.h"
-#include "core/calendar/HolyDays.h"
-#include "core/calendar/Parashot.h"
+#include "core/calendar/YearCalendar.h"
 #include "core/common/DateSerial.h"
-#include "core/common/Files.h"
 #include "core/printing/Printouts.h"
-#include "core/solar/clsSunrise.h"
+#include "core/solar/Location.h"
 #include "core/views/DayView.h"
 #include "core/views/MonthView.h"
 #include "core/views/YearView.h"
@@ -25,24 +23,13 @@ namespace {
 constexpr int kYear = 2024;
 
 struct PrintData {
-    HolyDayTable holyDays;
-    ParashahTable parashot;
-    clsSunrise sun;
+    YearCalendar calendar = BuildYear(kYear, LoadCalendarData(VARNEL_SOURCE_DATA));
+    Place place = PlaceNamed(kDefaultCity);
     QTemporaryDir dir;
-    PrintData() {
-        LoadHolyDays(PathIn(VARNEL_SOURCE_DATA, "holydays.dat"), holyDays);
-        PlaceHolyDays(holyDays, kYear);
-        ScheduleParashot(PathIn(VARNEL_SOURCE_DATA, kParashahFile), kYear, parashot);
-        sun.SetCity("Charlotte, NC");
-    }
     std::function<SunDay(int32_t)> SunOf() {
-        return [this](int32_t d) {
-            sun.SetDateDay(d);
-            sun.CalculateSun();
-            return SunDay{sun.Sunrise(), sun.Sunset(), {}};
-        };
+        return [this](int32_t d) { return varnel::SunOf(d, place); };
     }
-    ShabbatInputs August() { return {DateSerial(kYear, 8, 1), 31, &parashot, SunOf()}; }
+    ShabbatInputs August() { return {DateSerial(kYear, 8, 1), 31, &calendar.parashot, SunOf()}; }
 };
 
 PrintData& Data() {
@@ -71,8 +58,8 @@ void BM_DayPrintoutToPdf(benchmark::State& state) {
     MonthInputs in;
     in.firstDay = DateSerial(kYear, 4, 1);
     in.dayCount = 30;
-    in.holyDays = &Data().holyDays;
-    in.parashot = &Data().parashot;
+    in.holyDays = &Data().calendar.holyDays;
+    in.parashot = &Data().calendar.parashot;
     in.city = "Charlotte, NC";
     in.sunOf = Data().SunOf();
     ComposeMonth(in, month);
@@ -92,7 +79,7 @@ void BM_YearPrintoutToPdf(benchmark::State& state) {
     EnsureApplication();
     for (auto _ : state) {
         YearViewModel year;
-        ShowYear(kYear, Data().holyDays, RGB(255, 128, 255), RGB(0, 128, 255), year);
+        ShowYear(kYear, Data().calendar.holyDays, RGB(255, 128, 255), RGB(0, 128, 255), year);
         Document doc;
         ComposeYearDocument(year, doc);
         WriteAsPdf(state, doc);

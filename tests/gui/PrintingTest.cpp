@@ -18,12 +18,12 @@
 #include <iostream>
 
 #include "GuiTestSupport.h"
-#include "core/calendar/CalendarState.h"
 #include "core/common/DateFormat.h"
 #include "core/common/DateSerial.h"
 #include "core/printing/Printouts.h"
 #include "core/solar/Location.h"
 #include "core/views/DayView.h"
+#include "core/views/CalendarSource.h"
 #include "core/views/MonthView.h"
 #include "core/views/YearView.h"
 #include "core/views/ViewState.h"
@@ -32,7 +32,6 @@
 #include "gui/printing/frmPrintPreview.h"
 #include "core/common/Files.h"
 #include "gui/solar/SystemTimeZone.h"
-#include "gui/views/CalendarData.h"
 #include "gui/views/frmMain.h"
 #include "gui/views/frmSplash.h"
 
@@ -272,34 +271,27 @@ std::vector<int> WeekendChangeYears(const QTimeZone& zone) {
     return years;
 }
 
-bool DaylightOn(int32_t date) {
-    ApplyDaylightRule(date);
-    return Sun().DaySavings();
-}
-
-// A Saturday on which the program's daylight decision differs from the
-// Friday's, under the system zone TZ = id; 0 when there is none.
-int32_t SaturdayChange(const char* id) {
+// A Saturday on which the daylight decision under the system zone TZ = id
+// differs from the Friday's, with its year's place; 0 when there is none.
+int32_t SaturdayChange(const char* id, Place& place) {
     qputenv("TZ", id);
     for (int year : WeekendChangeYears(QTimeZone(id))) {
-        ShowMonthOf(DateSerial(year, 1, 1));
-        LoadTimeZoneRules();
+        place = PlaceForYear(kDefaultCity, true, year);
         for (int32_t d = DateSerial(year, 1, 1) + (7 - Weekday(DateSerial(year, 1, 1))); YearOf(d) == year; d += 7)
-            if (DaylightOn(d) != DaylightOn(d - 1)) return d;
+            if (ApplyDaylightRule(place.daylight, d).daylight != ApplyDaylightRule(place.daylight, d - 1).daylight)
+                return d;
     }
     return 0;
 }
 
-TEST(ShabbatDaylight, ClockChangeOnSaturdayGivesSaturdaysSunsetOnDaylightTime) {
+TEST(ShabbatDaylight, ClockChangeOnSaturdayGivesSaturdaysSunsetOnSaturdaysClock) {
     EnsureApplication();
     const QByteArray oldTz = qgetenv("TZ");
-    const bool oldSystem = UseSystemDaylight;
-    UseSystemDaylight = true;
-    CurrentCity = "Charlotte, NC";
     int32_t change = 0;
+    Place place;
     QByteArray found;
     for (const char* id : {"Asia/Gaza", "Asia/Hebron", "Asia/Tehran", "America/Santiago", "America/Asuncion"}) {
-        change = SaturdayChange(id);
+        change = SaturdayChange(id, place);
         if (change) {
             found = id;
             break;
@@ -308,33 +300,31 @@ TEST(ShabbatDaylight, ClockChangeOnSaturdayGivesSaturdaysSunsetOnDaylightTime) {
     ASSERT_NE(change, 0) << "no zone with a Saturday change of clocks";
     std::cout << "[ info ] " << found.constData() << " changes its clocks on Saturday "
               << FormatDate(change, "yyyy-mm-dd") << "\n";
-    ShowMonthOf(DateSerial(YearOf(change), MonthOf(change), 1));
-    LoadTimeZoneRules();
-    const auto sun = SunOfDisplayedPlace();
-    const bool saturdayDaylight = DaylightOn(change);
 
-    ParashahTable none;
-    const auto rows = ShabbatRowsOf({CurrentDate, CurrentMonthDays, &none, sun});
+    // The rows as the window and the command line build them.
+    CalendarSource source(CalendarData{}, LoadTimeZoneRules);
+    source.SetPlace(kDefaultCity, true);
+    ViewState state;
+    state.ShowMonthOf(change);
+    const auto rows = ShabbatRowsOf(ShabbatInputsFor(source, state));
     const ShabbatRow* row = nullptr;
     for (const ShabbatRow& r : rows)
         if (r.saturday == change) row = &r;
     ASSERT_NE(row, nullptr);
-    const std::string friday = FormatDateTime(sun(change - 1).sunset, "h:mm AMPM");
-    const std::string saturday = FormatDateTime(sun(change).sunset, "h:mm AMPM");
+    const std::string friday = FormatDateTime(SunOf(change - 1, place).sunset, "h:mm AMPM");
+    const std::string saturday = FormatDateTime(SunOf(change, place).sunset, "h:mm AMPM");
     // With the Friday's decision Saturday's sunset would read an hour off.
     clsSunrise fridays;
-    fridays.SetCity(CurrentCity);
-    fridays.SetDaySavings(!saturdayDaylight);
+    fridays.SetCity(kDefaultCity);
+    fridays.SetDaySavings(ApplyDaylightRule(place.daylight, change - 1).daylight);
     fridays.SetDateDay(change);
     fridays.CalculateSun();
-    const std::string fridaysRule = FormatDateTime(fridays.Sunset(), "h:mm AMPM");
-    EXPECT_NE(saturday, fridaysRule);
+    EXPECT_NE(saturday, FormatDateTime(fridays.Sunset(), "h:mm AMPM"));
     EXPECT_NE(row->times.find(" " + friday + " to "), std::string::npos) << row->times;
     EXPECT_EQ(row->times.substr(row->times.size() - saturday.size()), saturday) << row->times;
 
     if (oldTz.isEmpty()) qunsetenv("TZ");
     else qputenv("TZ", oldTz);
-    UseSystemDaylight = oldSystem;
 }
 
 // Runs an action on the first modal window of a type that opens within 5 s.
@@ -362,8 +352,7 @@ TEST(PrintMenu, EveryPrintItemComposesAndNeverClaimsAPrintWithoutPrinter) {
     window.show();
     ASSERT_TRUE(WaitFor([&] { return window.StartedUp(); }));
     if (frmSplash* splash = OpenSplash()) splash->close();
-    ShowMonthOf(DateSerial(2024, 8, 1));
-    RebuildCalendarData(CalendarTrigger::GoToDateMonthDay);
+    window.ShowMonthOf(DateSerial(2024, 8, 1));
     window.ShowCalendar();
     const bool noPrinter = QPrinterInfo::defaultPrinter().isNull();
 
