@@ -50,7 +50,8 @@ void RenderDay(CommandCalendar& calendar, int32_t date, DayViewModel& day) {
 
 void RenderYear(CommandCalendar& calendar, int year, YearViewModel& view) {
     const ViewState& state = calendar.state;
-    ShowYear(static_cast<int16_t>(year), calendar.source.Year(year).holyDays, state.holyDayColor, state.shabbatColor, view);
+    ShowYear(static_cast<int16_t>(year), calendar.source.Year(year).holyDays, state.holyDayColor, state.shabbatColor,
+             view);
 }
 
 }  // namespace varnel

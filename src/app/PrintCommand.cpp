@@ -65,7 +65,8 @@ void CheckWritable(const std::string& path) {
 }  // namespace
 
 int RunPrint(const Context& context) {
-    if (context.args.size() < 2) throw UsageError("print needs a view and its argument (day DATE, year YEAR, shabbat YYYY-MM)");
+    if (context.args.size() < 2)
+        throw UsageError("print needs a view and its argument (day DATE, year YEAR, shabbat YYYY-MM)");
     if (context.args.size() > 2) throw UsageError("unexpected argument '" + context.args[2] + "'");
     const std::string& view = context.args[0];
     const std::string& arg = context.args[1];

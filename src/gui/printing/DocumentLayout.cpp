@@ -203,7 +203,8 @@ private:
         const auto rowHeight = [&](size_t r) {
             double h = t.rows[r].height;
             forEachCell(t.rows[r], [&](const TableCell& cell, size_t, double, double width) {
-                h = std::max(h, TextHeight(ToQFont(t.FontOf(cell)), ToQString(cell.text), width - 2 * kPadX) + 2 * kPadY);
+                const double text = TextHeight(ToQFont(t.FontOf(cell)), ToQString(cell.text), width - 2 * kPadX);
+                h = std::max(h, text + 2 * kPadY);
             });
             return h;
         };

@@ -20,8 +20,8 @@ const char* const kPrintFailed = "The document could not be printed on \"%1\".";
 
 bool OfferPdf(QWidget* owner, const DocumentLayout& layout, const QString& reason, const QString& title) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Print"),
-                    reason + QStringLiteral("\n\nSave it as a PDF file instead?"), QMessageBox::Save | QMessageBox::Cancel,
-                    owner);
+                    reason + QStringLiteral("\n\nSave it as a PDF file instead?"),
+                    QMessageBox::Save | QMessageBox::Cancel, owner);
     box.setObjectName(QStringLiteral("msgNoPrinter"));
     box.setDefaultButton(QMessageBox::Save);
     if (box.exec() != QMessageBox::Save) return false;

@@ -58,8 +58,14 @@ void frmMain::ApplyPanelTitleColors() {
     static_cast<varnel::DayPanel*>(dayPanel_)->ApplyTitleColors();
 }
 
-void frmMain::PrintCurrentView() { varnel::PrintCurrentView(this, {static_cast<int>(CurrentView()), &static_cast<varnel::DayPanel*>(dayPanel_)->Model(), &static_cast<varnel::YearPanel*>(yearPanel_)->Model(), ShabbatInputsFor(*source_, state_), MonthTitle(state_.currentDate, state_.currentMonthEnd)}); }
-void frmMain::PrintShabbatHours() { varnel::PrintShabbatHours(this, ShabbatInputsFor(*source_, state_), MonthTitle(state_.currentDate, state_.currentMonthEnd)); }
+void frmMain::PrintCurrentView() {
+    varnel::PrintCurrentView(this, {static_cast<int>(CurrentView()), &static_cast<varnel::DayPanel*>(dayPanel_)->Model(),
+                                    &static_cast<varnel::YearPanel*>(yearPanel_)->Model(), ShabbatInputsFor(*source_, state_),
+                                    MonthTitle(state_.currentDate, state_.currentMonthEnd)});
+}
+void frmMain::PrintShabbatHours() {
+    varnel::PrintShabbatHours(this, ShabbatInputsFor(*source_, state_), MonthTitle(state_.currentDate, state_.currentMonthEnd));
+}
 void frmMain::ExportYearToHtml() {}
 void frmMain::ExportMonthToOutlook() {
     ExportMonthToCalendar(this, state_.currentDate, source_->Year(state_.Year()).parashot);
