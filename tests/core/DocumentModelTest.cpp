@@ -74,9 +74,14 @@ TEST(DocumentModel, TableFromTextKeepsHeaderBodyAndSettings) {
     doc.SetRowHeight(CellRange::Row(1), 500);
     doc.SetCellText(CellRange::Cell(9, 9), "outside");  // ignored
     doc.EndTable();
+    doc.StartTable();
+    doc.AddTable("<750|<3400|<1000|<4210", "Date|Hours|Parashah|Passages", "01/06|x|Vayechi|Gen 47:28 | Ex 1:1|2;01/13|y|Shemot|Ex 1:1;");
+    EXPECT_EQ(doc.TableCols(), 4);
+    EXPECT_EQ(doc.Cell(1, 4)->text, "Gen 47:28 | Ex 1:1|2");  // a "|" in a text keeps the text whole
+    doc.EndTable();
     doc.EndDoc();
 
-    ASSERT_EQ(doc.Blocks().size(), 1u);
+    ASSERT_EQ(doc.Blocks().size(), 2u);
     const Table& t = std::get<Table>(doc.Blocks()[0]);
     EXPECT_TRUE(t.hasHeader);
     EXPECT_EQ(t.rows[0].cells[2].text, "Parashah");

@@ -162,6 +162,14 @@ void FitRow(TableRow& row, size_t cols) { row.cells.resize(cols); }
 
 void Document::AddTable(std::string_view format, std::string_view header, std::string_view body) {
     std::vector<std::vector<std::string>> rows = SplitBody(body);
+    // A "|" inside a text would push the rest of its row past the format's
+    // last column; that text stays in the last column rather than being lost.
+    const size_t formatCols = format.empty() ? 0 : ParseTableFormat(format).size();
+    for (auto& row : rows)
+        if (formatCols > 0 && row.size() > formatCols) {
+            for (size_t c = formatCols; c < row.size(); ++c) row[formatCols - 1] += "|" + row[c];
+            row.resize(formatCols);
+        }
     // Columns by rows, the form AddTableArray takes.
     size_t cols = 0;
     for (const auto& r : rows) cols = std::max(cols, r.size());
@@ -176,7 +184,7 @@ void Document::AddTableArray(std::string_view format, std::string_view header,
     Table& table = OpenTable();
     std::vector<ColumnFormat> formats = ParseTableFormat(format);
     std::vector<std::string> headerCells = SplitColumns(header);
-    // A body or header wider than the format gets default columns, so no text is lost.
+    // Without a format the header or body gives the columns.
     size_t cols = formats.size();
     if (format.empty()) cols = std::max({size_t{1}, headerCells.size(), body.size()});
     if (!header.empty()) cols = std::max(cols, headerCells.size());

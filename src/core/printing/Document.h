@@ -225,7 +225,8 @@ public:
     // below change it, EndTable puts it into the document.
     void StartTable();
     // Format and header as in ParseTableFormat / SplitColumns; body rows split
-    // at ";" and cells at "|". An empty header means no header row.
+    // at ";" and cells at "|" (cells past the format's last column stay in
+    // it, "|" and all). An empty header means no header row.
     void AddTable(std::string_view format, std::string_view header, std::string_view body);
     // The body as columns by rows: body[c][r] is body row r + 1 of column c + 1.
     // Columns beyond the format are left out.
