@@ -1,9 +1,7 @@
 #include "gui/printing/frmPrintPreview.h"
 
 #include <QActionGroup>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QToolBar>
@@ -126,18 +124,7 @@ void frmPrintPreview::UpdatePageLabel() {
     pageLabel_->setText(QStringLiteral(" Page %1 of %2 ").arg(CurrentPage()).arg(PageCount()));
 }
 
-void frmPrintPreview::PaintPreview(QPrinter* printer) {
-    printer->setFullPage(true);
-    printer->setPageLayout(PageLayoutOf(layout_->Setup()));
-    QPainter painter(printer);
-    const double scale = printer->resolution() / 1440.0;
-    for (int i = 0; i < layout_->PageCount(); ++i) {
-        if (i > 0) printer->newPage();
-        painter.resetTransform();
-        painter.scale(scale, scale);
-        layout_->PaintPage(painter, i);
-    }
-}
+void frmPrintPreview::PaintPreview(QPrinter* printer) { PaintOnPrinter(*layout_, *printer); }
 
 bool frmPrintPreview::PrintNow() { return PrintOnDefaultPrinter(this, *layout_, title_); }
 
