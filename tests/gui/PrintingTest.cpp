@@ -6,6 +6,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QElapsedTimer>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
@@ -43,6 +45,21 @@ QString RunTool(const QString& program, const QStringList& args) {
     p.start(program, args);
     if (!p.waitForFinished(20000) || p.exitCode() != 0) return QStringLiteral("(%1 failed)").arg(program);
     return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// Runs an action on the first modal window of a type that opens within 5 s.
+template <typename W>
+void WhenModal(std::function<void(W&)> action) {
+    auto* timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, action] {
+        auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
+        if (!window && ++*tries < 250) return;
+        timer->stop();
+        timer->deleteLater();
+        if (window) action(*window);
+    });
+    timer->start(20);
 }
 
 class PrintingTest : public ::testing::Test {
@@ -243,6 +260,16 @@ TEST_F(PrintingTest, PreviewButtonsZoomsPagesAndPrintWithoutPrinter) {
     preview.GoToPage(9);
     EXPECT_EQ(preview.CurrentPage(), 3);
 
+    // "Save as PDF": the file dialog, then every page in the file (".pdf" added to the name).
+    const QString saved = dir.filePath(QStringLiteral("saved"));
+    WhenModal<QFileDialog>([&](QFileDialog& dialog) {
+        dialog.selectFile(saved);
+        QMetaObject::invokeMethod(&dialog, "accept");
+    });
+    preview.findChild<QPushButton*>(QStringLiteral("cmdSavePdf"))->click();
+    EXPECT_TRUE(RunTool(QStringLiteral("pdfinfo"), {saved + QStringLiteral(".pdf")})
+                    .contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
+
     if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed here";
     QString shown;
     QTimer::singleShot(0, [&] {
@@ -325,21 +352,6 @@ TEST(ShabbatDaylight, ClockChangeOnSaturdayGivesSaturdaysSunsetOnSaturdaysClock)
 
     if (oldTz.isEmpty()) qunsetenv("TZ");
     else qputenv("TZ", oldTz);
-}
-
-// Runs an action on the first modal window of a type that opens within 5 s.
-template <typename W>
-void WhenModal(std::function<void(W&)> action) {
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, action] {
-        auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
-        if (!window && ++*tries < 250) return;
-        timer->stop();
-        timer->deleteLater();
-        if (window) action(*window);
-    });
-    timer->start(20);
 }
 
 TEST(PrintMenu, EveryPrintItemComposesAndNeverClaimsAPrintWithoutPrinter) {
