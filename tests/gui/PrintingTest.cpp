@@ -249,7 +249,7 @@ TEST_F(PrintingTest, PreviewButtonsZoomsPagesAndPrintWithoutPrinter) {
     preview.SetZoom(frmPrintPreview::Zoom::PageWidth);
     QApplication::processEvents();
     const QImage shot = preview.Preview()->grab().toImage();
-    if (qEnvironmentVariableIsSet("VARNEL_PREVIEW_SHOT")) shot.save(qEnvironmentVariable("VARNEL_PREVIEW_SHOT"));
+    if (qEnvironmentVariableIsSet("VARNEL_PREVIEW_SHOT")) preview.grab().save(qEnvironmentVariable("VARNEL_PREVIEW_SHOT"));
     int dark = 0;
     for (int y = 0; y < shot.height(); y += 2)
         for (int x = 0; x < shot.width(); x += 2) dark += qGray(shot.pixel(x, y)) < 64;
