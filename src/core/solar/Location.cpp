@@ -22,7 +22,7 @@ Place PlaceNamed(std::string_view name, bool systemDaylight) {
 }
 
 SunDay SunOf(int32_t date, const Place& place) {
-    clsSunrise sun;
+    clsSunrise sun(date);
     sun.SetCity(place.cityIndex);
     const DaylightDecision decision = ApplyDaylightRule(place.daylight, date);
     sun.SetDaySavings(decision.daylight);

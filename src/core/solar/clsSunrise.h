@@ -26,6 +26,8 @@ public:
     // DateDay starts as the current local date and time; the place is 0/0/0
     // until a city is set.
     clsSunrise();
+    // Starts on the given date-time instead, without reading the clock.
+    explicit clsSunrise(double dateDay) : dateDay_(dateDay) {}
 
     double Sunrise() const { return sunrise_; }
     double SolarNoon() const { return solarNoon_; }

@@ -15,6 +15,10 @@ std::string ColorText(Color c) {
 void Grid::Resize(int rows, int cols) {
     rows = rows < 0 ? 0 : rows;
     cols = cols < 0 ? 0 : cols;
+    if (rows == rows_ && cols == cols_) {  // the views refill grids of the same shape
+        ++revision_;
+        return;
+    }
     std::vector<GridCell> cells(static_cast<size_t>(rows) * static_cast<size_t>(cols));
     for (int r = 0; r < rows && r < rows_; ++r)
         for (int c = 0; c < cols && c < cols_; ++c)
