@@ -65,6 +65,7 @@ void CheckWritable(const std::string& path) {
 }  // namespace
 
 int RunPrint(const Context& context) {
+    if (!context.args.empty() && context.args[0] == "month") return RunPrintMonth(context);
     if (context.args.size() < 2)
         throw UsageError("print needs a view and its argument (day DATE, year YEAR, shabbat YYYY-MM)");
     if (context.args.size() > 2) throw UsageError("unexpected argument '" + context.args[2] + "'");

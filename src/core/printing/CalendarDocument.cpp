@@ -40,6 +40,8 @@ void MonthTable(const MonthCells& cells, const CalendarPageInputs& in, const Cal
     const CellRange all = CellRange::Table();
     doc.SetColWidth(all, m.columnWidth);
     doc.SetRowHeight(all, m.dayRowHeight);
+    // The day numbers are drawn at fixed places, so the weeks keep their height.
+    doc.SetRowHeightFixed(all, true);
     doc.SetCellAlignCode(all, 0);
     doc.SetCellFontName(all, kFont);
     doc.SetCellFontSize(all, m.tableFontSize);

@@ -144,7 +144,8 @@ std::string YearExportFolder(const std::string& dataFolder, const YearViewModel&
     return PathIn(PathIn(PathIn(dataFolder, "Export"), "HTML"), year.title);
 }
 
-bool ExportYearMonths(const YearExport& in, std::string& error) {
+namespace {
+bool WriteMonths(const YearExport& in, std::vector<std::string>& written, std::string& error) {
     if (!in.monthPage) {
         error = "no month pages to write";
         return false;
@@ -160,8 +161,21 @@ bool ExportYearMonths(const YearExport& in, std::string& error) {
         options.title = page.title;
         const std::string path = PathIn(in.folder, MonthFileName(in.year->year, month) + ".htm");
         if (!SaveFileWhole(path, WriteHtml(doc, options), error)) return false;
+        written.push_back(path);
     }
     return true;
+}
+
+// A failed export takes back the files it wrote, so no incomplete year is left.
+void RemoveAll(const std::vector<std::string>& paths) {
+    std::error_code ec;
+    for (const std::string& p : paths) std::filesystem::remove(p, ec);
+}
+}  // namespace
+
+bool ExportYearMonths(const YearExport& in, std::string& error) {
+    std::vector<std::string> written;
+    return WriteMonths(in, written, error);
 }
 
 std::string ExportYearToHtml(const YearExport& in, std::string& error) {
@@ -181,9 +195,13 @@ std::string ExportYearToHtml(const YearExport& in, std::string& error) {
     ComposeYearIndex(*in.year, doc);
     HtmlOptions options;
     options.title = "Select a Month for the Common Year " + in.year->title;
+    std::vector<std::string> written;
     if (!SaveFileWhole(index, WriteHtml(doc, options), error)) return {};
-    if (!LinkMonthNames(index, *in.year, error)) return {};
-    if (!ExportYearMonths(in, error)) return {};
+    written.push_back(index);
+    if (!LinkMonthNames(index, *in.year, error) || !WriteMonths(in, written, error)) {
+        RemoveAll(written);
+        return {};
+    }
     return index;
 }
 

@@ -1,0 +1,130 @@
+// "varnel print month YYYY-MM --output FILE" and "varnel export-year YEAR":
+// the calendar page and the linked year pages, composed as the print dialog
+// and the menu compose them.
+#include <QFileInfo>
+#include <iostream>
+
+#include "app/CommandLine.h"
+#include "core/calendar/CalendarState.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
+#include "core/printing/YearExport.h"
+#include "core/solar/Location.h"
+#include "core/views/ColorScheme.h"
+#include "core/views/ViewState.h"
+#include "core/views/YearView.h"
+#include "gui/printing/CalendarExport.h"
+#include "gui/printing/DocumentOutput.h"
+#include "gui/printing/PrintedMonth.h"
+#include "gui/solar/SystemTimeZone.h"
+#include "gui/views/Settings.h"
+
+namespace varnel::cli {
+namespace {
+
+int ThemeOption(const std::string& text) {
+    if (text.empty()) {
+        const int stored = ReadIntSetting(setting::kCalendarTheme, kThemeWinter);
+        return stored >= kThemeWinter && stored <= kThemeNone ? stored : kThemeWinter;
+    }
+    if (text == "winter") return kThemeWinter;
+    if (text == "summer") return kThemeSummer;
+    if (text == "none") return kThemeNone;
+    throw UsageError("unknown theme '" + text + "' (winter, summer or none)");
+}
+
+CalendarSize SizeOption(const std::string& text) {
+    if (text.empty() || text == "page") return CalendarSize::Page;
+    if (text == "pocket") return CalendarSize::Pocket;
+    throw UsageError("unknown size '" + text + "' (page or pocket)");
+}
+
+PaperSize PaperOption(const std::string& text) {
+    if (text.empty()) return LocalePaper();
+    if (text == "a4" || text == "A4") return PaperSize::A4;
+    if (text == "letter" || text == "Letter") return PaperSize::Letter;
+    if (text == "a5" || text == "A5") return PaperSize::A5;
+    throw UsageError("unknown paper '" + text + "' (a4, letter or a5)");
+}
+
+// The folder a file goes into must exist and take files.
+void RequireWritableFolder(const QString& folder) {
+    const QFileInfo info(folder.isEmpty() ? QStringLiteral(".") : folder);
+    if (!info.isDir() || !info.isWritable())
+        throw UsageError("cannot write into '" + folder.toStdString() + "' (no such folder, or not writable)");
+}
+
+// The year's zone rules, loaded for the month as the window loads them.
+std::unique_ptr<PrintedYear> PrintedYearOf(const Context& context, int year, int month) {
+    CurrentCity = ResolveCity(context);
+    UseDataFolder(context);
+    ShowMonthOf(DateSerial(year, month, 1));
+    LoadTimeZoneRules();
+    return BuildPrintedYear(year, CurrentCity, ReadColorSchemeSetting(), ReadFloatDetailsSetting());
+}
+
+}  // namespace
+
+int RunPrintMonth(const Context& context) {
+    if (context.args.size() < 2) throw UsageError("missing YYYY-MM");
+    if (context.args.size() > 2) throw UsageError("unexpected argument '" + context.args[2] + "'");
+    int year = 0, month = 0;
+    ParseMonth(context.args[1], year, month);
+    if (context.output.empty()) throw UsageError("missing --output FILE");
+    const QString output = QString::fromStdString(context.output);
+    const std::optional<CalendarFileKind> kind = CalendarFileKindOf(output);
+    if (!kind) throw UsageError("unknown kind of file '" + context.output + "' (.pdf, .png, .html, .htm or .rtf)");
+    const int theme = ThemeOption(context.theme);
+    const CalendarSize size = SizeOption(context.size);
+    if (!context.picture.empty() && context.noPicture) throw UsageError("--picture and --no-picture together");
+    if (!context.picture.empty() && !PictureReadable(QString::fromStdString(context.picture)))
+        throw UsageError("cannot read the picture '" + context.picture + "'");
+    RequireWritableFolder(QFileInfo(output).absolutePath());
+
+    std::unique_ptr<PrintedYear> printed = PrintedYearOf(context, year, month);
+    PrintedMonth page;
+    BuildPrintedMonth(*printed, month, page);
+    page.page.theme = theme;
+    page.page.size = size;
+    page.page.printPicture = !context.noPicture &&
+                             (!context.picture.empty() || ReadIntSetting(setting::kPrintGraphic, 1) != 0);
+    page.page.picturePath =
+        !context.picture.empty()
+            ? context.picture
+            : ReadSetting(setting::kCalendarPicture, QString::fromStdString(DataPath("Images/templemount.jpg")))
+                  .toStdString();
+    page.page.printedAt = NowDateTime();
+    Document doc;
+    doc.SetPage(PageSetupFor(PaperOption(context.paper)));
+    ComposeCalendarDocument(page.page, doc);
+    QString error;
+    if (!ExportCalendarFile(doc, *kind, output, QString::fromStdString(page.page.title), &error))
+        throw UsageError(error.toStdString());
+    std::cout << context.output << "\n";
+    return 0;
+}
+
+int RunExportYear(const Context& context) {
+    const int year = ParseYear(OneArgument(context, "YEAR"));
+    std::unique_ptr<PrintedYear> printed = PrintedYearOf(context, year, 1);
+    YearViewModel yearView;
+    ShowYear(static_cast<int16_t>(year), printed->holyDays, printed->holyDayColor, printed->shabbatColor, yearView);
+
+    YearExport in;
+    in.year = &yearView;
+    in.folder = context.dir.empty() ? YearExportFolder(ProgramFolder(), yearView) : context.dir;
+    in.page = PageSetupFor(PaperOption(context.paper));
+    PrintedMonth month;
+    in.monthPage = [&](int m) {
+        BuildPrintedMonth(*printed, m, month);
+        month.page.printedAt = NowDateTime();
+        return month.page;
+    };
+    std::string error;
+    const std::string index = ExportYearToHtml(in, error);
+    if (index.empty()) throw UsageError(error);
+    std::cout << index << "\n";
+    return 0;
+}
+
+}  // namespace varnel::cli
