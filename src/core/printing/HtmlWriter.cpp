@@ -171,7 +171,7 @@ private:
             out_ += "<td";
             if (span > 1) out_ += " colspan=\"" + std::to_string(span) + "\"";
             out_ += " style=\"" + FontCss(t.FontOf(cell)) + ";text-align:" +
-                    AlignName(t.AlignOf(r, static_cast<int>(c) + 1)) + ";vertical-align:" +
+                    AlignName(t.AlignOf(r, static_cast<int>(c))) + ";vertical-align:" +
                     VAlignName(cell.style.valign);
             if (cell.style.background != kNoColor) out_ += ";background:" + CssColor(cell.style.background);
             if (cell.style.foreground != kNoColor) out_ += ";color:" + CssColor(cell.style.foreground);

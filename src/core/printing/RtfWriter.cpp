@@ -171,7 +171,7 @@ private:
             if (cell.style.background != kNoColor)
                 defs += "\\clcbpat" + std::to_string(ColorIndex(cell.style.background)) + "\\clshdng0";
             defs += "\\cellx" + std::to_string(rights[c + span - 1]);
-            cells += std::string("\\pard\\plain\\intbl") + AlignWord(t.AlignOf(r, static_cast<int>(c) + 1)) + " " +
+            cells += std::string("\\pard\\plain\\intbl") + AlignWord(t.AlignOf(r, static_cast<int>(c))) + " " +
                      Run(t.FontOf(cell), cell.style.foreground, cell.text) + "\\cell\n";
             lines = std::max(lines, 1 + static_cast<int>(std::count(cell.text.begin(), cell.text.end(), '\n')));
             c += span;
