@@ -187,7 +187,10 @@ void frmPrintCal::ChoosePicture() {
     const QString folder = QDir(QString::fromStdString(ProgramFolder())).filePath(QStringLiteral("Images"));
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Choose A Picture File"), folder,
                                                       QStringLiteral("Pictures (*.jpg *.jpeg *.gif *.bmp *.png)"));
-    if (path.isEmpty()) return;
+    if (!path.isEmpty()) PictureChosen(path);
+}
+
+void frmPrintCal::PictureChosen(const QString& path) {
     SetPicturePath(path);
     WriteSetting(setting::kCalendarPicture, path);
 }

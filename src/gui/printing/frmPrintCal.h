@@ -40,6 +40,8 @@ public:
     // Writes the page to a file; false with the reason shown.
     bool ExportTo(CalendarFileKind kind, const QString& path);
     void SetPicturePath(const QString& path);
+    // A picture chosen: shown and its setting written at once.
+    void PictureChosen(const QString& path);
     QString PicturePath() const { return calendarPicture_; }
     int Theme() const { return calendarTheme_; }
 
