@@ -1,0 +1,98 @@
+// The calendar page composed from a rendered month and written as PDF, HTML
+// and RTF, and a whole common year exported as linked HTML pages.
+#include <benchmark/benchmark.h>
+
+#include <QTemporaryDir>
+
+#include "BenchApplication.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
+#include "core/printing/HtmlWriter.h"
+#include "core/printing/RtfWriter.h"
+#include "core/printing/YearExport.h"
+#include "core/views/YearView.h"
+#include "gui/printing/CalendarExport.h"
+#include "gui/printing/PrintedMonth.h"
+
+namespace varnel {
+namespace {
+
+struct PageData {
+    QTemporaryDir dir;
+    std::unique_ptr<PrintedYear> year;
+    PrintedMonth month;
+    PageData() {
+        SetProgramFolder(VARNEL_SOURCE_DATA);
+        year = BuildPrintedYear(2026, "Charlotte, NC", 0, true);
+        BuildPrintedMonth(*year, 4, month);
+        month.page.picturePath = PathIn(VARNEL_SOURCE_DATA, "Images/templemount.jpg");
+    }
+    Document Compose() {
+        Document doc;
+        doc.SetPaper(PaperSize::Letter);
+        ComposeCalendarDocument(month.page, doc);
+        return doc;
+    }
+};
+
+PageData& Data() {
+    static PageData data;
+    return data;
+}
+
+void BM_CalendarPageToPdf(benchmark::State& state) {
+    EnsureApplication();
+    const QString path = Data().dir.filePath(QStringLiteral("page.pdf"));
+    for (auto _ : state) {
+        QString error;
+        if (!ExportCalendarFile(Data().Compose(), CalendarFileKind::Pdf, path, QStringLiteral("April"), &error))
+            state.SkipWithError("PDF not written");
+    }
+}
+BENCHMARK(BM_CalendarPageToPdf)->Unit(benchmark::kMillisecond);
+
+void BM_CalendarPageToHtml(benchmark::State& state) {
+    EnsureApplication();
+    const QString path = Data().dir.filePath(QStringLiteral("page.htm"));
+    for (auto _ : state) {
+        QString error;
+        if (!ExportCalendarFile(Data().Compose(), CalendarFileKind::Html, path, QStringLiteral("April"), &error))
+            state.SkipWithError("HTML not written");
+    }
+}
+BENCHMARK(BM_CalendarPageToHtml)->Unit(benchmark::kMillisecond);
+
+void BM_CalendarPageToRtf(benchmark::State& state) {
+    EnsureApplication();
+    const QString path = Data().dir.filePath(QStringLiteral("page.rtf"));
+    for (auto _ : state) {
+        QString error;
+        if (!ExportCalendarFile(Data().Compose(), CalendarFileKind::Rtf, path, QStringLiteral("April"), &error))
+            state.SkipWithError("RTF not written");
+    }
+}
+BENCHMARK(BM_CalendarPageToRtf)->Unit(benchmark::kMillisecond);
+
+void BM_YearToHtml(benchmark::State& state) {
+    EnsureApplication();
+    PrintedYear& printed = *Data().year;
+    YearViewModel view;
+    ShowYear(2026, printed.holyDays, printed.holyDayColor, printed.shabbatColor, view);
+    for (auto _ : state) {
+        YearExport in;
+        in.year = &view;
+        in.folder = Data().dir.filePath(QStringLiteral("year")).toStdString();
+        in.page = PageSetupFor(PaperSize::Letter);
+        PrintedMonth month;
+        in.monthPage = [&](int m) {
+            BuildPrintedMonth(printed, m, month);
+            return month.page;
+        };
+        std::string error;
+        if (ExportYearToHtml(in, error).empty()) state.SkipWithError(error.c_str());
+    }
+}
+BENCHMARK(BM_YearToHtml)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace varnel
