@@ -39,21 +39,6 @@ CalendarSize SizeOption(const std::string& text) {
     throw UsageError("unknown size '" + text + "' (page or pocket)");
 }
 
-PaperSize PaperOption(const std::string& text) {
-    if (text.empty()) return LocalePaper();
-    if (text == "a4" || text == "A4") return PaperSize::A4;
-    if (text == "letter" || text == "Letter") return PaperSize::Letter;
-    if (text == "a5" || text == "A5") return PaperSize::A5;
-    throw UsageError("unknown paper '" + text + "' (a4, letter or a5)");
-}
-
-// The folder a file goes into must exist and take files.
-void RequireWritableFolder(const QString& folder) {
-    const QFileInfo info(folder.isEmpty() ? QStringLiteral(".") : folder);
-    if (!info.isDir() || !info.isWritable())
-        throw UsageError("cannot write into '" + folder.toStdString() + "' (no such folder, or not writable)");
-}
-
 // The year's zone rules, loaded for the month as the window loads them.
 std::unique_ptr<PrintedYear> PrintedYearOf(const Context& context, int year, int month) {
     CurrentCity = ResolveCity(context);
@@ -75,11 +60,12 @@ int RunPrintMonth(const Context& context) {
     const std::optional<CalendarFileKind> kind = CalendarFileKindOf(output);
     if (!kind) throw UsageError("unknown kind of file '" + context.output + "' (.pdf, .png, .html, .htm or .rtf)");
     const int theme = ThemeOption(context.theme);
+    const int dpi = ParseDpi(context.dpi);
     const CalendarSize size = SizeOption(context.size);
     if (!context.picture.empty() && context.noPicture) throw UsageError("--picture and --no-picture together");
     if (!context.picture.empty() && !PictureReadable(QString::fromStdString(context.picture)))
         throw UsageError("cannot read the picture '" + context.picture + "'");
-    RequireWritableFolder(QFileInfo(output).absolutePath());
+    CheckWritable(context.output);
 
     std::unique_ptr<PrintedYear> printed = PrintedYearOf(context, year, month);
     PrintedMonth page;
@@ -95,10 +81,10 @@ int RunPrintMonth(const Context& context) {
                   .toStdString();
     page.page.printedAt = NowDateTime();
     Document doc;
-    doc.SetPage(PageSetupFor(PaperOption(context.paper)));
+    doc.SetPage(PageSetupFor(ParsePaper(context.paper)));
     ComposeCalendarDocument(page.page, doc);
     QString error;
-    if (!ExportCalendarFile(doc, *kind, output, QString::fromStdString(page.page.title), &error))
+    if (!ExportCalendarFile(doc, *kind, output, QString::fromStdString(page.page.title), &error, dpi))
         throw UsageError(error.toStdString());
     std::cout << context.output << "\n";
     return 0;
@@ -113,7 +99,7 @@ int RunExportYear(const Context& context) {
     YearExport in;
     in.year = &yearView;
     in.folder = context.dir.empty() ? YearExportFolder(ProgramFolder(), yearView) : context.dir;
-    in.page = PageSetupFor(PaperOption(context.paper));
+    in.page = PageSetupFor(ParsePaper(context.paper));
     PrintedMonth month;
     in.monthPage = [&](int m) {
         BuildPrintedMonth(*printed, m, month);

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/printing/Document.h"
+
 namespace varnel::cli {
 
 struct UsageError : std::runtime_error {
@@ -41,6 +43,12 @@ int RunCommandLine(int argc, char** argv);
 int32_t ParseDate(const std::string& text);  // YYYY-MM-DD
 int ParseYear(const std::string& text);      // 1..9999
 void ParseMonth(const std::string& text, int& year, int& month);  // YYYY-MM
+// --paper (a4, letter, a5; empty: the locale's) and --dpi (30..1200; empty: 150).
+PaperSize ParsePaper(const std::string& text);
+int ParseDpi(const std::string& text);
+// An output file's folder must exist and take files, and the file, when there,
+// must be one we may replace.
+void CheckWritable(const std::string& path);
 const std::string& OneArgument(const Context& context, const char* what);
 
 // Resolves and installs the data folder for a command.
