@@ -11,20 +11,22 @@
 #include "core/printing/RtfWriter.h"
 #include "core/printing/YearExport.h"
 #include "core/views/YearView.h"
+#include "core/printing/PrintedMonth.h"
+#include "core/views/CalendarSource.h"
 #include "gui/printing/CalendarExport.h"
-#include "gui/printing/PrintedMonth.h"
+#include "gui/solar/SystemTimeZone.h"
 
 namespace varnel {
 namespace {
 
 struct PageData {
     QTemporaryDir dir;
-    std::unique_ptr<PrintedYear> year;
+    CalendarSource source{LoadCalendarData(VARNEL_SOURCE_DATA), LoadTimeZoneRules};
+    ViewState state;
     PrintedMonth month;
     PageData() {
-        SetProgramFolder(VARNEL_SOURCE_DATA);
-        year = BuildPrintedYear(2026, "Charlotte, NC", 0, true);
-        BuildPrintedMonth(*year, 4, month);
+        state.ShowMonthOf(DateSerial(2026, 4, 1));
+        BuildPrintedMonth(source, state, month);
         month.page.picturePath = PathIn(VARNEL_SOURCE_DATA, "Images/templemount.jpg");
     }
     Document Compose() {
@@ -75,9 +77,10 @@ BENCHMARK(BM_CalendarPageToRtf)->Unit(benchmark::kMillisecond);
 
 void BM_YearToHtml(benchmark::State& state) {
     EnsureApplication();
-    PrintedYear& printed = *Data().year;
+    PageData& data = Data();
     YearViewModel view;
-    ShowYear(2026, printed.holyDays, printed.holyDayColor, printed.shabbatColor, view);
+    ShowYear(2026, data.source.Year(2026).holyDays, data.state.holyDayColor, data.state.shabbatColor, view);
+    ViewState monthState = data.state;
     for (auto _ : state) {
         YearExport in;
         in.year = &view;
@@ -85,7 +88,8 @@ void BM_YearToHtml(benchmark::State& state) {
         in.page = PageSetupFor(PaperSize::Letter);
         PrintedMonth month;
         in.monthPage = [&](int m) {
-            BuildPrintedMonth(printed, m, month);
+            monthState.ShowMonthOf(DateSerial(2026, m, 1));
+            BuildPrintedMonth(data.source, monthState, month);
             return month.page;
         };
         std::string error;

@@ -4,20 +4,16 @@
 #include <QFileInfo>
 #include <iostream>
 
+#include "app/CommandCalendar.h"
 #include "app/CommandLine.h"
-#include "core/calendar/CalendarState.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
+#include "core/printing/PrintedMonth.h"
 #include "core/printing/YearExport.h"
-#include "core/solar/Location.h"
-#include "core/views/ColorScheme.h"
-#include "core/views/ViewState.h"
-#include "core/views/YearView.h"
+#include "core/solar/clsSunrise.h"
+#include "gui/common/Settings.h"
 #include "gui/printing/CalendarExport.h"
 #include "gui/printing/DocumentOutput.h"
-#include "gui/printing/PrintedMonth.h"
-#include "gui/solar/SystemTimeZone.h"
-#include "gui/views/Settings.h"
 
 namespace varnel::cli {
 namespace {
@@ -39,15 +35,6 @@ CalendarSize SizeOption(const std::string& text) {
     throw UsageError("unknown size '" + text + "' (page or pocket)");
 }
 
-// The year's zone rules, loaded for the month as the window loads them.
-std::unique_ptr<PrintedYear> PrintedYearOf(const Context& context, int year, int month) {
-    CurrentCity = ResolveCity(context);
-    UseDataFolder(context);
-    ShowMonthOf(DateSerial(year, month, 1));
-    LoadTimeZoneRules();
-    return BuildPrintedYear(year, CurrentCity, ReadColorSchemeSetting(), ReadFloatDetailsSetting());
-}
-
 }  // namespace
 
 int RunPrintMonth(const Context& context) {
@@ -67,9 +54,9 @@ int RunPrintMonth(const Context& context) {
         throw UsageError("cannot read the picture '" + context.picture + "'");
     CheckWritable(context.output);
 
-    std::unique_ptr<PrintedYear> printed = PrintedYearOf(context, year, month);
+    const auto calendar = OpenCommandCalendar(context, DateSerial(year, month, 1));
     PrintedMonth page;
-    BuildPrintedMonth(*printed, month, page);
+    BuildPrintedMonth(calendar->source, calendar->state, page);
     page.page.theme = theme;
     page.page.size = size;
     page.page.printPicture = !context.noPicture &&
@@ -92,17 +79,19 @@ int RunPrintMonth(const Context& context) {
 
 int RunExportYear(const Context& context) {
     const int year = ParseYear(OneArgument(context, "YEAR"));
-    std::unique_ptr<PrintedYear> printed = PrintedYearOf(context, year, 1);
+    const auto calendar = OpenCommandCalendar(context, DateSerial(year, 1, 1));
     YearViewModel yearView;
-    ShowYear(static_cast<int16_t>(year), printed->holyDays, printed->holyDayColor, printed->shabbatColor, yearView);
+    RenderYear(*calendar, year, yearView);
 
     YearExport in;
     in.year = &yearView;
     in.folder = context.dir.empty() ? YearExportFolder(ProgramFolder(), yearView) : context.dir;
     in.page = PageSetupFor(ParsePaper(context.paper));
     PrintedMonth month;
+    ViewState state = calendar->state;
     in.monthPage = [&](int m) {
-        BuildPrintedMonth(*printed, m, month);
+        state.ShowMonthOf(DateSerial(year, m, 1));
+        BuildPrintedMonth(calendar->source, state, month);
         month.page.printedAt = NowDateTime();
         return month.page;
     };

@@ -228,7 +228,7 @@ assert d[:8]==b"\x89PNG\r\n\x1a\n" and struct.unpack(">II",d[16:24])==(425,550),
 for bad in "print shabbat 2024-13 --output $tmp/bad.pdf" "print day 2024-02-30 --output $tmp/bad.pdf" \
            "print year 2026 --output $tmp/bad.txt" "print year 2026 --output $tmp/nowhere/bad.pdf" \
            "print year 2026 --output $tmp/bad.pdf --paper b5" "print year 2026 --output $tmp/bad.png --dpi 0" \
-           "print month 2026-01 --output $tmp/bad.pdf" "print year 2026" "shabbat 2024-8"; do
+           "print week 2026-01 --output $tmp/bad.pdf" "print year 2026" "shabbat 2024-8"; do
   # shellcheck disable=SC2086
   check "bad print: $bad" exits 2 "$varnel" $bad
   check "one-line message: $bad" one_line_error

@@ -17,14 +17,17 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "core/calendar/CalendarState.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
+#include "core/printing/CalendarDocument.h"
+#include "core/printing/PrintedMonth.h"
+#include "core/views/CalendarSource.h"
 #include "core/views/ViewState.h"
+#include "gui/common/Settings.h"
+#include "gui/printing/PrintCalMonth.h"
 #include "gui/printing/frmPrintCal.h"
-#include "gui/views/CalendarData.h"
+#include "gui/solar/SystemTimeZone.h"
 #include "gui/views/MonthPanel.h"
-#include "gui/views/Settings.h"
 #include "gui/views/frmMain.h"
 #include "gui/views/frmSplash.h"
 #include "GuiTestSupport.h"
@@ -54,15 +57,16 @@ protected:
         ASSERT_TRUE(settings_.isValid() && files_.isValid());
         UseSettingsFolder(settings_.path());
         SetProgramFolder(VARNEL_SOURCE_DATA);
-        ShowMonthOf(DateSerial(2026, 4, 1));
-        RebuildCalendarData(CalendarTrigger::StartUp);
-        ShowCalendar(view_);
-        month_ = {&view_.grid, view_.title, CurrentDate, CurrentMonthEnd,
-                  {CurrentDate, CurrentMonthDays, &Parashot, SunOfDisplayedPlace()}};
+        ViewState state;
+        state.ShowMonthOf(DateSerial(2026, 4, 1));
+        BuildPrintedMonth(source_, state, printed_);
+        const CalendarPageInputs& page = printed_.page;
+        month_ = {page.monthGrid, page.title, page.firstDay, page.lastDay, page.shabbat};
     }
     QTemporaryDir settings_;
     QTemporaryDir files_;
-    MonthViewModel view_;
+    CalendarSource source_{LoadCalendarData(VARNEL_SOURCE_DATA), LoadTimeZoneRules};
+    PrintedMonth printed_;
     PrintCalMonth month_;
 };
 
@@ -166,8 +170,7 @@ protected:
 };
 
 TEST_F(PrintFromMainWindow, MonthViewOpensThePrintDialogAndTheYearExportKeepsTheMonth) {
-    ShowMonthOf(DateSerial(2026, 7, 1));
-    RebuildCalendarData(CalendarTrigger::GoToDateMonthDay);
+    window_->ShowMonthOf(DateSerial(2026, 7, 1));
     window_->ShowCalendar();
     window_->ShowView(frmMain::View::Month);
 
@@ -189,7 +192,7 @@ TEST_F(PrintFromMainWindow, MonthViewOpensThePrintDialogAndTheYearExportKeepsThe
     EXPECT_TRUE(year.exists("2026.htm"));
     EXPECT_TRUE(year.exists("December2026.htm"));
     EXPECT_EQ(year.entryList(QDir::Files).size(), 13);
-    EXPECT_EQ(CurrentDate, DateSerial(2026, 7, 1));
+    EXPECT_EQ(window_->State().currentDate, DateSerial(2026, 7, 1));
     EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, DateSerial(2026, 7, 1));
 }
 

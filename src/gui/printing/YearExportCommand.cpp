@@ -4,28 +4,30 @@
 #include <QDir>
 #include <QMessageBox>
 
+#include "core/common/DateSerial.h"
 #include "core/common/Files.h"
+#include "core/printing/PrintedMonth.h"
 #include "core/printing/YearExport.h"
 #include "core/solar/clsSunrise.h"
 #include "gui/printing/PrintToPrinter.h"
-#include "gui/printing/PrintedMonth.h"
 
 namespace varnel {
 
-std::string ExportYearToHtml(QWidget* owner, const YearViewModel& yearView, const std::string& city, int colorScheme,
-                             bool floatDetails) {
+std::string ExportYearToHtml(QWidget* owner, const YearViewModel& yearView, CalendarSource& source,
+                             const ViewState& state) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    std::unique_ptr<PrintedYear> printed = BuildPrintedYear(yearView.year, city, colorScheme, floatDetails);
     YearExport in;
     in.year = &yearView;
     in.folder = YearExportFolder(ProgramFolder(), yearView);
     Document paper;
     paper.SetPaper(DefaultPaper());
     in.page = paper.Page();
+    ViewState monthState = state;
     PrintedMonth month;
     const double now = NowDateTime();
     in.monthPage = [&](int m) {
-        BuildPrintedMonth(*printed, m, month);
+        monthState.ShowMonthOf(DateSerial(yearView.year, m, 1));
+        BuildPrintedMonth(source, monthState, month);
         month.page.printedAt = now;
         return month.page;
     };

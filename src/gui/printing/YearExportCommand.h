@@ -8,12 +8,14 @@ class QWidget;
 
 namespace varnel {
 
+class CalendarSource;
+struct ViewState;
 struct YearViewModel;
 
-// yearView is filled for the year; the month pages are built from the data
-// files for it, so the window's displayed month is not touched.
+// yearView is filled for the state's common year. The month pages are
+// rendered from a copy of the state, so the window's displayed month stays.
 // Returns the index path, or empty when the export failed.
-std::string ExportYearToHtml(QWidget* owner, const YearViewModel& yearView, const std::string& city, int colorScheme,
-                             bool floatDetails);
+std::string ExportYearToHtml(QWidget* owner, const YearViewModel& yearView, CalendarSource& source,
+                             const ViewState& state);
 
 }  // namespace varnel

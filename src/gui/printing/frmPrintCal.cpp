@@ -1,5 +1,8 @@
 #include "gui/printing/frmPrintCal.h"
 
+#include "core/printing/CalendarDocument.h"
+#include "gui/printing/PrintCalMonth.h"
+
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
@@ -24,7 +27,7 @@
 #include "gui/printing/DocumentOutput.h"
 #include "gui/printing/PrintToPrinter.h"
 #include "gui/printing/frmPrintPreview.h"
-#include "gui/views/Settings.h"
+#include "gui/common/Settings.h"
 
 namespace varnel {
 namespace {
@@ -63,9 +66,9 @@ QString DefaultCalendarPicture() {
     return QDir(QString::fromStdString(ProgramFolder())).filePath(QStringLiteral("Images/templemount.jpg"));
 }
 
-frmPrintCal::frmPrintCal(QWidget* owner, PrintCalMonth month)
+frmPrintCal::frmPrintCal(QWidget* owner, const PrintCalMonth& month)
     : QDialog(owner),
-      month_(std::move(month)),
+      month_(std::make_unique<PrintCalMonth>(month)),
       lblGraphicFileName_(new QLabel(this)),
       lblPictureMissing_(new QLabel(this)),
       chkPrintGraphic_(new QCheckBox(QStringLiteral("Print with picture (available for standard format only)"), this)),
@@ -209,11 +212,11 @@ int frmPrintCal::Copies() const {
 
 CalendarPageInputs frmPrintCal::PageInputs() const {
     CalendarPageInputs in;
-    in.monthGrid = month_.grid;
-    in.title = month_.title;
-    in.firstDay = month_.firstDay;
-    in.lastDay = month_.lastDay;
-    in.shabbat = month_.shabbat;
+    in.monthGrid = month_->grid;
+    in.title = month_->title;
+    in.firstDay = month_->firstDay;
+    in.lastDay = month_->lastDay;
+    in.shabbat = month_->shabbat;
     in.theme = calendarTheme_ >= 0 && calendarTheme_ < 3 ? calendarTheme_ : kThemeWinter;
     in.size = optSize_[1]->isChecked() ? CalendarSize::Pocket : CalendarSize::Page;
     in.printPicture = chkPrintGraphic_->isChecked();
@@ -230,7 +233,7 @@ Document frmPrintCal::ComposeForOutput() const {
 }
 
 void frmPrintCal::PrintPreview() {
-    ShowPrintPreview(parentWidget() ? parentWidget() : this, ComposeForOutput(), QString::fromStdString(month_.title));
+    ShowPrintPreview(parentWidget() ? parentWidget() : this, ComposeForOutput(), QString::fromStdString(month_->title));
 }
 
 void frmPrintCal::Print() {
@@ -240,7 +243,7 @@ void frmPrintCal::Print() {
         CompileProgress progress(this);
         layout = std::make_unique<DocumentLayout>(doc, progress.Events());
     }
-    const QString title = QString::fromStdString(month_.title);
+    const QString title = QString::fromStdString(month_->title);
     if (printerChosen_) {
         printer_.setDocName(title);
         printer_.setCopyCount(Copies());
@@ -257,7 +260,7 @@ void frmPrintCal::Print() {
 
 bool frmPrintCal::ExportTo(CalendarFileKind kind, const QString& path) {
     QString error;
-    if (!ExportCalendarFile(ComposeForOutput(), kind, path, QString::fromStdString(month_.title), &error)) {
+    if (!ExportCalendarFile(ComposeForOutput(), kind, path, QString::fromStdString(month_->title), &error)) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Export failed"),
                         QStringLiteral("The calendar was not saved.\n\n") + error, QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("msgExportFailed"));
@@ -289,8 +292,10 @@ void frmPrintCal::done(int result) {
     QDialog::done(result);
 }
 
-void ShowPrintCalDialog(QWidget* owner, PrintCalMonth month) {
-    frmPrintCal dialog(owner, std::move(month));
+frmPrintCal::~frmPrintCal() = default;
+
+void ShowPrintCalDialog(QWidget* owner, const PrintCalMonth& month) {
+    frmPrintCal dialog(owner, month);
     dialog.exec();
 }
 

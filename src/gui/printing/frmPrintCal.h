@@ -5,8 +5,8 @@
 #include <QDialog>
 #include <QPrinter>
 #include <array>
+#include <memory>
 
-#include "core/printing/CalendarDocument.h"
 #include "gui/printing/CalendarExport.h"
 
 class QCheckBox;
@@ -17,20 +17,15 @@ class QRadioButton;
 
 namespace varnel {
 
-// The displayed month the dialog prints: the month view's grid and title,
-// its bounds and the inputs of its Shabbat rows.
-struct PrintCalMonth {
-    const Grid* grid = nullptr;
-    std::string title;
-    int32_t firstDay = 0;
-    int32_t lastDay = 0;
-    ShabbatInputs shabbat;
-};
+struct CalendarPageInputs;
+// The displayed month the dialog prints (gui/printing/PrintCalMonth.h).
+struct PrintCalMonth;
 
 class frmPrintCal : public QDialog {
     Q_OBJECT
 public:
-    frmPrintCal(QWidget* owner, PrintCalMonth month);
+    frmPrintCal(QWidget* owner, const PrintCalMonth& month);
+    ~frmPrintCal() override;
 
     // txtNumCopies as a number; 0 or a text that is no number prints one copy.
     int Copies() const;
@@ -57,8 +52,8 @@ private:
     void PrinterSetup();
     void ShowPrinter();
 
-    PrintCalMonth month_;
-    int calendarTheme_ = kThemeWinter;
+    std::unique_ptr<PrintCalMonth> month_;
+    int calendarTheme_ = 0;  // Winter
     QString calendarPicture_;
     QPrinter printer_;
     bool printerChosen_ = false;
@@ -73,7 +68,7 @@ private:
 };
 
 // Opens the dialog modally, owned by the main window.
-void ShowPrintCalDialog(QWidget* owner, PrintCalMonth month);
+void ShowPrintCalDialog(QWidget* owner, const PrintCalMonth& month);
 
 // The picture setting's default: Images/templemount.jpg in the data folder.
 QString DefaultCalendarPicture();
