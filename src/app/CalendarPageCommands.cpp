@@ -16,6 +16,9 @@
 #include "gui/printing/DocumentOutput.h"
 
 namespace varnel::cli {
+
+const char* const kExportYearOptions[] = {"--dir", "--paper", nullptr};
+
 namespace {
 
 int ThemeOption(const std::string& text) {
@@ -38,42 +41,44 @@ CalendarSize SizeOption(const std::string& text) {
 }  // namespace
 
 int RunPrintMonth(const Context& context) {
+    const std::string outputPath = OptionValue(context, "--output"), picture = OptionValue(context, "--picture");
+    const bool noPicture = HasOption(context, "--no-picture");
     if (context.args.size() < 2) throw UsageError("missing YYYY-MM");
     if (context.args.size() > 2) throw UsageError("unexpected argument '" + context.args[2] + "'");
     int year = 0, month = 0;
     ParseMonth(context.args[1], year, month);
-    if (context.output.empty()) throw UsageError("missing --output FILE");
-    const QString output = QString::fromStdString(context.output);
+    if (outputPath.empty()) throw UsageError("missing --output FILE");
+    const QString output = QString::fromStdString(outputPath);
     const std::optional<CalendarFileKind> kind = CalendarFileKindOf(output);
-    if (!kind) throw UsageError("unknown kind of file '" + context.output + "' (.pdf, .png, .html, .htm or .rtf)");
-    const int theme = ThemeOption(context.theme);
-    const int dpi = ParseDpi(context.dpi);
-    const CalendarSize size = SizeOption(context.size);
-    if (!context.picture.empty() && context.noPicture) throw UsageError("--picture and --no-picture together");
-    if (!context.picture.empty() && !PictureReadable(QString::fromStdString(context.picture)))
-        throw UsageError("cannot read the picture '" + context.picture + "'");
-    CheckWritable(context.output);
+    if (!kind) throw UsageError("unknown kind of file '" + outputPath + "' (.pdf, .png, .html, .htm or .rtf)");
+    const int theme = ThemeOption(OptionValue(context, "--theme"));
+    const int dpi = ParseDpi(OptionValue(context, "--dpi"));
+    const CalendarSize size = SizeOption(OptionValue(context, "--size"));
+    if (!picture.empty() && noPicture) throw UsageError("--picture and --no-picture together");
+    if (!picture.empty() && !PictureReadable(QString::fromStdString(picture)))
+        throw UsageError("cannot read the picture '" + picture + "'");
+    CheckWritable(outputPath);
 
     const auto calendar = OpenCommandCalendar(context, DateSerial(year, month, 1));
     PrintedMonth page;
     BuildPrintedMonth(calendar->source, calendar->state, page);
     page.page.theme = theme;
     page.page.size = size;
-    page.page.printPicture = !context.noPicture &&
-                             (!context.picture.empty() || ReadIntSetting(setting::kPrintGraphic, 1) != 0);
+    page.page.printPicture = !noPicture &&
+                             (!picture.empty() || ReadIntSetting(setting::kPrintGraphic, 1) != 0);
     page.page.picturePath =
-        !context.picture.empty()
-            ? context.picture
+        !picture.empty()
+            ? picture
             : ReadSetting(setting::kCalendarPicture, QString::fromStdString(DataPath("Images/templemount.jpg")))
                   .toStdString();
     page.page.printedAt = NowDateTime();
     Document doc;
-    doc.SetPage(PageSetupFor(ParsePaper(context.paper)));
+    doc.SetPage(PageSetupFor(ParsePaper(OptionValue(context, "--paper"))));
     ComposeCalendarDocument(page.page, doc);
     QString error;
     if (!ExportCalendarFile(doc, *kind, output, QString::fromStdString(page.page.title), &error, dpi))
         throw UsageError(error.toStdString());
-    std::cout << context.output << "\n";
+    std::cout << outputPath << "\n";
     return 0;
 }
 
@@ -85,8 +90,9 @@ int RunExportYear(const Context& context) {
 
     YearExport in;
     in.year = &yearView;
-    in.folder = context.dir.empty() ? YearExportFolder(ProgramFolder(), yearView) : context.dir;
-    in.page = PageSetupFor(ParsePaper(context.paper));
+    const std::string dir = OptionValue(context, "--dir");
+    in.folder = dir.empty() ? YearExportFolder(ProgramFolder(), yearView) : dir;
+    in.page = PageSetupFor(ParsePaper(OptionValue(context, "--paper")));
     PrintedMonth month;
     ViewState state = calendar->state;
     in.monthPage = [&](int m) {

@@ -49,6 +49,10 @@ int ParseDpi(const std::string& text);
 // An output file's folder must exist and take files, and the file, when there,
 // must be one we may replace.
 void CheckWritable(const std::string& path);
+// The value of one of the command's options (the last one given), or "";
+// whether it was given at all.
+std::string OptionValue(const Context& context, const char* name);
+bool HasOption(const Context& context, const char* name);
 const std::string& OneArgument(const Context& context, const char* what);
 
 // Resolves and installs the data folder for a command.
@@ -69,6 +73,9 @@ int RunHolyDays(const Context& context);
 int RunMonth(const Context& context);
 int RunParashot(const Context& context);
 int RunPrint(const Context& context);
+int RunPrintMonth(const Context& context);
+int RunExportYear(const Context& context);
+extern const char* const kExportYearOptions[];
 int RunShabbat(const Context& context);
 int RunSun(const Context& context);
 int RunYear(const Context& context);
