@@ -4,23 +4,9 @@
 # Usage: calendar_page_tests.sh PATH/TO/varnel
 set -u
 varnel="$1"
-passed=0
-failed=0
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+# shellcheck source=checks.sh
+source "$(dirname "$0")/checks.sh"
 export XDG_CONFIG_HOME="$tmp/config" HOME="$tmp/home"  # default settings
-
-check() {
-  local what="$1"; shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what"; fi
-}
-exits() {
-  local want="$1"; shift
-  "$@" >"$tmp/out" 2>"$tmp/err"
-  local got=$?
-  [ "$got" -eq "$want" ] || { echo "  exit $got, wanted $want: $*"; cat "$tmp/err"; return 1; }
-}
-one_line_error() { [ "$(wc -l <"$tmp/err")" -eq 1 ] && [ ! -s "$tmp/out" ]; }
 has() { grep -q -- "$1" "$2"; }
 
 # PDF: one page, the title and every day's Hebrew date; A5 when pocket-sized.
@@ -112,5 +98,4 @@ for bad in "print month 2026-13 --output $tmp/x.pdf" "print month 2026-04 --outp
 done
 check "no partial files" sh -c "[ -z \"\$(ls '$tmp' | grep '^x\\.')\" ] && [ ! -e '$tmp/nodir' ]"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

@@ -1,5 +1,7 @@
 #include "core/printing/HtmlWriter.h"
 
+#include "core/printing/TextFlow.h"
+
 #include <cstdio>
 
 #include "core/views/Grid.h"
@@ -118,10 +120,9 @@ private:
         out_ += "</div>\n";
     }
 
-    void Spacer(int twips) {
-        if (twips <= 0) return;
-        out_ += "<div style=\"height:" + Pt(twips) + "\"></div>\n";
-        flowTop_ += twips;
+    // Blank space in the flow.
+    void Blank(int twips) {
+        if (twips > 0) out_ += "<div style=\"height:" + Pt(twips) + "\"></div>\n";
     }
 
     void Add(const Paragraph& p) {
@@ -220,11 +221,7 @@ private:
         flowTop_ += grid.TotalHeight();
     }
 
-    void Add(const Position& p) {
-        if (p.top && *p.top > flowTop_) Spacer(*p.top - flowTop_);
-        else if (p.top) flowTop_ = *p.top;
-        Spacer(p.moveDown);
-    }
+    void Add(const Position& p) { Blank(SpaceForPosition(p, flowTop_)); }
 
     void Add(const Columns&) {}
     void Add(const ColumnSelect&) {}

@@ -1,5 +1,7 @@
 #include "core/printing/RtfWriter.h"
 
+#include "core/printing/TextFlow.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -122,11 +124,9 @@ private:
         return out;
     }
 
-    // An empty paragraph exactly this high moves the flow down.
-    void Spacer(int twips) {
-        if (twips <= 0) return;
-        body_ += "\\pard\\plain\\sl-" + std::to_string(twips) + "\\slmult0{\\fs2 }\\par\n";
-        flowTop_ += twips;
+    // Blank space in the flow: an empty paragraph exactly this high.
+    void Blank(int twips) {
+        if (twips > 0) body_ += "\\pard\\plain\\sl-" + std::to_string(twips) + "\\slmult0{\\fs2 }\\par\n";
     }
 
     void Add(const Paragraph& p) {
@@ -184,7 +184,8 @@ private:
     void Add(const Picture& p) {
         PictureFile file;
         if (!load_ || !load_(p.path, file) || file.width <= 0 || file.height <= 0) {
-            Spacer(p.box.height);
+            Blank(p.box.height);
+            flowTop_ += p.box.height;
             return;
         }
         int w = p.box.width, h = p.box.height;
@@ -237,11 +238,7 @@ private:
         flowTop_ += grid.TotalHeight();
     }
 
-    void Add(const Position& p) {
-        if (p.top && *p.top > flowTop_) Spacer(*p.top - flowTop_);
-        else if (p.top) flowTop_ = *p.top;
-        Spacer(p.moveDown);
-    }
+    void Add(const Position& p) { Blank(SpaceForPosition(p, flowTop_)); }
     void Add(const Columns&) {}
     void Add(const ColumnSelect&) {}
     void Add(const PageBreak&) { body_ += "\\page\n"; }
