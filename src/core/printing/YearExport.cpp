@@ -160,13 +160,16 @@ bool WriteMonths(const YearExport& in, std::vector<std::string>& written, std::s
         HtmlOptions options;
         options.title = page.title;
         const std::string path = PathIn(in.folder, MonthFileName(in.year->year, month) + ".htm");
+        std::error_code ec;
+        const bool existed = std::filesystem::exists(path, ec);
         if (!SaveFileWhole(path, WriteHtml(doc, options), error)) return false;
-        written.push_back(path);
+        if (!existed) written.push_back(path);
     }
     return true;
 }
 
-// A failed export takes back the files it wrote, so no incomplete year is left.
+// A failed export takes back the files it added; a file it replaced stays,
+// whole, in its new form.
 void RemoveAll(const std::vector<std::string>& paths) {
     std::error_code ec;
     for (const std::string& p : paths) std::filesystem::remove(p, ec);
@@ -196,8 +199,9 @@ std::string ExportYearToHtml(const YearExport& in, std::string& error) {
     HtmlOptions options;
     options.title = "Select a Month for the Common Year " + in.year->title;
     std::vector<std::string> written;
+    const bool existed = std::filesystem::exists(index, ec);
     if (!SaveFileWhole(index, WriteHtml(doc, options), error)) return {};
-    written.push_back(index);
+    if (!existed) written.push_back(index);
     if (!LinkMonthNames(index, *in.year, error) || !WriteMonths(in, written, error)) {
         RemoveAll(written);
         return {};

@@ -1,8 +1,5 @@
 #include "gui/printing/frmPrintCal.h"
 
-#include "core/printing/CalendarDocument.h"
-#include "gui/printing/PrintCalMonth.h"
-
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
@@ -21,10 +18,12 @@
 
 #include "core/calendar/HolyDays.h"
 #include "core/common/Files.h"
+#include "core/printing/CalendarDocument.h"
 #include "core/solar/clsSunrise.h"
 #include "gui/printing/CompileProgress.h"
 #include "gui/printing/DocumentLayout.h"
 #include "gui/printing/DocumentOutput.h"
+#include "gui/printing/PrintCalMonth.h"
 #include "gui/printing/PrintToPrinter.h"
 #include "gui/printing/frmPrintPreview.h"
 #include "gui/common/Settings.h"
