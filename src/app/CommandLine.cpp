@@ -24,7 +24,12 @@ const std::vector<Command>& Commands() {
         {"month", "YYYY-MM", "the month view: title and every day's cell", RunMonth},
         {"parashot", "YEAR", "the portion table as scheduled for a common year, special readings applied", RunParashot},
         {"print", "VIEW ARG --output FILE [--paper a4|letter|a5] [--dpi N]",
-         "a printout (day DATE, year YEAR, shabbat YYYY-MM) as PDF or PNG", RunPrint, kPrintOptions},
+         "a printout (day DATE, year YEAR, shabbat YYYY-MM) as PDF or PNG; month YYYY-MM, the calendar page, "
+         "also as HTML or RTF (--size page|pocket, --theme winter|summer|none, --picture FILE or --no-picture)",
+         RunPrint, kPrintOptions},
+        {"export-year", "YEAR [--dir DIR]",
+         "the year's linked HTML pages (default: Export/HTML/YEAR in the data folder); prints the index", RunExportYear,
+         kExportYearOptions},
         {"resources", "[FEAST] [--add TARGET [--description TEXT] | --remove N]",
          "the feasts with their resource counts, or one feast's resources; --add and --remove change its list",
          RunResources, kResourcesOptions},
@@ -147,6 +152,7 @@ int RunCommandLine(int argc, char** argv) {
             else if (a == "--city") context.city = value("--city");
             else if (a == "--to") context.to = value("--to");
             else if (a == "--user") context.user = value("--user");
+            else if (a == "--no-picture" && commandName == "print") context.options.emplace_back(a, "");
             else if (TakesOption(commandName, a)) context.options.emplace_back(a, value(a.c_str()));
             else if (a.size() > 1 && a[0] == '-' && !(a.size() > 1 && std::isdigit(static_cast<unsigned char>(a[1]))))
                 throw UsageError("unknown option '" + a + "'");

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/printing/Document.h"
+
 namespace varnel::cli {
 
 struct UsageError : std::runtime_error {
@@ -41,6 +43,16 @@ int RunCommandLine(int argc, char** argv);
 int32_t ParseDate(const std::string& text);  // YYYY-MM-DD
 int ParseYear(const std::string& text);      // 1..9999
 void ParseMonth(const std::string& text, int& year, int& month);  // YYYY-MM
+// --paper (a4, letter, a5; empty: the locale's) and --dpi (30..1200; empty: 150).
+PaperSize ParsePaper(const std::string& text);
+int ParseDpi(const std::string& text);
+// An output file's folder must exist and take files, and the file, when there,
+// must be one we may replace.
+void CheckWritable(const std::string& path);
+// The value of one of the command's options (the last one given), or "";
+// whether it was given at all.
+std::string OptionValue(const Context& context, const char* name);
+bool HasOption(const Context& context, const char* name);
 const std::string& OneArgument(const Context& context, const char* what);
 
 // Resolves and installs the data folder for a command.
@@ -61,6 +73,9 @@ int RunHolyDays(const Context& context);
 int RunMonth(const Context& context);
 int RunParashot(const Context& context);
 int RunPrint(const Context& context);
+int RunPrintMonth(const Context& context);
+int RunExportYear(const Context& context);
+extern const char* const kExportYearOptions[];
 int RunShabbat(const Context& context);
 int RunSun(const Context& context);
 int RunYear(const Context& context);

@@ -15,17 +15,22 @@
 
 namespace varnel::cli {
 
-const char* const kPrintOptions[] = {"--output", "--dpi", "--paper", nullptr};
+const char* const kPrintOptions[] = {"--output", "--dpi", "--paper", "--size", "--theme", "--picture", nullptr};
 
-namespace {
-
-// The value of one of the command's options (the last one given), or "".
 std::string OptionValue(const Context& context, const char* name) {
     std::string value;
     for (const auto& [option, given] : context.options)
         if (option == name) value = given;
     return value;
 }
+
+bool HasOption(const Context& context, const char* name) {
+    for (const auto& entry : context.options)
+        if (entry.first == name) return true;
+    return false;
+}
+
+namespace {
 
 enum class OutputKind { Pdf, Png };
 
@@ -36,7 +41,9 @@ OutputKind KindOf(const std::string& path) {
     throw UsageError("unknown output kind '" + path + "' (a .pdf or .png file)");
 }
 
-PaperSize PaperOf(const std::string& text) {
+}  // namespace
+
+PaperSize ParsePaper(const std::string& text) {
     if (text.empty()) return LocalePaper();
     if (text == "a4" || text == "A4") return PaperSize::A4;
     if (text == "letter" || text == "Letter") return PaperSize::Letter;
@@ -44,7 +51,7 @@ PaperSize PaperOf(const std::string& text) {
     throw UsageError("unknown paper '" + text + "' (a4, letter or a5)");
 }
 
-int DpiOf(const std::string& text) {
+int ParseDpi(const std::string& text) {
     if (text.empty()) return 150;
     if (text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos)
         throw UsageError("malformed --dpi '" + text + "' (a number from 30 to 1200)");
@@ -62,9 +69,8 @@ void CheckWritable(const std::string& path) {
     if (!folder.isWritable()) throw UsageError("cannot write in the folder of '" + path + "'");
 }
 
-}  // namespace
-
 int RunPrint(const Context& context) {
+    if (!context.args.empty() && context.args[0] == "month") return RunPrintMonth(context);
     if (context.args.size() < 2)
         throw UsageError("print needs a view and its argument (day DATE, year YEAR, shabbat YYYY-MM)");
     if (context.args.size() > 2) throw UsageError("unexpected argument '" + context.args[2] + "'");
@@ -73,9 +79,9 @@ int RunPrint(const Context& context) {
     const std::string output = OptionValue(context, "--output");
     if (output.empty()) throw UsageError("print needs --output FILE");
     const OutputKind kind = KindOf(output);
-    const int dpi = DpiOf(OptionValue(context, "--dpi"));
+    const int dpi = ParseDpi(OptionValue(context, "--dpi"));
     Document doc;
-    doc.SetPaper(PaperOf(OptionValue(context, "--paper")));
+    doc.SetPaper(ParsePaper(OptionValue(context, "--paper")));
 
     // Every argument is checked before any work is done.
     int32_t date = 0;

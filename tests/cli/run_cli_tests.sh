@@ -3,22 +3,8 @@
 # Usage: run_cli_tests.sh PATH/TO/varnel
 set -u
 varnel="$1"
-passed=0
-failed=0
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-
-check() {  # description, then a command that must succeed
-  local what="$1"; shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what"; fi
-}
-exits() {  # expected status, command...
-  local want="$1"; shift
-  "$@" >"$tmp/out" 2>"$tmp/err"
-  local got=$?
-  [ "$got" -eq "$want" ] || { echo "  exit $got, wanted $want: $*"; cat "$tmp/err"; return 1; }
-}
-one_line_error() { [ "$(wc -l <"$tmp/err")" -eq 1 ] && [ ! -s "$tmp/out" ]; }
+# shellcheck source=checks.sh
+source "$(dirname "$0")/checks.sh"
 json_ok() { python3 -c 'import json,sys; json.load(open(sys.argv[1]))' "$tmp/out"; }
 
 check "convert as text" exits 0 "$varnel" convert 2024-10-03
@@ -228,12 +214,11 @@ assert d[:8]==b"\x89PNG\r\n\x1a\n" and struct.unpack(">II",d[16:24])==(425,550),
 for bad in "print shabbat 2024-13 --output $tmp/bad.pdf" "print day 2024-02-30 --output $tmp/bad.pdf" \
            "print year 2026 --output $tmp/bad.txt" "print year 2026 --output $tmp/nowhere/bad.pdf" \
            "print year 2026 --output $tmp/bad.pdf --paper b5" "print year 2026 --output $tmp/bad.png --dpi 0" \
-           "print month 2026-01 --output $tmp/bad.pdf" "print year 2026" "shabbat 2024-8"; do
+           "print week 2026-01 --output $tmp/bad.pdf" "print year 2026" "shabbat 2024-8"; do
   # shellcheck disable=SC2086
   check "bad print: $bad" exits 2 "$varnel" $bad
   check "one-line message: $bad" one_line_error
 done
 check "no file left by a failed print" sh -c '! ls "$1"/bad.* 2>/dev/null | grep -q .' _ "$tmp"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

@@ -248,6 +248,12 @@ void Document::SetRowHeight(CellRange range, int twips) {
         if (range.row < 0 || range.row == r) table.rows[r].height = twips;
 }
 
+void Document::SetRowHeightFixed(CellRange range, bool fixed) {
+    Table& table = OpenTable();
+    for (int r = 0; r < static_cast<int>(table.rows.size()); ++r)
+        if (range.row < 0 || range.row == r) table.rows[r].fixedHeight = fixed;
+}
+
 void Document::SetColWidth(CellRange range, int twips) {
     Table& table = OpenTable();
     twips = std::clamp(twips, 0, 1440 * 100);

@@ -67,7 +67,8 @@ struct TableCell {
 };
 
 struct TableRow {
-    int height = 0;  // twips; 0 = as high as its text. A set height is a minimum.
+    int height = 0;  // twips; 0 = as high as its text. A set height is a minimum,
+    bool fixedHeight = false;  // or, when fixed, exact: text that does not fit is cut.
     std::vector<TableCell> cells;
 };
 
@@ -242,6 +243,7 @@ public:
     void SetTableRows(int rows);
     void SetTableHasHeader(bool on);
     void SetRowHeight(CellRange range, int twips);
+    void SetRowHeightFixed(CellRange range, bool fixed);
     void SetColWidth(CellRange range, int twips);
     void SetCellText(CellRange range, std::string_view text);
     // Alignment code: 0 top left; 7 vertically centred, horizontally as its

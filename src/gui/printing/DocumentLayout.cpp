@@ -202,6 +202,7 @@ private:
         };
         const auto rowHeight = [&](size_t r) {
             double h = t.rows[r].height;
+            if (t.rows[r].fixedHeight && h > 0) return h;  // exact: text that does not fit is cut
             forEachCell(t.rows[r], [&](const TableCell& cell, size_t, double, double width) {
                 const double text = TextHeight(ToQFont(t.FontOf(cell)), ToQString(cell.text), width - 2 * kPadX);
                 h = std::max(h, text + 2 * kPadY);

@@ -16,6 +16,9 @@
 #include "gui/views/frmMain.h"
 #include "gui/views/frmSplash.h"
 #include "gui/printing/PrintCommands.h"
+#include "gui/printing/YearExportCommand.h"
+#include "gui/printing/PrintCalMonth.h"
+#include "gui/printing/frmPrintCal.h"
 
 namespace varnel {
 
@@ -59,6 +62,9 @@ void frmMain::ApplyPanelTitleColors() {
 }
 
 void frmMain::PrintCurrentView() {
+    if (CurrentView() == View::Month)
+        return ShowPrintCalDialog(this, PrintCalMonth{&month_->Model().grid, month_->Model().title, state_.currentDate,
+                                         state_.currentMonthEnd, ShabbatInputsFor(*source_, state_)});
     varnel::PrintCurrentView(this, {static_cast<int>(CurrentView()), &static_cast<varnel::DayPanel*>(dayPanel_)->Model(),
                                     &static_cast<varnel::YearPanel*>(yearPanel_)->Model(), ShabbatInputsFor(*source_, state_),
                                     MonthTitle(state_.currentDate, state_.currentMonthEnd)});
@@ -66,7 +72,11 @@ void frmMain::PrintCurrentView() {
 void frmMain::PrintShabbatHours() {
     varnel::PrintShabbatHours(this, ShabbatInputsFor(*source_, state_), MonthTitle(state_.currentDate, state_.currentMonthEnd));
 }
-void frmMain::ExportYearToHtml() {}
+// The year view is filled for the displayed common year; the displayed month stays.
+void frmMain::ExportYearToHtml() {
+    ShowYear(state_.Year());
+    varnel::ExportYearToHtml(this, static_cast<varnel::YearPanel*>(yearPanel_)->Model(), *source_, state_);
+}
 void frmMain::ExportMonthToOutlook() {
     ExportMonthToCalendar(this, state_.currentDate, source_->Year(state_.Year()).parashot);
 }

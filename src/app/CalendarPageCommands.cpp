@@ -1,0 +1,111 @@
+// "varnel print month YYYY-MM --output FILE" and "varnel export-year YEAR":
+// the calendar page and the linked year pages, composed as the print dialog
+// and the menu compose them.
+#include <QFileInfo>
+#include <iostream>
+
+#include "app/CommandCalendar.h"
+#include "app/CommandLine.h"
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
+#include "core/printing/PrintedMonth.h"
+#include "core/printing/YearExport.h"
+#include "core/solar/clsSunrise.h"
+#include "gui/common/Settings.h"
+#include "gui/printing/CalendarExport.h"
+#include "gui/printing/DocumentOutput.h"
+
+namespace varnel::cli {
+
+const char* const kExportYearOptions[] = {"--dir", "--paper", nullptr};
+
+namespace {
+
+int ThemeOption(const std::string& text) {
+    if (text.empty()) {
+        const int stored = ReadIntSetting(setting::kCalendarTheme, kThemeWinter);
+        return stored >= kThemeWinter && stored <= kThemeNone ? stored : kThemeWinter;
+    }
+    if (text == "winter") return kThemeWinter;
+    if (text == "summer") return kThemeSummer;
+    if (text == "none") return kThemeNone;
+    throw UsageError("unknown theme '" + text + "' (winter, summer or none)");
+}
+
+CalendarSize SizeOption(const std::string& text) {
+    if (text.empty() || text == "page") return CalendarSize::Page;
+    if (text == "pocket") return CalendarSize::Pocket;
+    throw UsageError("unknown size '" + text + "' (page or pocket)");
+}
+
+}  // namespace
+
+int RunPrintMonth(const Context& context) {
+    const std::string outputPath = OptionValue(context, "--output"), picture = OptionValue(context, "--picture");
+    const bool noPicture = HasOption(context, "--no-picture");
+    if (context.args.size() < 2) throw UsageError("missing YYYY-MM");
+    if (context.args.size() > 2) throw UsageError("unexpected argument '" + context.args[2] + "'");
+    int year = 0, month = 0;
+    ParseMonth(context.args[1], year, month);
+    if (outputPath.empty()) throw UsageError("missing --output FILE");
+    const QString output = QString::fromStdString(outputPath);
+    const std::optional<CalendarFileKind> kind = CalendarFileKindOf(output);
+    if (!kind) throw UsageError("unknown kind of file '" + outputPath + "' (.pdf, .png, .html, .htm or .rtf)");
+    const int theme = ThemeOption(OptionValue(context, "--theme"));
+    const int dpi = ParseDpi(OptionValue(context, "--dpi"));
+    const CalendarSize size = SizeOption(OptionValue(context, "--size"));
+    if (!picture.empty() && noPicture) throw UsageError("--picture and --no-picture together");
+    if (!picture.empty() && !PictureReadable(QString::fromStdString(picture)))
+        throw UsageError("cannot read the picture '" + picture + "'");
+    CheckWritable(outputPath);
+
+    const auto calendar = OpenCommandCalendar(context, DateSerial(year, month, 1));
+    PrintedMonth page;
+    BuildPrintedMonth(calendar->source, calendar->state, page);
+    page.page.theme = theme;
+    page.page.size = size;
+    page.page.printPicture = !noPicture &&
+                             (!picture.empty() || ReadIntSetting(setting::kPrintGraphic, 1) != 0);
+    page.page.picturePath =
+        !picture.empty()
+            ? picture
+            : ReadSetting(setting::kCalendarPicture, QString::fromStdString(DataPath("Images/templemount.jpg")))
+                  .toStdString();
+    page.page.printedAt = NowDateTime();
+    Document doc;
+    doc.SetPage(PageSetupFor(ParsePaper(OptionValue(context, "--paper"))));
+    ComposeCalendarDocument(page.page, doc);
+    QString error;
+    if (!ExportCalendarFile(doc, *kind, output, QString::fromStdString(page.page.title), &error, dpi))
+        throw UsageError(error.toStdString());
+    std::cout << outputPath << "\n";
+    return 0;
+}
+
+int RunExportYear(const Context& context) {
+    const int year = ParseYear(OneArgument(context, "YEAR"));
+    const auto calendar = OpenCommandCalendar(context, DateSerial(year, 1, 1));
+    YearViewModel yearView;
+    RenderYear(*calendar, year, yearView);
+
+    YearExport in;
+    in.year = &yearView;
+    const std::string dir = OptionValue(context, "--dir");
+    in.folder = dir.empty() ? YearExportFolder(ProgramFolder(), yearView) : dir;
+    in.page = PageSetupFor(ParsePaper(OptionValue(context, "--paper")));
+    PrintedMonth month;
+    ViewState state = calendar->state;
+    in.monthPage = [&](int m) {
+        state.ShowMonthOf(DateSerial(year, m, 1));
+        BuildPrintedMonth(calendar->source, state, month);
+        month.page.printedAt = NowDateTime();
+        return month.page;
+    };
+    std::string error;
+    const std::string index = ExportYearToHtml(in, error);
+    if (index.empty()) throw UsageError(error);
+    std::cout << index << "\n";
+    return 0;
+}
+
+}  // namespace varnel::cli

@@ -1,0 +1,40 @@
+#pragma once
+// The printed calendar page of a month: an optional picture across the top, the
+// title bar, the month table whose day cells repeat the month grid's texts and
+// colours, the table of the month's Shabbatot and the day numbers in the
+// corners of the day cells; page-sized or pocket-sized (a third of A5).
+// The same document is printed, previewed and exported.
+#include <cstdint>
+#include <string>
+
+#include "core/printing/CalendarPage.h"
+#include "core/printing/Document.h"
+#include "core/printing/ShabbatRows.h"
+
+namespace varnel {
+
+struct CalendarPageInputs {
+    const Grid* monthGrid = nullptr;  // the month view's grid, rendered for firstDay
+    std::string title;                // the month view's title
+    int32_t firstDay = 0;             // a first of month
+    int32_t lastDay = 0;              // its last day
+    ShabbatInputs shabbat;            // the same month, for its Shabbat rows
+    int theme = kThemeWinter;
+    CalendarSize size = CalendarSize::Page;
+    bool printPicture = true;  // page-sized only
+    std::string picturePath;
+    double printedAt = 0;  // date-time shown in the footer
+};
+
+// Collects the month's cells and Shabbat rows, then renders the page into doc.
+// The page-sized format keeps doc's paper and margins; the pocket-sized one
+// sets A5 and its own margins.
+void ComposeCalendarDocument(const CalendarPageInputs& in, Document& doc);
+
+void RenderCalendarDocument(const MonthCells& cells, const ShabbatSlots& shabbat, const CalendarPageInputs& in,
+                            Document& doc);
+
+// "Varnel * Copyright ...": the footer's centre on every printout.
+std::string CalendarFooter(double printedAt);
+
+}  // namespace varnel

@@ -1,0 +1,54 @@
+#include "gui/printing/YearExportCommand.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
+#include "core/printing/PrintedMonth.h"
+#include "core/printing/YearExport.h"
+#include "core/solar/clsSunrise.h"
+#include "gui/printing/PrintToPrinter.h"
+
+namespace varnel {
+
+std::string ExportYearToHtml(QWidget* owner, const YearViewModel& yearView, CalendarSource& source,
+                             const ViewState& state) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    YearExport in;
+    in.year = &yearView;
+    in.folder = YearExportFolder(ProgramFolder(), yearView);
+    Document paper;
+    paper.SetPaper(DefaultPaper());
+    in.page = paper.Page();
+    ViewState monthState = state;
+    PrintedMonth month;
+    const double now = NowDateTime();
+    in.monthPage = [&](int m) {
+        monthState.ShowMonthOf(DateSerial(yearView.year, m, 1));
+        BuildPrintedMonth(source, monthState, month);
+        month.page.printedAt = now;
+        return month.page;
+    };
+    std::string error;
+    const std::string index = ExportYearToHtml(in, error);
+    QApplication::restoreOverrideCursor();
+    if (index.empty()) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Export failed"),
+                        QStringLiteral("The year was not exported.\n\n") + QString::fromStdString(error), QMessageBox::Ok,
+                        owner);
+        box.setObjectName(QStringLiteral("msgExportFailed"));
+        box.exec();
+        return {};
+    }
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Complete"),
+                    QDir::toNativeSeparators(QString::fromStdString(index)) +
+                        QStringLiteral(" was created in HTML format. This file can be opened in a Web Browser."),
+                    QMessageBox::Ok, owner);
+    box.setObjectName(QStringLiteral("msgComplete"));
+    box.exec();
+    return index;
+}
+
+}  // namespace varnel

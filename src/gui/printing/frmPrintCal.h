@@ -1,0 +1,76 @@
+#pragma once
+// "Print Calendar": the options of the printed month (theme, picture, size,
+// copies), kept in the settings, and the buttons that print, preview or save
+// the calendar page as HTML, RTF or PDF.
+#include <QDialog>
+#include <QPrinter>
+#include <array>
+#include <memory>
+
+#include "gui/printing/CalendarExport.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace varnel {
+
+struct CalendarPageInputs;
+// The displayed month the dialog prints (gui/printing/PrintCalMonth.h).
+struct PrintCalMonth;
+
+class frmPrintCal : public QDialog {
+    Q_OBJECT
+public:
+    frmPrintCal(QWidget* owner, const PrintCalMonth& month);
+    ~frmPrintCal() override;
+
+    // txtNumCopies as a number; 0 or a text that is no number prints one copy.
+    int Copies() const;
+    // The page as the controls stand.
+    CalendarPageInputs PageInputs() const;
+    Document ComposeForOutput() const;
+    // Writes the page to a file; false with the reason shown.
+    bool ExportTo(CalendarFileKind kind, const QString& path);
+    void SetPicturePath(const QString& path);
+    // A picture chosen: shown and its setting written at once.
+    void PictureChosen(const QString& path);
+    QString PicturePath() const { return calendarPicture_; }
+    int Theme() const { return calendarTheme_; }
+
+    void PrintPreview();
+    void Print();
+    void ExportFile(CalendarFileKind kind);
+
+protected:
+    void done(int result) override;
+
+private:
+    void ChoosePicture();
+    void PrinterSetup();
+    void ShowPrinter();
+
+    std::unique_ptr<PrintCalMonth> month_;
+    int calendarTheme_ = 0;  // Winter
+    QString calendarPicture_;
+    QPrinter printer_;
+    bool printerChosen_ = false;
+    std::array<QRadioButton*, 3> optTheme_{};
+    std::array<QRadioButton*, 2> optSize_{};
+    QLabel* lblGraphicFileName_;
+    QLabel* lblPictureMissing_;
+    QCheckBox* chkPrintGraphic_;
+    QCheckBox* chkIncludeDetail_;
+    QLineEdit* txtNumCopies_;
+    QLabel* lblPrinter_;
+};
+
+// Opens the dialog modally, owned by the main window.
+void ShowPrintCalDialog(QWidget* owner, const PrintCalMonth& month);
+
+// The picture setting's default: Images/templemount.jpg in the data folder.
+QString DefaultCalendarPicture();
+
+}  // namespace varnel

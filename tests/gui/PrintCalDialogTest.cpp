@@ -1,0 +1,200 @@
+// The print dialog: its defaults and settings, the copies count, the picture
+// path kept as chosen, exports that say when they failed; and the main
+// window's "Print current view" and year export.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
+#include "core/printing/CalendarDocument.h"
+#include "core/printing/PrintedMonth.h"
+#include "core/views/CalendarSource.h"
+#include "core/views/ViewState.h"
+#include "gui/common/Settings.h"
+#include "gui/printing/PrintCalMonth.h"
+#include "gui/printing/frmPrintCal.h"
+#include "gui/solar/SystemTimeZone.h"
+#include "gui/views/MonthPanel.h"
+#include "gui/views/frmMain.h"
+#include "gui/views/frmSplash.h"
+#include "GuiTestSupport.h"
+
+namespace varnel {
+namespace {
+
+// Closes the next message box that opens and remembers its name and text.
+struct MessageCatcher {
+    QString name;
+    QString text;
+    void Arm() {
+        QTimer::singleShot(0, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                name = box->objectName();
+                text = box->text();
+                box->accept();
+            }
+        });
+    }
+};
+
+class PrintCalDialog : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureApplication();
+        ASSERT_TRUE(settings_.isValid() && files_.isValid());
+        UseSettingsFolder(settings_.path());
+        SetProgramFolder(VARNEL_SOURCE_DATA);
+        ViewState state;
+        state.ShowMonthOf(DateSerial(2026, 4, 1));
+        BuildPrintedMonth(source_, state, printed_);
+        const CalendarPageInputs& page = printed_.page;
+        month_ = {page.monthGrid, page.title, page.firstDay, page.lastDay, page.shabbat};
+    }
+    QTemporaryDir settings_;
+    QTemporaryDir files_;
+    CalendarSource source_{LoadCalendarData(VARNEL_SOURCE_DATA), LoadTimeZoneRules};
+    PrintedMonth printed_;
+    PrintCalMonth month_;
+};
+
+TEST_F(PrintCalDialog, FirstOpeningShowsTheDefaultsAndClosingWritesThem) {
+    {
+        frmPrintCal dialog(nullptr, month_);
+        EXPECT_EQ(dialog.windowTitle(), "Print Calendar");
+        EXPECT_TRUE(dialog.findChild<QRadioButton*>("optTheme0")->isChecked());
+        EXPECT_EQ(dialog.findChild<QRadioButton*>("optTheme0")->text(), "Winter (default)");
+        EXPECT_TRUE(dialog.findChild<QCheckBox*>("chkPrintGraphic")->isChecked());
+        EXPECT_TRUE(dialog.findChild<QCheckBox*>("chkIncludeDetail")->isChecked());
+        EXPECT_TRUE(dialog.PicturePath().endsWith("/Images/templemount.jpg"));
+        EXPECT_TRUE(dialog.findChild<QLabel*>("lblPictureMissing")->text().isEmpty());  // the shipped picture reads
+        EXPECT_TRUE(dialog.findChild<QLabel*>("lblPrinter")->text().startsWith("Print to: "));
+        EXPECT_EQ(dialog.findChild<QPushButton*>("cmdHTML")->toolTip(), "Export line to HTML");
+
+        dialog.findChild<QRadioButton*>("optTheme2")->setChecked(true);
+        dialog.findChild<QCheckBox*>("chkPrintGraphic")->setChecked(false);
+        EXPECT_EQ(dialog.Theme(), 2);
+        EXPECT_EQ(ReadIntSetting(setting::kCalendarTheme, -1), -1);  // not before closing
+        dialog.reject();
+    }
+    EXPECT_EQ(ReadIntSetting(setting::kCalendarTheme, -1), 2);
+    EXPECT_EQ(ReadIntSetting(setting::kPrintGraphic, -1), 0);
+    EXPECT_EQ(ReadIntSetting(setting::kIncludeDetail, -1), 1);
+    frmPrintCal again(nullptr, month_);
+    EXPECT_TRUE(again.findChild<QRadioButton*>("optTheme2")->isChecked());
+    EXPECT_FALSE(again.findChild<QCheckBox*>("chkPrintGraphic")->isChecked());
+}
+
+TEST_F(PrintCalDialog, ChosenPictureKeepsItsCaseAndIsWrittenAtOnce) {
+    frmPrintCal dialog(nullptr, month_);
+    const QString chosen = files_.filePath("Pictures/Mixed Case.JPG");
+    dialog.PictureChosen(chosen);
+    EXPECT_EQ(ReadSetting(setting::kCalendarPicture, {}), chosen);
+    EXPECT_EQ(dialog.PicturePath(), chosen);
+    EXPECT_FALSE(dialog.findChild<QLabel*>("lblPictureMissing")->text().isEmpty());  // it does not exist
+}
+
+TEST_F(PrintCalDialog, CopiesThatAreNoNumberPrintOne) {
+    frmPrintCal dialog(nullptr, month_);
+    auto* copies = dialog.findChild<QLineEdit*>("txtNumCopies");
+    EXPECT_EQ(copies->text(), "1");
+    for (const char* text : {"0", "abc", "-4", ""}) {
+        copies->setText(text);
+        EXPECT_EQ(dialog.Copies(), 1) << text;
+    }
+    copies->setText("3");
+    EXPECT_EQ(dialog.Copies(), 3);
+}
+
+TEST_F(PrintCalDialog, PocketNeverPrintsThePicture) {
+    frmPrintCal dialog(nullptr, month_);
+    auto pictures = [](const Document& doc) {
+        int n = 0;
+        for (const Block& b : doc.Blocks()) n += std::holds_alternative<Picture>(b);
+        return n;
+    };
+    EXPECT_EQ(pictures(dialog.ComposeForOutput()), 1);
+    dialog.findChild<QRadioButton*>("optSize1")->setChecked(true);
+    EXPECT_EQ(pictures(dialog.ComposeForOutput()), 0);
+}
+
+TEST_F(PrintCalDialog, ExportSaysWhetherTheFileWasWritten) {
+    frmPrintCal dialog(nullptr, month_);
+    MessageCatcher message;
+    const QString good = files_.filePath("April.htm");
+    message.Arm();
+    EXPECT_TRUE(dialog.ExportTo(CalendarFileKind::Html, good));
+    EXPECT_EQ(message.name, "msgComplete");
+    EXPECT_TRUE(message.text.endsWith(" was created in HTML format. This file can be opened in a Web Browser."));
+    EXPECT_TRUE(QFile::exists(files_.filePath("April-picture.jpg")));
+
+    // An existing file is replaced whole, or kept as it was when writing fails.
+    const QString bad = files_.filePath("missing folder/April.rtf");
+    message.Arm();
+    EXPECT_FALSE(dialog.ExportTo(CalendarFileKind::Rtf, bad));
+    EXPECT_EQ(message.name, "msgExportFailed");
+    EXPECT_TRUE(message.text.contains(bad)) << message.text.toStdString();
+    EXPECT_FALSE(QFile::exists(bad));
+    EXPECT_EQ(QDir(files_.path()).entryList(QDir::Files).size(), 2);  // no temporary file left
+}
+
+class PrintFromMainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureApplication();
+        ASSERT_TRUE(settings_.isValid() && data_.isValid());
+        UseSettingsFolder(settings_.path());
+        for (const char* f : {"holydays.dat", "parashot.dat"})
+            QFile::copy(QDir(VARNEL_SOURCE_DATA).filePath(f), data_.filePath(f));
+        SetProgramFolder(data_.path().toStdString());
+        window_ = std::make_unique<frmMain>();
+        window_->show();
+        ASSERT_TRUE(WaitFor([&] { return window_->StartedUp(); }));
+        if (frmSplash* splash = OpenSplash()) splash->close();
+    }
+    QTemporaryDir settings_;
+    QTemporaryDir data_;
+    std::unique_ptr<frmMain> window_;
+};
+
+TEST_F(PrintFromMainWindow, MonthViewOpensThePrintDialogAndTheYearExportKeepsTheMonth) {
+    window_->ShowMonthOf(DateSerial(2026, 7, 1));
+    window_->ShowCalendar();
+    window_->ShowView(frmMain::View::Month);
+
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<frmPrintCal*>(QApplication::activeModalWidget())) {
+            opened = dialog->windowTitle();
+            dialog->reject();
+        }
+    });
+    window_->findChild<QAction*>("mPrintView")->trigger();
+    EXPECT_EQ(opened, "Print Calendar");
+
+    MessageCatcher message;
+    message.Arm();
+    window_->findChild<QAction*>("mExportHtml")->trigger();
+    EXPECT_EQ(message.name, "msgComplete");
+    const QDir year(data_.filePath("Export/HTML/2026"));
+    EXPECT_TRUE(year.exists("2026.htm"));
+    EXPECT_TRUE(year.exists("December2026.htm"));
+    EXPECT_EQ(year.entryList(QDir::Files).size(), 13);
+    EXPECT_EQ(window_->State().currentDate, DateSerial(2026, 7, 1));
+    EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, DateSerial(2026, 7, 1));
+}
+
+}  // namespace
+}  // namespace varnel
