@@ -25,7 +25,7 @@ inline void UseSettingsFolder(const QString& folder) {
 }
 
 // Runs the event loop until the condition holds or the time is up.
-inline bool WaitFor(const std::function<bool()>& done, int ms = 3000) {
+inline bool WaitFor(const std::function<bool()>& done, int ms = 10000) {
     QElapsedTimer clock;
     clock.start();
     while (!done() && clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);

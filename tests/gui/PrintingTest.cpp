@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
@@ -248,13 +249,15 @@ TEST_F(PrintingTest, PreviewButtonsZoomsPagesAndPrintWithoutPrinter) {
     // The page is drawn: the widget shows dark text on its white page.
     preview.resize(800, 600);
     preview.SetZoom(frmPrintPreview::Zoom::PageWidth);
-    QApplication::processEvents();
-    const QImage shot = preview.Preview()->grab().toImage();
+    const auto darkPixels = [&] {
+        const QImage shot = preview.Preview()->grab().toImage();
+        int dark = 0;
+        for (int y = 0; y < shot.height(); y += 2)
+            for (int x = 0; x < shot.width(); x += 2) dark += qGray(shot.pixel(x, y)) < 64;
+        return dark;
+    };
+    EXPECT_TRUE(WaitFor([&] { return darkPixels() > 20; })) << darkPixels();
     if (qEnvironmentVariableIsSet("VARNEL_PREVIEW_SHOT")) preview.grab().save(qEnvironmentVariable("VARNEL_PREVIEW_SHOT"));
-    int dark = 0;
-    for (int y = 0; y < shot.height(); y += 2)
-        for (int x = 0; x < shot.width(); x += 2) dark += qGray(shot.pixel(x, y)) < 64;
-    EXPECT_GT(dark, 20);
 
     preview.GoToPage(3);
     EXPECT_EQ(preview.CurrentPage(), 3);
@@ -264,7 +267,11 @@ TEST_F(PrintingTest, PreviewButtonsZoomsPagesAndPrintWithoutPrinter) {
     // "Save as PDF": the file dialog, then every page in the file (".pdf" added to the name).
     const QString saved = dir.filePath(QStringLiteral("saved"));
     WhenModal<QFileDialog>([&](QFileDialog& dialog) {
-        dialog.selectFile(saved);
+        // The name typed into the dialog's own field, as a user does (selectFile
+        // races the dialog's loading of the suggested name).
+        auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(saved);
         QMetaObject::invokeMethod(&dialog, "accept");
     });
     preview.findChild<QPushButton*>(QStringLiteral("cmdSavePdf"))->click();
