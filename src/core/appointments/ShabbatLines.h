@@ -10,8 +10,6 @@
 
 namespace varnel {
 
-inline constexpr int kShabbatSlots = 6;
-
 // One line per Saturday of the month that begins on firstOfMonth, in date order.
 std::vector<std::string> BuildMonthShabbatLines(int32_t firstOfMonth, const ParashahTable& parashot);
 

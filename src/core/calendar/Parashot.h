@@ -28,6 +28,10 @@ using ParashahTable = std::array<ParashahRecord, kParashotEntries + 2>;
 
 inline constexpr const char* kParashahFile = "parashot.dat";
 
+// The Shabbat slots of a month that the printouts and calendar items fill:
+// a month has at most five Saturdays, the sixth slot stays empty.
+inline constexpr int kShabbatSlots = 6;
+
 // The parashah texts of festival records the schedule inserts.
 inline constexpr const char* kYomTruahShabbat = "Yom T'ruah";
 inline constexpr const char* kYomKippurShabbat = "Yom Kippur";

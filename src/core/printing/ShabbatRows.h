@@ -39,7 +39,6 @@ struct ShabbatRow {
     std::string Joined() const;
 };
 
-inline constexpr int kShabbatSlots = 6;
 // Slots 1..6 (element 0 unused): the k-th Saturday's row in slot k, later slots empty.
 using ShabbatSlots = std::array<std::string, kShabbatSlots + 1>;
 
