@@ -38,7 +38,7 @@ struct YearData {
 };
 
 MonthViewModel Render(int year, int month, const HolyDayTable* holyDays, const ParashahTable* parashot,
-                      bool floatDetails = true) {
+                      bool floatDetails = true, bool shabbatTimesOnHolyDays = false) {
     MonthInputs in;
     in.firstDay = DateSerial(year, month, 1);
     in.dayCount = DaysInMonth(year, month);
@@ -49,6 +49,7 @@ MonthViewModel Render(int year, int month, const HolyDayTable* holyDays, const P
     in.holyDayColor = kHoly;
     in.shabbatColor = kShabbat;
     in.floatDetails = floatDetails;
+    in.shabbatTimesOnHolyDays = shabbatTimesOnHolyDays;
     MonthViewModel view;
     ComposeMonth(in, view);
     return view;
@@ -236,6 +237,26 @@ TEST(DayDetails, HolyDayOnFridayHasNoCandles) {
     EXPECT_EQ(cell.text, "Tishrei 21\r\nSukkot day 7");
     EXPECT_FALSE(Contains(cell.data, "Candles"));
     EXPECT_TRUE(Contains(cell.data, "\r\n-----------------------\r\nNumbers 29:26-34\r\n"));
+}
+
+// December 2026: Hanukkah from Saturday the 5th to Saturday the 12th, with Friday the 11th inside it.
+TEST(DayDetails, ShabbatTimesOnHolyDaysAddOnlyTheirLineWhenAskedFor) {
+    const YearData data(2026);
+    const MonthViewModel plain = Render(2026, 12, &data.holyDays, &data.parashot);
+    const MonthViewModel timed = Render(2026, 12, &data.holyDays, &data.parashot, true, true);
+    // Sunset 6:00 PM: candles 18 minutes before, Havdalah about 42 minutes after.
+    EXPECT_EQ(CellOfDay(plain, 2026, 12, 11).text, "Tevet 1\r\nHanukkah day 7");
+    EXPECT_EQ(CellOfDay(timed, 2026, 12, 11).text, "Tevet 1\r\nHanukkah day 7\r\nShabbat Candles: 5:42 PM");
+    EXPECT_EQ(CellOfDay(plain, 2026, 12, 5).text, "Kislev 25\r\nHanukkah day 1");
+    EXPECT_EQ(CellOfDay(timed, 2026, 12, 5).text, "Kislev 25\r\nHanukkah day 1\r\nHavdalah: 6:41 PM");
+    EXPECT_EQ(CellOfDay(timed, 2026, 12, 12).text, "Tevet 2\r\nHanukkah day 8\r\nHavdalah: 6:41 PM");
+    EXPECT_TRUE(Contains(CellOfDay(timed, 2026, 12, 11).data, "Hanukkah day 7\r\nShabbat Candles: 5:42 PM\r\n"));
+    // Weekday holy days and days without a holy day read the same either way.
+    for (int day = 1; day <= 31; ++day) {
+        if (day == 5 || day == 11 || day == 12) continue;
+        EXPECT_EQ(CellOfDay(plain, 2026, 12, day).text, CellOfDay(timed, 2026, 12, day).text) << day;
+        EXPECT_EQ(CellOfDay(plain, 2026, 12, day).data, CellOfDay(timed, 2026, 12, day).data) << day;
+    }
 }
 
 TEST(DayDetails, HolyDayOnSaturdayTakesItsPortionIntoTheDetails) {

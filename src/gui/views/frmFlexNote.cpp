@@ -120,6 +120,15 @@ void frmFlexNote::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
+// Escape reaching the note itself (its frame has the focus) closes it too.
+void frmFlexNote::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 bool frmFlexNote::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         close();
