@@ -125,25 +125,28 @@ void PaintCell(QPainter& painter, const Grid& grid, const GridStyle& style, cons
     painter.drawText(textRect, AlignmentFlags(alignment) | Qt::TextWordWrap, DisplayText(cell.text));
 }
 
-// The selected cell gets the palette's highlight as a frame; today's cell a
-// thicker frame of its own colour inside the grid lines, so the two show
-// together; the focus a dotted line inside both.
+// The selected cell is tinted with the palette's highlight and edged with it;
+// today's cell gets a frame of its own colour along its edges, inside the
+// text's padding so no text is covered; the focus a dotted line inside both.
 void PaintMarks(QPainter& painter, const QPoint& origin, const GridEdges& edges, const GridStyle& style) {
     painter.save();
     painter.setBrush(Qt::NoBrush);
     const QRect selected = edges.Cell(style.selectedRow, style.selectedCol).translated(origin);
     if (!selected.isEmpty()) {
+        QColor tint = style.palette.color(QPalette::Highlight);
+        tint.setAlpha(60);
+        painter.fillRect(selected, tint);
         painter.setPen(QPen(style.palette.color(QPalette::Highlight), 2));
         painter.drawRect(selected.adjusted(1, 1, -1, -1));
     }
     const QRect today = edges.Cell(style.todayRow, style.todayCol).translated(origin);
     if (!today.isEmpty()) {
         painter.setPen(QPen(kTodayFrameColor, 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter.drawRect(today.adjusted(3, 3, -3, -3));
+        painter.drawRect(today.adjusted(1, 1, -2, -2));
     }
     if (style.focused && !selected.isEmpty()) {
         painter.setPen(QPen(style.palette.color(QPalette::Text), 1, Qt::DotLine));
-        painter.drawRect(selected.adjusted(6, 6, -7, -7));
+        painter.drawRect(selected.adjusted(3, 3, -4, -4));
     }
     painter.restore();
 }

@@ -98,9 +98,13 @@ void frmFlexNote::ShowNote(GridWidget& grid, int row, int col) {
     resize(grid.TwipsToPixelsX(p.width), grid.TwipsToPixelsY(p.height));
     move(grid.TwipsToPixelsX(p.left), grid.TwipsToPixelsY(p.top));
     FitTextBox();
+    // The note floats without taking the keyboard from the window under it:
+    // the arrows keep moving the grid's selection and Escape reaches the
+    // window, which closes the note. Within the note the hidden control
+    // holds the focus, so the text shows without a caret.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     show();
     raise();
-    activateWindow();
     txtJunk_->setFocus();
 }
 

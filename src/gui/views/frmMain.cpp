@@ -24,6 +24,7 @@
 #include "gui/solar/SystemTimeZone.h"
 #include "gui/solar/frmLocation.h"
 #include "gui/views/DataFileNotice.h"
+#include "gui/views/GridWidget.h"
 #include "gui/views/MonthPanel.h"
 #include "gui/views/frmColors.h"
 #include "gui/views/frmGoToDate.h"
@@ -125,6 +126,9 @@ frmMain::frmMain(QWidget* parent)
     startTimer_->setSingleShot(true);
     startTimer_->setInterval(kStartTimerInterval);
     connect(startTimer_, &QTimer::timeout, this, &frmMain::RunStartUp);
+
+    // The keyboard starts on the month grid, where the arrows choose a day.
+    month_->Grid()->setFocus();
 
     LoadSettings();
     LoadWindow();
