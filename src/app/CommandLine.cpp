@@ -10,9 +10,9 @@
 #include "core/calendar/DataFiles.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
-#include "gui/solar/LocationSettings.h"
 #include "core/solar/CitySearch.h"
 #include "core/solar/clsSunrise.h"
+#include "gui/solar/LocationSettings.h"
 
 namespace varnel::cli {
 
@@ -140,7 +140,10 @@ std::string ResolveCity(const Context& context) {
     if (found.matches.empty())
         throw UsageError("unknown city '" + context.city + "' (see varnel cities)");
     std::string candidates;
-    for (int i : found.matches) candidates += std::string(candidates.empty() ? "" : "; ") + std::string(clsSunrise::CityAt(i)->name);
+    for (int i : found.matches) {
+        if (!candidates.empty()) candidates += "; ";
+        candidates += clsSunrise::CityAt(i)->name;
+    }
     throw UsageError("ambiguous city '" + context.city + "': " + candidates);
 }
 

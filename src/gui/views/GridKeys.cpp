@@ -20,7 +20,8 @@ void GridKeys::SetTabCell(int row, int col) {
 }
 
 bool GridKeys::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != grid_ || event->type() != QEvent::KeyPress || !grid_->Model()) return QObject::eventFilter(watched, event);
+    if (watched != grid_ || event->type() != QEvent::KeyPress || !grid_->Model())
+        return QObject::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
     int dRow = 0, dCol = 0;
@@ -38,21 +39,23 @@ bool GridKeys::eventFilter(QObject* watched, QEvent* event) {
         case Qt::Key_Enter:
             if (selectable_(grid_->Row(), grid_->Col())) emit Activated();
             return true;
-        case Qt::Key_Space: {
-            const GridCell* cell = grid_->Model()->MutableCell(grid_->Row(), grid_->Col());
-            if (!cell || cell->check == CheckState::None) return false;
+        case Qt::Key_Space:
+            if (grid_->Model()->Cell(grid_->Row(), grid_->Col()).check == CheckState::None) return false;
             grid_->EditCell();
             emit CheckToggled();
             return true;
-        }
         default: return false;
     }
     const Grid& model = *grid_->Model();
     GridPosition from{grid_->Row(), grid_->Col()};
-    // From a cell outside the allowed ones (nothing chosen yet) the first step lands on the first allowed cell.
+    // From a cell outside the allowed ones (nothing chosen yet, or the
+    // "Floating info" switch) any arrow lands on the first allowed cell.
     if (!selectable_(from.row, from.col)) {
         const GridPosition first = StepSelection(model.Rows(), model.Cols(), {0, -1}, 0, 1, selectable_);
-        if (selectable_(first.row, first.col)) from = {first.row, first.col}, dRow = dCol = 0;
+        if (selectable_(first.row, first.col)) {
+            from = first;
+            dRow = dCol = 0;
+        }
     }
     const GridPosition to = StepSelection(model.Rows(), model.Cols(), from, dRow, dCol, selectable_);
     if (to.row != grid_->Row() || to.col != grid_->Col()) {
