@@ -15,6 +15,8 @@
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
 #include "core/views/ColorScheme.h"
+#include "core/printing/PrintedMonth.h"
+#include "core/views/CalendarSource.h"
 #include "core/views/MonthView.h"
 
 namespace varnel {
@@ -256,6 +258,20 @@ TEST(DayDetails, ShabbatTimesOnHolyDaysAddOnlyTheirLineWhenAskedFor) {
         if (day == 5 || day == 11 || day == 12) continue;
         EXPECT_EQ(CellOfDay(plain, 2026, 12, day).text, CellOfDay(timed, 2026, 12, day).text) << day;
         EXPECT_EQ(CellOfDay(plain, 2026, 12, day).data, CellOfDay(timed, 2026, 12, day).data) << day;
+    }
+}
+
+// The printed month is rendered from a copy of the window's state, switch included.
+TEST(DayDetails, PrintedMonthTakesTheShabbatTimesSwitchFromTheState) {
+    CalendarSource source(LoadCalendarData(VARNEL_SOURCE_DATA), nullptr);
+    ViewState state;
+    state.ShowMonthOf(DateSerial(2026, 12, 1));
+    for (const bool on : {false, true}) {
+        state.shabbatTimesOnHolyDays = on;
+        PrintedMonth printed;
+        BuildPrintedMonth(source, state, printed);
+        EXPECT_EQ(Contains(CellOfDay(printed.view, 2026, 12, 11).text, "\r\nShabbat Candles: "), on);
+        EXPECT_EQ(Contains(CellOfDay(printed.view, 2026, 12, 12).text, "\r\nHavdalah: "), on);
     }
 }
 
