@@ -13,6 +13,7 @@ std::unique_ptr<CommandCalendar> Open(const std::string& city, int32_t shown) {
     calendar->state.ShowMonthOf(shown);
     calendar->state.floatDetails = ReadFloatDetailsSetting();
     calendar->state.SelectColorScheme(ReadColorSchemeSetting());
+    calendar->state.shabbatTimesOnHolyDays = ReadShabbatTimesOnHolyDaysSetting();
     return calendar;
 }
 
@@ -26,6 +27,7 @@ CommandCalendar::CommandCalendar(CalendarData data, const std::string& city)
 std::unique_ptr<CommandCalendar> OpenCommandCalendar(const cli::Context& context, int32_t shown) {
     const std::string city = cli::ResolveCity(context);
     cli::UseDataFolder(context);
+    cli::RequireDataFiles({kHolyDayFile, kParashahFile});
     return Open(city, shown);
 }
 

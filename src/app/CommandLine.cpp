@@ -7,15 +7,18 @@
 #include <iostream>
 
 #include "app/DataFolder.h"
+#include "core/calendar/DataFiles.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
-#include "gui/solar/LocationSettings.h"
+#include "core/solar/CitySearch.h"
 #include "core/solar/clsSunrise.h"
+#include "gui/solar/LocationSettings.h"
 
 namespace varnel::cli {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
+        {"cities", "", "the built-in places with their coordinates, UTC offsets and zones", RunCities},
         {"convert", "DATE", "the Hebrew date of a common date (YYYY-MM-DD)", RunConvert},
         {"day", "DATE", "the day view: title, the day's lines and the feast countdown", RunDay},
         {"export-portions", "YYYY-MM --to TARGET [--user NAME]",
@@ -125,11 +128,23 @@ const std::string& OneArgument(const Context& context, const char* what) {
 
 void UseDataFolder(const Context& context) { SetProgramFolder(ResolveDataFolder(context.dataDir)); }
 
+void RequireDataFiles(const std::vector<std::string>& names) {
+    const std::vector<std::string> missing = MissingDataFiles(ProgramFolder(), names);
+    if (!missing.empty()) throw DataError(MissingFileMessage(ProgramFolder(), missing.front()));
+}
+
 std::string ResolveCity(const Context& context) {
     if (context.city.empty()) return ReadLocationSetting();
-    const int index = clsSunrise::FindCity(context.city);
-    if (index < 0) throw UsageError("unknown city '" + context.city + "' (a name such as \"Charlotte, NC\")");
-    return std::string(clsSunrise::CityAt(index)->name);
+    const CityMatches found = SearchCity(context.city);
+    if (found.index >= 0) return std::string(clsSunrise::CityAt(found.index)->name);
+    if (found.matches.empty())
+        throw UsageError("unknown city '" + context.city + "' (see varnel cities)");
+    std::string candidates;
+    for (int i : found.matches) {
+        if (!candidates.empty()) candidates += "; ";
+        candidates += clsSunrise::CityAt(i)->name;
+    }
+    throw UsageError("ambiguous city '" + context.city + "': " + candidates);
 }
 
 int RunCommandLine(int argc, char** argv) {
@@ -164,6 +179,10 @@ int RunCommandLine(int argc, char** argv) {
                 std::cout << HelpText();
                 return 0;
             }
+            // Options mean nothing to the desktop program: say so rather than drop them.
+            if (context.json || !context.dataDir.empty() || !context.city.empty() || !context.to.empty() ||
+                !context.user.empty())
+                throw UsageError("options need a command (see varnel --help)");
             return -1;
         }
         const Command* command = FindCommand(commandName);
@@ -177,6 +196,9 @@ int RunCommandLine(int argc, char** argv) {
     } catch (const UsageError& e) {
         std::cerr << "varnel: " << e.what() << "\n";
         return 2;
+    } catch (const DataError& e) {
+        std::cerr << "varnel: " << e.what() << "\n";
+        return 1;
     }
 }
 

@@ -14,6 +14,11 @@ struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// A data file the command needs is missing: exit 1 with the message.
+struct DataError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
 struct Context {
     std::vector<std::string> args;  // positional arguments after the command
     bool json = false;
@@ -57,15 +62,20 @@ const std::string& OneArgument(const Context& context, const char* what);
 
 // Resolves and installs the data folder for a command.
 void UseDataFolder(const Context& context);
+// Throws DataError naming the first of these data files the installed folder
+// lacks (with its backup).
+void RequireDataFiles(const std::vector<std::string>& names);
 
-// The place of a command: --city (a name of the built-in table, matched as
-// the location setting matches it; throws UsageError for an unknown one),
+// The place of a command: --city (a name of the built-in table or a unique
+// beginning of one, any case; throws UsageError naming the candidates when
+// it is unknown or ambiguous),
 // else the "Location" setting, else "Charlotte, NC".
 std::string ResolveCity(const Context& context);
 
 std::string HelpText();
 
 // Commands, one file each.
+int RunCities(const Context& context);
 int RunConvert(const Context& context);
 int RunDay(const Context& context);
 int RunExportPortions(const Context& context);

@@ -83,6 +83,7 @@ int RunExportPortions(const Context& context) {
         if (target.user.isEmpty()) throw UsageError("a CalDAV calendar needs --user NAME");
     }
     UseDataFolder(context);
+    RequireDataFiles({kHolyDayFile, kParashahFile});
 
     const int32_t first = DateSerial(year, month, 1);
     const ParashahTable parashot = BuildYear(year, LoadCalendarData(ProgramFolder())).parashot;

@@ -14,6 +14,7 @@ namespace varnel::cli {
 int RunHolyDays(const Context& context) {
     const int year = ParseYear(OneArgument(context, "YEAR"));
     UseDataFolder(context);
+    RequireDataFiles({kHolyDayFile});
     HolyDayTable holyDays;
     LoadHolyDays(DataPath(kHolyDayFile), holyDays);
     PlaceHolyDays(holyDays, year);

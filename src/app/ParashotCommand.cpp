@@ -53,6 +53,7 @@ void PrintText(const ParashahTable& parashot) {
 int RunParashot(const Context& context) {
     const int year = ParseYear(OneArgument(context, "YEAR"));
     UseDataFolder(context);
+    RequireDataFiles({kHolyDayFile, kParashahFile});
     const YearCalendar calendar = BuildYear(year, LoadCalendarData(ProgramFolder()));
     if (context.json) PrintJson(calendar.parashot);
     else PrintText(calendar.parashot);

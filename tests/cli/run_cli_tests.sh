@@ -27,8 +27,8 @@ assert all(r["date"] is None for r in rows if r["name"]=="")' "$tmp/out"
 check "holydays as text" exits 0 "$varnel" holydays 2026
 check "holydays text lists Purim" grep -q "2026-03-03 Tue .*Purim" "$tmp/out"
 
-check "missing data folder gives an empty table" exits 0 "$varnel" holydays 2026 --json --data-dir "$tmp/nowhere"
-check "empty table" python3 -c 'import json,sys; assert all(r["name"]=="" for r in json.load(open(sys.argv[1])))' "$tmp/out"
+check "a missing data folder is a failure" exits 1 "$varnel" holydays 2026 --json --data-dir "$tmp/nowhere"
+check "one-line message for the missing folder" one_line_error
 
 check "help" exits 0 "$varnel" --help
 check "help lists convert" grep -q "convert" "$tmp/out"
@@ -220,5 +220,60 @@ for bad in "print shabbat 2024-13 --output $tmp/bad.pdf" "print day 2024-02-30 -
   check "one-line message: $bad" one_line_error
 done
 check "no file left by a failed print" sh -c '! ls "$1"/bad.* 2>/dev/null | grep -q .' _ "$tmp"
+
+# Places: any unique beginning of a name, the table's current spellings, and the list.
+check "city by a lower-case name" exits 0 "$varnel" sun 2026-06-21 --city "jerusalem" --json
+check "jerusalem found" grep -q '"city":"Jerusalem, Israel"' "$tmp/out"
+check "city by a prefix with a space" exits 0 "$varnel" sun 2026-06-21 --city "new york" --json
+check "new york found" grep -q '"city":"New York City, NY"' "$tmp/out"
+check "an old spelling still finds its place" exits 0 "$varnel" sun 2026-06-21 --city "Minneapolis, nMonth" --json
+check "shown under the mended name" grep -q '"city":"Minneapolis, MN"' "$tmp/out"
+check "an ambiguous prefix" exits 2 "$varnel" sun 2026-06-21 --city "san"
+check "the candidates are listed" bash -c 'one_line() { [ "$(wc -l <"$1")" -eq 1 ]; }; one_line "$1" && grep -q "San Francisco, CA; San Jose, CA" "$1"' _ "$tmp/err"
+check "cities as text" exits 0 "$varnel" cities
+check "51 places, mended names" bash -c '[ "$(wc -l <"$1")" -eq 51 ] && grep -q "^Honolulu, HI " "$1" && ! grep -q "nMonth\|Fransisco\|, HA " "$1"' _ "$tmp/out"
+check "cities as JSON" exits 0 "$varnel" cities --json
+check "cities JSON: coordinates east and north, zones" python3 -c '
+import json,sys
+rows={r["name"]:r for r in json.load(open(sys.argv[1]))}
+assert len(rows)==51, len(rows)
+j=rows["Jerusalem, Israel"]; assert j["zone"]=="Asia/Jerusalem" and j["utcoffset"]==2 and 31<j["latitude"]<32 and 35<j["longitude"]<36, j
+d=rows["New Delhi, India"]; assert d["utcoffset"]==5.5, d
+c=rows["Charlotte, NC"]; assert c["longitude"]<0 and c["utcoffset"]==-5, c' "$tmp/out"
+check "options without a command are refused" exits 2 "$varnel" --json
+check "one-line message for a lone option" one_line_error
+check "--city without a command is refused" exits 2 "$varnel" --city Boston
+
+# A data folder without the data files fails with the file and the folder named.
+mkdir -p "$tmp/nodata"
+for cmd in "holydays 2026" "parashot 2026" "month 2026-12" "day 2026-12-11" "year 2026"; do
+  # shellcheck disable=SC2086
+  check "$cmd without data files" exits 1 "$varnel" $cmd --data-dir "$tmp/nodata"
+  check "$cmd names the file and the folder" bash -c 'one_line() { [ "$(wc -l <"$1")" -eq 1 ]; }; one_line "$1" && grep -q "holydays.dat (nor holydays.bak) was not found in $2" "$1"' _ "$tmp/err" "$tmp/nodata"
+done
+cp "$(dirname "$varnel")/data/holydays.dat" "$tmp/nodata/" 2>/dev/null || cp "$(dirname "$0")/../../data/holydays.dat" "$tmp/nodata/"
+check "holydays needs only its own file" exits 0 "$varnel" holydays 2026 --data-dir "$tmp/nodata"
+check "parashot names the portion file" exits 1 "$varnel" parashot 2026 --data-dir "$tmp/nodata"
+check "parashot.dat named" grep -q "parashot.dat (nor parashot.bak)" "$tmp/err"
+
+# Shabbat times on holy days, a setting: Hanukkah 2026 runs from Saturday 5 to Saturday 12 December.
+mkdir -p "$tmp/cfgst/Varnel" && printf '[Settings]\nShabbatTimesOnHolyDays=1\nLocation=Charlotte, NC\n' >"$tmp/cfgst/Varnel/Varnel.conf"
+mkdir -p "$tmp/cfgoff/Varnel" && printf '[Settings]\nLocation=Charlotte, NC\n' >"$tmp/cfgoff/Varnel/Varnel.conf"
+check "December without the setting" exits 0 env XDG_CONFIG_HOME="$tmp/cfgoff" HOME="$tmp" "$varnel" month 2026-12 --json
+cp "$tmp/out" "$tmp/month-off.json"
+check "December with the setting" exits 0 env XDG_CONFIG_HOME="$tmp/cfgst" HOME="$tmp" "$varnel" month 2026-12 --json
+check "candles on Hanukkah's Friday, Havdalah on its Saturdays, nothing else changed" python3 -c '
+import json,sys
+def days(path):
+    d=json.load(open(path)); out={}
+    for row in d["grid"][1:]:
+        for c in row:
+            if c["data"][:2].isdigit(): out["2026-12-%02d" % (int(c["data"][:2])+1)]=c["text"]
+    return out
+off,on=days(sys.argv[1]),days(sys.argv[2])
+assert "Candles" not in off["2026-12-11"] and "Havdalah" not in off["2026-12-12"], off["2026-12-11"]
+assert on["2026-12-11"].startswith(off["2026-12-11"]+"\r\nShabbat Candles: 4:5"), on["2026-12-11"]
+for d in ("2026-12-05","2026-12-12"): assert on[d].startswith(off[d]+"\r\nHavdalah: 5:5"), on[d]
+assert all(on[k]==off[k] for k in off if k not in ("2026-12-05","2026-12-11","2026-12-12"))' "$tmp/month-off.json" "$tmp/out"
 
 finish

@@ -15,6 +15,8 @@
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
 #include "core/views/ColorScheme.h"
+#include "core/printing/PrintedMonth.h"
+#include "core/views/CalendarSource.h"
 #include "core/views/MonthView.h"
 
 namespace varnel {
@@ -38,7 +40,7 @@ struct YearData {
 };
 
 MonthViewModel Render(int year, int month, const HolyDayTable* holyDays, const ParashahTable* parashot,
-                      bool floatDetails = true) {
+                      bool floatDetails = true, bool shabbatTimesOnHolyDays = false) {
     MonthInputs in;
     in.firstDay = DateSerial(year, month, 1);
     in.dayCount = DaysInMonth(year, month);
@@ -49,6 +51,7 @@ MonthViewModel Render(int year, int month, const HolyDayTable* holyDays, const P
     in.holyDayColor = kHoly;
     in.shabbatColor = kShabbat;
     in.floatDetails = floatDetails;
+    in.shabbatTimesOnHolyDays = shabbatTimesOnHolyDays;
     MonthViewModel view;
     ComposeMonth(in, view);
     return view;
@@ -236,6 +239,40 @@ TEST(DayDetails, HolyDayOnFridayHasNoCandles) {
     EXPECT_EQ(cell.text, "Tishrei 21\r\nSukkot day 7");
     EXPECT_FALSE(Contains(cell.data, "Candles"));
     EXPECT_TRUE(Contains(cell.data, "\r\n-----------------------\r\nNumbers 29:26-34\r\n"));
+}
+
+// December 2026: Hanukkah from Saturday the 5th to Saturday the 12th, with Friday the 11th inside it.
+TEST(DayDetails, ShabbatTimesOnHolyDaysAddOnlyTheirLineWhenAskedFor) {
+    const YearData data(2026);
+    const MonthViewModel plain = Render(2026, 12, &data.holyDays, &data.parashot);
+    const MonthViewModel timed = Render(2026, 12, &data.holyDays, &data.parashot, true, true);
+    // Sunset 6:00 PM: candles 18 minutes before, Havdalah about 42 minutes after.
+    EXPECT_EQ(CellOfDay(plain, 2026, 12, 11).text, "Tevet 1\r\nHanukkah day 7");
+    EXPECT_EQ(CellOfDay(timed, 2026, 12, 11).text, "Tevet 1\r\nHanukkah day 7\r\nShabbat Candles: 5:42 PM");
+    EXPECT_EQ(CellOfDay(plain, 2026, 12, 5).text, "Kislev 25\r\nHanukkah day 1");
+    EXPECT_EQ(CellOfDay(timed, 2026, 12, 5).text, "Kislev 25\r\nHanukkah day 1\r\nHavdalah: 6:41 PM");
+    EXPECT_EQ(CellOfDay(timed, 2026, 12, 12).text, "Tevet 2\r\nHanukkah day 8\r\nHavdalah: 6:41 PM");
+    EXPECT_TRUE(Contains(CellOfDay(timed, 2026, 12, 11).data, "Hanukkah day 7\r\nShabbat Candles: 5:42 PM\r\n"));
+    // Weekday holy days and days without a holy day read the same either way.
+    for (int day = 1; day <= 31; ++day) {
+        if (day == 5 || day == 11 || day == 12) continue;
+        EXPECT_EQ(CellOfDay(plain, 2026, 12, day).text, CellOfDay(timed, 2026, 12, day).text) << day;
+        EXPECT_EQ(CellOfDay(plain, 2026, 12, day).data, CellOfDay(timed, 2026, 12, day).data) << day;
+    }
+}
+
+// The printed month is rendered from a copy of the window's state, switch included.
+TEST(DayDetails, PrintedMonthTakesTheShabbatTimesSwitchFromTheState) {
+    CalendarSource source(LoadCalendarData(VARNEL_SOURCE_DATA), nullptr);
+    ViewState state;
+    state.ShowMonthOf(DateSerial(2026, 12, 1));
+    for (const bool on : {false, true}) {
+        state.shabbatTimesOnHolyDays = on;
+        PrintedMonth printed;
+        BuildPrintedMonth(source, state, printed);
+        EXPECT_EQ(Contains(CellOfDay(printed.view, 2026, 12, 11).text, "\r\nShabbat Candles: "), on);
+        EXPECT_EQ(Contains(CellOfDay(printed.view, 2026, 12, 12).text, "\r\nHavdalah: "), on);
+    }
 }
 
 TEST(DayDetails, HolyDayOnSaturdayTakesItsPortionIntoTheDetails) {

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "core/common/DateSerial.h"
+#include "core/solar/Location.h"
 #include "core/solar/clsSunrise.h"
 
 namespace varnel {
@@ -39,9 +40,14 @@ TEST(SunriseCities, TableNamesAndBounds) {
     EXPECT_EQ(sun.CityCount(), 51);
     EXPECT_EQ(sun.CityName(0), "Albuquerque, NM");
     EXPECT_EQ(sun.CityName(5), "Charlotte, NC");
-    // Stored in users' settings as they stand, so the misspellings stay.
-    EXPECT_EQ(sun.CityName(15), "Minneapolis, nMonth");
-    EXPECT_EQ(sun.CityName(23), "San Fransisco, CA");
+    EXPECT_EQ(sun.CityName(10), "Honolulu, HI");
+    EXPECT_EQ(sun.CityName(15), "Minneapolis, MN");
+    EXPECT_EQ(sun.CityName(23), "San Francisco, CA");
+    // Settings saved with the names the table once had still find their rows.
+    EXPECT_EQ(clsSunrise::FindCity("Honolulu, HA"), 10);
+    EXPECT_EQ(clsSunrise::FindCity(" minneapolis, nmonth "), 15);
+    EXPECT_EQ(clsSunrise::FindCity("San Fransisco, CA"), 23);
+    EXPECT_EQ(PlaceNamed("San Fransisco, CA", true).name, "San Francisco, CA");
     EXPECT_EQ(sun.CityName(35), "Caracas, Venezula");
     EXPECT_EQ(sun.CityName(50), "Zurich, Switzerland");
     EXPECT_EQ(sun.CityName(51), "(Error)");
@@ -173,7 +179,7 @@ TEST(SunriseCalculation, TimesFarFromTheZoneMeridianMoveToTheNeighbouringDate) {
     Compute(sun, day);
     EXPECT_EQ(static_cast<int32_t>(std::floor(sun.Sunrise())), day - 1);
     EXPECT_EQ(static_cast<int32_t>(std::floor(sun.SolarNoon())), day);
-    sun.SetCity("Honolulu, HA");
+    sun.SetCity("Honolulu, HI");
     sun.SetTimeZone(0);  // and Honolulu's sunset the next morning
     Compute(sun, day);
     EXPECT_EQ(static_cast<int32_t>(std::floor(sun.Sunset())), day + 1);

@@ -269,7 +269,7 @@ TEST_F(LocationDialogTest, ShowsTheCurrentSettingsAndEveryPlace) {
     ASSERT_TRUE(c.caption && c.current && c.list && c.oldCity && c.useSystem && c.ok && c.cancel);
     EXPECT_EQ(dialog->windowTitle(), "Choose Location and Time Zone Rules");
     EXPECT_EQ(c.caption->text(), "Current Settings:");
-    EXPECT_EQ(c.useSystem->text(), "Use Windows system daylight savings time information");
+    EXPECT_EQ(c.useSystem->text(), "Use the system's daylight saving time rules");
     EXPECT_TRUE(c.useSystem->isChecked());
     EXPECT_EQ(c.ok->text(), "OK");
     EXPECT_EQ(c.cancel->text(), "Cancel");

@@ -70,7 +70,7 @@ TEST_F(MainWindow, StartsOnThisMonthWithTheYearBuilt) {
     EXPECT_EQ(window->State().currentDate, DateSerial(today.year, today.month, 1));
     EXPECT_EQ(window->State().currentMonthEnd, DateSerial(today.year, today.month + 1, 1) - 1);
     EXPECT_EQ(window->State().currentMonthDays, DaysInMonth(today.year, today.month));
-    EXPECT_EQ(window->windowTitle(), "Varnel");
+    EXPECT_TRUE(window->windowTitle().endsWith(QString::fromUtf8(" %1 \u2014 Varnel").arg(today.year)));
     EXPECT_FALSE(window->StartTimer()->isActive());
     EXPECT_EQ(window->StartTimer()->interval(), 55);
     EXPECT_EQ(window->CurrentView(), frmMain::View::Month);

@@ -1,5 +1,6 @@
 #include "core/common/Json.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "core/common/DateSerial.h"
@@ -95,6 +96,14 @@ JsonWriter& JsonWriter::String(std::string_view value) {
 JsonWriter& JsonWriter::Int(int64_t value) {
     Separate();
     out_ += std::to_string(value);
+    return *this;
+}
+JsonWriter& JsonWriter::Number(double value) {
+    if (!std::isfinite(value)) return Null();
+    Separate();
+    char text[32];
+    std::snprintf(text, sizeof text, "%.10g", value);
+    out_ += text;
     return *this;
 }
 JsonWriter& JsonWriter::Bool(bool value) {

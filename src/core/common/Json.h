@@ -19,6 +19,7 @@ public:
     JsonWriter& Key(std::string_view key);
     JsonWriter& String(std::string_view value);
     JsonWriter& Int(int64_t value);
+    JsonWriter& Number(double value);  // shortest of 10 significant digits; null when not finite
     JsonWriter& Bool(bool value);
     JsonWriter& Null();
     // A calendar-date serial as "YYYY-MM-DD", or null for 0 ("no date").

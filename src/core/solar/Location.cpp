@@ -15,8 +15,9 @@ DaylightDecision ApplyDaylightRule(const DaylightYear& rules, int32_t date) {
 
 Place PlaceNamed(std::string_view name, bool systemDaylight) {
     Place place;
-    place.name = std::string(name);
     place.cityIndex = clsSunrise::FindCity(name);
+    // A name found under a former spelling shows as the table spells it now.
+    place.name = place.cityIndex >= 0 ? std::string(clsSunrise::CityAt(place.cityIndex)->name) : std::string(name);
     place.systemDaylight = systemDaylight;
     return place;
 }

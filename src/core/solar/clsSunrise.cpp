@@ -11,8 +11,9 @@ namespace varnel {
 namespace {
 
 // Coordinates are decimal degrees exactly as the table has always listed them.
-// The names are stored in the "Location" setting, so they stay as they are,
-// misspellings included. New Delhi is the one half-hour zone.
+// The names are stored in the "Location" setting; the names the table once
+// carried garbled still find their rows (kFormerNames). New Delhi is the one
+// half-hour zone.
 constexpr std::array<CityEntry, clsSunrise::kCityCount> kCities = {{
     {"Albuquerque, NM", 106.39, 35.05, 7},
     {"Anchorage, AK", 149.54, 61.13, 9},
@@ -24,12 +25,12 @@ constexpr std::array<CityEntry, clsSunrise::kCityCount> kCities = {{
     {"Dallas, TX", 96.47, 32.46, 6},
     {"Denver, CO", 104.59, 39.44, 7},
     {"Detroit, MI", 83.03, 42.2, 5},
-    {"Honolulu, HA", 157.51, 21.18, 10},
+    {"Honolulu, HI", 157.51, 21.18, 10},
     {"Indianapolis, IN", 86.09, 39.46, 5},
     {"Kansas City, MO", 94.34, 39.05, 6},
     {"Los Angeles, CA", 118.14, 34.03, 8},
     {"Miami, FL", 80.11, 25.46, 5},
-    {"Minneapolis, nMonth", 93.15, 44.58, 6},
+    {"Minneapolis, MN", 93.15, 44.58, 6},
     {"New Orleans, LA", 90.04, 29.57, 6},
     {"New York City, NY", 74.01, 40.43, 5},
     {"Oklahoma City, OK", 97.3, 35.28, 6},
@@ -37,7 +38,7 @@ constexpr std::array<CityEntry, clsSunrise::kCityCount> kCities = {{
     {"Philadelphia, PA", 75.09, 39.57, 5},
     {"Phoenix, AZ", 112.04, 33.26, 7},
     {"Saint Louis, MO", 90.11, 38.37, 6},
-    {"San Fransisco, CA", 122.25, 37.46, 8},
+    {"San Francisco, CA", 122.25, 37.46, 8},
     {"San Jose, CA", 121.86, 37.21, 8},
     {"Stroudsburg, PA", 75.24, 40.98, 5},
     {"Seattle, WA", 122.19, 47.36, 8},
@@ -65,6 +66,17 @@ constexpr std::array<CityEntry, clsSunrise::kCityCount> kCities = {{
     {"Sydney, Australia", -151.13, -33.52, -10},
     {"Tokyo, Japan", -139.46, 35.42, -9},
     {"Zurich, Switzerland", -8.32, 47.23, -1},
+}};
+
+// Names saved by earlier versions, with the row each one now has.
+struct FormerName {
+    std::string_view name;
+    int index;
+};
+constexpr std::array<FormerName, 3> kFormerNames = {{
+    {"Honolulu, HA", 10},
+    {"Minneapolis, nMonth", 15},
+    {"San Fransisco, CA", 23},
 }};
 
 // The constant the calculation has always used; changing it moves times by
@@ -147,6 +159,8 @@ int clsSunrise::FindCity(std::string_view name) {
     const std::string_view wanted = TrimmedView(name);
     for (int i = 0; i < kCityCount; ++i)
         if (EqualsIgnoringCase(TrimmedView(kCities[static_cast<size_t>(i)].name), wanted)) return i;
+    for (const FormerName& former : kFormerNames)
+        if (EqualsIgnoringCase(former.name, wanted)) return former.index;
     return -1;
 }
 

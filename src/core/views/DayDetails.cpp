@@ -107,7 +107,7 @@ std::string OmerText(int omerDay, int lineBreaks) {
     return o;
 }
 
-void ComposeDayTexts(const DayFacts& f, std::string_view city, DayTexts& out) {
+void ComposeDayTexts(const DayFacts& f, std::string_view city, DayTexts& out, bool shabbatTimesOnHolyDays) {
     std::string hebrew = HebrewMonthName(f.hebrew.year, f.hebrew.month) + " " + std::to_string(f.hebrew.day);
     out.holyDay = f.holyDay != nullptr;
     out.cell.clear();
@@ -116,6 +116,8 @@ void ComposeDayTexts(const DayFacts& f, std::string_view city, DayTexts& out) {
     if (f.holyDay) {
         std::string title = f.holyDay->name;
         if (f.holyDay->daynumber != 0) title += " day " + std::to_string(f.holyDay->daynumber);
+        if (shabbatTimesOnHolyDays && f.weekday == 6) title += kCRLF + ("Shabbat Candles: " + TimeText(f.candleLighting));
+        if (shabbatTimesOnHolyDays && f.weekday == 7) title += kCRLF + ("Havdalah: " + TimeText(f.havdalah));
         out.cell = hebrew + kCRLF + title + OmerText(f.omerDay, 1);
         out.details = out.cell + kCRLF + HolyDayReadingText(f);
     } else if (f.weekday == 6) {

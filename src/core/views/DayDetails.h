@@ -22,8 +22,11 @@ struct DayTexts {
     bool holyDay = false; // painted in the holy-day colour
 };
 
-// Renders the texts of one day from its facts.
-void ComposeDayTexts(const DayFacts& facts, std::string_view city, DayTexts& out);
+// Renders the texts of one day from its facts. A holy day takes the place of
+// Friday's candle line and Saturday's Havdalah line, unless
+// shabbatTimesOnHolyDays asks for them under the holy day's name as well.
+void ComposeDayTexts(const DayFacts& facts, std::string_view city, DayTexts& out,
+                     bool shabbatTimesOnHolyDays = false);
 
 // Pieces, exposed for the day view and the printouts.
 // "Proportional hour: ..." through the earliest Ma'ariv, each line ended by a line break.

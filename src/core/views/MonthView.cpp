@@ -94,7 +94,7 @@ void ComposeMonth(const MonthInputs& in, MonthViewModel& view) {
         view.dayLabelVisible[static_cast<size_t>(i + 1)] = true;
 
         const SunDay sun = in.sunOf ? in.sunOf(date) : SunDay{};
-        ComposeDayTexts(FactsOfDay(date, month, sun), in.city, texts);
+        ComposeDayTexts(FactsOfDay(date, month, sun), in.city, texts, in.shabbatTimesOnHolyDays);
         cell->text = std::move(texts.cell);
         cell->data = std::move(texts.details);
         cell->date = date;
@@ -122,6 +122,7 @@ MonthInputs MonthInputsFor(const ViewState& state, const YearCalendar& year, con
     in.holyDayColor = state.holyDayColor;
     in.shabbatColor = state.shabbatColor;
     in.floatDetails = state.floatDetails;
+    in.shabbatTimesOnHolyDays = state.shabbatTimesOnHolyDays;
     in.sunOf = [&place](int32_t date) { return SunOf(date, place); };
     return in;
 }

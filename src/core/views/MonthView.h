@@ -65,6 +65,7 @@ struct MonthInputs {
     Color holyDayColor = 0;
     Color shabbatColor = 0;
     bool floatDetails = true;
+    bool shabbatTimesOnHolyDays = false;  // candle and Havdalah lines on holy days too
 };
 
 // Renders a month into the model. Each day cell carries its date and, as its

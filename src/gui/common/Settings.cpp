@@ -39,6 +39,8 @@ bool ReadFloatDetailsSetting() { return ReadIntSetting(setting::kFloatDetails, -
 
 int ReadColorSchemeSetting() { return ReadIntSetting(setting::kColorScheme, 0); }
 
+bool ReadShabbatTimesOnHolyDaysSetting() { return ReadIntSetting(setting::kShabbatTimesOnHolyDays, 0) != 0; }
+
 std::string FormatWindowPos(const WindowPos& pos) {
     const auto field = [](int v) {
         char buf[16];

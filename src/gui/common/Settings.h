@@ -18,6 +18,7 @@ inline constexpr const char* kCalendarPicture = "CalendarPicture";
 inline constexpr const char* kIncludeDetail = "IncludeDetail";
 inline constexpr const char* kPrintGraphic = "PrintGraphic";
 inline constexpr const char* kCalendarTheme = "CalendarTheme";
+inline constexpr const char* kShabbatTimesOnHolyDays = "ShabbatTimesOnHolyDays";
 }  // namespace setting
 
 QString ReadSetting(const char* key, const QString& defaultValue);
@@ -32,6 +33,8 @@ void WriteIntSetting(const char* key, int value);
 // "FloatDetails" (-1 / 0, default -1) and "ColorScheme" (0..3, default 0).
 bool ReadFloatDetailsSetting();
 int ReadColorSchemeSetting();
+// "ShabbatTimesOnHolyDays" (-1 or 1 / 0, default 0).
+bool ReadShabbatTimesOnHolyDaysSetting();
 
 // "WindowPos": left, top, width and height in whole twips as "00000", then the
 // state ("0" normal, "2" maximized), comma-separated: 25 characters.

@@ -28,7 +28,7 @@ frmLocation::frmLocation(QWidget* owner, LocationChoice choice, int32_t shownDat
       lblCurrent_(new QLabel(this)),
       lstLocations_(new QListWidget(this)),
       lblOldCity_(new QLabel(this)),
-      chkUseSystemDaylight_(new QCheckBox(QStringLiteral("Use Windows system daylight savings time information"), this)),
+      chkUseSystemDaylight_(new QCheckBox(QStringLiteral("Use the system's daylight saving time rules"), this)),
       cmdOK_(new QPushButton(QStringLiteral("OK"), this)),
       cmdCancel_(new QPushButton(QStringLiteral("Cancel"), this)),
       choice_(std::move(choice)),

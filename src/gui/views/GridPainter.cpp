@@ -14,6 +14,7 @@ namespace {
 constexpr int kTwipsPerInch = 1440;
 constexpr int kTextPadX = 4;
 constexpr int kTextPadY = 2;
+const QColor kTodayFrameColor(200, 30, 30);
 
 int Scale(int value, int numerator, int denominator) {
     if (denominator <= 0) return value;
@@ -124,6 +125,32 @@ void PaintCell(QPainter& painter, const Grid& grid, const GridStyle& style, cons
     painter.drawText(textRect, AlignmentFlags(alignment) | Qt::TextWordWrap, DisplayText(cell.text));
 }
 
+// The selected cell is tinted with the palette's highlight and edged with it;
+// today's cell gets a frame of its own colour along its edges, inside the
+// text's padding so no text is covered; the focus a dotted line inside both.
+void PaintMarks(QPainter& painter, const QPoint& origin, const GridEdges& edges, const GridStyle& style) {
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    const QRect selected = edges.Cell(style.selectedRow, style.selectedCol).translated(origin);
+    if (!selected.isEmpty()) {
+        QColor tint = style.palette.color(QPalette::Highlight);
+        tint.setAlpha(60);
+        painter.fillRect(selected, tint);
+        painter.setPen(QPen(style.palette.color(QPalette::Highlight), 2));
+        painter.drawRect(selected.adjusted(1, 1, -1, -1));
+    }
+    const QRect today = edges.Cell(style.todayRow, style.todayCol).translated(origin);
+    if (!today.isEmpty()) {
+        painter.setPen(QPen(kTodayFrameColor, 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(today.adjusted(1, 1, -2, -2));
+    }
+    if (style.focused && !selected.isEmpty()) {
+        painter.setPen(QPen(style.palette.color(QPalette::Text), 1, Qt::DotLine));
+        painter.drawRect(selected.adjusted(3, 3, -4, -4));
+    }
+    painter.restore();
+}
+
 }  // namespace
 
 TwipsScale TwipsScale::Of(const QPaintDevice& device) { return {device.logicalDpiX(), device.logicalDpiY()}; }
@@ -167,6 +194,7 @@ void PaintGrid(QPainter& painter, const QPoint& origin, const Grid& grid, const 
             PaintCell(painter, grid, style, scale, r, c, rect);
             painter.restore();
         }
+    PaintMarks(painter, origin, edges, style);
     if (style.cornerLabels.empty()) return;
     painter.setFont(style.cornerFont);
     painter.setPen(style.cornerColor);

@@ -54,6 +54,13 @@ struct GridStyle {
     // plain box is drawn (printing).
     const QStyle* style = nullptr;
     const QWidget* widget = nullptr;
+    // Marks drawn on screen only (printouts leave them at -1): a frame round
+    // today's cell, the selected cell, and the keyboard focus on that cell.
+    int todayRow = -1;
+    int todayCol = -1;
+    int selectedRow = -1;
+    int selectedCol = -1;
+    bool focused = false;
 };
 
 // The pixel edges of every column and row of a model at a scale, from the grid's origin.

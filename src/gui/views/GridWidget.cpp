@@ -38,12 +38,30 @@ GridStyle GridWidget::Style() const {
     style.palette = palette();
     style.style = this->style();
     style.widget = this;
+    if (selectionShown_ && row_ >= style_.fixedRows) {
+        style.selectedRow = row_;
+        style.selectedCol = col_;
+        style.focused = hasFocus();
+    }
     return style;
 }
 
 void GridWidget::Select(int row, int col) {
+    if (selectionShown_ && (row != row_ || col != col_)) update();
     row_ = row;
     col_ = col;
+}
+
+void GridWidget::SetTodayCell(int row, int col) {
+    if (row == style_.todayRow && col == style_.todayCol) return;
+    style_.todayRow = row;
+    style_.todayCol = col;
+    update();
+}
+
+void GridWidget::SetSelectionShown(bool shown) {
+    selectionShown_ = shown;
+    update();
 }
 
 void GridWidget::EditCell() {
@@ -123,6 +141,16 @@ void GridWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     TrackPointer(p);
     emit PointerMoved(event->buttons(), event->modifiers(), p.x(), p.y());
+}
+
+void GridWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (selectionShown_) update();
+}
+
+void GridWidget::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    if (selectionShown_) update();
 }
 
 void GridWidget::resizeEvent(QResizeEvent* event) {

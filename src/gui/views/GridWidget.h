@@ -40,6 +40,10 @@ public:
     int Row() const { return row_; }
     int Col() const { return col_; }
     void Select(int row, int col);
+    // Screen marks: a frame round today's cell (-1: none) and, when shown, the
+    // current cell as selected with the focus on it while the grid has the focus.
+    void SetTodayCell(int row, int col);
+    void SetSelectionShown(bool shown);
     // The cell under the pointer at the last press or move; -1 outside the cells.
     int MouseRow() const { return mouseRow_; }
     int MouseCol() const { return mouseCol_; }
@@ -74,6 +78,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void TrackPointer(const QPoint& point);
@@ -86,6 +92,7 @@ private:
     int mouseRow_ = -1;
     int mouseCol_ = -1;
     bool pressed_ = false;
+    bool selectionShown_ = false;
 };
 
 }  // namespace varnel

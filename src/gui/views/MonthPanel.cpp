@@ -7,6 +7,7 @@
 
 #include "gui/views/GridPainter.h"
 #include "core/views/ColorScheme.h"
+#include "gui/views/GridKeys.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/TitleColors.h"
 #include "core/views/ViewState.h"
@@ -44,10 +45,7 @@ MonthPanel::MonthPanel(ViewState& state, CalendarSource& source, QWidget* parent
     next_ = new QPushButton(">>>", this);
     next_->setObjectName("cmdNextMonth");
     next_->setToolTip("Next month");
-    for (QPushButton* b : {previous_, next_}) {
-        b->setFocusPolicy(Qt::NoFocus);
-        b->setAutoDefault(false);
-    }
+    for (QPushButton* b : {previous_, next_}) b->setAutoDefault(false);
     connect(previous_, &QPushButton::clicked, this, &MonthPanel::PreviousMonthRequested);
     connect(next_, &QPushButton::clicked, this, &MonthPanel::NextMonthRequested);
 
@@ -69,6 +67,19 @@ MonthPanel::MonthPanel(ViewState& state, CalendarSource& source, QWidget* parent
     grid_->SetCornerLabelStyle(labelFont, ToQColor(kNavyColor, Qt::black, palette()),
                                kDayLabelInset);
 
+    // The keyboard: arrows over the days, Enter opens the day, Tab visits the
+    // "Floating info" switch and Space toggles it; Tab runs <<<, grid, >>>.
+    auto* keys = new GridKeys(grid_, [this](int row, int col) { return model_.grid.Cell(row, col).date != 0; });
+    keys->SetTabCell(kFloatInfoRow, kFloatInfoCol);
+    connect(keys, &GridKeys::SelectionMoved, this, &MonthPanel::KeyMovedSelection);
+    connect(keys, &GridKeys::Activated, this, &MonthPanel::DayDoubleClicked);
+    connect(keys, &GridKeys::CheckToggled, this, [this] {
+        state_.floatDetails = model_.grid.Cell(kFloatInfoRow, kFloatInfoCol).check == CheckState::Checked;
+        if (!state_.floatDetails) emit NoteCloseRequested();
+    });
+    setTabOrder(previous_, grid_);
+    setTabOrder(grid_, next_);
+
     connect(grid_, &GridWidget::Clicked, this, &MonthPanel::GridClicked);
     connect(grid_, &GridWidget::DoubleClicked, this, &MonthPanel::DayDoubleClicked);
     connect(grid_, &GridWidget::ButtonPressed, this,
@@ -83,12 +94,35 @@ MonthPanel::MonthPanel(ViewState& state, CalendarSource& source, QWidget* parent
 void MonthPanel::ShowCalendar() {
     ApplyTitleColors();
     const int year = state_.Year();
+    const bool monthChanged = model_.lastStartOfMonth != state_.currentDate;
     ComposeMonth(MonthInputsFor(state_, source_.Year(year), source_.PlaceIn(year)), model_);
     title_->setText(QString::fromStdString(model_.title));
     FitTitle();
     lastStartOfMonth_->setText(QString::number(model_.lastStartOfMonth));
     UpdateDayLabels();
+    MarkToday(monthChanged);
     grid_->Refresh();
+}
+
+// Today's cell is framed; a month that holds today opens with today selected.
+void MonthPanel::MarkToday(bool monthChanged) {
+    const int32_t today = Today();
+    if (today < model_.lastStartOfMonth || today > state_.currentMonthEnd) {
+        grid_->SetTodayCell(-1, -1);
+        return;
+    }
+    const MonthCell at = MonthCellOf(model_.lastStartOfMonth, static_cast<int>(today - model_.lastStartOfMonth) + 1);
+    grid_->SetTodayCell(at.row, at.col);
+    if (!monthChanged) return;
+    grid_->Select(at.row, at.col);
+    state_.selectedRow = at.row;
+    state_.selectedCol = at.col;
+}
+
+void MonthPanel::KeyMovedSelection() {
+    state_.selectedRow = grid_->Row();
+    state_.selectedCol = grid_->Col();
+    emit NoteCloseRequested();
 }
 
 void MonthPanel::ApplyTitleColors() {

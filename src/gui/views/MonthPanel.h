@@ -52,6 +52,8 @@ private:
     void GridClicked();
     void GridButtonPressed(Qt::MouseButton button);
     void GridPointerMoved(Qt::MouseButtons buttons);
+    void KeyMovedSelection();
+    void MarkToday(bool monthChanged);
 
     ViewState& state_;
     CalendarSource& source_;

@@ -8,6 +8,7 @@
 
 #include "core/calendar/HolyDays.h"
 #include "core/common/DateSerial.h"
+#include "gui/views/GridKeys.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/TitleColors.h"
 #include "gui/views/YearLayout.h"
@@ -76,6 +77,12 @@ YearPanel::YearPanel(ViewState& state, CalendarSource& source, QWidget* parent)
         grid->SetFixedRows(1);
         grid->SetCellFont(cellFont);
         grid->SetHeaderFont(headerFont);
+        auto* keys = new GridKeys(grid, [this, m](int row, int col) {
+            // Day cells carry their day number; the header row and the blanks do not.
+            return row >= 1 && !model_.grids[static_cast<size_t>(m)].Cell(row, col).text.empty();
+        });
+        connect(keys, &GridKeys::SelectionMoved, this, [this, m] { GridClicked(m); });
+        connect(keys, &GridKeys::Activated, this, [this, m] { GridDoubleClicked(m); });
         connect(grid, &GridWidget::Clicked, this, [this, m] { GridClicked(m); });
         connect(grid, &GridWidget::DoubleClicked, this, [this, m] { GridDoubleClicked(m); });
         connect(grid, &GridWidget::PointerMoved, this,
@@ -97,6 +104,18 @@ void YearPanel::ShowYear(int year) {
     for (int m = 0; m < 12; ++m) {
         labels_[static_cast<size_t>(m)]->setText(QString::fromStdString(model_.monthLabels[static_cast<size_t>(m)]));
         grids_[static_cast<size_t>(m)]->Refresh();
+    }
+    MarkToday();
+    emit YearShown();
+}
+
+void YearPanel::MarkToday() {
+    const YearMonthDay today = SplitDate(Today());
+    const YearCell at = today.year == model_.year ? YearCellOf(today.year, today.month, today.day) : YearCell{-1, -1, -1};
+    for (int m = 0; m < 12; ++m) {
+        GridWidget* grid = grids_[static_cast<size_t>(m)];
+        if (m == at.month) grid->SetTodayCell(at.row, at.col);
+        else grid->SetTodayCell(-1, -1);
     }
 }
 
@@ -121,6 +140,9 @@ bool YearPanel::SelectMonth(int month) {
 
 void YearPanel::GridClicked(int month) {
     CloseFlexNote();
+    // One selected day in the year: the other months' grids let theirs go.
+    for (int m = 0; m < 12; ++m)
+        if (m != month) grids_[static_cast<size_t>(m)]->Select(0, 0);
     if (!SelectMonth(month)) return;
     emit MonthRenderRequested();
     state_.selectedRow = grids_[static_cast<size_t>(month)]->Row();

@@ -43,6 +43,8 @@ signals:
     void MonthViewRequested();
     // Switch to the day view for the selected cell.
     void DayViewRequested();
+    // A year was drawn (by the window or the panel's own year buttons).
+    void YearShown();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -50,6 +52,7 @@ protected:
 
 private:
     void LayOut();
+    void MarkToday();
     void MoveToYear(int year);
     bool SelectMonth(int month);
     void GridClicked(int month);

@@ -98,9 +98,13 @@ void frmFlexNote::ShowNote(GridWidget& grid, int row, int col) {
     resize(grid.TwipsToPixelsX(p.width), grid.TwipsToPixelsY(p.height));
     move(grid.TwipsToPixelsX(p.left), grid.TwipsToPixelsY(p.top));
     FitTextBox();
+    // The note floats without taking the keyboard from the window under it:
+    // the arrows keep moving the grid's selection and Escape reaches the
+    // window, which closes the note. Within the note the hidden control
+    // holds the focus, so the text shows without a caret.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     show();
     raise();
-    activateWindow();
     txtJunk_->setFocus();
 }
 
@@ -118,6 +122,15 @@ void frmFlexNote::FitTextBox() {
 void frmFlexNote::closeEvent(QCloseEvent* event) {
     if (noteInstance == this) noteInstance = nullptr;
     QWidget::closeEvent(event);
+}
+
+// Escape reaching the note itself (its frame has the focus) closes it too.
+void frmFlexNote::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 bool frmFlexNote::eventFilter(QObject* watched, QEvent* event) {

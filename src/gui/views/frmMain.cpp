@@ -5,14 +5,17 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
 
+#include "core/common/DateFormat.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
 #include "core/views/ColorScheme.h"
@@ -20,6 +23,8 @@
 #include "gui/solar/LocationSettings.h"
 #include "gui/solar/SystemTimeZone.h"
 #include "gui/solar/frmLocation.h"
+#include "gui/views/DataFileNotice.h"
+#include "gui/views/GridWidget.h"
 #include "gui/views/MonthPanel.h"
 #include "gui/views/frmColors.h"
 #include "gui/views/frmGoToDate.h"
@@ -51,6 +56,15 @@ ScreenTwips ScreenOf(const QWidget* window) {
     s.width = static_cast<int>(std::lround(screen->geometry().width() * s.twipsPerPixelX));
     s.height = static_cast<int>(std::lround(screen->geometry().height() * s.twipsPerPixelY));
     return s;
+}
+
+// A rectangle made no larger than the area and moved inside it.
+QRect FitInto(QRect r, const QRect& area) {
+    if (area.isEmpty()) return r;
+    r.setSize(r.size().boundedTo(area.size()));
+    r.moveLeft(std::clamp(r.left(), area.left(), area.right() + 1 - r.width()));
+    r.moveTop(std::clamp(r.top(), area.top(), area.bottom() + 1 - r.height()));
+    return r;
 }
 
 // A wait pointer for the length of a scope.
@@ -112,6 +126,9 @@ frmMain::frmMain(QWidget* parent)
     startTimer_->setSingleShot(true);
     startTimer_->setInterval(kStartTimerInterval);
     connect(startTimer_, &QTimer::timeout, this, &frmMain::RunStartUp);
+
+    // The keyboard starts on the month grid, where the arrows choose a day.
+    month_->Grid()->setFocus();
 
     LoadSettings();
     LoadWindow();
@@ -179,6 +196,17 @@ void frmMain::BuildMenus() {
     AddHiddenItem(settings, "mDateRules", "&Date rules");
     connect(AddItem(settings, "mLocation", "Location settings"), &QAction::triggered, this,
             &frmMain::OpenLocationSettings);
+    settings->addSeparator();
+    shabbatTimesItem_ = AddItem(settings, "mShabbatTimesOnHolyDays", "Show Shabbat times on holy days");
+    shabbatTimesItem_->setCheckable(true);
+    connect(shabbatTimesItem_, &QAction::toggled, this, &frmMain::SetShabbatTimesOnHolyDays);
+
+    // Escape closes the cell note, wherever in the window the focus is.
+    auto* closeNote = new QAction(this);
+    closeNote->setObjectName("mCloseNote");
+    closeNote->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(closeNote, &QAction::triggered, this, &frmMain::CloseCellNote);
+    addAction(closeNote);
 
     QMenu* planning = bar->addMenu("Feast &Planning");
     planning->setObjectName("mFeastPlanning");
@@ -279,11 +307,41 @@ void frmMain::ShowView(View view) {
             break;
     }
     SyncViewControls();
+    UpdateWindowTitle();
 }
 
 void frmMain::ShowCalendar() {
+    // A note belongs to a day of the month it was opened on.
+    if (month_->Model().lastStartOfMonth != state_.currentDate) CloseCellNote();
     ApplyPanelTitleColors();
     month_->ShowCalendar();
+    UpdateWindowTitle();
+}
+
+void frmMain::UpdateWindowTitle() {
+    QString shown;
+    switch (view_) {
+        case View::Day:
+            if (const auto* title = dayPanel_->findChild<QLabel*>("lblDay")) shown = title->text();
+            break;
+        case View::Month: shown = QString::fromStdString(FormatDate(state_.currentDate, "mmmm yyyy")); break;
+        case View::Year: shown = QString::number(state_.Year()); break;
+    }
+    setWindowTitle(shown.isEmpty() ? QStringLiteral("Varnel") : shown + QStringLiteral(" \u2014 Varnel"));
+}
+
+void frmMain::RedrawShownView() {
+    CloseCellNote();
+    ShowCalendar();  // the month stays rendered behind the other views
+    if (view_ == View::Year) ShowYear(state_.Year());
+    if (view_ == View::Day) ShowDay();
+    UpdateWindowTitle();
+}
+
+void frmMain::SetShabbatTimesOnHolyDays(bool on) {
+    if (state_.shabbatTimesOnHolyDays == on) return;
+    state_.shabbatTimesOnHolyDays = on;
+    if (startedUp_) RedrawShownView();
 }
 
 void frmMain::ShowMonthOf(int32_t date) { state_.ShowMonthOf(date); }
@@ -331,7 +389,8 @@ void frmMain::ChooseColorScheme() {
 void frmMain::OpenLocationSettings() {
     const std::optional<LocationChoice> choice =
         ShowLocationDialog(this, {source_->PlaceName(), source_->SystemDaylight()}, state_.currentDate);
-    if (choice) source_->SetPlace(choice->city, choice->systemDaylight);
+    // The shown times belong to the place: a new place or daylight source redraws them.
+    if (choice && source_->SetPlace(choice->city, choice->systemDaylight) && startedUp_) RedrawShownView();
 }
 
 void frmMain::RunStartUp() {
@@ -343,6 +402,7 @@ void frmMain::RunStartUp() {
     // The holy-day file is read once, here; each year reads the portion file.
     source_->SetData(LoadCalendarData(ProgramFolder()));
     ShowCalendar();
+    NoticeMissingDataFiles(this, ProgramFolder());
     emit StartUpFinished();
 }
 
@@ -351,12 +411,18 @@ void frmMain::LoadSettings() {
     source_->SetPlace(place.city, place.systemDaylight);
     state_.floatDetails = ReadFloatDetailsSetting();
     state_.SelectColorScheme(ReadColorSchemeSetting());
+    state_.shabbatTimesOnHolyDays = ReadShabbatTimesOnHolyDaysSetting();
+    if (shabbatTimesItem_) {
+        const QSignalBlocker block(shabbatTimesItem_);
+        shabbatTimesItem_->setChecked(state_.shabbatTimesOnHolyDays);
+    }
 }
 
 void frmMain::SaveSettings() {
     WriteLocationSettings({source_->PlaceName(), source_->SystemDaylight()});
     WriteIntSetting(setting::kFloatDetails, state_.floatDetails ? -1 : 0);
     WriteIntSetting(setting::kColorScheme, state_.colorScheme);
+    WriteIntSetting(setting::kShabbatTimesOnHolyDays, state_.shabbatTimesOnHolyDays ? 1 : 0);
 }
 
 void frmMain::LoadWindow() {
@@ -368,8 +434,13 @@ void frmMain::LoadWindow() {
     const WindowPlacement at =
         PlaceWindow(ReadSetting(setting::kWindowPos, QString()).toStdString(), screen.width, screen.height,
                     toTwipsX(x()), toTwipsY(y()), toTwipsX(width()), toTwipsY(height()));
-    move(toPixelsX(at.left), toPixelsY(at.top));
-    resize(toPixelsX(at.width), toPixelsY(at.height));
+    // The twips were saved under some scale factor; in pixels of this one the
+    // window may no longer fit, so it is kept inside the available screen.
+    QRect frame(toPixelsX(at.left), toPixelsY(at.top), toPixelsX(at.width), toPixelsY(at.height));
+    const QScreen* shown = QWidget::screen() ? QWidget::screen() : QGuiApplication::primaryScreen();
+    if (shown) frame = FitInto(frame, shown->availableGeometry());
+    move(frame.topLeft());
+    resize(frame.size());
     setWindowState(at.maximized ? (windowState() | Qt::WindowMaximized) : (windowState() & ~Qt::WindowMaximized));
 }
 

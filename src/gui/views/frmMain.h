@@ -79,6 +79,11 @@ private:
     void MoveToYear(int year);
     void SelectYearMonth(int month);
     void SetSelectedCell(int row, int col);
+    // "December 2026 — Varnel": the view and what it shows.
+    void UpdateWindowTitle();
+    // Renders the shown view again (after the place or a display choice changed).
+    void RedrawShownView();
+    void SetShabbatTimesOnHolyDays(bool on);
 
     // Hooks for the year and day views, the dialogs, the cell note, the splash
     // and the commands that later parts of the program provide
@@ -112,6 +117,7 @@ private:
     std::array<QAction*, 10> commandButtons_{};
     QAction* nextMonthItem_ = nullptr;
     QAction* previousMonthItem_ = nullptr;
+    QAction* shabbatTimesItem_ = nullptr;
 };
 
 }  // namespace varnel

@@ -27,6 +27,7 @@ void frmMain::BuildDayAndYearPanels() {
     connect(year, &varnel::YearPanel::MonthRenderRequested, this, &frmMain::ShowCalendar);
     connect(year, &varnel::YearPanel::MonthViewRequested, this, [this] { ViewToggle(View::Month)->setChecked(true); });
     connect(year, &varnel::YearPanel::DayViewRequested, this, [this] { ViewToggle(View::Day)->setChecked(true); });
+    connect(year, &varnel::YearPanel::YearShown, this, &frmMain::UpdateWindowTitle);
     yearPanel_ = year;
     dayPanel_ = new varnel::DayPanel(state_, this);
 }

@@ -1,0 +1,88 @@
+// Looking places up from what a user types, the arrow keys' steps over a
+// month grid, and telling which data files a folder lacks.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/calendar/DataFiles.h"
+#include "core/common/DateSerial.h"
+#include "core/solar/CitySearch.h"
+#include "core/solar/clsSunrise.h"
+#include "core/views/GridNavigation.h"
+#include "core/views/MonthView.h"
+
+namespace varnel {
+namespace {
+
+std::string NameOf(int index) { return std::string(clsSunrise::CityAt(index)->name); }
+
+TEST(CitySearch, UniquePrefixesAnyCaseAndFormerNames) {
+    EXPECT_EQ(NameOf(SearchCity("jerusalem").index), "Jerusalem, Israel");
+    EXPECT_EQ(NameOf(SearchCity("  new york ").index), "New York City, NY");
+    EXPECT_EQ(NameOf(SearchCity("HONG").index), "Hong Kong, China");
+    EXPECT_EQ(NameOf(SearchCity("San Fransisco, CA").index), "San Francisco, CA");
+    // An exact name wins over the longer names it begins.
+    EXPECT_EQ(NameOf(SearchCity("charlotte, nc").index), "Charlotte, NC");
+}
+
+TEST(CitySearch, AmbiguousAndUnknownTextsFindNoOnePlace) {
+    const CityMatches san = SearchCity("san");
+    EXPECT_EQ(san.index, -1);
+    ASSERT_EQ(san.matches.size(), 2u);
+    EXPECT_EQ(NameOf(san.matches[0]), "San Francisco, CA");
+    EXPECT_EQ(NameOf(san.matches[1]), "San Jose, CA");
+    EXPECT_EQ(SearchCity("new").matches.size(), 3u);  // New Orleans, New York City, New Delhi
+    EXPECT_EQ(SearchCity("Atlantis").index, -1);
+    EXPECT_TRUE(SearchCity("Atlantis").matches.empty());
+    EXPECT_TRUE(SearchCity("   ").matches.empty());
+}
+
+TEST(GridNavigation, ArrowStepsOverTheDaysOfAMonth) {
+    // February 2026 starts on a Sunday and fills four rows exactly.
+    const int32_t first = DateSerial(2026, 2, 1);
+    const auto isDay = [&](int row, int col) {
+        for (int d = 1; d <= 28; ++d) {
+            const MonthCell at = MonthCellOf(first, d);
+            if (at.row == row && at.col == col) return true;
+        }
+        return false;
+    };
+    const MonthCell feb7 = MonthCellOf(first, 7);
+    const MonthCell feb8 = MonthCellOf(first, 8);
+    // Right from a Saturday goes on to the Sunday of the next week, left comes back.
+    const GridPosition right = StepSelection(7, 7, {feb7.row, feb7.col}, 0, 1, isDay);
+    EXPECT_EQ(right.row, feb8.row);
+    EXPECT_EQ(right.col, feb8.col);
+    const GridPosition left = StepSelection(7, 7, right, 0, -1, isDay);
+    EXPECT_EQ(left.row, feb7.row);
+    EXPECT_EQ(left.col, feb7.col);
+    // Down keeps the weekday; past the last day, and up into the header, nothing moves.
+    const MonthCell feb21 = MonthCellOf(first, 21), feb28 = MonthCellOf(first, 28), feb1 = MonthCellOf(first, 1);
+    const GridPosition down = StepSelection(7, 7, {feb21.row, feb21.col}, 1, 0, isDay);
+    EXPECT_EQ(down.row, feb28.row);
+    EXPECT_EQ(down.col, feb28.col);
+    const GridPosition stuck = StepSelection(7, 7, {feb28.row, feb28.col}, 1, 0, isDay);
+    EXPECT_EQ(stuck.row, feb28.row);
+    const GridPosition top = StepSelection(7, 7, {feb1.row, feb1.col}, -1, 0, isDay);
+    EXPECT_EQ(top.row, feb1.row);
+    const GridPosition before = StepSelection(7, 7, {feb1.row, feb1.col}, 0, -1, isDay);
+    EXPECT_EQ(before.col, feb1.col);
+}
+
+TEST(DataFiles, AFileCountsWhenItOrItsBackupIsThere) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "varnel-datafiles-test";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    const std::string dir = folder.string();
+    EXPECT_EQ(MissingCalendarFiles(dir), (std::vector<std::string>{"holydays.dat", "parashot.dat"}));
+    std::ofstream(folder / "holydays.bak") << "[HolyDay1]\n";
+    EXPECT_EQ(MissingCalendarFiles(dir), (std::vector<std::string>{"parashot.dat"}));
+    std::ofstream(folder / "parashot.dat") << "[Parashah1]\n";
+    EXPECT_TRUE(MissingCalendarFiles(dir).empty());
+    EXPECT_EQ(MissingFileMessage(dir, "parashot.dat"), "parashot.dat (nor parashot.bak) was not found in " + dir);
+    std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace varnel

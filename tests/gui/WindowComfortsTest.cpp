@@ -1,0 +1,286 @@
+// What a user of the window meets beyond the views themselves: the month
+// redrawn for a new place, the cell note closed with its month or by Escape,
+// today framed and the selection shown, the keyboard over the grids, the
+// window's title, a restored window kept on the screen, and a warning for
+// missing data files.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include "core/common/DateSerial.h"
+#include "core/common/Files.h"
+#include "core/views/MonthView.h"
+#include "core/views/YearView.h"
+#include "gui/common/Settings.h"
+#include "gui/views/GridWidget.h"
+#include "gui/views/MonthPanel.h"
+#include "gui/views/YearPanel.h"
+#include "gui/views/frmFlexNote.h"
+#include "gui/views/frmMain.h"
+#include "gui/views/frmSplash.h"
+#include "GuiTestSupport.h"
+
+namespace varnel {
+namespace {
+
+void HoverCell(GridWidget* grid, int row, int col) {
+    const QPointF at = grid->CellRect(row, col).center();
+    QMouseEvent move(QEvent::MouseMove, at, grid->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(grid, &move);
+}
+
+class Comforts : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EnsureApplication();
+        ASSERT_TRUE(folder_.isValid());
+        UseSettingsFolder(folder_.path());
+        SetProgramFolder(VARNEL_SOURCE_DATA);
+    }
+    void TearDown() override {
+        CloseFlexNote();
+        window_.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // A started window, active, with the splash gone (it would hold the focus).
+    frmMain& Start() {
+        window_ = std::make_unique<frmMain>();
+        window_->resize(1000, 760);
+        window_->show();
+        EXPECT_TRUE(WaitFor([&] { return window_->StartedUp(); }));
+        if (frmSplash* splash = OpenSplash()) splash->close();
+        window_->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+        return *window_;
+    }
+    void ShowMonth(int year, int month) {
+        window_->ShowMonthOf(DateSerial(year, month, 1));
+        window_->ShowCalendar();
+    }
+    const GridCell& DayCell(int day) const {
+        const MonthViewModel& view = window_->Month()->Model();
+        const MonthCell at = MonthCellOf(view.lastStartOfMonth, day);
+        return view.grid.Cell(at.row, at.col);
+    }
+    QTemporaryDir folder_;
+    std::unique_ptr<frmMain> window_;
+};
+
+TEST_F(Comforts, ANewPlaceRedrawsTheShownMonthAtOnce) {
+    WriteSetting(setting::kLocation, "Charlotte, NC");
+    frmMain& window = Start();
+    ShowMonth(2026, 7);
+    const std::string charlotte = DayCell(3).text;  // Friday 3 July: candle-lighting
+    ASSERT_NE(charlotte.find("Shabbat Candles"), std::string::npos);
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        auto* list = dialog->findChild<QListWidget*>("lstLocations");
+        const QList<QListWidgetItem*> found = list->findItems("Hong Kong, China", Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        list->setCurrentItem(found.front());
+        dialog->findChild<QPushButton*>("cmdOK")->click();
+    });
+    window.OpenLocationSettings();
+    EXPECT_NE(DayCell(3).text, charlotte);
+    EXPECT_NE(DayCell(3).data.find("(Hong Kong, China - "), std::string::npos);
+    EXPECT_EQ(window.Month()->Model().lastStartOfMonth, DateSerial(2026, 7, 1));
+}
+
+TEST_F(Comforts, TheNoteGoesWithItsMonthAndWithEscape) {
+    frmMain& window = Start();
+    window.State().floatDetails = true;
+    ShowMonth(2027, 1);
+    GridWidget* grid = window.Month()->Grid();
+    const MonthCell jan31 = MonthCellOf(DateSerial(2027, 1, 1), 31);
+    HoverCell(grid, jan31.row, jan31.col);
+    ASSERT_NE(OpenFlexNote(), nullptr);
+    EXPECT_TRUE(OpenFlexNote()->NoteText().startsWith("Sunday, January, 31, 2027\n"));
+    QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(window.State().currentDate, DateSerial(2026, 12, 1));
+    EXPECT_EQ(OpenFlexNote(), nullptr);
+
+    // Escape with the focus left in the main window closes the note too.
+    const MonthCell dec9 = MonthCellOf(DateSerial(2026, 12, 1), 9);
+    HoverCell(grid, dec9.row, dec9.col);
+    ASSERT_NE(OpenFlexNote(), nullptr);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Escape);
+    EXPECT_EQ(OpenFlexNote(), nullptr);
+}
+
+TEST_F(Comforts, TodayIsFramedInTheMonthAndYearViewsAndChosenForTheDayView) {
+    frmMain& window = Start();
+    const int32_t today = Today();
+    const YearMonthDay t = SplitDate(today);
+    // The window opens on today's month with today selected.
+    const MonthCell at = MonthCellOf(DateSerial(t.year, t.month, 1), t.day);
+    GridStyle style = window.Month()->Grid()->Style();
+    EXPECT_EQ(style.todayRow, at.row);
+    EXPECT_EQ(style.todayCol, at.col);
+    EXPECT_EQ(style.selectedRow, at.row);
+    EXPECT_EQ(style.selectedCol, at.col);
+    window.ShowView(frmMain::View::Day);
+    EXPECT_NE(window.DayPanel()->findChild<QLabel*>("lblDay")->text().toStdString().find(std::to_string(t.year)),
+              std::string::npos);
+    EXPECT_EQ(window.State().selectedRow, at.row);
+    EXPECT_EQ(window.State().selectedCol, at.col);
+
+    // Another month has no frame; clicking a day selects it visibly.
+    window.ShowView(frmMain::View::Month);
+    ShowMonth(t.year == 9999 ? 9998 : t.year + 1, t.month);
+    EXPECT_EQ(window.Month()->Grid()->Style().todayRow, -1);
+
+    window.ShowView(frmMain::View::Year);
+    ShowMonth(t.year, t.month);
+    window.ShowView(frmMain::View::Year);
+    auto* year = static_cast<YearPanel*>(window.YearPanel());
+    const YearCell cell = YearCellOf(t.year, t.month, t.day);
+    for (int m = 0; m < 12; ++m) {
+        style = year->MonthGrid(m)->Style();
+        EXPECT_EQ(style.todayRow, m == cell.month ? cell.row : -1) << m;
+        EXPECT_EQ(style.todayCol, m == cell.month ? cell.col : -1) << m;
+    }
+}
+
+TEST_F(Comforts, ArrowsEnterAndTabDriveTheMonthGrid) {
+    frmMain& window = Start();
+    ShowMonth(2026, 2);  // starts on a Sunday
+    GridWidget* grid = window.Month()->Grid();
+    const int32_t first = DateSerial(2026, 2, 1);
+    grid->setFocus();
+    ASSERT_TRUE(grid->hasFocus());
+    const MonthCell feb7 = MonthCellOf(first, 7);
+    grid->Select(feb7.row, feb7.col);
+    QTest::keyClick(grid, Qt::Key_Right);  // Saturday to the next Sunday
+    const MonthCell feb8 = MonthCellOf(first, 8);
+    EXPECT_EQ(window.State().selectedRow, feb8.row);
+    EXPECT_EQ(window.State().selectedCol, feb8.col);
+    QTest::keyClick(grid, Qt::Key_Down);
+    const MonthCell feb15 = MonthCellOf(first, 15);
+    EXPECT_EQ(window.State().selectedRow, feb15.row);
+    EXPECT_EQ(window.State().selectedCol, feb15.col);
+    EXPECT_TRUE(grid->Style().focused);  // the focus shows on the selected cell
+    EXPECT_EQ(grid->Style().selectedRow, feb15.row);
+
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(window.CurrentView(), frmMain::View::Day);
+    EXPECT_TRUE(window.DayPanel()->findChild<QLabel*>("lblDay")->text().endsWith("02/15/2026"));
+
+    window.ShowView(frmMain::View::Month);
+    grid->setFocus();
+    const bool floating = window.State().floatDetails;
+    QTest::keyClick(grid, Qt::Key_Tab);  // onto "Floating info"
+    EXPECT_TRUE(grid->hasFocus());
+    EXPECT_EQ(grid->Row(), kFloatInfoRow);
+    EXPECT_EQ(grid->Col(), kFloatInfoCol);
+    QTest::keyClick(grid, Qt::Key_Space);
+    EXPECT_EQ(window.State().floatDetails, !floating);
+    QTest::keyClick(grid, Qt::Key_Tab);  // on to ">>>"
+    EXPECT_EQ(QApplication::focusWidget(), window.Month()->findChild<QPushButton*>("cmdNextMonth"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(window.State().currentDate, DateSerial(2026, 3, 1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), window.Month()->findChild<QPushButton*>("cmdPreviousMonth"));
+}
+
+TEST_F(Comforts, ArrowsAndEnterInAYearGrid) {
+    frmMain& window = Start();
+    ShowMonth(2026, 1);
+    window.ShowView(frmMain::View::Year);
+    auto* year = static_cast<YearPanel*>(window.YearPanel());
+    GridWidget* march = year->MonthGrid(2);
+    march->setFocus();
+    QTest::keyClick(march, Qt::Key_Right);  // from nothing chosen: the first of March
+    const YearCell first = YearCellOf(2026, 3, 1);
+    EXPECT_EQ(march->Row(), first.row);
+    EXPECT_EQ(march->Col(), first.col);
+    EXPECT_EQ(window.State().currentDate, DateSerial(2026, 3, 1));
+    QTest::keyClick(march, Qt::Key_Down);
+    const YearCell eighth = YearCellOf(2026, 3, 8);
+    EXPECT_EQ(window.State().selectedRow, eighth.row);
+    QTest::keyClick(march, Qt::Key_Enter);
+    EXPECT_EQ(window.CurrentView(), frmMain::View::Day);
+    EXPECT_TRUE(window.DayPanel()->findChild<QLabel*>("lblDay")->text().endsWith("03/08/2026"));
+}
+
+TEST_F(Comforts, TheTitleNamesTheViewAndWhatItShows) {
+    frmMain& window = Start();
+    ShowMonth(2026, 12);
+    EXPECT_EQ(window.windowTitle(), QString::fromUtf8("December 2026 \u2014 Varnel"));
+    window.ShowView(frmMain::View::Year);
+    EXPECT_EQ(window.windowTitle(), QString::fromUtf8("2026 \u2014 Varnel"));
+    static_cast<YearPanel*>(window.YearPanel())->NextYear();
+    EXPECT_EQ(window.windowTitle(), QString::fromUtf8("2027 \u2014 Varnel"));
+    window.ShowView(frmMain::View::Day);
+    const QString day = window.DayPanel()->findChild<QLabel*>("lblDay")->text();
+    ASSERT_FALSE(day.isEmpty());
+    EXPECT_EQ(window.windowTitle(), day + QString::fromUtf8(" \u2014 Varnel"));
+}
+
+TEST_F(Comforts, ShabbatTimesItemFollowsTheSettingAndRedraws) {
+    WriteSetting(setting::kShabbatTimesOnHolyDays, "1");
+    frmMain& window = Start();
+    auto* item = window.findChild<QAction*>("mShabbatTimesOnHolyDays");
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), "Show Shabbat times on holy days");
+    EXPECT_TRUE(item->isChecked());
+    ShowMonth(2026, 12);
+    EXPECT_NE(DayCell(11).text.find("Shabbat Candles: "), std::string::npos);  // Hanukkah's Friday
+    item->trigger();
+    EXPECT_EQ(DayCell(11).text.find("Candles"), std::string::npos);
+    window.close();
+    EXPECT_EQ(ReadIntSetting(setting::kShabbatTimesOnHolyDays, -5), 0);
+}
+
+// A position saved under another scale factor may lie partly beyond this screen.
+TEST_F(Comforts, ARestoredWindowStaysOnTheAvailableScreen) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_NE(screen, nullptr);
+    const QRect area = screen->availableGeometry();
+    const double tpp = 1440.0 / screen->logicalDotsPerInchX();
+    const auto twips = [&](int px) { return QString("%1").arg(static_cast<int>(px * tpp), 5, 10, QChar('0')); };
+    // Its left edge inside the screen, its right edge well past it; too tall for it as well.
+    WriteSetting(setting::kWindowPos, twips(area.width() * 3 / 4) + "," + twips(area.height() / 2) + "," +
+                                          twips(area.width() * 2 / 3) + "," + twips(area.height() - 2) + ",0");
+    frmMain window;
+    const QRect placed(window.pos(), window.size());
+    EXPECT_TRUE(area.contains(placed)) << placed.x() << "," << placed.y() << " " << placed.width() << "x"
+                                       << placed.height() << " in " << area.width() << "x" << area.height();
+    EXPECT_NEAR(window.width(), area.width() * 2 / 3, 2);
+}
+
+TEST_F(Comforts, MissingDataFilesAreNamedOnceAtStart) {
+    QTemporaryDir empty;
+    ASSERT_TRUE(empty.isValid());
+    SetProgramFolder(empty.path().toStdString());
+    window_ = std::make_unique<frmMain>();
+    window_->show();
+    ASSERT_TRUE(WaitFor([&] { return window_->StartedUp(); }));
+    auto* box = window_->findChild<QMessageBox*>("msgMissingDataFiles");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->text().contains("holydays.dat (nor holydays.bak) was not found in " + empty.path()));
+    EXPECT_TRUE(box->text().contains("parashot.dat (nor parashot.bak)"));
+    box->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The data folder with its files says nothing.
+    SetProgramFolder(VARNEL_SOURCE_DATA);
+    frmMain& window = Start();
+    EXPECT_EQ(window.findChild<QMessageBox*>("msgMissingDataFiles"), nullptr);
+}
+
+}  // namespace
+}  // namespace varnel
