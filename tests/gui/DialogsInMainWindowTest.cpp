@@ -30,6 +30,7 @@
 #include "gui/views/frmMain.h"
 #include "gui/views/frmSplash.h"
 #include "GuiTestSupport.h"
+#include "WindowFixture.h"
 
 namespace varnel {
 namespace {
@@ -66,13 +67,11 @@ void OnModal(std::function<void(Dialog&)> action) {
     });
 }
 
-class WiredViews : public ::testing::Test {
+class WiredViews : public WindowFixture {
 protected:
     void SetUp() override {
-        EnsureApplication();
-        ASSERT_TRUE(folder_.isValid());
-        UseSettingsFolder(folder_.path());
-        SetProgramFolder(VARNEL_SOURCE_DATA);
+        WindowFixture::SetUp();
+        if (HasFatalFailure()) return;
         window_ = std::make_unique<frmMain>();
         window_->resize(1100, 800);
         window_->show();
@@ -93,7 +92,6 @@ protected:
     YearPanel* Year() const { return static_cast<YearPanel*>(window_->YearPanel()); }
     DayPanel* Day() const { return static_cast<DayPanel*>(window_->DayPanel()); }
 
-    QTemporaryDir folder_;
     std::unique_ptr<frmMain> window_;
 };
 

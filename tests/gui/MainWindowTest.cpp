@@ -29,6 +29,7 @@
 #include "gui/views/frmMain.h"
 #include "gui/views/frmSplash.h"
 #include "GuiTestSupport.h"
+#include "WindowFixture.h"
 
 namespace varnel {
 namespace {
@@ -41,14 +42,8 @@ bool HolyDayIn(frmMain& window, const char* name, int year) {
     return false;
 }
 
-class MainWindow : public ::testing::Test {
+class MainWindow : public WindowFixture {
 protected:
-    void SetUp() override {
-        EnsureApplication();
-        ASSERT_TRUE(folder_.isValid());
-        UseSettingsFolder(folder_.path());
-        SetProgramFolder(VARNEL_SOURCE_DATA);
-    }
     // A window that has run its start-up.
     std::unique_ptr<frmMain> Started() {
         auto window = std::make_unique<frmMain>();
@@ -56,7 +51,6 @@ protected:
         EXPECT_TRUE(WaitFor([&] { return window->StartedUp(); }));
         return window;
     }
-    QTemporaryDir folder_;
 };
 
 const GridCell& DayCell(const MonthViewModel& view, int day) {

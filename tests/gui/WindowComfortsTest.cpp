@@ -29,6 +29,7 @@
 #include "gui/views/frmMain.h"
 #include "gui/views/frmSplash.h"
 #include "GuiTestSupport.h"
+#include "WindowFixture.h"
 
 namespace varnel {
 namespace {
@@ -39,14 +40,8 @@ void HoverCell(GridWidget* grid, int row, int col) {
     QCoreApplication::sendEvent(grid, &move);
 }
 
-class Comforts : public ::testing::Test {
+class Comforts : public WindowFixture {
 protected:
-    void SetUp() override {
-        EnsureApplication();
-        ASSERT_TRUE(folder_.isValid());
-        UseSettingsFolder(folder_.path());
-        SetProgramFolder(VARNEL_SOURCE_DATA);
-    }
     void TearDown() override {
         CloseFlexNote();
         window_.reset();
@@ -72,7 +67,6 @@ protected:
         const MonthCell at = MonthCellOf(view.lastStartOfMonth, day);
         return view.grid.Cell(at.row, at.col);
     }
-    QTemporaryDir folder_;
     std::unique_ptr<frmMain> window_;
 };
 
