@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "app/AppIcon.h"
 #include "app/CommandCalendar.h"
 #include "app/DataFolder.h"
 #include "app/MonthCommand.h"
@@ -83,6 +84,8 @@ int RunDesktop(int argc, char** argv) {
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName("Varnel");
     QCoreApplication::setApplicationName("Varnel");
+    QApplication::setWindowIcon(ApplicationIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("varnel"));
     SetProgramFolder(ResolveDataFolder({}));
     SetPendingEventsHandler([] { QCoreApplication::processEvents(); });
 

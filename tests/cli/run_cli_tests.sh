@@ -139,7 +139,7 @@ check "installed program" exits 0 env HOME="$tmp/home" XDG_DATA_HOME="$tmp/home/
 check "reads the seeded per-user copy" python3 -c '
 import json,sys
 rows=json.load(open(sys.argv[1])); assert rows[0]["name"]=="Purim", rows[0]' "$tmp/out"
-check "per-user copy exists" test -f "$tmp/home/data/Varnel/Varnel/holydays.dat"
+check "per-user copy exists" test -f "$tmp/home/data/Varnel/holydays.dat"
 
 for bad in "convert +024-01-01" "convert 2024-01-+1" "month +026-01"; do
   # shellcheck disable=SC2086
