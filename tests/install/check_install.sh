@@ -122,7 +122,7 @@ check "a moved prefix still seeds from its own share/varnel" moved_prefix
 # --- The window and its icon, under a virtual X server -------------------------
 window_has_icon() {
   xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-    HOME="$1" "$2" & pid=$!
+    env -u QT_QPA_PLATFORM HOME="$1" "$2" & pid=$!
     for _ in $(seq 1 100); do
       id=$(xwininfo -root -tree | awk "/\(\"varnel\" \"Varnel\"\)/ {print \$1; exit}")
       [ -n "$id" ] && xprop -len 1000000 -id "$id" _NET_WM_ICON | grep -q "Icon (256 x 256)" && break
