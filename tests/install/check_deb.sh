@@ -5,15 +5,7 @@
 # Usage: check_deb.sh build/varnel_<version>_<arch>.deb
 set -u
 deb=$(realpath "$1")
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-passed=0
-failed=0
-
-check() {  # description, then a command that must succeed
-  local what="$1"; shift
-  if "$@" >"$tmp/log" 2>&1; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what"; cat "$tmp/log"; fi
-}
+. "$(dirname "$0")/checks.sh"
 
 check "package name and version in the file name" \
   bash -c '[[ "$(basename "$1")" == "$(dpkg-deb -f "$1" Package)_$(dpkg-deb -f "$1" Version)_$(dpkg-deb -f "$1" Architecture).deb" ]]' _ "$deb"
@@ -42,5 +34,4 @@ check "unpacked program prints the holy days" bash -c 'cd "$1/empty" && env -u X
   "$1/root/usr/bin/varnel" holydays 2026 --json | grep -q "\"name\":\"Yom Kippur\"[^}]*\"date\":\"2026-09-21\""' _ "$tmp"
 check "its per-user folder was seeded" cmp "$tmp/root/usr/share/varnel/holydays.dat" "$tmp/home/.local/share/Varnel/holydays.dat"
 
-echo "package: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish package

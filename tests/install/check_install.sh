@@ -8,15 +8,7 @@
 set -u
 build=$(cd "$1" && pwd)
 source=$(cd "$2" && pwd)
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-passed=0
-failed=0
-
-check() {  # description, then a command that must succeed
-  local what="$1"; shift
-  if "$@" >"$tmp/log" 2>&1; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $what"; cat "$tmp/log"; fi
-}
+. "$(dirname "$0")/checks.sh"
 
 root="$tmp/root"
 usr="$root/usr"
@@ -137,5 +129,4 @@ if command -v xvfb-run >/dev/null && command -v xprop >/dev/null && command -v x
   grep -E "WM_CLASS|Icon" "$tmp/log" | tr -s ' \t' ' ' | paste -sd ';' -
 else echo "SKIPPED: xvfb-run, xprop or xwininfo not installed"; fi
 
-echo "install: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish install
