@@ -65,7 +65,9 @@ std::string HelpText() {
         "Commands:\n";
     for (const Command& c : Commands()) {
         std::string head = std::string("  ") + c.name + " " + c.synopsis;
+        // A synopsis too long for the column puts its summary on the next line, aligned.
         if (head.size() < 24) head.resize(24, ' ');
+        else head += "\n" + std::string(24, ' ');
         text += head + " " + c.summary + "\n";
     }
     text +=

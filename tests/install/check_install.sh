@@ -54,12 +54,17 @@ man_is_complete() {
   for section in NAME SYNOPSIS DESCRIPTION OPTIONS '"EXIT STATUS"' FILES ENVIRONMENT; do
     grep -q "^\.SH $section" "$page" || { echo "no section $section"; return 1; }
   done
-  "$varnel" --help | awk '/^Commands:/ {c=1; next} /^$/ {c=0} c {print $1}' >"$tmp/commands"
+  "$varnel" --help | awk '/^Commands:/ {c=1; next} /^$/ {c=0} c && /^  [a-z]/ {print $1}' >"$tmp/commands"
   [ -s "$tmp/commands" ] || { echo "no commands in --help"; return 1; }
   "$varnel" --help | grep -o -- '--[a-z-]*' | sort -u >"$tmp/options"
+  sed 's/\\-/-/g; s/\\f[BIRP]//g' "$page" >"$tmp/plain"
   while read -r word; do
-    sed 's/\\-/-/g; s/\\f[BIRP]//g' "$page" | grep -qw -- "$word" || { echo "man page lacks $word"; return 1; }
+    grep -qw -- "$word" "$tmp/plain" || { echo "man page lacks $word"; return 1; }
   done < <(cat "$tmp/commands" "$tmp/options")
+  # Each command heads an item of its own, not run into its neighbour's text.
+  while read -r command; do
+    grep -A1 '^\.TP' "$tmp/plain" | grep -q "^$command " || { echo "no item for $command"; return 1; }
+  done <"$tmp/commands"
 }
 check "man page lists every command and option, exit codes, files, environment" man_is_complete
 
@@ -113,7 +118,8 @@ check "a moved prefix still seeds from its own share/varnel" moved_prefix
 
 # --- The window and its icon, under a virtual X server -------------------------
 window_has_icon() {
-  xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  # A display number of its own, so that parallel tests do not race for the first free one.
+  xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x1024x24" bash -c '
     env -u QT_QPA_PLATFORM HOME="$1" "$2" & pid=$!
     for _ in $(seq 1 100); do
       id=$(xwininfo -root -tree | awk "/\(\"varnel\" \"Varnel\"\)/ {print \$1; exit}")
