@@ -63,7 +63,7 @@ man_is_complete() {
   done < <(cat "$tmp/commands" "$tmp/options")
   # Each command heads an item of its own, not run into its neighbour's text.
   while read -r command; do
-    grep -A1 '^\.TP' "$tmp/plain" | grep -q "^$command " || { echo "no item for $command"; return 1; }
+    grep -A1 '^\.TP' "$tmp/plain" | grep -qE "^$command( |$)" || { echo "no item for $command"; return 1; }
   done <"$tmp/commands"
 }
 check "man page lists every command and option, exit codes, files, environment" man_is_complete
