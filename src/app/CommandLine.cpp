@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <initializer_list>
 #include <iostream>
+#include <sstream>
 
+#include "app/DataFileNotes.h"
 #include "app/DataFolder.h"
 #include "core/calendar/DataFiles.h"
 #include "core/common/DateSerial.h"
@@ -128,7 +130,10 @@ const std::string& OneArgument(const Context& context, const char* what) {
     return context.args[0];
 }
 
-void UseDataFolder(const Context& context) { SetProgramFolder(ResolveDataFolder(context.dataDir)); }
+void UseDataFolder(const Context& context, DataFiles files) {
+    SetProgramFolder(ResolveDataFolder(context.dataDir));
+    if (const std::string errors = SayDataFileProblems(ProgramFolder(), files); !errors.empty()) throw DataError(errors);
+}
 
 void RequireDataFiles(const std::vector<std::string>& names) {
     const std::vector<std::string> missing = MissingDataFiles(ProgramFolder(), names);
@@ -199,7 +204,8 @@ int RunCommandLine(int argc, char** argv) {
         std::cerr << "varnel: " << e.what() << "\n";
         return 2;
     } catch (const DataError& e) {
-        std::cerr << "varnel: " << e.what() << "\n";
+        std::istringstream lines(e.what());
+        for (std::string line; std::getline(lines, line);) std::cerr << "varnel: " << line << "\n";
         return 1;
     }
 }

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/calendar/DataFileCheck.h"
 #include "core/printing/Document.h"
 
 namespace varnel::cli {
@@ -60,8 +61,9 @@ std::string OptionValue(const Context& context, const char* name);
 bool HasOption(const Context& context, const char* name);
 const std::string& OneArgument(const Context& context, const char* what);
 
-// Resolves and installs the data folder for a command.
-void UseDataFolder(const Context& context);
+// Resolves and installs the data folder for a command, and says what is wrong
+// with its data files (throws DataError when one gives no data at all).
+void UseDataFolder(const Context& context, DataFiles files = DataFiles::HolyDaysAndPortions);
 // Throws DataError naming the first of these data files the installed folder
 // lacks (with its backup).
 void RequireDataFiles(const std::vector<std::string>& names);

@@ -13,7 +13,7 @@ namespace varnel::cli {
 
 int RunHolyDays(const Context& context) {
     const int year = ParseYear(OneArgument(context, "YEAR"));
-    UseDataFolder(context);
+    UseDataFolder(context, DataFiles::HolyDays);
     RequireDataFiles({kHolyDayFile});
     HolyDayTable holyDays;
     LoadHolyDays(DataPath(kHolyDayFile), holyDays);
@@ -46,7 +46,7 @@ int RunHolyDays(const Context& context) {
         const HolyDayRecord& r = holyDays[i];
         if (r.name.empty()) continue;
         std::string when = "(not this year)";
-        if (r.date != 0) {
+        if (r.date != 0 && IsInSupportedRange(r.date)) {
             const HebrewDate h = HebrewDateOf(r.date);
             when = FormatDate(r.date, "yyyy-mm-dd ddd") + "  " + std::to_string(h.day) + " " +
                    HebrewMonthName(h.year, h.month) + " " + std::to_string(h.year);

@@ -11,6 +11,7 @@
 #include "app/CommandCalendar.h"
 #include "app/DataFolder.h"
 #include "app/MonthCommand.h"
+#include "core/calendar/DataFileCheck.h"
 #include "core/calendar/HebrewCalendar.h"
 #include "core/common/DateFormat.h"
 #include "core/common/DateSerial.h"
@@ -18,6 +19,7 @@
 #include "core/common/PendingEvents.h"
 #include "core/solar/Location.h"
 #include "gui/solar/LocationSettings.h"
+#include "gui/views/DataFileMessage.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/MonthPanel.h"
 #include "core/views/MonthView.h"
@@ -89,8 +91,11 @@ int RunDesktop(int argc, char** argv) {
     SetProgramFolder(ResolveDataFolder({}));
     SetPendingEventsHandler([] { QCoreApplication::processEvents(); });
 
+    // Problems with the data files are said once, at start.
+    const DataFileReport dataFiles = CheckDataFiles(ProgramFolder());
     frmMain window;
     window.show();
+    ShowDataFileReport(&window, dataFiles);
     std::unique_ptr<StartUpReporter> reporter;
     const char* report = std::getenv("VARNEL_REPORT_STARTUP");
     const QString screenshot = qEnvironmentVariable("VARNEL_SCREENSHOT");

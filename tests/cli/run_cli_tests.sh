@@ -29,6 +29,20 @@ check "holydays text lists Purim" grep -q "2026-03-03 Tue .*Purim" "$tmp/out"
 
 check "a missing data folder is a failure" exits 1 "$varnel" holydays 2026 --json --data-dir "$tmp/nowhere"
 check "one-line message for the missing folder" one_line_error
+check "and says why" grep -q "Neither holydays.dat (it does not exist) nor holydays.bak" "$tmp/err"
+check "no output" test ! -s "$tmp/out"
+mkdir -p "$tmp/bad"
+printf '[HolyDay1]\nname=Purim\nhebrewmonth=-7\nhebrewday=14\n' >"$tmp/bad/holydays.bak"
+cp "$(dirname "$varnel")/parashot.dat" "$tmp/bad/"
+: >"$tmp/bad/holydays.dat"
+check "an empty data file is read around through its backup" exits 0 "$varnel" holydays 2026 --json --data-dir "$tmp/bad"
+check "the backup's day is shown" grep -q '"name":"Purim"' "$tmp/out"
+check "one warning" test "$(grep -c 'holydays.dat cannot be used (it is empty); holydays.bak is read instead' "$tmp/err")" -eq 1
+check "the data file is left as it was" test ! -s "$tmp/bad/holydays.dat"
+printf '[HolyDay1]\nname=Wrapped\nhebrewmonth=-2147483649\nhebrewday=1\n[HolyDay2]\nname=Far\nhebrewmonth=-999999999\nhebrewday=3\n[HolyDay3]\nname=Purim\nhebrewmonth=-7\nhebrewday=14\n' >"$tmp/bad/holydays.dat"
+check "out-of-range records are skipped" exits 0 "$varnel" holydays 2026 --data-dir "$tmp/bad"
+check "with one warning each, naming the section" test "$(grep -c 'section \[HolyDay[12]\].*the day is skipped' "$tmp/err")" -eq 2
+check "and are shown on no day" test "$(cat "$tmp/out")" = "  3  2026-03-03 Tue  14 Adar 5786  Purim"
 
 check "help" exits 0 "$varnel" --help
 check "help lists convert" grep -q "convert" "$tmp/out"

@@ -248,8 +248,9 @@ TEST(HolyDayTableFile, LoadsWhatItCanAndNeverChangesTheFile) {
     EXPECT_EQ(t[6].date, DateSerial(2025, 4, 19));
     EXPECT_EQ(t[7].date, DateSerial(2025, 10, 14));
     EXPECT_EQ(t[7].hebrewyear, "5786");
-    // Month and day that are not numbers read as 0 and still give a date, without failing.
-    EXPECT_NE(t[8].date, 0);
+    // Month and day that are not numbers would land on a wrong date: the record is skipped.
+    EXPECT_EQ(t[8].name, "");
+    EXPECT_EQ(t[8].date, 0);
     EXPECT_EQ(dir.Read("holydays.dat"), kSmallTable);
 }
 
@@ -279,7 +280,7 @@ TEST(HolyDayTableFile, AMissingDataFileIsRestoredFromItsBackupAndRead) {
     EXPECT_EQ(dir.Read("holydays.dat"), backup);
     EXPECT_EQ(dir.Read("holydays.bak"), backup);
     // With the data file present, the backup is not copied again.
-    dir.Write("holydays.dat", "[HolyDay1]\nname=Pesach\n");
+    dir.Write("holydays.dat", "[HolyDay1]\nname=Pesach\nhebrewmonth=-6\nhebrewday=15\n");
     LoadHolyDays(dir.File("holydays.dat"), t);
     EXPECT_EQ(t[1].name, "Pesach");
 }
@@ -298,7 +299,8 @@ TEST(HolyDayTableFile, BothFilesMissingGiveAnEmptyTable) {
 
 TEST(HolyDayTableFile, JunkAndHugeLinesDoNotStopTheReading) {
     TempFolder dir;
-    std::string text = "[HolyDay1]\nname=" + std::string(2 << 20, 'n') + "\ndescription=\x01\x02\xFF\xC3\n";
+    std::string text = "[HolyDay1]\nname=" + std::string(2 << 20, 'n') +
+                       "\nhebrewmonth=1\nhebrewday=1\ndescription=\x01\x02\xFF\xC3\n";
     for (int i = 0; i < 2000; ++i) text += static_cast<char>(i % 251);
     text += "\n[HolyDay2]\nname=Purim\nhebrewmonth=-7\nhebrewday=14\n";
     const std::string path = dir.Write("holydays.dat", text);

@@ -27,6 +27,10 @@ TEST(Json, WritesNestedValuesAndDates) {
     w.BeginObject().Key("date").Date(DateSerial(2024, 10, 3)).Key("none").Date(0).Key("list").BeginArray();
     w.Int(-6).Bool(true).Null().EndArray().EndObject();
     EXPECT_EQ(w.Text(), "{\"date\":\"2024-10-03\",\"none\":null,\"list\":[-6,true,null]}");
+    // A serial outside years 1..9999 is no date, as in the text output.
+    JsonWriter far;
+    far.BeginArray().Date(-999999999).Date(kMinSerial - 1).Date(kMaxSerial).EndArray();
+    EXPECT_EQ(far.Text(), "[null,null,\"9999-12-31\"]");
 }
 
 }  // namespace

@@ -4,9 +4,10 @@
 #include <cmath>
 
 #include "core/calendar/HebrewCalendar.h"
+#include "core/common/DataFile.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
-#include "core/common/Profile.h"
+#include "core/common/MessageText.h"
 
 namespace varnel {
 
@@ -58,6 +59,24 @@ void PlaceShabbatRelative(HolyDayTable& table, int i, int year) {
     }
 }
 
+constexpr DataFileShape kHolyDayShape{"HolyDay", "name", kHolyDayCount, "holy days",
+                                     "the calendar shows no holy days"};
+
+// Why a record cannot be placed, or empty when it can: a month outside 1..13
+// (or -1..-13 counted back from Elul) or a day outside 1..30 would land on a
+// wrong date, or on none the calendar knows. Shabbat-relative days and the
+// following days of a feast do not use their own month and day.
+std::string RangeFault(const HolyDayRecord& r, const std::string& previousName) {
+    if (IsShabbatRelative(r.hebrewday) || (r.name == previousName && r.daynumber != 0)) return {};
+    const int month = LeadingNumber(r.hebrewmonth);
+    if (month < -13 || month > 13 || month == 0)
+        return "hebrewmonth \"" + EscapeForMessage(r.hebrewmonth) + "\" is not a month 1..13 or -1..-13";
+    const int day = LeadingNumber(r.hebrewday);
+    if (day < 1 || day > 30)
+        return "hebrewday \"" + EscapeForMessage(r.hebrewday) + "\" is not a day 1..30 or \"S\"";
+    return {};
+}
+
 }  // namespace
 
 int LeadingNumber(const std::string& text) {
@@ -87,15 +106,18 @@ int32_t PesachReferenceDate(int year) {
     return SaturdayOnOrAfter(JulianDayToDate(HebrewDateFromJanuary(year, -6, 15, kGregorianSelector)));
 }
 
-void LoadHolyDays(const std::string& datPath, HolyDayTable& table) {
+void ReadHolyDays(const ProfileFile& file, const std::string& fileName, HolyDayTable& table,
+                  DataFileReport& report) {
     table.fill(HolyDayRecord{});
-    RestoreFromBackup(datPath);
-    const ProfileFile file = ProfileFile::Read(datPath);
+    std::string previousName;  // as the placement follows runs of feast days
     for (int i = 1; i <= kHolyDayCount; ++i) {
         const std::string section = "HolyDay" + std::to_string(i);
         HolyDayRecord& r = table[i];
         r.name = file.Get(section, "name");
-        if (r.name.empty()) continue;
+        if (r.name.empty()) {
+            previousName.clear();
+            continue;
+        }
         r.englishname = file.Get(section, "englishname");
         r.biblereference = file.Get(section, "biblereference");
         r.description = file.Get(section, "description");
@@ -104,6 +126,15 @@ void LoadHolyDays(const std::string& datPath, HolyDayTable& table) {
         r.hebrewmonthday = file.Get(section, "hebrewmonthday");
         r.hebrewmonth = file.Get(section, "hebrewmonth");
         r.hebrewday = file.Get(section, "hebrewday");
+        if (const std::string fault = RangeFault(r, previousName); !fault.empty()) {
+            report.Add(DataFileProblem::Level::Warning, fileName,
+                       fileName + ", section [" + section + "] \"" + EscapeForMessage(r.name) + "\": " + fault +
+                           "; the day is skipped.");
+            r = HolyDayRecord{};
+            previousName.clear();  // shown on no day, like an empty section
+            continue;
+        }
+        if (!IsShabbatRelative(r.hebrewday)) previousName = r.name;
         r.onthisday = file.Get(section, "onthisday");
         r.torah = file.Get(section, "torah");
         r.haftarah = file.Get(section, "haftarah");
@@ -111,6 +142,16 @@ void LoadHolyDays(const std::string& datPath, HolyDayTable& table) {
         r.messianic = file.Get(section, "messianic");
         r.brithadashah = file.Get(section, "brithadashah");
     }
+}
+
+void LoadHolyDays(const std::string& datPath, HolyDayTable& table, DataFileReport& report) {
+    const DataFileContents contents = ReadDataFile(datPath, kHolyDayShape, report);
+    ReadHolyDays(contents.profile, contents.fileName, table, report);
+}
+
+void LoadHolyDays(const std::string& datPath, HolyDayTable& table) {
+    DataFileReport unused;
+    LoadHolyDays(datPath, table, unused);
 }
 
 void PlaceHolyDays(HolyDayTable& table, int year) {

@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <string>
 
+#include "core/common/DataFileReport.h"
+#include "core/common/Profile.h"
+
 namespace varnel {
 
 inline constexpr int kHolyDayCount = 49;
@@ -34,8 +37,14 @@ using HolyDayTable = std::array<HolyDayRecord, kHolyDayCount + 1>;
 inline constexpr const char* kHolyDayFile = "holydays.dat";
 inline constexpr const char* kWeeklyPortion = "Weekly portion";
 
-// Reads the table from a data file (restoring the file from its backup).
+// Reads the table from a data file: a missing file is restored from its
+// backup, an unusable one is read around through the backup (see DataFile.h).
+// A record whose Hebrew month or day lies outside the calendar is skipped.
+// Every problem goes into the report.
 void LoadHolyDays(const std::string& datPath, HolyDayTable& table);
+void LoadHolyDays(const std::string& datPath, HolyDayTable& table, DataFileReport& report);
+// The records of an already parsed file; fileName names it in the warnings.
+void ReadHolyDays(const ProfileFile& file, const std::string& fileName, HolyDayTable& table, DataFileReport& report);
 // Places every record on its date in a common year.
 void PlaceHolyDays(HolyDayTable& table, int year);
 

@@ -4,9 +4,9 @@
 #include <utility>
 
 #include "core/calendar/HebrewCalendar.h"
+#include "core/common/DataFile.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
-#include "core/common/Profile.h"
 
 namespace varnel {
 
@@ -36,10 +36,11 @@ void ClearRecord(ParashahRecord& r) {
     r.brithadashah.clear();
 }
 
-void LoadPortions(const std::string& datPath, ParashahTable& table) {
+constexpr DataFileShape kPortionShape{"Parashah", "parashah", kPortionCount, "portions",
+                                     "the Shabbatot show no portions or readings"};
+
+void ReadPortions(const ProfileFile& file, ParashahTable& table) {
     for (ParashahRecord& r : table) ClearRecord(r);
-    RestoreFromBackup(datPath);
-    const ProfileFile file = ProfileFile::Read(datPath);
     std::string section = "Parashah";
     for (int i = 1; i <= kPortionCount; ++i) {
         section.resize(8);
@@ -230,14 +231,33 @@ private:
     const Cycle& c_;
 };
 
-}  // namespace
-
-void ScheduleParashot(const std::string& datPath, int year, ParashahTable& table) {
-    LoadPortions(datPath, table);
+// Dates the loaded portions over the year's Shabbatot.
+void SchedulePortions(int year, ParashahTable& table) {
     const Cycle cycle = CycleOf(year);
     Schedule schedule(table, cycle);
     const int last = schedule.MainPass();
     schedule.Continue(last, year);
+}
+
+}  // namespace
+
+void LoadPortions(const std::string& datPath, ParashahTable& table, DataFileReport& report) {
+    ReadPortions(ReadDataFile(datPath, kPortionShape, report).profile, table);
+}
+
+void ScheduleParashot(const std::string& datPath, int year, ParashahTable& table, DataFileReport& report) {
+    LoadPortions(datPath, table, report);
+    SchedulePortions(year, table);
+}
+
+void ScheduleParashot(const std::string& datPath, int year, ParashahTable& table) {
+    DataFileReport unused;
+    ScheduleParashot(datPath, year, table, unused);
+}
+
+void ScheduleParashot(const ProfileFile& file, int year, ParashahTable& table) {
+    ReadPortions(file, table);
+    SchedulePortions(year, table);
 }
 
 }  // namespace varnel

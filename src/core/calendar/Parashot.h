@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <string>
 
+#include "core/common/DataFileReport.h"
+#include "core/common/Profile.h"
+
 namespace varnel {
 
 inline constexpr int kPortionCount = 54;    // sections "Parashah1".."Parashah54"
@@ -44,5 +47,10 @@ inline constexpr const char* kSheminiAtzeret = "Shemini Atzeret";
 // Rebuilds a table for a common year, reading the data file again (restored
 // from its backup when missing).
 void ScheduleParashot(const std::string& datPath, int year, ParashahTable& table);
+void ScheduleParashot(const std::string& datPath, int year, ParashahTable& table, DataFileReport& report);
+// The schedule from an already parsed portion file.
+void ScheduleParashot(const ProfileFile& file, int year, ParashahTable& table);
+// Only the portions of the file, undated, into entries 1..54 (the rest cleared).
+void LoadPortions(const std::string& datPath, ParashahTable& table, DataFileReport& report);
 
 }  // namespace varnel

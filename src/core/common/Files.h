@@ -1,19 +1,57 @@
 #pragma once
-// File helpers of the data folder: existence tests, whole-file reads, atomic
-// writes and the restoring of a missing data file from its ".bak" copy.
+// File helpers of the data folder: existence tests, bounded reads of regular
+// files, durable atomic writes and the restoring of a missing data file from
+// its ".bak" copy.
+#include <cstddef>
 #include <string>
 
 namespace varnel {
 
-// True when the file can be opened for reading.
+// Far above any real data file (the shipped ones are tens of kilobytes), low
+// enough that a link to /dev/zero or a runaway file cannot eat the memory.
+inline constexpr size_t kDataFileSizeLimit = 8u << 20;
+
+enum class FileStatus {
+    Ok,
+    Missing,       // nothing at that path
+    DanglingLink,  // a symbolic link whose target does not exist (an unmounted drive)
+    NotRegular,    // a folder, FIFO, device or socket
+    TooLarge,      // larger than the limit
+    Unreadable,    // exists but cannot be opened or read (permissions, I/O error)
+};
+
+struct FileRead {
+    FileStatus status = FileStatus::Ok;
+    int error = 0;  // errno of an unreadable file
+    bool ok() const { return status == FileStatus::Ok; }
+};
+
+// Reads a regular file (links followed) of at most `limit` bytes. Never blocks
+// on a FIFO and never reads more than limit + 1 bytes.
+FileRead ReadRegularFile(const std::string& path, std::string& text, size_t limit = kDataFileSizeLimit);
+// Why a read failed, as the end of a sentence: "it does not exist",
+// "it cannot be read (Permission denied)".
+std::string DescribeFileRead(const FileRead& read, const std::string& path);
+
+// True when the path is a regular file that can be opened for reading.
 bool FileExists(const std::string& path);
+// True only when nothing at all is at the path: not even a dangling link or an
+// unreadable file.
+bool PathIsMissing(const std::string& path);
 bool ReadWholeFile(const std::string& path, std::string& text);
-// Writes a temporary file beside the target, then renames it over the target,
-// so a crash never leaves a torn file.
-bool WriteFileAtomically(const std::string& path, const std::string& text);
+
+// Writes a temporary file beside the target (created exclusively, never
+// through a link), syncs it, renames it over the target and syncs the folder,
+// so that after a crash or power cut the target holds the old or the new text.
+// A target that is a link is written at the link's destination; a dangling link
+// is not replaced. With replace false the write fails when the target exists.
+bool WriteFileAtomically(const std::string& path, const std::string& text, bool replace = true);
 bool CopyFileOver(const std::string& from, const std::string& to);
-// When "name.dat" cannot be opened, copies "name.bak" onto it (and lets pending
-// window events run). Returns whether the data file can be opened afterwards.
+// "name.dat" -> "name.bak".
+std::string BackupPathOf(const std::string& datPath);
+// When nothing exists at "name.dat", copies "name.bak" onto it (and lets pending
+// window events run). A data file that exists but cannot be read, or a dangling
+// link, is never replaced. Returns whether the data file can be read afterwards.
 bool RestoreFromBackup(const std::string& datPath);
 
 // The folder that holds the data files (set once at start-up).

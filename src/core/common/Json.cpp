@@ -117,7 +117,8 @@ JsonWriter& JsonWriter::Null() {
     return *this;
 }
 JsonWriter& JsonWriter::Date(int32_t serial) {
-    if (serial == 0) return Null();
+    // Outside years 1..9999 the text output shows no date either.
+    if (serial == 0 || !IsInSupportedRange(serial)) return Null();
     Separate();
     out_ += '"' + IsoDate(serial) + '"';
     return *this;

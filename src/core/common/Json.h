@@ -22,7 +22,8 @@ public:
     JsonWriter& Number(double value);  // shortest of 10 significant digits; null when not finite
     JsonWriter& Bool(bool value);
     JsonWriter& Null();
-    // A calendar-date serial as "YYYY-MM-DD", or null for 0 ("no date").
+    // A calendar-date serial as "YYYY-MM-DD", or null for 0 ("no date") and for
+    // a serial outside years 1..9999.
     JsonWriter& Date(int32_t serial);
     const std::string& Text() const { return out_; }
 

@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "core/common/Files.h"
+#include "core/common/TextDecoding.h"
 
 namespace varnel {
 namespace {
@@ -131,7 +132,22 @@ std::string Rewrite(const std::string& text, std::string_view section, const std
     return out;
 }
 
+// The text of an existing profile file, decoded; a missing file reads empty.
+// False when the file exists but cannot be read: it must not be replaced then.
+bool ReadForRewrite(const std::string& path, std::string& text) {
+    const FileRead read = ReadRegularFile(path, text);
+    if (read.status == FileStatus::Missing) return true;
+    if (!read.ok()) return false;
+    text = DecodeText(text);
+    return true;
+}
+
 }  // namespace
+
+std::string RewriteProfileText(std::string_view text, std::string_view section, std::string_view key,
+                               const std::string* value) {
+    return Rewrite(std::string(text), section, {{std::string(key), value}});
+}
 
 std::string_view TrimmedView(std::string_view s, std::string_view blanks) {
     const size_t b = s.find_first_not_of(blanks);
@@ -160,7 +176,7 @@ std::string ToLowerAscii(std::string_view s) {
 ProfileFile ProfileFile::Read(const std::string& path, size_t valueLimit) {
     std::string text;
     if (!ReadWholeFile(path, text)) return {};
-    return Parse(text, valueLimit);
+    return Parse(DecodeText(text), valueLimit);
 }
 
 ProfileFile ProfileFile::Parse(std::string_view text, size_t valueLimit) {
@@ -220,7 +236,7 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
                         const std::string& path) {
     if (TrimBlanks(section).empty() || TrimBlanks(key).empty()) return false;
     std::string text;
-    ReadWholeFile(path, text);  // a missing file starts empty
+    if (!ReadForRewrite(path, text)) return false;  // a missing file starts empty
     const std::string v = OneLine(value);
     return WriteFileAtomically(path, Rewrite(text, TrimBlanks(section), {{TrimBlanks(key), &v}}));
 }
@@ -239,13 +255,14 @@ bool WriteProfileStrings(std::string_view section,
     }
     for (size_t i = 0; i < keyValues.size(); ++i) changes.push_back({TrimBlanks(keyValues[i].first), &values[i]});
     std::string text;
-    ReadWholeFile(path, text);  // a missing file starts empty
+    if (!ReadForRewrite(path, text)) return false;  // a missing file starts empty
     return WriteFileAtomically(path, Rewrite(text, TrimBlanks(section), changes));
 }
 
 bool DeleteProfileKey(std::string_view section, std::string_view key, const std::string& path) {
     std::string text;
-    if (!ReadWholeFile(path, text)) return true;
+    if (PathIsMissing(path)) return true;
+    if (!ReadForRewrite(path, text)) return false;
     const std::string updated = Rewrite(text, section, {{std::string(key), nullptr}});
     return updated == text || WriteFileAtomically(path, updated);
 }

@@ -57,8 +57,14 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
 bool WriteProfileStrings(std::string_view section,
                          const std::vector<std::pair<std::string, std::string>>& keyValues,
                          const std::string& path);
-// Removes one key; a missing key or file is not an error.
+// Removes one key; a missing key or file is not an error. A file that exists
+// but cannot be read (or is no regular file) is never replaced by these writes.
 bool DeleteProfileKey(std::string_view section, std::string_view key, const std::string& path);
+
+// The text of a profile file with one key set to value (or, with value null,
+// removed), every other line kept.
+std::string RewriteProfileText(std::string_view text, std::string_view section, std::string_view key,
+                               const std::string* value);
 
 // Trims blanks, tabs and line-break characters (or the given characters) at both ends.
 inline constexpr std::string_view kBlankCharacters = " \t\r\n\v\f";

@@ -1,0 +1,17 @@
+#include "app/DataFileNotes.h"
+
+#include <iostream>
+
+namespace varnel::cli {
+
+std::string SayDataFileProblems(const std::string& folder, DataFiles files) {
+    const DataFileReport report = CheckDataFiles(folder, files);
+    std::string errors;
+    for (const DataFileProblem& p : report.problems) {
+        if (p.level == DataFileProblem::Level::Error) errors += p.text + "\n";
+        else std::cerr << "varnel: " << p.text << "\n";
+    }
+    return errors;
+}
+
+}  // namespace varnel::cli
