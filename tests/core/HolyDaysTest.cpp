@@ -270,6 +270,29 @@ TEST(HolyDayPlacement, AnEmptySectionEndsARunOfFeastDays) {
     EXPECT_EQ(t[3].hebrewyear, "5786");
 }
 
+TEST(HolyDayPlacement, TheDayAfterARecordWithoutADateHasNone) {
+    // In 2026 15 Tishrei is a Shabbat: "Shabbat Sukkot" has no date, and the
+    // records placed as the day after it must not land on 31 December 1899.
+    TempFolder dir;
+    const std::string path = dir.Write("holydays.dat",
+                                       "[HolyDay1]\nname=Sukkot\ndaynumber=1\nhebrewmonth=1\nhebrewday=15\n"
+                                       "[HolyDay2]\nname=Shabbat Sukkot\nhebrewday=S\n"
+                                       "[HolyDay3]\nname=Sukkot\ndaynumber=2\n"
+                                       "[HolyDay4]\nname=Shavuot\ndaynumber=2\nhebrewday=S\n");
+    HolyDayTable t;
+    LoadHolyDays(path, t);
+    PlaceHolyDays(t, 2026);
+    EXPECT_EQ(t[1].date, DateSerial(2026, 9, 26));
+    for (int i : {2, 3, 4}) {
+        EXPECT_EQ(t[i].date, 0) << i;
+        EXPECT_EQ(t[i].hebrewyear, "0") << i;
+    }
+    PlaceHolyDays(t, 2025);  // a year with a Shabbat of Sukkot: the run follows it
+    EXPECT_EQ(t[2].date, DateSerial(2025, 10, 11));
+    EXPECT_EQ(t[3].date, DateSerial(2025, 10, 12));
+    EXPECT_EQ(t[4].date, DateSerial(2025, 10, 13));
+}
+
 TEST(HolyDayTableFile, AMissingDataFileIsRestoredFromItsBackupAndRead) {
     TempFolder dir;
     const std::string backup = "[HolyDay1]\r\nname=Purim\r\nhebrewmonth=-7\r\nhebrewday=14\r\n";

@@ -22,7 +22,14 @@ int32_t SaturdayBefore(int32_t date) { return date - 1 - (Weekday(date - 1) % kS
 
 void SetDate(HolyDayRecord& r, int32_t date) {
     r.date = date;
-    r.hebrewyear = std::to_string(HebrewDateOf(date).year);
+    r.hebrewyear = date == 0 ? "0" : std::to_string(HebrewDateOf(date).year);
+}
+
+// The day after record i - 1: none when that record has no date this year (a
+// Shabbat of Sukkot that does not fall, a name the placement does not know).
+int32_t DayAfterRecordBefore(const HolyDayTable& table, int i) {
+    const int32_t before = table[i - 1].date;
+    return before == 0 ? 0 : before + 1;
 }
 
 bool IsShabbatRelative(const std::string& hebrewday) { return hebrewday == "S" || hebrewday == "s"; }
@@ -46,7 +53,7 @@ void PlaceShabbatRelative(HolyDayTable& table, int i, int year) {
         SetDate(r, PesachReferenceDate(year));
     } else if (r.name == "Shavuot") {
         if (r.daynumber == 2 && i > 1) {
-            SetDate(r, table[i - 1].date + 1);
+            SetDate(r, DayAfterRecordBefore(table, i));
         } else {
             SetDate(r, PesachReferenceDate(year) + 49);
         }
@@ -170,12 +177,13 @@ void PlaceHolyDays(HolyDayTable& table, int year) {
         }
         int32_t date;
         if (r.name == previousName && r.daynumber != 0) {
-            date = table[i - 1].date + 1;
+            date = DayAfterRecordBefore(table, i);
         } else {
             date = UntilDecember(year, LeadingNumber(r.hebrewmonth), LeadingNumber(r.hebrewday));
         }
         previousName = r.name;
         SetDate(r, date);
+        if (date == 0) continue;
         if (r.name == "Ta'anit Esther") {
             // The fast is kept on the Thursday before; the Hebrew year stays.
             if (Weekday(r.date) == kSaturday) r.date -= 2;

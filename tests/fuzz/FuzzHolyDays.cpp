@@ -1,0 +1,32 @@
+// Fuzz target: the holy-day loader and the placement of its records over the
+// edges of the calendar and a year taken from the input.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "core/calendar/HolyDays.h"
+#include "core/common/DataFileReport.h"
+#include "core/common/DateSerial.h"
+#include "core/common/TextDecoding.h"
+
+using namespace varnel;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string text = DecodeText(std::string_view(reinterpret_cast<const char*>(data), size));
+    HolyDayTable table;
+    DataFileReport report;
+    ReadHolyDays(ProfileFile::Parse(text), "holydays.dat", table, report);
+    const int fromInput = size >= 2 ? (data[0] << 8 | data[1]) % kMaxYear + 1 : 2026;
+    for (int year : {kMinYear, kMinYear + 1, 1583, fromInput, kMaxYear - 1, kMaxYear}) {
+        PlaceHolyDays(table, year);
+        for (int i = 1; i <= kHolyDayCount; ++i) {
+            // A record with a date lies within a year of the shown one.
+            const int32_t date = table[i].date;
+            if (date != 0 && (date < DateSerial(year, 1, 1) - 400 || date > DateSerial(year, 12, 31) + 400))
+                std::abort();
+        }
+    }
+    return 0;
+}
