@@ -1,6 +1,7 @@
 #include "gui/solar/SystemTimeZone.h"
 
 #include <QTimeZone>
+#include <algorithm>
 
 #include "core/common/DateSerial.h"
 
@@ -12,6 +13,12 @@ struct DaylightChange {
     bool toDaylight;
     int32_t biasMinutes;  // minus the daylight offset after the change
 };
+
+// Qt's zone code never returns when asked about an instant before year 3 under
+// a POSIX rule (TZ='CET-1CEST,M3.5.0,M10.5.0/3'): it works out the rule of the
+// year before, and there is no year 0. Earlier years are asked as this one; a
+// yearly rule gives the same month, weekday and occurrence in every year.
+constexpr int kFirstZoneYear = 3;
 
 int32_t SerialOf(const QDate& date) { return DateSerial(date.year(), date.month(), date.day()); }
 
@@ -45,7 +52,7 @@ DaylightRule SystemDaylightRule(const QTimeZone& zone, int year) {
     rule.standardName = NameOf(zone, QTimeZone::StandardTime);
     rule.daylightName = NameOf(zone, QTimeZone::DaylightTime);
     if (year < kMinYear || year > kMaxYear) return rule;
-    ForEachDaylightChange(zone, year, [&](const DaylightChange& c) {
+    ForEachDaylightChange(zone, std::max(year, kFirstZoneYear), [&](const DaylightChange& c) {
         TransitionRule& slot = c.toDaylight ? rule.daylightDate : rule.standardDate;
         if (slot.month != 0) return;
         slot = RuleOfDay(c.day);
@@ -59,6 +66,12 @@ ZoneYear ZoneYearOf(const QTimeZone& zone, int year) {
     result.standardName = NameOf(zone, QTimeZone::StandardTime);
     result.daylightName = NameOf(zone, QTimeZone::DaylightTime);
     if (year < kMinYear || year > kMaxYear) return result;
+    if (year < kFirstZoneYear) {
+        // The changes of the first year Qt can be asked about, moved by their rule.
+        result = ZoneYearOf(zone, kFirstZoneYear);
+        for (int32_t& day : result.changes) day = TransitionDay(year, RuleOfDay(day));
+        return result;
+    }
     const QDateTime newYear(QDate(year, 1, 1), QTime(0, 0), zone);
     const int atNewYear = zone.daylightTimeOffset(newYear);
     result.daylightAtNewYear = atNewYear != 0;
