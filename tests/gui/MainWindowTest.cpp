@@ -382,9 +382,23 @@ TEST_F(MainWindow, WindowPositionRoundTrip) {
         EXPECT_TRUE(window.windowState() & Qt::WindowMaximized);
     }
     // A width wider than the screen comes back as 9135 twips.
-    WriteSetting(setting::kWindowPos, "00000,00000,99999,00000,0");
-    frmMain window;
-    EXPECT_NEAR(window.width(), 9135 / tpp, 1);
+    WriteSetting(setting::kWindowPos, "00000,00000,99999,07000,0");
+    {
+        frmMain window;
+        EXPECT_NEAR(window.width(), 9135 / tpp, 1);
+    }
+    // Garbage opens at the design size, centred, and what is saved back is that.
+    WriteSetting(setting::kWindowPos, "00000,00000,00000,00000,0");
+    QSize design;
+    {
+        frmMain window;
+        design = window.size();
+        EXPECT_GT(design.width(), 600);
+        EXPECT_NEAR(window.x(), (screen->geometry().width() - window.width()) / 2, 1);
+        window.close();
+    }
+    const std::string fixed = ReadSetting(setting::kWindowPos, "").toStdString();
+    EXPECT_NEAR(std::stoi(fixed.substr(12, 5)), design.width() * tpp, 1);
 }
 
 }  // namespace

@@ -74,24 +74,39 @@ TEST(WindowPosRules, RestoresAndClamps) {
     EXPECT_EQ(at.top, 0);
     EXPECT_EQ(at.width, 9135);
     EXPECT_EQ(at.height, 7185);
-    // A corner within 200 twips of the far edges keeps the design position on that axis.
+    // A corner within 200 twips of the far edges keeps the design position on that axis;
+    // one just inside is moved back until a third of the window is on the screen.
     at = PlaceWindow("21400,13299,09000,07000,0", kScreenW, kScreenH, 5, 6, 13500, 10200);
     EXPECT_EQ(at.left, 5);
-    EXPECT_EQ(at.top, 13299);
+    EXPECT_EQ(at.top, kScreenH - 7000 / 3);
     at = PlaceWindow("21399,13300,09000,07000,0", kScreenW, kScreenH, 5, 6, 13500, 10200);
-    EXPECT_EQ(at.left, 21399);
+    EXPECT_EQ(at.left, kScreenW - 9000 / 3);
     EXPECT_EQ(at.top, 6);
-    // Fields that are not numbers read as 0; the state "2" maximizes.
-    at = PlaceWindow("abcde,00450,xxxxx,07000,2", kScreenW, kScreenH, 5, 6, 13500, 10200);
+    at = PlaceWindow("12600,06500,09000,07000,0", kScreenW, kScreenH, 5, 6, 13500, 10200);
+    EXPECT_EQ(at.left, 12600);  // wholly on the screen: where it was
+    EXPECT_EQ(at.top, 6500);
+    // A field that is not a number reads as 0; the state "2" maximizes.
+    at = PlaceWindow("abcde,00450,09000,07000,2", kScreenW, kScreenH, 5, 6, 13500, 10200);
     EXPECT_EQ(at.left, 0);
-    EXPECT_EQ(at.width, 0);
+    EXPECT_EQ(at.top, 450);
     EXPECT_TRUE(at.maximized);
-    // A short or odd value does not fail.
-    at = PlaceWindow("1", kScreenW, kScreenH, 5, 6, 13500, 10200);
-    EXPECT_EQ(at.left, 1);
-    EXPECT_EQ(at.top, 0);
-    EXPECT_FALSE(at.maximized);
     EXPECT_FALSE(PlaceWindow("00000,00000,09000,07000,1", kScreenW, kScreenH, 0, 0, 1, 1).maximized);
+}
+
+TEST(WindowPosRules, AValueWithoutAUsableSizeIsTakenAsEmpty) {
+    const WindowPlacement empty = PlaceWindow("", kScreenW, kScreenH, 5, 6, 13500, 10200);
+    for (const char* value : {"abc", "0", "1", "00000,00000,00000,00000,0", "01200,00450,xxxxx,07000,2",
+                              "01200,00450,09000,00100,0", "01200,00450,02999,07000,0"}) {
+        const WindowPlacement at = PlaceWindow(value, kScreenW, kScreenH, 5, 6, 13500, 10200);
+        EXPECT_EQ(at.left, empty.left) << value;
+        EXPECT_EQ(at.top, empty.top) << value;
+        EXPECT_EQ(at.width, 13500) << value;
+        EXPECT_EQ(at.height, 10200) << value;
+        EXPECT_FALSE(at.maximized) << value;
+    }
+    const WindowPlacement smallest = PlaceWindow("00000,00000,03000,02250,0", kScreenW, kScreenH, 5, 6, 13500, 10200);
+    EXPECT_EQ(smallest.width, 3000);
+    EXPECT_EQ(smallest.height, 2250);
 }
 
 TEST_F(SettingsStore, DefaultsOfTheMasterTable) {

@@ -1,6 +1,7 @@
 #include "gui/common/Settings.h"
 
 #include <QSettings>
+#include <algorithm>
 #include <cstdio>
 
 #include "core/calendar/HolyDays.h"
@@ -54,11 +55,12 @@ std::string FormatWindowPos(const WindowPos& pos) {
 WindowPlacement PlaceWindow(const std::string& windowPos, int screenWidth, int screenHeight, int designLeft,
                             int designTop, int designWidth, int designHeight) {
     WindowPlacement at{designLeft, designTop, designWidth, designHeight, false};
-    if (windowPos.empty()) {
+    const auto centred = [&] {
         at.left = (screenWidth - designWidth) / 2;
         at.top = (screenHeight - designHeight) / 2;
         return at;
-    }
+    };
+    if (windowPos.empty()) return centred();
     int left = LeadingNumber(Mid(windowPos, 1, 5));
     int top = LeadingNumber(Mid(windowPos, 7, 5));
     int width = LeadingNumber(Mid(windowPos, 13, 5));
@@ -68,10 +70,15 @@ WindowPlacement PlaceWindow(const std::string& windowPos, int screenWidth, int s
     if (top < 0) top = 0;
     if (width < 0 || width > screenWidth) width = kFallbackWindowWidth;
     if (height < 0 || height > screenHeight) height = kFallbackWindowHeight;
+    // "abc", "0" or zeros: no size to restore, as if nothing had been saved.
+    if (width < kMinimumWindowWidth || height < kMinimumWindowHeight) return centred();
     if (left < screenWidth - kScreenEdgeMargin) at.left = left;
     if (top < screenHeight - kScreenEdgeMargin) at.top = top;
     at.width = width;
     at.height = height;
+    // A corner just inside the far edges would leave a sliver on the screen.
+    at.left = std::max(0, std::min(at.left, screenWidth - width / 3));
+    at.top = std::max(0, std::min(at.top, screenHeight - height / 3));
     // A window is never restored minimized: only "2" is a state to restore.
     at.maximized = state == kWindowStateMaximized;
     return at;

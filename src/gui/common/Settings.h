@@ -44,6 +44,10 @@ inline constexpr int kWindowStateMaximized = 2;
 inline constexpr int kFallbackWindowWidth = 9135;   // twips, for a width the screen cannot hold
 inline constexpr int kFallbackWindowHeight = 7185;
 inline constexpr int kScreenEdgeMargin = 200;
+// A restored size below this (200 x 150 pixels at 96 DPI) shows nothing of use:
+// the value is taken as empty.
+inline constexpr int kMinimumWindowWidth = 3000;
+inline constexpr int kMinimumWindowHeight = 2250;
 
 struct WindowPos {
     int left = 0;
@@ -57,7 +61,9 @@ std::string FormatWindowPos(const WindowPos& pos);
 // Where a window goes at start, from "WindowPos", the screen's size and the
 // window's design rectangle (all twips). Left and top that would put the
 // window's corner within 200 twips of the screen's far edges keep the design
-// position; an empty value centres the window at its design size.
+// position; an empty value, or one that gives no usable size, centres the
+// window at its design size. A window is moved back until at least a third of
+// its width and height, title bar included, is on the screen.
 struct WindowPlacement {
     int left = 0;
     int top = 0;
