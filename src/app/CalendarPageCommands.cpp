@@ -29,13 +29,13 @@ int ThemeOption(const std::string& text) {
     if (text == "winter") return kThemeWinter;
     if (text == "summer") return kThemeSummer;
     if (text == "none") return kThemeNone;
-    throw UsageError("unknown theme '" + text + "' (winter, summer or none)");
+    throw UsageError("unknown theme " + Quoted(text) + " (winter, summer or none)");
 }
 
 CalendarSize SizeOption(const std::string& text) {
     if (text.empty() || text == "page") return CalendarSize::Page;
     if (text == "pocket") return CalendarSize::Pocket;
-    throw UsageError("unknown size '" + text + "' (page or pocket)");
+    throw UsageError("unknown size " + Quoted(text) + " (page or pocket)");
 }
 
 }  // namespace
@@ -44,19 +44,19 @@ int RunPrintMonth(const Context& context) {
     const std::string outputPath = OptionValue(context, "--output"), picture = OptionValue(context, "--picture");
     const bool noPicture = HasOption(context, "--no-picture");
     if (context.args.size() < 2) throw UsageError("missing YYYY-MM");
-    if (context.args.size() > 2) throw UsageError("unexpected argument '" + context.args[2] + "'");
+    if (context.args.size() > 2) throw UsageError("unexpected argument " + Quoted(context.args[2]));
     int year = 0, month = 0;
     ParseMonth(context.args[1], year, month);
     if (outputPath.empty()) throw UsageError("missing --output FILE");
     const QString output = QString::fromStdString(outputPath);
     const std::optional<CalendarFileKind> kind = CalendarFileKindOf(output);
-    if (!kind) throw UsageError("unknown kind of file '" + outputPath + "' (.pdf, .png, .html, .htm or .rtf)");
+    if (!kind) throw UsageError("unknown kind of file " + Quoted(outputPath) + " (.pdf, .png, .html, .htm or .rtf)");
     const int theme = ThemeOption(OptionValue(context, "--theme"));
     const int dpi = ParseDpi(OptionValue(context, "--dpi"));
     const CalendarSize size = SizeOption(OptionValue(context, "--size"));
     if (!picture.empty() && noPicture) throw UsageError("--picture and --no-picture together");
     if (!picture.empty() && !PictureReadable(QString::fromStdString(picture)))
-        throw UsageError("cannot read the picture '" + picture + "'");
+        throw UsageError("cannot read the picture " + Quoted(picture));
     CheckWritable(outputPath);
 
     const auto calendar = OpenCommandCalendar(context, DateSerial(year, month, 1));

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <iostream>
 #include <sstream>
+#include <string_view>
 
 #include "app/DataFileNotes.h"
 #include "app/DataFolder.h"
@@ -13,6 +14,7 @@
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
 #include "core/solar/CitySearch.h"
+#include "core/common/MessageText.h"
 #include "core/solar/clsSunrise.h"
 #include "gui/solar/LocationSettings.h"
 
@@ -85,7 +87,15 @@ std::string HelpText() {
     return text;
 }
 
+std::string Quoted(const std::string& text) { return "'" + EscapeForMessage(text) + "'"; }
+
 namespace {
+// The commands whose output depends on the place; --city is refused by the others.
+bool UsesPlace(const Command& command) {
+    static constexpr std::string_view kWithPlace[] = {"day", "export-year", "month", "print", "shabbat", "sun"};
+    return std::find(std::begin(kWithPlace), std::end(kWithPlace), command.name) != std::end(kWithPlace);
+}
+
 // Digits everywhere but at the dash positions (sscanf alone would take "+024" or " 1").
 bool DigitsAndDashes(const std::string& text, std::initializer_list<size_t> dashes) {
     for (size_t i = 0; i < text.size(); ++i) {
@@ -101,17 +111,17 @@ int32_t ParseDate(const std::string& text) {
     char extra = 0;
     if (text.size() != 10 || !DigitsAndDashes(text, {4, 7}) ||
         std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &extra) != 3)
-        throw UsageError("malformed date '" + text + "' (expected YYYY-MM-DD)");
-    if (y < kMinYear || y > kMaxYear) throw UsageError("year outside 1..9999 in '" + text + "'");
-    if (!IsValidDate(y, m, d)) throw UsageError("no such date '" + text + "'");
+        throw UsageError("malformed date " + Quoted(text) + " (expected YYYY-MM-DD)");
+    if (y < kMinYear || y > kMaxYear) throw UsageError("year outside 1..9999 in " + Quoted(text));
+    if (!IsValidDate(y, m, d)) throw UsageError("no such date " + Quoted(text));
     return DateSerial(y, m, d);
 }
 
 int ParseYear(const std::string& text) {
     if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos)
-        throw UsageError("malformed year '" + text + "' (expected 1..9999)");
+        throw UsageError("malformed year " + Quoted(text) + " (expected 1..9999)");
     const int y = std::stoi(text);
-    if (y < kMinYear || y > kMaxYear) throw UsageError("year outside 1..9999: " + text);
+    if (y < kMinYear || y > kMaxYear) throw UsageError("year outside 1..9999: " + Quoted(text));
     return y;
 }
 
@@ -119,14 +129,14 @@ void ParseMonth(const std::string& text, int& year, int& month) {
     char extra = 0;
     if (text.size() != 7 || !DigitsAndDashes(text, {4}) ||
         std::sscanf(text.c_str(), "%4d-%2d%c", &year, &month, &extra) != 2)
-        throw UsageError("malformed month '" + text + "' (expected YYYY-MM)");
-    if (year < kMinYear || year > kMaxYear) throw UsageError("year outside 1..9999 in '" + text + "'");
-    if (month < 1 || month > 12) throw UsageError("no such month '" + text + "'");
+        throw UsageError("malformed month " + Quoted(text) + " (expected YYYY-MM)");
+    if (year < kMinYear || year > kMaxYear) throw UsageError("year outside 1..9999 in " + Quoted(text));
+    if (month < 1 || month > 12) throw UsageError("no such month " + Quoted(text));
 }
 
 const std::string& OneArgument(const Context& context, const char* what) {
     if (context.args.empty()) throw UsageError(std::string("missing ") + what);
-    if (context.args.size() > 1) throw UsageError("unexpected argument '" + context.args[1] + "'");
+    if (context.args.size() > 1) throw UsageError("unexpected argument " + Quoted(context.args[1]));
     return context.args[0];
 }
 
@@ -145,13 +155,13 @@ std::string ResolveCity(const Context& context) {
     const CityMatches found = SearchCity(context.city);
     if (found.index >= 0) return std::string(clsSunrise::CityAt(found.index)->name);
     if (found.matches.empty())
-        throw UsageError("unknown city '" + context.city + "' (see varnel cities)");
+        throw UsageError("unknown city " + Quoted(context.city) + " (see varnel cities)");
     std::string candidates;
     for (int i : found.matches) {
         if (!candidates.empty()) candidates += "; ";
         candidates += clsSunrise::CityAt(i)->name;
     }
-    throw UsageError("ambiguous city '" + context.city + "': " + candidates);
+    throw UsageError("ambiguous city " + Quoted(context.city) + ": " + candidates);
 }
 
 int RunCommandLine(int argc, char** argv) {
@@ -177,7 +187,7 @@ int RunCommandLine(int argc, char** argv) {
             else if (a == "--no-picture" && commandName == "print") context.options.emplace_back(a, "");
             else if (TakesOption(commandName, a)) context.options.emplace_back(a, value(a.c_str()));
             else if (a.size() > 1 && a[0] == '-' && !(a.size() > 1 && std::isdigit(static_cast<unsigned char>(a[1]))))
-                throw UsageError("unknown option '" + a + "'");
+                throw UsageError("unknown option " + Quoted(a));
             else if (commandName.empty()) commandName = a;
             else context.args.push_back(a);
         }
@@ -193,10 +203,13 @@ int RunCommandLine(int argc, char** argv) {
             return -1;
         }
         const Command* command = FindCommand(commandName);
-        if (!command) throw UsageError("unknown command '" + commandName + "' (see varnel --help)");
+        if (!command) throw UsageError("unknown command " + Quoted(commandName) + " (see varnel --help)");
+        if (!context.city.empty() && !UsesPlace(*command))
+            throw UsageError(std::string("--city does not apply to ") + command->name + ", which uses no place");
         if (help) {
             std::cout << "Usage: varnel " << command->name << " " << command->synopsis
-                      << " [--json] [--data-dir DIR] [--city NAME]\n  " << command->summary << "\n";
+                      << " [--json] [--data-dir DIR]" << (UsesPlace(*command) ? " [--city NAME]" : "") << "\n  "
+                      << command->summary << "\n";
             return 0;
         }
         return command->run(context);

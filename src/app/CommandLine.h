@@ -60,6 +60,9 @@ void CheckWritable(const std::string& path);
 std::string OptionValue(const Context& context, const char* name);
 bool HasOption(const Context& context, const char* name);
 const std::string& OneArgument(const Context& context, const char* what);
+// An argument echoed in a message: quoted, control characters escaped, cut to
+// about 60 characters, so that a message stays one short line.
+std::string Quoted(const std::string& text);
 
 // Resolves and installs the data folder for a command, and says what is wrong
 // with its data files (throws DataError when one gives no data at all).

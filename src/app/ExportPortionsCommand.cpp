@@ -79,7 +79,7 @@ int RunExportPortions(const Context& context) {
     CalendarTarget target{QString::fromStdString(context.to), QString::fromStdString(context.user)};
     if (target.IsServer()) {
         std::string error;
-        if (!IsAllowedCalDavUrl(QUrl(target.target), error)) throw UsageError("cannot use '" + context.to + "': " + error);
+        if (!IsAllowedCalDavUrl(QUrl(target.target), error)) throw UsageError("cannot use " + Quoted(context.to) + ": " + error);
         if (target.user.isEmpty()) throw UsageError("a CalDAV calendar needs --user NAME");
     }
     UseDataFolder(context);

@@ -38,7 +38,7 @@ OutputKind KindOf(const std::string& path) {
     const QString suffix = QFileInfo(QString::fromStdString(path)).suffix().toLower();
     if (suffix == QLatin1String("pdf")) return OutputKind::Pdf;
     if (suffix == QLatin1String("png")) return OutputKind::Png;
-    throw UsageError("unknown output kind '" + path + "' (a .pdf or .png file)");
+    throw UsageError("unknown output kind " + Quoted(path) + " (a .pdf or .png file)");
 }
 
 }  // namespace
@@ -48,13 +48,13 @@ PaperSize ParsePaper(const std::string& text) {
     if (text == "a4" || text == "A4") return PaperSize::A4;
     if (text == "letter" || text == "Letter") return PaperSize::Letter;
     if (text == "a5" || text == "A5") return PaperSize::A5;
-    throw UsageError("unknown paper '" + text + "' (a4, letter or a5)");
+    throw UsageError("unknown paper " + Quoted(text) + " (a4, letter or a5)");
 }
 
 int ParseDpi(const std::string& text) {
     if (text.empty()) return 150;
     if (text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos)
-        throw UsageError("malformed --dpi '" + text + "' (a number from 30 to 1200)");
+        throw UsageError("malformed --dpi " + Quoted(text) + " (a number from 30 to 1200)");
     const int dpi = std::stoi(text);
     if (dpi < 30 || dpi > 1200) throw UsageError("--dpi outside 30..1200: " + text);
     return dpi;
@@ -64,16 +64,16 @@ int ParseDpi(const std::string& text) {
 void CheckWritable(const std::string& path) {
     const QFileInfo file(QString::fromStdString(path));
     const QFileInfo folder(file.absolutePath());
-    if (!folder.isDir()) throw UsageError("no such folder for '" + path + "'");
-    if (file.exists() && (!file.isFile() || !file.isWritable())) throw UsageError("cannot write '" + path + "'");
-    if (!folder.isWritable()) throw UsageError("cannot write in the folder of '" + path + "'");
+    if (!folder.isDir()) throw UsageError("no such folder for " + Quoted(path));
+    if (file.exists() && (!file.isFile() || !file.isWritable())) throw UsageError("cannot write " + Quoted(path));
+    if (!folder.isWritable()) throw UsageError("cannot write in the folder of " + Quoted(path));
 }
 
 int RunPrint(const Context& context) {
     if (!context.args.empty() && context.args[0] == "month") return RunPrintMonth(context);
     if (context.args.size() < 2)
         throw UsageError("print needs a view and its argument (day DATE, year YEAR, shabbat YYYY-MM)");
-    if (context.args.size() > 2) throw UsageError("unexpected argument '" + context.args[2] + "'");
+    if (context.args.size() > 2) throw UsageError("unexpected argument " + Quoted(context.args[2]));
     const std::string& view = context.args[0];
     const std::string& arg = context.args[1];
     const std::string output = OptionValue(context, "--output");
@@ -89,7 +89,7 @@ int RunPrint(const Context& context) {
     if (view == "day") date = ParseDate(arg);
     else if (view == "year") year = ParseYear(arg);
     else if (view == "shabbat") ParseMonth(arg, year, month);
-    else throw UsageError("unknown view '" + view + "' (day, year or shabbat)");
+    else throw UsageError("unknown view " + Quoted(view) + " (day, year or shabbat)");
     const int32_t shown = view == "day" ? date : DateSerial(year, view == "year" ? 1 : month, 1);
     CheckWritable(output);
     const auto calendar = OpenCommandCalendar(context, shown);
@@ -111,7 +111,7 @@ int RunPrint(const Context& context) {
     QString error;
     const QString path = QString::fromStdString(output);
     const bool written = kind == OutputKind::Pdf ? WritePdf(layout, path, &error) : WritePng(layout, path, dpi, &error);
-    if (!written) throw UsageError("cannot write '" + output + "': " + error.toStdString());
+    if (!written) throw UsageError("cannot write " + Quoted(output) + ": " + error.toStdString());
     return 0;
 }
 

@@ -39,7 +39,7 @@ size_t ParseEntryNumber(const std::string& text, size_t entries, const std::stri
     size_t n = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
     if (ec != std::errc() || end != text.data() + text.size() || text.empty())
-        throw UsageError("malformed entry number '" + text + "' (expected 1, 2, ...)");
+        throw UsageError("malformed entry number " + Quoted(text) + " (expected 1, 2, ...)");
     if (n < 1 || n > entries)
         throw UsageError("no entry " + text + " in the resources of " + feast + " (it has " + std::to_string(entries) + ")");
     return n;
@@ -77,7 +77,7 @@ void PrintEntries(const std::string& feast, const std::vector<ResourceEntry>& en
 }  // namespace
 
 int RunResources(const Context& context) {
-    if (context.args.size() > 1) throw UsageError("unexpected argument '" + context.args[1] + "'");
+    if (context.args.size() > 1) throw UsageError("unexpected argument " + Quoted(context.args[1]));
     const Change change = ParseChange(context);
     if ((change.add || change.remove) && context.args.empty()) throw UsageError("--add and --remove need a FEAST");
     UseDataFolder(context);
@@ -88,7 +88,7 @@ int RunResources(const Context& context) {
         return 0;
     }
     const std::string feast = FindFeast(feasts, context.args[0]);
-    if (feast.empty()) throw UsageError("unknown feast '" + context.args[0] + "' (varnel resources lists them)");
+    if (feast.empty()) throw UsageError("unknown feast " + Quoted(context.args[0]) + " (varnel resources lists them)");
 
     std::vector<ResourceEntry> entries = ReadResourceList(path, feast);
     if (change.add || change.remove) {

@@ -29,7 +29,6 @@ check "holydays text lists Purim" grep -q "2026-03-03 Tue .*Purim" "$tmp/out"
 
 check "a missing data folder is a failure" exits 1 "$varnel" holydays 2026 --json --data-dir "$tmp/nowhere"
 check "one-line message for the missing folder" one_line_error
-check "and says why" grep -q "Neither holydays.dat (it does not exist) nor holydays.bak" "$tmp/err"
 check "no output" test ! -s "$tmp/out"
 mkdir -p "$tmp/bad"
 printf '[HolyDay1]\nname=Purim\nhebrewmonth=-7\nhebrewday=14\n' >"$tmp/bad/holydays.bak"
@@ -289,5 +288,39 @@ assert "Candles" not in off["2026-12-11"] and "Havdalah" not in off["2026-12-12"
 assert on["2026-12-11"].startswith(off["2026-12-11"]+"\r\nShabbat Candles: 4:5"), on["2026-12-11"]
 for d in ("2026-12-05","2026-12-12"): assert on[d].startswith(off[d]+"\r\nHavdalah: 5:5"), on[d]
 assert all(on[k]==off[k] for k in off if k not in ("2026-12-05","2026-12-11","2026-12-12"))' "$tmp/month-off.json" "$tmp/out"
+# Arguments echoed in messages: escaped and cut, so a message stays one short line.
+check "a newline in an argument" exits 2 "$varnel" convert "$(printf '2024-01-01\nvarnel: forged')"
+check "does not split the message" one_line_error
+check "and is shown escaped" grep -qF "'2024-01-01\nvarnel: forged'" "$tmp/err"
+check "a terminal escape" exits 2 "$varnel" "$(printf 'conv\033[2J\033]0;x\007ert')"
+check "never reaches the terminal" python3 -c 'import sys; d=open(sys.argv[1],"rb").read(); assert b"\x1b" not in d and b"\x07" not in d and b"\\x1B[2J" in d, d' "$tmp/err"
+check "a 100 KB argument" exits 2 "$varnel" year "$(head -c 100000 /dev/zero | tr '\0' 7)"
+check "gives a short message" test "$(wc -c <"$tmp/err")" -lt 200
+check "--city where no place is used" exits 2 "$varnel" holydays 2026 --city "Jerusalem, Israel"
+check "is refused in one line" one_line_error
+check "naming the command" grep -q "does not apply to holydays" "$tmp/err"
+for cmd in "convert 2026-01-01" "parashot 2026" "year 2026"; do
+  # shellcheck disable=SC2086
+  check "--city refused by $cmd" exits 2 "$varnel" $cmd --city "Jerusalem, Israel"
+done
+
+# Both ends of the calendar under POSIX rule zones: every year ends, within a time limit.
+zone_ends() {
+  local tz y
+  for tz in 'CET-1CEST,M3.5.0,M10.5.0/3' 'EST5EDT,M3.2.0,M11.1.0' 'AEST-10AEDT,M10.1.0,M4.1.0/3'; do
+    for y in 1 2 3 4 5 6 7 8 9 10 9990 9991 9992 9993 9994 9995 9996 9997 9998 9999; do
+      env TZ="$tz" HOME="$tmp" XDG_CONFIG_HOME="$tmp/cfg" timeout 20 "$varnel" day "$(printf %04d "$y")-06-01" \
+        >/dev/null 2>"$tmp/err" || { echo "  TZ=$tz year $y: exit $?"; cat "$tmp/err"; return 1; }
+    done
+  done
+}
+check "years 1..10 and 9990..9999 under three POSIX zones" zone_ends
+# Year 1 keeps the zone's yearly rule: summer is daylight time, winter is not.
+check "year 1 in summer" exits 0 timeout 20 env TZ='CET-1CEST,M3.5.0,M10.5.0/3' HOME="$tmp" XDG_CONFIG_HOME="$tmp/cfg" \
+  "$varnel" sun 0001-07-01 --city "Jerusalem, Israel" --json
+check "is daylight time" grep -q '"daylight":true' "$tmp/out"
+check "year 2 in winter" exits 0 timeout 20 env TZ='CET-1CEST,M3.5.0,M10.5.0/3' HOME="$tmp" XDG_CONFIG_HOME="$tmp/cfg" \
+  "$varnel" sun 0002-01-15 --city "Jerusalem, Israel" --json
+check "is standard time" grep -q '"daylight":false' "$tmp/out"
 
 finish

@@ -198,11 +198,10 @@ TEST(DataFiles, AMissingFileIsRestoredOnceOrReadFromTheBackupInAReadOnlyFolder) 
     dir.Write("holydays.bak", kPurim);
     DataFileReport report = CheckDataFiles(dir.Path());
     EXPECT_EQ(dir.Read("holydays.dat"), kPurim);
-    ASSERT_EQ(report.problems.size(), 2u);  // both files were missing
+    // The restore is noted; the portion file, absent in both forms, is left to
+    // the callers' own message about files missing from the folder.
+    ASSERT_EQ(report.problems.size(), 1u) << report.Text();
     EXPECT_EQ(report.problems[0].level, Level::Notice);
-    EXPECT_EQ(report.problems[1].level, Level::Error);
-    EXPECT_NE(report.problems[1].text.find("Neither parashot.dat (it does not exist) nor parashot.bak"),
-              std::string::npos);
     EXPECT_TRUE(Load(dir).report.Empty());  // restored: nothing more to say
 
     TempFolder readOnly;

@@ -63,6 +63,9 @@ DataFileContents ReadDataFile(const std::string& datPath, const DataFileShape& s
         datReason = own.reason;
     }
 
+    // Neither file there at all: the folder lacks them, which the callers say
+    // themselves, naming the folder.
+    if (PathIsMissing(datPath) && PathIsMissing(backupPath)) return {};
     Attempt backup = TryRead(backupPath, shape);
     if (!backup.usable) {
         report.Add(Level::Error, dat,
