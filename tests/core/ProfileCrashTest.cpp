@@ -23,9 +23,9 @@ using Clock = std::chrono::steady_clock;
 
 TEST(ProfileWriterCrash, AKilledWriteLeavesTheOldOrTheNewFileNeverAMix) {
     testing::TempFolder dir;
-    // About 1.5 MB, so that one write lasts long enough to be cut at many points.
+    // About 300 KB, so that one write lasts long enough to be cut at many points.
     std::string a;
-    for (int i = 0; i < 20000; ++i)
+    for (int i = 0; i < 4000; ++i)
         a += "[Feast " + std::to_string(i) + "]\r\nFile1=/home/user/Documents/feasts/reading-" + std::to_string(i) +
              ".pdf\r\n";
     const std::string valueA = "/home/user/Documents/feasts/reading-0.pdf";

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QRadioButton>
 #include <QTimer>
@@ -12,6 +13,7 @@
 #include "core/common/DateSerial.h"
 #include "core/views/ColorScheme.h"
 #include "core/views/ViewState.h"
+#include "gui/views/DataFileMessage.h"
 #include "gui/views/frmColors.h"
 #include "gui/views/frmGoToDate.h"
 #include "gui/views/frmSplash.h"
@@ -158,6 +160,22 @@ TEST_F(Dialogs, AboutWhileTheSplashIsOpenKeepsItFiveSecondsFromThen) {
     EXPECT_EQ(fresh->Timer()->interval(), 2000);
     fresh->close();
     FlushDeletes();
+}
+
+TEST_F(Dialogs, DataFileProblemsAreShownOnceWithoutBlocking) {
+    QWidget window;
+    DataFileReport report;
+    report.Add(DataFileProblem::Level::Notice, "parashot.dat", "parashot.dat was missing and has been restored.");
+    ShowDataFileReport(&window, report);  // a repair alone needs no box
+    EXPECT_EQ(window.findChild<QMessageBox*>("msgDataFiles"), nullptr);
+    report.Add(DataFileProblem::Level::Error, "holydays.dat", "Neither holydays.dat nor holydays.bak can be used.");
+    ShowDataFileReport(&window, report);  // returns at once: the start-up goes on behind it
+    auto* box = window.findChild<QMessageBox*>("msgDataFiles");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->icon(), QMessageBox::Critical);
+    EXPECT_TRUE(box->informativeText().contains("restored"));
+    EXPECT_TRUE(box->informativeText().contains("Neither holydays.dat"));
+    box->close();
 }
 
 }  // namespace
