@@ -80,7 +80,7 @@ int RunResources(const Context& context) {
     if (context.args.size() > 1) throw UsageError("unexpected argument " + Quoted(context.args[1]));
     const Change change = ParseChange(context);
     if ((change.add || change.remove) && context.args.empty()) throw UsageError("--add and --remove need a FEAST");
-    UseDataFolder(context);
+    UseDataFolder(context, DataFiles::HolyDays);
     const std::vector<std::string> feasts = FeastNames(BuildYear(YearOf(Today()), LoadCalendarData(ProgramFolder())).holyDays);
     const std::string path = DataPath(kResourceFile);
     if (context.args.empty()) {
