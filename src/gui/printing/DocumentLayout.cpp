@@ -190,7 +190,9 @@ private:
     void Place(const Table& t) {
         const size_t cols = t.columns.size();
         if (cols == 0 || t.rows.empty()) return;
-        const auto [offset, frame] = TakeX();
+        // Plain variables: clang before 16 cannot capture structured bindings in a lambda.
+        const std::pair<double, double> taken = TakeX();
+        const double offset = taken.first, frame = taken.second;
         const std::vector<double> edges = ColumnEdges(t, frame);
         // Cells of a row, a spanning cell covering the ones after it.
         const auto forEachCell = [&](const TableRow& row, auto&& f) {
