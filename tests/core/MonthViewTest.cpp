@@ -83,8 +83,13 @@ TEST(MonthView, PlacesAMonthStartingOnShabbatOverSixRows) {
 }
 
 TEST(MonthView, ShortFebruaryLeavesTwoEmptyRows) {
-    // 1 February 2026 is a Sunday; 2026 is not a leap year.
-    const MonthViewModel view = Render(2026, 2, nullptr, nullptr);
+    // 1 February 2026 is a Sunday; 2026 is not a leap year. The model held
+    // March 2025 before (31 days, six rows): nothing of it may stay behind.
+    MonthViewModel view = Render(2025, 3, nullptr, nullptr);
+    MonthInputs in;
+    in.firstDay = DateSerial(2026, 2, 1);
+    in.dayCount = 28;
+    ComposeMonth(in, view);
     EXPECT_EQ(view.grid.Cell(1, 0).date, DateSerial(2026, 2, 1));
     EXPECT_EQ(view.grid.Cell(4, 6).date, DateSerial(2026, 2, 28));
     for (int r = 5; r <= 6; ++r)
@@ -93,6 +98,7 @@ TEST(MonthView, ShortFebruaryLeavesTwoEmptyRows) {
             EXPECT_EQ(cell.background, kShadowColor) << r << "," << c;
             EXPECT_EQ(cell.foreground, kWhiteColor);
             EXPECT_TRUE(cell.data.empty());
+            EXPECT_EQ(cell.date, 0) << r << "," << c;
             if (r == 6 && c == 6) {
                 EXPECT_EQ(cell.text, "Floating info");
                 EXPECT_EQ(cell.check, CheckState::Checked);

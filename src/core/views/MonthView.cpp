@@ -49,6 +49,7 @@ void ClearMonthGrid(MonthViewModel& view) {
             cell->foreground = kWhiteColor;
             cell->text.clear();
             cell->data.clear();
+            cell->date = 0;
             cell->alignment = CellAlignment::LeftTop;
         }
     view.dayLabelVisible.fill(false);
