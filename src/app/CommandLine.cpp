@@ -26,7 +26,8 @@ const std::vector<Command>& Commands() {
         {"convert", "DATE", "the Hebrew date of a common date (YYYY-MM-DD)", RunConvert},
         {"day", "DATE", "the day view: title, the day's lines and the feast countdown", RunDay},
         {"export-portions", "YYYY-MM --to TARGET [--user NAME]",
-         "the month's Shabbat portions into an .ics file or a CalDAV calendar URL", RunExportPortions},
+         "the month's Shabbat portions into an .ics file or a CalDAV calendar URL", RunExportPortions,
+         kExportPortionsOptions},
         {"holydays", "YEAR", "the holy-day table as placed for a common year", RunHolyDays},
         {"month", "YYYY-MM", "the month view: title and every day's cell", RunMonth},
         {"parashot", "YEAR", "the portion table as scheduled for a common year, special readings applied", RunParashot},
@@ -182,8 +183,6 @@ int RunCommandLine(int argc, char** argv) {
             } else if (a == "--json") context.json = true;
             else if (a == "--data-dir") context.dataDir = value("--data-dir");
             else if (a == "--city") context.city = value("--city");
-            else if (a == "--to") context.to = value("--to");
-            else if (a == "--user") context.user = value("--user");
             else if (a == "--no-picture" && commandName == "print") context.options.emplace_back(a, "");
             else if (TakesOption(commandName, a)) context.options.emplace_back(a, value(a.c_str()));
             else if (a.size() > 1 && a[0] == '-' && !(a.size() > 1 && std::isdigit(static_cast<unsigned char>(a[1]))))
@@ -197,8 +196,7 @@ int RunCommandLine(int argc, char** argv) {
                 return 0;
             }
             // Options mean nothing to the desktop program: say so rather than drop them.
-            if (context.json || !context.dataDir.empty() || !context.city.empty() || !context.to.empty() ||
-                !context.user.empty())
+            if (context.json || !context.dataDir.empty() || !context.city.empty() || !context.options.empty())
                 throw UsageError("options need a command (see varnel --help)");
             return -1;
         }

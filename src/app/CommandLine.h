@@ -25,8 +25,6 @@ struct Context {
     bool json = false;
     std::string city;  // empty: the "Location" setting
     std::string dataDir;
-    std::string to;    // export-portions: the calendar
-    std::string user;  // export-portions: the CalDAV user name
     std::vector<std::pair<std::string, std::string>> options;  // the command's own options, in order
 };
 
@@ -96,6 +94,7 @@ int RunSun(const Context& context);
 int RunYear(const Context& context);
 int RunResources(const Context& context);
 extern const char* const kResourcesOptions[];
+extern const char* const kExportPortionsOptions[];
 extern const char* const kPrintOptions[];
 
 }  // namespace varnel::cli

@@ -20,6 +20,8 @@
 
 namespace varnel::cli {
 
+const char* const kExportPortionsOptions[] = {"--to", "--user", nullptr};
+
 namespace {
 // Progress goes nowhere: the command prints the outcome at the end.
 class QuietProgress : public ExportProgress {
@@ -73,13 +75,15 @@ void PrintText(const ExportReport& r) {
 }  // namespace
 
 int RunExportPortions(const Context& context) {
+    const std::string to = OptionValue(context, "--to");
+    const std::string user = OptionValue(context, "--user");
     int year = 0, month = 0;
     ParseMonth(OneArgument(context, "YYYY-MM"), year, month);
-    if (context.to.empty()) throw UsageError("missing --to TARGET (an .ics file or an http(s):// URL)");
-    CalendarTarget target{QString::fromStdString(context.to), QString::fromStdString(context.user)};
+    if (to.empty()) throw UsageError("missing --to TARGET (an .ics file or an http(s):// URL)");
+    CalendarTarget target{QString::fromStdString(to), QString::fromStdString(user)};
     if (target.IsServer()) {
         std::string error;
-        if (!IsAllowedCalDavUrl(QUrl(target.target), error)) throw UsageError("cannot use " + Quoted(context.to) + ": " + error);
+        if (!IsAllowedCalDavUrl(QUrl(target.target), error)) throw UsageError("cannot use " + Quoted(to) + ": " + error);
         if (target.user.isEmpty()) throw UsageError("a CalDAV calendar needs --user NAME");
     }
     UseDataFolder(context);
@@ -92,7 +96,7 @@ int RunExportPortions(const Context& context) {
     if (target.IsServer()) {
         const char* fromEnvironment = std::getenv("VARNEL_CALDAV_PASSWORD");
         password = QString::fromStdString(fromEnvironment ? std::string(fromEnvironment)
-                                                          : AskPassword("Password for " + context.user + ": "));
+                                                          : AskPassword("Password for " + user + ": "));
     }
     std::unique_ptr<CalendarBackend> calendar = MakeCalendarBackend(target, password);
     QuietProgress progress;
