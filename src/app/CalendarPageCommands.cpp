@@ -17,8 +17,6 @@
 
 namespace varnel::cli {
 
-const char* const kExportYearOptions[] = {"--dir", "--paper", nullptr};
-
 namespace {
 
 int ThemeOption(const std::string& text) {

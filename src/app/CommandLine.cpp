@@ -27,20 +27,20 @@ const std::vector<Command>& Commands() {
         {"day", "DATE", "the day view: title, the day's lines and the feast countdown", RunDay},
         {"export-portions", "YYYY-MM --to TARGET [--user NAME]",
          "the month's Shabbat portions into an .ics file or a CalDAV calendar URL", RunExportPortions,
-         kExportPortionsOptions},
+         {"--to", "--user"}},
         {"holydays", "YEAR", "the holy-day table as placed for a common year", RunHolyDays},
         {"month", "YYYY-MM", "the month view: title and every day's cell", RunMonth},
         {"parashot", "YEAR", "the portion table as scheduled for a common year, special readings applied", RunParashot},
         {"print", "VIEW ARG --output FILE [--paper a4|letter|a5] [--dpi N]",
          "a printout (day DATE, year YEAR, shabbat YYYY-MM) as PDF or PNG; month YYYY-MM, the calendar page, "
          "also as HTML or RTF (--size page|pocket, --theme winter|summer|none, --picture FILE or --no-picture)",
-         RunPrint, kPrintOptions},
+         RunPrint, {"--output", "--dpi", "--paper", "--size", "--theme", "--picture"}},
         {"export-year", "YEAR [--dir DIR]",
          "the year's linked HTML pages (default: Export/HTML/YEAR in the data folder); prints the index", RunExportYear,
-         kExportYearOptions},
+         {"--dir", "--paper"}},
         {"resources", "[FEAST] [--add TARGET [--description TEXT] | --remove N]",
          "the feasts with their resource counts, or one feast's resources; --add and --remove change its list",
-         RunResources, kResourcesOptions},
+         RunResources, {"--add", "--description", "--remove"}},
         {"shabbat", "YYYY-MM", "the month's Shabbat rows: hours, portion and readings", RunShabbat},
         {"sun", "DATE", "sunrise, solar noon and sunset for the place, with the daylight decision", RunSun},
         {"year", "YEAR", "the year view: title, month labels and twelve month grids", RunYear},
@@ -57,9 +57,7 @@ const Command* FindCommand(const std::string& name) {
 namespace {
 bool TakesOption(const std::string& commandName, const std::string& option) {
     const Command* c = FindCommand(commandName);
-    for (const char* const* o = c ? c->options : nullptr; o && *o; ++o)
-        if (option == *o) return true;
-    return false;
+    return c && std::find(c->options.begin(), c->options.end(), option) != c->options.end();
 }
 }  // namespace
 

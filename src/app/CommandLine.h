@@ -3,6 +3,7 @@
 // output; a bad argument exits 2 with a one-line message on standard error.
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -33,7 +34,7 @@ struct Command {
     const char* synopsis;  // arguments, for --help
     const char* summary;
     int (*run)(const Context&);
-    const char* const* options = nullptr;  // the command's own options (each takes a value), null-ended
+    std::vector<std::string_view> options = {};  // the command's own options (each takes a value)
 };
 
 const std::vector<Command>& Commands();
@@ -88,13 +89,9 @@ int RunParashot(const Context& context);
 int RunPrint(const Context& context);
 int RunPrintMonth(const Context& context);
 int RunExportYear(const Context& context);
-extern const char* const kExportYearOptions[];
 int RunShabbat(const Context& context);
 int RunSun(const Context& context);
 int RunYear(const Context& context);
 int RunResources(const Context& context);
-extern const char* const kResourcesOptions[];
-extern const char* const kExportPortionsOptions[];
-extern const char* const kPrintOptions[];
 
 }  // namespace varnel::cli

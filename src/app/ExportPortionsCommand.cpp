@@ -20,8 +20,6 @@
 
 namespace varnel::cli {
 
-const char* const kExportPortionsOptions[] = {"--to", "--user", nullptr};
-
 namespace {
 // Progress goes nowhere: the command prints the outcome at the end.
 class QuietProgress : public ExportProgress {

@@ -15,8 +15,6 @@
 
 namespace varnel::cli {
 
-const char* const kPrintOptions[] = {"--output", "--dpi", "--paper", "--size", "--theme", "--picture", nullptr};
-
 std::string OptionValue(const Context& context, const char* name) {
     std::string value;
     for (const auto& [option, given] : context.options)

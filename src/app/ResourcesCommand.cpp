@@ -14,8 +14,6 @@
 
 namespace varnel::cli {
 
-const char* const kResourcesOptions[] = {"--add", "--description", "--remove", nullptr};
-
 namespace {
 
 struct Change {

@@ -88,7 +88,7 @@ TEST(DocumentModel, TableFromTextKeepsHeaderBodyAndSettings) {
     EXPECT_EQ(t.rows[2].cells[2].text, "Shemot");
     EXPECT_EQ(t.rows[0].cells[0].style.background, RGB(255, 255, 0));
     EXPECT_EQ(t.rows[1].cells[0].style.background, kNoColor);
-    const FontSpec f = t.FontOf(t.rows[1].cells[1]);
+    const FontStyle f = t.FontOf(t.rows[1].cells[1]);
     EXPECT_EQ(f.size, 8);
     EXPECT_FALSE(f.bold);
     EXPECT_EQ(t.font.size, 10);  // the table's own font is the document's

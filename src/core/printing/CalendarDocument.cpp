@@ -121,7 +121,7 @@ void RenderCalendarDocument(const MonthCells& cells, const ShabbatSlots& shabbat
     }
     const CalendarPageMetrics m = CalendarMetrics(in.size, doc.PageWidth(), doc.MarginLeft(), pictureBlock);
 
-    doc.SetFont(FontSpec{kFont, 6, true, false});
+    doc.SetFont(FontStyle{kFont, 6, true, false});
     doc.SetFooter(CalendarFooter(in.printedAt));
 
     TitleTable(m, colors, in.title, doc);
@@ -129,7 +129,7 @@ void RenderCalendarDocument(const MonthCells& cells, const ShabbatSlots& shabbat
     doc.MoveDown(kShabbatTableGap);
     ShabbatTable(shabbat, m, colors, doc);
 
-    doc.SetFont(FontSpec{kFont, static_cast<double>(m.tableFontSize), true, false});
+    doc.SetFont(FontStyle{kFont, static_cast<double>(m.tableFontSize), true, false});
     for (const DayNumberBox& box :
          DayNumberBoxes(in.firstDay, in.lastDay - in.firstDay + 1, m, doc.MarginLeft(), doc.MarginTop()))
         doc.DrawTextBox(std::to_string(box.day), Box{box.left, box.top, kDayNumberBox, kDayNumberBox});

@@ -30,8 +30,8 @@ std::optional<PaperSize> PaperFromCode(int code) {
     }
 }
 
-FontSpec Table::FontOf(const TableCell& cell) const {
-    FontSpec f = font;
+FontStyle Table::FontOf(const TableCell& cell) const {
+    FontStyle f = font;
     if (cell.style.fontName) f.name = *cell.style.fontName;
     if (cell.style.fontSize) f.size = *cell.style.fontSize;
     if (cell.style.bold) f.bold = *cell.style.bold;
@@ -47,7 +47,7 @@ HAlign Table::AlignOf(int row, int col) const {
     return HAlign::Left;
 }
 
-PageBand SplitBand(std::string_view text, const FontSpec& font) {
+PageBand SplitBand(std::string_view text, const FontStyle& font) {
     PageBand band;
     band.font = font;
     std::vector<std::string> parts = SplitColumns(text);
@@ -109,7 +109,7 @@ void Document::SetMargins(int left, int top, int right, int bottom) {
     page_.marginBottom = bottom;
 }
 
-void Document::SetBandFont(const FontSpec& font) {
+void Document::SetBandFont(const FontStyle& font) {
     bandFont_ = font;
     header_.font = footer_.font = font;
 }

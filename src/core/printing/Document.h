@@ -36,12 +36,12 @@ PageSetup PageSetupFor(PaperSize paper);
 // The paper code the print control understood: 1 Letter, 9 A4, 11 A5.
 std::optional<PaperSize> PaperFromCode(int code);
 
-struct FontSpec {
+struct FontStyle {
     std::string name = "Arial";
     double size = 10;  // points
     bool bold = false;
     bool italic = false;
-    bool operator==(const FontSpec&) const = default;
+    bool operator==(const FontStyle&) const = default;
 };
 
 enum class VAlign { Top, Center, Bottom };
@@ -82,17 +82,17 @@ struct Table {
     std::vector<TableColumn> columns;
     std::vector<TableRow> rows;  // rows[0] is the header row even when hasHeader is false (then unused)
     bool hasHeader = false;
-    FontSpec font;  // the document font when the table was started
+    FontStyle font;  // the document font when the table was started
     int BodyRows() const { return static_cast<int>(rows.size()) - 1; }
     // The font a cell is drawn in: the table's, with the cell's own settings over it.
-    FontSpec FontOf(const TableCell& cell) const;
+    FontStyle FontOf(const TableCell& cell) const;
     // The horizontal alignment of a cell: its own, else its column's.
     HAlign AlignOf(int row, int col) const;
 };
 
 struct Paragraph {
     std::string text;  // "\r\n" or "\n" break lines
-    FontSpec font;
+    FontStyle font;
     HAlign align = HAlign::Left;
 };
 
@@ -118,14 +118,14 @@ struct Picture {
 struct TextBox {
     std::string text;
     Box box;
-    FontSpec font;
+    FontStyle font;
 };
 
 // A grid model drawn at the current position with its own column widths and
 // row heights, cell texts and colours; wider than the column it is scaled down.
 struct GridPicture {
     Grid grid;
-    FontSpec font;
+    FontStyle font;
 };
 
 // The flow's position. An absolute top is measured from the paper's top edge
@@ -156,10 +156,10 @@ struct PageBand {
     std::string left;
     std::string center;
     std::string right;
-    FontSpec font;
+    FontStyle font;
 };
 // Splits "left|centre|right" (missing parts are empty).
-PageBand SplitBand(std::string_view text, const FontSpec& font);
+PageBand SplitBand(std::string_view text, const FontStyle& font);
 // A band part with "%d" replaced by the page number.
 std::string WithPageNumber(std::string_view part, int page);
 
@@ -198,10 +198,10 @@ public:
     int ContentWidth() const { return page_.paperWidth - page_.marginLeft - page_.marginRight; }
 
     // Fonts: the document font applies to what is added after it is set.
-    void SetFont(const FontSpec& font) { font_ = font; }
-    const FontSpec& Font() const { return font_; }
-    void SetBandFont(const FontSpec& font);
-    const FontSpec& BandFont() const { return bandFont_; }
+    void SetFont(const FontStyle& font) { font_ = font; }
+    const FontStyle& Font() const { return font_; }
+    void SetBandFont(const FontStyle& font);
+    const FontStyle& BandFont() const { return bandFont_; }
 
     // Header and footer ("left|centre|right", "%d" for the page number).
     void SetHeader(std::string_view text);
@@ -269,8 +269,8 @@ private:
     Table& OpenTable();
 
     PageSetup page_;
-    FontSpec font_;
-    FontSpec bandFont_;
+    FontStyle font_;
+    FontStyle bandFont_;
     PageBand header_;
     PageBand footer_;
     std::vector<Block> blocks_;

@@ -38,7 +38,7 @@ const char* VAlignName(VAlign a) {
     }
 }
 
-std::string FontCss(const FontSpec& f) {
+std::string FontCss(const FontStyle& f) {
     char size[32];
     std::snprintf(size, sizeof size, "%gpt", f.size);
     std::string css = "font-family:'" + EscapeHtml(f.name) + "',sans-serif;font-size:" + size;
@@ -70,7 +70,7 @@ int LineCount(std::string_view text) {
 }
 
 // Twips a line of a font takes, to follow where the flow stands.
-int LineTwips(const FontSpec& f) { return static_cast<int>(f.size * 20 * 1.2 + 0.5); }
+int LineTwips(const FontStyle& f) { return static_cast<int>(f.size * 20 * 1.2 + 0.5); }
 
 class Writer {
 public:

@@ -12,9 +12,9 @@ namespace {
 constexpr Color kYellow = RGB(255, 255, 0);
 constexpr int kYearColumnSpacing = 288;  // a fifth of an inch between the year's columns
 
-const FontSpec kDocumentFont{"Arial", 10, true, false};
-const FontSpec kSmallBand{"Arial", 8, false, false};
-const FontSpec kLargeBand{"Arial", 10, false, false};
+const FontStyle kDocumentFont{"Arial", 10, true, false};
+const FontStyle kSmallBand{"Arial", 8, false, false};
+const FontStyle kLargeBand{"Arial", 10, false, false};
 
 // The text a table body is written in: ";" would end a row, so it prints as
 // ","; tabs separate cells and line breaks rows.

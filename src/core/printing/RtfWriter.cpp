@@ -101,7 +101,7 @@ private:
         return static_cast<int>(colors_.size());
     }
 
-    std::string Run(const FontSpec& f, Color foreground, std::string_view text) {
+    std::string Run(const FontStyle& f, Color foreground, std::string_view text) {
         std::string out = "{\\f" + std::to_string(FontIndex(f.name)) + "\\fs" +
                           std::to_string(static_cast<int>(f.size * 2 + 0.5)) + (f.bold ? "\\b" : "\\b0") +
                           (f.italic ? "\\i" : "\\i0") + "\\cf" + std::to_string(ColorIndex(foreground)) + " ";

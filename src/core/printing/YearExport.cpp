@@ -54,7 +54,7 @@ void ComposeYearIndex(const YearViewModel& year, Document& doc) {
     const float block = static_cast<float>(doc.PageWidth() - 2 * doc.MarginLeft()) / 3;
     const int rowHeight = 288;  // 0.2in
 
-    doc.SetFont(FontSpec{"Arial", 12, true, false});
+    doc.SetFont(FontStyle{"Arial", 12, true, false});
     doc.StartTable();
     doc.SetTableCols(1);
     doc.SetTableRows(1);
@@ -67,7 +67,7 @@ void ComposeYearIndex(const YearViewModel& year, Document& doc) {
     doc.SetCellText(title, "Select a Month for the Common Year " + year.title);
     doc.EndTable();
 
-    doc.SetFont(FontSpec{"Arial", 8, true, false});
+    doc.SetFont(FontStyle{"Arial", 8, true, false});
     doc.StartTable();
     doc.SetTableCols(21);
     doc.SetTableRows(32);

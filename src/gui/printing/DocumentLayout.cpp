@@ -52,11 +52,11 @@ double TextHeight(const QFont& font, const QString& text, double width) {
 
 }  // namespace
 
-QFont DocumentLayout::ToQFont(const FontSpec& spec) {
-    QFont font(QString::fromStdString(spec.name.empty() ? std::string("Arial") : spec.name));
-    font.setPixelSize(std::max(1, static_cast<int>(spec.size * 20 + 0.5)));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+QFont DocumentLayout::ToQFont(const FontStyle& style) {
+    QFont font(QString::fromStdString(style.name.empty() ? std::string("Arial") : style.name));
+    font.setPixelSize(std::max(1, static_cast<int>(style.size * 20 + 0.5)));
+    font.setBold(style.bold);
+    font.setItalic(style.italic);
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
@@ -276,9 +276,9 @@ private:
         const double height = grid.TotalHeight() * scale;
         if (!Fits(height)) Advance();
         const double x0 = FrameLeft() + offset;
-        FontSpec spec = g.font;
-        spec.size *= scale;
-        const QFont cellFont = ToQFont(spec);
+        FontStyle scaled = g.font;
+        scaled.size *= scale;
+        const QFont cellFont = ToQFont(scaled);
         QFont headerFont = cellFont;
         headerFont.setBold(true);
         for (int r = 0; r < grid.Rows(); ++r)

@@ -54,7 +54,7 @@ public:
     QStringList PageTexts(int index) const;
 
     // A font of the model at its size in twips.
-    static QFont ToQFont(const FontSpec& font);
+    static QFont ToQFont(const FontStyle& font);
     static QColor ToQColor(Color color, const QColor& fallback);
 
 private:
