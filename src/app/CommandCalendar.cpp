@@ -2,7 +2,6 @@
 
 #include "core/common/Files.h"
 #include "gui/common/Settings.h"
-#include "gui/solar/LocationSettings.h"
 #include "gui/solar/SystemTimeZone.h"
 
 namespace varnel {

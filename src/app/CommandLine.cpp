@@ -16,7 +16,7 @@
 #include "core/solar/CitySearch.h"
 #include "core/common/MessageText.h"
 #include "core/solar/clsSunrise.h"
-#include "gui/solar/LocationSettings.h"
+#include "gui/common/Settings.h"
 
 namespace varnel::cli {
 

@@ -18,7 +18,7 @@
 #include "core/common/Files.h"
 #include "core/common/PendingEvents.h"
 #include "core/solar/Location.h"
-#include "gui/solar/LocationSettings.h"
+#include "gui/common/Settings.h"
 #include "gui/views/DataFileMessage.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/MonthPanel.h"

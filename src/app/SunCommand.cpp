@@ -6,7 +6,7 @@
 #include "core/common/DateSerial.h"
 #include "core/common/Json.h"
 #include "core/solar/Location.h"
-#include "gui/solar/LocationSettings.h"
+#include "gui/common/Settings.h"
 #include "gui/solar/SystemTimeZone.h"
 
 namespace varnel::cli {

@@ -8,7 +8,7 @@
 #include <QPointer>
 #include <QScreen>
 
-#include "gui/views/FlexNotePlacement.h"
+#include "gui/rules/FlexNotePlacement.h"
 #include "core/views/Grid.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/frmFlexNote.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "gui/views/FlexNotePlacement.h"
+#include "gui/rules/FlexNotePlacement.h"
 
 namespace varnel {
 namespace {

@@ -16,7 +16,7 @@
 
 #include "core/common/DateSerial.h"
 #include "core/solar/Location.h"
-#include "gui/solar/LocationSettings.h"
+#include "gui/common/Settings.h"
 #include "gui/solar/SystemTimeZone.h"
 #include "gui/solar/frmLocation.h"
 #include "GuiTestSupport.h"

@@ -2,7 +2,7 @@
 
 #include "core/common/DateSerial.h"
 #include "core/views/MonthView.h"
-#include "gui/views/NoteTracker.h"
+#include "gui/rules/NoteTracker.h"
 
 namespace varnel {
 namespace {

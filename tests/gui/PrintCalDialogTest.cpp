@@ -24,7 +24,7 @@
 #include "core/views/CalendarSource.h"
 #include "core/views/ViewState.h"
 #include "gui/common/Settings.h"
-#include "gui/printing/PrintCalMonth.h"
+#include "core/printing/PrintCalMonth.h"
 #include "gui/printing/frmPrintCal.h"
 #include "gui/solar/SystemTimeZone.h"
 #include "gui/views/MonthPanel.h"

@@ -7,7 +7,6 @@
 #include <QTemporaryDir>
 
 #include "core/solar/Location.h"
-#include "gui/solar/LocationSettings.h"
 #include "core/views/ColorScheme.h"
 #include "gui/common/Settings.h"
 #include "core/views/ViewState.h"

@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 """Checks the layers of the source tree: nothing under src/core includes a Qt
-header or a file under src/gui or src/app, and no two modules (a header with its source) include each other."""
+header or a file under src/gui or src/app, no folder under src/gui holds both
+files that include Qt and files that do not, and no two modules (a header with
+its source) include each other."""
 import pathlib
 import re
 import sys
@@ -24,6 +26,14 @@ for path in sorted(src.rglob("*")):
                 faults.append(f'{rel}: includes "{name}" from outside the core')
     module = rel.rsplit(".", 1)[0]
     edges.setdefault(module, set()).update(t.rsplit(".", 1)[0] for t in targets)
+qt_files = {}
+for path in sorted((src / "gui").rglob("*")):
+    if path.suffix in (".h", ".cpp"):
+        uses_qt = re.search(r"^\s*#\s*include\s*<Q", path.read_text(encoding="utf-8"), re.M) is not None
+        qt_files.setdefault(path.parent.relative_to(src).as_posix(), set()).add(uses_qt)
+for folder, kinds in sorted(qt_files.items()):
+    if len(kinds) > 1:
+        faults.append(f"{folder}: mixes files that include Qt with files that do not")
 for a, targets in edges.items():
     for b in targets:
         if b != a and a in edges.get(b, ()) and a < b:

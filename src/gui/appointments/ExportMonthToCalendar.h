@@ -3,11 +3,10 @@
 // Shift is held, or after the calendar could not be used; then writes the
 // shown month's Shabbat portions into it with the progress window and closes
 // with what was written and what failed.
+#include <QWidget>
 #include <cstdint>
 
 #include "core/calendar/Parashot.h"
-
-class QWidget;
 
 namespace varnel {
 

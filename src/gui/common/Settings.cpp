@@ -1,10 +1,12 @@
 #include "gui/common/Settings.h"
 
 #include <QSettings>
+#include <QStringList>
 #include <algorithm>
 #include <cstdio>
 
 #include "core/calendar/HolyDays.h"
+#include "core/solar/Location.h"
 
 namespace varnel {
 namespace {
@@ -96,6 +98,35 @@ bool WindowPosToSave(bool minimized, bool maximized, int left, int top, int widt
     pos.state = maximized ? kWindowStateMaximized : kWindowStateNormal;
     value = FormatWindowPos(pos);
     return true;
+}
+
+std::string ReadLocationSetting() {
+    const QVariant stored = ReadSettingValue(setting::kLocation, QString::fromLatin1(kDefaultCity));
+    // A name edited into the settings file by hand without quotes reads back
+    // as a list split at its comma; every place name has ", " there.
+    const QString value = (stored.typeId() == QMetaType::QStringList ? stored.toStringList().join(QStringLiteral(", "))
+                                                                      : stored.toString())
+                              .trimmed();
+    return value.isEmpty() ? std::string(kDefaultCity) : value.toStdString();
+}
+
+void WriteLocationSetting(const std::string& city) { WriteSetting(setting::kLocation, QString::fromStdString(city)); }
+
+bool ReadUseSystemDaylightSetting() {
+    bool ok = false;
+    const int value = ReadSetting(setting::kUseSystemDaylight, QStringLiteral("-1")).trimmed().toInt(&ok);
+    return !ok || value != 0;
+}
+
+void WriteUseSystemDaylightSetting(bool on) {
+    WriteSetting(setting::kUseSystemDaylight, on ? QStringLiteral("-1") : QStringLiteral("0"));
+}
+
+LocationChoice ReadLocationSettings() { return {ReadLocationSetting(), ReadUseSystemDaylightSetting()}; }
+
+void WriteLocationSettings(const LocationChoice& choice) {
+    WriteLocationSetting(choice.city);
+    WriteUseSystemDaylightSetting(choice.systemDaylight);
 }
 
 }  // namespace varnel

@@ -77,4 +77,22 @@ WindowPlacement PlaceWindow(const std::string& windowPos, int screenWidth, int s
 // What shut-down writes, or nothing when the window is minimized.
 bool WindowPosToSave(bool minimized, bool maximized, int left, int top, int width, int height, std::string& value);
 
+// The place and daylight-rule settings.
+// "Location" trimmed; empty or blank gives "Charlotte, NC".
+std::string ReadLocationSetting();
+void WriteLocationSetting(const std::string& city);
+// "UseSystemDaylight": "-1" (the default) or "0"; any other number counts as on
+// unless it is 0.
+bool ReadUseSystemDaylightSetting();
+void WriteUseSystemDaylightSetting(bool on);
+
+// A place of the table and the source of its daylight rules.
+struct LocationChoice {
+    std::string city;
+    bool systemDaylight = true;
+};
+
+LocationChoice ReadLocationSettings();
+void WriteLocationSettings(const LocationChoice& choice);
+
 }  // namespace varnel

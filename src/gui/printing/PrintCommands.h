@@ -2,11 +2,10 @@
 // The print commands of the main window's menu and toolbar: the current
 // view, and the month's Shabbat hours and portions. They take the views'
 // models and the month's inputs as values.
+#include <QWidget>
 #include <string>
 
 #include "core/printing/ShabbatRows.h"
-
-class QWidget;
 
 namespace varnel {
 

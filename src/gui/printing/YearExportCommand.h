@@ -2,9 +2,8 @@
 // "Export current common year to HTML documents": the linked year pages in the
 // data folder's Export/HTML/<year>, then a message that says where they are or
 // why they could not be written.
+#include <QWidget>
 #include <string>
-
-class QWidget;
 
 namespace varnel {
 

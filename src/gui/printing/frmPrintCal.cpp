@@ -23,7 +23,7 @@
 #include "gui/printing/CompileProgress.h"
 #include "gui/printing/DocumentLayout.h"
 #include "gui/printing/DocumentOutput.h"
-#include "gui/printing/PrintCalMonth.h"
+#include "core/printing/PrintCalMonth.h"
 #include "gui/printing/PrintToPrinter.h"
 #include "gui/printing/frmPrintPreview.h"
 #include "gui/common/Settings.h"

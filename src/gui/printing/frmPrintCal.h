@@ -18,7 +18,7 @@ class QRadioButton;
 namespace varnel {
 
 struct CalendarPageInputs;
-// The displayed month the dialog prints (gui/printing/PrintCalMonth.h).
+// The displayed month the dialog prints (core/printing/PrintCalMonth.h).
 struct PrintCalMonth;
 
 class frmPrintCal : public QDialog {

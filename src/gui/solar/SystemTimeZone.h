@@ -1,9 +1,9 @@
 #pragma once
 // Reads a year's daylight rules from the time-zone database: the system's
 // zone (honouring TZ), or the place's own zone when it does not use the system's.
-#include "core/solar/Location.h"
+#include <QTimeZone>
 
-class QTimeZone;
+#include "core/solar/Location.h"
 
 namespace varnel {
 

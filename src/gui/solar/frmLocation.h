@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "gui/solar/LocationSettings.h"
+#include "gui/common/Settings.h"
 
 class QCheckBox;
 class QLabel;

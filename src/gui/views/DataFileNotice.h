@@ -1,9 +1,8 @@
 #pragma once
 // Tells the user, once, which calendar data files a folder lacks: without them
 // the views would show a year with no holy days or portions and say nothing.
+#include <QWidget>
 #include <string>
-
-class QWidget;
 
 namespace varnel {
 

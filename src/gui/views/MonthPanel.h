@@ -7,7 +7,7 @@
 
 #include "core/views/CalendarSource.h"
 #include "core/views/MonthView.h"
-#include "gui/views/NoteTracker.h"
+#include "gui/rules/NoteTracker.h"
 
 class QLabel;
 class QPushButton;

@@ -1,8 +1,8 @@
 #pragma once
 // The view titles: white text on the scheme's Shabbat colour.
-#include "core/views/Grid.h"
+#include <QLabel>
 
-class QLabel;
+#include "core/views/Grid.h"
 
 namespace varnel {
 

@@ -11,7 +11,7 @@
 #include "gui/views/GridKeys.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/TitleColors.h"
-#include "gui/views/YearLayout.h"
+#include "gui/rules/YearLayout.h"
 #include "core/views/ViewState.h"
 #include "gui/views/frmFlexNote.h"
 

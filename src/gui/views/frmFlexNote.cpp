@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 
-#include "gui/views/FlexNotePlacement.h"
+#include "gui/rules/FlexNotePlacement.h"
 #include "gui/views/GridWidget.h"
 
 namespace varnel {

@@ -20,7 +20,6 @@
 #include "core/common/Files.h"
 #include "core/views/ColorScheme.h"
 #include "gui/common/Settings.h"
-#include "gui/solar/LocationSettings.h"
 #include "gui/solar/SystemTimeZone.h"
 #include "gui/solar/frmLocation.h"
 #include "gui/views/DataFileNotice.h"

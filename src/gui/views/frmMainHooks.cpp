@@ -17,7 +17,7 @@
 #include "gui/views/frmSplash.h"
 #include "gui/printing/PrintCommands.h"
 #include "gui/printing/YearExportCommand.h"
-#include "gui/printing/PrintCalMonth.h"
+#include "core/printing/PrintCalMonth.h"
 #include "gui/printing/frmPrintCal.h"
 
 namespace varnel {

@@ -1,4 +1,4 @@
-#include "gui/views/YearLayout.h"
+#include "gui/rules/YearLayout.h"
 
 #include <algorithm>
 

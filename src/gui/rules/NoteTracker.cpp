@@ -1,4 +1,4 @@
-#include "gui/views/NoteTracker.h"
+#include "gui/rules/NoteTracker.h"
 
 #include "core/common/DateFormat.h"
 #include "core/common/Profile.h"

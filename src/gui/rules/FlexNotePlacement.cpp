@@ -1,4 +1,4 @@
-#include "gui/views/FlexNotePlacement.h"
+#include "gui/rules/FlexNotePlacement.h"
 
 namespace varnel {
 
