@@ -33,8 +33,7 @@ std::unique_ptr<CommandCalendar> OpenCommandCalendar(const cli::Context& context
 std::unique_ptr<CommandCalendar> OpenSettingsCalendar(int32_t shown) { return Open(ReadLocationSetting(), shown); }
 
 void RenderMonth(CommandCalendar& calendar, MonthViewModel& view) {
-    const int year = calendar.state.Year();
-    ComposeMonth(MonthInputsFor(calendar.state, calendar.source.Year(year), calendar.source.PlaceIn(year)), view);
+    ComposeMonth(calendar.state, calendar.source, view);
 }
 
 void RenderDay(CommandCalendar& calendar, int32_t date, DayViewModel& day) {

@@ -293,21 +293,6 @@ TEST(HolyDayPlacement, TheDayAfterARecordWithoutADateHasNone) {
     EXPECT_EQ(t[4].date, DateSerial(2025, 10, 13));
 }
 
-TEST(HolyDayTableFile, AMissingDataFileIsRestoredFromItsBackupAndRead) {
-    TempFolder dir;
-    const std::string backup = "[HolyDay1]\r\nname=Purim\r\nhebrewmonth=-7\r\nhebrewday=14\r\n";
-    dir.Write("holydays.bak", backup);
-    HolyDayTable t;
-    LoadHolyDays(dir.File("holydays.dat"), t);
-    EXPECT_EQ(t[1].name, "Purim");
-    EXPECT_EQ(dir.Read("holydays.dat"), backup);
-    EXPECT_EQ(dir.Read("holydays.bak"), backup);
-    // With the data file present, the backup is not copied again.
-    dir.Write("holydays.dat", "[HolyDay1]\nname=Pesach\nhebrewmonth=-6\nhebrewday=15\n");
-    LoadHolyDays(dir.File("holydays.dat"), t);
-    EXPECT_EQ(t[1].name, "Pesach");
-}
-
 TEST(HolyDayTableFile, BothFilesMissingGiveAnEmptyTable) {
     TempFolder dir;
     HolyDayTable t;

@@ -148,20 +148,6 @@ TEST(MonthView, EveryDayOfSixtyYearsSitsUnderItsWeekdayWithItsHebrewDay) {
         }
 }
 
-TEST(MonthView, HeaderAndGeometry) {
-    const MonthViewModel view = Render(2026, 5, nullptr, nullptr);
-    const char* headers[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Shabbat"};
-    for (int c = 0; c < 7; ++c) EXPECT_EQ(view.grid.Cell(0, c).text, headers[c]);
-    EXPECT_EQ(view.grid.RowHeight(0), 215);
-    EXPECT_EQ(view.grid.RowHeight(3), (kMonthGridDesignHeight - 215 + 3) / 6);
-    EXPECT_EQ(view.grid.ColWidth(6), kMonthGridDesignWidth / 7);
-    MonthViewModel sized;
-    SizeMonthGrid(sized, 7000, 3215);
-    EXPECT_EQ(sized.grid.ColWidth(0), 1000);
-    EXPECT_EQ(sized.grid.RowHeight(1), 500);
-    EXPECT_EQ(sized.grid.RowHeight(0), 215);
-}
-
 TEST(MonthView, TitlesNameTheHebrewMonthsAndYears) {
     EXPECT_EQ(MonthTitle(DateSerial(2006, 9, 1), DateSerial(2006, 9, 30)), "Elul-Tishrei 5766-5767 / September 2006");
     EXPECT_EQ(MonthTitle(DateSerial(2014, 2, 1), DateSerial(2014, 2, 28)), "Adar I 5774 / February 2014");

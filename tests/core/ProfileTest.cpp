@@ -66,15 +66,5 @@ TEST(Profile, WritesKeepOtherLinesAndCreateWhatIsMissing) {
     EXPECT_FALSE(WriteProfileString("S", "k", "v", dir.File("no/such/folder/x.ini")));
 }
 
-TEST(Files, RestoresAMissingDataFileFromItsBackup) {
-    TempFolder dir;
-    dir.Write("holydays.bak", "[HolyDay1]\nname=Purim\n");
-    EXPECT_FALSE(FileExists(dir.File("holydays.dat")));
-    EXPECT_TRUE(RestoreFromBackup(dir.File("holydays.dat")));
-    EXPECT_EQ(dir.Read("holydays.dat"), "[HolyDay1]\nname=Purim\n");
-    EXPECT_FALSE(RestoreFromBackup(dir.File("parashot.dat")));  // neither file: nothing to restore
-    EXPECT_FALSE(FileExists(dir.Path()));                        // a folder is no file
-}
-
 }  // namespace
 }  // namespace varnel

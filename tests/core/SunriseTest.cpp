@@ -70,28 +70,6 @@ TEST(SunriseCities, SelectingByNameIgnoresCaseAndSurroundingBlanks) {
     }
 }
 
-TEST(SunriseCities, SelectingByIndex) {
-    clsSunrise sun;
-    sun.SetCity(5);
-    ExpectPlace(sun, 35.13, 80.8, 5);
-    sun.SetCity(48);
-    ExpectPlace(sun, -33.52, -151.13, -10);
-    sun.SetCity(4.5);  // halves round to even
-    ExpectPlace(sun, 40.125, 105.237, 7);
-    sun.SetCity(4.6);
-    ExpectPlace(sun, 35.13, 80.8, 5);
-    for (double bad : {50.5 + 0.1, -0.6, 1e300, std::numeric_limits<double>::quiet_NaN()}) {
-        sun.SetCity(5);
-        sun.SetCity(bad);
-        ExpectPlace(sun, 0, 0, 0);
-    }
-    for (int bad : {51, -1, 1000000}) {
-        sun.SetCity(5);
-        sun.SetCity(bad);
-        ExpectPlace(sun, 0, 0, 0);
-    }
-}
-
 TEST(SunriseCities, NewDelhiKeepsItsHalfHour) {
     clsSunrise sun;
     sun.SetCity("New Delhi, India");
@@ -100,22 +78,6 @@ TEST(SunriseCities, NewDelhiKeepsItsHalfHour) {
     sun.SetTimeZone(-6);
     const SunTimes wholeHour = Compute(sun, DateSerial(2027, 6, 1));
     EXPECT_NEAR(wholeHour.rise - india.rise, 30 * kMinute, 1e-9);
-}
-
-TEST(SunriseCities, SettingTheCityClearsDaylightSaving) {
-    clsSunrise sun;
-    for (bool known : {true, false}) {
-        sun.SetDaySavings(true);
-        if (known) sun.SetCity("Boston, MA");
-        else sun.SetCity("Atlantis");
-        EXPECT_FALSE(sun.DaySavings());
-    }
-    // The plain setters store only.
-    sun.SetCity(5);
-    sun.SetDaySavings(true);
-    sun.SetLatitude(12.5);
-    EXPECT_TRUE(sun.DaySavings());
-    EXPECT_DOUBLE_EQ(sun.TimeZone(), 5);
 }
 
 TEST(SunriseCalculation, LatitudeIsClampedNearThePolesOnly) {
@@ -148,27 +110,6 @@ TEST(SunriseCalculation, LatitudeIsClampedNearThePolesOnly) {
         differs = a.rise != b.rise || a.set != b.set;
     }
     EXPECT_TRUE(differs);
-}
-
-TEST(SunriseCalculation, DaylightSavingIsOneHourOnEveryTime) {
-    clsSunrise sun;
-    sun.SetCity(5);
-    sun.SetTimeZone(4);
-    const SunTimes plainFour = Compute(sun, DateSerial(2027, 7, 4));
-    sun.SetTimeZone(5);
-    const SunTimes standard = Compute(sun, DateSerial(2027, 7, 4));
-    sun.SetDaySavings(true);
-    const SunTimes daylight = Compute(sun, DateSerial(2027, 7, 4));
-    ExpectSame(daylight, plainFour);
-    EXPECT_NEAR(daylight.noon - standard.noon, 60 * kMinute, 1e-9);
-}
-
-TEST(SunriseCalculation, TimeOfDayIsIgnored) {
-    clsSunrise sun;
-    sun.SetCity("Tokyo, Japan");
-    const double day = DateSerial(2026, 11, 30);
-    ExpectSame(Compute(sun, day + 0.999), Compute(sun, day));
-    ExpectSame(Compute(sun, day + 0.25), Compute(sun, day));
 }
 
 TEST(SunriseCalculation, TimesFarFromTheZoneMeridianMoveToTheNeighbouringDate) {
@@ -228,12 +169,6 @@ TEST(SunriseCalculation, BadValuesNeverThrowOrYieldNonNumbers) {
     const SunTimes last = Compute(sun, kMaxSerial + 0.5);
     EXPECT_LT(first.rise, first.set);
     EXPECT_LT(last.rise, last.set);
-}
-
-TEST(SunriseCalculation, CreatedForTodayWithNoPlace) {
-    clsSunrise sun;
-    EXPECT_NEAR(sun.DateDay(), NowDateTime(), 2.0 / 86400.0);
-    ExpectPlace(sun, 0, 0, 0);
 }
 
 }  // namespace

@@ -123,19 +123,6 @@ TEST_F(SystemZoneTest, NewYorkGivesTheUnitedStatesRule) {
     EXPECT_EQ(rules.periods.at(0).before, DateSerial(2026, 11, 1));
 }
 
-TEST_F(SystemZoneTest, BerlinGivesTheLastSundays) {
-    UseZone("Europe/Berlin");
-    Load();
-    EXPECT_EQ(rules.periods.at(0).after, DateSerial(2027, 3, 27));
-    EXPECT_EQ(rules.periods.at(0).before, DateSerial(2027, 10, 31));
-    EXPECT_FALSE(IsDaylight(2027, 3, 27));
-    EXPECT_TRUE(IsDaylight(2027, 3, 28));
-    EXPECT_TRUE(IsDaylight(2027, 10, 30));
-    EXPECT_FALSE(IsDaylight(2027, 10, 31));
-    EXPECT_FALSE(rules.daylightName.empty());
-    EXPECT_NE(rules.daylightName, rules.standardName);
-}
-
 TEST_F(SystemZoneTest, ZonesWithoutDaylightTimeGiveOnlyStandardDays) {
     for (const char* tz : {"UTC", "Asia/Tokyo"}) {
         UseZone("America/New_York");

@@ -3,10 +3,7 @@
 namespace varnel {
 
 void BuildPrintedMonth(CalendarSource& source, const ViewState& state, PrintedMonth& out) {
-    const int year = state.Year();
-    // The month first: its sun holds the place by reference, which the Shabbat
-    // inputs' look-up of the year before may replace.
-    ComposeMonth(MonthInputsFor(state, source.Year(year), source.PlaceIn(year)), out.view);
+    ComposeMonth(state, source, out.view);
     out.page.monthGrid = &out.view.grid;
     out.page.title = out.view.title;
     out.page.firstDay = state.currentDate;

@@ -55,11 +55,7 @@ TransitionRule RuleOfDay(int32_t day) {
 }
 
 DaylightYear DaylightYearOf(const DaylightRule& rule, int year) {
-    DaylightYear rules;
-    rules.year = year;
-    rules.standardName = rule.standardName;
-    rules.daylightName = rule.daylightName;
-    rules.bias = rule.daylightBias;
+    DaylightYear rules{year, rule.standardName, rule.daylightName, rule.daylightBias, {}};
     const int32_t start = TransitionDay(year, rule.daylightDate);
     const int32_t end = TransitionDay(year, rule.standardDate);
     // A rule missing either change has no daylight period at all.
@@ -68,11 +64,7 @@ DaylightYear DaylightYearOf(const DaylightRule& rule, int year) {
 }
 
 DaylightYear DaylightYearOf(const ZoneYear& zone, int year) {
-    DaylightYear rules;
-    rules.year = year;
-    rules.standardName = zone.standardName;
-    rules.daylightName = zone.daylightName;
-    rules.bias = zone.daylightBias;
+    DaylightYear rules{year, zone.standardName, zone.daylightName, zone.daylightBias, {}};
     // A period in force at either end of the year runs on past it.
     int32_t start = DateSerial(year, 1, 1) - 1;
     bool daylight = zone.daylightAtNewYear;

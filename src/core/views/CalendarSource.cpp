@@ -6,14 +6,12 @@ CalendarSource::CalendarSource(CalendarData data, DaylightRules rules)
     : data_(std::move(data)), years_(data_), rules_(std::move(rules)) {}
 
 const Place& CalendarSource::PlaceIn(int year) {
-    for (size_t i = 0; i < kPlaceSlots; ++i)
-        if (placeYears_[i] == year && year != 0) return places_[i];
-    const size_t slot = nextPlaceSlot_;
-    nextPlaceSlot_ = (nextPlaceSlot_ + 1) % kPlaceSlots;
-    places_[slot] = PlaceNamed(name_, systemDaylight_);
-    if (rules_) places_[slot].daylight = rules_(places_[slot], year);
-    placeYears_[slot] = year;
-    return places_[slot];
+    const auto [at, added] = places_.try_emplace(year);
+    if (added) {
+        at->second = PlaceNamed(name_, systemDaylight_);
+        if (rules_) at->second.daylight = rules_(at->second, year);
+    }
+    return at->second;
 }
 
 void CalendarSource::SetData(CalendarData data) {
@@ -25,7 +23,7 @@ bool CalendarSource::SetPlace(const std::string& name, bool systemDaylight) {
     if (name == name_ && systemDaylight == systemDaylight_) return false;
     name_ = name;
     systemDaylight_ = systemDaylight;
-    placeYears_ = {};
+    places_.clear();
     return true;
 }
 

@@ -3,8 +3,8 @@
 // most recent common years built from it, and the chosen place with the
 // daylight rules of each year asked for. The zone database is reached through
 // a function, so the core stays free of the system's zone library.
-#include <array>
 #include <functional>
+#include <map>
 #include <string>
 
 #include "core/calendar/YearCalendar.h"
@@ -27,7 +27,7 @@ public:
     // The complete calendar of a common year, however the view got there.
     const YearCalendar& Year(int year) { return years_.Year(year); }
     // The chosen place with the daylight rules of a common year; the reference
-    // holds until the next call for another year.
+    // holds until the place changes.
     const Place& PlaceIn(int year);
 
     const std::string& PlaceName() const { return name_; }
@@ -36,15 +36,13 @@ public:
     bool SetPlace(const std::string& name, bool systemDaylight);
 
 private:
-    static constexpr size_t kPlaceSlots = 3;
     CalendarData data_;
     YearCache years_;
     DaylightRules rules_;
     std::string name_ = kDefaultCity;
     bool systemDaylight_ = true;
-    std::array<Place, kPlaceSlots> places_{};
-    std::array<int, kPlaceSlots> placeYears_{};
-    size_t nextPlaceSlot_ = 0;
+    // A year's rules are a few hundred bytes: every year asked for is kept.
+    std::map<int, Place> places_;
 };
 
 }  // namespace varnel

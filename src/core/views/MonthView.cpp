@@ -128,6 +128,11 @@ MonthInputs MonthInputsFor(const ViewState& state, const YearCalendar& year, con
     return in;
 }
 
+void ComposeMonth(const ViewState& state, CalendarSource& source, MonthViewModel& view) {
+    const int year = state.Year();
+    ComposeMonth(MonthInputsFor(state, source.Year(year), source.PlaceIn(year)), view);
+}
+
 std::string MonthCellData(const GridCell& cell, int32_t firstDay) {
     if (cell.date == 0) return cell.data;
     std::string data = OffsetDigits(static_cast<int>(cell.date - firstDay));

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/calendar/YearCalendar.h"
+#include "core/views/CalendarSource.h"
 #include "core/views/DayDetails.h"
 #include "core/views/Grid.h"
 #include "core/views/ViewState.h"
@@ -74,6 +75,8 @@ void ComposeMonth(const MonthInputs& in, MonthViewModel& view);
 
 // The inputs of the displayed month of a view state, from its year and place.
 MonthInputs MonthInputsFor(const ViewState& state, const YearCalendar& year, const Place& place);
+// Renders the state's displayed month from the year and place the source gives for it.
+void ComposeMonth(const ViewState& state, CalendarSource& source, MonthViewModel& view);
 
 // "Elul-Tishrei 5766-5767 / September 2006".
 std::string MonthTitle(int32_t firstDay, int32_t lastDay);

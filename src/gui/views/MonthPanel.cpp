@@ -93,9 +93,8 @@ MonthPanel::MonthPanel(ViewState& state, CalendarSource& source, QWidget* parent
 
 void MonthPanel::ShowCalendar() {
     ApplyTitleColors();
-    const int year = state_.Year();
     const bool monthChanged = model_.lastStartOfMonth != state_.currentDate;
-    ComposeMonth(MonthInputsFor(state_, source_.Year(year), source_.PlaceIn(year)), model_);
+    ComposeMonth(state_, source_, model_);
     title_->setText(QString::fromStdString(model_.title));
     FitTitle();
     lastStartOfMonth_->setText(QString::number(model_.lastStartOfMonth));
