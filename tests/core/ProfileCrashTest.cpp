@@ -1,5 +1,6 @@
 // Crash consistency of the profile writer: a writing process killed at random
 // points leaves the old or the new file, never a mix.
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -41,11 +42,21 @@ TEST(ProfileWriterCrash, AKilledWriteLeavesTheOldOrTheNewFileNeverAMix) {
     const auto oneWrite = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start) / 2;
 
     std::mt19937 random(20261207);
-    std::uniform_int_distribution<long> delay(0, oneWrite.count() * 3 / 2 + 200);
+    // The kills are spread over a little more than one write. A loaded machine
+    // stretches the child's start, so the spread follows what the kills meet:
+    // wider while no write got through, narrower while few were cut mid-way.
+    long spread = oneWrite.count() * 3 / 2 + 200;
     constexpr int kKills = 300;
+    constexpr int kMostKills = 1500;
     int killed = 0, keptOld = 0, gotNew = 0;
     std::string current = a;
-    for (int n = 0; n < kKills; ++n) {
+    int n = 0;
+    for (; n < kMostKills && (n < kKills || killed <= n / 4 || keptOld == 0 || gotNew == 0); ++n) {
+        if (n > 0 && n % 50 == 0) {
+            if (gotNew == 0) spread *= 2;
+            else if (killed <= n / 4) spread = std::max(200L, spread / 2);
+        }
+        std::uniform_int_distribution<long> delay(0, spread);
         const bool toB = current == a;
         const pid_t pid = ::fork();
         ASSERT_GE(pid, 0);
@@ -65,10 +76,11 @@ TEST(ProfileWriterCrash, AKilledWriteLeavesTheOldOrTheNewFileNeverAMix) {
         for (const auto& entry : std::filesystem::directory_iterator(dir.Path()))
             if (entry.path().filename() != "resources.dat") std::filesystem::remove(entry.path());
     }
-    std::cout << kKills << " writes, " << killed << " killed mid-way; " << keptOld << " left the old file, " << gotNew
+    std::cout << n << " writes, " << killed << " killed mid-way; " << keptOld << " left the old file, " << gotNew
               << " the new one (one write: " << oneWrite.count() << " us)\n";
     // The kills must have landed on both sides of the rename for the test to mean anything.
     EXPECT_GT(killed, kKills / 4);
+    std::cout << "kills spread over up to " << spread << " us\n";
     EXPECT_GT(keptOld, 0);
     EXPECT_GT(gotNew, 0);
 }
