@@ -103,18 +103,6 @@ TEST_F(FlexNote, BesideTheCellAndLeftOfItAtTheRightEdge) {
     EXPECT_LE(flipped.x() + flipped.width(), screen.right() + 1);
 }
 
-TEST_F(FlexNote, LiftedAboveTheBottomOfTheScreen) {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    ScreenGrid low(QPoint(0, 0));
-    low.widget.move(0, screen.bottom() + 1 - low.widget.height());
-    frmFlexNote& note = varnel::FlexNote(nullptr);
-    note.SetNoteText(kLongText);
-    note.ShowNote(low.widget, 6, 1);
-    EXPECT_NEAR(note.y() + note.height(), screen.bottom() + 1 - low.widget.TwipsToPixelsY(300), 2);
-    const QRect cell = low.widget.CellRect(6, 1).translated(low.widget.mapToGlobal(QPoint(0, 0)));
-    EXPECT_NEAR(note.x(), cell.right() + 1 + low.widget.TwipsToPixelsX(200), 2);
-}
-
 // The focus goes to the hidden sink, so the note's text shows with no caret or selection.
 TEST_F(FlexNote, ShownWithoutCaretOrSelection) {
     ScreenGrid grid(QPoint(0, 0));
