@@ -16,7 +16,7 @@
 #include "gui/views/MonthPanel.h"
 #include "core/views/MonthView.h"
 #include "core/views/ViewState.h"
-#include "gui/views/frmMain.h"
+#include "gui/views/MainWindow.h"
 #include "BenchApplication.h"
 
 namespace varnel {
@@ -32,12 +32,12 @@ struct Calendar {
 // A shown main window with its settings kept away from the user's.
 struct Window {
     QTemporaryDir settings;
-    std::unique_ptr<frmMain> main;
+    std::unique_ptr<MainWindow> main;
     Window() {
         EnsureApplication();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
         SetProgramFolder(VARNEL_SOURCE_DATA);
-        main = std::make_unique<frmMain>();
+        main = std::make_unique<MainWindow>();
         main->resize(1000, 760);
         main->show();
         main->RunStartUp();

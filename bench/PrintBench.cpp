@@ -15,7 +15,7 @@
 #include "core/views/YearView.h"
 #include "gui/printing/DocumentLayout.h"
 #include "gui/printing/DocumentOutput.h"
-#include "gui/printing/frmPrintPreview.h"
+#include "gui/printing/PrintPreviewDialog.h"
 
 namespace varnel {
 namespace {
@@ -93,7 +93,7 @@ void BM_PreviewShown(benchmark::State& state) {
     for (auto _ : state) {
         Document doc;
         ComposeShabbatDocument(BuildShabbatRows(Data().August()), "Tamuz-Av 5784 / August 2024", 45000.5, doc);
-        frmPrintPreview preview(nullptr, doc, QStringLiteral("bench"));
+        PrintPreviewDialog preview(nullptr, doc, QStringLiteral("bench"));
         preview.show();
         while (preview.Preview()->pageCount() < 1) QApplication::processEvents();
         QApplication::processEvents();

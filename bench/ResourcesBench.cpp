@@ -9,7 +9,7 @@
 #include "core/common/Files.h"
 #include "core/resources/FeastList.h"
 #include "core/resources/ResourceList.h"
-#include "gui/resources/frmFeastResources.h"
+#include "gui/resources/FeastResourcesDialog.h"
 
 namespace varnel {
 namespace {
@@ -47,7 +47,7 @@ BENCHMARK(BM_SwitchFeastSaveAndRead)->Arg(20)->Arg(200)->Unit(benchmark::kMicros
 void BM_OpenFeastResourcesWindow(benchmark::State& state) {
     EnsureApplication();
     for (auto _ : state) {
-        frmFeastResources window(BuildYear(2026, LoadCalendarData(VARNEL_SOURCE_DATA)).holyDays, VARNEL_SOURCE_DATA);
+        FeastResourcesDialog window(BuildYear(2026, LoadCalendarData(VARNEL_SOURCE_DATA)).holyDays, VARNEL_SOURCE_DATA);
         benchmark::DoNotOptimize(window.FeastList()->count());
     }
 }

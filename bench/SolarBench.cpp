@@ -2,13 +2,13 @@
 
 #include "core/common/DateSerial.h"
 #include "core/solar/Location.h"
-#include "core/solar/clsSunrise.h"
+#include "core/solar/SunCalculator.h"
 
 namespace varnel {
 namespace {
 
 void BM_CalculateSun(benchmark::State& state) {
-    clsSunrise sun;
+    SunCalculator sun;
     sun.SetCity("Charlotte, NC");
     int32_t day = DateSerial(2027, 1, 1);
     for (auto _ : state) {

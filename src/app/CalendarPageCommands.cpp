@@ -10,7 +10,7 @@
 #include "core/common/Files.h"
 #include "core/printing/PrintedMonth.h"
 #include "core/printing/YearExport.h"
-#include "core/solar/clsSunrise.h"
+#include "core/solar/SunCalculator.h"
 #include "gui/common/Settings.h"
 #include "gui/printing/CalendarExport.h"
 #include "gui/printing/DocumentOutput.h"

@@ -6,7 +6,7 @@
 #include "app/CommandLine.h"
 #include "core/common/Json.h"
 #include "core/solar/Location.h"
-#include "core/solar/clsSunrise.h"
+#include "core/solar/SunCalculator.h"
 
 namespace varnel::cli {
 namespace {
@@ -30,8 +30,8 @@ int RunCities(const Context& context) {
     if (context.json) {
         JsonWriter w;
         w.BeginArray();
-        for (int i = 0; i < clsSunrise::kCityCount; ++i) {
-            const CityEntry& c = *clsSunrise::CityAt(i);
+        for (int i = 0; i < SunCalculator::kCityCount; ++i) {
+            const CityEntry& c = *SunCalculator::CityAt(i);
             w.BeginObject()
                 .Key("name").String(c.name)
                 .Key("latitude").Number(c.latitude)
@@ -44,8 +44,8 @@ int RunCities(const Context& context) {
         std::cout << w.Text() << "\n";
         return 0;
     }
-    for (int i = 0; i < clsSunrise::kCityCount; ++i) {
-        const CityEntry& c = *clsSunrise::CityAt(i);
+    for (int i = 0; i < SunCalculator::kCityCount; ++i) {
+        const CityEntry& c = *SunCalculator::CityAt(i);
         char coordinates[48];
         std::snprintf(coordinates, sizeof coordinates, "%8.3f %9.3f", c.latitude, EastLongitude(c));
         std::string name(c.name);

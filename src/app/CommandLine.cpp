@@ -15,7 +15,7 @@
 #include "core/common/Files.h"
 #include "core/solar/CitySearch.h"
 #include "core/common/MessageText.h"
-#include "core/solar/clsSunrise.h"
+#include "core/solar/SunCalculator.h"
 #include "gui/common/Settings.h"
 
 namespace varnel::cli {
@@ -152,13 +152,13 @@ void RequireDataFiles(const std::vector<std::string>& names) {
 std::string ResolveCity(const Context& context) {
     if (context.city.empty()) return ReadLocationSetting();
     const CityMatches found = SearchCity(context.city);
-    if (found.index >= 0) return std::string(clsSunrise::CityAt(found.index)->name);
+    if (found.index >= 0) return std::string(SunCalculator::CityAt(found.index)->name);
     if (found.matches.empty())
         throw UsageError("unknown city " + Quoted(context.city) + " (see varnel cities)");
     std::string candidates;
     for (int i : found.matches) {
         if (!candidates.empty()) candidates += "; ";
-        candidates += clsSunrise::CityAt(i)->name;
+        candidates += SunCalculator::CityAt(i)->name;
     }
     throw UsageError("ambiguous city " + Quoted(context.city) + ": " + candidates);
 }

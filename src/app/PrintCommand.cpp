@@ -9,7 +9,7 @@
 #include "app/CommandLine.h"
 #include "core/common/DateSerial.h"
 #include "core/printing/Printouts.h"
-#include "core/solar/clsSunrise.h"
+#include "core/solar/SunCalculator.h"
 #include "gui/printing/DocumentLayout.h"
 #include "gui/printing/DocumentOutput.h"
 

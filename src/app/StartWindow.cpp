@@ -23,7 +23,7 @@
 #include "gui/views/GridWidget.h"
 #include "gui/views/MonthPanel.h"
 #include "core/views/MonthView.h"
-#include "gui/views/frmMain.h"
+#include "gui/views/MainWindow.h"
 
 namespace varnel {
 namespace {
@@ -34,7 +34,7 @@ namespace {
 // a picture of the window then; either way the program quits.
 class StartUpReporter : public QObject {
 public:
-    StartUpReporter(frmMain& window, QString screenshot) : window_(window), screenshot_(std::move(screenshot)) {
+    StartUpReporter(MainWindow& window, QString screenshot) : window_(window), screenshot_(std::move(screenshot)) {
         window.Month()->Grid()->installEventFilter(this);
     }
 
@@ -56,7 +56,7 @@ protected:
     }
 
 private:
-    frmMain& window_;
+    MainWindow& window_;
     QString screenshot_;
     bool reported_ = false;
 };
@@ -93,7 +93,7 @@ int RunDesktop(int argc, char** argv) {
 
     // Problems with the data files are said once, at start.
     const DataFileReport dataFiles = CheckDataFiles(ProgramFolder());
-    frmMain window;
+    MainWindow window;
     window.show();
     ShowDataFileReport(&window, dataFiles);
     std::unique_ptr<StartUpReporter> reporter;

@@ -8,14 +8,14 @@
 #include "core/calendar/DataFiles.h"
 #include "core/common/DateSerial.h"
 #include "core/solar/CitySearch.h"
-#include "core/solar/clsSunrise.h"
+#include "core/solar/SunCalculator.h"
 #include "core/views/GridNavigation.h"
 #include "core/views/MonthView.h"
 
 namespace varnel {
 namespace {
 
-std::string NameOf(int index) { return std::string(clsSunrise::CityAt(index)->name); }
+std::string NameOf(int index) { return std::string(SunCalculator::CityAt(index)->name); }
 
 TEST(CitySearch, UniquePrefixesAnyCaseAndFormerNames) {
     EXPECT_EQ(NameOf(SearchCity("jerusalem").index), "Jerusalem, Israel");

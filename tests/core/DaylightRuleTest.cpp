@@ -173,7 +173,7 @@ TEST(DaylightRule, PlaceYearsOfEveryShape) {
 }
 
 TEST(DaylightRule, EveryPlaceHasAZone) {
-    for (int i = 0; i < clsSunrise::kCityCount; ++i) {
+    for (int i = 0; i < SunCalculator::kCityCount; ++i) {
         const std::string_view zone = IanaZoneOfCity(i);
         EXPECT_NE(zone.find('/'), std::string_view::npos) << i;
     }

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "core/common/DateSerial.h"
-#include "core/solar/clsSunrise.h"
+#include "core/solar/SunCalculator.h"
 
 namespace varnel {
 namespace {
@@ -50,7 +50,7 @@ Reference ReferenceNear(double utcJulianDay, double latitude, double longitudeWe
     return {status == 0, rst.rise, rst.set, rst.transit};
 }
 
-double UtcJulianDay(const clsSunrise& sun, double localTime) {
+double UtcJulianDay(const SunCalculator& sun, double localTime) {
     return localTime + sun.TimeZone() / 24.0 - (sun.DaySavings() ? 1.0 / 24.0 : 0.0) + kJulianDayOfSerialZero;
 }
 
@@ -74,7 +74,7 @@ double AllowedMinutes(double latitude) {
 }
 
 TEST(SunriseAccuracy, AllPlacesTwiceAMonthAgainstTheReference) {
-    clsSunrise sun;
+    SunCalculator sun;
     double largest = 0, total = 0, largestNoon = 0;
     int count = 0;
     for (int city = 0; city < sun.CityCount(); ++city) {
@@ -115,7 +115,7 @@ TEST(SunriseAccuracy, AllPlacesTwiceAMonthAgainstTheReference) {
 }
 
 TEST(SunriseAccuracy, PolarDayAndNightFallBackToSolarNoon) {
-    clsSunrise sun;
+    SunCalculator sun;
     for (double latitude : {75.0, 80.0, 89.9, -75.0, -85.0}) {
         for (int month : {6, 12}) {
             sun.SetCity("London, England");

@@ -5,7 +5,7 @@
 
 #include "core/common/DateSerial.h"
 #include "core/solar/Location.h"
-#include "core/solar/clsSunrise.h"
+#include "core/solar/SunCalculator.h"
 
 namespace varnel {
 namespace {
@@ -16,7 +16,7 @@ struct SunTimes {
     double rise, noon, set;
 };
 
-SunTimes Compute(clsSunrise& sun, double dateDay) {
+SunTimes Compute(SunCalculator& sun, double dateDay) {
     sun.SetDateDay(dateDay);
     sun.CalculateSun();
     return {sun.Sunrise(), sun.SolarNoon(), sun.Sunset()};
@@ -28,7 +28,7 @@ void ExpectSame(const SunTimes& a, const SunTimes& b) {
     EXPECT_DOUBLE_EQ(a.set, b.set);
 }
 
-void ExpectPlace(const clsSunrise& sun, double latitude, double longitude, double zone) {
+void ExpectPlace(const SunCalculator& sun, double latitude, double longitude, double zone) {
     EXPECT_DOUBLE_EQ(sun.Latitude(), latitude);
     EXPECT_DOUBLE_EQ(sun.Longitude(), longitude);
     EXPECT_DOUBLE_EQ(sun.TimeZone(), zone);
@@ -36,7 +36,7 @@ void ExpectPlace(const clsSunrise& sun, double latitude, double longitude, doubl
 }
 
 TEST(SunriseCities, TableNamesAndBounds) {
-    clsSunrise sun;
+    SunCalculator sun;
     EXPECT_EQ(sun.CityCount(), 51);
     EXPECT_EQ(sun.CityName(0), "Albuquerque, NM");
     EXPECT_EQ(sun.CityName(5), "Charlotte, NC");
@@ -44,20 +44,20 @@ TEST(SunriseCities, TableNamesAndBounds) {
     EXPECT_EQ(sun.CityName(15), "Minneapolis, MN");
     EXPECT_EQ(sun.CityName(23), "San Francisco, CA");
     // Settings saved with the names the table once had still find their rows.
-    EXPECT_EQ(clsSunrise::FindCity("Honolulu, HA"), 10);
-    EXPECT_EQ(clsSunrise::FindCity(" minneapolis, nmonth "), 15);
-    EXPECT_EQ(clsSunrise::FindCity("San Fransisco, CA"), 23);
+    EXPECT_EQ(SunCalculator::FindCity("Honolulu, HA"), 10);
+    EXPECT_EQ(SunCalculator::FindCity(" minneapolis, nmonth "), 15);
+    EXPECT_EQ(SunCalculator::FindCity("San Fransisco, CA"), 23);
     EXPECT_EQ(PlaceNamed("San Fransisco, CA", true).name, "San Francisco, CA");
     EXPECT_EQ(sun.CityName(35), "Caracas, Venezula");
     EXPECT_EQ(sun.CityName(50), "Zurich, Switzerland");
     EXPECT_EQ(sun.CityName(51), "(Error)");
     EXPECT_EQ(sun.CityName(-1), "(Error)");
     EXPECT_EQ(sun.CityName(std::numeric_limits<int>::min()), "(Error)");
-    for (int i = 0; i < sun.CityCount(); ++i) EXPECT_EQ(clsSunrise::FindCity(sun.CityName(i)), i) << i;
+    for (int i = 0; i < sun.CityCount(); ++i) EXPECT_EQ(SunCalculator::FindCity(sun.CityName(i)), i) << i;
 }
 
 TEST(SunriseCities, SelectingByNameIgnoresCaseAndSurroundingBlanks) {
-    clsSunrise sun;
+    SunCalculator sun;
     sun.SetCity("  charlotte, nc \t");
     ExpectPlace(sun, 35.13, 80.8, 5);
     sun.SetCity("JERUSALEM, ISRAEL");
@@ -71,7 +71,7 @@ TEST(SunriseCities, SelectingByNameIgnoresCaseAndSurroundingBlanks) {
 }
 
 TEST(SunriseCities, NewDelhiKeepsItsHalfHour) {
-    clsSunrise sun;
+    SunCalculator sun;
     sun.SetCity("New Delhi, India");
     EXPECT_DOUBLE_EQ(sun.TimeZone(), -5.5);
     const SunTimes india = Compute(sun, DateSerial(2027, 6, 1));
@@ -81,7 +81,7 @@ TEST(SunriseCities, NewDelhiKeepsItsHalfHour) {
 }
 
 TEST(SunriseCalculation, LatitudeIsClampedNearThePolesOnly) {
-    clsSunrise sun;
+    SunCalculator sun;
     sun.SetCity(5);
     // Near the equinox the hour angle at 89.8 degrees is not zero, so the clamp shows.
     const double day = DateSerial(2027, 9, 25);
@@ -113,7 +113,7 @@ TEST(SunriseCalculation, LatitudeIsClampedNearThePolesOnly) {
 }
 
 TEST(SunriseCalculation, TimesFarFromTheZoneMeridianMoveToTheNeighbouringDate) {
-    clsSunrise sun;
+    SunCalculator sun;
     sun.SetCity("Beijing, China");
     const int32_t day = DateSerial(2027, 6, 21);
     sun.SetTimeZone(0);  // Beijing's sunrise is the evening before in UTC
@@ -127,7 +127,7 @@ TEST(SunriseCalculation, TimesFarFromTheZoneMeridianMoveToTheNeighbouringDate) {
 }
 
 TEST(SunriseCalculation, ResultsStayInOrderAndOnTheirDay) {
-    clsSunrise sun;
+    SunCalculator sun;
     for (int city = 0; city < sun.CityCount(); ++city) {
         sun.SetCity(city);
         for (int32_t d = DateSerial(2027, 1, 1); d <= DateSerial(2027, 12, 31); d += 7) {
@@ -141,7 +141,7 @@ TEST(SunriseCalculation, ResultsStayInOrderAndOnTheirDay) {
 }
 
 TEST(SunriseCalculation, BadValuesNeverThrowOrYieldNonNumbers) {
-    clsSunrise sun;
+    SunCalculator sun;
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     for (double latitude : {nan, inf, -inf, 1e300, 270.0, -1000.0}) {

@@ -24,8 +24,8 @@
 #include "gui/appointments/CalDavCalendar.h"
 #include "gui/appointments/CalendarTarget.h"
 #include "gui/appointments/ExportMonthToCalendar.h"
-#include "gui/appointments/frmActivity.h"
-#include "gui/appointments/frmCalendarTarget.h"
+#include "gui/appointments/ActivityDialog.h"
+#include "gui/appointments/CalendarTargetDialog.h"
 #include "gui/common/Settings.h"
 
 namespace varnel {
@@ -76,9 +76,9 @@ public:
     QPushButton* cancel = nullptr;
 };
 
-TEST(frmActivity, CancelStopsTheExportBetweenTwoItems) {
+TEST(ActivityDialog, CancelStopsTheExportBetweenTwoItems) {
     EnsureApplication();
-    frmActivity activity(nullptr);
+    ActivityDialog activity(nullptr);
     activity.show();
     CountingCalendar calendar;
     calendar.cancel = activity.CancelButton();
@@ -91,14 +91,14 @@ TEST(frmActivity, CancelStopsTheExportBetweenTwoItems) {
     EXPECT_FALSE(activity.DetailLabel()->text().isEmpty());
 }
 
-TEST(frmCalendarTarget, ChoosesAFileOrAServerAndRefusesBadUrls) {
+TEST(CalendarTargetDialog, ChoosesAFileOrAServerAndRefusesBadUrls) {
     EnsureApplication();
     QTemporaryDir settings;
     UseSettingsFolder(settings.path());
     EXPECT_FALSE(HasCalendarTargetSetting());
     EXPECT_TRUE(ReadCalendarTarget().target.endsWith("Export/portions.ics"));
 
-    frmCalendarTarget dialog(CalendarTarget{"/tmp/mine.ics", ""}, nullptr);
+    CalendarTargetDialog dialog(CalendarTarget{"/tmp/mine.ics", ""}, nullptr);
     EXPECT_TRUE(dialog.FileOption()->isChecked());
     EXPECT_FALSE(dialog.UrlBox()->isEnabled());
     dialog.ServerOption()->setChecked(true);

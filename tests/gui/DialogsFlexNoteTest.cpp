@@ -11,7 +11,7 @@
 #include "gui/rules/FlexNotePlacement.h"
 #include "core/views/Grid.h"
 #include "gui/views/GridWidget.h"
-#include "gui/views/frmFlexNote.h"
+#include "gui/views/FloatingNote.h"
 #include "GuiTestSupport.h"
 
 namespace varnel {
@@ -51,7 +51,7 @@ protected:
 };
 
 TEST_F(FlexNote, TextSizesTheNoteWithoutMovingIt) {
-    frmFlexNote& note = varnel::FlexNote(nullptr);
+    FloatingNote& note = varnel::FlexNote(nullptr);
     EXPECT_EQ(note.windowTitle(), "Flex Cell Note");
     note.move(100, 120);
     note.SetNoteText(kShortText);
@@ -81,7 +81,7 @@ TEST_F(FlexNote, TextSizesTheNoteWithoutMovingIt) {
 TEST_F(FlexNote, BesideTheCellAndLeftOfItAtTheRightEdge) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     ScreenGrid inside(QPoint(0, 0));
-    frmFlexNote& note = varnel::FlexNote(nullptr);
+    FloatingNote& note = varnel::FlexNote(nullptr);
     note.SetNoteText(kShortText);
     note.ShowNote(inside.widget, 1, 0);
     EXPECT_TRUE(note.isVisible());
@@ -95,7 +95,7 @@ TEST_F(FlexNote, BesideTheCellAndLeftOfItAtTheRightEdge) {
     // A grid whose last column ends at the screen's right edge.
     ScreenGrid right(QPoint(screen.right() + 1 - inside.widget.width(), 0));
     CloseFlexNote();
-    frmFlexNote& flipped = varnel::FlexNote(nullptr);
+    FloatingNote& flipped = varnel::FlexNote(nullptr);
     flipped.SetNoteText(kShortText);
     flipped.ShowNote(right.widget, 2, 6);
     const QRect last = right.widget.CellRect(2, 6).translated(right.widget.mapToGlobal(QPoint(0, 0)));
@@ -106,7 +106,7 @@ TEST_F(FlexNote, BesideTheCellAndLeftOfItAtTheRightEdge) {
 // The focus goes to the hidden sink, so the note's text shows with no caret or selection.
 TEST_F(FlexNote, ShownWithoutCaretOrSelection) {
     ScreenGrid grid(QPoint(0, 0));
-    frmFlexNote& note = varnel::FlexNote(nullptr);
+    FloatingNote& note = varnel::FlexNote(nullptr);
     note.SetNoteText(kLongText);
     note.ShowNote(grid.widget, 2, 3);
     auto* box = note.findChild<QPlainTextEdit*>("txtNote");
@@ -122,7 +122,7 @@ TEST_F(FlexNote, ShownWithoutCaretOrSelection) {
 
 TEST_F(FlexNote, EscapeAndAClickCloseTheNote) {
     ScreenGrid grid(QPoint(0, 0));
-    QPointer<frmFlexNote> note = &varnel::FlexNote(nullptr);
+    QPointer<FloatingNote> note = &varnel::FlexNote(nullptr);
     EXPECT_EQ(&varnel::FlexNote(nullptr), note.data());  // one note at most
     note->SetNoteText(kShortText);
     note->ShowNote(grid.widget, 1, 1);

@@ -24,11 +24,11 @@
 #include "gui/views/MonthPanel.h"
 #include "core/views/ViewState.h"
 #include "gui/views/YearPanel.h"
-#include "gui/views/frmColors.h"
-#include "gui/views/frmFlexNote.h"
-#include "gui/views/frmGoToDate.h"
-#include "gui/views/frmMain.h"
-#include "gui/views/frmSplash.h"
+#include "gui/views/ColorsDialog.h"
+#include "gui/views/FloatingNote.h"
+#include "gui/views/GoToDateDialog.h"
+#include "gui/views/MainWindow.h"
+#include "gui/views/SplashWindow.h"
 #include "GuiTestSupport.h"
 #include "WindowFixture.h"
 
@@ -72,11 +72,11 @@ protected:
     void SetUp() override {
         WindowFixture::SetUp();
         if (HasFatalFailure()) return;
-        window_ = std::make_unique<frmMain>();
+        window_ = std::make_unique<MainWindow>();
         window_->resize(1100, 800);
         window_->show();
         ASSERT_TRUE(WaitFor([&] { return window_->StartedUp(); }));
-        if (frmSplash* splash = OpenSplash()) splash->close();
+        if (SplashWindow* splash = OpenSplash()) splash->close();
         FlushDeletes();
     }
     void TearDown() override {
@@ -92,11 +92,11 @@ protected:
     YearPanel* Year() const { return static_cast<YearPanel*>(window_->YearPanel()); }
     DayPanel* Day() const { return static_cast<DayPanel*>(window_->DayPanel()); }
 
-    std::unique_ptr<frmMain> window_;
+    std::unique_ptr<MainWindow> window_;
 };
 
 TEST_F(WiredViews, StartUpShowsTheSplash) {
-    frmMain window;
+    MainWindow window;
     window.show();
     ASSERT_TRUE(WaitFor([&] { return window.StartedUp(); }));
     ASSERT_NE(OpenSplash(), nullptr);
@@ -110,8 +110,8 @@ TEST_F(WiredViews, StartUpShowsTheSplash) {
 
 TEST_F(WiredViews, YearViewShowsTheYearAndNextYearFromDecember) {
     ShowMonth(2025, 12);
-    window_->ShowView(frmMain::View::Year);
-    EXPECT_EQ(window_->CurrentView(), frmMain::View::Year);
+    window_->ShowView(MainWindow::View::Year);
+    EXPECT_EQ(window_->CurrentView(), MainWindow::View::Year);
     EXPECT_EQ(Year()->Year(), 2025);
     EXPECT_EQ(Year()->Title()->text(), "2025");
     EXPECT_EQ(Year()->MonthLabel(11)->text(), "December 2025");
@@ -131,16 +131,16 @@ TEST_F(WiredViews, YearViewShowsTheYearAndNextYearFromDecember) {
     Year()->findChild<QPushButton*>("cmdPreviousYear")->click();
     EXPECT_EQ(Year()->Year(), 2024);
     EXPECT_EQ(window_->State().currentDate, DateSerial(2024, 1, 1));
-    EXPECT_EQ(window_->CurrentView(), frmMain::View::Year);
+    EXPECT_EQ(window_->CurrentView(), MainWindow::View::Year);
 }
 
 TEST_F(WiredViews, YearClickRendersTheMonthBehindAndDoubleClickOpensTheDay) {
     ShowMonth(2026, 1);
-    window_->ShowView(frmMain::View::Year);
+    window_->ShowView(MainWindow::View::Year);
     const YearCell cell = YearCellOf(2026, 3, 17);
     GridWidget* march = Year()->MonthGrid(2);
     ClickCell(march, cell.row, cell.col);
-    EXPECT_EQ(window_->CurrentView(), frmMain::View::Year);
+    EXPECT_EQ(window_->CurrentView(), MainWindow::View::Year);
     EXPECT_EQ(window_->State().currentDate, DateSerial(2026, 3, 1));
     EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, DateSerial(2026, 3, 1));
     EXPECT_EQ(window_->State().selectedRow, cell.row);
@@ -149,8 +149,8 @@ TEST_F(WiredViews, YearClickRendersTheMonthBehindAndDoubleClickOpensTheDay) {
     EXPECT_EQ(window_->Month()->Model().grid.Cell(cell.row, cell.col).date, DateSerial(2026, 3, 17));
 
     DoubleClickCell(march, cell.row, cell.col);
-    EXPECT_EQ(window_->CurrentView(), frmMain::View::Day);
-    EXPECT_TRUE(window_->ViewToggle(frmMain::View::Day)->isChecked());
+    EXPECT_EQ(window_->CurrentView(), MainWindow::View::Day);
+    EXPECT_TRUE(window_->ViewToggle(MainWindow::View::Day)->isChecked());
     EXPECT_EQ(Day()->Title()->text(), "Adar 28, 5786 - Tuesday 03/17/2026");
     EXPECT_EQ(Day()->Model().grid.Cell(0, 0).text, "Adar 28");
 }
@@ -163,10 +163,10 @@ TEST_F(WiredViews, DayViewAfterTheYearButtonsShowsTheDayOfItsTitle) {
     const MonthCell cell = MonthCellOf(window_->State().currentDate, 17);
     window_->State().selectedRow = cell.row;
     window_->State().selectedCol = cell.col;
-    window_->ShowView(frmMain::View::Year);
+    window_->ShowView(MainWindow::View::Year);
     Year()->findChild<QPushButton*>("cmdNextYear")->click();
     ASSERT_EQ(window_->State().currentDate, DateSerial(2027, 1, 1));
-    window_->ShowView(frmMain::View::Day);
+    window_->ShowView(MainWindow::View::Day);
     const DayViewModel& day = Day()->Model();
     const YearMonthDay shown = SplitDate(day.day);
     EXPECT_EQ(shown.year, 2027);
@@ -186,7 +186,7 @@ TEST_F(WiredViews, YearButtonsAndTheDateDialogShowTheSameCompleteYear) {
     window_->Calendar().SetPlace("Charlotte, NC", true);
     const auto byYearButtons = [&](int month) {
         ShowMonth(2026, 1);
-        window_->ShowView(frmMain::View::Year);
+        window_->ShowView(MainWindow::View::Year);
         Year()->findChild<QPushButton*>("cmdNextYear")->click();
         QLabel* name = Year()->MonthLabel(month - 1);
         Mouse(name, QEvent::MouseButtonPress, QPoint(3, 3));
@@ -196,7 +196,7 @@ TEST_F(WiredViews, YearButtonsAndTheDateDialogShowTheSameCompleteYear) {
     };
     const auto byDateDialog = [&](int month) {
         ShowMonth(2026, 1);
-        OnModal<frmGoToDate>([month](frmGoToDate& d) {
+        OnModal<GoToDateDialog>([month](GoToDateDialog& d) {
             d.findChild<QCalendarWidget*>("calDate")->setSelectedDate(QDate(2027, month, 1));
             d.accept();
         });
@@ -222,21 +222,21 @@ TEST_F(WiredViews, YearButtonsAndTheDateDialogShowTheSameCompleteYear) {
 
 TEST_F(WiredViews, MonthNameReleasedOutsideItDoesNothing) {
     ShowMonth(2026, 1);
-    window_->ShowView(frmMain::View::Year);
+    window_->ShowView(MainWindow::View::Year);
     QLabel* june = Year()->MonthLabel(5);
     Mouse(june, QEvent::MouseButtonPress, QPoint(3, 3));
     Mouse(june, QEvent::MouseButtonRelease, QPoint(june->width() + 40, june->height() + 40));
-    EXPECT_EQ(window_->CurrentView(), frmMain::View::Year);
+    EXPECT_EQ(window_->CurrentView(), MainWindow::View::Year);
     EXPECT_EQ(window_->State().currentDate, DateSerial(2026, 1, 1));
 }
 
 TEST_F(WiredViews, MonthNameOpensThatMonth) {
     ShowMonth(2026, 1);
-    window_->ShowView(frmMain::View::Year);
+    window_->ShowView(MainWindow::View::Year);
     QLabel* june = Year()->MonthLabel(5);
     Mouse(june, QEvent::MouseButtonPress, QPoint(3, 3));
     Mouse(june, QEvent::MouseButtonRelease, QPoint(3, 3));
-    EXPECT_EQ(window_->CurrentView(), frmMain::View::Month);
+    EXPECT_EQ(window_->CurrentView(), MainWindow::View::Month);
     EXPECT_EQ(window_->State().currentDate, DateSerial(2026, 6, 1));
     EXPECT_EQ(window_->State().currentMonthEnd, DateSerial(2026, 6, 30));
     EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, DateSerial(2026, 6, 1));
@@ -244,7 +244,7 @@ TEST_F(WiredViews, MonthNameOpensThatMonth) {
 
 TEST_F(WiredViews, GoToDateShowsTheMonthAndTheShownMonthDoesNothing) {
     ShowMonth(2026, 1);
-    OnModal<frmGoToDate>([](frmGoToDate& d) {
+    OnModal<GoToDateDialog>([](GoToDateDialog& d) {
         d.findChild<QCalendarWidget*>("calDate")->setSelectedDate(QDate(2026, 3, 17));
         d.accept();
     });
@@ -255,7 +255,7 @@ TEST_F(WiredViews, GoToDateShowsTheMonthAndTheShownMonthDoesNothing) {
     EXPECT_EQ(window_->Month()->Model().title.substr(window_->Month()->Model().title.size() - 10), "March 2026");
 
     const uint64_t revision = window_->Month()->Model().grid.Revision();
-    OnModal<frmGoToDate>([](frmGoToDate& d) {
+    OnModal<GoToDateDialog>([](GoToDateDialog& d) {
         d.findChild<QCalendarWidget*>("calDate")->setSelectedDate(QDate(2026, 3, 30));
         d.accept();
     });
@@ -264,13 +264,13 @@ TEST_F(WiredViews, GoToDateShowsTheMonthAndTheShownMonthDoesNothing) {
     EXPECT_EQ(window_->Month()->Model().grid.Revision(), revision);
 
     // From the day view it ends in the month view.
-    window_->ShowView(frmMain::View::Day);
-    OnModal<frmGoToDate>([](frmGoToDate& d) {
+    window_->ShowView(MainWindow::View::Day);
+    OnModal<GoToDateDialog>([](GoToDateDialog& d) {
         d.findChild<QCalendarWidget*>("calDate")->setSelectedDate(QDate(2027, 1, 5));
         d.accept();
     });
     window_->GoToCommonDate();
-    EXPECT_EQ(window_->CurrentView(), frmMain::View::Month);
+    EXPECT_EQ(window_->CurrentView(), MainWindow::View::Month);
     EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, DateSerial(2027, 1, 1));
 }
 
@@ -278,12 +278,12 @@ TEST_F(WiredViews, ColourSchemeRendersOnlyWhenItChanges) {
     window_->State().SelectColorScheme(0);
     ShowMonth(2026, 3);
     const uint64_t revision = window_->Month()->Model().grid.Revision();
-    OnModal<frmColors>([](frmColors& d) { d.accept(); });
+    OnModal<ColorsDialog>([](ColorsDialog& d) { d.accept(); });
     window_->ChooseColorScheme();
     EXPECT_EQ(window_->State().colorScheme, 0);
     EXPECT_EQ(window_->Month()->Model().grid.Revision(), revision);
 
-    OnModal<frmColors>([](frmColors& d) {
+    OnModal<ColorsDialog>([](ColorsDialog& d) {
         d.findChild<QRadioButton*>("optScheme3")->setChecked(true);
         d.accept();
     });
@@ -321,11 +321,11 @@ TEST_F(WiredViews, HoverShowsTheNoteAndClickOrYearViewClosesIt) {
 
     Mouse(grid, QEvent::MouseMove, grid->CellRect(day10.row, day10.col).center());
     ASSERT_NE(OpenFlexNote(), nullptr);
-    window_->ShowView(frmMain::View::Year);
+    window_->ShowView(MainWindow::View::Year);
     EXPECT_EQ(OpenFlexNote(), nullptr);
 
     // Moving over a year grid's days closes a note left open.
-    window_->ShowView(frmMain::View::Month);
+    window_->ShowView(MainWindow::View::Month);
     Mouse(grid, QEvent::MouseMove, grid->CellRect(day12.row, day12.col).center());
     ASSERT_NE(OpenFlexNote(), nullptr);
     GridWidget* january = Year()->MonthGrid(0);
@@ -333,7 +333,7 @@ TEST_F(WiredViews, HoverShowsTheNoteAndClickOrYearViewClosesIt) {
     EXPECT_EQ(OpenFlexNote(), nullptr);
 
     // Over the header row, or with a button held, the note stays; a click on a year cell closes it.
-    window_->ShowView(frmMain::View::Month);
+    window_->ShowView(MainWindow::View::Month);
     Mouse(grid, QEvent::MouseMove, grid->CellRect(day10.row, day10.col).center());
     ASSERT_NE(OpenFlexNote(), nullptr);
     Mouse(january, QEvent::MouseMove, january->CellRect(0, 3).center());
@@ -347,7 +347,7 @@ TEST_F(WiredViews, HoverShowsTheNoteAndClickOrYearViewClosesIt) {
     EXPECT_EQ(OpenFlexNote(), nullptr);
 
     // Closing the main window closes the note.
-    window_->ShowView(frmMain::View::Month);
+    window_->ShowView(MainWindow::View::Month);
     const MonthCell day20 = MonthCellOf(window_->State().currentDate, 20);
     Mouse(grid, QEvent::MouseMove, grid->CellRect(day20.row, day20.col).center());
     ASSERT_NE(OpenFlexNote(), nullptr);
@@ -360,7 +360,7 @@ TEST_F(WiredViews, MonthDoubleClickOpensTheDayWithItsCountdown) {
     GridWidget* grid = window_->Month()->Grid();
     const MonthCell cell = MonthCellOf(window_->State().currentDate, 2);  // Yom Kippur 5786
     DoubleClickCell(grid, cell.row, cell.col);
-    EXPECT_EQ(window_->CurrentView(), frmMain::View::Day);
+    EXPECT_EQ(window_->CurrentView(), MainWindow::View::Day);
     EXPECT_EQ(Day()->Title()->text(), "Tishrei 10, 5786 - Thursday 10/02/2025");
     const DayViewModel& day = Day()->Model();
     EXPECT_EQ(day.grid.Cell(0, 0).text, "Tishrei 10");

@@ -14,9 +14,9 @@
 #include "core/views/ColorScheme.h"
 #include "core/views/ViewState.h"
 #include "gui/views/DataFileMessage.h"
-#include "gui/views/frmColors.h"
-#include "gui/views/frmGoToDate.h"
-#include "gui/views/frmSplash.h"
+#include "gui/views/ColorsDialog.h"
+#include "gui/views/GoToDateDialog.h"
+#include "gui/views/SplashWindow.h"
 #include "GuiTestSupport.h"
 
 namespace varnel {
@@ -41,7 +41,7 @@ protected:
 
 TEST_F(Dialogs, ColorsOpensOnTheCurrentSchemeAndGivesTheChosenOneOnOkOnly) {
     {
-        frmColors dialog(nullptr, 2);
+        ColorsDialog dialog(nullptr, 2);
         EXPECT_EQ(dialog.windowTitle(), "Select Main Color Scheme");
         for (int i = 0; i < 4; ++i) ASSERT_NE(Option(dialog, i), nullptr);
         EXPECT_EQ(Option(dialog, 0)->text(), "Default");
@@ -53,13 +53,13 @@ TEST_F(Dialogs, ColorsOpensOnTheCurrentSchemeAndGivesTheChosenOneOnOkOnly) {
         EXPECT_EQ(dialog.Chosen(), 2);
     }
     {
-        frmColors dialog(nullptr, 0);
+        ColorsDialog dialog(nullptr, 0);
         Option(dialog, 3)->setChecked(true);
         EXPECT_FALSE(Option(dialog, 0)->isChecked());  // the options exclude each other
         dialog.reject();
         EXPECT_EQ(dialog.Chosen(), std::nullopt);
     }
-    frmColors dialog(nullptr, 0);
+    ColorsDialog dialog(nullptr, 0);
     Option(dialog, 3)->setChecked(true);
     dialog.accept();
     EXPECT_EQ(dialog.Chosen(), 3);
@@ -76,7 +76,7 @@ TEST_F(Dialogs, ColorsOpensOnTheCurrentSchemeAndGivesTheChosenOneOnOkOnly) {
 }
 
 TEST_F(Dialogs, ColorsWithASchemeOutsideTheTableSelectsNothing) {
-    frmColors dialog(nullptr, 7);
+    ColorsDialog dialog(nullptr, 7);
     for (int i = 0; i < 4; ++i) EXPECT_FALSE(Option(dialog, i)->isChecked());
     dialog.accept();
     EXPECT_EQ(dialog.Chosen(), std::nullopt);
@@ -91,7 +91,7 @@ TEST_F(Dialogs, ColorsWithASchemeOutsideTheTableSelectsNothing) {
 
 TEST_F(Dialogs, GoToDateTakesTheFirstOfThePickedMonth) {
     {
-        frmGoToDate dialog(nullptr, DateSerial(2025, 11, 1));
+        GoToDateDialog dialog(nullptr, DateSerial(2025, 11, 1));
         EXPECT_EQ(dialog.windowTitle(), "Go To Date...");
         auto* picker = dialog.findChild<QCalendarWidget*>(QStringLiteral("calDate"));
         ASSERT_NE(picker, nullptr);
@@ -100,25 +100,25 @@ TEST_F(Dialogs, GoToDateTakesTheFirstOfThePickedMonth) {
         dialog.reject();
         EXPECT_EQ(dialog.Picked(), std::nullopt);
     }
-    frmGoToDate dialog(nullptr, DateSerial(2025, 11, 1));
+    GoToDateDialog dialog(nullptr, DateSerial(2025, 11, 1));
     auto* picker = dialog.findChild<QCalendarWidget*>(QStringLiteral("calDate"));
     picker->setSelectedDate(QDate(2026, 3, 17));
     dialog.accept();
     EXPECT_EQ(dialog.Picked(), DateSerial(2026, 3, 1));
 
     // The ends of the program's range can be picked.
-    frmGoToDate last;
+    GoToDateDialog last;
     last.findChild<QCalendarWidget*>(QStringLiteral("calDate"))->setSelectedDate(QDate(9999, 12, 31));
     last.accept();
     EXPECT_EQ(last.Picked(), DateSerial(9999, 12, 1));
-    frmGoToDate first;
+    GoToDateDialog first;
     first.findChild<QCalendarWidget*>(QStringLiteral("calDate"))->setSelectedDate(QDate(1, 1, 20));
     first.accept();
     EXPECT_EQ(first.Picked(), DateSerial(1, 1, 1));
 }
 
 TEST_F(Dialogs, SplashShowsItsTextsAndAPictureAndClosesAfterTwoSeconds) {
-    QPointer<frmSplash> splash = ShowSplash(nullptr);
+    QPointer<SplashWindow> splash = ShowSplash(nullptr);
     ASSERT_TRUE(splash);
     EXPECT_TRUE(splash->isVisible());
     EXPECT_EQ(splash->Timer()->interval(), 2000);
@@ -140,7 +140,7 @@ TEST_F(Dialogs, SplashShowsItsTextsAndAPictureAndClosesAfterTwoSeconds) {
 }
 
 TEST_F(Dialogs, AboutWhileTheSplashIsOpenKeepsItFiveSecondsFromThen) {
-    QPointer<frmSplash> splash = ShowSplash(nullptr);
+    QPointer<SplashWindow> splash = ShowSplash(nullptr);
     Wait(1000);
     QElapsedTimer clock;
     clock.start();
@@ -156,7 +156,7 @@ TEST_F(Dialogs, AboutWhileTheSplashIsOpenKeepsItFiveSecondsFromThen) {
     EXPECT_FALSE(splash);
 
     // A new splash starts from its design state again.
-    QPointer<frmSplash> fresh = ShowSplash(nullptr);
+    QPointer<SplashWindow> fresh = ShowSplash(nullptr);
     EXPECT_EQ(fresh->Timer()->interval(), 2000);
     fresh->close();
     FlushDeletes();

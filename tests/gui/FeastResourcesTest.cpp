@@ -29,9 +29,9 @@
 #include "core/resources/ResourceList.h"
 #include "gui/resources/ResourceOpener.h"
 #include "gui/resources/ResourceTable.h"
-#include "gui/resources/frmFeastResources.h"
-#include "gui/resources/frmFileOrURL.h"
-#include "gui/views/frmMain.h"
+#include "gui/resources/FeastResourcesDialog.h"
+#include "gui/resources/FileOrUrlDialog.h"
+#include "gui/views/MainWindow.h"
 #include "GuiTestSupport.h"
 
 namespace varnel {
@@ -80,7 +80,7 @@ protected:
         EnsureApplication();
         std::filesystem::copy_file(std::string(VARNEL_SOURCE_DATA) + "/holydays.dat", dir_.File("holydays.dat"));
         table_ = BuildYear(YearOf(Today()), LoadCalendarData(dir_.Path())).holyDays;
-        window_ = std::make_unique<frmFeastResources>(table_, dir_.Path());
+        window_ = std::make_unique<FeastResourcesDialog>(table_, dir_.Path());
         window_->SetOpener(&opener_);
     }
     void Choose(const QString& feast) {
@@ -94,7 +94,7 @@ protected:
     TempFolder dir_;
     HolyDayTable table_;
     RecordingOpener opener_;
-    std::unique_ptr<frmFeastResources> window_;
+    std::unique_ptr<FeastResourcesDialog> window_;
 };
 
 TEST_F(FeastResources, ListsThisYearsFeastsAndShowsAChosenFeastsList) {
@@ -234,14 +234,14 @@ TEST_F(FeastResources, ClosingSavesAndAFailedSaveKeepsTheWindowUnlessTheUserLets
     {
         // The program closing takes the window with it: the list is saved too.
         QWidget owner;
-        auto* owned = new frmFeastResources(table_, dir_.Path(), &owner);
+        auto* owned = new FeastResourcesDialog(table_, dir_.Path(), &owner);
         owned->FeastList()->setCurrentItem(owned->FeastList()->findItems("Purim", Qt::MatchExactly).front());
         owned->Table()->SetRows({{false, "c", "C"}, {}});
     }
     EXPECT_EQ(Saved("Purim"), (std::vector<ResourceEntry>{{"c", "C"}}));
 
     // The data file's name taken by a folder: nothing can be written.
-    auto blocked = std::make_unique<frmFeastResources>(table_, dir_.File("blocked"));
+    auto blocked = std::make_unique<FeastResourcesDialog>(table_, dir_.File("blocked"));
     std::filesystem::create_directories(dir_.File("blocked/resources.dat"));
     const auto items = blocked->FeastList()->findItems("Purim", Qt::MatchExactly);
     blocked->FeastList()->setCurrentItem(items.front());
@@ -287,10 +287,10 @@ TEST_F(FeastResources, TheEllipsisAddsAWebSiteOnlyWhenBothQuestionsAreAnswered) 
     Choose("Shavuot");
     window_->show();
     const auto chooseWebSite = [](QDialog* d) {
-        auto* chooser = qobject_cast<frmFileOrURL*>(d);
+        auto* chooser = qobject_cast<FileOrUrlDialog*>(d);
         ASSERT_NE(chooser, nullptr);
         EXPECT_EQ(chooser->windowTitle(), "File or Web Site?");
-        chooser->Option(frmFileOrURL::WebSite)->setChecked(true);
+        chooser->Option(FileOrUrlDialog::WebSite)->setChecked(true);
         chooser->findChild<QPushButton*>("cmdOK")->click();
     };
     const auto answer = [](const char* title, const char* text) {
@@ -328,19 +328,19 @@ TEST(FeastResourcesMenu, TheMenuItemOpensOneWindowWithTheYearsFeasts) {
     std::filesystem::copy_file(std::string(VARNEL_SOURCE_DATA) + "/holydays.dat", data.File("holydays.dat"));
     SetProgramFolder(data.Path());
     {
-        frmMain window;
+        MainWindow window;
         window.show();
         ASSERT_TRUE(WaitFor([&] { return window.StartedUp(); }));
         QAction* item = window.findChild<QAction*>("mFeastResources");
         ASSERT_NE(item, nullptr);
         item->trigger();
         item->trigger();
-        const auto open = window.findChildren<frmFeastResources*>();
+        const auto open = window.findChildren<FeastResourcesDialog*>();
         ASSERT_EQ(open.size(), 1);
         EXPECT_TRUE(open.front()->isVisible());
         EXPECT_EQ(open.front()->FeastList()->count(), 20);
         EXPECT_EQ(open.front()->ResourcePath(), data.File("resources.dat"));
-        QPointer<frmFeastResources> closed = open.front();
+        QPointer<FeastResourcesDialog> closed = open.front();
         closed->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(closed.isNull());  // released when closed

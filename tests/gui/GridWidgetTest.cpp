@@ -16,7 +16,7 @@
 #include "gui/views/GridWidget.h"
 #include "gui/views/MonthPanel.h"
 #include "core/views/ViewState.h"
-#include "gui/views/frmMain.h"
+#include "gui/views/MainWindow.h"
 #include "GuiTestSupport.h"
 
 namespace varnel {
@@ -94,7 +94,7 @@ TEST(GridWidget, AMonthRenderingPaintsTheGridOnce) {
     ASSERT_TRUE(settings.isValid());
     UseSettingsFolder(settings.path());
     SetProgramFolder(VARNEL_SOURCE_DATA);
-    frmMain window;
+    MainWindow window;
     window.show();
     QElapsedTimer clock;
     clock.start();

@@ -18,7 +18,7 @@
 #include "core/solar/Location.h"
 #include "gui/common/Settings.h"
 #include "gui/solar/SystemTimeZone.h"
-#include "gui/solar/frmLocation.h"
+#include "gui/solar/LocationDialog.h"
 #include "GuiTestSupport.h"
 
 namespace varnel {
@@ -50,8 +50,8 @@ protected:
     bool IsDaylight(int y, int m, int d) const { return ApplyDaylightRule(rules, DateSerial(y, m, d)).daylight; }
     const std::string& ZoneOn(int32_t date) const { return *ApplyDaylightRule(rules, date).zoneName; }
     // The dialog opened on the place as the window would.
-    std::unique_ptr<frmLocation> Dialog(int32_t shown = DateSerial(2027, 1, 1)) const {
-        return std::make_unique<frmLocation>(nullptr, LocationChoice{city, systemDaylight}, shown);
+    std::unique_ptr<LocationDialog> Dialog(int32_t shown = DateSerial(2027, 1, 1)) const {
+        return std::make_unique<LocationDialog>(nullptr, LocationChoice{city, systemDaylight}, shown);
     }
 
     std::string city = kDefaultCity;
@@ -220,13 +220,13 @@ TEST_F(PlaceZoneTest, PlacesWithoutDaylightTimeAndUnknownPlaces) {
 TEST_F(PlaceZoneTest, EveryPlaceZoneMatchesTheTablesStandardOffset) {
     const QDateTime january(QDate(2027, 1, 15), QTime(12, 0), Qt::UTC);
     const QDateTime july(QDate(2027, 7, 15), QTime(12, 0), Qt::UTC);
-    for (int i = 0; i < clsSunrise::kCityCount; ++i) {
+    for (int i = 0; i < SunCalculator::kCityCount; ++i) {
         const std::string_view id = IanaZoneOfCity(i);
         const QTimeZone zone(QByteArray(id.data(), static_cast<qsizetype>(id.size())));
         ASSERT_TRUE(zone.isValid()) << id;
-        const double table = clsSunrise::CityAt(i)->timeZone;
-        EXPECT_EQ(zone.standardTimeOffset(january), -table * 3600) << clsSunrise::CityAt(i)->name;
-        EXPECT_EQ(zone.standardTimeOffset(july), -table * 3600) << clsSunrise::CityAt(i)->name;
+        const double table = SunCalculator::CityAt(i)->timeZone;
+        EXPECT_EQ(zone.standardTimeOffset(january), -table * 3600) << SunCalculator::CityAt(i)->name;
+        EXPECT_EQ(zone.standardTimeOffset(july), -table * 3600) << SunCalculator::CityAt(i)->name;
     }
 }
 
@@ -242,7 +242,7 @@ struct DialogControls {
     QPushButton* cancel;
 };
 
-DialogControls Find(frmLocation& dialog) {
+DialogControls Find(LocationDialog& dialog) {
     return {dialog.findChild<QLabel*>("lblCaption"),     dialog.findChild<QLabel*>("lblCurrent"),
             dialog.findChild<QListWidget*>("lstLocations"), dialog.findChild<QLabel*>("lblOldCity"),
             dialog.findChild<QCheckBox*>("chkUseSystemDaylight"), dialog.findChild<QPushButton*>("cmdOK"),
@@ -330,16 +330,16 @@ TEST_F(LocationDialogTest, ClickingTheSelectedRowTakesTheTablesName) {
 
 // The dialog that ShowLocationDialog has open; with none, every event loop
 // is ended so the test fails instead of waiting.
-frmLocation* OpenDialog() {
+LocationDialog* OpenDialog() {
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* dialog = qobject_cast<frmLocation*>(w); dialog && dialog->isVisible()) return dialog;
+        if (auto* dialog = qobject_cast<LocationDialog*>(w); dialog && dialog->isVisible()) return dialog;
     QCoreApplication::exit(1);
     return nullptr;
 }
 
 TEST_F(LocationDialogTest, OpensModallyAndEscapeCancels) {
     QTimer::singleShot(0, [] {
-        if (frmLocation* dialog = OpenDialog()) {
+        if (LocationDialog* dialog = OpenDialog()) {
             dialog->findChild<QListWidget*>("lstLocations")->setCurrentRow(0);
             dialog->reject();  // what Escape and the close box do
         }
@@ -347,7 +347,7 @@ TEST_F(LocationDialogTest, OpensModallyAndEscapeCancels) {
     const LocationChoice charlotte{"Charlotte, NC", true};
     EXPECT_EQ(ShowLocationDialog(nullptr, charlotte, DateSerial(2027, 1, 1)), std::nullopt);
     QTimer::singleShot(0, [] {
-        if (frmLocation* dialog = OpenDialog()) {
+        if (LocationDialog* dialog = OpenDialog()) {
             dialog->findChild<QListWidget*>("lstLocations")->setCurrentRow(0);
             dialog->findChild<QPushButton*>("cmdOK")->click();
         }

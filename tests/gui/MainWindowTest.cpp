@@ -26,8 +26,8 @@
 #include "gui/views/MonthPanel.h"
 #include "gui/common/Settings.h"
 #include "core/views/ViewState.h"
-#include "gui/views/frmMain.h"
-#include "gui/views/frmSplash.h"
+#include "gui/views/MainWindow.h"
+#include "gui/views/SplashWindow.h"
 #include "GuiTestSupport.h"
 #include "WindowFixture.h"
 
@@ -35,18 +35,18 @@ namespace varnel {
 namespace {
 
 // Whether the year the window shows places the named holy day in that year.
-bool HolyDayIn(frmMain& window, const char* name, int year) {
+bool HolyDayIn(MainWindow& window, const char* name, int year) {
     const HolyDayTable& holyDays = window.Calendar().Year(window.State().Year()).holyDays;
     for (int i = 1; i <= kHolyDayCount; ++i)
         if (holyDays[i].name == name && holyDays[i].date != 0) return YearOf(holyDays[i].date) == year;
     return false;
 }
 
-class MainWindow : public WindowFixture {
+class MainWindowTest : public WindowFixture {
 protected:
     // A window that has run its start-up.
-    std::unique_ptr<frmMain> Started() {
-        auto window = std::make_unique<frmMain>();
+    std::unique_ptr<MainWindow> Started() {
+        auto window = std::make_unique<MainWindow>();
         window->show();
         EXPECT_TRUE(WaitFor([&] { return window->StartedUp(); }));
         return window;
@@ -58,7 +58,7 @@ const GridCell& DayCell(const MonthViewModel& view, int day) {
     return view.grid.Cell(at.row, at.col);
 }
 
-TEST_F(MainWindow, StartsOnThisMonthWithTheYearBuilt) {
+TEST_F(MainWindowTest, StartsOnThisMonthWithTheYearBuilt) {
     auto window = Started();
     const YearMonthDay today = SplitDate(Today());
     EXPECT_EQ(window->State().currentDate, DateSerial(today.year, today.month, 1));
@@ -67,8 +67,8 @@ TEST_F(MainWindow, StartsOnThisMonthWithTheYearBuilt) {
     EXPECT_TRUE(window->windowTitle().endsWith(QString::fromUtf8(" %1 \u2014 Varnel").arg(today.year)));
     EXPECT_FALSE(window->StartTimer()->isActive());
     EXPECT_EQ(window->StartTimer()->interval(), 55);
-    EXPECT_EQ(window->CurrentView(), frmMain::View::Month);
-    EXPECT_TRUE(window->ViewToggle(frmMain::View::Month)->isChecked());
+    EXPECT_EQ(window->CurrentView(), MainWindow::View::Month);
+    EXPECT_TRUE(window->ViewToggle(MainWindow::View::Month)->isChecked());
 
     const MonthViewModel& view = window->Month()->Model();
     EXPECT_EQ(view.lastStartOfMonth, window->State().currentDate);
@@ -92,8 +92,8 @@ TEST_F(MainWindow, StartsOnThisMonthWithTheYearBuilt) {
     EXPECT_EQ(labels.back().text.toInt(), window->State().currentMonthDays);
 }
 
-TEST_F(MainWindow, MenusAndToolbar) {
-    frmMain window;
+TEST_F(MainWindowTest, MenusAndToolbar) {
+    MainWindow window;
     const auto item = [&](const char* name) { return window.findChild<QAction*>(name); };
     const struct {
         const char* name;
@@ -141,9 +141,9 @@ TEST_F(MainWindow, MenusAndToolbar) {
     for (QAction* m : window.menuBar()->actions()) menus << m->text();
     EXPECT_EQ(menus, QStringList({"&File", "&View", "Date selection", "&Settings", "Feast &Planning", "&Help"}));
 
-    EXPECT_EQ(window.ViewToggle(frmMain::View::Day)->text(), "Day view");
-    EXPECT_EQ(window.ViewToggle(frmMain::View::Month)->text(), "Month view");
-    EXPECT_EQ(window.ViewToggle(frmMain::View::Year)->text(), "Year view");
+    EXPECT_EQ(window.ViewToggle(MainWindow::View::Day)->text(), "Day view");
+    EXPECT_EQ(window.ViewToggle(MainWindow::View::Month)->text(), "Month view");
+    EXPECT_EQ(window.ViewToggle(MainWindow::View::Year)->text(), "Year view");
     EXPECT_EQ(window.CommandButton(1)->text(), "Print current view");
     EXPECT_EQ(window.CommandButton(2)->text(), "Export to calendar");
     EXPECT_TRUE(window.CommandButton(1)->isVisible());
@@ -152,7 +152,7 @@ TEST_F(MainWindow, MenusAndToolbar) {
     EXPECT_TRUE(window.StartTimer()->isActive());  // enabled at creation, fires after the show
 }
 
-TEST_F(MainWindow, NextAndPreviousMonthAcrossTheYearBoundary) {
+TEST_F(MainWindowTest, NextAndPreviousMonthAcrossTheYearBoundary) {
     auto window = Started();
     window->ShowMonthOf(DateSerial(2026, 12, 15));
     window->ShowCalendar();
@@ -185,30 +185,30 @@ TEST_F(MainWindow, NextAndPreviousMonthAcrossTheYearBoundary) {
     EXPECT_NE(DayCell(view, 5).text.find("Hanukkah day 1"), std::string::npos);
 }
 
-TEST_F(MainWindow, NextMonthShortcutActsOnlyInTheMonthView) {
+TEST_F(MainWindowTest, NextMonthShortcutActsOnlyInTheMonthView) {
     auto window = Started();
     window->ShowMonthOf(DateSerial(2026, 5, 1));
     window->ShowCalendar();
-    window->ShowView(frmMain::View::Year);
-    EXPECT_EQ(window->CurrentView(), frmMain::View::Year);
-    EXPECT_TRUE(window->ViewToggle(frmMain::View::Year)->isChecked());
+    window->ShowView(MainWindow::View::Year);
+    EXPECT_EQ(window->CurrentView(), MainWindow::View::Year);
+    EXPECT_TRUE(window->ViewToggle(MainWindow::View::Year)->isChecked());
     EXPECT_TRUE(window->findChild<QAction*>("mViewYear")->isChecked());
     EXPECT_FALSE(window->findChild<QAction*>("mViewMonth")->isChecked());
     window->findChild<QAction*>("mNextMonth")->trigger();
     window->findChild<QAction*>("mPreviousMonth")->trigger();
     EXPECT_EQ(window->State().currentDate, DateSerial(2026, 5, 1));
-    window->ViewToggle(frmMain::View::Day)->setChecked(true);
-    EXPECT_EQ(window->CurrentView(), frmMain::View::Day);
+    window->ViewToggle(MainWindow::View::Day)->setChecked(true);
+    EXPECT_EQ(window->CurrentView(), MainWindow::View::Day);
     window->findChild<QAction*>("mNextMonth")->trigger();
     EXPECT_EQ(window->State().currentDate, DateSerial(2026, 5, 1));
-    window->ViewToggle(frmMain::View::Month)->setChecked(true);
+    window->ViewToggle(MainWindow::View::Month)->setChecked(true);
     window->findChild<QAction*>("mNextMonth")->trigger();
     EXPECT_EQ(window->State().currentDate, DateSerial(2026, 6, 1));
 }
 
-TEST_F(MainWindow, CtrlNAndCtrlPKeysMoveTheMonthOnlyInTheMonthView) {
+TEST_F(MainWindowTest, CtrlNAndCtrlPKeysMoveTheMonthOnlyInTheMonthView) {
     auto window = Started();
-    if (frmSplash* splash = OpenSplash()) splash->close();  // it holds the focus for its two seconds
+    if (SplashWindow* splash = OpenSplash()) splash->close();  // it holds the focus for its two seconds
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));  // shortcuts go to the active window
     window->ShowMonthOf(DateSerial(2026, 12, 1));
@@ -218,26 +218,26 @@ TEST_F(MainWindow, CtrlNAndCtrlPKeysMoveTheMonthOnlyInTheMonthView) {
     EXPECT_EQ(window->Month()->Model().title, "Tevet-Shvat 5787 / January 2027");
     QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(window->State().currentDate, DateSerial(2026, 12, 1));
-    window->ShowView(frmMain::View::Day);
+    window->ShowView(MainWindow::View::Day);
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
     QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
     EXPECT_EQ(window->State().currentDate, DateSerial(2026, 12, 1));
 }
 
-TEST_F(MainWindow, MonthViewRendersAgainOnlyWhenTheMonthChanged) {
+TEST_F(MainWindowTest, MonthViewRendersAgainOnlyWhenTheMonthChanged) {
     auto window = Started();
     window->ShowMonthOf(DateSerial(2026, 3, 1));
     window->ShowCalendar();
-    window->ShowView(frmMain::View::Year);
+    window->ShowView(MainWindow::View::Year);
     // Something else moved CurrentDate meanwhile (the year view does).
     window->ShowMonthOf(DateSerial(2026, 4, 1));
-    window->ViewToggle(frmMain::View::Month)->setChecked(true);
+    window->ViewToggle(MainWindow::View::Month)->setChecked(true);
     EXPECT_EQ(window->Month()->Model().lastStartOfMonth, DateSerial(2026, 4, 1));
     EXPECT_EQ(window->Month()->Model().title, "Nisan-Iyar 5786 / April 2026");
     EXPECT_TRUE(window->findChild<QAction*>("mViewMonth")->isChecked());
 }
 
-TEST_F(MainWindow, ClicksSelectAndTheFloatingInfoCellToggles) {
+TEST_F(MainWindowTest, ClicksSelectAndTheFloatingInfoCellToggles) {
     auto window = Started();
     window->ShowMonthOf(DateSerial(2026, 2, 1));
     window->ShowCalendar();
@@ -270,13 +270,13 @@ TEST_F(MainWindow, ClicksSelectAndTheFloatingInfoCellToggles) {
     EXPECT_TRUE(window->State().floatDetails);
 
     press(3, 1, true);
-    EXPECT_EQ(window->CurrentView(), frmMain::View::Day);
-    EXPECT_TRUE(window->ViewToggle(frmMain::View::Day)->isChecked());
+    EXPECT_EQ(window->CurrentView(), MainWindow::View::Day);
+    EXPECT_TRUE(window->ViewToggle(MainWindow::View::Day)->isChecked());
     EXPECT_EQ(window->State().selectedRow, 3);
     EXPECT_EQ(window->State().selectedCol, 1);
 }
 
-TEST_F(MainWindow, NotesFloatOnlyWhileFloatingInfoIsChecked) {
+TEST_F(MainWindowTest, NotesFloatOnlyWhileFloatingInfoIsChecked) {
     auto window = Started();
     window->State().floatDetails = true;
     window->ShowMonthOf(DateSerial(2026, 7, 1));
@@ -320,7 +320,7 @@ TEST_F(MainWindow, NotesFloatOnlyWhileFloatingInfoIsChecked) {
     EXPECT_EQ(shown.size(), 2);
 }
 
-TEST_F(MainWindow, ColorSchemeAndFloatDetailsComeFromTheSettings) {
+TEST_F(MainWindowTest, ColorSchemeAndFloatDetailsComeFromTheSettings) {
     WriteSetting(setting::kColorScheme, "7");
     WriteSetting(setting::kFloatDetails, "0");
     WriteSetting(setting::kLocation, "   ");
@@ -340,13 +340,13 @@ TEST_F(MainWindow, ColorSchemeAndFloatDetailsComeFromTheSettings) {
     EXPECT_EQ(ReadSetting(setting::kLocation, ""), "Charlotte, NC");
 }
 
-TEST_F(MainWindow, WindowPositionRoundTrip) {
+TEST_F(MainWindowTest, WindowPositionRoundTrip) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     ASSERT_NE(screen, nullptr);
     const double tpp = 1440.0 / screen->logicalDotsPerInchX();
     {
         // First run: centred at the design size.
-        frmMain window;
+        MainWindow window;
         const QRect area = screen->geometry();
         EXPECT_NEAR(window.x(), (area.width() - window.width()) / 2, 1);
         EXPECT_NEAR(window.y(), (area.height() - window.height()) / 2, 1);
@@ -360,7 +360,7 @@ TEST_F(MainWindow, WindowPositionRoundTrip) {
     EXPECT_NEAR(std::stoi(saved.substr(12, 5)), 500 * tpp, 1);
     EXPECT_EQ(saved.back(), '0');
     {
-        frmMain window;
+        MainWindow window;
         EXPECT_EQ(window.pos(), QPoint(40, 30));
         EXPECT_EQ(window.size(), QSize(500, 400));
         // Minimized at close: the saved position stays.
@@ -371,27 +371,27 @@ TEST_F(MainWindow, WindowPositionRoundTrip) {
     }
     EXPECT_EQ(ReadSetting(setting::kWindowPos, "").toStdString(), saved);
     {
-        frmMain window;
+        MainWindow window;
         window.show();
         window.setWindowState(Qt::WindowMaximized);
         window.close();
     }
     EXPECT_EQ(ReadSetting(setting::kWindowPos, "").toStdString().back(), '2');
     {
-        frmMain window;
+        MainWindow window;
         EXPECT_TRUE(window.windowState() & Qt::WindowMaximized);
     }
     // A width wider than the screen comes back as 9135 twips.
     WriteSetting(setting::kWindowPos, "00000,00000,99999,07000,0");
     {
-        frmMain window;
+        MainWindow window;
         EXPECT_NEAR(window.width(), 9135 / tpp, 1);
     }
     // Garbage opens at the design size, centred, and what is saved back is that.
     WriteSetting(setting::kWindowPos, "00000,00000,00000,00000,0");
     QSize design;
     {
-        frmMain window;
+        MainWindow window;
         design = window.size();
         EXPECT_GT(design.width(), 600);
         EXPECT_NEAR(window.x(), (screen->geometry().width() - window.width()) / 2, 1);

@@ -25,11 +25,11 @@
 #include "core/views/ViewState.h"
 #include "gui/common/Settings.h"
 #include "core/printing/PrintCalMonth.h"
-#include "gui/printing/frmPrintCal.h"
+#include "gui/printing/PrintCalendarDialog.h"
 #include "gui/solar/SystemTimeZone.h"
 #include "gui/views/MonthPanel.h"
-#include "gui/views/frmMain.h"
-#include "gui/views/frmSplash.h"
+#include "gui/views/MainWindow.h"
+#include "gui/views/SplashWindow.h"
 #include "GuiTestSupport.h"
 
 namespace varnel {
@@ -72,7 +72,7 @@ protected:
 
 TEST_F(PrintCalDialog, FirstOpeningShowsTheDefaultsAndClosingWritesThem) {
     {
-        frmPrintCal dialog(nullptr, month_);
+        PrintCalendarDialog dialog(nullptr, month_);
         EXPECT_EQ(dialog.windowTitle(), "Print Calendar");
         EXPECT_TRUE(dialog.findChild<QRadioButton*>("optTheme0")->isChecked());
         EXPECT_EQ(dialog.findChild<QRadioButton*>("optTheme0")->text(), "Winter (default)");
@@ -92,13 +92,13 @@ TEST_F(PrintCalDialog, FirstOpeningShowsTheDefaultsAndClosingWritesThem) {
     EXPECT_EQ(ReadIntSetting(setting::kCalendarTheme, -1), 2);
     EXPECT_EQ(ReadIntSetting(setting::kPrintGraphic, -1), 0);
     EXPECT_EQ(ReadIntSetting(setting::kIncludeDetail, -1), 1);
-    frmPrintCal again(nullptr, month_);
+    PrintCalendarDialog again(nullptr, month_);
     EXPECT_TRUE(again.findChild<QRadioButton*>("optTheme2")->isChecked());
     EXPECT_FALSE(again.findChild<QCheckBox*>("chkPrintGraphic")->isChecked());
 }
 
 TEST_F(PrintCalDialog, ChosenPictureKeepsItsCaseAndIsWrittenAtOnce) {
-    frmPrintCal dialog(nullptr, month_);
+    PrintCalendarDialog dialog(nullptr, month_);
     const QString chosen = files_.filePath("Pictures/Mixed Case.JPG");
     dialog.PictureChosen(chosen);
     EXPECT_EQ(ReadSetting(setting::kCalendarPicture, {}), chosen);
@@ -107,7 +107,7 @@ TEST_F(PrintCalDialog, ChosenPictureKeepsItsCaseAndIsWrittenAtOnce) {
 }
 
 TEST_F(PrintCalDialog, CopiesThatAreNoNumberPrintOne) {
-    frmPrintCal dialog(nullptr, month_);
+    PrintCalendarDialog dialog(nullptr, month_);
     auto* copies = dialog.findChild<QLineEdit*>("txtNumCopies");
     EXPECT_EQ(copies->text(), "1");
     for (const char* text : {"0", "abc", "-4", ""}) {
@@ -119,7 +119,7 @@ TEST_F(PrintCalDialog, CopiesThatAreNoNumberPrintOne) {
 }
 
 TEST_F(PrintCalDialog, PocketNeverPrintsThePicture) {
-    frmPrintCal dialog(nullptr, month_);
+    PrintCalendarDialog dialog(nullptr, month_);
     auto pictures = [](const Document& doc) {
         int n = 0;
         for (const Block& b : doc.Blocks()) n += std::holds_alternative<Picture>(b);
@@ -131,7 +131,7 @@ TEST_F(PrintCalDialog, PocketNeverPrintsThePicture) {
 }
 
 TEST_F(PrintCalDialog, ExportSaysWhetherTheFileWasWritten) {
-    frmPrintCal dialog(nullptr, month_);
+    PrintCalendarDialog dialog(nullptr, month_);
     MessageCatcher message;
     const QString good = files_.filePath("April.htm");
     message.Arm();
@@ -159,24 +159,24 @@ protected:
         for (const char* f : {"holydays.dat", "parashot.dat"})
             QFile::copy(QDir(VARNEL_SOURCE_DATA).filePath(f), data_.filePath(f));
         SetProgramFolder(data_.path().toStdString());
-        window_ = std::make_unique<frmMain>();
+        window_ = std::make_unique<MainWindow>();
         window_->show();
         ASSERT_TRUE(WaitFor([&] { return window_->StartedUp(); }));
-        if (frmSplash* splash = OpenSplash()) splash->close();
+        if (SplashWindow* splash = OpenSplash()) splash->close();
     }
     QTemporaryDir settings_;
     QTemporaryDir data_;
-    std::unique_ptr<frmMain> window_;
+    std::unique_ptr<MainWindow> window_;
 };
 
 TEST_F(PrintFromMainWindow, MonthViewOpensThePrintDialogAndTheYearExportKeepsTheMonth) {
     window_->ShowMonthOf(DateSerial(2026, 7, 1));
     window_->ShowCalendar();
-    window_->ShowView(frmMain::View::Month);
+    window_->ShowView(MainWindow::View::Month);
 
     QString opened;
     QTimer::singleShot(0, [&] {
-        if (auto* dialog = qobject_cast<frmPrintCal*>(QApplication::activeModalWidget())) {
+        if (auto* dialog = qobject_cast<PrintCalendarDialog*>(QApplication::activeModalWidget())) {
             opened = dialog->windowTitle();
             dialog->reject();
         }

@@ -30,14 +30,14 @@
 #include "core/views/MonthView.h"
 #include "core/views/YearView.h"
 #include "core/views/ViewState.h"
-#include "gui/printing/frmPrintCal.h"
+#include "gui/printing/PrintCalendarDialog.h"
 #include "gui/printing/DocumentLayout.h"
 #include "gui/printing/DocumentOutput.h"
-#include "gui/printing/frmPrintPreview.h"
+#include "gui/printing/PrintPreviewDialog.h"
 #include "core/common/Files.h"
 #include "gui/solar/SystemTimeZone.h"
-#include "gui/views/frmMain.h"
-#include "gui/views/frmSplash.h"
+#include "gui/views/MainWindow.h"
+#include "gui/views/SplashWindow.h"
 
 namespace varnel {
 namespace {
@@ -218,7 +218,7 @@ TEST_F(PrintingTest, PreviewButtonsZoomsPagesAndPrintWithoutPrinter) {
     doc.NewPage();
     doc.AddParagraph("third page");
     doc.EndDoc();
-    frmPrintPreview preview(nullptr, doc, QStringLiteral("Test"));
+    PrintPreviewDialog preview(nullptr, doc, QStringLiteral("Test"));
     preview.show();
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Print Preview"));
     EXPECT_EQ(preview.PageCount(), 3);
@@ -231,24 +231,24 @@ TEST_F(PrintingTest, PreviewButtonsZoomsPagesAndPrintWithoutPrinter) {
     EXPECT_EQ(close->text(), QStringLiteral("Close"));
     EXPECT_EQ(close->toolTip(), QStringLiteral("Close window"));
 
-    const std::pair<frmPrintPreview::Zoom, QPrintPreviewWidget::ViewMode> modes[] = {
-        {frmPrintPreview::Zoom::Thumbnail, QPrintPreviewWidget::AllPagesView},
-        {frmPrintPreview::Zoom::TwoPages, QPrintPreviewWidget::FacingPagesView},
-        {frmPrintPreview::Zoom::PageWidth, QPrintPreviewWidget::SinglePageView},
-        {frmPrintPreview::Zoom::WholePage, QPrintPreviewWidget::SinglePageView}};
+    const std::pair<PrintPreviewDialog::Zoom, QPrintPreviewWidget::ViewMode> modes[] = {
+        {PrintPreviewDialog::Zoom::Thumbnail, QPrintPreviewWidget::AllPagesView},
+        {PrintPreviewDialog::Zoom::TwoPages, QPrintPreviewWidget::FacingPagesView},
+        {PrintPreviewDialog::Zoom::PageWidth, QPrintPreviewWidget::SinglePageView},
+        {PrintPreviewDialog::Zoom::WholePage, QPrintPreviewWidget::SinglePageView}};
     for (const auto& [zoom, mode] : modes) {
         preview.ZoomAction(zoom)->trigger();
         EXPECT_EQ(preview.CurrentZoom(), zoom);
         EXPECT_EQ(preview.Preview()->viewMode(), mode);
     }
     EXPECT_EQ(preview.Preview()->zoomMode(), QPrintPreviewWidget::FitInView);
-    preview.ZoomAction(frmPrintPreview::Zoom::PageWidth)->trigger();
+    preview.ZoomAction(PrintPreviewDialog::Zoom::PageWidth)->trigger();
     EXPECT_EQ(preview.Preview()->zoomMode(), QPrintPreviewWidget::FitToWidth);
-    EXPECT_EQ(preview.ZoomAction(frmPrintPreview::Zoom::TwoPages)->text(), QStringLiteral("&Two Pages"));
+    EXPECT_EQ(preview.ZoomAction(PrintPreviewDialog::Zoom::TwoPages)->text(), QStringLiteral("&Two Pages"));
 
     // The page is drawn: the widget shows dark text on its white page.
     preview.resize(800, 600);
-    preview.SetZoom(frmPrintPreview::Zoom::PageWidth);
+    preview.SetZoom(PrintPreviewDialog::Zoom::PageWidth);
     const auto darkPixels = [&] {
         const QImage shot = preview.Preview()->grab().toImage();
         int dark = 0;
@@ -349,7 +349,7 @@ TEST(ShabbatDaylight, ClockChangeOnSaturdayGivesSaturdaysSunsetOnSaturdaysClock)
     const std::string friday = FormatDateTime(SunOf(change - 1, place).sunset, "h:mm AMPM");
     const std::string saturday = FormatDateTime(SunOf(change, place).sunset, "h:mm AMPM");
     // With the Friday's decision Saturday's sunset would read an hour off.
-    clsSunrise fridays;
+    SunCalculator fridays;
     fridays.SetCity(kDefaultCity);
     fridays.SetDaySavings(ApplyDaylightRule(place.daylight, change - 1).daylight);
     fridays.SetDateDay(change);
@@ -367,11 +367,11 @@ TEST(PrintMenu, EveryPrintItemComposesAndNeverClaimsAPrintWithoutPrinter) {
     QTemporaryDir folder;
     UseSettingsFolder(folder.path());
     SetProgramFolder(VARNEL_SOURCE_DATA);
-    frmMain window;
+    MainWindow window;
     window.resize(1100, 800);
     window.show();
     ASSERT_TRUE(WaitFor([&] { return window.StartedUp(); }));
-    if (frmSplash* splash = OpenSplash()) splash->close();
+    if (SplashWindow* splash = OpenSplash()) splash->close();
     window.ShowMonthOf(DateSerial(2024, 8, 1));
     window.ShowCalendar();
     const bool noPrinter = QPrinterInfo::defaultPrinter().isNull();
@@ -382,8 +382,8 @@ TEST(PrintMenu, EveryPrintItemComposesAndNeverClaimsAPrintWithoutPrinter) {
     QStringList texts;
     QElapsedTimer clock;
     qint64 shownAfter = -1;
-    WhenModal<frmPrintCal>([&](frmPrintCal& dialog) {
-        WhenModal<frmPrintPreview>([&](frmPrintPreview& preview) {
+    WhenModal<PrintCalendarDialog>([&](PrintCalendarDialog& dialog) {
+        WhenModal<PrintPreviewDialog>([&](PrintPreviewDialog& preview) {
             shownAfter = clock.elapsed();
             pages = preview.PageCount();
             texts = preview.Layout().PageTexts(0);
@@ -400,8 +400,8 @@ TEST(PrintMenu, EveryPrintItemComposesAndNeverClaimsAPrintWithoutPrinter) {
     EXPECT_TRUE(texts.contains(QStringLiteral("Matot/Masei"))) << texts.join(QLatin1Char('|')).toStdString();
 
     // Year view: the twelve grids in the preview.
-    window.ShowView(frmMain::View::Year);
-    WhenModal<frmPrintPreview>([&](frmPrintPreview& preview) {
+    window.ShowView(MainWindow::View::Year);
+    WhenModal<PrintPreviewDialog>([&](PrintPreviewDialog& preview) {
         texts = preview.Layout().PageTexts(0);
         preview.close();
     });
@@ -415,7 +415,7 @@ TEST(PrintMenu, EveryPrintItemComposesAndNeverClaimsAPrintWithoutPrinter) {
         messages += box.text().contains(QStringLiteral("No printer is installed"));
         box.button(QMessageBox::Cancel)->click();
     };
-    window.ShowView(frmMain::View::Day);
+    window.ShowView(MainWindow::View::Day);
     WhenModal<QMessageBox>(cancel);
     window.findChild<QAction*>("mPrintView")->trigger();
     WhenModal<QMessageBox>(cancel);

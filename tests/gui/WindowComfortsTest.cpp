@@ -25,9 +25,9 @@
 #include "gui/views/GridWidget.h"
 #include "gui/views/MonthPanel.h"
 #include "gui/views/YearPanel.h"
-#include "gui/views/frmFlexNote.h"
-#include "gui/views/frmMain.h"
-#include "gui/views/frmSplash.h"
+#include "gui/views/FloatingNote.h"
+#include "gui/views/MainWindow.h"
+#include "gui/views/SplashWindow.h"
 #include "GuiTestSupport.h"
 #include "WindowFixture.h"
 
@@ -48,12 +48,12 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     // A started window, active, with the splash gone (it would hold the focus).
-    frmMain& Start() {
-        window_ = std::make_unique<frmMain>();
+    MainWindow& Start() {
+        window_ = std::make_unique<MainWindow>();
         window_->resize(1000, 760);
         window_->show();
         EXPECT_TRUE(WaitFor([&] { return window_->StartedUp(); }));
-        if (frmSplash* splash = OpenSplash()) splash->close();
+        if (SplashWindow* splash = OpenSplash()) splash->close();
         window_->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
         return *window_;
@@ -67,12 +67,12 @@ protected:
         const MonthCell at = MonthCellOf(view.lastStartOfMonth, day);
         return view.grid.Cell(at.row, at.col);
     }
-    std::unique_ptr<frmMain> window_;
+    std::unique_ptr<MainWindow> window_;
 };
 
 TEST_F(Comforts, ANewPlaceRedrawsTheShownMonthAtOnce) {
     WriteSetting(setting::kLocation, "Charlotte, NC");
-    frmMain& window = Start();
+    MainWindow& window = Start();
     ShowMonth(2026, 7);
     const std::string charlotte = DayCell(3).text;  // Friday 3 July: candle-lighting
     ASSERT_NE(charlotte.find("Shabbat Candles"), std::string::npos);
@@ -92,7 +92,7 @@ TEST_F(Comforts, ANewPlaceRedrawsTheShownMonthAtOnce) {
 }
 
 TEST_F(Comforts, TheNoteGoesWithItsMonthAndWithEscape) {
-    frmMain& window = Start();
+    MainWindow& window = Start();
     window.State().floatDetails = true;
     ShowMonth(2027, 1);
     GridWidget* grid = window.Month()->Grid();
@@ -116,7 +116,7 @@ TEST_F(Comforts, TheNoteGoesWithItsMonthAndWithEscape) {
 }
 
 TEST_F(Comforts, TodayIsFramedInTheMonthAndYearViewsAndChosenForTheDayView) {
-    frmMain& window = Start();
+    MainWindow& window = Start();
     const int32_t today = Today();
     const YearMonthDay t = SplitDate(today);
     // The window opens on today's month with today selected.
@@ -126,20 +126,20 @@ TEST_F(Comforts, TodayIsFramedInTheMonthAndYearViewsAndChosenForTheDayView) {
     EXPECT_EQ(style.todayCol, at.col);
     EXPECT_EQ(style.selectedRow, at.row);
     EXPECT_EQ(style.selectedCol, at.col);
-    window.ShowView(frmMain::View::Day);
+    window.ShowView(MainWindow::View::Day);
     EXPECT_NE(window.DayPanel()->findChild<QLabel*>("lblDay")->text().toStdString().find(std::to_string(t.year)),
               std::string::npos);
     EXPECT_EQ(window.State().selectedRow, at.row);
     EXPECT_EQ(window.State().selectedCol, at.col);
 
     // Another month has no frame; clicking a day selects it visibly.
-    window.ShowView(frmMain::View::Month);
+    window.ShowView(MainWindow::View::Month);
     ShowMonth(t.year == 9999 ? 9998 : t.year + 1, t.month);
     EXPECT_EQ(window.Month()->Grid()->Style().todayRow, -1);
 
-    window.ShowView(frmMain::View::Year);
+    window.ShowView(MainWindow::View::Year);
     ShowMonth(t.year, t.month);
-    window.ShowView(frmMain::View::Year);
+    window.ShowView(MainWindow::View::Year);
     auto* year = static_cast<YearPanel*>(window.YearPanel());
     const YearCell cell = YearCellOf(t.year, t.month, t.day);
     for (int m = 0; m < 12; ++m) {
@@ -150,7 +150,7 @@ TEST_F(Comforts, TodayIsFramedInTheMonthAndYearViewsAndChosenForTheDayView) {
 }
 
 TEST_F(Comforts, ArrowsEnterAndTabDriveTheMonthGrid) {
-    frmMain& window = Start();
+    MainWindow& window = Start();
     ShowMonth(2026, 2);  // starts on a Sunday
     GridWidget* grid = window.Month()->Grid();
     const int32_t first = DateSerial(2026, 2, 1);
@@ -170,10 +170,10 @@ TEST_F(Comforts, ArrowsEnterAndTabDriveTheMonthGrid) {
     EXPECT_EQ(grid->Style().selectedRow, feb15.row);
 
     QTest::keyClick(grid, Qt::Key_Return);
-    EXPECT_EQ(window.CurrentView(), frmMain::View::Day);
+    EXPECT_EQ(window.CurrentView(), MainWindow::View::Day);
     EXPECT_TRUE(window.DayPanel()->findChild<QLabel*>("lblDay")->text().endsWith("02/15/2026"));
 
-    window.ShowView(frmMain::View::Month);
+    window.ShowView(MainWindow::View::Month);
     grid->setFocus();
     const bool floating = window.State().floatDetails;
     QTest::keyClick(grid, Qt::Key_Tab);  // onto "Floating info"
@@ -192,9 +192,9 @@ TEST_F(Comforts, ArrowsEnterAndTabDriveTheMonthGrid) {
 }
 
 TEST_F(Comforts, ArrowsAndEnterInAYearGrid) {
-    frmMain& window = Start();
+    MainWindow& window = Start();
     ShowMonth(2026, 1);
-    window.ShowView(frmMain::View::Year);
+    window.ShowView(MainWindow::View::Year);
     auto* year = static_cast<YearPanel*>(window.YearPanel());
     GridWidget* march = year->MonthGrid(2);
     march->setFocus();
@@ -207,19 +207,19 @@ TEST_F(Comforts, ArrowsAndEnterInAYearGrid) {
     const YearCell eighth = YearCellOf(2026, 3, 8);
     EXPECT_EQ(window.State().selectedRow, eighth.row);
     QTest::keyClick(march, Qt::Key_Enter);
-    EXPECT_EQ(window.CurrentView(), frmMain::View::Day);
+    EXPECT_EQ(window.CurrentView(), MainWindow::View::Day);
     EXPECT_TRUE(window.DayPanel()->findChild<QLabel*>("lblDay")->text().endsWith("03/08/2026"));
 }
 
 TEST_F(Comforts, TheTitleNamesTheViewAndWhatItShows) {
-    frmMain& window = Start();
+    MainWindow& window = Start();
     ShowMonth(2026, 12);
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("December 2026 \u2014 Varnel"));
-    window.ShowView(frmMain::View::Year);
+    window.ShowView(MainWindow::View::Year);
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("2026 \u2014 Varnel"));
     static_cast<YearPanel*>(window.YearPanel())->NextYear();
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("2027 \u2014 Varnel"));
-    window.ShowView(frmMain::View::Day);
+    window.ShowView(MainWindow::View::Day);
     const QString day = window.DayPanel()->findChild<QLabel*>("lblDay")->text();
     ASSERT_FALSE(day.isEmpty());
     EXPECT_EQ(window.windowTitle(), day + QString::fromUtf8(" \u2014 Varnel"));
@@ -227,7 +227,7 @@ TEST_F(Comforts, TheTitleNamesTheViewAndWhatItShows) {
 
 TEST_F(Comforts, ShabbatTimesItemFollowsTheSettingAndRedraws) {
     WriteSetting(setting::kShabbatTimesOnHolyDays, "1");
-    frmMain& window = Start();
+    MainWindow& window = Start();
     auto* item = window.findChild<QAction*>("mShabbatTimesOnHolyDays");
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->text(), "Show Shabbat times on holy days");
@@ -250,7 +250,7 @@ TEST_F(Comforts, ARestoredWindowStaysOnTheAvailableScreen) {
     // Its left edge inside the screen, its right edge well past it; too tall for it as well.
     WriteSetting(setting::kWindowPos, twips(area.width() * 3 / 4) + "," + twips(area.height() / 2) + "," +
                                           twips(area.width() * 2 / 3) + "," + twips(area.height() - 2) + ",0");
-    frmMain window;
+    MainWindow window;
     const QRect placed(window.pos(), window.size());
     EXPECT_TRUE(area.contains(placed)) << placed.x() << "," << placed.y() << " " << placed.width() << "x"
                                        << placed.height() << " in " << area.width() << "x" << area.height();
@@ -261,7 +261,7 @@ TEST_F(Comforts, MissingDataFilesAreNamedOnceAtStart) {
     QTemporaryDir empty;
     ASSERT_TRUE(empty.isValid());
     SetProgramFolder(empty.path().toStdString());
-    window_ = std::make_unique<frmMain>();
+    window_ = std::make_unique<MainWindow>();
     window_->show();
     ASSERT_TRUE(WaitFor([&] { return window_->StartedUp(); }));
     auto* box = window_->findChild<QMessageBox*>("msgMissingDataFiles");
@@ -272,7 +272,7 @@ TEST_F(Comforts, MissingDataFilesAreNamedOnceAtStart) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     // The data folder with its files says nothing.
     SetProgramFolder(VARNEL_SOURCE_DATA);
-    frmMain& window = Start();
+    MainWindow& window = Start();
     EXPECT_EQ(window.findChild<QMessageBox*>("msgMissingDataFiles"), nullptr);
 }
 

@@ -15,15 +15,15 @@ DaylightDecision ApplyDaylightRule(const DaylightYear& rules, int32_t date) {
 
 Place PlaceNamed(std::string_view name, bool systemDaylight) {
     Place place;
-    place.cityIndex = clsSunrise::FindCity(name);
+    place.cityIndex = SunCalculator::FindCity(name);
     // A name found under a former spelling shows as the table spells it now.
-    place.name = place.cityIndex >= 0 ? std::string(clsSunrise::CityAt(place.cityIndex)->name) : std::string(name);
+    place.name = place.cityIndex >= 0 ? std::string(SunCalculator::CityAt(place.cityIndex)->name) : std::string(name);
     place.systemDaylight = systemDaylight;
     return place;
 }
 
 SunDay SunOf(int32_t date, const Place& place) {
-    clsSunrise sun(date);
+    SunCalculator sun(date);
     sun.SetCity(place.cityIndex);
     const DaylightDecision decision = ApplyDaylightRule(place.daylight, date);
     sun.SetDaySavings(decision.daylight);
@@ -78,7 +78,7 @@ DaylightYear DaylightYearOf(const ZoneYear& zone, int year) {
 }
 
 std::string_view IanaZoneOfCity(int index) {
-    static constexpr std::array<std::string_view, clsSunrise::kCityCount> kZones = {
+    static constexpr std::array<std::string_view, SunCalculator::kCityCount> kZones = {
         "America/Denver",                  // Albuquerque
         "America/Anchorage",               // Anchorage
         "America/New_York",                // Atlanta
@@ -131,7 +131,7 @@ std::string_view IanaZoneOfCity(int index) {
         "Asia/Tokyo",                      // Tokyo
         "Europe/Zurich",                   // Zurich
     };
-    if (index < 0 || index >= clsSunrise::kCityCount) return {};
+    if (index < 0 || index >= SunCalculator::kCityCount) return {};
     return kZones[static_cast<size_t>(index)];
 }
 

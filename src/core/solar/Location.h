@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/solar/clsSunrise.h"
+#include "core/solar/SunCalculator.h"
 
 namespace varnel {
 

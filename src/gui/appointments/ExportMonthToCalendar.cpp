@@ -10,8 +10,8 @@
 #include "core/appointments/ShabbatLines.h"
 #include "core/common/Files.h"
 #include "gui/appointments/CalendarTarget.h"
-#include "gui/appointments/frmActivity.h"
-#include "gui/appointments/frmCalendarTarget.h"
+#include "gui/appointments/ActivityDialog.h"
+#include "gui/appointments/CalendarTargetDialog.h"
 
 namespace varnel {
 
@@ -22,7 +22,7 @@ bool ChooseTarget(QWidget* owner, bool ask, CalendarTarget& target, QString& pas
     if (ask) {
         QString stored;
         const bool remembered = target.IsServer() && ReadStoredPassword(target, stored);
-        frmCalendarTarget dialog(target, owner);
+        CalendarTargetDialog dialog(target, owner);
         dialog.SetRememberPassword(remembered);
         if (dialog.exec() != QDialog::Accepted) return false;
         const CalendarTarget before = target;
@@ -55,7 +55,7 @@ void ExportMonthToCalendar(QWidget* owner, int32_t firstOfMonth, const ParashahT
         std::unique_ptr<CalendarBackend> calendar = MakeCalendarBackend(target, password);
         ExportReport report;
         {
-            frmActivity activity(owner);
+            ActivityDialog activity(owner);
             activity.show();
             QApplication::setOverrideCursor(Qt::WaitCursor);
             report = ExportToCalendar(*calendar, firstOfMonth, lines, ProgramFolder(), activity);

@@ -3,13 +3,13 @@
 #include <QWidget>
 
 #include "core/printing/Printouts.h"
-#include "core/solar/clsSunrise.h"
+#include "core/solar/SunCalculator.h"
 #include "core/views/DayView.h"
 #include "core/views/YearView.h"
 #include "gui/printing/CompileProgress.h"
 #include "gui/printing/DocumentLayout.h"
 #include "gui/printing/PrintToPrinter.h"
-#include "gui/printing/frmPrintPreview.h"
+#include "gui/printing/PrintPreviewDialog.h"
 
 namespace varnel {
 

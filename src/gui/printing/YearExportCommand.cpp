@@ -8,7 +8,7 @@
 #include "core/common/Files.h"
 #include "core/printing/PrintedMonth.h"
 #include "core/printing/YearExport.h"
-#include "core/solar/clsSunrise.h"
+#include "core/solar/SunCalculator.h"
 #include "gui/printing/PrintToPrinter.h"
 
 namespace varnel {

@@ -13,7 +13,7 @@
 #include "gui/views/TitleColors.h"
 #include "gui/rules/YearLayout.h"
 #include "core/views/ViewState.h"
-#include "gui/views/frmFlexNote.h"
+#include "gui/views/FloatingNote.h"
 
 namespace varnel {
 namespace {

@@ -17,14 +17,14 @@ class QPushButton;
 
 namespace varnel {
 
-class frmPrintPreview : public QDialog {
+class PrintPreviewDialog : public QDialog {
     Q_OBJECT
 public:
     enum class Zoom { WholePage, PageWidth, TwoPages, Thumbnail };
 
     // Lays the document out at once (with the progress window when an owner is shown).
-    frmPrintPreview(QWidget* owner, const Document& document, const QString& title);
-    ~frmPrintPreview() override;
+    PrintPreviewDialog(QWidget* owner, const Document& document, const QString& title);
+    ~PrintPreviewDialog() override;
 
     const DocumentLayout& Layout() const { return *layout_; }
     int PageCount() const { return layout_->PageCount(); }

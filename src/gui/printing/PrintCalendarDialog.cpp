@@ -1,4 +1,4 @@
-#include "gui/printing/frmPrintCal.h"
+#include "gui/printing/PrintCalendarDialog.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -19,13 +19,13 @@
 #include "core/calendar/HolyDays.h"
 #include "core/common/Files.h"
 #include "core/printing/CalendarDocument.h"
-#include "core/solar/clsSunrise.h"
+#include "core/solar/SunCalculator.h"
 #include "gui/printing/CompileProgress.h"
 #include "gui/printing/DocumentLayout.h"
 #include "gui/printing/DocumentOutput.h"
 #include "core/printing/PrintCalMonth.h"
 #include "gui/printing/PrintToPrinter.h"
-#include "gui/printing/frmPrintPreview.h"
+#include "gui/printing/PrintPreviewDialog.h"
 #include "gui/common/Settings.h"
 
 namespace varnel {
@@ -65,15 +65,15 @@ QString DefaultCalendarPicture() {
     return QDir(QString::fromStdString(ProgramFolder())).filePath(QStringLiteral("Images/templemount.jpg"));
 }
 
-frmPrintCal::frmPrintCal(QWidget* owner, const PrintCalMonth& month)
+PrintCalendarDialog::PrintCalendarDialog(QWidget* owner, const PrintCalMonth& month)
     : QDialog(owner),
       month_(std::make_unique<PrintCalMonth>(month)),
-      lblGraphicFileName_(new QLabel(this)),
-      lblPictureMissing_(new QLabel(this)),
-      chkPrintGraphic_(new QCheckBox(QStringLiteral("Print with picture (available for standard format only)"), this)),
-      chkIncludeDetail_(new QCheckBox(QStringLiteral("Include holy day details"), this)),
-      txtNumCopies_(new QLineEdit(QStringLiteral("1"), this)),
-      lblPrinter_(new QLabel(this)) {
+      pictureFileLabel_(new QLabel(this)),
+      pictureMissingLabel_(new QLabel(this)),
+      printPictureCheck_(new QCheckBox(QStringLiteral("Print with picture (available for standard format only)"), this)),
+      includeDetailCheck_(new QCheckBox(QStringLiteral("Include holy day details"), this)),
+      copiesEdit_(new QLineEdit(QStringLiteral("1"), this)),
+      printerLabel_(new QLabel(this)) {
     setObjectName(QStringLiteral("frmPrintCal"));
     setWindowTitle(QStringLiteral("Print Calendar"));
 
@@ -87,7 +87,7 @@ frmPrintCal::frmPrintCal(QWidget* owner, const PrintCalMonth& month)
             if (on) calendarTheme_ = i;  // stored at once, written when the dialog closes
         });
         themeLayout->addWidget(option);
-        optTheme_[static_cast<size_t>(i)] = option;
+        themeRadios_[static_cast<size_t>(i)] = option;
     }
 
     auto* sizeFrame = new QGroupBox(QStringLiteral("Size and format"), this);
@@ -99,32 +99,32 @@ frmPrintCal::frmPrintCal(QWidget* owner, const PrintCalMonth& month)
         option->setObjectName(QStringLiteral("optSize%1").arg(i));
         option->setToolTip(QString::fromUtf8(sizeTips[i]));
         sizeLayout->addWidget(option);
-        optSize_[static_cast<size_t>(i)] = option;
+        sizeRadios_[static_cast<size_t>(i)] = option;
     }
-    optSize_[0]->setChecked(true);
+    sizeRadios_[0]->setChecked(true);
 
     QPushButton* cmdSetPictureFile = Button("cmdSetPictureFile", "...", "Select a new picture file", this);
-    lblGraphicFileName_->setObjectName(QStringLiteral("lblGraphicFileName"));
-    lblGraphicFileName_->setToolTip(QStringLiteral("Picture file to use for calendar"));
-    lblGraphicFileName_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblPictureMissing_->setObjectName(QStringLiteral("lblPictureMissing"));
-    lblPictureMissing_->setStyleSheet(QStringLiteral("color:#b00000"));
-    chkPrintGraphic_->setObjectName(QStringLiteral("chkPrintGraphic"));
-    chkPrintGraphic_->setToolTip(QStringLiteral("Print standard format calendar with picture at the top"));
-    chkIncludeDetail_->setObjectName(QStringLiteral("chkIncludeDetail"));
-    txtNumCopies_->setObjectName(QStringLiteral("txtNumCopies"));
-    txtNumCopies_->setMaximumWidth(60);
-    lblPrinter_->setObjectName(QStringLiteral("lblPrinter"));
+    pictureFileLabel_->setObjectName(QStringLiteral("lblGraphicFileName"));
+    pictureFileLabel_->setToolTip(QStringLiteral("Picture file to use for calendar"));
+    pictureFileLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    pictureMissingLabel_->setObjectName(QStringLiteral("lblPictureMissing"));
+    pictureMissingLabel_->setStyleSheet(QStringLiteral("color:#b00000"));
+    printPictureCheck_->setObjectName(QStringLiteral("chkPrintGraphic"));
+    printPictureCheck_->setToolTip(QStringLiteral("Print standard format calendar with picture at the top"));
+    includeDetailCheck_->setObjectName(QStringLiteral("chkIncludeDetail"));
+    copiesEdit_->setObjectName(QStringLiteral("txtNumCopies"));
+    copiesEdit_->setMaximumWidth(60);
+    printerLabel_->setObjectName(QStringLiteral("lblPrinter"));
 
     auto* picture = new QGridLayout;
     picture->addWidget(new QLabel(QStringLiteral("Picture:"), this), 0, 0);
-    picture->addWidget(lblGraphicFileName_, 0, 1);
+    picture->addWidget(pictureFileLabel_, 0, 1);
     picture->addWidget(cmdSetPictureFile, 0, 2);
-    picture->addWidget(lblPictureMissing_, 1, 1, 1, 2);
+    picture->addWidget(pictureMissingLabel_, 1, 1, 1, 2);
     picture->setColumnStretch(1, 1);
     auto* copies = new QHBoxLayout;
     copies->addWidget(new QLabel(QStringLiteral("Number of copies:"), this));
-    copies->addWidget(txtNumCopies_);
+    copies->addWidget(copiesEdit_);
     copies->addStretch();
 
     QPushButton* cmdPrinterSetup = Button("cmdPrinterSetup", "Printer Setup", "Printer setup", this);
@@ -145,18 +145,18 @@ frmPrintCal::frmPrintCal(QWidget* owner, const PrintCalMonth& month)
     frames->addWidget(sizeFrame);
     options->addLayout(frames);
     options->addLayout(picture);
-    options->addWidget(chkPrintGraphic_);
-    options->addWidget(chkIncludeDetail_);
+    options->addWidget(printPictureCheck_);
+    options->addWidget(includeDetailCheck_);
     options->addLayout(copies);
-    options->addWidget(lblPrinter_);
+    options->addWidget(printerLabel_);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(options, 1);
     layout->addLayout(buttons);
 
-    connect(cmdSetPictureFile, &QPushButton::clicked, this, &frmPrintCal::ChoosePicture);
-    connect(cmdPrinterSetup, &QPushButton::clicked, this, &frmPrintCal::PrinterSetup);
-    connect(cmdPrintPreview, &QPushButton::clicked, this, &frmPrintCal::PrintPreview);
-    connect(cmdPrint, &QPushButton::clicked, this, &frmPrintCal::Print);
+    connect(cmdSetPictureFile, &QPushButton::clicked, this, &PrintCalendarDialog::ChoosePicture);
+    connect(cmdPrinterSetup, &QPushButton::clicked, this, &PrintCalendarDialog::PrinterSetup);
+    connect(cmdPrintPreview, &QPushButton::clicked, this, &PrintCalendarDialog::PrintPreview);
+    connect(cmdPrint, &QPushButton::clicked, this, &PrintCalendarDialog::Print);
     connect(cmdHTML, &QPushButton::clicked, this, [this] { ExportFile(CalendarFileKind::Html); });
     connect(cmdRTF, &QPushButton::clicked, this, [this] { ExportFile(CalendarFileKind::Rtf); });
     connect(cmdPDF, &QPushButton::clicked, this, [this] { ExportFile(CalendarFileKind::Pdf); });
@@ -165,51 +165,51 @@ frmPrintCal::frmPrintCal(QWidget* owner, const PrintCalMonth& month)
     // The settings, read at every opening.
     ShowPrinter();
     SetPicturePath(ReadSetting(setting::kCalendarPicture, DefaultCalendarPicture()));
-    chkIncludeDetail_->setChecked(ReadIntSetting(setting::kIncludeDetail, 1) != 0);
-    chkPrintGraphic_->setChecked(ReadIntSetting(setting::kPrintGraphic, 1) != 0);
+    includeDetailCheck_->setChecked(ReadIntSetting(setting::kIncludeDetail, 1) != 0);
+    printPictureCheck_->setChecked(ReadIntSetting(setting::kPrintGraphic, 1) != 0);
     const int theme = ReadIntSetting(setting::kCalendarTheme, kThemeWinter);
     calendarTheme_ = theme;
-    if (theme >= 0 && theme < 3) optTheme_[static_cast<size_t>(theme)]->setChecked(true);
+    if (theme >= 0 && theme < 3) themeRadios_[static_cast<size_t>(theme)]->setChecked(true);
 }
 
-void frmPrintCal::ShowPrinter() {
+void PrintCalendarDialog::ShowPrinter() {
     QString name = printerChosen_ ? printer_.printerName() : QPrinterInfo::defaultPrinterName();
     if (name.isEmpty()) name = QStringLiteral("(no printer installed)");
-    lblPrinter_->setText(QStringLiteral("Print to: ") + name);
+    printerLabel_->setText(QStringLiteral("Print to: ") + name);
 }
 
-void frmPrintCal::SetPicturePath(const QString& path) {
+void PrintCalendarDialog::SetPicturePath(const QString& path) {
     calendarPicture_ = path;  // exactly as chosen: letter case names a different file here
-    lblGraphicFileName_->setText(QDir::toNativeSeparators(path));
-    lblPictureMissing_->setText(PictureReadable(path) ? QString()
+    pictureFileLabel_->setText(QDir::toNativeSeparators(path));
+    pictureMissingLabel_->setText(PictureReadable(path) ? QString()
                                                       : QStringLiteral("The picture cannot be read; its space stays empty."));
 }
 
-void frmPrintCal::ChoosePicture() {
+void PrintCalendarDialog::ChoosePicture() {
     const QString folder = QDir(QString::fromStdString(ProgramFolder())).filePath(QStringLiteral("Images"));
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Choose A Picture File"), folder,
                                                       QStringLiteral("Pictures (*.jpg *.jpeg *.gif *.bmp *.png)"));
     if (!path.isEmpty()) PictureChosen(path);
 }
 
-void frmPrintCal::PictureChosen(const QString& path) {
+void PrintCalendarDialog::PictureChosen(const QString& path) {
     SetPicturePath(path);
     WriteSetting(setting::kCalendarPicture, path);
 }
 
-void frmPrintCal::PrinterSetup() {
+void PrintCalendarDialog::PrinterSetup() {
     QPrintDialog dialog(&printer_, this);
     dialog.setWindowTitle(QStringLiteral("Printer Setup"));
     if (dialog.exec() == QDialog::Accepted) printerChosen_ = true;
     ShowPrinter();
 }
 
-int frmPrintCal::Copies() const {
-    const int copies = LeadingNumber(txtNumCopies_->text().toStdString());
+int PrintCalendarDialog::Copies() const {
+    const int copies = LeadingNumber(copiesEdit_->text().toStdString());
     return copies < 1 ? 1 : (copies > 999 ? 999 : copies);
 }
 
-CalendarPageInputs frmPrintCal::PageInputs() const {
+CalendarPageInputs PrintCalendarDialog::PageInputs() const {
     CalendarPageInputs in;
     in.monthGrid = month_->grid;
     in.title = month_->title;
@@ -217,25 +217,25 @@ CalendarPageInputs frmPrintCal::PageInputs() const {
     in.lastDay = month_->lastDay;
     in.shabbat = month_->shabbat;
     in.theme = calendarTheme_ >= 0 && calendarTheme_ < 3 ? calendarTheme_ : kThemeWinter;
-    in.size = optSize_[1]->isChecked() ? CalendarSize::Pocket : CalendarSize::Page;
-    in.printPicture = chkPrintGraphic_->isChecked();
+    in.size = sizeRadios_[1]->isChecked() ? CalendarSize::Pocket : CalendarSize::Page;
+    in.printPicture = printPictureCheck_->isChecked();
     in.picturePath = calendarPicture_.toStdString();
     in.printedAt = NowDateTime();
     return in;
 }
 
-Document frmPrintCal::ComposeForOutput() const {
+Document PrintCalendarDialog::ComposeForOutput() const {
     Document doc;
     doc.SetPaper(DefaultPaper());
     ComposeCalendarDocument(PageInputs(), doc);
     return doc;
 }
 
-void frmPrintCal::PrintPreview() {
+void PrintCalendarDialog::PrintPreview() {
     ShowPrintPreview(parentWidget() ? parentWidget() : this, ComposeForOutput(), QString::fromStdString(month_->title));
 }
 
-void frmPrintCal::Print() {
+void PrintCalendarDialog::Print() {
     const Document doc = ComposeForOutput();
     std::unique_ptr<DocumentLayout> layout;
     {
@@ -257,7 +257,7 @@ void frmPrintCal::Print() {
     accept();
 }
 
-bool frmPrintCal::ExportTo(CalendarFileKind kind, const QString& path) {
+bool PrintCalendarDialog::ExportTo(CalendarFileKind kind, const QString& path) {
     QString error;
     if (!ExportCalendarFile(ComposeForOutput(), kind, path, QString::fromStdString(month_->title), &error)) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Export failed"),
@@ -273,7 +273,7 @@ bool frmPrintCal::ExportTo(CalendarFileKind kind, const QString& path) {
     return true;
 }
 
-void frmPrintCal::ExportFile(CalendarFileKind kind) {
+void PrintCalendarDialog::ExportFile(CalendarFileKind kind) {
     const ExportText text = TextOf(kind);
     const QString folder = QString::fromStdString(ProgramFolder());
     QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8(text.title),
@@ -284,17 +284,17 @@ void frmPrintCal::ExportFile(CalendarFileKind kind) {
     ExportTo(kind, path);
 }
 
-void frmPrintCal::done(int result) {
-    WriteIntSetting(setting::kIncludeDetail, chkIncludeDetail_->isChecked() ? 1 : 0);
-    WriteIntSetting(setting::kPrintGraphic, chkPrintGraphic_->isChecked() ? 1 : 0);
+void PrintCalendarDialog::done(int result) {
+    WriteIntSetting(setting::kIncludeDetail, includeDetailCheck_->isChecked() ? 1 : 0);
+    WriteIntSetting(setting::kPrintGraphic, printPictureCheck_->isChecked() ? 1 : 0);
     WriteIntSetting(setting::kCalendarTheme, calendarTheme_);
     QDialog::done(result);
 }
 
-frmPrintCal::~frmPrintCal() = default;
+PrintCalendarDialog::~PrintCalendarDialog() = default;
 
 void ShowPrintCalDialog(QWidget* owner, const PrintCalMonth& month) {
-    frmPrintCal dialog(owner, month);
+    PrintCalendarDialog dialog(owner, month);
     dialog.exec();
 }
 

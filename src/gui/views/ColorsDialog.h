@@ -11,20 +11,20 @@ class QRadioButton;
 
 namespace varnel {
 
-class frmColors : public QDialog {
+class ColorsDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit frmColors(QWidget* owner = nullptr, int current = 0);
+    explicit ColorsDialog(QWidget* owner = nullptr, int current = 0);
 
     void accept() override;
     std::optional<int> Chosen() const { return chosen_; }
 
 private:
-    std::array<QRadioButton*, 4> optScheme_{};
-    std::array<QLabel*, 4> lblHolyDays_{};
-    std::array<QLabel*, 4> lblShabbat_{};
-    QPushButton* cmdOK_;
-    QPushButton* cmdCancel_;
+    std::array<QRadioButton*, 4> schemeRadios_{};
+    std::array<QLabel*, 4> holyDaysLabel_{};
+    std::array<QLabel*, 4> shabbatLabel_{};
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
     std::optional<int> chosen_;
 };
 

@@ -1,4 +1,4 @@
-#include "gui/printing/frmPrintPreview.h"
+#include "gui/printing/PrintPreviewDialog.h"
 
 #include <QActionGroup>
 #include <QLabel>
@@ -13,7 +13,7 @@
 
 namespace varnel {
 
-frmPrintPreview::frmPrintPreview(QWidget* owner, const Document& document, const QString& title)
+PrintPreviewDialog::PrintPreviewDialog(QWidget* owner, const Document& document, const QString& title)
     : QDialog(owner), title_(title), printer_(QPrinter::HighResolution) {
     setObjectName(QStringLiteral("frmPrintPreview"));
     setWindowTitle(QStringLiteral("Print Preview"));
@@ -65,11 +65,11 @@ frmPrintPreview::frmPrintPreview(QWidget* owner, const Document& document, const
 
     vp_ = new QPrintPreviewWidget(&printer_, this);
     vp_->setObjectName(QStringLiteral("vp"));
-    connect(vp_, &QPrintPreviewWidget::paintRequested, this, &frmPrintPreview::PaintPreview);
-    connect(vp_, &QPrintPreviewWidget::previewChanged, this, &frmPrintPreview::UpdatePageLabel);
+    connect(vp_, &QPrintPreviewWidget::paintRequested, this, &PrintPreviewDialog::PaintPreview);
+    connect(vp_, &QPrintPreviewWidget::previewChanged, this, &PrintPreviewDialog::UpdatePageLabel);
 
-    connect(cmdPrint, &QPushButton::clicked, this, &frmPrintPreview::PrintNow);
-    connect(cmdSavePdf, &QPushButton::clicked, this, &frmPrintPreview::SaveAsPdf);
+    connect(cmdPrint, &QPushButton::clicked, this, &PrintPreviewDialog::PrintNow);
+    connect(cmdSavePdf, &QPushButton::clicked, this, &PrintPreviewDialog::SaveAsPdf);
     connect(cmdExit, &QPushButton::clicked, this, &QDialog::close);
     connect(first, &QAction::triggered, this, [this] { GoToPage(1); });
     connect(previous, &QAction::triggered, this, [this] { GoToPage(CurrentPage() - 1); });
@@ -89,11 +89,11 @@ frmPrintPreview::frmPrintPreview(QWidget* owner, const Document& document, const
     vp_->updatePreview();
 }
 
-frmPrintPreview::~frmPrintPreview() = default;
+PrintPreviewDialog::~PrintPreviewDialog() = default;
 
-int frmPrintPreview::CurrentPage() const { return vp_->currentPage(); }
+int PrintPreviewDialog::CurrentPage() const { return vp_->currentPage(); }
 
-void frmPrintPreview::SetZoom(Zoom zoom) {
+void PrintPreviewDialog::SetZoom(Zoom zoom) {
     zoom_ = zoom;
     zoomActions_[static_cast<int>(zoom)]->setChecked(true);
     switch (zoom) {
@@ -115,23 +115,23 @@ void frmPrintPreview::SetZoom(Zoom zoom) {
     }
 }
 
-void frmPrintPreview::GoToPage(int page) {
+void PrintPreviewDialog::GoToPage(int page) {
     vp_->setCurrentPage(std::clamp(page, 1, std::max(1, PageCount())));
     UpdatePageLabel();
 }
 
-void frmPrintPreview::UpdatePageLabel() {
+void PrintPreviewDialog::UpdatePageLabel() {
     pageLabel_->setText(QStringLiteral(" Page %1 of %2 ").arg(CurrentPage()).arg(PageCount()));
 }
 
-void frmPrintPreview::PaintPreview(QPrinter* printer) { PaintOnPrinter(*layout_, *printer); }
+void PrintPreviewDialog::PaintPreview(QPrinter* printer) { PaintOnPrinter(*layout_, *printer); }
 
-bool frmPrintPreview::PrintNow() { return PrintOnDefaultPrinter(this, *layout_, title_); }
+bool PrintPreviewDialog::PrintNow() { return PrintOnDefaultPrinter(this, *layout_, title_); }
 
-bool frmPrintPreview::SaveAsPdf() { return varnel::SaveAsPdf(this, *layout_, title_); }
+bool PrintPreviewDialog::SaveAsPdf() { return varnel::SaveAsPdf(this, *layout_, title_); }
 
 void ShowPrintPreview(QWidget* owner, const Document& document, const QString& title) {
-    auto* window = new frmPrintPreview(owner, document, title);
+    auto* window = new PrintPreviewDialog(owner, document, title);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::ApplicationModal);
     window->exec();

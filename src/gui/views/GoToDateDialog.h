@@ -10,19 +10,19 @@ class QPushButton;
 
 namespace varnel {
 
-class frmGoToDate : public QDialog {
+class GoToDateDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit frmGoToDate(QWidget* owner = nullptr, int32_t shown = 0);
+    explicit GoToDateDialog(QWidget* owner = nullptr, int32_t shown = 0);
 
     void accept() override;
     // The first of the picked month, once OK was pressed on a date in range.
     std::optional<int32_t> Picked() const { return picked_; }
 
 private:
-    QCalendarWidget* calDate_;
-    QPushButton* cmdOK_;
-    QPushButton* cmdCancel_;
+    QCalendarWidget* datePicker_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
     std::optional<int32_t> picked_;
 };
 

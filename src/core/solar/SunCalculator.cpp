@@ -1,4 +1,4 @@
-#include "core/solar/clsSunrise.h"
+#include "core/solar/SunCalculator.h"
 
 #include <array>
 #include <cmath>
@@ -14,7 +14,7 @@ namespace {
 // The names are stored in the "Location" setting; the names the table once
 // carried garbled still find their rows (kFormerNames). New Delhi is the one
 // half-hour zone.
-constexpr std::array<CityEntry, clsSunrise::kCityCount> kCities = {{
+constexpr std::array<CityEntry, SunCalculator::kCityCount> kCities = {{
     {"Albuquerque, NM", 106.39, 35.05, 7},
     {"Anchorage, AK", 149.54, 61.13, 9},
     {"Atlanta, GA", 84.23, 33.44, 5},
@@ -143,19 +143,19 @@ double NowDateTime() {
     return DateSerial(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) + seconds / 86400.0;
 }
 
-clsSunrise::clsSunrise() : dateDay_(NowDateTime()) {}
+SunCalculator::SunCalculator() : dateDay_(NowDateTime()) {}
 
-const CityEntry* clsSunrise::CityAt(int index) {
+const CityEntry* SunCalculator::CityAt(int index) {
     if (index < 0 || index >= kCityCount) return nullptr;
     return &kCities[static_cast<size_t>(index)];
 }
 
-std::string_view clsSunrise::CityName(int index) const {
+std::string_view SunCalculator::CityName(int index) const {
     const CityEntry* row = CityAt(index);
     return row ? row->name : kBadCityName;
 }
 
-int clsSunrise::FindCity(std::string_view name) {
+int SunCalculator::FindCity(std::string_view name) {
     const std::string_view wanted = TrimmedView(name);
     for (int i = 0; i < kCityCount; ++i)
         if (EqualsIgnoringCase(TrimmedView(kCities[static_cast<size_t>(i)].name), wanted)) return i;
@@ -164,14 +164,14 @@ int clsSunrise::FindCity(std::string_view name) {
     return -1;
 }
 
-void clsSunrise::SetCity(std::string_view name) { SetCity(FindCity(name)); }
+void SunCalculator::SetCity(std::string_view name) { SetCity(FindCity(name)); }
 
-void clsSunrise::SetCity(double index) {
+void SunCalculator::SetCity(double index) {
     const double rounded = std::nearbyint(index);
     SetCity(rounded >= -1.0 && rounded < kCityCount ? static_cast<int>(rounded) : -1);
 }
 
-void clsSunrise::SetCity(int index) {
+void SunCalculator::SetCity(int index) {
     const CityEntry* row = CityAt(index);
     daySavings_ = false;
     timeZone_ = row ? row->timeZone : 0.0;
@@ -179,7 +179,7 @@ void clsSunrise::SetCity(int index) {
     latitude_ = row ? row->latitude : 0.0;
 }
 
-void clsSunrise::CalculateSun() {
+void SunCalculator::CalculateSun() {
     double latitude = latitude_;
     const double w = longitude_;
     const double zone = timeZone_;

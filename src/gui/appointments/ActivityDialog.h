@@ -13,18 +13,18 @@ class QPushButton;
 
 namespace varnel {
 
-class frmActivity : public QDialog, public ExportProgress {
+class ActivityDialog : public QDialog, public ExportProgress {
     Q_OBJECT
 public:
-    explicit frmActivity(QWidget* owner);
+    explicit ActivityDialog(QWidget* owner);
 
     void SetAction(const std::string& text) override;
     void SetDetail(const std::string& text) override;
     bool Cancelled() override;
 
-    QLabel* ActionLabel() const { return lblProgress_; }
-    QLabel* DetailLabel() const { return lblAction_; }
-    QPushButton* CancelButton() const { return cmdCancel_; }
+    QLabel* ActionLabel() const { return progressLabel_; }
+    QLabel* DetailLabel() const { return actionLabel_; }
+    QPushButton* CancelButton() const { return cancelButton_; }
 
 protected:
     // Closing the window or pressing Escape cancels, like the button.
@@ -35,9 +35,9 @@ private:
     void Cancel();
     void Refresh();
 
-    QLabel* lblProgress_;
-    QLabel* lblAction_;
-    QPushButton* cmdCancel_;
+    QLabel* progressLabel_;
+    QLabel* actionLabel_;
+    QPushButton* cancelButton_;
     bool cancelled_ = false;
 };
 

@@ -1,4 +1,4 @@
-#include "gui/resources/frmFeastResources.h"
+#include "gui/resources/FeastResourcesDialog.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -17,7 +17,7 @@
 #include "core/resources/ResourceRows.h"
 #include "gui/resources/ResourceOpener.h"
 #include "gui/resources/ResourceTable.h"
-#include "gui/resources/frmFileOrURL.h"
+#include "gui/resources/FileOrUrlDialog.h"
 
 namespace varnel {
 namespace {
@@ -35,120 +35,120 @@ bool AnsweredYes(QWidget* owner, const QString& title, const QString& question) 
 
 }  // namespace
 
-frmFeastResources::frmFeastResources(const HolyDayTable& holyDays, const std::string& dataFolder, QWidget* owner)
+FeastResourcesDialog::FeastResourcesDialog(const HolyDayTable& holyDays, const std::string& dataFolder, QWidget* owner)
     : QWidget(owner, Qt::Window),
-      datPath_(PathIn(dataFolder, kResourceFile)),
+      resourcePath_(PathIn(dataFolder, kResourceFile)),
       opener_(&TheDesktopOpener()),
-      lstFeast_(new QListWidget(this)),
-      ssfmLaunch_(new QGroupBox(this)),
-      fgLaunch_(new ResourceTable(ssfmLaunch_)),
-      cmdLaunch_(Button("cmdLaunch", "Launch Selections", ssfmLaunch_)),
-      cmdClear_(Button("cmdClear", "Clear List", ssfmLaunch_)),
-      cmdClose_(Button("cmdClose", "Close", ssfmLaunch_)) {
+      feastList_(new QListWidget(this)),
+      launchGroup_(new QGroupBox(this)),
+      launchTable_(new ResourceTable(launchGroup_)),
+      launchButton_(Button("cmdLaunch", "Launch Selections", launchGroup_)),
+      clearButton_(Button("cmdClear", "Clear List", launchGroup_)),
+      closeButton_(Button("cmdClose", "Close", launchGroup_)) {
     setObjectName(QStringLiteral("frmFeastResources"));
     setWindowTitle(QStringLiteral("Feast Resources"));
-    lstFeast_->setObjectName(QStringLiteral("lstFeast"));
-    ssfmLaunch_->setObjectName(QStringLiteral("ssfmLaunch"));
+    feastList_->setObjectName(QStringLiteral("lstFeast"));
+    launchGroup_->setObjectName(QStringLiteral("ssfmLaunch"));
 
     auto* feastFrame = new QGroupBox(QStringLiteral("Feast/Holy Day"), this);
     feastFrame->setObjectName(QStringLiteral("SSFrame1"));
     auto* feastLayout = new QVBoxLayout(feastFrame);
-    lstFeast_->setParent(feastFrame);
-    feastLayout->addWidget(lstFeast_);
+    feastList_->setParent(feastFrame);
+    feastLayout->addWidget(feastList_);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(cmdLaunch_);
-    buttons->addWidget(cmdClear_);
+    buttons->addWidget(launchButton_);
+    buttons->addWidget(clearButton_);
     buttons->addStretch();
-    buttons->addWidget(cmdClose_);
-    auto* listLayout = new QVBoxLayout(ssfmLaunch_);
-    listLayout->addWidget(fgLaunch_);
+    buttons->addWidget(closeButton_);
+    auto* listLayout = new QVBoxLayout(launchGroup_);
+    listLayout->addWidget(launchTable_);
     listLayout->addLayout(buttons);
 
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(feastFrame, 1);
-    layout->addWidget(ssfmLaunch_, 3);
+    layout->addWidget(launchGroup_, 3);
     resize(820, 420);
 
-    lstFeast_->addItem(QString::fromUtf8(kSelectFeastPrompt));
-    for (const std::string& feast : FeastNames(holyDays)) lstFeast_->addItem(QString::fromStdString(feast));
+    feastList_->addItem(QString::fromUtf8(kSelectFeastPrompt));
+    for (const std::string& feast : FeastNames(holyDays)) feastList_->addItem(QString::fromStdString(feast));
 
-    connect(lstFeast_, &QListWidget::currentRowChanged, this, &frmFeastResources::ChooseFeast);
-    connect(cmdLaunch_, &QPushButton::clicked, this, &frmFeastResources::LaunchSelections);
-    connect(cmdClear_, &QPushButton::clicked, this, &frmFeastResources::ClearList);
-    connect(cmdClose_, &QPushButton::clicked, this, &QWidget::close);
-    connect(fgLaunch_, &ResourceTable::DeletePressed, this, &frmFeastResources::DeleteRow);
-    connect(fgLaunch_, &ResourceTable::EllipsisClicked, this, &frmFeastResources::ChooseEntryForRow);
-    connect(fgLaunch_, &ResourceTable::Dropped, this, &frmFeastResources::DropOnList);
+    connect(feastList_, &QListWidget::currentRowChanged, this, &FeastResourcesDialog::ChooseFeast);
+    connect(launchButton_, &QPushButton::clicked, this, &FeastResourcesDialog::LaunchSelections);
+    connect(clearButton_, &QPushButton::clicked, this, &FeastResourcesDialog::ClearList);
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
+    connect(launchTable_, &ResourceTable::DeletePressed, this, &FeastResourcesDialog::DeleteRow);
+    connect(launchTable_, &ResourceTable::EllipsisClicked, this, &FeastResourcesDialog::ChooseEntryForRow);
+    connect(launchTable_, &ResourceTable::Dropped, this, &FeastResourcesDialog::DropOnList);
 
     // Nothing chosen yet: the prompt is selected and the list is empty.
-    lstFeast_->setCurrentRow(0);
-    fgLaunch_->SetRows(RowsOfEntries({}));
+    feastList_->setCurrentRow(0);
+    launchTable_->SetRows(RowsOfEntries({}));
 }
 
-void frmFeastResources::ChooseFeast(int listRow) {
+void FeastResourcesDialog::ChooseFeast(int listRow) {
     if (listRow < 1) return;
-    const std::string feast = lstFeast_->item(listRow)->text().toStdString();
+    const std::string feast = feastList_->item(listRow)->text().toStdString();
     if (feast == currentFeast_) return;
     if (!currentFeast_.empty() && !SaveList()) {
         // The edits of the feast shown stay in the window, and so does the feast.
         const QList<QListWidgetItem*> shown =
-            lstFeast_->findItems(QString::fromStdString(currentFeast_), Qt::MatchExactly);
-        const QSignalBlocker block(lstFeast_);
-        if (!shown.isEmpty()) lstFeast_->setCurrentItem(shown.front());
+            feastList_->findItems(QString::fromStdString(currentFeast_), Qt::MatchExactly);
+        const QSignalBlocker block(feastList_);
+        if (!shown.isEmpty()) feastList_->setCurrentItem(shown.front());
         return;
     }
     ShowList(feast);
 }
 
-void frmFeastResources::ShowList(const std::string& feast) {
-    ssfmLaunch_->setTitle(QString::fromStdString(feast) + QStringLiteral(" resources"));
+void FeastResourcesDialog::ShowList(const std::string& feast) {
+    launchGroup_->setTitle(QString::fromStdString(feast) + QStringLiteral(" resources"));
     currentFeast_ = feast;
-    fgLaunch_->SetRows(RowsOfEntries(ReadResourceList(datPath_, feast)));
+    launchTable_->SetRows(RowsOfEntries(ReadResourceList(resourcePath_, feast)));
 }
 
-bool frmFeastResources::SaveList() {
+bool FeastResourcesDialog::SaveList() {
     if (currentFeast_.empty()) return true;
-    if (SaveResourceList(datPath_, currentFeast_, EntriesOfRows(fgLaunch_->Rows()))) return true;
+    if (SaveResourceList(resourcePath_, currentFeast_, EntriesOfRows(launchTable_->Rows()))) return true;
     QMessageBox::warning(this, QStringLiteral("Resources Not Saved"),
                          QStringLiteral("The resources of %1 could not be saved to '%2'. Check that the folder can be "
                                         "written and the disk is not full; the list stays in this window.")
-                             .arg(QString::fromStdString(currentFeast_), QString::fromStdString(datPath_)));
+                             .arg(QString::fromStdString(currentFeast_), QString::fromStdString(resourcePath_)));
     return false;
 }
 
-void frmFeastResources::LaunchSelections() {
-    for (const ResourceRow& row : fgLaunch_->Rows())
+void FeastResourcesDialog::LaunchSelections() {
+    for (const ResourceRow& row : launchTable_->Rows())
         if (row.launch) LaunchResource(*opener_, QString::fromStdString(row.fileurl), this);
 }
 
-void frmFeastResources::ClearList() {
+void FeastResourcesDialog::ClearList() {
     if (currentFeast_.empty()) return;
     if (QMessageBox::question(this, QStringLiteral("Clear Resource List"),
                               QStringLiteral("Are you sure you want to clear the resource list?"),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::No)
         return;
     SaveList();
-    fgLaunch_->SetRows(RowsOfEntries({}));
+    launchTable_->SetRows(RowsOfEntries({}));
 }
 
-void frmFeastResources::DeleteRow(int row) {
-    if (row < 0 || row >= fgLaunch_->rowCount()) return;
+void FeastResourcesDialog::DeleteRow(int row) {
+    if (row < 0 || row >= launchTable_->rowCount()) return;
     if (!AnsweredYes(this, QStringLiteral("Delete This Item In List?"),
                      QStringLiteral("Are you sure you want to remove this file (or URL) from your resource list? Note: "
                                     "This does NOT delete the file from your hard drive.")))
         return;
-    std::vector<ResourceRow> rows = fgLaunch_->Rows();
+    std::vector<ResourceRow> rows = launchTable_->Rows();
     RemoveRow(rows, static_cast<size_t>(row));
-    fgLaunch_->SetRows(rows);
+    launchTable_->SetRows(rows);
 }
 
-void frmFeastResources::ChooseEntryForRow(int row) {
-    if (row < 0 || row >= fgLaunch_->rowCount()) return;
-    ResourceRow entry = fgLaunch_->Rows()[static_cast<size_t>(row)];
-    frmFileOrURL chooser(this);
+void FeastResourcesDialog::ChooseEntryForRow(int row) {
+    if (row < 0 || row >= launchTable_->rowCount()) return;
+    ResourceRow entry = launchTable_->Rows()[static_cast<size_t>(row)];
+    FileOrUrlDialog chooser(this);
     if (chooser.exec() != QDialog::Accepted) return;
-    if (chooser.Chosen() == frmFileOrURL::WebSite) {
+    if (chooser.Chosen() == FileOrUrlDialog::WebSite) {
         const QString address =
             QInputDialog::getText(this, QStringLiteral("What URL?"),
                                   QStringLiteral("What Web 'URL' do you want referenced? Example: \r\n\r\n"
@@ -172,24 +172,24 @@ void frmFeastResources::ChooseEntryForRow(int row) {
         entry.fileurl = path.toStdString();
         entry.description = FileNameOf(entry.fileurl);
     }
-    fgLaunch_->SetRow(row, entry);
+    launchTable_->SetRow(row, entry);
 }
 
-void frmFeastResources::DropOnList(const QStringList& files, const QString& text) {
+void FeastResourcesDialog::DropOnList(const QStringList& files, const QString& text) {
     std::vector<std::string> paths;
     for (const QString& f : files) paths.push_back(f.toStdString());
-    std::vector<ResourceRow> rows = fgLaunch_->Rows();
+    std::vector<ResourceRow> rows = launchTable_->Rows();
     DropOnRows(rows, paths, text.toStdString());
-    fgLaunch_->SetRows(rows);
+    launchTable_->SetRows(rows);
 }
 
-void frmFeastResources::closeEvent(QCloseEvent* event) {
+void FeastResourcesDialog::closeEvent(QCloseEvent* event) {
     if (!currentFeast_.empty() &&
-        !SaveResourceList(datPath_, currentFeast_, EntriesOfRows(fgLaunch_->Rows())) &&
+        !SaveResourceList(resourcePath_, currentFeast_, EntriesOfRows(launchTable_->Rows())) &&
         !AnsweredYes(this, QStringLiteral("Resources Not Saved"),
                      QStringLiteral("The resources of %1 could not be saved to '%2'. Close anyway and lose the "
                                     "changes?")
-                         .arg(QString::fromStdString(currentFeast_), QString::fromStdString(datPath_)))) {
+                         .arg(QString::fromStdString(currentFeast_), QString::fromStdString(resourcePath_)))) {
         event->ignore();
         return;
     }
@@ -197,14 +197,14 @@ void frmFeastResources::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-frmFeastResources::~frmFeastResources() {
-    if (!closed_ && !currentFeast_.empty()) SaveResourceList(datPath_, currentFeast_, EntriesOfRows(fgLaunch_->Rows()));
+FeastResourcesDialog::~FeastResourcesDialog() {
+    if (!closed_ && !currentFeast_.empty()) SaveResourceList(resourcePath_, currentFeast_, EntriesOfRows(launchTable_->Rows()));
 }
 
-frmFeastResources* ShowFeastResources(QWidget* owner, const HolyDayTable& holyDays, const std::string& dataFolder) {
-    static QPointer<frmFeastResources> window;
+FeastResourcesDialog* ShowFeastResources(QWidget* owner, const HolyDayTable& holyDays, const std::string& dataFolder) {
+    static QPointer<FeastResourcesDialog> window;
     if (!window) {
-        window = new frmFeastResources(holyDays, dataFolder, owner);
+        window = new FeastResourcesDialog(holyDays, dataFolder, owner);
         window->setAttribute(Qt::WA_DeleteOnClose);
     }
     window->show();

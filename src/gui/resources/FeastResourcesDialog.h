@@ -18,23 +18,23 @@ namespace varnel {
 class ResourceOpener;
 class ResourceTable;
 
-class frmFeastResources : public QWidget {
+class FeastResourcesDialog : public QWidget {
     Q_OBJECT
 public:
     // The feasts come from the holy-day table; the list file is "resources.dat"
     // in the data folder.
-    frmFeastResources(const HolyDayTable& holyDays, const std::string& dataFolder, QWidget* owner = nullptr);
+    FeastResourcesDialog(const HolyDayTable& holyDays, const std::string& dataFolder, QWidget* owner = nullptr);
     // A window destroyed with its owner (the program closing) without being
     // closed itself still saves its list.
-    ~frmFeastResources() override;
+    ~FeastResourcesDialog() override;
 
     // Where launched entries go (the desktop unless replaced; not owned).
     void SetOpener(ResourceOpener* opener) { opener_ = opener; }
 
     const std::string& CurrentFeast() const { return currentFeast_; }
-    const std::string& ResourcePath() const { return datPath_; }
-    QListWidget* FeastList() const { return lstFeast_; }
-    ResourceTable* Table() const { return fgLaunch_; }
+    const std::string& ResourcePath() const { return resourcePath_; }
+    QListWidget* FeastList() const { return feastList_; }
+    ResourceTable* Table() const { return launchTable_; }
 
     // The steps behind the controls, public for the keyboard-less callers (tests).
     void ChooseFeast(int listRow);
@@ -51,19 +51,19 @@ protected:
 private:
     void ShowList(const std::string& feast);
 
-    std::string datPath_;
+    std::string resourcePath_;
     std::string currentFeast_;
     bool closed_ = false;
     ResourceOpener* opener_;
-    QListWidget* lstFeast_;
-    QGroupBox* ssfmLaunch_;
-    ResourceTable* fgLaunch_;
-    QPushButton* cmdLaunch_;
-    QPushButton* cmdClear_;
-    QPushButton* cmdClose_;
+    QListWidget* feastList_;
+    QGroupBox* launchGroup_;
+    ResourceTable* launchTable_;
+    QPushButton* launchButton_;
+    QPushButton* clearButton_;
+    QPushButton* closeButton_;
 };
 
 // Shows the one window (raising it when it is already open), owned by `owner`.
-frmFeastResources* ShowFeastResources(QWidget* owner, const HolyDayTable& holyDays, const std::string& dataFolder);
+FeastResourcesDialog* ShowFeastResources(QWidget* owner, const HolyDayTable& holyDays, const std::string& dataFolder);
 
 }  // namespace varnel

@@ -18,16 +18,16 @@ struct CityEntry {
     double timeZone;   // standard-time hours behind UTC (positive west)
 };
 
-class clsSunrise {
+class SunCalculator {
 public:
     static constexpr int kCityCount = 51;
     static constexpr std::string_view kBadCityName = "(Error)";
 
     // DateDay starts as the current local date and time; the place is 0/0/0
     // until a city is set.
-    clsSunrise();
+    SunCalculator();
     // Starts on the given date-time instead, without reading the clock.
-    explicit clsSunrise(double dateDay) : dateDay_(dateDay) {}
+    explicit SunCalculator(double dateDay) : dateDay_(dateDay) {}
 
     double Sunrise() const { return sunrise_; }
     double SolarNoon() const { return solarNoon_; }

@@ -1,4 +1,4 @@
-#include "gui/views/frmMain.h"
+#include "gui/views/MainWindow.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -21,12 +21,12 @@
 #include "core/views/ColorScheme.h"
 #include "gui/common/Settings.h"
 #include "gui/solar/SystemTimeZone.h"
-#include "gui/solar/frmLocation.h"
+#include "gui/solar/LocationDialog.h"
 #include "gui/views/DataFileNotice.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/MonthPanel.h"
-#include "gui/views/frmColors.h"
-#include "gui/views/frmGoToDate.h"
+#include "gui/views/ColorsDialog.h"
+#include "gui/views/GoToDateDialog.h"
 
 namespace varnel {
 namespace {
@@ -90,7 +90,7 @@ QAction* AddHiddenItem(QMenu* menu, const char* objectName, const char* caption)
 
 }  // namespace
 
-frmMain::frmMain(QWidget* parent)
+MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), source_(std::make_unique<CalendarSource>(CalendarData{ProgramFolder(), {}}, LoadTimeZoneRules)) {
     setObjectName("frmMain");
     setWindowTitle("Varnel");
@@ -109,11 +109,11 @@ frmMain::frmMain(QWidget* parent)
     BuildMenus();
     BuildToolbar();
 
-    connect(month_, &MonthPanel::NextMonthRequested, this, &frmMain::NextMonth);
-    connect(month_, &MonthPanel::PreviousMonthRequested, this, &frmMain::PreviousMonth);
+    connect(month_, &MonthPanel::NextMonthRequested, this, &MainWindow::NextMonth);
+    connect(month_, &MonthPanel::PreviousMonthRequested, this, &MainWindow::PreviousMonth);
     connect(month_, &MonthPanel::DayDoubleClicked, this, [this] { ViewToggle(View::Day)->setChecked(true); });
-    connect(month_, &MonthPanel::NoteShowRequested, this, &frmMain::ShowCellNote);
-    connect(month_, &MonthPanel::NoteCloseRequested, this, &frmMain::CloseCellNote);
+    connect(month_, &MonthPanel::NoteShowRequested, this, &MainWindow::ShowCellNote);
+    connect(month_, &MonthPanel::NoteCloseRequested, this, &MainWindow::CloseCellNote);
 
     const QSize design(static_cast<int>(std::lround(kDesignWidth / ScreenOf(this).twipsPerPixelX)),
                        static_cast<int>(std::lround(kDesignHeight / ScreenOf(this).twipsPerPixelY)));
@@ -124,7 +124,7 @@ frmMain::frmMain(QWidget* parent)
     startTimer_->setObjectName("tmrStart");
     startTimer_->setSingleShot(true);
     startTimer_->setInterval(kStartTimerInterval);
-    connect(startTimer_, &QTimer::timeout, this, &frmMain::RunStartUp);
+    connect(startTimer_, &QTimer::timeout, this, &MainWindow::RunStartUp);
 
     // The keyboard starts on the month grid, where the arrows choose a day.
     month_->Grid()->setFocus();
@@ -135,22 +135,22 @@ frmMain::frmMain(QWidget* parent)
     startTimer_->start();
 }
 
-frmMain::~frmMain() = default;
+MainWindow::~MainWindow() = default;
 
-void frmMain::BuildMenus() {
+void MainWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
 
     QMenu* file = bar->addMenu("&File");
     file->setObjectName("mFile");
     connect(AddItem(file, "mPrintView", "&Print current view"), &QAction::triggered, this,
-            &frmMain::PrintCurrentView);
+            &MainWindow::PrintCurrentView);
     connect(AddItem(file, "mPrintShabbat", "Print &Shabbat hours and parashot for displayed month"),
-            &QAction::triggered, this, &frmMain::PrintShabbatHours);
+            &QAction::triggered, this, &MainWindow::PrintShabbatHours);
     AddHiddenItem(file, "mPrintParashot", "Print Parashot for displayed Hebrew y&ear");
     AddHiddenItem(file, "mPrintFeasts", "Print &Feast schedule");
     file->addSeparator();
     connect(AddItem(file, "mExportHtml", "Export current common year to &HTML documents"), &QAction::triggered, this,
-            &frmMain::ExportYearToHtml);
+            &MainWindow::ExportYearToHtml);
     file->addSeparator();
     connect(AddItem(file, "mExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
 
@@ -174,7 +174,7 @@ void frmMain::BuildMenus() {
     dates->setObjectName("mDateSelection");
     QAction* goToCommon = AddItem(dates, "mGoToCommonDate", "Go to &Common date...");
     goToCommon->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F1));
-    connect(goToCommon, &QAction::triggered, this, &frmMain::GoToCommonDate);
+    connect(goToCommon, &QAction::triggered, this, &MainWindow::GoToCommonDate);
     AddHiddenItem(dates, "mGoToHebrewDate", "Go to &Hebrew date...")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F2));
     dates->addSeparator();
     nextMonthItem_ = AddItem(dates, "mNextMonth", "&Next Month");
@@ -191,26 +191,26 @@ void frmMain::BuildMenus() {
     QMenu* settings = bar->addMenu("&Settings");
     settings->setObjectName("mSettings");
     connect(AddItem(settings, "mColorScheme", "&Color scheme"), &QAction::triggered, this,
-            &frmMain::ChooseColorScheme);
+            &MainWindow::ChooseColorScheme);
     AddHiddenItem(settings, "mDateRules", "&Date rules");
     connect(AddItem(settings, "mLocation", "Location settings"), &QAction::triggered, this,
-            &frmMain::OpenLocationSettings);
+            &MainWindow::OpenLocationSettings);
     settings->addSeparator();
     shabbatTimesItem_ = AddItem(settings, "mShabbatTimesOnHolyDays", "Show Shabbat times on holy days");
     shabbatTimesItem_->setCheckable(true);
-    connect(shabbatTimesItem_, &QAction::toggled, this, &frmMain::SetShabbatTimesOnHolyDays);
+    connect(shabbatTimesItem_, &QAction::toggled, this, &MainWindow::SetShabbatTimesOnHolyDays);
 
     // Escape closes the cell note, wherever in the window the focus is.
     auto* closeNote = new QAction(this);
     closeNote->setObjectName("mCloseNote");
     closeNote->setShortcut(QKeySequence(Qt::Key_Escape));
-    connect(closeNote, &QAction::triggered, this, &frmMain::CloseCellNote);
+    connect(closeNote, &QAction::triggered, this, &MainWindow::CloseCellNote);
     addAction(closeNote);
 
     QMenu* planning = bar->addMenu("Feast &Planning");
     planning->setObjectName("mFeastPlanning");
     connect(AddItem(planning, "mFeastResources", "Feast &Resources"), &QAction::triggered, this,
-            &frmMain::OpenFeastResources);
+            &MainWindow::OpenFeastResources);
     AddHiddenItem(planning, "mCommonDateInfo", "&Common date information");
     AddHiddenItem(planning, "mHebrewDateInfo", "&Hebrew date information");
 
@@ -218,10 +218,10 @@ void frmMain::BuildMenus() {
     help->setObjectName("mHelp");
     AddItem(help, "mHelpIndex", "&Help index")->setEnabled(false);  // no help file yet
     help->addSeparator();
-    connect(AddItem(help, "mAbout", "&About Varnel"), &QAction::triggered, this, &frmMain::ShowAbout);
+    connect(AddItem(help, "mAbout", "&About Varnel"), &QAction::triggered, this, &MainWindow::ShowAbout);
 }
 
-void frmMain::BuildToolbar() {
+void MainWindow::BuildToolbar() {
     QToolBar* bar = addToolBar("Toolbar");
     bar->setObjectName("tbrMain");
     bar->setMovable(false);
@@ -259,21 +259,21 @@ void frmMain::BuildToolbar() {
         // Buttons without a text have no action: they are kept but not shown.
         if (a->text().isEmpty()) a->setVisible(false);
     }
-    connect(commandButtons_[1], &QAction::triggered, this, &frmMain::PrintCurrentView);
-    connect(commandButtons_[2], &QAction::triggered, this, &frmMain::ExportMonthToOutlook);
+    connect(commandButtons_[1], &QAction::triggered, this, &MainWindow::PrintCurrentView);
+    connect(commandButtons_[2], &QAction::triggered, this, &MainWindow::ExportMonthPortions);
 }
 
-QAction* frmMain::ViewToggle(View view) const { return viewToggles_[static_cast<size_t>(view)]; }
+QAction* MainWindow::ViewToggle(View view) const { return viewToggles_[static_cast<size_t>(view)]; }
 
-QAction* frmMain::CommandButton(int index) const {
+QAction* MainWindow::CommandButton(int index) const {
     return index >= 0 && index < kCommandButtonCount ? commandButtons_[static_cast<size_t>(index)] : nullptr;
 }
 
-void frmMain::ViewTogglePressed(View view, bool pressed) {
+void MainWindow::ViewTogglePressed(View view, bool pressed) {
     if (pressed) ShowView(view);
 }
 
-void frmMain::SyncViewControls() {
+void MainWindow::SyncViewControls() {
     for (View v : {View::Day, View::Month, View::Year}) {
         viewMenuItems_[static_cast<size_t>(v)]->setChecked(v == view_);
         QAction* toggle = ViewToggle(v);
@@ -284,7 +284,7 @@ void frmMain::SyncViewControls() {
     }
 }
 
-void frmMain::ShowView(View view) {
+void MainWindow::ShowView(View view) {
     switch (view) {
         case View::Day:
             ShowDay();
@@ -309,7 +309,7 @@ void frmMain::ShowView(View view) {
     UpdateWindowTitle();
 }
 
-void frmMain::ShowCalendar() {
+void MainWindow::ShowCalendar() {
     // A note belongs to a day of the month it was opened on.
     if (month_->Model().lastStartOfMonth != state_.currentDate) CloseCellNote();
     ApplyPanelTitleColors();
@@ -317,7 +317,7 @@ void frmMain::ShowCalendar() {
     UpdateWindowTitle();
 }
 
-void frmMain::UpdateWindowTitle() {
+void MainWindow::UpdateWindowTitle() {
     QString shown;
     switch (view_) {
         case View::Day:
@@ -329,7 +329,7 @@ void frmMain::UpdateWindowTitle() {
     setWindowTitle(shown.isEmpty() ? QStringLiteral("Varnel") : shown + QStringLiteral(" \u2014 Varnel"));
 }
 
-void frmMain::RedrawShownView() {
+void MainWindow::RedrawShownView() {
     CloseCellNote();
     ShowCalendar();  // the month stays rendered behind the other views
     if (view_ == View::Year) ShowYear(state_.Year());
@@ -337,30 +337,30 @@ void frmMain::RedrawShownView() {
     UpdateWindowTitle();
 }
 
-void frmMain::SetShabbatTimesOnHolyDays(bool on) {
+void MainWindow::SetShabbatTimesOnHolyDays(bool on) {
     if (state_.shabbatTimesOnHolyDays == on) return;
     state_.shabbatTimesOnHolyDays = on;
     if (startedUp_) RedrawShownView();
 }
 
-void frmMain::ShowMonthOf(int32_t date) { state_.ShowMonthOf(date); }
+void MainWindow::ShowMonthOf(int32_t date) { state_.ShowMonthOf(date); }
 
-void frmMain::NextMonth() {
+void MainWindow::NextMonth() {
     if (state_.NextMonth()) AfterMonthMoved();
 }
 
-void frmMain::PreviousMonth() {
+void MainWindow::PreviousMonth() {
     if (state_.PreviousMonth()) AfterMonthMoved();
 }
 
 // A month in another common year takes that year from the source, complete
 // with its portions, special readings and daylight rules.
-void frmMain::AfterMonthMoved() {
+void MainWindow::AfterMonthMoved() {
     const WaitCursor wait;
     ShowCalendar();
 }
 
-void frmMain::GoToCommonDate() {
+void MainWindow::GoToCommonDate() {
     const std::optional<int32_t> picked = ShowGoToDateDialog(this, state_.currentDate);
     if (!picked || *picked == state_.currentDate) return;
     state_.ShowMonthOf(*picked);
@@ -378,21 +378,21 @@ void frmMain::GoToCommonDate() {
     }
 }
 
-void frmMain::ChooseColorScheme() {
+void MainWindow::ChooseColorScheme() {
     const std::optional<int> chosen = ShowColorsDialog(this, state_.colorScheme);
     if (!chosen || *chosen == state_.colorScheme) return;
     state_.SelectColorScheme(*chosen);
     ShowCalendar();
 }
 
-void frmMain::OpenLocationSettings() {
+void MainWindow::OpenLocationSettings() {
     const std::optional<LocationChoice> choice =
         ShowLocationDialog(this, {source_->PlaceName(), source_->SystemDaylight()}, state_.currentDate);
     // The shown times belong to the place: a new place or daylight source redraws them.
     if (choice && source_->SetPlace(choice->city, choice->systemDaylight) && startedUp_) RedrawShownView();
 }
 
-void frmMain::RunStartUp() {
+void MainWindow::RunStartUp() {
     if (startedUp_) return;
     startedUp_ = true;
     ShowSplash();
@@ -405,7 +405,7 @@ void frmMain::RunStartUp() {
     emit StartUpFinished();
 }
 
-void frmMain::LoadSettings() {
+void MainWindow::LoadSettings() {
     const LocationChoice place = ReadLocationSettings();
     source_->SetPlace(place.city, place.systemDaylight);
     state_.floatDetails = ReadFloatDetailsSetting();
@@ -417,14 +417,14 @@ void frmMain::LoadSettings() {
     }
 }
 
-void frmMain::SaveSettings() {
+void MainWindow::SaveSettings() {
     WriteLocationSettings({source_->PlaceName(), source_->SystemDaylight()});
     WriteIntSetting(setting::kFloatDetails, state_.floatDetails ? -1 : 0);
     WriteIntSetting(setting::kColorScheme, state_.colorScheme);
     WriteIntSetting(setting::kShabbatTimesOnHolyDays, state_.shabbatTimesOnHolyDays ? 1 : 0);
 }
 
-void frmMain::LoadWindow() {
+void MainWindow::LoadWindow() {
     const ScreenTwips screen = ScreenOf(this);
     const auto toTwipsX = [&](int px) { return static_cast<int>(std::lround(px * screen.twipsPerPixelX)); };
     const auto toTwipsY = [&](int px) { return static_cast<int>(std::lround(px * screen.twipsPerPixelY)); };
@@ -443,7 +443,7 @@ void frmMain::LoadWindow() {
     setWindowState(at.maximized ? (windowState() | Qt::WindowMaximized) : (windowState() & ~Qt::WindowMaximized));
 }
 
-void frmMain::SaveWindowPos() {
+void MainWindow::SaveWindowPos() {
     const ScreenTwips screen = ScreenOf(this);
     const bool maximized = isMaximized();
     // A maximized window keeps the size it had before, so leaving the
@@ -463,7 +463,7 @@ void frmMain::SaveWindowPos() {
     WriteSetting(setting::kWindowPos, QString::fromStdString(value));
 }
 
-void frmMain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     CloseCellNote();
     SaveWindowPos();
     SaveSettings();

@@ -1,4 +1,4 @@
-#include "gui/views/frmColors.h"
+#include "gui/views/ColorsDialog.h"
 
 #include <QColor>
 #include <QGridLayout>
@@ -31,15 +31,15 @@ QLabel* Sample(const QString& text, Color background, Color foreground, QWidget*
 
 }  // namespace
 
-frmColors::frmColors(QWidget* owner, int current)
+ColorsDialog::ColorsDialog(QWidget* owner, int current)
     : QDialog(owner),
-      cmdOK_(new QPushButton(QStringLiteral("OK"), this)),
-      cmdCancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
+      okButton_(new QPushButton(QStringLiteral("OK"), this)),
+      cancelButton_(new QPushButton(QStringLiteral("Cancel"), this)) {
     setObjectName(QStringLiteral("frmColors"));
     setWindowTitle(QStringLiteral("Select Main Color Scheme"));
-    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdCancel_->setObjectName(QStringLiteral("cmdCancel"));
-    cmdOK_->setDefault(true);
+    okButton_->setObjectName(QStringLiteral("cmdOK"));
+    cancelButton_->setObjectName(QStringLiteral("cmdCancel"));
+    okButton_->setDefault(true);
 
     auto* schemes = new QGridLayout;
     schemes->setHorizontalSpacing(12);
@@ -55,29 +55,29 @@ frmColors::frmColors(QWidget* owner, int current)
         schemes->addWidget(option, i, 0);
         schemes->addWidget(holy, i, 1);
         schemes->addWidget(shabbat, i, 2);
-        optScheme_[static_cast<size_t>(i)] = option;
-        lblHolyDays_[static_cast<size_t>(i)] = holy;
-        lblShabbat_[static_cast<size_t>(i)] = shabbat;
+        schemeRadios_[static_cast<size_t>(i)] = option;
+        holyDaysLabel_[static_cast<size_t>(i)] = holy;
+        shabbatLabel_[static_cast<size_t>(i)] = shabbat;
     }
     // A scheme number outside 0..3 (black colours) opens with no option selected.
-    if (IsColorScheme(current)) optScheme_[static_cast<size_t>(current)]->setChecked(true);
+    if (IsColorScheme(current)) schemeRadios_[static_cast<size_t>(current)]->setChecked(true);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdOK_);
-    buttons->addWidget(cmdCancel_);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(schemes);
     layout->addSpacing(8);
     layout->addLayout(buttons);
 
-    connect(cmdOK_, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void frmColors::accept() {
+void ColorsDialog::accept() {
     for (int i = 0; i < kColorSchemeCount; ++i) {
-        if (optScheme_[static_cast<size_t>(i)]->isChecked()) {
+        if (schemeRadios_[static_cast<size_t>(i)]->isChecked()) {
             chosen_ = i;
             break;
         }
@@ -86,7 +86,7 @@ void frmColors::accept() {
 }
 
 std::optional<int> ShowColorsDialog(QWidget* owner, int current) {
-    frmColors dialog(owner, current);
+    ColorsDialog dialog(owner, current);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Chosen();
 }

@@ -21,13 +21,13 @@ namespace varnel {
 
 class MonthPanel;
 
-class frmMain : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     enum class View { Day = 1, Month = 2, Year = 3 };  // the toggles' indices
 
-    explicit frmMain(QWidget* parent = nullptr);
-    ~frmMain() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Renders the month view for the displayed month.
     void ShowCalendar();
@@ -87,7 +87,7 @@ private:
 
     // Hooks for the year and day views, the dialogs, the cell note, the splash
     // and the commands that later parts of the program provide
-    // (frmMainHooks.cpp).
+    // (MainWindowHooks.cpp).
     void BuildDayAndYearPanels();
     void ShowYear(int year);
     void ShowDay();
@@ -99,7 +99,7 @@ private:
     void PrintCurrentView();
     void PrintShabbatHours();
     void ExportYearToHtml();
-    void ExportMonthToOutlook();
+    void ExportMonthPortions();
     void OpenFeastResources();
 
     ViewState state_;

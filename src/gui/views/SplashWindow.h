@@ -10,32 +10,32 @@ class QTimer;
 
 namespace varnel {
 
-class frmSplash : public QWidget {
+class SplashWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit frmSplash(QWidget* owner = nullptr);
+    explicit SplashWindow(QWidget* owner = nullptr);
 
-    QTimer* Timer() const { return tmrSplash_; }
+    QTimer* Timer() const { return splashTimer_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    QWidget* picSplash_;
-    QLabel* lblProductName_;
-    QLabel* lblVersion_;
-    QLabel* lblCopyright_;
-    QTimer* tmrSplash_;
+    QWidget* splashPicture_;
+    QLabel* productNameLabel_;
+    QLabel* versionLabel_;
+    QLabel* copyrightLabel_;
+    QTimer* splashTimer_;
 };
 
 inline constexpr int kSplashStartMs = 2000;
 inline constexpr int kSplashAboutMs = 5000;
 
 // The start-up splash, shown modelessly over its owner.
-frmSplash* ShowSplash(QWidget* owner);
+SplashWindow* ShowSplash(QWidget* owner);
 // The About box: the splash again (or still), closing 5 s from now.
-frmSplash* ShowAbout(QWidget* owner);
+SplashWindow* ShowAbout(QWidget* owner);
 // The splash window now open, if any.
-frmSplash* OpenSplash();
+SplashWindow* OpenSplash();
 
 }  // namespace varnel

@@ -16,10 +16,10 @@ class QPushButton;
 
 namespace varnel {
 
-class frmLocation : public QDialog {
+class LocationDialog : public QDialog {
     Q_OBJECT
 public:
-    frmLocation(QWidget* owner, LocationChoice current, int32_t shownDate);
+    LocationDialog(QWidget* owner, LocationChoice current, int32_t shownDate);
     const LocationChoice& Choice() const { return choice_; }
 
 private:
@@ -27,13 +27,13 @@ private:
     void LocationClicked(int row);
     void UseSystemDaylightToggled(bool on);
 
-    QLabel* lblCaption_;
-    QLabel* lblCurrent_;
-    QListWidget* lstLocations_;
-    QLabel* lblOldCity_;
-    QCheckBox* chkUseSystemDaylight_;
-    QPushButton* cmdOK_;
-    QPushButton* cmdCancel_;
+    QLabel* captionLabel_;
+    QLabel* currentLabel_;
+    QListWidget* locationList_;
+    QLabel* oldCityLabel_;
+    QCheckBox* systemDaylightCheck_;
+    QPushButton* okButton_;
+    QPushButton* cancelButton_;
     LocationChoice choice_;
     int32_t shownDate_;
 };

@@ -8,19 +8,19 @@ class QRadioButton;
 
 namespace varnel {
 
-class frmFileOrURL : public QDialog {
+class FileOrUrlDialog : public QDialog {
     Q_OBJECT
 public:
     enum Choice { File = 0, WebSite = 1 };  // the option buttons' indices
 
-    explicit frmFileOrURL(QWidget* owner = nullptr);
+    explicit FileOrUrlDialog(QWidget* owner = nullptr);
 
     Choice Chosen() const;
-    QRadioButton* Option(Choice choice) const { return optFileURL_[choice]; }
+    QRadioButton* Option(Choice choice) const { return fileOrUrlRadios_[choice]; }
 
 private:
-    std::array<QRadioButton*, 2> optFileURL_{};
-    QPushButton* cmdOK_;
+    std::array<QRadioButton*, 2> fileOrUrlRadios_{};
+    QPushButton* okButton_;
 };
 
 }  // namespace varnel

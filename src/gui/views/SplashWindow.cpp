@@ -1,4 +1,4 @@
-#include "gui/views/frmSplash.h"
+#include "gui/views/SplashWindow.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -14,7 +14,7 @@
 namespace varnel {
 namespace {
 
-QPointer<frmSplash> splashInstance;
+QPointer<SplashWindow> splashInstance;
 
 // The picture: dusk over the hills with the new moon's first crescent, the
 // sign by which the months of the Hebrew year begin.
@@ -86,53 +86,53 @@ protected:
 
 }  // namespace
 
-frmSplash::frmSplash(QWidget* owner)
+SplashWindow::SplashWindow(QWidget* owner)
     : QWidget(owner, Qt::SplashScreen | Qt::FramelessWindowHint),
-      picSplash_(new SplashPicture(this)),
-      lblProductName_(new QLabel(QStringLiteral("Varnel"), this)),
-      lblVersion_(new QLabel(QString::fromUtf8("Version " VARNEL_VERSION), this)),
-      lblCopyright_(new QLabel(QStringLiteral("Copyright \u00A9 2026 The Varnel developers. All rights reserved."), this)),
-      tmrSplash_(new QTimer(this)) {
+      splashPicture_(new SplashPicture(this)),
+      productNameLabel_(new QLabel(QStringLiteral("Varnel"), this)),
+      versionLabel_(new QLabel(QString::fromUtf8("Version " VARNEL_VERSION), this)),
+      copyrightLabel_(new QLabel(QStringLiteral("Copyright \u00A9 2026 The Varnel developers. All rights reserved."), this)),
+      splashTimer_(new QTimer(this)) {
     setObjectName(QStringLiteral("frmSplash"));
     setAttribute(Qt::WA_DeleteOnClose);
-    picSplash_->setObjectName(QStringLiteral("picSplash"));
-    lblProductName_->setObjectName(QStringLiteral("lblProductName"));
-    lblVersion_->setObjectName(QStringLiteral("lblVersion"));
-    lblCopyright_->setObjectName(QStringLiteral("lblCopyright"));
-    tmrSplash_->setObjectName(QStringLiteral("tmrSplash"));
+    splashPicture_->setObjectName(QStringLiteral("picSplash"));
+    productNameLabel_->setObjectName(QStringLiteral("lblProductName"));
+    versionLabel_->setObjectName(QStringLiteral("lblVersion"));
+    copyrightLabel_->setObjectName(QStringLiteral("lblCopyright"));
+    splashTimer_->setObjectName(QStringLiteral("tmrSplash"));
 
-    QFont title = lblProductName_->font();
+    QFont title = productNameLabel_->font();
     title.setPointSize(title.pointSize() * 2 + 6);
     title.setBold(true);
-    lblProductName_->setFont(title);
-    for (QLabel* label : {lblProductName_, lblVersion_, lblCopyright_}) label->setAlignment(Qt::AlignCenter);
+    productNameLabel_->setFont(title);
+    for (QLabel* label : {productNameLabel_, versionLabel_, copyrightLabel_}) label->setAlignment(Qt::AlignCenter);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 12);
-    layout->addWidget(picSplash_, 1);
+    layout->addWidget(splashPicture_, 1);
     layout->addSpacing(6);
-    layout->addWidget(lblProductName_);
-    layout->addWidget(lblVersion_);
-    layout->addWidget(lblCopyright_);
-    setStyleSheet(QStringLiteral("frmSplash { background: #fdfaf2; border: 1px solid #555; }"));
+    layout->addWidget(productNameLabel_);
+    layout->addWidget(versionLabel_);
+    layout->addWidget(copyrightLabel_);
+    setStyleSheet(QStringLiteral("SplashWindow { background: #fdfaf2; border: 1px solid #555; }"));
     setAttribute(Qt::WA_StyledBackground);
 
-    tmrSplash_->setSingleShot(true);
-    tmrSplash_->setInterval(kSplashStartMs);
-    connect(tmrSplash_, &QTimer::timeout, this, &QWidget::close);
+    splashTimer_->setSingleShot(true);
+    splashTimer_->setInterval(kSplashStartMs);
+    connect(splashTimer_, &QTimer::timeout, this, &QWidget::close);
     resize(480, 330);
 }
 
-void frmSplash::showEvent(QShowEvent* event) {
+void SplashWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    tmrSplash_->start();
+    splashTimer_->start();
 }
 
 namespace {
 
-frmSplash* CreateSplash(QWidget* owner) {
+SplashWindow* CreateSplash(QWidget* owner) {
     if (!splashInstance) {
-        splashInstance = new frmSplash(owner);
+        splashInstance = new SplashWindow(owner);
         // Centred over the owner, or on the screen without one.
         const QRect area = owner ? owner->frameGeometry()
                                  : (QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
@@ -144,14 +144,14 @@ frmSplash* CreateSplash(QWidget* owner) {
 
 }  // namespace
 
-frmSplash* ShowSplash(QWidget* owner) {
-    frmSplash* splash = CreateSplash(owner);
+SplashWindow* ShowSplash(QWidget* owner) {
+    SplashWindow* splash = CreateSplash(owner);
     splash->show();
     return splash;
 }
 
-frmSplash* ShowAbout(QWidget* owner) {
-    frmSplash* splash = CreateSplash(owner);
+SplashWindow* ShowAbout(QWidget* owner) {
+    SplashWindow* splash = CreateSplash(owner);
     splash->Timer()->setInterval(kSplashAboutMs);
     splash->Timer()->stop();
     splash->show();
@@ -160,6 +160,6 @@ frmSplash* ShowAbout(QWidget* owner) {
     return splash;
 }
 
-frmSplash* OpenSplash() { return splashInstance; }
+SplashWindow* OpenSplash() { return splashInstance; }
 
 }  // namespace varnel

@@ -21,11 +21,11 @@ struct CalendarPageInputs;
 // The displayed month the dialog prints (core/printing/PrintCalMonth.h).
 struct PrintCalMonth;
 
-class frmPrintCal : public QDialog {
+class PrintCalendarDialog : public QDialog {
     Q_OBJECT
 public:
-    frmPrintCal(QWidget* owner, const PrintCalMonth& month);
-    ~frmPrintCal() override;
+    PrintCalendarDialog(QWidget* owner, const PrintCalMonth& month);
+    ~PrintCalendarDialog() override;
 
     // txtNumCopies as a number; 0 or a text that is no number prints one copy.
     int Copies() const;
@@ -57,14 +57,14 @@ private:
     QString calendarPicture_;
     QPrinter printer_;
     bool printerChosen_ = false;
-    std::array<QRadioButton*, 3> optTheme_{};
-    std::array<QRadioButton*, 2> optSize_{};
-    QLabel* lblGraphicFileName_;
-    QLabel* lblPictureMissing_;
-    QCheckBox* chkPrintGraphic_;
-    QCheckBox* chkIncludeDetail_;
-    QLineEdit* txtNumCopies_;
-    QLabel* lblPrinter_;
+    std::array<QRadioButton*, 3> themeRadios_{};
+    std::array<QRadioButton*, 2> sizeRadios_{};
+    QLabel* pictureFileLabel_;
+    QLabel* pictureMissingLabel_;
+    QCheckBox* printPictureCheck_;
+    QCheckBox* includeDetailCheck_;
+    QLineEdit* copiesEdit_;
+    QLabel* printerLabel_;
 };
 
 // Opens the dialog modally, owned by the main window.

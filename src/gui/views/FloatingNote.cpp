@@ -1,4 +1,4 @@
-#include "gui/views/frmFlexNote.h"
+#include "gui/views/FloatingNote.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -12,7 +12,7 @@
 namespace varnel {
 namespace {
 
-QPointer<frmFlexNote> noteInstance;
+QPointer<FloatingNote> noteInstance;
 
 QString ShownText(const QString& text) {
     QString shown = text;
@@ -22,57 +22,57 @@ QString ShownText(const QString& text) {
 
 }  // namespace
 
-frmFlexNote::frmFlexNote(QWidget* owner)
+FloatingNote::FloatingNote(QWidget* owner)
     : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      txtNote_(new QPlainTextEdit(this)),
-      lblNote_(new QLabel(this)),
-      txtJunk_(new QWidget(this)) {
+      noteEdit_(new QPlainTextEdit(this)),
+      noteLabel_(new QLabel(this)),
+      focusSink_(new QWidget(this)) {
     setObjectName(QStringLiteral("frmFlexNote"));
     setWindowTitle(QStringLiteral("Flex Cell Note"));
     setAttribute(Qt::WA_DeleteOnClose);
-    txtNote_->setObjectName(QStringLiteral("txtNote"));
-    lblNote_->setObjectName(QStringLiteral("lblNote"));
-    txtJunk_->setObjectName(QStringLiteral("txtJunk"));
+    noteEdit_->setObjectName(QStringLiteral("txtNote"));
+    noteLabel_->setObjectName(QStringLiteral("lblNote"));
+    focusSink_->setObjectName(QStringLiteral("txtJunk"));
 
-    setStyleSheet(QStringLiteral("frmFlexNote { background: #fffbe6; border: 1px solid #7a6a3a; }"));
+    setStyleSheet(QStringLiteral("FloatingNote { background: #fffbe6; border: 1px solid #7a6a3a; }"));
     setAttribute(Qt::WA_StyledBackground);
-    txtNote_->setReadOnly(true);
-    txtNote_->setFrameShape(QFrame::NoFrame);
-    txtNote_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txtNote_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtNote_->setFocusPolicy(Qt::ClickFocus);
-    txtNote_->setTextInteractionFlags(Qt::NoTextInteraction);
-    txtNote_->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #fffbe6; color: black; }"));
-    txtNote_->installEventFilter(this);
-    txtNote_->viewport()->installEventFilter(this);
+    noteEdit_->setReadOnly(true);
+    noteEdit_->setFrameShape(QFrame::NoFrame);
+    noteEdit_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    noteEdit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    noteEdit_->setFocusPolicy(Qt::ClickFocus);
+    noteEdit_->setTextInteractionFlags(Qt::NoTextInteraction);
+    noteEdit_->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #fffbe6; color: black; }"));
+    noteEdit_->installEventFilter(this);
+    noteEdit_->viewport()->installEventFilter(this);
 
-    lblNote_->setTextFormat(Qt::PlainText);
-    lblNote_->setFont(txtNote_->font());
-    lblNote_->hide();
+    noteLabel_->setTextFormat(Qt::PlainText);
+    noteLabel_->setFont(noteEdit_->font());
+    noteLabel_->hide();
 
-    txtJunk_->setFocusPolicy(Qt::StrongFocus);
-    txtJunk_->setGeometry(0, 0, 0, 0);
-    txtJunk_->installEventFilter(this);
+    focusSink_->setFocusPolicy(Qt::StrongFocus);
+    focusSink_->setGeometry(0, 0, 0, 0);
+    focusSink_->installEventFilter(this);
 }
 
-int frmFlexNote::TwipsToPixelsX(int twips) const { return (twips * logicalDpiX() + 720) / 1440; }
-int frmFlexNote::TwipsToPixelsY(int twips) const { return (twips * logicalDpiY() + 720) / 1440; }
+int FloatingNote::TwipsToPixelsX(int twips) const { return (twips * logicalDpiX() + 720) / 1440; }
+int FloatingNote::TwipsToPixelsY(int twips) const { return (twips * logicalDpiY() + 720) / 1440; }
 
-void frmFlexNote::SetNoteText(const QString& text) {
+void FloatingNote::SetNoteText(const QString& text) {
     const QString shown = ShownText(text);
-    lblNote_->setText(shown);
-    txtNote_->setPlainText(shown);
+    noteLabel_->setText(shown);
+    noteEdit_->setPlainText(shown);
     // The text box's document margins and the line spacing of a plain-text
     // box are a little larger than a label's, hence the measured width and
     // height plus the fixed allowances.
-    const QSize extent = lblNote_->sizeHint();
+    const QSize extent = noteLabel_->sizeHint();
     resize(extent.width() + TwipsToPixelsX(kNoteExtraWidth), extent.height() + TwipsToPixelsY(kNoteExtraHeight));
     FitTextBox();
 }
 
-QString frmFlexNote::NoteText() const { return txtNote_->toPlainText(); }
+QString FloatingNote::NoteText() const { return noteEdit_->toPlainText(); }
 
-void frmFlexNote::ShowNote(GridWidget& grid, int row, int col) {
+void FloatingNote::ShowNote(GridWidget& grid, int row, int col) {
     grid_ = &grid;
     row_ = row;
     col_ = col;
@@ -88,7 +88,7 @@ void frmFlexNote::ShowNote(GridWidget& grid, int row, int col) {
     in.colWidth = grid.PixelsToTwipsX(cell.width());
     in.rowPos = grid.PixelsToTwipsY(cell.top());
     in.noteWidth = grid.PixelsToTwipsX(width());
-    in.textHeight = grid.PixelsToTwipsY(lblNote_->sizeHint().height());
+    in.textHeight = grid.PixelsToTwipsY(noteLabel_->sizeHint().height());
     in.screenLeft = grid.PixelsToTwipsX(area.left());
     in.screenTop = grid.PixelsToTwipsY(area.top());
     in.screenWidth = grid.PixelsToTwipsX(area.width());
@@ -105,27 +105,27 @@ void frmFlexNote::ShowNote(GridWidget& grid, int row, int col) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     show();
     raise();
-    txtJunk_->setFocus();
+    focusSink_->setFocus();
 }
 
-void frmFlexNote::resizeEvent(QResizeEvent* event) {
+void FloatingNote::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     FitTextBox();
 }
 
 // A hidden window gets its resize event only when shown, so the text box is
 // also fitted right after each resize.
-void frmFlexNote::FitTextBox() {
-    txtNote_->setGeometry(0, 0, std::max(0, width() - TwipsToPixelsX(40)), std::max(0, height() - TwipsToPixelsY(40)));
+void FloatingNote::FitTextBox() {
+    noteEdit_->setGeometry(0, 0, std::max(0, width() - TwipsToPixelsX(40)), std::max(0, height() - TwipsToPixelsY(40)));
 }
 
-void frmFlexNote::closeEvent(QCloseEvent* event) {
+void FloatingNote::closeEvent(QCloseEvent* event) {
     if (noteInstance == this) noteInstance = nullptr;
     QWidget::closeEvent(event);
 }
 
 // Escape reaching the note itself (its frame has the focus) closes it too.
-void frmFlexNote::keyPressEvent(QKeyEvent* event) {
+void FloatingNote::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         close();
         return;
@@ -133,28 +133,28 @@ void frmFlexNote::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-bool frmFlexNote::eventFilter(QObject* watched, QEvent* event) {
+bool FloatingNote::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         close();
         return true;
     }
     // A click on the note's text closes it.
-    if (event->type() == QEvent::MouseButtonPress && (watched == txtNote_ || watched == txtNote_->viewport())) {
+    if (event->type() == QEvent::MouseButtonPress && (watched == noteEdit_ || watched == noteEdit_->viewport())) {
         close();
         return true;
     }
     return QWidget::eventFilter(watched, event);
 }
 
-frmFlexNote& FlexNote(QWidget* owner) {
-    if (!noteInstance) noteInstance = new frmFlexNote(owner);
+FloatingNote& FlexNote(QWidget* owner) {
+    if (!noteInstance) noteInstance = new FloatingNote(owner);
     return *noteInstance;
 }
 
-frmFlexNote* OpenFlexNote() { return noteInstance; }
+FloatingNote* OpenFlexNote() { return noteInstance; }
 
 void CloseFlexNote() {
-    if (frmFlexNote* note = noteInstance) {
+    if (FloatingNote* note = noteInstance) {
         noteInstance = nullptr;
         note->close();
     }

@@ -14,10 +14,10 @@ namespace varnel {
 
 class GridWidget;
 
-class frmFlexNote : public QWidget {
+class FloatingNote : public QWidget {
     Q_OBJECT
 public:
-    explicit frmFlexNote(QWidget* owner = nullptr);
+    explicit FloatingNote(QWidget* owner = nullptr);
 
     // The note's text; the window keeps its top left corner and takes the
     // text's size. Line breaks may be "\r\n".
@@ -43,18 +43,18 @@ private:
     int TwipsToPixelsY(int twips) const;
     void FitTextBox();
 
-    QPlainTextEdit* txtNote_;
-    QLabel* lblNote_;   // hidden: measures the text
-    QWidget* txtJunk_;  // hidden: takes the focus
+    QPlainTextEdit* noteEdit_;
+    QLabel* noteLabel_;   // hidden: measures the text
+    QWidget* focusSink_;  // hidden: takes the focus
     QPointer<GridWidget> grid_;
     int row_ = -1;
     int col_ = -1;
 };
 
 // The note window, created (owned by `owner`) when none is open.
-frmFlexNote& FlexNote(QWidget* owner);
+FloatingNote& FlexNote(QWidget* owner);
 // The open note, or null.
-frmFlexNote* OpenFlexNote();
+FloatingNote* OpenFlexNote();
 // Closes the open note, if any.
 void CloseFlexNote();
 
