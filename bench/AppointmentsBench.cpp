@@ -19,7 +19,7 @@ public:
     void SetDetail(const std::string&) override {}
 };
 
-std::vector<std::string> August2024() {
+std::vector<ShabbatLine> August2024() {
     return BuildMonthShabbatLines(DateSerial(2024, 8, 1), BuildYear(2024, LoadCalendarData(VARNEL_SOURCE_DATA)).parashot);
 }
 

@@ -50,7 +50,7 @@ bool AddPortionAppointment(CalendarBackend& calendar, const PortionAppointment& 
     return false;
 }
 
-ExportReport ExportToCalendar(CalendarBackend& calendar, int32_t firstOfMonth, const std::vector<std::string>& lines,
+ExportReport ExportToCalendar(CalendarBackend& calendar, int32_t firstOfMonth, const std::vector<ShabbatLine>& lines,
                               const std::string& readingFolder, ExportProgress& progress) {
     ExportReport report;
     report.calendar = calendar.Name();
@@ -64,10 +64,9 @@ ExportReport ExportToCalendar(CalendarBackend& calendar, int32_t firstOfMonth, c
         progress.SetAction(kActionExporting);
         progress.SetDetail("");
         const ReadingTexts texts = LoadReadingTexts(readingFolder);
-        for (const std::string& line : lines) {
-            ShabbatLine fields;
+        for (const ShabbatLine& line : lines) {
             PortionAppointment item;
-            if (!ParseShabbatLine(line, fields) || !BuildPortionAppointment(fields, texts, item)) continue;
+            if (!BuildPortionAppointment(line, texts, item)) continue;
             if (progress.Cancelled()) {
                 report.cancelled = true;
                 break;

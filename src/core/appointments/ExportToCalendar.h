@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/appointments/CalendarBackend.h"
+#include "core/appointments/ShabbatLines.h"
 
 namespace varnel {
 
@@ -48,7 +49,7 @@ inline constexpr const char* kActionExporting = "Exporting current month's paras
 inline constexpr const char* kActionExportingItem = "Exporting portion names and text...";
 
 // lines: from BuildMonthShabbatLines; readingFolder holds torah.dat and haftarah.dat.
-ExportReport ExportToCalendar(CalendarBackend& calendar, int32_t firstOfMonth, const std::vector<std::string>& lines,
+ExportReport ExportToCalendar(CalendarBackend& calendar, int32_t firstOfMonth, const std::vector<ShabbatLine>& lines,
                               const std::string& readingFolder, ExportProgress& progress);
 
 // Step 4: deletes the month's items whose subject carries the export's marker.

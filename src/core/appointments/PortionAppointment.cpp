@@ -7,11 +7,6 @@
 namespace varnel {
 
 namespace {
-const std::string& Item(const std::vector<std::string>& items, size_t i) {
-    static const std::string empty;
-    return i < items.size() ? items[i] : empty;
-}
-
 bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
 }  // namespace
 
@@ -25,26 +20,23 @@ std::string PortionUid(int32_t date) {
 }
 
 bool BuildPortionAppointment(const ShabbatLine& line, const ReadingTexts& texts, PortionAppointment& out) {
-    if (IsBlank(line.name)) return false;
-    const size_t slash = line.name.find('/');
-    const std::string first = line.name.substr(0, slash);
-    const std::string second = slash == std::string::npos ? std::string() : line.name.substr(slash + 1);
-    const std::string_view torah1 = FindPassage(texts.torah, Item(line.readings, 0));
-    const std::string_view haftarah1 = FindPassage(texts.haftarah, Item(line.readings, 1));
-
-    std::string torahText = first + " " + std::string(torah1);
-    std::string haftarahText(haftarah1);
-    std::string location = Item(line.readings, 0) + " " + Item(line.readings, 1);
-    if (slash != std::string::npos) {
-        const std::string_view torah2 = FindPassage(texts.torah, Item(line.readings, 3));
-        const std::string_view haftarah2 = FindPassage(texts.haftarah, Item(line.readings, 4));
-        if (!torah2.empty()) torahText += "\r\n" + second + " " + std::string(torah2);
+    const std::string name = line.Name();
+    if (IsBlank(name)) return false;
+    const ShabbatPortion& first = line.portions.front();
+    std::string torahText = first.name + " " + std::string(FindPassage(texts.torah, first.torah));
+    std::string haftarahText(FindPassage(texts.haftarah, first.haftarah));
+    std::string location = first.torah + " " + first.haftarah;
+    if (line.portions.size() > 1) {
+        const ShabbatPortion& second = line.portions[1];
+        const std::string_view torah2 = FindPassage(texts.torah, second.torah);
+        const std::string_view haftarah2 = FindPassage(texts.haftarah, second.haftarah);
+        if (!torah2.empty()) torahText += "\r\n" + second.name + " " + std::string(torah2);
         if (!haftarah2.empty()) haftarahText += "\r\n\r\n" + std::string(haftarah2);
-        location += "; " + Item(line.readings, 3) + " " + Item(line.readings, 4);
+        location += "; " + second.torah + " " + second.haftarah;
     }
     out.date = line.date;
     out.uid = PortionUid(line.date);
-    out.subject = std::string(kExportMarker) + line.name + std::string(kExportMarkerEnd);
+    out.subject = std::string(kExportMarker) + name + std::string(kExportMarkerEnd);
     const std::string body = torahText + "\r\n" + haftarahText;
     out.body = IsBlank(body) ? std::string() : body;
     out.location = IsBlank(location) ? std::string() : location;

@@ -1,7 +1,6 @@
 #pragma once
-// The month's Shabbatot with their portions, one line per Saturday, as the
-// calendar export reads them: "date<TAB>name<TAB>readings", the date a whole
-// day count, joined portions as "first/second" with six readings.
+// The month's Shabbatot with the portions read on each, as the calendar
+// export takes them: one line per Saturday, in date order.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -10,15 +9,23 @@
 
 namespace varnel {
 
-// One line per Saturday of the month that begins on firstOfMonth, in date order.
-std::vector<std::string> BuildMonthShabbatLines(int32_t firstOfMonth, const ParashahTable& parashot);
+struct ShabbatPortion {
+    std::string name;
+    std::string torah;
+    std::string haftarah;
+    std::string brithadashah;
+};
 
-// A line taken apart again.
 struct ShabbatLine {
     int32_t date = 0;
-    std::string name;                   // "first" or "first/second"
-    std::vector<std::string> readings;  // torah|haftarah|brithadashah[|torah|haftarah|brithadashah]
+    // None on a Saturday without a portion, two when they are read together.
+    std::vector<ShabbatPortion> portions;
+
+    // "first" or "first/second"; empty without a portion.
+    std::string Name() const;
 };
-bool ParseShabbatLine(const std::string& line, ShabbatLine& out);
+
+// One line per Saturday of the month that begins on firstOfMonth, in date order.
+std::vector<ShabbatLine> BuildMonthShabbatLines(int32_t firstOfMonth, const ParashahTable& parashot);
 
 }  // namespace varnel

@@ -46,7 +46,7 @@ bool ChooseTarget(QWidget* owner, bool ask, CalendarTarget& target, QString& pas
 }  // namespace
 
 void ExportMonthToCalendar(QWidget* owner, int32_t firstOfMonth, const ParashahTable& parashot) {
-    const std::vector<std::string> lines = BuildMonthShabbatLines(firstOfMonth, parashot);
+    const std::vector<ShabbatLine> lines = BuildMonthShabbatLines(firstOfMonth, parashot);
     bool ask = !HasCalendarTargetSetting() || (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier);
     while (true) {
         CalendarTarget target;
