@@ -82,7 +82,7 @@ TEST(ActivityDialog, CancelStopsTheExportBetweenTwoItems) {
     activity.show();
     CountingCalendar calendar;
     calendar.cancel = activity.CancelButton();
-    const std::vector<std::string> lines = {"46060\tA\ta|b|c", "46067\tB\ta|b|c", "46074\tC\ta|b|c"};
+    const std::vector<ShabbatLine> lines = {{46060, {{"A", "a", "b", "c"}}}, {46067, {{"B", "a", "b", "c"}}}, {46074, {{"C", "a", "b", "c"}}}};
     const ExportReport report = ExportToCalendar(calendar, 46054, lines, "/nonexistent", activity);
     EXPECT_EQ(calendar.added, 1);
     EXPECT_TRUE(report.cancelled);
