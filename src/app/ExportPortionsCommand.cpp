@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "app/CommandLine.h"
+#include "core/appointments/CalendarAddress.h"
 #include "core/appointments/ExportToCalendar.h"
 #include "core/appointments/ShabbatLines.h"
 #include "core/calendar/YearCalendar.h"
@@ -78,10 +79,15 @@ int RunExportPortions(const Context& context) {
     int year = 0, month = 0;
     ParseMonth(OneArgument(context, "YYYY-MM"), year, month);
     if (to.empty()) throw UsageError("missing --to TARGET (an .ics file or an http(s):// URL)");
+    const CalendarAddress address = ClassifyCalendarAddress(to);
+    // Refused before anything is created, and never echoing a password.
+    if (const std::string refusal = AddressRefusal(address); !refusal.empty())
+        throw UsageError("cannot use --to: " + refusal);
     CalendarTarget target{QString::fromStdString(to), QString::fromStdString(user)};
     if (target.IsServer()) {
         std::string error;
-        if (!IsAllowedCalDavUrl(QUrl(target.target), error)) throw UsageError("cannot use " + Quoted(to) + ": " + error);
+        if (!IsAllowedCalDavUrl(QUrl(target.target), error))
+            throw UsageError("cannot use " + Quoted(address.shown) + ": " + error);
         if (target.user.isEmpty()) throw UsageError("a CalDAV calendar needs --user NAME");
     }
     UseDataFolder(context);

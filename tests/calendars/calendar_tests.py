@@ -78,14 +78,14 @@ END:VCALENDAR\r
 """
 
 
-def run(*args, password=None, timeout=60):
+def run(*args, password=None, timeout=60, cwd=None):
     env = dict(os.environ, HOME=tempfile.gettempdir(), XDG_CONFIG_HOME=tempfile.mkdtemp())
     env.pop("VARNEL_CALDAV_PASSWORD", None)
     if password is not None:
         env["VARNEL_CALDAV_PASSWORD"] = password
     started = time.monotonic()
     p = subprocess.run([VARNEL, "export-portions", *args], capture_output=True, text=True, env=env,
-                       stdin=subprocess.DEVNULL, timeout=timeout)
+                       stdin=subprocess.DEVNULL, timeout=timeout, cwd=cwd)
     return p, time.monotonic() - started
 
 
@@ -183,6 +183,15 @@ class IcsFile(unittest.TestCase):
                      ["2024-08", "--to", "https://example.org/cal/"]):
             p, _ = run(*args)
             self.assertEqual(p.returncode, 2, args)
+
+    def test_addresses_that_are_no_calendar_create_nothing_and_echo_no_password(self):
+        for to, said in (("webcal://host/cal/x.ics", "https://host/cal/x.ics"), ("ftp://bob:pw@host/cal/", "ftp://host/cal/"),
+                         ("http://bob:pw@127.0.0.1:9/cal/", "http://127.0.0.1:9/cal/")):
+            p, _ = run("2024-08", "--to", to, "--user", "bob", cwd=self.dir)
+            self.assertEqual(p.returncode, 2, to)
+            self.assertIn(said, p.stderr)
+            self.assertNotIn("pw", p.stdout + p.stderr)
+            self.assertEqual(os.listdir(self.dir), ["mine.ics"])
 
 
 class CalDavServer:

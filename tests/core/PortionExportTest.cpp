@@ -8,6 +8,7 @@
 #include <regex>
 #include <set>
 
+#include "core/appointments/CalendarAddress.h"
 #include "core/appointments/ExportToCalendar.h"
 #include "core/appointments/ICalendarItems.h"
 #include "core/appointments/IcsFileCalendar.h"
@@ -103,7 +104,7 @@ TEST(PortionAppointment, JoinedPortionCarriesBothPassagesAndReferences) {
     PortionAppointment item;
     ASSERT_TRUE(BuildPortionAppointment(line, texts, item));
     EXPECT_EQ(item.subject, "\xC2\xABMatot/Masei\xC2\xBB");
-    EXPECT_TRUE(HasExportMarker(item.subject));
+    EXPECT_EQ(DateOfPortionUid(item.uid), DateSerial(2024, 8, 3));
     EXPECT_EQ(item.body, "Matot T1 first torah\r\nMasei T2 second torah\r\nH1 first haftarah\r\n\r\nH2 second haftarah");
     EXPECT_EQ(item.location, "T1 H1; T2 H2");
     EXPECT_EQ(item.uid, "varnel-portion-20240803@varnel");
@@ -167,6 +168,62 @@ TEST(IcsFileCalendar, ExportingTwiceKeepsOneSetAndEverythingElse) {
     EXPECT_NE(text.find("UID:varnel-portion-20260207@varnel\r\n"), std::string::npos);
     EXPECT_NE(text.find("DTSTART;VALUE=DATE:20260207\r\nDTEND;VALUE=DATE:20260208\r\nTRANSP:OPAQUE\r\n"),
               std::string::npos);
+}
+
+TEST(CalendarAddress, OnlyHttpReachesAServerAndNoPasswordIsRepeated) {
+    struct Case {
+        const char* text;
+        AddressKind kind;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"portions.ics", AddressKind::File, "portions.ics"},
+        {"notes:2026.ics", AddressKind::File, "notes:2026.ics"},  // a file name with a colon
+        {"c://x.ics", AddressKind::File, "c://x.ics"},
+        {"https://cal.example/u/home/", AddressKind::Server, "https://cal.example/u/home/"},
+        {"HTTP://127.0.0.1:5232/u/", AddressKind::Server, "http://127.0.0.1:5232/u/"},
+        {"webcal://host/cal/x.ics", AddressKind::Webcal, "webcal://host/cal/x.ics"},
+        {"ftp://bob:pw@host/cal/", AddressKind::OtherScheme, "ftp://host/cal/"},
+        {"file:///tmp/x.ics", AddressKind::OtherScheme, "file:///tmp/x.ics"},
+        {"http://bob:pw@host/", AddressKind::UserInfo, "http://host/"},
+        {"https://bob@host/cal?x=a@b", AddressKind::UserInfo, "https://host/cal?x=a@b"},
+    };
+    for (const Case& c : cases) {
+        const CalendarAddress a = ClassifyCalendarAddress(c.text);
+        EXPECT_EQ(a.kind, c.kind) << c.text;
+        EXPECT_EQ(a.shown, c.shown) << c.text;
+        const std::string refusal = AddressRefusal(a);
+        EXPECT_EQ(refusal.empty(), c.kind == AddressKind::File || c.kind == AddressKind::Server) << c.text;
+        EXPECT_EQ(refusal.find("pw"), std::string::npos) << refusal;
+        EXPECT_EQ(refusal.find("bob"), std::string::npos) << refusal;
+    }
+    EXPECT_EQ(ClassifyCalendarAddress("webcal://host/cal/x.ics").suggestion, "https://host/cal/x.ics");
+}
+
+// Ours is what carries our UID and mark, or exactly what the export wrote
+// before it marked its items; never what merely starts with a guillemet.
+TEST(ExportIdentity, ItemsAreKnownByUidAndMarkNotByTitle) {
+    const std::string ours = ICalendarObjectText({DateSerial(2026, 2, 7), PortionUid(DateSerial(2026, 2, 7)), "\xC2\xABTerumah\xC2\xBB", "", ""});
+    EXPECT_NE(ours.find("X-VARNEL-EXPORT:portions\r\n"), std::string::npos);
+    const std::string legacy = "BEGIN:VEVENT\r\nUID:varnel-portion-20260214@varnel\r\nDTSTAMP:20250101T000000Z\r\n"
+                               "SUMMARY:\xC2\xABTetzaveh\xC2\xBB\r\nDTSTART;VALUE=DATE:20260214\r\n"
+                               "DTEND;VALUE=DATE:20260215\r\nTRANSP:OPAQUE\r\nEND:VEVENT\r\n";
+    std::string text = "begin:vcalendar\r\nversion:2.0\r\n" + ours.substr(ours.find("BEGIN:VEVENT"));
+    text.erase(text.rfind("END:VCALENDAR"));
+    text += legacy;
+    // The same, with a reminder the user added: theirs now.
+    text += std::string(legacy).insert(legacy.find("END:VEVENT"), "BEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:-PT1H\r\nEND:VALARM\r\n");
+    text += "begin:vevent\r\nuid:VARNEL-PORTION-20260221@VARNEL\r\nsummary:Mine\r\ndtstart;value=date:20260221\r\nend:vevent\r\n";
+    text += "BEGIN:VEVENT\r\nUID:note@me\r\nSUMMARY:\xC2\xABMy note\xC2\xBB\r\nX-VARNEL-EXPORT:portions\r\n"
+            "DTSTART;VALUE=DATE:20260207\r\nRRULE:FREQ=WEEKLY\r\nEND:VEVENT\r\nend:vcalendar\r\n";
+    const std::vector<CalendarEntry> events = EventsOf(text);
+    ASSERT_EQ(events.size(), 5u);
+    const Ownership expected[] = {Ownership::Ours, Ownership::Ours, Ownership::UserWithOurUid, Ownership::UserWithOurUid,
+                                  Ownership::User};
+    for (size_t i = 0; i < events.size(); ++i) EXPECT_EQ(events[i].owner, expected[i]) << events[i].uid;
+    EXPECT_EQ(DateOfPortionUid("varnel-portion-20260230@varnel"), 0);
+    EXPECT_EQ(DateOfPortionUid("varnel-portion-2026021@varnel"), 0);
+    EXPECT_EQ(DateOfPortionUid(PortionUid(DateSerial(9999, 12, 25))), DateSerial(9999, 12, 25));
 }
 
 TEST(IcsFileCalendar, RefusesWhatIsNotICalendarAndLeavesItUntouched) {

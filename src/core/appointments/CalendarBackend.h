@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/appointments/ExportIdentity.h"
 #include "core/appointments/PortionAppointment.h"
 
 namespace varnel {
@@ -14,6 +15,8 @@ struct CalendarEntry {
     std::string id;  // the back end's handle of the item
     std::string subject;
     int32_t start = 0;  // the date the item starts on
+    std::string uid;
+    Ownership owner = Ownership::User;
 };
 
 class CalendarBackend {
@@ -22,7 +25,8 @@ public:
     // The calendar as the user knows it: a path or a URL.
     virtual std::string Name() const = 0;
     virtual bool Open(std::string& error) = 0;
-    // Every item that starts on a date in first..last.
+    // Every item that starts on a date in first..last (a back end may leave
+    // out items that carry none of our UIDs: the export never touches them).
     virtual bool FindItems(int32_t first, int32_t last, std::vector<CalendarEntry>& items, std::string& error) = 0;
     virtual bool DeleteItem(const CalendarEntry& item, std::string& error) = 0;
     virtual bool AddItem(const PortionAppointment& item, std::string& error) = 0;

@@ -29,7 +29,12 @@ void DeletePreviousExport(CalendarBackend& calendar, int32_t firstOfMonth, Expor
         return;
     }
     for (const CalendarEntry& item : items) {
-        if (item.start < firstOfMonth || item.start > last || !HasExportMarker(item.subject)) continue;
+        if (item.owner == Ownership::UserWithOurUid) {
+            const int32_t shabbat = DateOfPortionUid(item.uid);
+            if (shabbat >= firstOfMonth && shabbat <= last) report.userHeld.push_back({shabbat, item.subject});
+            continue;
+        }
+        if (item.start < firstOfMonth || item.start > last || item.owner != Ownership::Ours) continue;
         if (progress.Cancelled()) {
             report.cancelled = true;
             return;
@@ -41,6 +46,12 @@ void DeletePreviousExport(CalendarBackend& calendar, int32_t firstOfMonth, Expor
 }
 
 bool AddPortionAppointment(CalendarBackend& calendar, const PortionAppointment& item, ExportReport& report) {
+    for (const ExportedItem& held : report.userHeld)
+        if (held.date == item.date) {
+            // Writing ours beside it would give two items one UID.
+            report.failed.push_back({item.date, item.subject, "write", kUserHoldsUid});
+            return false;
+        }
     std::string error;
     if (calendar.AddItem(item, error)) {
         report.written.push_back({item.date, item.subject});

@@ -38,6 +38,9 @@ struct ExportReport {
     std::vector<ExportedItem> deleted;
     std::vector<ExportedItem> written;
     std::vector<FailedItem> failed;
+    // Items of the user that carry the UID of one of the month's Shabbatot
+    // (date: that Shabbat): left as they are, and ours is not written beside them.
+    std::vector<ExportedItem> userHeld;
     bool cancelled = false;
     // True only when the calendar opened and every item was deleted and written.
     bool Complete() const { return openError.empty() && failed.empty() && !cancelled; }
@@ -52,11 +55,16 @@ inline constexpr const char* kActionExportingItem = "Exporting portion names and
 ExportReport ExportToCalendar(CalendarBackend& calendar, int32_t firstOfMonth, const std::vector<ShabbatLine>& lines,
                               const std::string& readingFolder, ExportProgress& progress);
 
-// Step 4: deletes the month's items whose subject carries the export's marker.
+inline constexpr const char* kUserHoldsUid =
+    "an item the export did not make carries this Shabbat's UID; it was left as it is";
+
+// Step 4: deletes the month's items the export made (found by UID and mark,
+// never by title), and notes the user's items that carry one of our UIDs.
 void DeletePreviousExport(CalendarBackend& calendar, int32_t firstOfMonth, ExportProgress& progress,
                           ExportReport& report);
 
-// Writes one item, recording it as written or failed.
+// Writes one item, recording it as written or failed (failed without trying
+// when a user's item holds its UID).
 bool AddPortionAppointment(CalendarBackend& calendar, const PortionAppointment& item, ExportReport& report);
 
 // The closing message: what was written, what failed and why.

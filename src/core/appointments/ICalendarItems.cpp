@@ -22,7 +22,7 @@ bool ReadICalendarEvents(const std::string& text, std::vector<CalendarEntry>& ev
     for (icalcomponent* e = icalcomponent_get_first_component(root, ICAL_VEVENT_COMPONENT); e;
          e = icalcomponent_get_next_component(root, ICAL_VEVENT_COMPONENT)) {
         const char* uid = icalcomponent_get_uid(e);
-        events.push_back({uid ? uid : "", EventSummary(e), EventStartDate(e)});
+        events.push_back({uid ? uid : "", EventSummary(e), EventStartDate(e), uid ? uid : "", EventOwnership(e)});
     }
     icalcomponent_free(root);
     return true;

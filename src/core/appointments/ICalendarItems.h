@@ -13,7 +13,8 @@ namespace varnel {
 // item's date cannot be written.
 std::string ICalendarObjectText(const PortionAppointment& item);
 
-// The events of an iCalendar text: uid as the id, summary and start date.
+// The events of an iCalendar text: uid as the id, summary, start date and
+// whether the export made them.
 // Returns false when the text is not iCalendar.
 bool ReadICalendarEvents(const std::string& text, std::vector<CalendarEntry>& events);
 

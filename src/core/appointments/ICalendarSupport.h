@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/appointments/ExportIdentity.h"
 #include "core/appointments/PortionAppointment.h"
 
 namespace varnel {
@@ -14,6 +15,7 @@ inline constexpr const char* kProductId = "-//Varnel//Varnel Shabbat portions//E
 // An empty VCALENDAR with VERSION and our PRODID.
 icalcomponent* NewICalendar();
 // Null when the item's date lies beyond what iCalendar dates can hold here.
+// The event carries the item's UID and our export property.
 icalcomponent* NewPortionEvent(const PortionAppointment& item);
 // libical keeps dates up to the year 3000 only.
 inline constexpr int kLastICalendarYear = 3000;
@@ -22,6 +24,8 @@ inline constexpr const char* kDateTooLate = "libical cannot write dates after th
 icalcomponent* ParseICalendar(const std::string& text);
 std::string ComponentText(icalcomponent* component);
 std::string EventSummary(icalcomponent* event);
+// Whether a VEVENT is ours, the user's, or the user's with one of our UIDs.
+Ownership EventOwnership(icalcomponent* event);
 // The calendar date DTSTART falls on (its own local date for a date-time); 0 when absent.
 int32_t EventStartDate(icalcomponent* event);
 

@@ -76,7 +76,10 @@ bool IcsFileCalendar::FindItems(int32_t first, int32_t last, std::vector<Calenda
     for (icalcomponent* e = icalcomponent_get_first_component(calendar_, ICAL_VEVENT_COMPONENT); e;
          e = icalcomponent_get_next_component(calendar_, ICAL_VEVENT_COMPONENT), ++n) {
         const int32_t start = EventStartDate(e);
-        if (start >= first && start <= last) items.push_back({kIdPrefix + std::to_string(n), EventSummary(e), start});
+        const char* uid = icalcomponent_get_uid(e);
+        const int32_t shabbat = uid ? DateOfPortionUid(uid) : 0;
+        if ((start >= first && start <= last) || (shabbat >= first && shabbat <= last))
+            items.push_back({kIdPrefix + std::to_string(n), EventSummary(e), start, uid ? uid : "", EventOwnership(e)});
     }
     return true;
 }

@@ -1,23 +1,12 @@
 #include "core/appointments/PortionAppointment.h"
 
-#include <cstdio>
-
-#include "core/common/DateSerial.h"
+#include "core/appointments/ExportIdentity.h"
 
 namespace varnel {
 
 namespace {
 bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
 }  // namespace
-
-bool HasExportMarker(std::string_view subject) { return subject.substr(0, kExportMarker.size()) == kExportMarker; }
-
-std::string PortionUid(int32_t date) {
-    const YearMonthDay d = SplitDate(date);
-    char text[48];
-    std::snprintf(text, sizeof text, "varnel-portion-%04d%02d%02d@varnel", d.year, d.month, d.day);
-    return text;
-}
 
 bool BuildPortionAppointment(const ShabbatLine& line, const ReadingTexts& texts, PortionAppointment& out) {
     const std::string name = line.Name();

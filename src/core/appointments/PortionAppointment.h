@@ -1,7 +1,7 @@
 #pragma once
 // The all-day calendar item written for one Shabbat: its subject between
-// guillemets (the leading "«" marks the items the export owns), the reading
-// texts as its body and the references as its location.
+// guillemets, the reading texts as its body and the references as its
+// location. The export knows it again by its UID (ExportIdentity.h).
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -22,12 +22,7 @@ struct PortionAppointment {
     std::string location;  // empty: not set
 };
 
-bool HasExportMarker(std::string_view subject);
-
 // Lines with an empty portion name give no item (false).
 bool BuildPortionAppointment(const ShabbatLine& line, const ReadingTexts& texts, PortionAppointment& out);
-
-// "varnel-portion-YYYYMMDD@varnel".
-std::string PortionUid(int32_t date);
 
 }  // namespace varnel

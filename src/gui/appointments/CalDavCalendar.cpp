@@ -165,7 +165,7 @@ bool CalDavCalendar::FindItems(int32_t first, int32_t last, std::vector<Calendar
         for (const CalendarEntry& e : events) {
             // A recurring series with overrides is one object: its master decides.
             if (e.start < first || e.start > last) continue;
-            items.push_back({href, e.subject, e.start});
+            items.push_back({href, e.subject, e.start, e.uid, e.owner});
             etags_[href] = response.etag;
             break;
         }

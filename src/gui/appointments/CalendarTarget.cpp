@@ -4,6 +4,7 @@
 #include <QUrl>
 #include <qt6keychain/keychain.h>
 
+#include "core/appointments/CalendarAddress.h"
 #include "core/appointments/IcsFileCalendar.h"
 #include "core/common/Files.h"
 #include "gui/appointments/CalDavCalendar.h"
@@ -27,8 +28,7 @@ void RunJob(QKeychain::Job& job) {
 }  // namespace
 
 bool CalendarTarget::IsServer() const {
-    return target.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
-           target.startsWith(QLatin1String("https://"), Qt::CaseInsensitive);
+    return ClassifyCalendarAddress(target.toStdString()).kind == AddressKind::Server;
 }
 
 bool HasCalendarTargetSetting() { return !ReadSetting(setting::kCalendarTarget, QString()).isEmpty(); }

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QUrl>
 
+#include "core/appointments/CalendarAddress.h"
 #include "core/appointments/IcsFileCalendar.h"
 #include "core/common/Files.h"
 #include "gui/appointments/CalDavCalendar.h"
@@ -84,7 +85,10 @@ void CalendarTargetDialog::SetRememberPassword(bool remember) { rememberCheck_->
 void CalendarTargetDialog::accept() {
     const CalendarTarget t = Target();
     std::string error;
+    const CalendarAddress address = ClassifyCalendarAddress(t.target.toStdString());
     if (t.target.isEmpty()) error = fileRadio_->isChecked() ? "Choose a file." : "Enter the calendar's URL.";
+    else if (!AddressRefusal(address).empty()) error = "The address cannot be used: " + AddressRefusal(address) + ".";
+    else if (fileRadio_->isChecked() && address.kind != AddressKind::File) error = "Choose a file, or choose a CalDAV calendar for a URL.";
     else if (serverRadio_->isChecked() && !IsAllowedCalDavUrl(QUrl(t.target), error)) error = "The URL cannot be used: " + error + ".";
     else if (serverRadio_->isChecked() && !t.IsServer()) error = "The URL must begin with https://.";
     if (!error.empty()) {
