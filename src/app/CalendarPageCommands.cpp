@@ -41,8 +41,6 @@ CalendarSize SizeOption(const std::string& text) {
 int RunPrintMonth(const Context& context) {
     const std::string outputPath = OptionValue(context, "--output"), picture = OptionValue(context, "--picture");
     const bool noPicture = HasOption(context, "--no-picture");
-    if (context.args.size() < 2) throw UsageError("missing YYYY-MM");
-    if (context.args.size() > 2) throw UsageError("unexpected argument " + Quoted(context.args[2]));
     int year = 0, month = 0;
     ParseMonth(context.args[1], year, month);
     if (outputPath.empty()) throw UsageError("missing --output FILE");
@@ -81,7 +79,7 @@ int RunPrintMonth(const Context& context) {
 }
 
 int RunExportYear(const Context& context) {
-    const int year = ParseYear(OneArgument(context, "YEAR"));
+    const int year = ParseYear(context.args[0]);
     const auto calendar = OpenCommandCalendar(context, DateSerial(year, 1, 1));
     YearViewModel yearView;
     RenderYear(*calendar, year, yearView);

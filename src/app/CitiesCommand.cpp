@@ -26,7 +26,6 @@ std::string UtcOffsetText(double hours) {
 }  // namespace
 
 int RunCities(const Context& context) {
-    if (!context.args.empty()) throw UsageError("unexpected argument '" + context.args[0] + "'");
     if (context.json) {
         JsonWriter w;
         w.BeginArray();

@@ -1,6 +1,6 @@
 #pragma once
-// The headless command line: "varnel COMMAND [options]" prints to standard
-// output; a bad argument exits 2 with a one-line message on standard error.
+// What the headless commands share: the parsed command line, its errors, the
+// parsers of the argument forms, the data folder and the place.
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -26,23 +26,8 @@ struct Context {
     bool json = false;
     std::string city;  // empty: the "Location" setting
     std::string dataDir;
-    std::vector<std::pair<std::string, std::string>> options;  // the command's own options, in order
+    std::vector<std::pair<std::string, std::string>> options;  // the command's own options, in order; "" for a flag
 };
-
-struct Command {
-    const char* name;
-    const char* synopsis;  // arguments, for --help
-    const char* summary;
-    int (*run)(const Context&);
-    std::vector<std::string_view> options = {};  // the command's own options (each takes a value)
-};
-
-const std::vector<Command>& Commands();
-const Command* FindCommand(const std::string& name);
-
-// Returns -1 when argv names no command (the desktop program should start),
-// else the process exit status.
-int RunCommandLine(int argc, char** argv);
 
 // Parsers of the argument forms; they throw UsageError with a one-line text.
 int32_t ParseDate(const std::string& text);  // YYYY-MM-DD
@@ -56,9 +41,8 @@ int ParseDpi(const std::string& text);
 void CheckWritable(const std::string& path);
 // The value of one of the command's options (the last one given), or "";
 // whether it was given at all.
-std::string OptionValue(const Context& context, const char* name);
-bool HasOption(const Context& context, const char* name);
-const std::string& OneArgument(const Context& context, const char* what);
+std::string OptionValue(const Context& context, std::string_view name);
+bool HasOption(const Context& context, std::string_view name);
 // An argument echoed in a message: quoted, control characters escaped, cut to
 // about 60 characters, so that a message stays one short line.
 std::string Quoted(const std::string& text);
@@ -76,9 +60,8 @@ void RequireDataFiles(const std::vector<std::string>& names);
 // else the "Location" setting, else "Charlotte, NC".
 std::string ResolveCity(const Context& context);
 
-std::string HelpText();
-
-// Commands, one file each.
+// Commands, one file each; each is run with the count of arguments its table
+// entry asks for.
 int RunCities(const Context& context);
 int RunConvert(const Context& context);
 int RunDay(const Context& context);

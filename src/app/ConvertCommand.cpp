@@ -9,7 +9,7 @@
 namespace varnel::cli {
 
 int RunConvert(const Context& context) {
-    const int32_t date = ParseDate(OneArgument(context, "DATE (YYYY-MM-DD)"));
+    const int32_t date = ParseDate(context.args[0]);
     const int32_t dayNumber = DateToJulianDay(date);
     const HebrewDate h = HebrewDateOf(date);
     const std::string& monthName = HebrewMonthName(h.year, h.month);

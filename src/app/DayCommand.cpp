@@ -38,7 +38,7 @@ std::string DayViewJson(const DayViewModel& day) {
 namespace cli {
 
 int RunDay(const Context& context) {
-    const int32_t date = ParseDate(OneArgument(context, "DATE"));
+    const int32_t date = ParseDate(context.args[0]);
     const auto calendar = OpenCommandCalendar(context, date);
     DayViewModel day;
     RenderDay(*calendar, date, day);

@@ -77,7 +77,7 @@ int RunExportPortions(const Context& context) {
     const std::string to = OptionValue(context, "--to");
     const std::string user = OptionValue(context, "--user");
     int year = 0, month = 0;
-    ParseMonth(OneArgument(context, "YYYY-MM"), year, month);
+    ParseMonth(context.args[0], year, month);
     if (to.empty()) throw UsageError("missing --to TARGET (an .ics file or an http(s):// URL)");
     const CalendarAddress address = ClassifyCalendarAddress(to);
     // Refused before anything is created, and never echoing a password.

@@ -12,7 +12,7 @@
 namespace varnel::cli {
 
 int RunHolyDays(const Context& context) {
-    const int year = ParseYear(OneArgument(context, "YEAR"));
+    const int year = ParseYear(context.args[0]);
     UseDataFolder(context, DataFiles::HolyDays);
     RequireDataFiles({kHolyDayFile});
     HolyDayTable holyDays;

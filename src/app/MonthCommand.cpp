@@ -76,7 +76,7 @@ namespace cli {
 
 int RunMonth(const Context& context) {
     int year = 0, month = 0;
-    ParseMonth(OneArgument(context, "YYYY-MM"), year, month);
+    ParseMonth(context.args[0], year, month);
     const auto calendar = OpenCommandCalendar(context, DateSerial(year, month, 1));
     MonthViewModel view;
     RenderMonth(*calendar, view);

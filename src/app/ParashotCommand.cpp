@@ -51,7 +51,7 @@ void PrintText(const ParashahTable& parashot) {
 }  // namespace
 
 int RunParashot(const Context& context) {
-    const int year = ParseYear(OneArgument(context, "YEAR"));
+    const int year = ParseYear(context.args[0]);
     UseDataFolder(context);
     RequireDataFiles({kHolyDayFile, kParashahFile});
     const YearCalendar calendar = BuildYear(year, LoadCalendarData(ProgramFolder()));

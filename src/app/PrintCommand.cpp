@@ -15,19 +15,6 @@
 
 namespace varnel::cli {
 
-std::string OptionValue(const Context& context, const char* name) {
-    std::string value;
-    for (const auto& [option, given] : context.options)
-        if (option == name) value = given;
-    return value;
-}
-
-bool HasOption(const Context& context, const char* name) {
-    for (const auto& entry : context.options)
-        if (entry.first == name) return true;
-    return false;
-}
-
 namespace {
 
 enum class OutputKind { Pdf, Png };
@@ -41,37 +28,7 @@ OutputKind KindOf(const std::string& path) {
 
 }  // namespace
 
-PaperSize ParsePaper(const std::string& text) {
-    if (text.empty()) return LocalePaper();
-    if (text == "a4" || text == "A4") return PaperSize::A4;
-    if (text == "letter" || text == "Letter") return PaperSize::Letter;
-    if (text == "a5" || text == "A5") return PaperSize::A5;
-    throw UsageError("unknown paper " + Quoted(text) + " (a4, letter or a5)");
-}
-
-int ParseDpi(const std::string& text) {
-    if (text.empty()) return 150;
-    if (text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos)
-        throw UsageError("malformed --dpi " + Quoted(text) + " (a number from 30 to 1200)");
-    const int dpi = std::stoi(text);
-    if (dpi < 30 || dpi > 1200) throw UsageError("--dpi outside 30..1200: " + text);
-    return dpi;
-}
-
-// The folder must exist and the file, when there, must be a file we may replace.
-void CheckWritable(const std::string& path) {
-    const QFileInfo file(QString::fromStdString(path));
-    const QFileInfo folder(file.absolutePath());
-    if (!folder.isDir()) throw UsageError("no such folder for " + Quoted(path));
-    if (file.exists() && (!file.isFile() || !file.isWritable())) throw UsageError("cannot write " + Quoted(path));
-    if (!folder.isWritable()) throw UsageError("cannot write in the folder of " + Quoted(path));
-}
-
 int RunPrint(const Context& context) {
-    if (!context.args.empty() && context.args[0] == "month") return RunPrintMonth(context);
-    if (context.args.size() < 2)
-        throw UsageError("print needs a view and its argument (day DATE, year YEAR, shabbat YYYY-MM)");
-    if (context.args.size() > 2) throw UsageError("unexpected argument " + Quoted(context.args[2]));
     const std::string& view = context.args[0];
     const std::string& arg = context.args[1];
     const std::string output = OptionValue(context, "--output");

@@ -75,7 +75,6 @@ void PrintEntries(const std::string& feast, const std::vector<ResourceEntry>& en
 }  // namespace
 
 int RunResources(const Context& context) {
-    if (context.args.size() > 1) throw UsageError("unexpected argument " + Quoted(context.args[1]));
     const Change change = ParseChange(context);
     if ((change.add || change.remove) && context.args.empty()) throw UsageError("--add and --remove need a FEAST");
     UseDataFolder(context, DataFiles::HolyDays);

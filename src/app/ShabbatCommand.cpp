@@ -10,7 +10,7 @@
 namespace varnel::cli {
 
 int RunShabbat(const Context& context) {
-    const std::string& text = OneArgument(context, "YYYY-MM");
+    const std::string& text = context.args[0];
     int year = 0, month = 0;
     ParseMonth(text, year, month);
     const auto calendar = OpenCommandCalendar(context, DateSerial(year, month, 1));

@@ -34,7 +34,7 @@ std::string LocalTime(double dateTime, int32_t date) {
 }  // namespace
 
 int RunSun(const Context& context) {
-    const int32_t date = ParseDate(OneArgument(context, "DATE (YYYY-MM-DD)"));
+    const int32_t date = ParseDate(context.args[0]);
     const Place place = PlaceForYear(ResolveCity(context), ReadUseSystemDaylightSetting(), YearOf(date));
     const SunDay sun = SunOf(date, place);
     const std::string_view zone = sun.zoneName;

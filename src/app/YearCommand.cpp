@@ -81,7 +81,7 @@ std::string YearViewJson(const YearViewModel& year) {
 namespace cli {
 
 int RunYear(const Context& context) {
-    const int year = ParseYear(OneArgument(context, "YEAR"));
+    const int year = ParseYear(context.args[0]);
     const auto calendar = OpenCommandCalendar(context, DateSerial(year, 1, 1));
     const HolyDayTable& holyDays = calendar->source.Year(year).holyDays;
     YearViewModel view;

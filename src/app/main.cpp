@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "app/CommandLine.h"
+#include "app/CommandParser.h"
 #include "app/DataFolder.h"
 #include "app/StartWindow.h"
 #include "core/common/Files.h"

@@ -294,6 +294,8 @@ check "does not split the message" one_line_error
 check "and is shown escaped" grep -qF "'2024-01-01\nvarnel: forged'" "$tmp/err"
 check "a terminal escape" exits 2 "$varnel" "$(printf 'conv\033[2J\033]0;x\007ert')"
 check "never reaches the terminal" python3 -c 'import sys; d=open(sys.argv[1],"rb").read(); assert b"\x1b" not in d and b"\x07" not in d and b"\\x1B[2J" in d, d' "$tmp/err"
+check "a terminal escape in a surplus argument" exits 2 "$varnel" cities "$(printf '\033[2J')"
+check "is escaped as well" grep -qF "'\x1B[2J'" "$tmp/err"
 check "a 100 KB argument" exits 2 "$varnel" year "$(head -c 100000 /dev/zero | tr '\0' 7)"
 check "gives a short message" test "$(wc -c <"$tmp/err")" -lt 200
 check "--city where no place is used" exits 2 "$varnel" holydays 2026 --city "Jerusalem, Israel"

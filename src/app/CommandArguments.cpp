@@ -1,0 +1,83 @@
+// The argument forms of the command line, each refused with a one-line message.
+#include <QFileInfo>
+#include <QString>
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <initializer_list>
+
+#include "app/CommandLine.h"
+#include "core/common/DateSerial.h"
+#include "core/common/MessageText.h"
+#include "gui/printing/DocumentOutput.h"
+
+namespace varnel::cli {
+
+std::string Quoted(const std::string& text) { return "'" + EscapeForMessage(text) + "'"; }
+
+namespace {
+// Digits everywhere but at the dash positions (sscanf alone would take "+024" or " 1").
+bool DigitsAndDashes(const std::string& text, std::initializer_list<size_t> dashes) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool dash = std::find(dashes.begin(), dashes.end(), i) != dashes.end();
+        if (dash ? text[i] != '-' : !std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+    }
+    return true;
+}
+}  // namespace
+
+int32_t ParseDate(const std::string& text) {
+    int y = 0, m = 0, d = 0;
+    char extra = 0;
+    if (text.size() != 10 || !DigitsAndDashes(text, {4, 7}) ||
+        std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &y, &m, &d, &extra) != 3)
+        throw UsageError("malformed date " + Quoted(text) + " (expected YYYY-MM-DD)");
+    if (y < kMinYear || y > kMaxYear) throw UsageError("year outside 1..9999 in " + Quoted(text));
+    if (!IsValidDate(y, m, d)) throw UsageError("no such date " + Quoted(text));
+    return DateSerial(y, m, d);
+}
+
+int ParseYear(const std::string& text) {
+    if (text.empty() || text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos)
+        throw UsageError("malformed year " + Quoted(text) + " (expected 1..9999)");
+    const int y = std::stoi(text);
+    if (y < kMinYear || y > kMaxYear) throw UsageError("year outside 1..9999: " + Quoted(text));
+    return y;
+}
+
+void ParseMonth(const std::string& text, int& year, int& month) {
+    char extra = 0;
+    if (text.size() != 7 || !DigitsAndDashes(text, {4}) ||
+        std::sscanf(text.c_str(), "%4d-%2d%c", &year, &month, &extra) != 2)
+        throw UsageError("malformed month " + Quoted(text) + " (expected YYYY-MM)");
+    if (year < kMinYear || year > kMaxYear) throw UsageError("year outside 1..9999 in " + Quoted(text));
+    if (month < 1 || month > 12) throw UsageError("no such month " + Quoted(text));
+}
+
+PaperSize ParsePaper(const std::string& text) {
+    if (text.empty()) return LocalePaper();
+    if (text == "a4" || text == "A4") return PaperSize::A4;
+    if (text == "letter" || text == "Letter") return PaperSize::Letter;
+    if (text == "a5" || text == "A5") return PaperSize::A5;
+    throw UsageError("unknown paper " + Quoted(text) + " (a4, letter or a5)");
+}
+
+int ParseDpi(const std::string& text) {
+    if (text.empty()) return 150;
+    if (text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos)
+        throw UsageError("malformed --dpi " + Quoted(text) + " (a number from 30 to 1200)");
+    const int dpi = std::stoi(text);
+    if (dpi < 30 || dpi > 1200) throw UsageError("--dpi outside 30..1200: " + text);
+    return dpi;
+}
+
+// The folder must exist and the file, when there, must be a file we may replace.
+void CheckWritable(const std::string& path) {
+    const QFileInfo file(QString::fromStdString(path));
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.isDir()) throw UsageError("no such folder for " + Quoted(path));
+    if (file.exists() && (!file.isFile() || !file.isWritable())) throw UsageError("cannot write " + Quoted(path));
+    if (!folder.isWritable()) throw UsageError("cannot write in the folder of " + Quoted(path));
+}
+
+}  // namespace varnel::cli

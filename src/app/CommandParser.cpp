@@ -1,0 +1,94 @@
+#include "app/CommandParser.h"
+
+#include <cctype>
+#include <iostream>
+#include <sstream>
+
+#include "app/CommandLine.h"
+#include "app/CommandTable.h"
+
+namespace varnel::cli {
+
+namespace {
+
+const CommonOption* FindCommonOption(std::string_view name) {
+    for (const CommonOption& o : CommonOptions())
+        if (o.option.name == name) return &o;
+    return nullptr;
+}
+
+// A dash and a letter is an option; "-" and "-1" are arguments.
+bool LooksLikeOption(const std::string& a) {
+    return a.size() > 1 && a[0] == '-' && !std::isdigit(static_cast<unsigned char>(a[1]));
+}
+
+// Checks the count of positional arguments against the table and runs the
+// command, or the view its first argument names.
+int RunWithArguments(const Command& command, const Context& context) {
+    const View* view = nullptr;
+    for (const View& v : command.views)
+        if (!context.args.empty() && context.args[0] == v.name) view = &v;
+    const Arguments& expected = view ? view->arguments : command.arguments;
+    if (context.args.size() < expected.least) throw UsageError(std::string(expected.missing));
+    if (context.args.size() > expected.most) throw UsageError("unexpected argument " + Quoted(context.args[expected.most]));
+    return (view ? view->run : command.run)(context);
+}
+
+}  // namespace
+
+int RunCommandLine(int argc, char** argv) {
+    Context context;
+    const Command* command = nullptr;
+    std::string commandName;
+    bool help = false, commonGiven = false;
+    try {
+        for (int i = 1; i < argc; ++i) {
+            const std::string a = argv[i];
+            auto value = [&](const Option& option) -> std::string {
+                if (option.IsFlag()) return {};
+                if (i + 1 >= argc) throw UsageError(std::string(option.name) + " needs a value");
+                return argv[++i];
+            };
+            if (a == "--help" || a == "-h") help = true;
+            else if (a == "--version") {
+                std::cout << "varnel " << VARNEL_VERSION << "\n";
+                return 0;
+            } else if (const CommonOption* common = FindCommonOption(a)) {
+                common->store(context, value(common->option));
+                commonGiven = true;
+            } else if (const Option* own = command ? FindOption(command->options, a) : nullptr)
+                context.options.emplace_back(a, value(*own));
+            else if (LooksLikeOption(a)) throw UsageError("unknown option " + Quoted(a));
+            else if (commandName.empty()) {
+                commandName = a;
+                command = FindCommand(a);
+            } else context.args.push_back(a);
+        }
+        if (commandName.empty()) {
+            if (help) {
+                std::cout << HelpText();
+                return 0;
+            }
+            // Options mean nothing to the desktop program: say so rather than drop them.
+            if (commonGiven) throw UsageError("options need a command (see varnel --help)");
+            return -1;
+        }
+        if (!command) throw UsageError("unknown command " + Quoted(commandName) + " (see varnel --help)");
+        if (!context.city.empty() && !command->usesPlace)
+            throw UsageError("--city does not apply to " + commandName + ", which uses no place");
+        if (help) {
+            std::cout << CommandHelpText(*command);
+            return 0;
+        }
+        return RunWithArguments(*command, context);
+    } catch (const UsageError& e) {
+        std::cerr << "varnel: " << e.what() << "\n";
+        return 2;
+    } catch (const DataError& e) {
+        std::istringstream lines(e.what());
+        for (std::string line; std::getline(lines, line);) std::cerr << "varnel: " << line << "\n";
+        return 1;
+    }
+}
+
+}  // namespace varnel::cli
