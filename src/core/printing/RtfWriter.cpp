@@ -1,5 +1,6 @@
 #include "core/printing/RtfWriter.h"
 
+#include "core/common/Utf8.h"
 #include "core/printing/TextFlow.h"
 
 #include <algorithm>
@@ -12,23 +13,10 @@ namespace {
 // The next code point of a UTF-8 text; a byte that starts no valid sequence
 // stands for itself as Latin-1, so no text is lost.
 char32_t NextCodePoint(std::string_view s, size_t& i) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    const size_t extra = c >= 0xF0 && c < 0xF5 ? 3 : c >= 0xE0 && c < 0xF0 ? 2 : c >= 0xC2 && c < 0xE0 ? 1 : 0;
-    if (extra == 0 || i + extra >= s.size()) {
-        ++i;
-        return c;
-    }
-    char32_t cp = c & (0x3Fu >> extra);
-    for (size_t k = 1; k <= extra; ++k) {
-        const auto n = static_cast<unsigned char>(s[i + k]);
-        if ((n & 0xC0) != 0x80) {
-            ++i;
-            return c;
-        }
-        cp = cp << 6 | (n & 0x3Fu);
-    }
-    i += extra + 1;
-    return cp;
+    const Utf8Char next = DecodeUtf8(s, i);
+    if (next.length == 0) return static_cast<unsigned char>(s[i++]);
+    i += next.length;
+    return next.codePoint;
 }
 
 void AppendUnicode(std::string& out, unsigned unit) {
