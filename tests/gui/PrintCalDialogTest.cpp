@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -25,6 +26,7 @@
 #include "core/views/ViewState.h"
 #include "gui/common/Settings.h"
 #include "core/printing/PrintCalMonth.h"
+#include "gui/printing/CalendarExport.h"
 #include "gui/printing/PrintCalendarDialog.h"
 #include "gui/solar/SystemTimeZone.h"
 #include "gui/views/MonthPanel.h"
@@ -148,6 +150,44 @@ TEST_F(PrintCalDialog, ExportSaysWhetherTheFileWasWritten) {
     EXPECT_TRUE(message.text.contains(bad)) << message.text.toStdString();
     EXPECT_FALSE(QFile::exists(bad));
     EXPECT_EQ(QDir(files_.path()).entryList(QDir::Files).size(), 2);  // no temporary file left
+}
+
+// Pictures embedded in the exports: JPEG and PNG as they are with the size
+// they were drawn at, another format as a PNG, and anything else refused.
+TEST(LoadPictureWithQt, KeepsJpegAndPngConvertsOthersRefusesTheRest) {
+    EnsureApplication();
+    QTemporaryDir dir;
+    struct Case {
+        const char* name;
+        const char* format;
+        QSize size;
+        PictureFile::Kind kind;
+        bool asIs;
+    };
+    const Case cases[] = {{"wide.png", "PNG", {640, 3}, PictureFile::Kind::Png, true},
+                          {"tall.jpg", "JPEG", {17, 1201}, PictureFile::Kind::Jpeg, true},
+                          {"jpeg-named.png", "JPEG", {33, 20}, PictureFile::Kind::Jpeg, true},
+                          {"small.bmp", "BMP", {5, 7}, PictureFile::Kind::Png, false}};
+    for (const Case& c : cases) {
+        QImage image(c.size, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        const QString path = dir.filePath(c.name);
+        ASSERT_TRUE(image.save(path, c.format));
+        PictureFile file;
+        ASSERT_TRUE(LoadPictureWithQt(path.toStdString(), file)) << c.name;
+        EXPECT_EQ(file.kind, c.kind) << c.name;
+        EXPECT_EQ(QSize(file.width, file.height), c.size) << c.name;
+        std::string bytes;
+        ASSERT_TRUE(ReadWholeFile(path.toStdString(), bytes));
+        EXPECT_EQ(file.bytes == bytes, c.asIs) << c.name;
+        EXPECT_EQ(QImage::fromData(QByteArray::fromStdString(file.bytes)).size(), c.size) << c.name;
+    }
+    QFile text(dir.filePath("notes.jpg"));
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("\xFF\xD8 not a picture") > 0);
+    text.close();
+    PictureFile none;
+    for (const QString& path : {text.fileName(), dir.path(), dir.filePath("missing.png"), QString()})
+        EXPECT_FALSE(LoadPictureWithQt(path.toStdString(), none)) << path.toStdString();
 }
 
 class PrintFromMainWindow : public ::testing::Test {

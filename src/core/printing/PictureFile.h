@@ -1,6 +1,7 @@
 #pragma once
 // A picture file read whole for embedding: JPEG or PNG bytes and the pixel
-// size read from the file's own header.
+// size stored in them. The program's pictures are read by Qt's image readers;
+// writers get them through a loader.
 #include <functional>
 #include <string>
 
@@ -14,17 +15,12 @@ struct PictureFile {
     int height = 0;
 };
 
-// Reads a JPEG or PNG file; false for a missing file, another format or a
-// header without a size.
-bool ReadPictureFile(const std::string& path, PictureFile& out);
-// The same for bytes already in memory.
-bool ParsePictureBytes(std::string bytes, PictureFile& out);
-
-// How a writer gets a document's picture: the plain reader above, or one that
-// also converts other formats.
+// How a writer gets a document's picture: false when there is none to embed.
 using PictureLoader = std::function<bool(const std::string& path, PictureFile& out)>;
 
 // ".jpg" or ".png".
-const char* PictureExtension(PictureFile::Kind kind);
+inline const char* PictureExtension(PictureFile::Kind kind) {
+    return kind == PictureFile::Kind::Png ? ".png" : ".jpg";
+}
 
 }  // namespace varnel

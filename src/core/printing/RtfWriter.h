@@ -13,7 +13,7 @@
 namespace varnel {
 
 // A picture the loader cannot read keeps its space empty.
-std::string WriteRtf(const Document& doc, const PictureLoader& loadPicture = ReadPictureFile);
+std::string WriteRtf(const Document& doc, const PictureLoader& loadPicture);
 
 // One text as RTF: escapes, \uN? for non-ASCII, "\line" for line breaks.
 std::string EscapeRtf(std::string_view utf8);

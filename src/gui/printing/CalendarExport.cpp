@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QImageReader>
 
+#include "core/common/Files.h"
 #include "core/printing/HtmlWriter.h"
 #include "core/printing/RtfWriter.h"
 #include "core/printing/YearExport.h"
@@ -25,14 +26,44 @@ std::optional<CalendarFileKind> CalendarFileKindOf(const QString& path) {
 }
 
 bool LoadPictureWithQt(const std::string& path, PictureFile& out) {
-    if (ReadPictureFile(path, out)) return true;
-    QImage image(QString::fromStdString(path));
-    if (image.isNull()) return false;
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) return false;
-    return ParsePictureBytes(png.toStdString(), out);
+    // A camera's photo may be large; a file past this is no picture for a page.
+    constexpr size_t kPictureSizeLimit = 64u << 20;
+    std::string bytes;
+    if (path.empty() || !ReadRegularFile(path, bytes, kPictureSizeLimit).ok()) return false;
+    PictureFile file;
+    QImage image;
+    {
+        const QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+        QBuffer device;
+        device.setData(data);
+        device.open(QIODevice::ReadOnly);
+        QImageReader reader(&device);
+        const QByteArray format = reader.format();
+        const QSize size = reader.size();
+        // JPEG and PNG are embedded as they are, any other format as a PNG.
+        if ((format == "jpeg" || format == "png") && !size.isEmpty()) {
+            file.kind = format == "png" ? PictureFile::Kind::Png : PictureFile::Kind::Jpeg;
+            file.width = size.width();
+            file.height = size.height();
+        } else {
+            image = reader.read();
+            if (image.isNull()) return false;
+        }
+    }
+    if (image.isNull()) {
+        file.bytes = std::move(bytes);
+    } else {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG")) return false;
+        file.kind = PictureFile::Kind::Png;
+        file.width = image.width();
+        file.height = image.height();
+        file.bytes = png.toStdString();
+    }
+    out = std::move(file);
+    return true;
 }
 
 bool PictureReadable(const QString& path) {

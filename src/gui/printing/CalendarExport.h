@@ -18,7 +18,7 @@ enum class CalendarFileKind { Html, Rtf, Pdf, Png };
 std::optional<CalendarFileKind> CalendarFileKindOf(const QString& path);
 
 // Reads a picture with Qt's image readers: JPEG and PNG as they are, any other
-// format Qt reads (GIF, BMP, ...) converted to PNG.
+// format Qt reads (GIF, BMP, ...) converted to PNG; the size is the stored one.
 bool LoadPictureWithQt(const std::string& path, PictureFile& out);
 
 // Whether the picture file can be drawn.
