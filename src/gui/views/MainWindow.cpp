@@ -216,7 +216,7 @@ void MainWindow::BuildMenus() {
 
     QMenu* help = bar->addMenu("&Help");
     help->setObjectName("mHelp");
-    AddItem(help, "mHelpIndex", "&Help index")->setEnabled(false);  // no help file yet
+    AddItem(help, "mHelpIndex", "&Help index")->setEnabled(false);  // the help is the man page; there is no help file
     help->addSeparator();
     connect(AddItem(help, "mAbout", "&About Varnel"), &QAction::triggered, this, &MainWindow::ShowAbout);
 }

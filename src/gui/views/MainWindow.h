@@ -85,9 +85,8 @@ private:
     void RedrawShownView();
     void SetShabbatTimesOnHolyDays(bool on);
 
-    // Hooks for the year and day views, the dialogs, the cell note, the splash
-    // and the commands that later parts of the program provide
-    // (MainWindowHooks.cpp).
+    // The year and day views, the dialogs, the cell note, the splash and the
+    // menu's commands (MainWindowHooks.cpp).
     void BuildDayAndYearPanels();
     void ShowYear(int year);
     void ShowDay();
