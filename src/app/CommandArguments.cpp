@@ -1,4 +1,5 @@
-// The argument forms of the command line, each refused with a one-line message.
+#include "app/CommandArguments.h"
+
 #include <QFileInfo>
 #include <QString>
 #include <algorithm>
@@ -6,7 +7,6 @@
 #include <cstdio>
 #include <initializer_list>
 
-#include "app/CommandLine.h"
 #include "core/common/DateSerial.h"
 #include "core/common/MessageText.h"
 #include "gui/printing/DocumentOutput.h"

@@ -1,0 +1,29 @@
+#pragma once
+// The argument forms of the command line; each parser throws UsageError with
+// a one-line text.
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+#include "core/printing/Document.h"
+
+namespace varnel::cli {
+
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+int32_t ParseDate(const std::string& text);  // YYYY-MM-DD
+int ParseYear(const std::string& text);      // 1..9999
+void ParseMonth(const std::string& text, int& year, int& month);  // YYYY-MM
+// --paper (a4, letter, a5; empty: the locale's) and --dpi (30..1200; empty: 150).
+PaperSize ParsePaper(const std::string& text);
+int ParseDpi(const std::string& text);
+// An output file's folder must exist and take files, and the file, when there,
+// must be one we may replace.
+void CheckWritable(const std::string& path);
+// An argument echoed in a message: quoted, control characters escaped, cut to
+// about 60 characters, so that a message stays one short line.
+std::string Quoted(const std::string& text);
+
+}  // namespace varnel::cli
