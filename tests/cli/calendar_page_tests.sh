@@ -87,13 +87,15 @@ mkdir -p "$tmp/data-copy" && cp "$(dirname "$varnel")"/*.dat "$tmp/data-copy/"
 check "default folder of the data" exits 0 "$varnel" export-year 2027 --data-dir "$tmp/data-copy" 
 check "the data folder's Export/HTML/2027" test -f "$tmp/data-copy/Export/HTML/2027/2027.htm"
 
-# Bad arguments: exit 2, one line, nothing written.
+# Bad arguments: exit 2, one line, nothing written (a pipe as the picture is refused, not waited on).
+mkfifo "$tmp/pipe.jpg"
 for bad in "print month 2026-13 --output $tmp/x.pdf" "print month 2026-04 --output $tmp/x.doc" \
            "print month 2026-04 --output $tmp/x.pdf --size huge" "print month 2026-04 --output $tmp/x.pdf --theme spring" \
            "print month 2026-04 --output $tmp/x.pdf --picture $tmp/none.jpg" "print month 2026-04 --output $tmp/nodir/x.pdf" \
+           "print month 2026-04 --output $tmp/x.pdf --picture $tmp/pipe.jpg" \
            "print month 2026-04" "export-year 10000" "export-year 2026 --dir /proc/varnel"; do
   # shellcheck disable=SC2086
-  check "bad: $bad" exits 2 "$varnel" $bad
+  check "bad: $bad" exits 2 timeout 60 "$varnel" $bad
   check "one line: $bad" one_line_error
 done
 check "no partial files" sh -c "[ -z \"\$(ls '$tmp' | grep '^x\\.')\" ] && [ ! -e '$tmp/nodir' ]"

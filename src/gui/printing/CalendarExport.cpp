@@ -67,8 +67,10 @@ bool LoadPictureWithQt(const std::string& path, PictureFile& out) {
 }
 
 bool PictureReadable(const QString& path) {
+    // Only a regular file: a pipe would keep the reader waiting.
+    if (path.isEmpty() || !QFileInfo(path).isFile()) return false;
     QImageReader reader(path);
-    return !path.isEmpty() && reader.canRead() && reader.size().isValid();
+    return reader.canRead() && reader.size().isValid();
 }
 
 namespace {
