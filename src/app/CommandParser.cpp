@@ -17,7 +17,7 @@ const CommonOption* FindCommonOption(std::string_view name) {
     return nullptr;
 }
 
-// A dash and a letter is an option; "-" and "-1" are arguments.
+// "-x" and "--x" are options; "-" and a dash before a digit ("-1") are arguments.
 bool LooksLikeOption(const std::string& a) {
     return a.size() > 1 && a[0] == '-' && !std::isdigit(static_cast<unsigned char>(a[1]));
 }
