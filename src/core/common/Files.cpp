@@ -14,6 +14,10 @@
 namespace varnel {
 namespace {
 
+WriteStepHook writeStepHook = nullptr;
+
+bool StepDone(WriteStep step) { return !writeStepHook || writeStepHook(step); }
+
 std::string& FolderStorage() {
     static std::string folder = ".";
     return folder;
@@ -184,16 +188,22 @@ bool WriteFileAtomically(const std::string& path, const std::string& text, bool 
     }
     if (fd.get() < 0) return false;
     if (exists) ::fchmod(fd.get(), st.st_mode & 07777);  // keep the file's permissions
-    bool ok = WriteAll(fd.get(), text) && ::fsync(fd.get()) == 0;
+    bool ok = StepDone(WriteStep::TempCreated) && WriteAll(fd.get(), text) && StepDone(WriteStep::TempWritten) &&
+              ::fsync(fd.get()) == 0 && StepDone(WriteStep::TempSynced);
     ok = fd.Close() && ok;
     if (ok) ok = replace ? ::rename(temp.c_str(), target.c_str()) == 0 : RenameNoReplace(temp, target);
     if (!ok) {
         ::unlink(temp.c_str());
         return false;
     }
+    // The new text is in place: a failure from here on can only lose durability.
+    StepDone(WriteStep::Renamed);
     SyncFolder(FolderOf(target));
+    StepDone(WriteStep::FolderSynced);
     return true;
 }
+
+void SetWriteStepHook(WriteStepHook hook) { writeStepHook = hook; }
 
 bool CopyFileOver(const std::string& from, const std::string& to) {
     std::string text;

@@ -46,6 +46,21 @@ bool ReadWholeFile(const std::string& path, std::string& text);
 // A target that is a link is written at the link's destination; a dangling link
 // is not replaced. With replace false the write fails when the target exists.
 bool WriteFileAtomically(const std::string& path, const std::string& text, bool replace = true);
+
+// The steps of WriteFileAtomically, in order. A test can stop the writer after
+// any of them, as a crash would, or make that step fail, as a full disk would.
+enum class WriteStep {
+    TempCreated,   // the temporary file exists, still empty
+    TempWritten,   // it holds the whole text
+    TempSynced,    // its bytes are on the disk
+    Renamed,       // it has replaced the target
+    FolderSynced,  // the rename is on the disk
+};
+// Called after each step; returning false makes a step before the rename fail
+// (later steps cannot undo it). Unset outside tests, where it costs one test of
+// a pointer per step.
+using WriteStepHook = bool (*)(WriteStep step);
+void SetWriteStepHook(WriteStepHook hook);
 bool CopyFileOver(const std::string& from, const std::string& to);
 // "name.dat" -> "name.bak".
 std::string BackupPathOf(const std::string& datPath);
