@@ -11,9 +11,9 @@
 #include <gtest/gtest.h>
 #include <hdate.h>
 
-#include <climits>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "core/calendar/HebrewCalendar.h"
 #include "core/calendar/Parashot.h"
@@ -106,62 +106,105 @@ void WalkCycle(int hy, std::map<int32_t, std::string>& readings) {
     EXPECT_EQ(next, 54) << "Hebrew year " << hy;
 }
 
-class ParashotOracle : public ::testing::Test {
-protected:
-    std::map<std::string, int> numberOf;
-    std::string path;
-
-    void SetUp() override {
-        path = PathIn(VARNEL_SOURCE_DATA, kParashahFile);
-        const ProfileFile file = ProfileFile::Read(path);
-        for (int p = 1; p <= kPortionCount; ++p)
-            numberOf[file.Get("Parashah" + std::to_string(p), "parashah")] = p;
-        ASSERT_EQ(numberOf.size(), static_cast<size_t>(kPortionCount)) << "portion names must be distinct";
-    }
-
-    // Schedules every common year 1900..2199 and compares each of its
-    // Saturdays with the oracle; returns the number of Saturdays compared.
-    template <typename Oracle>
-    int CompareEverySaturday(Oracle expectedOn) {
-        ParashahTable table;
-        int saturdays = 0, mismatches = 0;
-        for (int year = 1900; year <= 2199; ++year) {
-            ScheduleParashot(path, year, table);
-            int32_t s = DateSerial(year, 1, 1);
-            s += (7 - Weekday(s));
-            for (; YearOf(s) == year; s += 7) {
-                ++saturdays;
-                const std::string expected = expectedOn(s);
-                const std::string actual = ScheduledReading(table, numberOf, s);
-                if (expected != actual && ++mismatches <= 20)
-                    ADD_FAILURE() << "Saturday " << SplitDate(s).year << "-" << SplitDate(s).month << "-"
-                                  << SplitDate(s).day << ": expected " << expected << ", scheduled " << actual;
-            }
-            // Dated entries stand in date order (a joined portion never follows a later date).
-            int32_t previous = INT32_MIN;
-            for (int i = 1; i <= kParashotEntries && table[i].date != 0; ++i) {
-                EXPECT_GE(table[i].date, previous) << "year " << year << " entry " << i;
-                previous = table[i].date;
-            }
-        }
-        EXPECT_EQ(mismatches, 0);
-        return saturdays;
-    }
-};
-
-TEST_F(ParashotOracle, EverySaturdayOf1900To2199MatchesLibhdate) {
-    EXPECT_EQ(CompareEverySaturday(OracleReading), 15653);
+// The shipped schedule of every common year 1900..2199, built once.
+const std::vector<ParashahTable>& Schedules() {
+    static const std::vector<ParashahTable> tables = [] {
+        std::vector<ParashahTable> all(300);
+        for (int year = 1900; year <= 2199; ++year)
+            ScheduleParashot(PathIn(VARNEL_SOURCE_DATA, kParashahFile), year, all[static_cast<size_t>(year - 1900)]);
+        return all;
+    }();
+    return tables;
 }
 
-TEST_F(ParashotOracle, EverySaturdayOf1900To2199FollowsTheTraditionalTableOfYearKinds) {
-    std::map<int32_t, std::string> readings;
-    for (int hy = 5660; hy <= 5960; ++hy) WalkCycle(hy, readings);
-    const int saturdays = CompareEverySaturday([&](int32_t s) {
-        const auto it = readings.find(s);
-        return it != readings.end() ? it->second : std::string("(no cycle)");
+const std::map<std::string, int>& NumberOfPortion() {
+    static const std::map<std::string, int> numbers = [] {
+        std::map<std::string, int> byName;
+        const ProfileFile file = ProfileFile::Read(PathIn(VARNEL_SOURCE_DATA, kParashahFile));
+        for (int p = 1; p <= kPortionCount; ++p) byName[file.Get("Parashah" + std::to_string(p), "parashah")] = p;
+        return byName;
+    }();
+    return numbers;
+}
+
+const std::map<int32_t, std::string>& WalkedReadings() {
+    static const std::map<int32_t, std::string> readings = [] {
+        std::map<int32_t, std::string> all;
+        for (int hy = 5660; hy <= 5960; ++hy) WalkCycle(hy, all);
+        return all;
+    }();
+    return readings;
+}
+
+// The kind of the Hebrew year whose cycle of readings holds a Saturday: the
+// cycle starts after Simchat Torah, 23 Tishrei.
+testing::YearKind CycleKindOf(int32_t saturday) {
+    hdate_struct h;
+    hdate_set_jd(&h, DateToJulianDay(saturday));
+    const int hy = h.hd_mon == 1 && h.hd_day <= 23 ? h.hd_year - 1 : h.hd_year;
+    hdate_set_hdate(&h, 1, 1, hy);
+    return {(h.hd_jd + 1) % 7 + 1, h.hd_size_of_year};
+}
+
+// Calls visit(saturday, scheduled reading) for every Saturday of 1900..2199.
+template <typename Visit>
+void ForEverySaturday(Visit visit) {
+    for (int year = 1900; year <= 2199; ++year) {
+        const ParashahTable& table = Schedules()[static_cast<size_t>(year - 1900)];
+        for (int32_t s = DateSerial(year, 1, 1) + (7 - Weekday(DateSerial(year, 1, 1))); YearOf(s) == year; s += 7)
+            visit(s, ScheduledReading(table, NumberOfPortion(), s));
+    }
+}
+
+TEST(ParashotSchedules, EverySaturdayOf1900To2199FallsInACycleOfAKnownKindAndEntriesStandInDateOrder) {
+    ASSERT_EQ(NumberOfPortion().size(), static_cast<size_t>(kPortionCount)) << "portion names must be distinct";
+    int saturdays = 0;
+    ForEverySaturday([&](int32_t s, const std::string&) {
+        ++saturdays;
+        EXPECT_EQ(testing::JoinedPortionsByYearKind().count(CycleKindOf(s)), 1u) << s;
     });
     EXPECT_EQ(saturdays, 15653);
+    for (int year = 1900; year <= 2199; ++year) {
+        // A joined portion never follows a later date.
+        const ParashahTable& table = Schedules()[static_cast<size_t>(year - 1900)];
+        for (int i = 2; i <= kParashotEntries && table[i].date != 0; ++i)
+            EXPECT_GE(table[i].date, table[i - 1].date) << "year " << year << " entry " << i;
+    }
 }
+
+// Every Saturday of 1900..2199 against libhdate and against the walk of its
+// cycle, one test per kind of year, so that a failure names the kind.
+class ParashotOracle : public ::testing::TestWithParam<testing::YearKind> {};
+
+TEST_P(ParashotOracle, EverySaturdayMatchesLibhdateAndTheTraditionalTable) {
+    int saturdays = 0, mismatches = 0;
+    ForEverySaturday([&](int32_t s, const std::string& scheduled) {
+        if (CycleKindOf(s) != GetParam()) return;
+        ++saturdays;
+        const auto walked = WalkedReadings().find(s);
+        for (const std::string& expected :
+             {OracleReading(s), walked != WalkedReadings().end() ? walked->second : std::string("(no cycle)")})
+            if (expected != scheduled && ++mismatches <= 20)
+                ADD_FAILURE() << "Saturday " << SplitDate(s).year << "-" << SplitDate(s).month << "-"
+                              << SplitDate(s).day << ": expected " << expected
+                              << ", scheduled " << scheduled;
+    });
+    EXPECT_GT(saturdays, 0);
+    EXPECT_EQ(mismatches, 0);
+}
+
+std::vector<testing::YearKind> EveryKind() {
+    std::vector<testing::YearKind> kinds;
+    for (const auto& entry : testing::JoinedPortionsByYearKind()) kinds.push_back(entry.first);
+    return kinds;
+}
+
+std::string KindName(const ::testing::TestParamInfo<testing::YearKind>& info) {
+    static const char* const kDays[] = {"", "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+    return std::string("NewYearOn") + kDays[info.param.first] + "_" + std::to_string(info.param.second) + "Days";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKindOfYear, ParashotOracle, ::testing::ValuesIn(EveryKind()), KindName);
 
 }  // namespace
 }  // namespace varnel
