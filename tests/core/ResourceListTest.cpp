@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 
 #include "ResourcePrint.h"
@@ -64,9 +63,10 @@ TEST_F(ResourceFile, EntriesWithoutAFileAreSkippedAndABrokenCountReadsNothingOrI
                "[C]\ncount=-2\n1fileurl=z\n1description=Z\n"
                "[D]\ncount=many\n1fileurl=w\n1description=W\n");
     EXPECT_EQ(Read("A"), (std::vector<ResourceEntry>{{"x", "X"}}));
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(Read("B"), (std::vector<ResourceEntry>{{"y", "Y"}}));
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
+    // A count of billions is bounded by the keys present: nothing is sized or walked by it.
+    const std::vector<ResourceEntry> b = Read("B");
+    EXPECT_EQ(b, (std::vector<ResourceEntry>{{"y", "Y"}}));
+    EXPECT_LE(b.capacity(), 8u);
     EXPECT_TRUE(Read("C").empty());
     EXPECT_TRUE(Read("D").empty());
 }

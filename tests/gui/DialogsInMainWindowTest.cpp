@@ -75,7 +75,7 @@ protected:
         window_ = std::make_unique<MainWindow>();
         window_->resize(1100, 800);
         window_->show();
-        ASSERT_TRUE(WaitFor([&] { return window_->StartedUp(); }));
+        ASSERT_TRUE(StartUp(*window_));
         if (SplashWindow* splash = OpenSplash()) splash->close();
         FlushDeletes();
     }
@@ -98,7 +98,7 @@ protected:
 TEST_F(WiredViews, StartUpShowsTheSplash) {
     MainWindow window;
     window.show();
-    ASSERT_TRUE(WaitFor([&] { return window.StartedUp(); }));
+    ASSERT_TRUE(StartUp(window));
     ASSERT_NE(OpenSplash(), nullptr);
     EXPECT_TRUE(OpenSplash()->isVisible());
     EXPECT_EQ(OpenSplash()->Timer()->interval(), 2000);

@@ -330,7 +330,7 @@ TEST(FeastResourcesMenu, TheMenuItemOpensOneWindowWithTheYearsFeasts) {
     {
         MainWindow window;
         window.show();
-        ASSERT_TRUE(WaitFor([&] { return window.StartedUp(); }));
+        ASSERT_TRUE(StartUp(window));
         QAction* item = window.findChild<QAction*>("mFeastResources");
         ASSERT_NE(item, nullptr);
         item->trigger();

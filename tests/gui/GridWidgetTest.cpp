@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QEvent>
@@ -96,10 +95,7 @@ TEST(GridWidget, AMonthRenderingPaintsTheGridOnce) {
     SetProgramFolder(VARNEL_SOURCE_DATA);
     MainWindow window;
     window.show();
-    QElapsedTimer clock;
-    clock.start();
-    while (!window.StartedUp() && clock.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    ASSERT_TRUE(window.StartedUp());
+    ASSERT_TRUE(StartUp(window));
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
 
     PaintCounter counter;

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QSettings>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 
@@ -24,12 +24,23 @@ inline void UseSettingsFolder(const QString& folder) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
 }
 
-// Runs the event loop until the condition holds or the time is up.
-inline bool WaitFor(const std::function<bool()>& done, int ms = 10000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+// Delivers the pending events, round after round, until the condition holds.
+// Nothing here waits on a clock: work that needs a timer's time is started by
+// firing the timer.
+inline bool Settle(const std::function<bool()>& done, int rounds = 100) {
+    for (int i = 0; i < rounds && !done(); ++i) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
     return done();
+}
+
+// Runs the window's start-up as its start timer would, without waiting for it.
+template <typename Window>
+bool StartUp(Window& window) {
+    window.StartTimer()->stop();
+    QMetaObject::invokeMethod(window.StartTimer(), "timeout");
+    return window.StartedUp();
 }
 
 }  // namespace varnel

@@ -48,7 +48,7 @@ protected:
     std::unique_ptr<MainWindow> Started() {
         auto window = std::make_unique<MainWindow>();
         window->show();
-        EXPECT_TRUE(WaitFor([&] { return window->StartedUp(); }));
+        EXPECT_TRUE(StartUp(*window));
         return window;
     }
 };

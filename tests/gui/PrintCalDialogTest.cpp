@@ -201,7 +201,7 @@ protected:
         SetProgramFolder(data_.path().toStdString());
         window_ = std::make_unique<MainWindow>();
         window_->show();
-        ASSERT_TRUE(WaitFor([&] { return window_->StartedUp(); }));
+        ASSERT_TRUE(StartUp(*window_));
         if (SplashWindow* splash = OpenSplash()) splash->close();
     }
     QTemporaryDir settings_;

@@ -222,7 +222,7 @@ TEST_F(PrintingTest, PreviewButtonsZoomsPagesAndPrintWithoutPrinter) {
     preview.show();
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Print Preview"));
     EXPECT_EQ(preview.PageCount(), 3);
-    ASSERT_TRUE(WaitFor([&] { return preview.Preview()->pageCount() == 3; }));
+    ASSERT_TRUE(Settle([&] { return preview.Preview()->pageCount() == 3; }));
 
     auto* print = preview.findChild<QPushButton*>(QStringLiteral("cmdPrint"));
     auto* close = preview.findChild<QPushButton*>(QStringLiteral("cmdExit"));
@@ -256,7 +256,7 @@ TEST_F(PrintingTest, PreviewButtonsZoomsPagesAndPrintWithoutPrinter) {
             for (int x = 0; x < shot.width(); x += 2) dark += qGray(shot.pixel(x, y)) < 64;
         return dark;
     };
-    EXPECT_TRUE(WaitFor([&] { return darkPixels() > 20; })) << darkPixels();
+    EXPECT_TRUE(Settle([&] { return darkPixels() > 20; })) << darkPixels();
     if (qEnvironmentVariableIsSet("VARNEL_PREVIEW_SHOT")) preview.grab().save(qEnvironmentVariable("VARNEL_PREVIEW_SHOT"));
 
     preview.GoToPage(3);
@@ -370,7 +370,7 @@ TEST(PrintMenu, EveryPrintItemComposesAndNeverClaimsAPrintWithoutPrinter) {
     MainWindow window;
     window.resize(1100, 800);
     window.show();
-    ASSERT_TRUE(WaitFor([&] { return window.StartedUp(); }));
+    ASSERT_TRUE(StartUp(window));
     if (SplashWindow* splash = OpenSplash()) splash->close();
     window.ShowMonthOf(DateSerial(2024, 8, 1));
     window.ShowCalendar();

@@ -52,7 +52,7 @@ protected:
         window_ = std::make_unique<MainWindow>();
         window_->resize(1000, 760);
         window_->show();
-        EXPECT_TRUE(WaitFor([&] { return window_->StartedUp(); }));
+        EXPECT_TRUE(StartUp(*window_));
         if (SplashWindow* splash = OpenSplash()) splash->close();
         window_->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
@@ -263,7 +263,7 @@ TEST_F(Comforts, MissingDataFilesAreNamedOnceAtStart) {
     SetProgramFolder(empty.path().toStdString());
     window_ = std::make_unique<MainWindow>();
     window_->show();
-    ASSERT_TRUE(WaitFor([&] { return window_->StartedUp(); }));
+    ASSERT_TRUE(StartUp(*window_));
     auto* box = window_->findChild<QMessageBox*>("msgMissingDataFiles");
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->text().contains("holydays.dat (nor holydays.bak) was not found in " + empty.path()));
