@@ -6,10 +6,9 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "core/solar/Location.h"
-#include "core/views/ColorScheme.h"
+#include <tuple>
+
 #include "gui/common/Settings.h"
-#include "core/views/ViewState.h"
 #include "GuiTestSupport.h"
 
 namespace varnel {
@@ -22,7 +21,6 @@ protected:
         ASSERT_TRUE(folder_.isValid());
         UseSettingsFolder(folder_.path());
     }
-    static void Put(const char* key, const QString& value) { WriteSetting(key, value); }
     QTemporaryDir folder_;
 };
 
@@ -55,41 +53,32 @@ TEST(WindowPosRules, EmptyCentresAtDesignSize) {
 }
 
 TEST(WindowPosRules, RestoresAndClamps) {
-    WindowPlacement at = PlaceWindow("01200,00450,09000,07000,0", kScreenW, kScreenH, 5, 6, 13500, 10200);
-    EXPECT_EQ(at.left, 1200);
-    EXPECT_EQ(at.top, 450);
-    EXPECT_EQ(at.width, 9000);
-    EXPECT_EQ(at.height, 7000);
-    // Too wide or too high for the screen: the fallback size.
-    at = PlaceWindow("00000,00000,21601,13501,0", kScreenW, kScreenH, 5, 6, 13500, 10200);
-    EXPECT_EQ(at.width, 9135);
-    EXPECT_EQ(at.height, 7185);
-    at = PlaceWindow("00000,00000,21600,13500,0", kScreenW, kScreenH, 5, 6, 13500, 10200);
-    EXPECT_EQ(at.width, 21600);
-    EXPECT_EQ(at.height, 13500);
-    // Negative left and top become 0; negative sizes the fallback.
-    at = PlaceWindow("-0100,-0050,-0001,-0001,0", kScreenW, kScreenH, 5, 6, 13500, 10200);
-    EXPECT_EQ(at.left, 0);
-    EXPECT_EQ(at.top, 0);
-    EXPECT_EQ(at.width, 9135);
-    EXPECT_EQ(at.height, 7185);
-    // A corner within 200 twips of the far edges keeps the design position on that axis;
-    // one just inside is moved back until a third of the window is on the screen.
-    at = PlaceWindow("21400,13299,09000,07000,0", kScreenW, kScreenH, 5, 6, 13500, 10200);
-    EXPECT_EQ(at.left, 5);
-    EXPECT_EQ(at.top, kScreenH - 7000 / 3);
-    at = PlaceWindow("21399,13300,09000,07000,0", kScreenW, kScreenH, 5, 6, 13500, 10200);
-    EXPECT_EQ(at.left, kScreenW - 9000 / 3);
-    EXPECT_EQ(at.top, 6);
-    at = PlaceWindow("12600,06500,09000,07000,0", kScreenW, kScreenH, 5, 6, 13500, 10200);
-    EXPECT_EQ(at.left, 12600);  // wholly on the screen: where it was
-    EXPECT_EQ(at.top, 6500);
-    // A field that is not a number reads as 0; the state "2" maximizes.
-    at = PlaceWindow("abcde,00450,09000,07000,2", kScreenW, kScreenH, 5, 6, 13500, 10200);
-    EXPECT_EQ(at.left, 0);
-    EXPECT_EQ(at.top, 450);
-    EXPECT_TRUE(at.maximized);
-    EXPECT_FALSE(PlaceWindow("00000,00000,09000,07000,1", kScreenW, kScreenH, 0, 0, 1, 1).maximized);
+    // Design position (5, 6) and size 13500 x 10200; the fallback size is 9135 x 7185.
+    const struct {
+        const char* value;
+        WindowPlacement expected;
+    } cases[] = {
+        {"01200,00450,09000,07000,0", {1200, 450, 9000, 7000, false}},
+        // Too wide or too high for the screen: the fallback size; just fitting: kept.
+        {"00000,00000,21601,13501,0", {0, 0, 9135, 7185, false}},
+        {"00000,00000,21600,13500,0", {0, 0, 21600, 13500, false}},
+        // Negative left and top become 0; negative sizes the fallback.
+        {"-0100,-0050,-0001,-0001,0", {0, 0, 9135, 7185, false}},
+        // A corner within 200 twips of the far edges keeps the design position on that axis;
+        // one just inside is moved back until a third of the window is on the screen.
+        {"21400,13299,09000,07000,0", {5, kScreenH - 7000 / 3, 9000, 7000, false}},
+        {"21399,13300,09000,07000,0", {kScreenW - 9000 / 3, 6, 9000, 7000, false}},
+        {"12600,06500,09000,07000,0", {12600, 6500, 9000, 7000, false}},  // wholly on the screen
+        // A field that is not a number reads as 0; the state "2" maximizes, "1" does not.
+        {"abcde,00450,09000,07000,2", {0, 450, 9000, 7000, true}},
+        {"00000,00000,09000,07000,1", {0, 0, 9000, 7000, false}},
+    };
+    for (const auto& c : cases) {
+        const WindowPlacement at = PlaceWindow(c.value, kScreenW, kScreenH, 5, 6, 13500, 10200);
+        EXPECT_EQ(std::tie(at.left, at.top, at.width, at.height, at.maximized),
+                  std::tie(c.expected.left, c.expected.top, c.expected.width, c.expected.height, c.expected.maximized))
+            << c.value;
+    }
 }
 
 TEST(WindowPosRules, AValueWithoutAUsableSizeIsTakenAsEmpty) {
@@ -108,41 +97,19 @@ TEST(WindowPosRules, AValueWithoutAUsableSizeIsTakenAsEmpty) {
     EXPECT_EQ(smallest.height, 2250);
 }
 
-TEST_F(SettingsStore, DefaultsOfTheMasterTable) {
+TEST_F(SettingsStore, DefaultsAndStoredValuesOfTheMasterTable) {
     EXPECT_EQ(ReadSetting(setting::kWindowPos, QString()), QString());
     EXPECT_TRUE(ReadFloatDetailsSetting());
     EXPECT_EQ(ReadColorSchemeSetting(), 0);
-    EXPECT_EQ(ReadLocationSetting(), "Charlotte, NC");
-}
-
-TEST_F(SettingsStore, StoredValuesReadBack) {
-    Put(setting::kFloatDetails, "0");
-    Put(setting::kColorScheme, "3");
-    Put(setting::kLocation, "  Jerusalem, Israel ");
+    WriteSetting(setting::kFloatDetails, "0");
     EXPECT_FALSE(ReadFloatDetailsSetting());
-    EXPECT_EQ(ReadColorSchemeSetting(), 3);
-    EXPECT_EQ(ReadLocationSetting(), "Jerusalem, Israel");
-    Put(setting::kLocation, "    ");
-    EXPECT_EQ(ReadLocationSetting(), "Charlotte, NC");
-    Put(setting::kColorScheme, "2x");
+    WriteSetting(setting::kColorScheme, "2x");
     EXPECT_EQ(ReadColorSchemeSetting(), 2);
-    Put(setting::kFloatDetails, "junk");
+    WriteSetting(setting::kFloatDetails, "junk");
     EXPECT_FALSE(ReadFloatDetailsSetting());  // not a number: 0
     // The keys live in group "Settings" of organisation and application "Varnel".
     QSettings raw(QStringLiteral("Varnel"), QStringLiteral("Varnel"));
     EXPECT_EQ(raw.value("Settings/ColorScheme").toString(), "2x");
-}
-
-TEST_F(SettingsStore, ColorSchemeOutsideTheTableGivesBlack) {
-    Put(setting::kColorScheme, "7");
-    ViewState state;
-    state.SelectColorScheme(ReadColorSchemeSetting());
-    EXPECT_EQ(state.colorScheme, 7);
-    EXPECT_EQ(state.holyDayColor, RGB(0, 0, 0));
-    EXPECT_EQ(state.shabbatColor, RGB(0, 0, 0));
-    state.SelectColorScheme(0);
-    EXPECT_EQ(state.holyDayColor, RGB(237, 187, 253));
-    EXPECT_EQ(state.shabbatColor, RGB(100, 179, 217));
 }
 
 }  // namespace
