@@ -95,8 +95,7 @@ for bad in "print month 2026-13 --output $tmp/x.pdf" "print month 2026-04 --outp
            "print month 2026-04 --output $tmp/x.pdf --picture $tmp/pipe.jpg" \
            "print month 2026-04" "export-year 10000" "export-year 2026 --dir /proc/varnel"; do
   # shellcheck disable=SC2086
-  check "bad: $bad" exits 2 timeout 60 "$varnel" $bad
-  check "one line: $bad" one_line_error
+  check "bad: $bad" refused 2 timeout 60 "$varnel" $bad
 done
 check "no partial files" sh -c "[ -z \"\$(ls '$tmp' | grep '^x\\.')\" ] && [ ! -e '$tmp/nodir' ]"
 

@@ -17,6 +17,9 @@ exits() {  # expected status, command...
   [ "$got" -eq "$want" ] || { echo "  exit $got, wanted $want: $*"; cat "$tmp/err"; return 1; }
 }
 one_line_error() { [ "$(wc -l <"$tmp/err")" -eq 1 ] && [ ! -s "$tmp/out" ]; }
+refused() {  # expected status, command...: that status, one line of message and no output
+  exits "$@" && one_line_error
+}
 finish() {
   echo "$passed passed, $failed failed"
   [ "$failed" -eq 0 ]

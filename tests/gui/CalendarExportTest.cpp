@@ -137,7 +137,7 @@ TEST(ExportMonthToCalendar, WritesTheChosenFileAndSaysWhatItWrote) {
                 box->close();
             }
     });
-    closer.start(20);
+    closer.start(0);
     ExportMonthToCalendar(nullptr, DateSerial(2026, 2, 1), parashot);
     EXPECT_TRUE(shown.contains("4 portions written")) << shown.toStdString();
     QFile file(path);

@@ -70,7 +70,7 @@ std::shared_ptr<BoxAnswer> AnswerNextBox(QMessageBox::StandardButton button) {
         timer->deleteLater();
         box->button(button)->click();
     });
-    timer->start(10);
+    timer->start(0);  // each turn of the event loop, the box's own included
     return answer;
 }
 
@@ -279,7 +279,7 @@ std::shared_ptr<int> AnswerDialogs(std::vector<std::function<void(QDialog*)>> ha
         handlers[static_cast<size_t>((*answered)++)](dialog);
         if (*answered == static_cast<int>(handlers.size())) timer->deleteLater();
     });
-    timer->start(10);
+    timer->start(0);  // each turn of the event loop, the box's own included
     return answered;
 }
 

@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QTimeZone>
 #include <ctime>
+#include <utility>
+#include <vector>
 
 #include "core/common/DateSerial.h"
 #include "core/solar/Location.h"
@@ -47,7 +49,8 @@ protected:
     static QSettings Store() { return QSettings(QStringLiteral("Varnel"), QStringLiteral("Varnel")); }
     // The rules of the year for the place, as the window loads them.
     void Load() { rules = LoadTimeZoneRules(PlaceNamed(city, systemDaylight), year); }
-    bool IsDaylight(int y, int m, int d) const { return ApplyDaylightRule(rules, DateSerial(y, m, d)).daylight; }
+    bool IsDaylight(int32_t date) const { return ApplyDaylightRule(rules, date).daylight; }
+    bool IsDaylight(int y, int m, int d) const { return IsDaylight(DateSerial(y, m, d)); }
     const std::string& ZoneOn(int32_t date) const { return *ApplyDaylightRule(rules, date).zoneName; }
     // The dialog opened on the place as the window would.
     std::unique_ptr<LocationDialog> Dialog(int32_t shown = DateSerial(2027, 1, 1)) const {
@@ -160,51 +163,46 @@ TEST_F(SystemZoneTest, FarYearsLoadWithoutHarm) {
 
 using PlaceZoneTest = LocationFixture;
 
-TEST_F(PlaceZoneTest, SydneysSummerRunsAcrossTheNewYear) {
-    UseZone("America/New_York");
+TEST_F(PlaceZoneTest, EachPlaceFollowsItsOwnRuleWhateverTheSystemZone) {
+    const struct {
+        const char* city;
+        int year;
+        std::vector<std::pair<int32_t, bool>> days;  // a day and whether it keeps daylight time
+    } cases[] = {
+        // Sydney's summer runs across the new year: standard time from the first Sunday of April
+        // to the first Sunday of October.
+        {"Sydney, Australia", 2027,
+         {{DateSerial(2027, 1, 15), true}, {DateSerial(2027, 4, 3), true}, {DateSerial(2027, 4, 4), false},
+          {DateSerial(2027, 7, 1), false}, {DateSerial(2027, 10, 2), false}, {DateSerial(2027, 10, 3), true},
+          {DateSerial(2027, 12, 31), true}}},
+        // Israel: from the Friday before the last Sunday of March to the last Sunday of October.
+        {"  jerusalem, israel ", 2027,
+         {{DateSerial(2027, 3, 25), false}, {DateSerial(2027, 3, 26), true}, {DateSerial(2027, 10, 30), true},
+          {DateSerial(2027, 10, 31), false}}},
+        // Egypt kept summer time from 15 May to 26 June and again from 31 July to
+        // 25 September 2014, each change at midnight.
+        {"Cairo, Egypt", 2014,
+         {{DateSerial(2014, 5, 1), false}, {DateSerial(2014, 6, 15), true}, {DateSerial(2014, 7, 15), false},
+          {DateSerial(2014, 8, 15), true}, {DateSerial(2014, 9, 24), true}, {DateSerial(2014, 10, 15), false}}},
+        {"Cairo, Egypt", 2015, {}},  // none that year
+    };
     systemDaylight = false;
+    for (const char* tz : {"UTC", "America/New_York"}) {
+        UseZone(tz);
+        for (const auto& c : cases) {
+            city = c.city;
+            year = c.year;
+            Load();
+            for (const auto& [date, daylight] : c.days) EXPECT_EQ(IsDaylight(date), daylight) << c.city << " " << date;
+            if (c.days.empty()) {
+                for (int month = 1; month <= 12; ++month) EXPECT_FALSE(IsDaylight(DateSerial(year, month, 15)));
+            }
+        }
+    }
     city = "Sydney, Australia";
+    year = 2027;
     Load();
-    EXPECT_TRUE(IsDaylight(2027, 1, 15));
-    EXPECT_TRUE(IsDaylight(2027, 4, 3));
-    EXPECT_FALSE(IsDaylight(2027, 4, 4));  // first Sunday of April
-    EXPECT_FALSE(IsDaylight(2027, 7, 1));
-    EXPECT_FALSE(IsDaylight(2027, 10, 2));
-    EXPECT_TRUE(IsDaylight(2027, 10, 3));  // first Sunday of October
-    EXPECT_TRUE(IsDaylight(2027, 12, 31));
     EXPECT_NE(rules.standardName.find("Australian"), std::string::npos);
-}
-
-TEST_F(PlaceZoneTest, JerusalemFollowsIsraelsOwnRule) {
-    // Israel: from the Friday before the last Sunday of March to the last Sunday of October.
-    UseZone("UTC");
-    systemDaylight = false;
-    city = "  jerusalem, israel ";
-    Load();
-    EXPECT_FALSE(IsDaylight(2027, 3, 25));
-    EXPECT_TRUE(IsDaylight(2027, 3, 26));
-    EXPECT_TRUE(IsDaylight(2027, 10, 30));
-    EXPECT_FALSE(IsDaylight(2027, 10, 31));
-}
-
-TEST_F(PlaceZoneTest, CairosSummerOf2014WithItsRamadanPause) {
-    // Egypt kept summer time from 15 May to 26 June and again from 31 July
-    // to 25 September 2014, each change at midnight.
-    UseZone("UTC");
-    systemDaylight = false;
-    city = "Cairo, Egypt";
-    year = 2014;
-    Load();
-    EXPECT_FALSE(IsDaylight(2014, 5, 1));
-    EXPECT_TRUE(IsDaylight(2014, 6, 15));
-    EXPECT_FALSE(IsDaylight(2014, 7, 15));
-    EXPECT_TRUE(IsDaylight(2014, 8, 15));
-    EXPECT_TRUE(IsDaylight(2014, 9, 24));
-    EXPECT_FALSE(IsDaylight(2014, 10, 15));
-    // 2015 had none.
-    year = 2015;
-    Load();
-    for (int month = 1; month <= 12; ++month) EXPECT_FALSE(IsDaylight(2015, month, 15)) << month;
 }
 
 TEST_F(PlaceZoneTest, PlacesWithoutDaylightTimeAndUnknownPlaces) {

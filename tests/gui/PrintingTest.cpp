@@ -6,7 +6,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -49,19 +48,20 @@ QString RunTool(const QString& program, const QStringList& args) {
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-// Runs an action on the first modal window of a type that opens within 5 s.
+// Runs an action on the first modal window of a type that opens within the
+// next thousand turns of the event loop (the modal's own loop turns it).
 template <typename W>
 void WhenModal(std::function<void(W&)> action) {
     auto* timer = new QTimer;
     auto tries = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [timer, tries, action] {
         auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
-        if (!window && ++*tries < 250) return;
+        if (!window && ++*tries < 1000) return;
         timer->stop();
         timer->deleteLater();
         if (window) action(*window);
     });
-    timer->start(20);
+    timer->start(0);
 }
 
 class PrintingTest : public ::testing::Test {
@@ -380,23 +380,17 @@ TEST(PrintMenu, EveryPrintItemComposesAndNeverClaimsAPrintWithoutPrinter) {
     // with the month's Shabbat table.
     int pages = 0;
     QStringList texts;
-    QElapsedTimer clock;
-    qint64 shownAfter = -1;
     WhenModal<PrintCalendarDialog>([&](PrintCalendarDialog& dialog) {
         WhenModal<PrintPreviewDialog>([&](PrintPreviewDialog& preview) {
-            shownAfter = clock.elapsed();
             pages = preview.PageCount();
             texts = preview.Layout().PageTexts(0);
             preview.close();
         });
-        clock.start();
         dialog.PrintPreview();
         dialog.reject();
     });
     window.findChild<QAction*>("mPrintView")->trigger();
     EXPECT_EQ(pages, 1);
-    std::cout << "[ info ] the preview was up " << shownAfter << " ms after the click\n";
-    EXPECT_LT(shownAfter, 1000);
     EXPECT_TRUE(texts.contains(QStringLiteral("Matot/Masei"))) << texts.join(QLatin1Char('|')).toStdString();
 
     // Year view: the twelve grids in the preview.
