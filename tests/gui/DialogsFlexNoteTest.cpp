@@ -17,7 +17,6 @@
 namespace varnel {
 namespace {
 
-void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 const char* kShortText = "Sunday, March, 1, 2026\r\nAdar 12";
 const char* kLongText =

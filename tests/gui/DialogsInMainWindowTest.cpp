@@ -35,8 +35,6 @@
 namespace varnel {
 namespace {
 
-void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
 void Mouse(QWidget* widget, QEvent::Type type, const QPoint& at, Qt::MouseButton button = Qt::LeftButton) {
     const Qt::MouseButtons held = type == QEvent::MouseButtonRelease || type == QEvent::MouseMove ? Qt::NoButton : Qt::MouseButtons(button);
     QMouseEvent event(type, QPointF(at), QPointF(widget->mapToGlobal(at)), type == QEvent::MouseMove ? Qt::NoButton : button,
@@ -71,28 +69,10 @@ class WiredViews : public WindowFixture {
 protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        if (HasFatalFailure()) return;
-        window_ = std::make_unique<MainWindow>();
-        window_->resize(1100, 800);
-        window_->show();
-        ASSERT_TRUE(StartUp(*window_));
-        if (SplashWindow* splash = OpenSplash()) splash->close();
-        FlushDeletes();
-    }
-    void TearDown() override {
-        CloseFlexNote();
-        window_.reset();
-        FlushDeletes();
-    }
-    // Shows a month of a year as go-to-date would, with the year's data.
-    void ShowMonth(int year, int month) {
-        window_->ShowMonthOf(DateSerial(year, month, 1));
-        window_->ShowCalendar();
+        if (!HasFatalFailure()) Start();
     }
     YearPanel* Year() const { return static_cast<YearPanel*>(window_->YearPanel()); }
     DayPanel* Day() const { return static_cast<DayPanel*>(window_->DayPanel()); }
-
-    std::unique_ptr<MainWindow> window_;
 };
 
 TEST_F(WiredViews, StartUpShowsTheSplash) {

@@ -26,7 +26,6 @@ void Fire(QTimer* timer) {
     QMetaObject::invokeMethod(timer, "timeout");
 }
 
-void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 QRadioButton* Option(QWidget& dialog, int i) {
     return dialog.findChild<QRadioButton*>(QStringLiteral("optScheme%1").arg(i));

@@ -6,8 +6,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QEvent>
-#include <QSettings>
-#include <QTemporaryDir>
 
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
@@ -17,6 +15,7 @@
 #include "core/views/ViewState.h"
 #include "gui/views/MainWindow.h"
 #include "GuiTestSupport.h"
+#include "WindowFixture.h"
 
 namespace varnel {
 namespace {
@@ -87,15 +86,10 @@ TEST(GridWidget, EditingTogglesOnlyACheckBoxCell) {
     widget.EditCell();
 }
 
-TEST(GridWidget, AMonthRenderingPaintsTheGridOnce) {
-    EnsureApplication();
-    QTemporaryDir settings;
-    ASSERT_TRUE(settings.isValid());
-    UseSettingsFolder(settings.path());
-    SetProgramFolder(VARNEL_SOURCE_DATA);
-    MainWindow window;
-    window.show();
-    ASSERT_TRUE(StartUp(window));
+using GridInWindow = WindowFixture;
+
+TEST_F(GridInWindow, AMonthRenderingPaintsTheGridOnce) {
+    MainWindow& window = Start();
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
 
     PaintCounter counter;

@@ -24,6 +24,9 @@ inline void UseSettingsFolder(const QString& folder) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
 }
 
+// Deletes the widgets released with deleteLater (a closed dialog, a closed note).
+inline void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
 // Delivers the pending events, round after round, until the condition holds.
 // Nothing here waits on a clock: work that needs a timer's time is started by
 // firing the timer.

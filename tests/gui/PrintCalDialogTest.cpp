@@ -33,6 +33,7 @@
 #include "gui/views/MainWindow.h"
 #include "gui/views/SplashWindow.h"
 #include "GuiTestSupport.h"
+#include "WindowFixture.h"
 
 namespace varnel {
 namespace {
@@ -190,28 +191,21 @@ TEST(LoadPictureWithQt, KeepsJpegAndPngConvertsOthersRefusesTheRest) {
         EXPECT_FALSE(LoadPictureWithQt(path.toStdString(), none)) << path.toStdString();
 }
 
-class PrintFromMainWindow : public ::testing::Test {
+class PrintFromMainWindow : public WindowFixture {
 protected:
     void SetUp() override {
-        EnsureApplication();
-        ASSERT_TRUE(settings_.isValid() && data_.isValid());
-        UseSettingsFolder(settings_.path());
+        WindowFixture::SetUp();
+        ASSERT_TRUE(data_.isValid());
         for (const char* f : {"holydays.dat", "parashot.dat"})
             QFile::copy(QDir(VARNEL_SOURCE_DATA).filePath(f), data_.filePath(f));
-        SetProgramFolder(data_.path().toStdString());
-        window_ = std::make_unique<MainWindow>();
-        window_->show();
-        ASSERT_TRUE(StartUp(*window_));
-        if (SplashWindow* splash = OpenSplash()) splash->close();
+        SetProgramFolder(data_.path().toStdString());  // the export is written beside the data
+        Start();
     }
-    QTemporaryDir settings_;
     QTemporaryDir data_;
-    std::unique_ptr<MainWindow> window_;
 };
 
 TEST_F(PrintFromMainWindow, MonthViewOpensThePrintDialogAndTheYearExportKeepsTheMonth) {
-    window_->ShowMonthOf(DateSerial(2026, 7, 1));
-    window_->ShowCalendar();
+    ShowMonth(2026, 7);
     window_->ShowView(MainWindow::View::Month);
 
     QString opened;

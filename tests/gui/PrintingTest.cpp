@@ -20,6 +20,7 @@
 #include <iostream>
 
 #include "GuiTestSupport.h"
+#include "WindowFixture.h"
 #include "core/common/DateFormat.h"
 #include "core/common/DateSerial.h"
 #include "core/printing/Printouts.h"
@@ -362,18 +363,11 @@ TEST(ShabbatDaylight, ClockChangeOnSaturdayGivesSaturdaysSunsetOnSaturdaysClock)
     else qputenv("TZ", oldTz);
 }
 
-TEST(PrintMenu, EveryPrintItemComposesAndNeverClaimsAPrintWithoutPrinter) {
-    EnsureApplication();
-    QTemporaryDir folder;
-    UseSettingsFolder(folder.path());
-    SetProgramFolder(VARNEL_SOURCE_DATA);
-    MainWindow window;
-    window.resize(1100, 800);
-    window.show();
-    ASSERT_TRUE(StartUp(window));
-    if (SplashWindow* splash = OpenSplash()) splash->close();
-    window.ShowMonthOf(DateSerial(2024, 8, 1));
-    window.ShowCalendar();
+using PrintMenu = WindowFixture;
+
+TEST_F(PrintMenu, EveryPrintItemComposesAndNeverClaimsAPrintWithoutPrinter) {
+    MainWindow& window = Start();
+    ShowMonth(2024, 8);
     const bool noPrinter = QPrinterInfo::defaultPrinter().isNull();
 
     // Month view: the print dialog, whose preview shows the calendar page

@@ -42,32 +42,18 @@ void HoverCell(GridWidget* grid, int row, int col) {
 
 class Comforts : public WindowFixture {
 protected:
-    void TearDown() override {
-        CloseFlexNote();
-        window_.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    // A started window, active, with the splash gone (it would hold the focus).
+    // A started window, active.
     MainWindow& Start() {
-        window_ = std::make_unique<MainWindow>();
-        window_->resize(1000, 760);
-        window_->show();
-        EXPECT_TRUE(StartUp(*window_));
-        if (SplashWindow* splash = OpenSplash()) splash->close();
+        WindowFixture::Start(QSize(1000, 760));
         window_->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
         return *window_;
-    }
-    void ShowMonth(int year, int month) {
-        window_->ShowMonthOf(DateSerial(year, month, 1));
-        window_->ShowCalendar();
     }
     const GridCell& DayCell(int day) const {
         const MonthViewModel& view = window_->Month()->Model();
         const MonthCell at = MonthCellOf(view.lastStartOfMonth, day);
         return view.grid.Cell(at.row, at.col);
     }
-    std::unique_ptr<MainWindow> window_;
 };
 
 TEST_F(Comforts, ANewPlaceRedrawsTheShownMonthAtOnce) {

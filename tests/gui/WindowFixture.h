@@ -1,12 +1,19 @@
 #pragma once
 // The start of every test of the main window: one application, the settings
-// in a folder of the test's own, the shipped data files.
+// in a folder of the test's own, the shipped data files, and a window that has
+// run its start-up.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <memory>
 
 #include "GuiTestSupport.h"
+#include "core/common/DateSerial.h"
 #include "core/common/Files.h"
+#include "gui/views/GridWidget.h"  // before the note, whose inline code needs it whole
+#include "gui/views/FloatingNote.h"
+#include "gui/views/MainWindow.h"
+#include "gui/views/SplashWindow.h"
 
 namespace varnel {
 
@@ -18,7 +25,28 @@ protected:
         UseSettingsFolder(folder_.path());
         SetProgramFolder(VARNEL_SOURCE_DATA);
     }
+    void TearDown() override {
+        CloseFlexNote();
+        window_.reset();
+        FlushDeletes();
+    }
+    // A window that has run its start-up, its splash closed (it would hold the focus).
+    MainWindow& Start(QSize size = QSize(1100, 800)) {
+        window_ = std::make_unique<MainWindow>();
+        window_->resize(size);
+        window_->show();
+        EXPECT_TRUE(StartUp(*window_));
+        if (SplashWindow* splash = OpenSplash()) splash->close();
+        FlushDeletes();
+        return *window_;
+    }
+    // Shows a month as go-to-date would, with the year's data.
+    void ShowMonth(int year, int month) {
+        window_->ShowMonthOf(DateSerial(year, month, 1));
+        window_->ShowCalendar();
+    }
     QTemporaryDir folder_;
+    std::unique_ptr<MainWindow> window_;
 };
 
 }  // namespace varnel
