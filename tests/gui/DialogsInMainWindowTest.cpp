@@ -159,10 +159,7 @@ TEST_F(WiredViews, DayViewAfterTheYearButtonsShowsTheDayOfItsTitle) {
 // The year view's buttons lead to a month with the same complete year as the
 // date dialog does: the festival readings applied and that year's daylight rules.
 TEST_F(WiredViews, YearButtonsAndTheDateDialogShowTheSameCompleteYear) {
-    const bool hadTz = qEnvironmentVariableIsSet("TZ");
-    const QByteArray oldTz = qgetenv("TZ");
-    qputenv("TZ", "America/New_York");
-    tzset();
+    const ScopedTimeZone newYork("America/New_York");
     window_->Calendar().SetPlace("Charlotte, NC", true);
     const auto byYearButtons = [&](int month) {
         ShowMonth(2026, 1);
@@ -195,9 +192,6 @@ TEST_F(WiredViews, YearButtonsAndTheDateDialogShowTheSameCompleteYear) {
     const GridCell friday = cellOf(byYearButtons(7), 7, 2);
     EXPECT_NE(friday.text.find("Shabbat Candles: 8:22 PM"), std::string::npos) << friday.text;
     EXPECT_EQ(cellOf(byDateDialog(7), 7, 2).text, friday.text);
-    if (hadTz) qputenv("TZ", oldTz);
-    else qunsetenv("TZ");
-    tzset();
 }
 
 TEST_F(WiredViews, MonthNameReleasedOutsideItDoesNothing) {

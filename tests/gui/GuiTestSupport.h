@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTimer>
 
+#include <ctime>
 #include <functional>
 
 namespace varnel {
@@ -23,6 +24,30 @@ inline void UseSettingsFolder(const QString& folder) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
 }
+
+// Sets the system's zone (TZ) for a test and gives back the one it found,
+// even when the test stops at a failed assertion.
+class ScopedTimeZone {
+public:
+    explicit ScopedTimeZone(const char* tz = nullptr) : had_(qEnvironmentVariableIsSet("TZ")), old_(qgetenv("TZ")) {
+        if (tz) Set(tz);
+    }
+    ~ScopedTimeZone() {
+        if (had_) qputenv("TZ", old_);
+        else qunsetenv("TZ");
+        tzset();
+    }
+    ScopedTimeZone(const ScopedTimeZone&) = delete;
+    ScopedTimeZone& operator=(const ScopedTimeZone&) = delete;
+    static void Set(const char* tz) {
+        qputenv("TZ", tz);
+        tzset();
+    }
+
+private:
+    bool had_;
+    QByteArray old_;
+};
 
 // Deletes the widgets released with deleteLater (a closed dialog, a closed note).
 inline void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

@@ -27,25 +27,15 @@ namespace varnel {
 namespace {
 
 // Every test starts from Charlotte, the system's rules, January 2027 and a
-// private settings folder, and gives back the TZ it found.
+// private settings folder, and gives back the system zone it found.
 class LocationFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         EnsureApplication();
         ASSERT_TRUE(folder_.isValid());
         UseSettingsFolder(folder_.path());
-        hadTz_ = qEnvironmentVariableIsSet("TZ");
-        oldTz_ = qgetenv("TZ");
     }
-    void TearDown() override {
-        if (hadTz_) qputenv("TZ", oldTz_);
-        else qunsetenv("TZ");
-        tzset();
-    }
-    static void UseZone(const char* tz) {
-        qputenv("TZ", tz);
-        tzset();
-    }
+    static void UseZone(const char* tz) { ScopedTimeZone::Set(tz); }
     static QSettings Store() { return QSettings(QStringLiteral("Varnel"), QStringLiteral("Varnel")); }
     // The rules of the year for the place, as the window loads them.
     void Load() { rules = LoadTimeZoneRules(PlaceNamed(city, systemDaylight), year); }
@@ -63,8 +53,7 @@ protected:
     DaylightYear rules;
 
     QTemporaryDir folder_;
-    bool hadTz_ = false;
-    QByteArray oldTz_;
+    ScopedTimeZone systemZone_;
 };
 
 using LocationSettingsTest = LocationFixture;

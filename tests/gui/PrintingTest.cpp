@@ -322,7 +322,7 @@ int32_t SaturdayChange(const char* id, Place& place) {
 
 TEST(ShabbatDaylight, ClockChangeOnSaturdayGivesSaturdaysSunsetOnSaturdaysClock) {
     EnsureApplication();
-    const QByteArray oldTz = qgetenv("TZ");
+    const ScopedTimeZone systemZone;
     int32_t change = 0;
     Place place;
     QByteArray found;
@@ -358,9 +358,6 @@ TEST(ShabbatDaylight, ClockChangeOnSaturdayGivesSaturdaysSunsetOnSaturdaysClock)
     EXPECT_NE(saturday, FormatDateTime(fridays.Sunset(), "h:mm AMPM"));
     EXPECT_NE(row->times.find(" " + friday + " to "), std::string::npos) << row->times;
     EXPECT_EQ(row->times.substr(row->times.size() - saturday.size()), saturday) << row->times;
-
-    if (oldTz.isEmpty()) qunsetenv("TZ");
-    else qputenv("TZ", oldTz);
 }
 
 using PrintMenu = WindowFixture;
