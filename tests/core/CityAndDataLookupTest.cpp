@@ -2,9 +2,7 @@
 // month grid, and telling which data files a folder lacks.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
+#include "TempFolder.h"
 #include "core/calendar/DataFiles.h"
 #include "core/common/DateSerial.h"
 #include "core/solar/CitySearch.h"
@@ -71,17 +69,14 @@ TEST(GridNavigation, ArrowStepsOverTheDaysOfAMonth) {
 }
 
 TEST(DataFiles, AFileCountsWhenItOrItsBackupIsThere) {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "varnel-datafiles-test";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    const std::string dir = folder.string();
+    testing::TempFolder folder;
+    const std::string dir = folder.Path();
     EXPECT_EQ(MissingCalendarFiles(dir), (std::vector<std::string>{"holydays.dat", "parashot.dat"}));
-    std::ofstream(folder / "holydays.bak") << "[HolyDay1]\n";
+    folder.Write("holydays.bak", "[HolyDay1]\n");
     EXPECT_EQ(MissingCalendarFiles(dir), (std::vector<std::string>{"parashot.dat"}));
-    std::ofstream(folder / "parashot.dat") << "[Parashah1]\n";
+    folder.Write("parashot.dat", "[Parashah1]\n");
     EXPECT_TRUE(MissingCalendarFiles(dir).empty());
     EXPECT_EQ(MissingFileMessage(dir, "parashot.dat"), "parashot.dat (nor parashot.bak) was not found in " + dir);
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
