@@ -9,7 +9,6 @@
 
 #include "TempFolder.h"
 #include "core/calendar/HebrewCalendar.h"
-#include "core/calendar/Parashot.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
 
@@ -179,22 +178,6 @@ INSTANTIATE_TEST_SUITE_P(Shipped, HolyDayOracle, ::testing::ValuesIn(ShippedFeas
         if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
     return name;
 });
-
-// The holy-day table and the portion schedule keep the same Shabbat of Pesach.
-TEST(HolyDayPlacement, ShabbatPesachIsThePortionSchedulesShabbatPesach) {
-    HolyDayTable t = LoadShipped();
-    const int record = FindRecord(t, "Shabbat Pesach");
-    ASSERT_NE(record, 0);
-    ParashahTable portions;
-    for (int year = 1900; year <= 2199; ++year) {
-        PlaceHolyDays(t, year);
-        ScheduleParashot(PathIn(VARNEL_SOURCE_DATA, "parashot.dat"), year, portions);
-        bool found = false;
-        for (int e = 1; e <= kParashotEntries; ++e)
-            found = found || (portions[e].parashah == kShabbatPesach && portions[e].date == t[record].date);
-        ASSERT_TRUE(found) << year;
-    }
-}
 
 // Dates of the fasts as the printed diaspora calendars give them.
 TEST(HolyDayPlacement, FastsKeptOffTheShabbat) {

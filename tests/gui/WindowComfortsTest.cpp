@@ -247,15 +247,12 @@ TEST_F(Comforts, MissingDataFilesAreNamedOnceAtStart) {
     QTemporaryDir empty;
     ASSERT_TRUE(empty.isValid());
     SetProgramFolder(empty.path().toStdString());
-    window_ = std::make_unique<MainWindow>();
-    window_->show();
-    ASSERT_TRUE(StartUp(*window_));
-    auto* box = window_->findChild<QMessageBox*>("msgMissingDataFiles");
+    auto* box = WindowFixture::Start().findChild<QMessageBox*>("msgMissingDataFiles");
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->text().contains("holydays.dat (nor holydays.bak) was not found in " + empty.path()));
     EXPECT_TRUE(box->text().contains("parashot.dat (nor parashot.bak)"));
     box->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    FlushDeletes();
     // The data folder with its files says nothing.
     SetProgramFolder(VARNEL_SOURCE_DATA);
     MainWindow& window = Start();
