@@ -205,17 +205,11 @@ TEST(HolyDayPlacement, FastsKeptOffTheShabbat) {
     }
 }
 
+// What the per-feast oracle leaves open: which occurrence a year's table keeps.
 TEST(HolyDayPlacement, WorkedYears) {
     HolyDayTable t = LoadShipped();
     PlaceHolyDays(t, 2024);
-    EXPECT_EQ(t[FindRecord(t, "Yom T'ruah (Rosh Hashanah)", 1)].date, DateSerial(2024, 10, 3));
     EXPECT_EQ(t[FindRecord(t, "Yom T'ruah (Rosh Hashanah)", 1)].hebrewyear, "5785");
-    EXPECT_EQ(t[FindRecord(t, "Yom Kippur")].date, DateSerial(2024, 10, 12));
-    EXPECT_EQ(t[FindRecord(t, "Shabbat Pesach")].date, DateSerial(2024, 4, 27));
-    EXPECT_EQ(t[FindRecord(t, "Shabbat Sukkot")].date, DateSerial(2024, 10, 19));
-    EXPECT_EQ(t[FindRecord(t, "Shabbat T'shuvah")].date, DateSerial(2024, 10, 5));
-    EXPECT_EQ(t[FindRecord(t, "Shabbat HaGadol")].date, DateSerial(2024, 4, 20));
-    EXPECT_EQ(t[FindRecord(t, "Birkurim")].date, DateSerial(2024, 4, 28));
     // Hanukkah 5785 began on 26 December 2024 and its last days are in January 2025,
     // but the run starts from the last 25 Kislev up to 31 December.
     const int h1 = FindRecord(t, "Hanukkah", 1);
@@ -225,9 +219,6 @@ TEST(HolyDayPlacement, WorkedYears) {
     EXPECT_EQ(t[FindRecord(t, "Asarah B'Tevet")].date, DateSerial(2023, 12, 22));
     // 2026: 15 Tishrei 5787 is a Saturday (26 September 2026): no separate Shabbat of Sukkot.
     PlaceHolyDays(t, 2026);
-    // Pesach 5786 from 2 April; the eighth day, kept outside the Land, on 9 April.
-    EXPECT_EQ(t[FindRecord(t, "Hag HaMatzot", 1)].date, DateSerial(2026, 4, 2));
-    EXPECT_EQ(t[FindRecord(t, "Hag HaMatzot", 8)].date, DateSerial(2026, 4, 9));
     EXPECT_EQ(t[FindRecord(t, "Shabbat Sukkot")].date, 0);
     EXPECT_EQ(t[FindRecord(t, "Shabbat Sukkot")].hebrewyear, "0");
 }
