@@ -23,16 +23,16 @@ struct PageData {
     QTemporaryDir dir;
     CalendarSource source{LoadCalendarData(VARNEL_SOURCE_DATA), LoadTimeZoneRules};
     ViewState state;
-    PrintedMonth month;
+    CalendarPageInputs month;
     PageData() {
         state.ShowMonthOf(DateSerial(2026, 4, 1));
-        BuildPrintedMonth(source, state, month);
-        month.page.picturePath = PathIn(VARNEL_SOURCE_DATA, "Images/templemount.jpg");
+        month = PrintedMonth(source, state);
+        month.picturePath = PathIn(VARNEL_SOURCE_DATA, "Images/templemount.jpg");
     }
     Document Compose() {
         Document doc;
         doc.SetPaper(PaperSize::Letter);
-        ComposeCalendarDocument(month.page, doc);
+        ComposeCalendarDocument(month, doc);
         return doc;
     }
 };
@@ -70,11 +70,9 @@ void BM_YearToHtml(benchmark::State& state) {
         in.year = &view;
         in.folder = Data().dir.filePath(QStringLiteral("year")).toStdString();
         in.page = PageSetupFor(PaperSize::Letter);
-        PrintedMonth month;
         in.monthPage = [&](int m) {
             monthState.ShowMonthOf(DateSerial(2026, m, 1));
-            BuildPrintedMonth(data.source, monthState, month);
-            return month.page;
+            return PrintedMonth(data.source, monthState);
         };
         std::string error;
         if (ExportYearToHtml(in, error).empty()) state.SkipWithError(error.c_str());

@@ -46,7 +46,7 @@ void BM_ShabbatPrintoutToPdf(benchmark::State& state) {
     EnsureApplication();
     for (auto _ : state) {
         Document doc;
-        ComposeShabbatDocument(BuildShabbatRows(Data().August()), "Tamuz-Av 5784 / August 2024", 45000.5, doc);
+        ComposeShabbatDocument(ShabbatRowsOf(Data().August()), "Tamuz-Av 5784 / August 2024", 45000.5, doc);
         WriteAsPdf(state, doc);
     }
 }
@@ -92,7 +92,7 @@ void BM_PreviewShown(benchmark::State& state) {
     EnsureApplication();
     for (auto _ : state) {
         Document doc;
-        ComposeShabbatDocument(BuildShabbatRows(Data().August()), "Tamuz-Av 5784 / August 2024", 45000.5, doc);
+        ComposeShabbatDocument(ShabbatRowsOf(Data().August()), "Tamuz-Av 5784 / August 2024", 45000.5, doc);
         PrintPreviewDialog preview(nullptr, doc, QStringLiteral("bench"));
         preview.show();
         while (preview.Preview()->pageCount() < 1) QApplication::processEvents();

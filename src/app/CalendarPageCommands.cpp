@@ -56,23 +56,21 @@ int RunPrintMonth(const Context& context) {
     CheckWritable(outputPath);
 
     const auto calendar = OpenCommandCalendar(context, DateSerial(year, month, 1));
-    PrintedMonth page;
-    BuildPrintedMonth(calendar->source, calendar->state, page);
-    page.page.theme = theme;
-    page.page.size = size;
-    page.page.printPicture = !noPicture &&
-                             (!picture.empty() || ReadIntSetting(setting::kPrintGraphic, 1) != 0);
-    page.page.picturePath =
+    CalendarPageInputs page = PrintedMonth(calendar->source, calendar->state);
+    page.theme = theme;
+    page.size = size;
+    page.printPicture = !noPicture && (!picture.empty() || ReadIntSetting(setting::kPrintGraphic, 1) != 0);
+    page.picturePath =
         !picture.empty()
             ? picture
             : ReadSetting(setting::kCalendarPicture, QString::fromStdString(DataPath("Images/templemount.jpg")))
                   .toStdString();
-    page.page.printedAt = NowDateTime();
+    page.printedAt = NowDateTime();
     Document doc;
     doc.SetPage(PageSetupFor(ParsePaper(OptionValue(context, "--paper"))));
-    ComposeCalendarDocument(page.page, doc);
+    ComposeCalendarDocument(page, doc);
     QString error;
-    if (!ExportCalendarFile(doc, *kind, output, QString::fromStdString(page.page.title), &error, dpi))
+    if (!ExportCalendarFile(doc, *kind, output, QString::fromStdString(page.title), &error, dpi))
         throw UsageError(error.toStdString());
     std::cout << outputPath << "\n";
     return 0;
@@ -89,13 +87,12 @@ int RunExportYear(const Context& context) {
     const std::string dir = OptionValue(context, "--dir");
     in.folder = dir.empty() ? YearExportFolder(ProgramFolder(), yearView) : dir;
     in.page = PageSetupFor(ParsePaper(OptionValue(context, "--paper")));
-    PrintedMonth month;
     ViewState state = calendar->state;
     in.monthPage = [&](int m) {
         state.ShowMonthOf(DateSerial(year, m, 1));
-        BuildPrintedMonth(calendar->source, state, month);
-        month.page.printedAt = NowDateTime();
-        return month.page;
+        CalendarPageInputs page = PrintedMonth(calendar->source, state);
+        page.printedAt = NowDateTime();
+        return page;
     };
     std::string error;
     const std::string index = ExportYearToHtml(in, error);

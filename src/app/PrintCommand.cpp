@@ -59,7 +59,7 @@ int RunPrint(const Context& context) {
         ComposeYearDocument(model, doc);
     } else {
         const ViewState& state = calendar->state;
-        ComposeShabbatDocument(BuildShabbatRows(ShabbatInputsFor(calendar->source, state)),
+        ComposeShabbatDocument(ShabbatRowsOf(ShabbatInputsFor(calendar->source, state)),
                                MonthTitle(state.currentDate, state.currentMonthEnd), NowDateTime(), doc);
     }
     const DocumentLayout layout(doc);

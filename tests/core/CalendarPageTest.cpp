@@ -48,7 +48,7 @@ protected:
         in.shabbatColor = RGB(0, 0, 128);
         ComposeMonth(in, view);
         CalendarPageInputs page;
-        page.monthGrid = &view.grid;
+        page.monthGrid = view.grid;
         page.title = view.title;
         page.firstDay = in.firstDay;
         page.lastDay = in.firstDay + in.dayCount - 1;
@@ -147,7 +147,7 @@ TEST_F(CalendarPageTest, PictureComesFirstAndPushesTheDayNumbersDown) {
     Month(2026, 3, kThemeWinter, CalendarSize::Page, false);
     EXPECT_TRUE(All<Picture>().empty());
     EXPECT_EQ(withPicture - All<TextBox>()[0]->box.top, 15840 / 5 + 250);
-    EXPECT_EQ(ShabbatTable().columns[3].format.width, 9360 - 5150);
+    EXPECT_EQ(ShabbatTable().columns[3].width, 9360 - 5150);
 }
 
 TEST_F(CalendarPageTest, PocketIsAThirdOfA5WithoutPicture) {
@@ -157,30 +157,16 @@ TEST_F(CalendarPageTest, PocketIsAThirdOfA5WithoutPicture) {
     EXPECT_EQ(doc.MarginLeft(), 300);
     EXPECT_EQ(doc.MarginBottom(), 500);
     const int w = RoundHalfEven(8391 / 3.0), c = RoundHalfEven(w / 7.0);
-    EXPECT_EQ(MonthTable().columns[0].format.width, c);
+    EXPECT_EQ(MonthTable().columns[0].width, c);
     EXPECT_EQ(MonthTable().rows[1].height, RoundHalfEven(c * 0.8));
     EXPECT_EQ(ShabbatTable().rows[0].cells[0].text, "Shab.");
     // The Shabbat columns fit the narrow table, the details keeping a quarter.
     int sum = 0;
-    for (const TableColumn& col : ShabbatTable().columns) sum += col.format.width;
+    for (const TableColumn& col : ShabbatTable().columns) sum += col.width;
     EXPECT_EQ(sum, w);
-    EXPECT_GE(ShabbatTable().columns[3].format.width, w / 4);
+    EXPECT_GE(ShabbatTable().columns[3].width, w / 4);
     EXPECT_EQ(All<TextBox>()[0]->box.top, 300 + 550);
     EXPECT_EQ(All<TextBox>()[0]->font.size, 5);
-}
-
-TEST(CalendarPageParts, ShabbatTableFormatAndBody) {
-    EXPECT_EQ(CalendarShabbatFormat(CalendarMetrics(CalendarSize::Page, 12240, 1440, 0).shabbatWidths),
-              "<750|<3400|<1000|<4210");
-    ShabbatSlots slots{};
-    slots[1] = "03/07\tAdar 17 6:00 PM to Adar 18 6:01 PM\tKi Tisa\tExod 30:11; Ezek 36";
-    slots[2] = "03/14\ttimes\tVayakhel/Pekudei\treadings";
-    Document doc;
-    doc.StartTable();
-    doc.AddTable("<1|<1|<1|<1", "a|b|c|d", ShabbatTableBody(slots));
-    EXPECT_EQ(doc.TableRows(), 2);
-    EXPECT_EQ(doc.Cell(1, 4)->text, "Exod 30:11, Ezek 36");
-    EXPECT_EQ(doc.Cell(2, 3)->text, "Vayakhel/Pekudei");
 }
 
 TEST_F(CalendarPageTest, HtmlKeepsTablesColoursAndEscapes) {

@@ -15,6 +15,7 @@
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
 #include "core/views/ColorScheme.h"
+#include "core/printing/HtmlWriter.h"
 #include "core/printing/PrintedMonth.h"
 #include "core/views/CalendarSource.h"
 #include "core/views/MonthView.h"
@@ -57,9 +58,12 @@ MonthViewModel Render(int year, int month, const HolyDayTable* holyDays, const P
     return view;
 }
 
-const GridCell& CellOfDay(const MonthViewModel& view, int year, int month, int day) {
+const GridCell& CellOfDay(const Grid& grid, int year, int month, int day) {
     const MonthCell at = MonthCellOf(DateSerial(year, month, 1), day);
-    return view.grid.Cell(at.row, at.col);
+    return grid.Cell(at.row, at.col);
+}
+const GridCell& CellOfDay(const MonthViewModel& view, int year, int month, int day) {
+    return CellOfDay(view.grid, year, month, day);
 }
 
 bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
@@ -253,18 +257,29 @@ TEST(DayDetails, ShabbatTimesOnHolyDaysAddOnlyTheirLineWhenAskedFor) {
     }
 }
 
-// The printed month is rendered from a copy of the window's state, switch included.
-TEST(DayDetails, PrintedMonthTakesTheShabbatTimesSwitchFromTheState) {
+// The printed month is rendered from a copy of the window's state, switch
+// included, and owns its grid: a copy prints its own month after the original
+// has been given another.
+TEST(DayDetails, PrintedMonthTakesTheStateAndCopiesWhole) {
     CalendarSource source(LoadCalendarData(VARNEL_SOURCE_DATA), nullptr);
     ViewState state;
     state.ShowMonthOf(DateSerial(2026, 12, 1));
     for (const bool on : {false, true}) {
         state.shabbatTimesOnHolyDays = on;
-        PrintedMonth printed;
-        BuildPrintedMonth(source, state, printed);
-        EXPECT_EQ(Contains(CellOfDay(printed.view, 2026, 12, 11).text, "\r\nShabbat Candles: "), on);
-        EXPECT_EQ(Contains(CellOfDay(printed.view, 2026, 12, 12).text, "\r\nHavdalah: "), on);
+        const CalendarPageInputs printed = PrintedMonth(source, state);
+        EXPECT_EQ(Contains(CellOfDay(printed.monthGrid, 2026, 12, 11).text, "\r\nShabbat Candles: "), on);
+        EXPECT_EQ(Contains(CellOfDay(printed.monthGrid, 2026, 12, 12).text, "\r\nHavdalah: "), on);
     }
+    CalendarPageInputs original = PrintedMonth(source, state);
+    const CalendarPageInputs copy = original;
+    state.ShowMonthOf(DateSerial(2026, 4, 1));
+    original = PrintedMonth(source, state);
+    Document fromCopy, fresh;
+    ComposeCalendarDocument(copy, fromCopy);
+    state.ShowMonthOf(DateSerial(2026, 12, 1));
+    ComposeCalendarDocument(PrintedMonth(source, state), fresh);
+    EXPECT_EQ(WriteHtml(fromCopy, {}), WriteHtml(fresh, {}));
+    EXPECT_NE(WriteHtml(fromCopy, {}).find("Hanukkah"), std::string::npos);
 }
 
 TEST(DayDetails, HolyDayOnSaturdayTakesItsPortionIntoTheDetails) {

@@ -25,7 +25,6 @@
 #include "core/views/CalendarSource.h"
 #include "core/views/ViewState.h"
 #include "gui/common/Settings.h"
-#include "core/printing/PrintCalMonth.h"
 #include "gui/printing/CalendarExport.h"
 #include "gui/printing/PrintCalendarDialog.h"
 #include "gui/solar/SystemTimeZone.h"
@@ -62,15 +61,12 @@ protected:
         SetProgramFolder(VARNEL_SOURCE_DATA);
         ViewState state;
         state.ShowMonthOf(DateSerial(2026, 4, 1));
-        BuildPrintedMonth(source_, state, printed_);
-        const CalendarPageInputs& page = printed_.page;
-        month_ = {page.monthGrid, page.title, page.firstDay, page.lastDay, page.shabbat};
+        month_ = PrintedMonth(source_, state);
     }
     QTemporaryDir settings_;
     QTemporaryDir files_;
     CalendarSource source_{LoadCalendarData(VARNEL_SOURCE_DATA), LoadTimeZoneRules};
-    PrintedMonth printed_;
-    PrintCalMonth month_;
+    CalendarPageInputs month_;
 };
 
 TEST_F(PrintCalDialog, FirstOpeningShowsTheDefaultsAndClosingWritesThem) {

@@ -81,12 +81,12 @@ protected:
         if (page > 0) args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
         return RunTool(QStringLiteral("pdftotext"), args << path << QStringLiteral("-"));
     }
-    static ShabbatSlots Slots(int n) {
-        ShabbatSlots slotRows;
+    static std::vector<ShabbatRow> Rows(int n) {
+        std::vector<ShabbatRow> rows;
         for (int k = 1; k <= n; ++k)
-            slotRows[static_cast<size_t>(k)] = "0" + std::to_string(k) + "/0" + std::to_string(k) +
-                                            "\tNisan 1 7:00 PM to Nisan 2 7:01 PM\tTzav\tIsaiah 43:21; 44:23 \xD7\xA9\xD7\x91\xD7\xAA";
-        return slotRows;
+            rows.push_back({0, "0" + std::to_string(k) + "/0" + std::to_string(k), "Nisan 1 7:00 PM to Nisan 2 7:01 PM",
+                            "Tzav", "Isaiah 43:21; 44:23 \xD7\xA9\xD7\x91\xD7\xAA"});
+        return rows;
     }
     QTemporaryDir dir;
     int files = 0;
@@ -96,7 +96,7 @@ TEST_F(PrintingTest, ShabbatPrintoutOnLetterAndA4ReadsBack) {
     for (PaperSize paper : {PaperSize::Letter, PaperSize::A4}) {
         Document doc;
         doc.SetPaper(paper);
-        ComposeShabbatDocument(Slots(4), "Adar II-Nisan 5784 / April 2024", DateSerial(2024, 4, 1) + 0.5, doc);
+        ComposeShabbatDocument(Rows(4), "Adar II-Nisan 5784 / April 2024", DateSerial(2024, 4, 1) + 0.5, doc);
         QString info;
         const QString text = PdfText(doc, 0, &info);
         EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
@@ -153,11 +153,9 @@ TEST_F(PrintingTest, WideTablesNarrowSpansCoverCellsAndBoxesStayInPlace) {
     Document doc;  // Letter, 1-inch margins: 9360 twips between them
     doc.StartDoc();
     // The Shabbat table's columns add up to 4.25 q, wider than the 9360 twips; they are narrowed to fit.
-    doc.StartTable();
-    doc.AddTable(ShabbatTableFormat(9360), "", "a|b|c|d;wide|||");
-    EXPECT_EQ(ShabbatTableFormat(9360), "<585|<3276|<1404|<4680");
-    doc.SetCellColSpan(CellRange::Cell(2, 1), 4);
-    doc.EndTable();
+    TableBuilder table(ShabbatTableColumns(9360), doc.Font());
+    table.AddRow({"a", "b", "c", "d"}).AddRow({"wide"}).SetColSpan(CellRange::Cell(2, 1), 4);
+    doc.AddTable(std::move(table).Take());
     const QString picture = dir.filePath(QStringLiteral("p.png"));
     QImage image(200, 100, QImage::Format_RGB32);
     image.fill(Qt::red);
@@ -188,8 +186,8 @@ TEST_F(PrintingTest, DayAndYearPrintoutsReadBack) {
     ComposeDayDocument(day, DateSerial(2024, 4, 27), doc);
     const Table& t = std::get<Table>(doc.Blocks()[0]);
     EXPECT_EQ(t.BodyRows(), 2);  // the rows with both cells empty are left out
-    EXPECT_EQ(t.columns[0].format.width, 4680);
-    EXPECT_EQ(t.columns[0].format.align, HAlign::Right);
+    EXPECT_EQ(t.columns[0].width, 4680);
+    EXPECT_EQ(t.columns[0].align, HAlign::Right);
     QString text = PdfText(doc);
     EXPECT_TRUE(text.contains(QStringLiteral("Pesach in year 5785 is:")));
     EXPECT_TRUE(text.contains(QStringLiteral("(Nisan 19, 5784 - Saturday 04/27/2024 - Printed: 04/27/24-0000)")));

@@ -1,5 +1,7 @@
 #include "core/printing/CalendarDocument.h"
 
+#include <algorithm>
+
 #include "core/common/DateFormat.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Profile.h"
@@ -8,49 +10,49 @@ namespace varnel {
 namespace {
 
 constexpr const char* kFont = "Arial";
-constexpr const char* kWeekdayHeader = "S|M|T|W|T|F|S";
+const std::vector<std::string> kWeekdayHeader{"S", "M", "T", "W", "T", "F", "S"};
 constexpr const char* kCopyright = "Copyright \u00A9 2026 The Varnel developers";
 
 void TitleTable(const CalendarPageMetrics& m, const ThemeColors& colors, const std::string& title, Document& doc) {
-    doc.StartTable();
-    doc.AddTable("+^", "", "");
-    doc.SetTableRows(1);
-    doc.SetCellText(CellRange::Cell(1, 1), title);  // set whole: a title never splits at "|" or ";"
-    doc.SetColWidth(CellRange::Table(), m.tableWidth);
-    doc.SetRowHeight(CellRange::Table(), m.titleRowHeight);
-    doc.SetCellAlignCode(CellRange::Table(), 7);
-    doc.SetCellBackColor(CellRange::Table(), colors.light);
-    doc.SetCellFontName(CellRange::Table(), kFont);
-    doc.SetCellBold(CellRange::Table(), true);
-    doc.SetCellFontSize(CellRange::Table(), m.titleFontSize);
-    doc.EndTable();
+    TableBuilder table({{0, HAlign::Center}}, doc.Font());
+    const CellRange all = CellRange::Table();
+    table.AddRow({title})
+        .SetColumnWidth(all, m.tableWidth)
+        .SetRowHeight(all, m.titleRowHeight)
+        .SetVAlign(all, VAlign::Center)
+        .SetBackground(all, colors.light)
+        .SetFontName(all, kFont)
+        .SetBold(all, true)
+        .SetFontSize(all, m.titleFontSize);
+    doc.AddTable(std::move(table).Take());
 }
 
 void MonthTable(const MonthCells& cells, const CalendarPageInputs& in, const CalendarPageMetrics& m,
                 const ThemeColors& colors, Document& doc) {
     const WeekGrid weeks = BuildWeekGrid(in.firstDay, in.lastDay);
-    // Columns by rows, each entry a day number or empty.
-    std::vector<std::vector<std::string>> body(7, std::vector<std::string>(weeks.weeks.size()));
-    for (size_t w = 0; w < weeks.weeks.size(); ++w)
+    TableBuilder table(std::vector<TableColumn>(7), doc.Font());
+    table.Header(kWeekdayHeader);
+    for (const std::array<int, 7>& week : weeks.weeks) {
+        std::vector<std::string> days(7);
         for (size_t c = 0; c < 7; ++c)
-            if (weeks.weeks[w][c] > 0) body[c][w] = std::to_string(weeks.weeks[w][c]);
-
-    doc.StartTable();
-    doc.AddTableArray("||||||", kWeekdayHeader, body);
+            if (week[c] > 0) days[c] = std::to_string(week[c]);
+        table.AddRow(std::move(days));
+    }
     const CellRange all = CellRange::Table();
-    doc.SetColWidth(all, m.columnWidth);
-    doc.SetRowHeight(all, m.dayRowHeight);
     // The day numbers are drawn at fixed places, so the weeks keep their height.
-    doc.SetRowHeightFixed(all, true);
-    doc.SetCellAlignCode(all, 0);
-    doc.SetCellFontName(all, kFont);
-    doc.SetCellFontSize(all, m.tableFontSize);
+    table.SetColumnWidth(all, m.columnWidth)
+        .SetRowHeight(all, m.dayRowHeight)
+        .SetRowHeightFixed(all, true)
+        .SetAlign(all, HAlign::Left)
+        .SetVAlign(all, VAlign::Top)
+        .SetFontName(all, kFont)
+        .SetFontSize(all, m.tableFontSize);
     const CellRange header = CellRange::Row(0);
-    doc.SetCellAlignCode(header, 7);
-    doc.SetRowHeight(header, m.headerRowHeight);
-    doc.SetCellBold(header, true);
-    doc.SetCellItalic(header, false);
-    doc.SetCellBackColor(header, colors.light);
+    table.SetVAlign(header, VAlign::Center)
+        .SetRowHeight(header, m.headerRowHeight)
+        .SetBold(header, true)
+        .SetItalic(header, false)
+        .SetBackground(header, colors.light);
 
     const int dayCount = in.lastDay - in.firstDay + 1;
     for (int d = 1; d <= 31 && d <= dayCount; ++d) {
@@ -58,31 +60,30 @@ void MonthTable(const MonthCells& cells, const CalendarPageInputs& in, const Cal
         if (TrimBlanks(entry.text).empty()) continue;
         const DayTablePos at = DayTableCell(weeks.firstColumn, d);
         const CellRange cell = CellRange::Cell(at.row, at.col);
-        doc.SetCellText(cell, entry.text);
+        table.SetText(cell, entry.text);
         // Under "No theme" nothing is coloured, whatever the screen shows.
-        if (in.theme != kThemeNone) {
-            doc.SetCellForeColor(cell, entry.foreground);
-            doc.SetCellBackColor(cell, entry.background);
-        } else {
-            doc.SetCellForeColor(cell, RGB(0, 0, 0));
-        }
+        if (in.theme != kThemeNone) table.SetForeground(cell, entry.foreground).SetBackground(cell, entry.background);
+        else table.SetForeground(cell, RGB(0, 0, 0));
     }
     for (const DayTablePos& blank : BlankCells(in.firstDay, in.lastDay)) {
-        doc.SetCellBackColor(CellRange::Cell(blank.row, blank.col), colors.dark);
-        doc.SetCellForeColor(CellRange::Cell(blank.row, blank.col), colors.blankText);
+        const CellRange cell = CellRange::Cell(blank.row, blank.col);
+        table.SetBackground(cell, colors.dark).SetForeground(cell, colors.blankText);
     }
-    doc.EndTable();
+    doc.AddTable(std::move(table).Take());
 }
 
-void ShabbatTable(const ShabbatSlots& shabbat, const CalendarPageMetrics& m, const ThemeColors& colors,
+void ShabbatTable(const std::vector<ShabbatRow>& shabbat, const CalendarPageMetrics& m, const ThemeColors& colors,
                   Document& doc) {
-    doc.StartTable();
-    doc.AddTable(CalendarShabbatFormat(m.shabbatWidths), m.shabbatHeader, ShabbatTableBody(shabbat));
-    doc.SetCellBackColor(CellRange::Row(0), colors.light);
-    doc.SetCellFontName(CellRange::Table(), kFont);
-    doc.SetCellBold(CellRange::Table(), false);
-    doc.SetCellFontSize(CellRange::Table(), m.tableFontSize);
-    doc.EndTable();
+    std::vector<TableColumn> columns;
+    for (const int width : m.shabbatWidths) columns.push_back({std::max(0, width)});
+    TableBuilder table(std::move(columns), doc.Font());
+    table.Header(m.shabbatHeader);
+    AddShabbatTableRows(shabbat, table);
+    table.SetBackground(CellRange::Row(0), colors.light)
+        .SetFontName(CellRange::Table(), kFont)
+        .SetBold(CellRange::Table(), false)
+        .SetFontSize(CellRange::Table(), m.tableFontSize);
+    doc.AddTable(std::move(table).Take());
 }
 
 }  // namespace
@@ -94,12 +95,11 @@ std::string CalendarFooter(double printedAt) {
 
 void ComposeCalendarDocument(const CalendarPageInputs& in, Document& doc) {
     MonthCells cells;
-    static const Grid kEmptyGrid;
-    CollectMonthCells(in.monthGrid ? *in.monthGrid : kEmptyGrid, in.firstDay, cells);
-    RenderCalendarDocument(cells, BuildShabbatRows(in.shabbat), in, doc);
+    CollectMonthCells(in.monthGrid, in.firstDay, cells);
+    RenderCalendarDocument(cells, ShabbatRowsOf(in.shabbat), in, doc);
 }
 
-void RenderCalendarDocument(const MonthCells& cells, const ShabbatSlots& shabbat, const CalendarPageInputs& in,
+void RenderCalendarDocument(const MonthCells& cells, const std::vector<ShabbatRow>& shabbat, const CalendarPageInputs& in,
                             Document& doc) {
     const ThemeColors colors = ThemeColorsOf(in.theme);
     const bool pocket = in.size == CalendarSize::Pocket;

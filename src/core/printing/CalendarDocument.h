@@ -13,8 +13,10 @@
 
 namespace varnel {
 
+// Everything a calendar page is composed from: the month as the month view
+// shows it, and the options the print dialog or the command line chose.
 struct CalendarPageInputs {
-    const Grid* monthGrid = nullptr;  // the month view's grid, rendered for firstDay
+    Grid monthGrid;                   // the month view's grid, rendered for firstDay
     std::string title;                // the month view's title
     int32_t firstDay = 0;             // a first of month
     int32_t lastDay = 0;              // its last day
@@ -31,7 +33,7 @@ struct CalendarPageInputs {
 // sets A5 and its own margins.
 void ComposeCalendarDocument(const CalendarPageInputs& in, Document& doc);
 
-void RenderCalendarDocument(const MonthCells& cells, const ShabbatSlots& shabbat, const CalendarPageInputs& in,
+void RenderCalendarDocument(const MonthCells& cells, const std::vector<ShabbatRow>& shabbat, const CalendarPageInputs& in,
                             Document& doc);
 
 // "Varnel * Copyright ...": the footer's centre on every printout.

@@ -88,21 +88,13 @@ CalendarPageMetrics CalendarMetrics(CalendarSize size, double pageWidth, int lef
     m.tableFontSize = pocket ? 5 : 6;
     m.shabbatWidths = pocket ? FitShabbatWidths({450, 2200, 550}, m.tableWidth)
                              : FitShabbatWidths({750, 3400, 1000}, m.tableWidth);
-    m.shabbatHeader = pocket ? "Shab.|Times|Para.|Details" : "Shabbat|Times|Parashah|Details";
+    m.shabbatHeader = pocket ? std::vector<std::string>{"Shab.", "Times", "Para.", "Details"}
+                             : std::vector<std::string>{"Shabbat", "Times", "Parashah", "Details"};
     m.dayNumberOffset = pocket ? 550 : 800 + pictureBlock;
     return m;
 }
 
 int PictureHeight(double pageHeight) { return RoundHalfEven(pageHeight) / 5; }
-
-std::string CalendarShabbatFormat(const std::array<int, 4>& widths) {
-    std::string format;
-    for (size_t i = 0; i < widths.size(); ++i) {
-        if (i) format += '|';
-        format += '<' + std::to_string(widths[i]);
-    }
-    return format;
-}
 
 DayTablePos DayTableCell(int firstColumn, int day) {
     const int slot = firstColumn + day - 1;

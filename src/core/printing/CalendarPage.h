@@ -61,7 +61,7 @@ struct CalendarPageMetrics {
     int titleFontSize = 0;  // points
     int tableFontSize = 0;  // month table, Shabbat table and day numbers
     std::array<int, 4> shabbatWidths{};
-    const char* shabbatHeader = "";
+    std::vector<std::string> shabbatHeader;
     int dayNumberOffset = 0;  // down from the top margin to the first week row's top
 };
 
@@ -77,9 +77,6 @@ CalendarPageMetrics CalendarMetrics(CalendarSize size, double pageWidth, int lef
 
 // Picture height of the page-sized format: a fifth of the page.
 int PictureHeight(double pageHeight);
-
-// "<750|<3400|<1000|<4210".
-std::string CalendarShabbatFormat(const std::array<int, 4>& widths);
 
 // A day number drawn in a box near the top right corner of its cell.
 struct DayNumberBox {

@@ -4,11 +4,6 @@
 
 namespace varnel {
 
-namespace {
-constexpr int kMaxTableCols = 256;
-constexpr int kMaxTableRows = 100000;
-}  // namespace
-
 PageSetup PageSetupFor(PaperSize paper) {
     PageSetup page;
     page.paper = paper;
@@ -28,23 +23,6 @@ std::optional<PaperSize> PaperFromCode(int code) {
     case 11: return PaperSize::A5;
     default: return std::nullopt;
     }
-}
-
-FontStyle Table::FontOf(const TableCell& cell) const {
-    FontStyle f = font;
-    if (cell.style.fontName) f.name = *cell.style.fontName;
-    if (cell.style.fontSize) f.size = *cell.style.fontSize;
-    if (cell.style.bold) f.bold = *cell.style.bold;
-    if (cell.style.italic) f.italic = *cell.style.italic;
-    return f;
-}
-
-HAlign Table::AlignOf(int row, int col) const {
-    if (row >= 0 && row < static_cast<int>(rows.size()) && col >= 0 &&
-        col < static_cast<int>(rows[row].cells.size()) && rows[row].cells[col].style.align)
-        return *rows[row].cells[col].style.align;
-    if (col >= 0 && col < static_cast<int>(columns.size())) return columns[col].format.align;
-    return HAlign::Left;
 }
 
 PageBand SplitBand(std::string_view text, const FontStyle& font) {
@@ -142,23 +120,20 @@ void Document::SetColumns(int count, int spacing) {
 void Document::SelectColumn(int index) { blocks_.emplace_back(ColumnSelect{std::max(1, index)}); }
 void Document::NewPage() { blocks_.emplace_back(PageBreak{}); }
 
-void Document::StartTable() {
+void Document::AddTable(Table table) {
     if (open_) EndTable();
-    open_.emplace();
-    open_->font = font_;
-    open_->rows.resize(1);  // the header row's place
+    blocks_.emplace_back(std::move(table));
 }
 
-Table& Document::OpenTable() {
+void Document::StartTable() {
+    if (open_) EndTable();
+    open_.emplace(std::vector<TableColumn>{}, font_);
+}
+
+TableBuilder& Document::OpenTable() {
     if (!open_) StartTable();
     return *open_;
 }
-
-namespace {
-
-void FitRow(TableRow& row, size_t cols) { row.cells.resize(cols); }
-
-}  // namespace
 
 void Document::AddTable(std::string_view format, std::string_view header, std::string_view body) {
     std::vector<std::vector<std::string>> rows = SplitBody(body);
@@ -181,138 +156,50 @@ void Document::AddTable(std::string_view format, std::string_view header, std::s
 
 void Document::AddTableArray(std::string_view format, std::string_view header,
                              const std::vector<std::vector<std::string>>& body) {
-    Table& table = OpenTable();
-    std::vector<ColumnFormat> formats = ParseTableFormat(format);
-    std::vector<std::string> headerCells = SplitColumns(header);
+    std::vector<TableColumn> columns = ParseTableFormat(format);
+    const std::vector<std::string> headerCells = SplitColumns(header);
     // Without a format the header or body gives the columns.
-    size_t cols = formats.size();
+    size_t cols = columns.size();
     if (format.empty()) cols = std::max({size_t{1}, headerCells.size(), body.size()});
     if (!header.empty()) cols = std::max(cols, headerCells.size());
-    cols = std::min<size_t>(cols, kMaxTableCols);
-    formats.resize(cols);
-    table.columns.clear();
-    for (const ColumnFormat& f : formats) table.columns.push_back(TableColumn{f});
+    columns.resize(std::min<size_t>(cols, kMaxTableCols));
+    // The table replaces what the open one held; its font stays the one it started with.
+    const FontStyle font = OpenTable().Font();
+    TableBuilder& table = open_.emplace(std::move(columns), font);
+    if (!header.empty()) table.Header(headerCells);
 
     size_t bodyRows = 0;
     for (size_t c = 0; c < body.size() && c < cols; ++c) bodyRows = std::max(bodyRows, body[c].size());
     bodyRows = std::min<size_t>(bodyRows, kMaxTableRows);
-    table.rows.assign(bodyRows + 1, TableRow{});
-    for (TableRow& row : table.rows) FitRow(row, cols);
-    table.hasHeader = !header.empty();
-    if (table.hasHeader)
-        for (size_t c = 0; c < headerCells.size() && c < cols; ++c) table.rows[0].cells[c].text = headerCells[c];
-    for (size_t c = 0; c < body.size() && c < cols; ++c)
-        for (size_t r = 0; r < body[c].size() && r < bodyRows; ++r) table.rows[r + 1].cells[c].text = body[c][r];
+    std::vector<std::string> texts(cols);
+    for (size_t r = 0; r < bodyRows; ++r) {
+        for (size_t c = 0; c < cols; ++c) texts[c] = c < body.size() && r < body[c].size() ? body[c][r] : std::string();
+        table.AddRow(texts);
+    }
 }
 
 void Document::EndTable() {
     if (!open_) return;
-    blocks_.emplace_back(std::move(*open_));
+    blocks_.emplace_back(std::move(*open_).Take());
     open_.reset();
 }
 
 int Document::TableRows() const { return open_ ? open_->BodyRows() : 0; }
-int Document::TableCols() const { return open_ ? static_cast<int>(open_->columns.size()) : 0; }
-
-void Document::SetTableCols(int cols) {
-    Table& table = OpenTable();
-    cols = std::clamp(cols, 0, kMaxTableCols);
-    table.columns.resize(cols);
-    for (TableRow& row : table.rows) FitRow(row, cols);
-}
-
-void Document::SetTableRows(int rows) {
-    Table& table = OpenTable();
-    rows = std::clamp(rows, 0, kMaxTableRows);
-    table.rows.resize(rows + 1);
-    for (TableRow& row : table.rows) FitRow(row, table.columns.size());
-}
-
-void Document::SetTableHasHeader(bool on) { OpenTable().hasHeader = on; }
-
-template <class F>
-void Document::ForEachCell(CellRange range, F&& f) {
-    Table& table = OpenTable();
-    const int rows = static_cast<int>(table.rows.size());
-    const int cols = static_cast<int>(table.columns.size());
-    const int r0 = range.row < 0 ? 0 : range.row, r1 = range.row < 0 ? rows - 1 : range.row;
-    const int c0 = range.col < 0 ? 0 : range.col - 1, c1 = range.col < 0 ? cols - 1 : range.col - 1;
-    for (int r = std::max(r0, 0); r <= r1 && r < rows; ++r)
-        for (int c = std::max(c0, 0); c <= c1 && c < cols; ++c) f(table.rows[r].cells[c]);
-}
-
-void Document::SetRowHeight(CellRange range, int twips) {
-    Table& table = OpenTable();
-    twips = std::clamp(twips, 0, 1440 * 100);
-    for (int r = 0; r < static_cast<int>(table.rows.size()); ++r)
-        if (range.row < 0 || range.row == r) table.rows[r].height = twips;
-}
-
-void Document::SetRowHeightFixed(CellRange range, bool fixed) {
-    Table& table = OpenTable();
-    for (int r = 0; r < static_cast<int>(table.rows.size()); ++r)
-        if (range.row < 0 || range.row == r) table.rows[r].fixedHeight = fixed;
-}
-
-void Document::SetColWidth(CellRange range, int twips) {
-    Table& table = OpenTable();
-    twips = std::clamp(twips, 0, 1440 * 100);
-    for (int c = 0; c < static_cast<int>(table.columns.size()); ++c)
-        if (range.col < 0 || range.col == c + 1) {
-            table.columns[c].format.width = twips;
-            table.columns[c].format.stretch = false;
-        }
-}
-
-void Document::SetCellText(CellRange range, std::string_view text) {
-    ForEachCell(range, [&](TableCell& cell) { cell.text = text; });
-}
+int Document::TableCols() const { return open_ ? open_->Columns() : 0; }
 
 void Document::SetCellAlignCode(CellRange range, int code) {
-    ForEachCell(range, [&](TableCell& cell) {
-        if (code == 7) {
-            cell.style.valign = VAlign::Center;
-            return;
-        }
-        if (code < 0 || code > 8) return;
-        static constexpr HAlign kH[] = {HAlign::Left, HAlign::Center, HAlign::Right};
-        static constexpr VAlign kV[] = {VAlign::Top, VAlign::Center, VAlign::Bottom};
-        cell.style.align = kH[code / 3];
-        cell.style.valign = kV[code % 3];
-    });
+    TableBuilder& table = OpenTable();
+    if (code == 7) {
+        table.SetVAlign(range, VAlign::Center);
+        return;
+    }
+    if (code < 0 || code > 8) return;
+    static constexpr HAlign kH[] = {HAlign::Left, HAlign::Center, HAlign::Right};
+    static constexpr VAlign kV[] = {VAlign::Top, VAlign::Center, VAlign::Bottom};
+    table.SetAlign(range, kH[code / 3]);
+    table.SetVAlign(range, kV[code % 3]);
 }
 
-void Document::SetCellAlign(CellRange range, HAlign align) {
-    ForEachCell(range, [&](TableCell& cell) { cell.style.align = align; });
-}
-void Document::SetCellBackColor(CellRange range, Color color) {
-    ForEachCell(range, [&](TableCell& cell) { cell.style.background = color; });
-}
-void Document::SetCellForeColor(CellRange range, Color color) {
-    ForEachCell(range, [&](TableCell& cell) { cell.style.foreground = color; });
-}
-void Document::SetCellFontName(CellRange range, std::string_view name) {
-    ForEachCell(range, [&](TableCell& cell) { cell.style.fontName = std::string(name); });
-}
-void Document::SetCellFontSize(CellRange range, double points) {
-    if (!(points > 0 && points < 1000)) return;
-    ForEachCell(range, [&](TableCell& cell) { cell.style.fontSize = points; });
-}
-void Document::SetCellBold(CellRange range, bool on) {
-    ForEachCell(range, [&](TableCell& cell) { cell.style.bold = on; });
-}
-void Document::SetCellItalic(CellRange range, bool on) {
-    ForEachCell(range, [&](TableCell& cell) { cell.style.italic = on; });
-}
-void Document::SetCellColSpan(CellRange range, int span) {
-    ForEachCell(range, [&](TableCell& cell) { cell.colSpan = std::clamp(span, 1, kMaxTableCols); });
-}
-
-const TableCell* Document::Cell(int row, int col) const {
-    if (!open_ || row < 0 || row >= static_cast<int>(open_->rows.size()) || col < 1 ||
-        col > static_cast<int>(open_->columns.size()))
-        return nullptr;
-    return &open_->rows[row].cells[col - 1];
-}
+const TableCell* Document::Cell(int row, int col) const { return open_ ? open_->Cell(row, col) : nullptr; }
 
 }  // namespace varnel

@@ -14,6 +14,8 @@
 #include <variant>
 #include <vector>
 
+#include "core/printing/FontStyle.h"
+#include "core/printing/Table.h"
 #include "core/printing/TableFormat.h"
 #include "core/views/Grid.h"
 
@@ -35,60 +37,6 @@ struct PageSetup {
 PageSetup PageSetupFor(PaperSize paper);
 // The paper code the print control understood: 1 Letter, 9 A4, 11 A5.
 std::optional<PaperSize> PaperFromCode(int code);
-
-struct FontStyle {
-    std::string name = "Arial";
-    double size = 10;  // points
-    bool bold = false;
-    bool italic = false;
-    bool operator==(const FontStyle&) const = default;
-};
-
-enum class VAlign { Top, Center, Bottom };
-
-// What a table cell looks like. Unset fields fall back to the column's
-// alignment and the table's font; colours kNoColor mean none (black text,
-// no fill).
-struct CellStyle {
-    std::optional<HAlign> align;
-    VAlign valign = VAlign::Top;
-    Color background = kNoColor;
-    Color foreground = kNoColor;
-    std::optional<std::string> fontName;
-    std::optional<double> fontSize;
-    std::optional<bool> bold;
-    std::optional<bool> italic;
-};
-
-struct TableCell {
-    std::string text;
-    CellStyle style;
-    int colSpan = 1;  // > 1: the cell covers the next colSpan - 1 cells of its row
-};
-
-struct TableRow {
-    int height = 0;  // twips; 0 = as high as its text. A set height is a minimum,
-    bool fixedHeight = false;  // or, when fixed, exact: text that does not fit is cut.
-    std::vector<TableCell> cells;
-};
-
-struct TableColumn {
-    ColumnFormat format;
-};
-
-// A table: row 0 is the header row when hasHeader is set (repeated at the top
-// of every page the table runs onto); body rows follow.
-struct Table {
-    std::vector<TableColumn> columns;
-    std::vector<TableRow> rows;  // rows[0] is the header row even when hasHeader is false (then unused)
-    bool hasHeader = false;
-    FontStyle font;  // the document font when the table was started
-    int BodyRows() const { return static_cast<int>(rows.size()) - 1; }
-    // The font a cell is drawn in: the table's, with the cell's own settings over it.
-    FontStyle FontOf(const TableCell& cell) const;
-    // The horizontal alignment of a cell: its own, else its column's.
-    HAlign AlignOf(int row, int col) const;
-};
 
 struct Paragraph {
     std::string text;  // "\r\n" or "\n" break lines
@@ -163,17 +111,6 @@ PageBand SplitBand(std::string_view text, const FontStyle& font);
 // A band part with "%d" replaced by the page number.
 std::string WithPageNumber(std::string_view part, int page);
 
-// A cell range for the table settings: row 0 is the header row, body rows and
-// columns count from 1; -1 stands for every row or column.
-struct CellRange {
-    int row = -1;
-    int col = -1;
-    static CellRange Table() { return {-1, -1}; }
-    static CellRange Row(int row) { return {row, -1}; }
-    static CellRange Column(int col) { return {-1, col}; }
-    static CellRange Cell(int row, int col) { return {row, col}; }
-};
-
 class Document {
 public:
     // Document: starting clears the content and the bands (the page set-up and
@@ -221,9 +158,13 @@ public:
     void SelectColumn(int index);
     void NewPage();
 
-    // Tables. Between StartTable and EndTable one table is composed: AddTable
-    // (or AddTableArray) gives its columns, header and body, the settings
-    // below change it, EndTable puts it into the document.
+    // A finished table, at the current position.
+    void AddTable(Table table);
+
+    // The print control's table interface, for tables given as text. Between
+    // StartTable and EndTable one table is composed: AddTable (or
+    // AddTableArray) gives its columns, header and body, the settings below
+    // change it, EndTable puts it into the document.
     void StartTable();
     // Format and header as in ParseTableFormat / SplitColumns; body rows split
     // at ";" and cells at "|" (cells past the format's last column stay in
@@ -235,38 +176,21 @@ public:
                        const std::vector<std::vector<std::string>>& body);
     void EndTable();
     bool InTable() const { return open_.has_value(); }
+    // The open table's settings; a setting outside StartTable..EndTable starts a table.
+    TableBuilder& OpenTable();
 
     int TableRows() const;  // body rows of the open table
     int TableCols() const;
-    // Growing a table adds empty columns or body rows; shrinking drops them.
-    void SetTableCols(int cols);
-    void SetTableRows(int rows);
-    void SetTableHasHeader(bool on);
-    void SetRowHeight(CellRange range, int twips);
-    void SetRowHeightFixed(CellRange range, bool fixed);
-    void SetColWidth(CellRange range, int twips);
-    void SetCellText(CellRange range, std::string_view text);
     // Alignment code: 0 top left; 7 vertically centred, horizontally as its
     // column; other codes 0..8 run left/centre/right by code / 3 and
     // top/centre/bottom by code % 3.
     void SetCellAlignCode(CellRange range, int code);
-    void SetCellAlign(CellRange range, HAlign align);
-    void SetCellBackColor(CellRange range, Color color);
-    void SetCellForeColor(CellRange range, Color color);
-    void SetCellFontName(CellRange range, std::string_view name);
-    void SetCellFontSize(CellRange range, double points);
-    void SetCellBold(CellRange range, bool on);
-    void SetCellItalic(CellRange range, bool on);
-    void SetCellColSpan(CellRange range, int span);
     // Reads back a cell of the open table (nullptr outside it).
     const TableCell* Cell(int row, int col) const;
 
     const std::vector<Block>& Blocks() const { return blocks_; }
 
 private:
-    template <class F>
-    void ForEachCell(CellRange range, F&& f);
-    Table& OpenTable();
 
     PageSetup page_;
     FontStyle font_;
@@ -274,7 +198,7 @@ private:
     PageBand header_;
     PageBand footer_;
     std::vector<Block> blocks_;
-    std::optional<Table> open_;
+    std::optional<TableBuilder> open_;
     bool started_ = false;
     bool ended_ = false;
 };

@@ -135,13 +135,13 @@ private:
         int width = 0;
         bool allWidths = true;
         for (const TableColumn& c : t.columns) {
-            width += c.format.width;
-            allWidths = allWidths && c.format.width > 0 && !c.format.stretch;
+            width += c.width;
+            allWidths = allWidths && c.width > 0 && !c.stretch;
         }
         out_ += "<table class=\"doc\" style=\"" + FontCss(t.font) + ";width:" +
                 (allWidths ? Pt(width) : std::string("100%")) + "\">\n<colgroup>";
         for (const TableColumn& c : t.columns) {
-            if (c.format.width > 0 && !c.format.stretch) out_ += "<col style=\"width:" + Pt(c.format.width) + "\">";
+            if (c.width > 0 && !c.stretch) out_ += "<col style=\"width:" + Pt(c.width) + "\">";
             else out_ += "<col>";
         }
         out_ += "</colgroup>\n";

@@ -1,14 +1,19 @@
 #include "core/printing/PrintedMonth.h"
 
+#include "core/views/MonthView.h"
+
 namespace varnel {
 
-void BuildPrintedMonth(CalendarSource& source, const ViewState& state, PrintedMonth& out) {
-    ComposeMonth(state, source, out.view);
-    out.page.monthGrid = &out.view.grid;
-    out.page.title = out.view.title;
-    out.page.firstDay = state.currentDate;
-    out.page.lastDay = state.currentMonthEnd;
-    out.page.shabbat = ShabbatInputsFor(source, state);
+CalendarPageInputs PrintedMonth(CalendarSource& source, const ViewState& state) {
+    MonthViewModel view;
+    ComposeMonth(state, source, view);
+    CalendarPageInputs page;
+    page.monthGrid = std::move(view.grid);
+    page.title = std::move(view.title);
+    page.firstDay = state.currentDate;
+    page.lastDay = state.currentMonthEnd;
+    page.shabbat = ShabbatInputsFor(source, state);
+    return page;
 }
 
 }  // namespace varnel

@@ -5,17 +5,12 @@
 // month never moves the window's displayed month.
 #include "core/printing/CalendarDocument.h"
 #include "core/views/CalendarSource.h"
-#include "core/views/MonthView.h"
 #include "core/views/ViewState.h"
 
 namespace varnel {
 
-struct PrintedMonth {
-    MonthViewModel view;
-    CalendarPageInputs page;  // points into view: keep the two together
-};
-
-// The month of state.currentDate; theme, size and picture are left for the caller.
-void BuildPrintedMonth(CalendarSource& source, const ViewState& state, PrintedMonth& out);
+// The month of state.currentDate; theme, size and picture are left for the
+// caller. The inputs hold their own grid, so a copy prints the same month.
+CalendarPageInputs PrintedMonth(CalendarSource& source, const ViewState& state);
 
 }  // namespace varnel

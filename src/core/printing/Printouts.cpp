@@ -1,7 +1,10 @@
 #include "core/printing/Printouts.h"
 
+#include <algorithm>
+
 #include "core/common/DateFormat.h"
 #include "core/common/Profile.h"
+#include "core/printing/TableFormat.h"
 #include "core/views/DayView.h"
 #include "core/views/YearView.h"
 
@@ -16,17 +19,12 @@ const FontStyle kDocumentFont{"Arial", 10, true, false};
 const FontStyle kSmallBand{"Arial", 8, false, false};
 const FontStyle kLargeBand{"Arial", 10, false, false};
 
-// The text a table body is written in: ";" would end a row, so it prints as
-// ","; tabs separate cells and line breaks rows.
-void AppendBodyText(std::string& body, const std::string& text) {
-    for (char c : text) body += c == ';' ? ',' : c == '\t' ? '|' : c;
-}
-
-void StyleTable(Document& doc) {
-    doc.SetCellBackColor(CellRange::Row(0), kYellow);
-    doc.SetCellFontName(CellRange::Table(), "Arial");
-    doc.SetCellFontSize(CellRange::Table(), 8);
-    doc.SetCellBold(CellRange::Table(), false);
+Table Styled(TableBuilder& table) {
+    table.SetBackground(CellRange::Row(0), kYellow)
+        .SetFontName(CellRange::Table(), "Arial")
+        .SetFontSize(CellRange::Table(), 8)
+        .SetBold(CellRange::Table(), false);
+    return std::move(table).Take();
 }
 
 int TableWidth(const Document& doc) { return RoundHalfEven(doc.PageWidth() - 2.0 * doc.MarginLeft()); }
@@ -40,26 +38,21 @@ std::string PrintedFooterPart(const std::string& title, double now) {
 }
 
 void ComposeDayDocument(const DayViewModel& day, double now, Document& doc) {
-    std::string body;
-    for (int r = 1; r < day.grid.Rows(); ++r) {
-        const std::string& label = day.grid.Cell(r, 0).text;
-        const std::string& text = day.grid.Cell(r, 1).text;
-        if (TrimBlanks(label).empty() && TrimBlanks(text).empty()) continue;
-        AppendBodyText(body, label);
-        body += '|';
-        AppendBodyText(body, text);
-        body += ';';
-    }
     doc.SetBandFont(kSmallBand);
     doc.SetFont(kDocumentFont);
     doc.StartDoc();
     doc.SetHeader("|" + day.title + "|");
     doc.SetFooter("|" + FooterNotice() + "|" + PrintedFooterPart(day.title, now));
     const int half = RoundHalfEven(TableWidth(doc) / 2.0);
-    doc.StartTable();
-    doc.AddTable(">" + std::to_string(half) + "|<" + std::to_string(half), "|", body);
-    StyleTable(doc);
-    doc.EndTable();
+    TableBuilder table({{half, HAlign::Right}, {half, HAlign::Left}}, doc.Font());
+    table.Header({"", ""});
+    for (int r = 1; r < day.grid.Rows(); ++r) {
+        const std::string& label = day.grid.Cell(r, 0).text;
+        const std::string& text = day.grid.Cell(r, 1).text;
+        if (TrimBlanks(label).empty() && TrimBlanks(text).empty()) continue;
+        table.AddRow({BodyText(label), BodyText(text)});
+    }
+    doc.AddTable(Styled(table));
     doc.EndDoc();
 }
 
@@ -87,22 +80,24 @@ void ComposeYearDocument(const YearViewModel& year, Document& doc) {
     doc.EndDoc();
 }
 
-std::string ShabbatTableFormat(int tableWidth) {
+std::vector<TableColumn> ShabbatTableColumns(int tableWidth) {
     const double q = RoundHalfEven(tableWidth / 4.0);
-    return "<" + ShortestNumber(q / 4) + "|<" + ShortestNumber(q * 1.4) + "|<" + ShortestNumber(q * 0.6) + "|<" +
-           ShortestNumber(2 * q);
+    std::vector<TableColumn> columns;
+    for (const double width : {q / 4, q * 1.4, q * 0.6, 2 * q}) columns.push_back({std::max(0, RoundHalfEven(width))});
+    return columns;
 }
 
-void ComposeShabbatDocument(const ShabbatSlots& slotRows, const std::string& monthTitle, double now, Document& doc) {
+void ComposeShabbatDocument(const std::vector<ShabbatRow>& rows, const std::string& monthTitle, double now,
+                            Document& doc) {
     doc.SetBandFont(kSmallBand);
     doc.SetFont(kDocumentFont);
     doc.StartDoc();
     doc.SetHeader("|Shabbat details for " + monthTitle + "|");
     doc.SetFooter("|" + FooterNotice() + "|" + PrintedFooterPart(monthTitle, now));
-    doc.StartTable();
-    doc.AddTable(ShabbatTableFormat(TableWidth(doc)), "Date|Hours|Parashah|Passages", ShabbatTableBody(slotRows));
-    StyleTable(doc);
-    doc.EndTable();
+    TableBuilder table(ShabbatTableColumns(TableWidth(doc)), doc.Font());
+    table.Header({"Date", "Hours", "Parashah", "Passages"});
+    AddShabbatTableRows(rows, table);
+    doc.AddTable(Styled(table));
     doc.EndDoc();
 }
 

@@ -23,10 +23,11 @@ void ComposeDayDocument(const DayViewModel& day, double now, Document& doc);
 // April, July, October down the first.
 void ComposeYearDocument(const YearViewModel& year, Document& doc);
 // The month's Shabbat table on its own page; monthTitle is the month view's title.
-void ComposeShabbatDocument(const ShabbatSlots& slotRows, const std::string& monthTitle, double now, Document& doc);
+void ComposeShabbatDocument(const std::vector<ShabbatRow>& rows, const std::string& monthTitle, double now,
+                            Document& doc);
 
-// The Shabbat table's column format for a table width: q = W / 4 rounded,
-// columns q / 4, 1.4 q, 0.6 q and 2 q in their shortest decimal form.
-std::string ShabbatTableFormat(int tableWidth);
+// The Shabbat printout's columns for a table width W: q = W / 4 rounded,
+// columns q / 4, 1.4 q, 0.6 q and 2 q wide, rounded to whole twips.
+std::vector<TableColumn> ShabbatTableColumns(int tableWidth);
 
 }  // namespace varnel

@@ -129,14 +129,14 @@ private:
         const int content = std::max(1, doc_.ContentWidth());
         int fixed = 0, open = 0;
         for (const TableColumn& c : t.columns) {
-            if (c.format.width > 0 && !c.format.stretch) fixed += c.format.width;
+            if (c.width > 0 && !c.stretch) fixed += c.width;
             else ++open;
         }
         const int share = open ? std::max(300, (content - fixed) / open) : 0;
         std::vector<int> rights;
         int x = 0;
         for (const TableColumn& c : t.columns) {
-            x += c.format.width > 0 && !c.format.stretch ? c.format.width : share;
+            x += c.width > 0 && !c.stretch ? c.width : share;
             rights.push_back(x);
         }
         for (size_t r = t.hasHeader ? 0 : 1; r < t.rows.size(); ++r) Row(t, static_cast<int>(r), rights);

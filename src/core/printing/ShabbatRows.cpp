@@ -3,6 +3,7 @@
 #include "core/calendar/HebrewCalendar.h"
 #include "core/common/DateFormat.h"
 #include "core/common/DateSerial.h"
+#include "core/printing/TableFormat.h"
 #include "core/views/CalendarSource.h"
 #include "core/views/ViewState.h"
 
@@ -66,30 +67,11 @@ std::vector<ShabbatRow> ShabbatRowsOf(const ShabbatInputs& in) {
     return rows;
 }
 
-ShabbatSlots BuildShabbatRows(const ShabbatInputs& in) { return SlotsOf(ShabbatRowsOf(in)); }
-
-ShabbatSlots SlotsOf(const std::vector<ShabbatRow>& rows) {
-    ShabbatSlots slotRows;
-    for (size_t k = 0; k < rows.size() && k < kShabbatSlots; ++k) slotRows[k + 1] = rows[k].Joined();
-    return slotRows;
-}
-
-std::string ShabbatTableBody(const ShabbatSlots& slotRows) {
-    std::string body;
-    for (int k = 1; k <= kShabbatSlots; ++k) {
-        for (char c : slotRows[k]) body += c == ';' ? ',' : c == '\t' ? '|' : c;
-        body += ';';
+void AddShabbatTableRows(const std::vector<ShabbatRow>& rows, TableBuilder& table) {
+    for (size_t k = 0; k < rows.size() && k < kShabbatSlots; ++k) {
+        const ShabbatRow& row = rows[k];
+        table.AddRow({BodyText(row.date), BodyText(row.times), BodyText(row.portion), BodyText(row.readings)});
     }
-    std::string out;
-    out.reserve(body.size());
-    for (size_t i = 0; i < body.size(); ++i) {
-        if (body[i] == ';' && i + 1 < body.size() && body[i + 1] == ';') {
-            ++i;
-            continue;
-        }
-        out += body[i];
-    }
-    return out;
 }
 
 }  // namespace varnel

@@ -2,13 +2,13 @@
 // The month's Shabbatot as the printouts and the calendar page list them: one
 // row per Saturday with its date, the hours of Shabbat (Friday's sunset to
 // Saturday's, with their Hebrew dates), the portion and its readings.
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "core/calendar/Parashot.h"
+#include "core/printing/Table.h"
 #include "core/solar/Location.h"
 
 namespace varnel {
@@ -35,24 +35,18 @@ struct ShabbatRow {
     std::string times;     // "Kislev 3 4:58 PM to Kislev 4 4:59 PM"
     std::string portion;   // "Vayetze", or two joined portions "Matot/Masei"
     std::string readings;  // english, torah, haftarah, brithadashah, space-separated
-    // The four fields joined by tabs, the row's form in the printouts.
+    // The four fields joined by tabs, as the command line lists them.
     std::string Joined() const;
 };
-
-// Slots 1..6 (element 0 unused): the k-th Saturday's row in slot k, later slots empty.
-using ShabbatSlots = std::array<std::string, kShabbatSlots + 1>;
 
 // One row per Saturday of the month, in date order. Each Saturday shows the
 // portion entries dated on it (two or more joined with "/"); a Saturday with
 // none has an empty portion and readings of three spaces.
 std::vector<ShabbatRow> ShabbatRowsOf(const ShabbatInputs& in);
-// The rows in their slots (rows after the sixth are dropped: no month has more).
-ShabbatSlots SlotsOf(const std::vector<ShabbatRow>& rows);
-ShabbatSlots BuildShabbatRows(const ShabbatInputs& in);
 
-// The body of a table made of slots: every slot followed by a row break,
-// ";" in the texts turned into ",", tabs into "|", and the empty slots' rows
-// dropped (every ";;" removed).
-std::string ShabbatTableBody(const ShabbatSlots& slotRows);
+// The rows as body rows of a printed Shabbat table (date, times, portion,
+// readings), each ";" printed as ","; rows after the sixth are dropped: no
+// month has more.
+void AddShabbatTableRows(const std::vector<ShabbatRow>& rows, TableBuilder& table);
 
 }  // namespace varnel

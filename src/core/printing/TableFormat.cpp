@@ -36,10 +36,10 @@ int RoundHalfEven(double value) {
     return static_cast<int>(std::nearbyint(value));  // the default mode rounds halves to even
 }
 
-std::vector<ColumnFormat> ParseTableFormat(std::string_view format) {
-    std::vector<ColumnFormat> columns;
+std::vector<TableColumn> ParseTableFormat(std::string_view format) {
+    std::vector<TableColumn> columns;
     for (std::string_view part : Split(format, '|')) {
-        ColumnFormat column;
+        TableColumn column;
         part = Trim(part);
         while (!part.empty()) {
             const char c = part.front();
@@ -68,6 +68,13 @@ std::vector<std::vector<std::string>> SplitBody(std::string_view body) {
     if (body.back() == ';') body.remove_suffix(1);
     for (std::string_view row : Split(body, ';')) rows.push_back(SplitColumns(row));
     return rows;
+}
+
+std::string BodyText(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c == ';') c = ',';
+    return out;
 }
 
 std::optional<int> ParseLength(std::string_view text) {
@@ -108,20 +115,6 @@ std::optional<int> ParseLength(std::string_view text) {
     }
     if (std::fabs(value) > 1e9) return std::nullopt;
     return RoundHalfEven(value);
-}
-
-std::string ShortestNumber(double value) {
-    if (!std::isfinite(value)) return "0";
-    // Fifteen significant digits, as the system writes a number: 3277.4, not
-    // the 3277.3999999999996 that 2341 * 1.4 holds.
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    std::string text = buffer;
-    if (text.find('e') != std::string::npos) {
-        std::snprintf(buffer, sizeof buffer, "%.0f", value);
-        text = buffer;
-    }
-    return text;
 }
 
 }  // namespace varnel

@@ -55,43 +55,39 @@ void ComposeYearIndex(const YearViewModel& year, Document& doc) {
     const int rowHeight = 288;  // 0.2in
 
     doc.SetFont(FontStyle{"Arial", 12, true, false});
-    doc.StartTable();
-    doc.SetTableCols(1);
-    doc.SetTableRows(1);
-    doc.SetRowHeight(CellRange::Table(), rowHeight);
-    doc.SetColWidth(CellRange::Table(), static_cast<int>(3 * block));
+    TableBuilder heading(std::vector<TableColumn>(1), doc.Font());
     const CellRange title = CellRange::Cell(1, 1);
-    doc.SetCellBackColor(title, kMagenta);
-    doc.SetCellForeColor(title, kWhite);
-    doc.SetCellAlignCode(title, 7);
-    doc.SetCellText(title, "Select a Month for the Common Year " + year.title);
-    doc.EndTable();
+    heading.SetRowCount(1)
+        .SetRowHeight(CellRange::Table(), rowHeight)
+        .SetColumnWidth(CellRange::Table(), static_cast<int>(3 * block))
+        .SetBackground(title, kMagenta)
+        .SetForeground(title, kWhite)
+        .SetVAlign(title, VAlign::Center)
+        .SetText(title, "Select a Month for the Common Year " + year.title);
+    doc.AddTable(std::move(heading).Take());
 
     doc.SetFont(FontStyle{"Arial", 8, true, false});
-    doc.StartTable();
-    doc.SetTableCols(21);
-    doc.SetTableRows(32);
-    doc.SetRowHeight(CellRange::Table(), rowHeight);
-    doc.SetColWidth(CellRange::Table(), static_cast<int>(block / 7));
-    doc.SetCellAlignCode(CellRange::Table(), 7);
+    TableBuilder months(std::vector<TableColumn>(21), doc.Font());
+    months.SetRowCount(32)
+        .SetRowHeight(CellRange::Table(), rowHeight)
+        .SetColumnWidth(CellRange::Table(), static_cast<int>(block / 7))
+        .SetVAlign(CellRange::Table(), VAlign::Center);
     for (int m = 0; m < 12; ++m) {
         const int top = 8 * (m / 3) + 1;  // the caption's row; the grid follows
         const int left = 7 * (m % 3) + 1;
         const CellRange caption = CellRange::Cell(top, left);
-        doc.SetCellColSpan(caption, 7);
-        doc.SetCellBackColor(caption, kCaptionBack);
-        doc.SetCellText(caption, year.monthLabels[static_cast<size_t>(m)]);
+        months.SetColSpan(caption, 7).SetBackground(caption, kCaptionBack).SetText(caption, year.monthLabels[static_cast<size_t>(m)]);
         const Grid& grid = year.grids[static_cast<size_t>(m)];
         for (int r = 0; r < 7; ++r)
             for (int c = 0; c < 7; ++c) {
                 const GridCell& cell = grid.Cell(r, c);
                 const CellRange at = CellRange::Cell(top + 1 + r, left + c);
-                doc.SetCellBackColor(at, r == 0 ? kWeekdayBack : cell.background);
-                doc.SetCellForeColor(at, r == 0 ? kWhite : cell.foreground);
-                doc.SetCellText(at, cell.text);
+                months.SetBackground(at, r == 0 ? kWeekdayBack : cell.background)
+                    .SetForeground(at, r == 0 ? kWhite : cell.foreground)
+                    .SetText(at, cell.text);
             }
     }
-    doc.EndTable();
+    doc.AddTable(std::move(months).Take());
     doc.EndDoc();
 }
 

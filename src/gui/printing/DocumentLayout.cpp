@@ -174,7 +174,7 @@ private:
         double fixed = 0;
         int open = 0;
         for (size_t c = 0; c < cols; ++c) {
-            const ColumnFormat& f = t.columns[c].format;
+            const TableColumn& f = t.columns[c];
             if (f.width > 0 && !f.stretch) fixed += w[c] = f.width;
             else ++open;
         }

@@ -23,7 +23,6 @@
 #include "gui/printing/CompileProgress.h"
 #include "gui/printing/DocumentLayout.h"
 #include "gui/printing/DocumentOutput.h"
-#include "core/printing/PrintCalMonth.h"
 #include "gui/printing/PrintToPrinter.h"
 #include "gui/printing/PrintPreviewDialog.h"
 #include "gui/common/Settings.h"
@@ -65,9 +64,9 @@ QString DefaultCalendarPicture() {
     return QDir(QString::fromStdString(ProgramFolder())).filePath(QStringLiteral("Images/templemount.jpg"));
 }
 
-PrintCalendarDialog::PrintCalendarDialog(QWidget* owner, const PrintCalMonth& month)
+PrintCalendarDialog::PrintCalendarDialog(QWidget* owner, const CalendarPageInputs& month)
     : QDialog(owner),
-      month_(std::make_unique<PrintCalMonth>(month)),
+      month_(std::make_unique<CalendarPageInputs>(month)),
       pictureFileLabel_(new QLabel(this)),
       pictureMissingLabel_(new QLabel(this)),
       printPictureCheck_(new QCheckBox(QStringLiteral("Print with picture (available for standard format only)"), this)),
@@ -210,12 +209,7 @@ int PrintCalendarDialog::Copies() const {
 }
 
 CalendarPageInputs PrintCalendarDialog::PageInputs() const {
-    CalendarPageInputs in;
-    in.monthGrid = month_->grid;
-    in.title = month_->title;
-    in.firstDay = month_->firstDay;
-    in.lastDay = month_->lastDay;
-    in.shabbat = month_->shabbat;
+    CalendarPageInputs in = *month_;
     in.theme = calendarTheme_ >= 0 && calendarTheme_ < 3 ? calendarTheme_ : kThemeWinter;
     in.size = sizeRadios_[1]->isChecked() ? CalendarSize::Pocket : CalendarSize::Page;
     in.printPicture = printPictureCheck_->isChecked();
@@ -293,7 +287,7 @@ void PrintCalendarDialog::done(int result) {
 
 PrintCalendarDialog::~PrintCalendarDialog() = default;
 
-void ShowPrintCalDialog(QWidget* owner, const PrintCalMonth& month) {
+void ShowPrintCalDialog(QWidget* owner, const CalendarPageInputs& month) {
     PrintCalendarDialog dialog(owner, month);
     dialog.exec();
 }

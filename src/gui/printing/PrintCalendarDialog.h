@@ -17,14 +17,14 @@ class QRadioButton;
 
 namespace varnel {
 
+// The dialog prints the displayed month: the inputs' month grid, title, days
+// and Shabbat inputs; it sets the other inputs from its controls.
 struct CalendarPageInputs;
-// The displayed month the dialog prints (core/printing/PrintCalMonth.h).
-struct PrintCalMonth;
 
 class PrintCalendarDialog : public QDialog {
     Q_OBJECT
 public:
-    PrintCalendarDialog(QWidget* owner, const PrintCalMonth& month);
+    PrintCalendarDialog(QWidget* owner, const CalendarPageInputs& month);
     ~PrintCalendarDialog() override;
 
     // txtNumCopies as a number; 0 or a text that is no number prints one copy.
@@ -52,7 +52,7 @@ private:
     void PrinterSetup();
     void ShowPrinter();
 
-    std::unique_ptr<PrintCalMonth> month_;
+    std::unique_ptr<CalendarPageInputs> month_;
     int calendarTheme_ = 0;  // Winter
     QString calendarPicture_;
     QPrinter printer_;
@@ -68,7 +68,7 @@ private:
 };
 
 // Opens the dialog modally, owned by the main window.
-void ShowPrintCalDialog(QWidget* owner, const PrintCalMonth& month);
+void ShowPrintCalDialog(QWidget* owner, const CalendarPageInputs& month);
 
 // The picture setting's default: Images/templemount.jpg in the data folder.
 QString DefaultCalendarPicture();

@@ -33,7 +33,7 @@ void PrintDirectly(QWidget* owner, const Document& doc, const QString& title) {
 
 Document ShabbatDocument(const ShabbatInputs& month, const std::string& monthTitle) {
     Document doc = NewDocument();
-    ComposeShabbatDocument(BuildShabbatRows(month), monthTitle, NowDateTime(), doc);
+    ComposeShabbatDocument(ShabbatRowsOf(month), monthTitle, NowDateTime(), doc);
     return doc;
 }
 

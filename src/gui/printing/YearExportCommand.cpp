@@ -23,13 +23,12 @@ std::string ExportYearToHtml(QWidget* owner, const YearViewModel& yearView, Cale
     paper.SetPaper(DefaultPaper());
     in.page = paper.Page();
     ViewState monthState = state;
-    PrintedMonth month;
     const double now = NowDateTime();
     in.monthPage = [&](int m) {
         monthState.ShowMonthOf(DateSerial(yearView.year, m, 1));
-        BuildPrintedMonth(source, monthState, month);
-        month.page.printedAt = now;
-        return month.page;
+        CalendarPageInputs page = PrintedMonth(source, monthState);
+        page.printedAt = now;
+        return page;
     };
     std::string error;
     const std::string index = ExportYearToHtml(in, error);

@@ -17,7 +17,7 @@
 #include "gui/views/SplashWindow.h"
 #include "gui/printing/PrintCommands.h"
 #include "gui/printing/YearExportCommand.h"
-#include "core/printing/PrintCalMonth.h"
+#include "core/printing/CalendarDocument.h"
 #include "gui/printing/PrintCalendarDialog.h"
 
 namespace varnel {
@@ -63,9 +63,15 @@ void MainWindow::ApplyPanelTitleColors() {
 }
 
 void MainWindow::PrintCurrentView() {
-    if (CurrentView() == View::Month)
-        return ShowPrintCalDialog(this, PrintCalMonth{&month_->Model().grid, month_->Model().title, state_.currentDate,
-                                         state_.currentMonthEnd, ShabbatInputsFor(*source_, state_)});
+    if (CurrentView() == View::Month) {
+        CalendarPageInputs month;
+        month.monthGrid = month_->Model().grid;
+        month.title = month_->Model().title;
+        month.firstDay = state_.currentDate;
+        month.lastDay = state_.currentMonthEnd;
+        month.shabbat = ShabbatInputsFor(*source_, state_);
+        return ShowPrintCalDialog(this, month);
+    }
     varnel::PrintCurrentView(this, {static_cast<int>(CurrentView()), &static_cast<varnel::DayPanel*>(dayPanel_)->Model(),
                                     &static_cast<varnel::YearPanel*>(yearPanel_)->Model(), ShabbatInputsFor(*source_, state_),
                                     MonthTitle(state_.currentDate, state_.currentMonthEnd)});
