@@ -14,6 +14,7 @@
 #include "core/printing/PrintedMonth.h"
 #include "core/views/CalendarSource.h"
 #include "gui/printing/CalendarExport.h"
+#include "gui/printing/DocumentLayout.h"
 #include "gui/solar/SystemTimeZone.h"
 
 namespace varnel {
@@ -56,6 +57,17 @@ void BM_CalendarPageToPdf(benchmark::State& state) { WritePage(state, CalendarFi
 void BM_CalendarPageToHtml(benchmark::State& state) { WritePage(state, CalendarFileKind::Html, "page.htm"); }
 void BM_CalendarPageToRtf(benchmark::State& state) { WritePage(state, CalendarFileKind::Rtf, "page.rtf"); }
 BENCHMARK(BM_CalendarPageToPdf)->Unit(benchmark::kMillisecond);
+
+// The layout alone, done while the wait pointer shows: no progress window is needed.
+void BM_CalendarPageLayout(benchmark::State& state) {
+    EnsureApplication();
+    const Document doc = Data().Compose();
+    for (auto _ : state) {
+        const DocumentLayout layout(doc);
+        benchmark::DoNotOptimize(layout.PageCount());
+    }
+}
+BENCHMARK(BM_CalendarPageLayout)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CalendarPageToHtml)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CalendarPageToRtf)->Unit(benchmark::kMillisecond);
 

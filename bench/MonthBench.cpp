@@ -100,5 +100,20 @@ void BM_NextMonthIntoANewYear(benchmark::State& state) {
 }
 BENCHMARK(BM_NextMonthIntoANewYear)->Unit(benchmark::kMicrosecond);
 
+// The three views in turn, each shown and painted, as the toolbar switches them.
+void BM_SwitchViews(benchmark::State& state) {
+    Window w;
+    w.main->ShowMonthOf(DateSerial(2026, 12, 1));
+    w.main->ShowCalendar();
+    QWidget* panels = w.main->centralWidget();
+    for (auto _ : state) {
+        for (MainWindow::View view : {MainWindow::View::Year, MainWindow::View::Day, MainWindow::View::Month}) {
+            w.main->ShowView(view);
+            panels->repaint();
+        }
+    }
+}
+BENCHMARK(BM_SwitchViews)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 }  // namespace varnel

@@ -71,8 +71,8 @@ protected:
         WindowFixture::SetUp();
         if (!HasFatalFailure()) Start();
     }
-    YearPanel* Year() const { return static_cast<YearPanel*>(window_->YearPanel()); }
-    DayPanel* Day() const { return static_cast<DayPanel*>(window_->DayPanel()); }
+    YearPanel* Year() const { return window_->Year(); }
+    DayPanel* Day() const { return window_->Day(); }
 };
 
 TEST_F(WiredViews, StartUpShowsTheSplash) {
@@ -130,7 +130,7 @@ TEST_F(WiredViews, YearClickRendersTheMonthBehindAndDoubleClickOpensTheDay) {
 
     DoubleClickCell(march, cell.row, cell.col);
     EXPECT_EQ(window_->CurrentView(), MainWindow::View::Day);
-    EXPECT_TRUE(window_->ViewToggle(MainWindow::View::Day)->isChecked());
+    EXPECT_TRUE(window_->ViewAction(MainWindow::View::Day)->isChecked());
     EXPECT_EQ(Day()->Title()->text(), "Adar 28, 5786 - Tuesday 03/17/2026");
     EXPECT_EQ(Day()->Model().grid.Cell(0, 0).text, "Adar 28");
 }

@@ -14,6 +14,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
+#include <tuple>
 #include <QtTest/QTest>
 
 #include "core/calendar/HolyDays.h"
@@ -68,7 +70,7 @@ TEST_F(MainWindowTest, StartsOnThisMonthWithTheYearBuilt) {
     EXPECT_FALSE(window->StartTimer()->isActive());
     EXPECT_EQ(window->StartTimer()->interval(), 55);
     EXPECT_EQ(window->CurrentView(), MainWindow::View::Month);
-    EXPECT_TRUE(window->ViewToggle(MainWindow::View::Month)->isChecked());
+    EXPECT_TRUE(window->ViewAction(MainWindow::View::Month)->isChecked());
 
     const MonthViewModel& view = window->Month()->Model();
     EXPECT_EQ(view.lastStartOfMonth, window->State().currentDate);
@@ -141,9 +143,17 @@ TEST_F(MainWindowTest, MenusAndToolbar) {
     for (QAction* m : window.menuBar()->actions()) menus << m->text();
     EXPECT_EQ(menus, QStringList({"&File", "&View", "Date selection", "&Settings", "Feast &Planning", "&Help"}));
 
-    EXPECT_EQ(window.ViewToggle(MainWindow::View::Day)->text(), "Day view");
-    EXPECT_EQ(window.ViewToggle(MainWindow::View::Month)->text(), "Month view");
-    EXPECT_EQ(window.ViewToggle(MainWindow::View::Year)->text(), "Year view");
+    // The menu item and the toolbar button of a view are one action.
+    const std::tuple<MainWindow::View, const char*, const char*> buttons[] = {
+        {MainWindow::View::Day, "ssrDayView", "Day view"},
+        {MainWindow::View::Month, "ssrMonthView", "Month view"},
+        {MainWindow::View::Year, "ssrYearView", "Year view"}};
+    for (const auto& [view, name, text] : buttons) {
+        const auto* button = window.findChild<QToolButton*>(name);
+        ASSERT_NE(button, nullptr) << name;
+        EXPECT_EQ(button->defaultAction(), window.ViewAction(view));
+        EXPECT_EQ(button->text(), text);
+    }
     EXPECT_EQ(window.CommandButton(1)->text(), "Print current view");
     EXPECT_EQ(window.CommandButton(2)->text(), "Export to calendar");
     EXPECT_TRUE(window.CommandButton(1)->isVisible());
@@ -189,19 +199,19 @@ TEST_F(MainWindowTest, NextMonthShortcutActsOnlyInTheMonthView) {
     auto window = Started();
     window->ShowMonthOf(DateSerial(2026, 5, 1));
     window->ShowCalendar();
-    window->ShowView(MainWindow::View::Year);
+    QTest::mouseClick(window->findChild<QToolButton*>("ssrYearView"), Qt::LeftButton);
     EXPECT_EQ(window->CurrentView(), MainWindow::View::Year);
-    EXPECT_TRUE(window->ViewToggle(MainWindow::View::Year)->isChecked());
+    EXPECT_TRUE(window->ViewAction(MainWindow::View::Year)->isChecked());
     EXPECT_TRUE(window->findChild<QAction*>("mViewYear")->isChecked());
     EXPECT_FALSE(window->findChild<QAction*>("mViewMonth")->isChecked());
     window->findChild<QAction*>("mNextMonth")->trigger();
     window->findChild<QAction*>("mPreviousMonth")->trigger();
     EXPECT_EQ(window->State().currentDate, DateSerial(2026, 5, 1));
-    window->ViewToggle(MainWindow::View::Day)->setChecked(true);
+    window->ViewAction(MainWindow::View::Day)->setChecked(true);
     EXPECT_EQ(window->CurrentView(), MainWindow::View::Day);
     window->findChild<QAction*>("mNextMonth")->trigger();
     EXPECT_EQ(window->State().currentDate, DateSerial(2026, 5, 1));
-    window->ViewToggle(MainWindow::View::Month)->setChecked(true);
+    window->ViewAction(MainWindow::View::Month)->setChecked(true);
     window->findChild<QAction*>("mNextMonth")->trigger();
     EXPECT_EQ(window->State().currentDate, DateSerial(2026, 6, 1));
 }
@@ -231,7 +241,7 @@ TEST_F(MainWindowTest, MonthViewRendersAgainOnlyWhenTheMonthChanged) {
     window->ShowView(MainWindow::View::Year);
     // Something else moved CurrentDate meanwhile (the year view does).
     window->ShowMonthOf(DateSerial(2026, 4, 1));
-    window->ViewToggle(MainWindow::View::Month)->setChecked(true);
+    window->ViewAction(MainWindow::View::Month)->setChecked(true);
     EXPECT_EQ(window->Month()->Model().lastStartOfMonth, DateSerial(2026, 4, 1));
     EXPECT_EQ(window->Month()->Model().title, "Nisan-Iyar 5786 / April 2026");
     EXPECT_TRUE(window->findChild<QAction*>("mViewMonth")->isChecked());
@@ -271,7 +281,7 @@ TEST_F(MainWindowTest, ClicksSelectAndTheFloatingInfoCellToggles) {
 
     press(3, 1, true);
     EXPECT_EQ(window->CurrentView(), MainWindow::View::Day);
-    EXPECT_TRUE(window->ViewToggle(MainWindow::View::Day)->isChecked());
+    EXPECT_TRUE(window->ViewAction(MainWindow::View::Day)->isChecked());
     EXPECT_EQ(window->State().selectedRow, 3);
     EXPECT_EQ(window->State().selectedCol, 1);
 }

@@ -22,6 +22,7 @@
 #include "core/views/MonthView.h"
 #include "core/views/YearView.h"
 #include "gui/common/Settings.h"
+#include "gui/views/DayPanel.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/MonthPanel.h"
 #include "gui/views/YearPanel.h"
@@ -113,7 +114,7 @@ TEST_F(Comforts, TodayIsFramedInTheMonthAndYearViewsAndChosenForTheDayView) {
     EXPECT_EQ(style.selectedRow, at.row);
     EXPECT_EQ(style.selectedCol, at.col);
     window.ShowView(MainWindow::View::Day);
-    EXPECT_NE(window.DayPanel()->findChild<QLabel*>("lblDay")->text().toStdString().find(std::to_string(t.year)),
+    EXPECT_NE(window.Day()->Title()->text().toStdString().find(std::to_string(t.year)),
               std::string::npos);
     EXPECT_EQ(window.State().selectedRow, at.row);
     EXPECT_EQ(window.State().selectedCol, at.col);
@@ -126,7 +127,7 @@ TEST_F(Comforts, TodayIsFramedInTheMonthAndYearViewsAndChosenForTheDayView) {
     window.ShowView(MainWindow::View::Year);
     ShowMonth(t.year, t.month);
     window.ShowView(MainWindow::View::Year);
-    auto* year = static_cast<YearPanel*>(window.YearPanel());
+    auto* year = window.Year();
     const YearCell cell = YearCellOf(t.year, t.month, t.day);
     for (int m = 0; m < 12; ++m) {
         style = year->MonthGrid(m)->Style();
@@ -157,7 +158,7 @@ TEST_F(Comforts, ArrowsEnterAndTabDriveTheMonthGrid) {
 
     QTest::keyClick(grid, Qt::Key_Return);
     EXPECT_EQ(window.CurrentView(), MainWindow::View::Day);
-    EXPECT_TRUE(window.DayPanel()->findChild<QLabel*>("lblDay")->text().endsWith("02/15/2026"));
+    EXPECT_TRUE(window.Day()->Title()->text().endsWith("02/15/2026"));
 
     window.ShowView(MainWindow::View::Month);
     grid->setFocus();
@@ -181,7 +182,7 @@ TEST_F(Comforts, ArrowsAndEnterInAYearGrid) {
     MainWindow& window = Start();
     ShowMonth(2026, 1);
     window.ShowView(MainWindow::View::Year);
-    auto* year = static_cast<YearPanel*>(window.YearPanel());
+    auto* year = window.Year();
     GridWidget* march = year->MonthGrid(2);
     march->setFocus();
     QTest::keyClick(march, Qt::Key_Right);  // from nothing chosen: the first of March
@@ -194,7 +195,7 @@ TEST_F(Comforts, ArrowsAndEnterInAYearGrid) {
     EXPECT_EQ(window.State().selectedRow, eighth.row);
     QTest::keyClick(march, Qt::Key_Enter);
     EXPECT_EQ(window.CurrentView(), MainWindow::View::Day);
-    EXPECT_TRUE(window.DayPanel()->findChild<QLabel*>("lblDay")->text().endsWith("03/08/2026"));
+    EXPECT_TRUE(window.Day()->Title()->text().endsWith("03/08/2026"));
 }
 
 TEST_F(Comforts, TheTitleNamesTheViewAndWhatItShows) {
@@ -203,10 +204,10 @@ TEST_F(Comforts, TheTitleNamesTheViewAndWhatItShows) {
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("December 2026 \u2014 Varnel"));
     window.ShowView(MainWindow::View::Year);
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("2026 \u2014 Varnel"));
-    static_cast<YearPanel*>(window.YearPanel())->NextYear();
+    window.Year()->NextYear();
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("2027 \u2014 Varnel"));
     window.ShowView(MainWindow::View::Day);
-    const QString day = window.DayPanel()->findChild<QLabel*>("lblDay")->text();
+    const QString day = window.Day()->Title()->text();
     ASSERT_FALSE(day.isEmpty());
     EXPECT_EQ(window.windowTitle(), day + QString::fromUtf8(" \u2014 Varnel"));
 }

@@ -18,15 +18,27 @@
 #include "core/common/DateFormat.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
+#include "core/printing/CalendarDocument.h"
 #include "core/views/ColorScheme.h"
+#include "core/views/MonthView.h"
+#include "gui/appointments/ExportMonthToCalendar.h"
 #include "gui/common/Settings.h"
-#include "gui/solar/SystemTimeZone.h"
+#include "gui/common/WaitCursor.h"
+#include "gui/printing/PrintCalendarDialog.h"
+#include "gui/printing/PrintCommands.h"
+#include "gui/printing/YearExportCommand.h"
+#include "gui/resources/FeastResourcesDialog.h"
 #include "gui/solar/LocationDialog.h"
+#include "gui/solar/SystemTimeZone.h"
+#include "gui/views/ColorsDialog.h"
 #include "gui/views/DataFileNotice.h"
+#include "gui/views/DayPanel.h"
+#include "gui/views/FloatingNote.h"
+#include "gui/views/GoToDateDialog.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/MonthPanel.h"
-#include "gui/views/ColorsDialog.h"
-#include "gui/views/GoToDateDialog.h"
+#include "gui/views/SplashWindow.h"
+#include "gui/views/YearPanel.h"
 
 namespace varnel {
 namespace {
@@ -66,14 +78,6 @@ QRect FitInto(QRect r, const QRect& area) {
     return r;
 }
 
-// A wait pointer for the length of a scope.
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 QAction* AddItem(QMenu* menu, const char* objectName, const char* caption) {
     QAction* a = menu->addAction(QString::fromUtf8(caption));
     a->setObjectName(objectName);
@@ -96,24 +100,10 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowTitle("Varnel");
     setMinimumSize(480, 360);
 
-    panels_ = new QStackedWidget(this);
-    panels_->setObjectName("picViews");
-    month_ = new MonthPanel(state_, *source_, panels_);
-    BuildDayAndYearPanels();
-    panels_->addWidget(yearPanel_);
-    panels_->addWidget(month_);
-    panels_->addWidget(dayPanel_);
-    panels_->setCurrentWidget(month_);
-    setCentralWidget(panels_);
-
+    BuildPanels();
+    BuildViewActions();
     BuildMenus();
     BuildToolbar();
-
-    connect(month_, &MonthPanel::NextMonthRequested, this, &MainWindow::NextMonth);
-    connect(month_, &MonthPanel::PreviousMonthRequested, this, &MainWindow::PreviousMonth);
-    connect(month_, &MonthPanel::DayDoubleClicked, this, [this] { ViewToggle(View::Day)->setChecked(true); });
-    connect(month_, &MonthPanel::NoteShowRequested, this, &MainWindow::ShowCellNote);
-    connect(month_, &MonthPanel::NoteCloseRequested, this, &MainWindow::CloseCellNote);
 
     const QSize design(static_cast<int>(std::lround(kDesignWidth / ScreenOf(this).twipsPerPixelX)),
                        static_cast<int>(std::lround(kDesignHeight / ScreenOf(this).twipsPerPixelY)));
@@ -137,6 +127,57 @@ MainWindow::MainWindow(QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+void MainWindow::BuildPanels() {
+    panels_ = new QStackedWidget(this);
+    panels_->setObjectName("picViews");
+    year_ = new YearPanel(state_, *source_, panels_);
+    month_ = new MonthPanel(state_, *source_, panels_);
+    day_ = new DayPanel(state_, panels_);
+    panels_->addWidget(year_);
+    panels_->addWidget(month_);
+    panels_->addWidget(day_);
+    panels_->setCurrentWidget(month_);
+    setCentralWidget(panels_);
+
+    connect(month_, &MonthPanel::NextMonthRequested, this, &MainWindow::NextMonth);
+    connect(month_, &MonthPanel::PreviousMonthRequested, this, &MainWindow::PreviousMonth);
+    connect(month_, &MonthPanel::DayDoubleClicked, this, [this] { ShowView(View::Day); });
+    connect(month_, &MonthPanel::NoteShowRequested, this, &MainWindow::ShowCellNote);
+    connect(month_, &MonthPanel::NoteCloseRequested, this, &MainWindow::CloseCellNote);
+    connect(year_, &YearPanel::MonthRenderRequested, this, &MainWindow::ShowCalendar);
+    connect(year_, &YearPanel::MonthViewRequested, this, [this] { ShowView(View::Month); });
+    connect(year_, &YearPanel::DayViewRequested, this, [this] { ShowView(View::Day); });
+    connect(year_, &YearPanel::YearShown, this, &MainWindow::UpdateWindowTitle);
+}
+
+// One checkable action per view, in an exclusive group: the View menu shows
+// its text, the toolbar its icon text, and checking it (from either, or from
+// code) shows the view.
+void MainWindow::BuildViewActions() {
+    viewGroup_ = new QActionGroup(this);
+    viewGroup_->setObjectName("ssrView");
+    viewGroup_->setExclusive(true);
+    const struct {
+        View view;
+        const char* name;
+        const char* menuText;
+        const char* toolbarText;
+    } views[] = {{View::Day, "mViewDay", "&Day", "Day view"},
+                 {View::Month, "mViewMonth", "&Month", "Month view"},
+                 {View::Year, "mViewYear", "&Year", "Year view"}};
+    for (const auto& v : views) {
+        QAction* a = new QAction(QString::fromUtf8(v.menuText), viewGroup_);
+        a->setObjectName(v.name);
+        a->setIconText(QString::fromUtf8(v.toolbarText));
+        a->setCheckable(true);
+        a->setChecked(v.view == View::Month);
+        connect(a, &QAction::toggled, this, [this, view = v.view](bool on) {
+            if (on) DisplayView(view);
+        });
+        viewActions_[static_cast<size_t>(v.view)] = a;
+    }
+}
+
 void MainWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
 
@@ -156,19 +197,7 @@ void MainWindow::BuildMenus() {
 
     QMenu* view = bar->addMenu("&View");
     view->setObjectName("mView");
-    const struct {
-        View view;
-        const char* name;
-        const char* caption;
-    } viewItems[] = {{View::Day, "mViewDay", "&Day"}, {View::Month, "mViewMonth", "&Month"},
-                     {View::Year, "mViewYear", "&Year"}};
-    for (const auto& item : viewItems) {
-        QAction* a = AddItem(view, item.name, item.caption);
-        a->setCheckable(true);
-        a->setChecked(item.view == View::Month);
-        connect(a, &QAction::triggered, this, [this, v = item.view] { ShowView(v); });
-        viewMenuItems_[static_cast<size_t>(item.view)] = a;
-    }
+    view->addActions(viewGroup_->actions());
 
     QMenu* dates = bar->addMenu("Date selection");
     dates->setObjectName("mDateSelection");
@@ -218,7 +247,7 @@ void MainWindow::BuildMenus() {
     help->setObjectName("mHelp");
     AddItem(help, "mHelpIndex", "&Help index")->setEnabled(false);  // the help is the man page; there is no help file
     help->addSeparator();
-    connect(AddItem(help, "mAbout", "&About Varnel"), &QAction::triggered, this, &MainWindow::ShowAbout);
+    connect(AddItem(help, "mAbout", "&About Varnel"), &QAction::triggered, this, [this] { ShowAbout(this); });
 }
 
 void MainWindow::BuildToolbar() {
@@ -230,30 +259,16 @@ void MainWindow::BuildToolbar() {
     bar->toggleViewAction()->setVisible(false);
     setContextMenuPolicy(Qt::NoContextMenu);
 
-    viewGroup_ = new QActionGroup(this);
-    viewGroup_->setObjectName("ssrView");
-    viewGroup_->setExclusive(true);
-    const struct {
-        View view;
-        const char* name;
-        const char* text;
-    } toggles[] = {{View::Day, "ssrDayView", "Day view"}, {View::Month, "ssrMonthView", "Month view"},
-                   {View::Year, "ssrYearView", "Year view"}};
-    for (const auto& t : toggles) {
-        QAction* a = new QAction(t.text, viewGroup_);
-        a->setObjectName(t.name);
-        a->setCheckable(true);
-        a->setChecked(t.view == View::Month);
-        a->setProperty("index", static_cast<int>(t.view));
-        connect(a, &QAction::toggled, this, [this, v = t.view](bool on) { ViewTogglePressed(v, on); });
-        viewToggles_[static_cast<size_t>(t.view)] = a;
-        bar->addAction(a);
+    const std::pair<View, const char*> buttons[] = {
+        {View::Day, "ssrDayView"}, {View::Month, "ssrMonthView"}, {View::Year, "ssrYearView"}};
+    for (const auto& [view, name] : buttons) {
+        bar->addAction(ViewAction(view));
+        bar->widgetForAction(ViewAction(view))->setObjectName(name);
     }
     bar->addSeparator();
     for (int i = 0; i < kCommandButtonCount; ++i) {
         QAction* a = new QAction(kCommandTexts[i], this);
         a->setObjectName(QStringLiteral("sscCommand%1").arg(i));
-        a->setProperty("index", i);
         commandButtons_[static_cast<size_t>(i)] = a;
         bar->addAction(a);
         // Buttons without a text have no action: they are kept but not shown.
@@ -263,33 +278,24 @@ void MainWindow::BuildToolbar() {
     connect(commandButtons_[2], &QAction::triggered, this, &MainWindow::ExportMonthPortions);
 }
 
-QAction* MainWindow::ViewToggle(View view) const { return viewToggles_[static_cast<size_t>(view)]; }
-
 QAction* MainWindow::CommandButton(int index) const {
     return index >= 0 && index < kCommandButtonCount ? commandButtons_[static_cast<size_t>(index)] : nullptr;
 }
 
-void MainWindow::ViewTogglePressed(View view, bool pressed) {
-    if (pressed) ShowView(view);
-}
-
-void MainWindow::SyncViewControls() {
-    for (View v : {View::Day, View::Month, View::Year}) {
-        viewMenuItems_[static_cast<size_t>(v)]->setChecked(v == view_);
-        QAction* toggle = ViewToggle(v);
-        if (toggle->isChecked() != (v == view_)) {
-            const QSignalBlocker block(toggle);
-            toggle->setChecked(v == view_);
-        }
-    }
-}
-
 void MainWindow::ShowView(View view) {
+    QAction* action = ViewAction(view);
+    if (action->isChecked())
+        DisplayView(view);
+    else
+        action->setChecked(true);  // the group unchecks the others; toggled() displays the view
+}
+
+void MainWindow::DisplayView(View view) {
     switch (view) {
         case View::Day:
             ShowDay();
             view_ = View::Day;
-            panels_->setCurrentWidget(dayPanel_);
+            panels_->setCurrentWidget(day_);
             break;
         case View::Month: {
             const WaitCursor wait;
@@ -300,19 +306,29 @@ void MainWindow::ShowView(View view) {
         }
         case View::Year:
             CloseCellNote();
-            ShowYear(state_.Year());
+            year_->ShowYear(state_.Year());
             view_ = View::Year;
-            panels_->setCurrentWidget(yearPanel_);
+            panels_->setCurrentWidget(year_);
             break;
     }
-    SyncViewControls();
     UpdateWindowTitle();
+}
+
+// Fills the day panel for the selected cell of the month grid. The year
+// buttons move the displayed month without rendering it, so a grid left from
+// another month is rendered first: the day's lines must belong to the day in
+// the title.
+void MainWindow::ShowDay() {
+    if (month_->Model().lastStartOfMonth != state_.currentDate) ShowCalendar();
+    day_->ShowDay(month_->Model().grid);
 }
 
 void MainWindow::ShowCalendar() {
     // A note belongs to a day of the month it was opened on.
     if (month_->Model().lastStartOfMonth != state_.currentDate) CloseCellNote();
-    ApplyPanelTitleColors();
+    // The year and day titles take the Shabbat colour with the month title's.
+    year_->ApplyTitleColors();
+    day_->ApplyTitleColors();
     month_->ShowCalendar();
     UpdateWindowTitle();
 }
@@ -321,7 +337,7 @@ void MainWindow::UpdateWindowTitle() {
     QString shown;
     switch (view_) {
         case View::Day:
-            if (const auto* title = dayPanel_->findChild<QLabel*>("lblDay")) shown = title->text();
+            shown = day_->Title()->text();
             break;
         case View::Month: shown = QString::fromStdString(FormatDate(state_.currentDate, "mmmm yyyy")); break;
         case View::Year: shown = QString::number(state_.Year()); break;
@@ -332,7 +348,7 @@ void MainWindow::UpdateWindowTitle() {
 void MainWindow::RedrawShownView() {
     CloseCellNote();
     ShowCalendar();  // the month stays rendered behind the other views
-    if (view_ == View::Year) ShowYear(state_.Year());
+    if (view_ == View::Year) year_->ShowYear(state_.Year());
     if (view_ == View::Day) ShowDay();
     UpdateWindowTitle();
 }
@@ -367,13 +383,13 @@ void MainWindow::GoToCommonDate() {
     switch (view_) {
         case View::Day:
             ShowCalendar();
-            ViewToggle(View::Month)->setChecked(true);
+            ShowView(View::Month);
             break;
         case View::Month:
             ShowCalendar();
             break;
         case View::Year:
-            ShowYear(state_.Year());
+            year_->ShowYear(state_.Year());
             break;
     }
 }
@@ -393,16 +409,65 @@ void MainWindow::OpenLocationSettings() {
 }
 
 void MainWindow::RunStartUp() {
-    if (startedUp_) return;
-    startedUp_ = true;
-    ShowSplash();
-    QCoreApplication::processEvents();
+    if (startUpBegun_) return;
+    startUpBegun_ = true;
+    ShowSplash(this);
     startTimer_->stop();
+    // The data are read on the event loop's next pass, so the splash and the
+    // window can paint first.
+    QTimer::singleShot(0, this, &MainWindow::FinishStartUp);
+}
+
+void MainWindow::FinishStartUp() {
+    startedUp_ = true;
     // The holy-day file is read once, here; each year reads the portion file.
     source_->SetData(LoadCalendarData(ProgramFolder()));
     ShowCalendar();
     NoticeMissingDataFiles(this, ProgramFolder());
     emit StartUpFinished();
+}
+
+// The floating note beside a month-grid cell.
+void MainWindow::ShowCellNote(const QString& text, int row, int col) {
+    FloatingNote& note = FlexNote(this);
+    note.SetNoteText(text);
+    note.ShowNote(*month_->Grid(), row, col);
+}
+
+void MainWindow::CloseCellNote() { CloseFlexNote(); }
+
+void MainWindow::PrintCurrentView() {
+    if (view_ == View::Month) {
+        CalendarPageInputs month;
+        month.monthGrid = month_->Model().grid;
+        month.title = month_->Model().title;
+        month.firstDay = state_.currentDate;
+        month.lastDay = state_.currentMonthEnd;
+        month.shabbat = ShabbatInputsFor(*source_, state_);
+        return ShowPrintCalDialog(this, month);
+    }
+    varnel::PrintCurrentView(this, {static_cast<int>(view_), &day_->Model(), &year_->Model(),
+                                    ShabbatInputsFor(*source_, state_),
+                                    MonthTitle(state_.currentDate, state_.currentMonthEnd)});
+}
+
+void MainWindow::PrintShabbatHours() {
+    varnel::PrintShabbatHours(this, ShabbatInputsFor(*source_, state_),
+                              MonthTitle(state_.currentDate, state_.currentMonthEnd));
+}
+
+// The year view is filled for the displayed common year; the displayed month stays.
+void MainWindow::ExportYearToHtml() {
+    year_->ShowYear(state_.Year());
+    varnel::ExportYearToHtml(this, year_->Model(), *source_, state_);
+}
+
+void MainWindow::ExportMonthPortions() {
+    ExportMonthToCalendar(this, state_.currentDate, source_->Year(state_.Year()).parashot);
+}
+
+void MainWindow::OpenFeastResources() {
+    ShowFeastResources(this, source_->Year(state_.Year()).holyDays, source_->Data().folder);
 }
 
 void MainWindow::LoadSettings() {

@@ -19,12 +19,14 @@ class QTimer;
 
 namespace varnel {
 
+class DayPanel;
 class MonthPanel;
+class YearPanel;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    enum class View { Day = 1, Month = 2, Year = 3 };  // the toggles' indices
+    enum class View { Day = 1, Month = 2, Year = 3 };  // the toolbar's order
 
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -46,21 +48,24 @@ public:
 
     void NextMonth();
     void PreviousMonth();
-    // Switches the view the way the View menu and the toggles do.
+    // Switches the view the way the View menu and the toolbar do (shown again when already current).
     void ShowView(View view);
     View CurrentView() const { return view_; }
     void GoToCommonDate();
     void ChooseColorScheme();
     void OpenLocationSettings();
-    // The start-up sequence the start timer runs once.
+    // The start-up sequence the start timer runs once: the splash, then, on
+    // the event loop's next pass, the calendar data and the month.
     void RunStartUp();
+    // The calendar data are loaded and the month is rendered.
     bool StartedUp() const { return startedUp_; }
 
     MonthPanel* Month() const { return month_; }
-    QWidget* DayPanel() const { return dayPanel_; }
-    QWidget* YearPanel() const { return yearPanel_; }
+    DayPanel* Day() const { return day_; }
+    YearPanel* Year() const { return year_; }
     QTimer* StartTimer() const { return startTimer_; }
-    QAction* ViewToggle(View view) const;
+    // The one checkable action per view, in the View menu and on the toolbar.
+    QAction* ViewAction(View view) const { return viewActions_[static_cast<size_t>(view)]; }
     QAction* CommandButton(int index) const;
 
 signals:
@@ -71,10 +76,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void BuildPanels();
+    void BuildViewActions();
     void BuildMenus();
     void BuildToolbar();
-    void ViewTogglePressed(View view, bool pressed);
-    void SyncViewControls();
+    // Fills and raises a view's panel; its action is already checked.
+    void DisplayView(View view);
+    void FinishStartUp();
     void AfterMonthMoved();
     void MoveToYear(int year);
     void SelectYearMonth(int month);
@@ -84,17 +92,9 @@ private:
     // Renders the shown view again (after the place or a display choice changed).
     void RedrawShownView();
     void SetShabbatTimesOnHolyDays(bool on);
-
-    // The year and day views, the dialogs, the cell note, the splash and the
-    // menu's commands (MainWindowHooks.cpp).
-    void BuildDayAndYearPanels();
-    void ShowYear(int year);
     void ShowDay();
     void ShowCellNote(const QString& text, int row, int col);
     void CloseCellNote();
-    void ShowSplash();
-    void ShowAbout();
-    void ApplyPanelTitleColors();
     void PrintCurrentView();
     void PrintShabbatHours();
     void ExportYearToHtml();
@@ -104,15 +104,15 @@ private:
     ViewState state_;
     std::unique_ptr<CalendarSource> source_;
     View view_ = View::Month;
+    bool startUpBegun_ = false;
     bool startedUp_ = false;
     QStackedWidget* panels_ = nullptr;
     MonthPanel* month_ = nullptr;
-    QWidget* dayPanel_ = nullptr;
-    QWidget* yearPanel_ = nullptr;
+    DayPanel* day_ = nullptr;
+    YearPanel* year_ = nullptr;
     QTimer* startTimer_ = nullptr;
     QActionGroup* viewGroup_ = nullptr;
-    std::array<QAction*, 4> viewToggles_{};   // indices 1..3
-    std::array<QAction*, 4> viewMenuItems_{};  // indices 1..3
+    std::array<QAction*, 4> viewActions_{};  // indices 1..3
     std::array<QAction*, 10> commandButtons_{};
     QAction* nextMonthItem_ = nullptr;
     QAction* previousMonthItem_ = nullptr;

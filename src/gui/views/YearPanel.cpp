@@ -1,7 +1,6 @@
 #include "gui/views/YearPanel.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -14,18 +13,12 @@
 #include "gui/rules/YearLayout.h"
 #include "core/views/ViewState.h"
 #include "gui/views/FloatingNote.h"
+#include "gui/common/WaitCursor.h"
 
 namespace varnel {
 namespace {
 
 constexpr int kTitleHeight = 345;  // twips
-
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 
@@ -152,7 +145,6 @@ void YearPanel::GridClicked(int month) {
 void YearPanel::GridDoubleClicked(int month) {
     if (!SelectMonth(month)) return;
     emit MonthRenderRequested();
-    QCoreApplication::processEvents();
     if (state_.selectedRow == 0) state_.selectedRow = 1;
     if (state_.selectedCol == -1) state_.selectedCol = 0;
     emit DayViewRequested();
