@@ -16,7 +16,6 @@
 #include "core/common/DateFormat.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
-#include "core/common/PendingEvents.h"
 #include "core/solar/Location.h"
 #include "gui/common/Settings.h"
 #include "gui/views/DataFileMessage.h"
@@ -89,7 +88,6 @@ int RunDesktop(int argc, char** argv) {
     QApplication::setWindowIcon(ApplicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("varnel"));
     SetProgramFolder(ResolveDataFolder({}));
-    SetPendingEventsHandler([] { QCoreApplication::processEvents(); });
 
     // Problems with the data files are said once, at start.
     const DataFileReport dataFiles = CheckDataFiles(ProgramFolder());

@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "core/common/Files.h"
-#include "core/common/PendingEvents.h"
 #include "core/common/TextDecoding.h"
 
 namespace varnel {
@@ -79,7 +78,6 @@ DataFileContents ReadDataFile(const std::string& datPath, const DataFileShape& s
                        " is left as it is.");
     } else if (WriteFileAtomically(datPath, backup.bytes, /*replace=*/false)) {
         report.Add(Level::Notice, dat, dat + " was missing and has been restored from " + bak + ".");
-        LetPendingEventsRun();
         return {std::move(backup.profile), dat};
     } else {
         report.Add(Level::Warning, dat,

@@ -9,7 +9,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "core/common/PendingEvents.h"
 
 namespace varnel {
 namespace {
@@ -224,7 +223,6 @@ bool RestoreFromBackup(const std::string& datPath) {
     if (!PathIsMissing(datPath)) return FileExists(datPath);
     std::string text;
     if (ReadWholeFile(BackupPathOf(datPath), text)) WriteFileAtomically(datPath, text, /*replace=*/false);
-    LetPendingEventsRun();
     return FileExists(datPath);
 }
 

@@ -64,8 +64,7 @@ void SetWriteStepHook(WriteStepHook hook);
 bool CopyFileOver(const std::string& from, const std::string& to);
 // "name.dat" -> "name.bak".
 std::string BackupPathOf(const std::string& datPath);
-// When nothing exists at "name.dat", copies "name.bak" onto it (and lets pending
-// window events run). A data file that exists but cannot be read, or a dangling
+// When nothing exists at "name.dat", copies "name.bak" onto it. A data file that exists but cannot be read, or a dangling
 // link, is never replaced. Returns whether the data file can be read afterwards.
 bool RestoreFromBackup(const std::string& datPath);
 
