@@ -68,7 +68,7 @@ template <typename Window>
 bool StartUp(Window& window) {
     window.StartTimer()->stop();
     QMetaObject::invokeMethod(window.StartTimer(), "timeout");
-    return window.StartedUp();
+    return Settle([&] { return window.StartedUp(); });  // the data are read on the loop's next pass
 }
 
 }  // namespace varnel
