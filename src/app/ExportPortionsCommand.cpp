@@ -1,6 +1,9 @@
 // "varnel export-portions YYYY-MM --to TARGET [--user NAME]": the month's
 // Shabbat portions into an iCalendar file or a CalDAV calendar. Exit 0 when
 // everything was written, 1 when the calendar failed, 2 for bad arguments.
+// The export runs in the application's event loop; for a server each step is
+// told on standard error as it begins, so a slow server is never silent.
+#include <QCoreApplication>
 #include <QString>
 #include <QUrl>
 #include <cstdlib>
@@ -16,19 +19,12 @@
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
 #include "core/common/Json.h"
-#include "gui/appointments/CalDavCalendar.h"
-#include "gui/appointments/CalendarTarget.h"
+#include "gui/appointments/CalDavAddress.h"
+#include "gui/appointments/CalendarExportRun.h"
 
 namespace varnel::cli {
 
 namespace {
-// Progress goes nowhere: the command prints the outcome at the end.
-class QuietProgress : public ExportProgress {
-public:
-    void SetAction(const std::string&) override {}
-    void SetDetail(const std::string&) override {}
-};
-
 std::string AskPassword(const std::string& prompt) {
     std::cerr << prompt << std::flush;
     termios saved{};
@@ -47,7 +43,11 @@ std::string AskPassword(const std::string& prompt) {
 
 void PrintItems(JsonWriter& w, const char* key, const std::vector<ExportedItem>& items) {
     w.Key(key).BeginArray();
-    for (const ExportedItem& i : items) w.BeginObject().Key("date").Date(i.date).Key("subject").String(i.subject).EndObject();
+    for (const ExportedItem& i : items) {
+        w.BeginObject().Key("date").Date(i.date).Key("subject").String(i.subject);
+        if (std::string_view(key) == "written") w.Key("replaced").Bool(i.replaced);
+        w.EndObject();
+    }
     w.EndArray();
 }
 
@@ -59,6 +59,7 @@ void PrintJson(const ExportReport& r) {
     else w.String(r.openError);
     PrintItems(w, "deleted", r.deleted);
     PrintItems(w, "written", r.written);
+    PrintItems(w, "kept", r.kept);
     w.Key("failed").BeginArray();
     for (const FailedItem& f : r.failed)
         w.BeginObject().Key("date").Date(f.date).Key("subject").String(f.subject).Key("action").String(f.what)
@@ -68,8 +69,9 @@ void PrintJson(const ExportReport& r) {
 }
 
 void PrintText(const ExportReport& r) {
-    for (const ExportedItem& i : r.deleted) std::cout << "deleted " << IsoDate(i.date) << " " << i.subject << "\n";
-    for (const ExportedItem& i : r.written) std::cout << "wrote   " << IsoDate(i.date) << " " << i.subject << "\n";
+    for (const ExportedItem& i : r.deleted) std::cout << "deleted  " << IsoDate(i.date) << " " << i.subject << "\n";
+    for (const ExportedItem& i : r.written)
+        std::cout << (i.replaced ? "replaced " : "wrote    ") << IsoDate(i.date) << " " << i.subject << "\n";
 }
 }  // namespace
 
@@ -102,10 +104,17 @@ int RunExportPortions(const Context& context) {
         password = QString::fromStdString(fromEnvironment ? std::string(fromEnvironment)
                                                           : AskPassword("Password for " + user + ": "));
     }
-    std::unique_ptr<CalendarBackend> calendar = MakeCalendarBackend(target, password);
-    QuietProgress progress;
-    const ExportReport report =
-        ExportToCalendar(*calendar, first, BuildMonthShabbatLines(first, parashot), ProgramFolder(), progress);
+    CalendarExportRun run(target, password, first,
+                          PortionItems(BuildMonthShabbatLines(first, parashot), ProgramFolder()));
+    if (run.IsServer())
+        QObject::connect(&run, &CalendarExportRun::Progress, [](const QString& action, const QString& detail) {
+            std::cerr << "varnel: " << action.toStdString() << (detail.isEmpty() ? "" : " ") << detail.toStdString() << "\n";
+        });
+    QObject::connect(&run, &CalendarExportRun::Finished, QCoreApplication::instance(), &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    run.Start();
+    QCoreApplication::exec();
+    const ExportReport& report = run.Report();
     if (context.json) PrintJson(report);
     else PrintText(report);
     if (!report.Complete()) std::cerr << "varnel: " << ExportSummary(report) << "\n";

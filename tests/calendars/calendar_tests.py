@@ -2,11 +2,15 @@
 """The month's portions written by `varnel export-portions` and read back by
 independent readers: an iCalendar file read with the icalendar library, and
 two CalDAV servers (Radicale with a password file, Xandikos) started here on
-127.0.0.1 with a free port and a temporary store, read with the caldav client.
+127.0.0.1 with a free port and a temporary store, read with the caldav client;
+and a hostile server of our own on 127.0.0.1 that lists items elsewhere,
+answers without end, slowly or cut short, and refuses every write.
 
-Usage: calendar_tests.py PATH/TO/varnel [ics|radicale|xandikos ...]
+Usage: calendar_tests.py PATH/TO/varnel [ics|radicale|xandikos|hostile ...]
 """
+import base64
 import datetime
+import http.server
 import json
 import os
 import shutil
@@ -14,6 +18,7 @@ import socket
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 import unittest
 
@@ -78,8 +83,8 @@ END:VCALENDAR\r
 """
 
 
-def run(*args, password=None, timeout=60, cwd=None):
-    env = dict(os.environ, HOME=tempfile.gettempdir(), XDG_CONFIG_HOME=tempfile.mkdtemp())
+def run(*args, password=None, timeout=60, cwd=None, limits=None):
+    env = dict(os.environ, HOME=tempfile.gettempdir(), XDG_CONFIG_HOME=tempfile.mkdtemp(), **(limits or {}))
     env.pop("VARNEL_CALDAV_PASSWORD", None)
     if password is not None:
         env["VARNEL_CALDAV_PASSWORD"] = password
@@ -276,7 +281,8 @@ class CalDavBase:
             self.assertEqual(p.returncode, 0, p.stderr)
             print(f"\n  {self.kind}: a month exported in {seconds * 1000:.0f} ms (run {run_number + 1})", file=sys.stderr)
         report = json.loads(p.stdout)
-        self.assertEqual(sorted(d["date"] for d in report["deleted"]), [d["date"] for d in report["written"]])
+        self.assertEqual(report["deleted"], [])  # the second run puts each item in place of the first's
+        self.assertEqual([w["replaced"] for w in report["written"]], [True] * 5)
         self.assertTrue(report["complete"])
         events = events_of(self.calendar)
         self.assertEqual([s for _, s in events].count("Garden party"), 1)
@@ -315,9 +321,139 @@ class Xandikos(CalDavBase, unittest.TestCase):
     kind = "xandikos"
 
 
+def our_item(date):
+    """An item as the export writes it, for the Shabbat of date (YYYYMMDD)."""
+    return (f"BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:x\r\nBEGIN:VEVENT\r\nUID:varnel-portion-{date}@varnel\r\n"
+            f"DTSTAMP:20240101T000000Z\r\nDTSTART;VALUE=DATE:{date}\r\nSUMMARY:\u00abOld\u00bb\r\n"
+            f"X-VARNEL-EXPORT:portions\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
+
+
+def multistatus(*items):
+    body = "".join(f'<d:response><d:href>{href}</d:href><d:propstat><d:prop><d:getetag>"e{i}"</d:getetag>'
+                   f'<c:calendar-data>{data}</c:calendar-data></d:prop><d:status>HTTP/1.1 200 OK</d:status>'
+                   f'</d:propstat></d:response>' for i, (href, data) in enumerate(items))
+    return ('<?xml version="1.0"?><d:multistatus xmlns:d="DAV:" xmlns:c="urn:ietf:params:xml:ns:caldav">'
+            + body + '</d:multistatus>').encode()
+
+
+class Recorder(http.server.ThreadingHTTPServer):
+    """A loopback HTTP server that records every request and answers as told:
+    answers[method] = (status, body, options) with options 'endless' or a delay."""
+    daemon_threads = True
+
+    def __init__(self):
+        super().__init__(("127.0.0.1", 0), RecordingHandler)
+        self.seen, self.answers = [], {}
+        threading.Thread(target=self.serve_forever, daemon=True).start()
+
+    def url(self, path="/cal/"):
+        return f"http://127.0.0.1:{self.server_address[1]}{path}"
+
+
+class RecordingHandler(http.server.BaseHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+    def handle_one_request(self):
+        self.raw_requestline = self.rfile.readline(65537)
+        if not self.raw_requestline or not self.parse_request():
+            self.close_connection = True
+            return
+        length = int(self.headers.get("Content-Length") or 0)
+        self.rfile.read(length)
+        self.server.seen.append((self.command, self.path, self.headers.get("Authorization")))
+        status, body, option = self.server.answers.get(self.command, (404, b"", None))
+        if isinstance(option, float):
+            time.sleep(option)
+        try:
+            self.send_response(status)
+            self.send_header("Content-Type", "application/xml")
+            if option != "endless":
+                self.send_header("Content-Length", str(len(body)))
+            self.end_headers()
+            self.wfile.write(body)
+            while option == "endless":
+                self.wfile.write(b"<d:response>" * 4096)
+        except OSError:
+            pass
+        self.close_connection = True
+
+
+class Hostile(unittest.TestCase):
+    """Every case: nothing reaches an address outside the calendar, the
+    password goes only to the calendar's server, and what went wrong is said."""
+    calendar = ('<?xml version="1.0"?><d:multistatus xmlns:d="DAV:" xmlns:c="urn:ietf:params:xml:ns:caldav"><d:response>'
+                '<d:href>/cal/</d:href><d:propstat><d:prop><d:resourcetype><d:collection/><c:calendar/></d:resourcetype>'
+                '</d:prop></d:propstat></d:response></d:multistatus>').encode()
+
+    def setUp(self):
+        self.server, self.other = Recorder(), Recorder()
+        self.server.answers = {"PROPFIND": (207, self.calendar, None), "PUT": (201, b"", None), "DELETE": (204, b"", None)}
+
+    def tearDown(self):
+        for s in (self.server, self.other):
+            s.shutdown()
+            s.server_close()
+
+    def export(self, report, limits=None):
+        self.server.answers["REPORT"] = report
+        return run("2024-08", "--to", self.server.url(), "--user", "ruth", "--json", password="pw:secret",
+                   limits=limits)[0]
+
+    def test_hostile_answers(self):
+        stolen = self.other.url("/steal/x.ics")
+        ours = [("/cal/varnel-portion-20240803.ics", our_item("20240803")),
+                ("/cal/old.ics", our_item("20240810"))]
+        cases = [  # name, REPORT answer, limits, words on stderr, methods seen after the REPORT
+            ("another host", (207, multistatus((stolen, our_item("20240817"))), None), None, "is on another server",
+             ["PUT"] * 5),
+            ("outside the collection", (207, multistatus(("/etc/passwd", our_item("20240817")),
+                                                          ("/cal/../etc/x.ics", our_item("20240824"))), None),
+             None, "lies outside the calendar", ["PUT"] * 5),
+            ("another scheme", (207, multistatus((self.server.url().replace("http:", "https:") + "x.ics",
+                                                  our_item("20240817"))), None), None, "changes the scheme", ["PUT"] * 5),
+            ("truncated", (207, multistatus(*ours)[:-40], None), None, "cannot be read", []),
+            ("not XML", (207, b"<html>oops", None), None, "not a WebDAV multistatus", []),
+            ("endless", (207, b'<?xml version="1.0"?><d:multistatus xmlns:d="DAV:">', "endless"), None,
+             "larger than the limit of 16 MB", []),
+            ("slow", (207, multistatus(*ours), 3.0), {"VARNEL_CALDAV_TIMEOUT_MS": "300"}, "did not answer within 0.3 s", []),
+            ("past the deadline", (207, multistatus(*ours), 0.4), {"VARNEL_CALDAV_DEADLINE_MS": "250"},
+             "took longer than its limit of 0.25 s", []),
+        ]
+        for name, answer, limits, words, after in cases:
+            with self.subTest(name):
+                self.server.seen.clear()
+                self.other.seen.clear()
+                p = self.export(answer, limits)
+                self.assertEqual(p.returncode, 1, p.stderr)
+                self.assertIn(words, p.stderr)
+                self.assertNotIn("secret", p.stdout + p.stderr)
+                self.assertEqual(self.other.seen, [])
+                methods = [m for m, _, _ in self.server.seen]
+                self.assertEqual(methods[:2], ["PROPFIND", "REPORT"])
+                self.assertEqual(methods[2:], after)
+                auth = "Basic " + base64.b64encode(b"ruth:pw:secret").decode()
+                self.assertTrue(all(a == auth for _, _, a in self.server.seen))
+                self.assertFalse(any(path.startswith(("/etc", "/steal")) for _, path, _ in self.server.seen))
+
+    def test_failing_writes_delete_nothing(self):
+        self.server.answers["PUT"] = (507, b"", None)
+        p = self.export((207, multistatus(("/cal/varnel-portion-20240803.ics", our_item("20240803")),
+                                          ("/cal/elsewhere.ics", our_item("20240810")),
+                                          ("/cal/gone.ics", our_item("20240811"))), None))
+        self.assertEqual(p.returncode, 1)
+        report = json.loads(p.stdout)
+        self.assertEqual(report["written"], [])
+        self.assertEqual(sorted(k["date"] for k in report["kept"]), ["2024-08-03", "2024-08-10", "2024-08-11"])
+        self.assertNotIn("DELETE", [m for m, _, _ in self.server.seen])
+        puts = [(m, p) for m, p, _ in self.server.seen if m == "PUT"]
+        self.assertIn(("PUT", "/cal/elsewhere.ics"), puts)  # replaced where it is, with its ETag
+        self.assertIn("The earlier export's item stays for", p.stderr)
+
+
 if __name__ == "__main__":
     VARNEL = os.path.abspath(sys.argv[1])
-    chosen = {"ics": IcsFile, "radicale": Radicale, "xandikos": Xandikos}
+    chosen = {"ics": IcsFile, "radicale": Radicale, "xandikos": Xandikos, "hostile": Hostile}
     names = sys.argv[2:] or list(chosen)
     suite = unittest.TestSuite(unittest.defaultTestLoader.loadTestsFromTestCase(chosen[n]) for n in names)
     sys.exit(0 if unittest.TextTestRunner(verbosity=2).run(suite).wasSuccessful() else 1)

@@ -1,8 +1,10 @@
 // The Qt side of the calendar export: the CalDAV back end's time-out against a
-// server that never answers and its refusal of plain HTTP to other hosts, the
-// progress window's Cancel, and the choice of calendar with its settings.
+// server that never answers, the addresses it accepts and acts on, its reading
+// of multistatus answers, the progress window's Cancel, and the choice of
+// calendar with its settings.
 #include <gtest/gtest.h>
 
+#include <QSignalSpy>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -20,7 +22,10 @@
 #include "core/calendar/YearCalendar.h"
 #include "core/common/DateSerial.h"
 #include "core/common/Files.h"
-#include "gui/appointments/CalDavCalendar.h"
+#include "gui/appointments/CalDavAddress.h"
+#include "gui/appointments/CalDavMultistatus.h"
+#include "gui/appointments/CalendarExportRun.h"
+#include "core/appointments/ShabbatLines.h"
 #include "gui/appointments/CalendarTarget.h"
 #include "gui/appointments/ExportMonthToCalendar.h"
 #include "gui/appointments/ActivityDialog.h"
@@ -30,61 +35,108 @@
 namespace varnel {
 namespace {
 
+// Exports the month of February 2026 to a target and waits for the run's end.
+ExportReport RunExport(const CalendarTarget& target, const std::function<void(CalendarExportRun&)>& watch = {}) {
+    EnsureApplication();
+    const int32_t feb = DateSerial(2026, 2, 1);
+    const ParashahTable parashot = BuildYear(2026, LoadCalendarData(VARNEL_SOURCE_DATA)).parashot;
+    CalendarExportRun run(target, "p", feb, PortionItems(BuildMonthShabbatLines(feb, parashot), VARNEL_SOURCE_DATA));
+    if (watch) watch(run);
+    QSignalSpy finished(&run, &CalendarExportRun::Finished);
+    run.Start();
+    EXPECT_TRUE(finished.wait(20000));
+    return run.Report();
+}
+
 TEST(CalDavCalendar, AServerThatNeverAnswersTimesOut) {
     EnsureApplication();
     QTcpServer silent;  // accepts the connection, then says nothing
     ASSERT_TRUE(silent.listen(QHostAddress::LocalHost));
     std::vector<QTcpSocket*> held;
     QObject::connect(&silent, &QTcpServer::newConnection, [&] { held.push_back(silent.nextPendingConnection()); });
-    CalDavCalendar calendar(QUrl(QStringLiteral("http://127.0.0.1:%1/cal/").arg(silent.serverPort())), "u", "p", 400);
-    std::string error;
-    EXPECT_FALSE(calendar.Open(error));
-    EXPECT_NE(error.find("did not answer"), std::string::npos) << error;
+    qputenv("VARNEL_CALDAV_TIMEOUT_MS", "200");
+    const ExportReport report = RunExport({QStringLiteral("http://127.0.0.1:%1/cal/").arg(silent.serverPort()), "u"});
+    qunsetenv("VARNEL_CALDAV_TIMEOUT_MS");
+    EXPECT_EQ(report.openError, "the server did not answer within 0.2 s");
 }
 
-TEST(CalDavCalendar, PlainHttpOnlyToThisComputer) {
+TEST(CalDavAddress, OnlyTheCalendarsOwnAddressesAreUsed) {
     std::string error;
-    EXPECT_TRUE(IsAllowedCalDavUrl(QUrl("http://127.0.0.1:5232/u/c/"), error));
-    EXPECT_TRUE(IsAllowedCalDavUrl(QUrl("http://localhost/c/"), error));
-    EXPECT_TRUE(IsAllowedCalDavUrl(QUrl("http://[::1]:80/c/"), error));
-    EXPECT_TRUE(IsAllowedCalDavUrl(QUrl("https://cal.example.org/u/c/"), error));
-    EXPECT_FALSE(IsAllowedCalDavUrl(QUrl("http://cal.example.org/u/c/"), error));
-    EXPECT_NE(error.find("https"), std::string::npos);
-    EXPECT_FALSE(IsAllowedCalDavUrl(QUrl("ftp://cal.example.org/"), error));
-    EXPECT_FALSE(IsAllowedCalDavUrl(QUrl("https://"), error));
-}
-
-// A calendar in memory that counts what it is asked to do.
-class CountingCalendar : public CalendarBackend {
-public:
-    std::string Name() const override { return "memory"; }
-    bool Open(std::string&) override { return true; }
-    bool FindItems(int32_t, int32_t, std::vector<CalendarEntry>&, std::string&) override { return true; }
-    bool DeleteItem(const CalendarEntry&, std::string&) override { return true; }
-    bool AddItem(const PortionAppointment&, std::string& error) override {
-        ++added;
-        if (added == 1) QTimer::singleShot(0, [this] { cancel->click(); });  // the user presses Cancel now
-        error.clear();
-        return true;
+    for (const char* good : {"http://127.0.0.1:5232/u/c/", "http://localhost/c/", "http://[::1]:80/c/", "https://cal.example.org/u/c/"})
+        EXPECT_TRUE(IsAllowedCalDavUrl(QUrl(good), error)) << good;
+    for (const char* bad : {"http://cal.example.org/u/c/", "ftp://cal.example.org/", "https://", "https://bob:pw@cal.example.org/c/"}) {
+        EXPECT_FALSE(IsAllowedCalDavUrl(QUrl(bad), error)) << bad;
+        EXPECT_EQ(error.find("pw"), std::string::npos);
     }
-    bool Finish(std::string&) override { return true; }
-    int added = 0;
-    QPushButton* cancel = nullptr;
-};
+    const QUrl collection("https://cal.example.org/dav/ruth/cal/");
+    const struct {
+        const char* href;
+        const char* outcome;  // the address used, or the reason for refusing
+    } cases[] = {
+        {"/dav/ruth/cal/a.ics", "https://cal.example.org/dav/ruth/cal/a.ics"},
+        {"b%20c.ics", "https://cal.example.org/dav/ruth/cal/b%20c.ics"},
+        {"https://CAL.example.org:443/dav/ruth/cal/d.ics", "https://cal.example.org:443/dav/ruth/cal/d.ics"},
+        {"http://cal.example.org/dav/ruth/cal/a.ics", "it changes the scheme"},
+        {"https://evil.example.org/dav/ruth/cal/a.ics", "it is on another server"},
+        {"https://cal.example.org:8443/dav/ruth/cal/a.ics", "it is on another server"},
+        {"//evil.example.org/x.ics", "it is on another server"},
+        {"https://ruth:pw@cal.example.org/dav/ruth/cal/a.ics", "it is not a plain item address"},
+        {"/etc/passwd", "it lies outside the calendar"},
+        {"/dav/ruth/cal/../other/a.ics", "it lies outside the calendar"},
+        {"/dav/ruth/cal/%2e%2e/other/a.ics", "it lies outside the calendar"},
+        {"/dav/ruth/cal/..%2Fother.ics", "it lies outside the calendar"},
+        {"/dav/ruth/calendar2/a.ics", "it lies outside the calendar"},
+        {"/dav/ruth/cal/", "it lies outside the calendar"},
+        {"a.ics?x=1", "it is not a plain item address"},
+        {"", "it is not a valid address"},
+    };
+    for (const auto& c : cases) {
+        QUrl url;
+        std::string why;
+        const bool used = ConfinedItemUrl(collection, QString::fromUtf8(c.href), url, why);
+        EXPECT_EQ(used ? url.toString(QUrl::FullyEncoded).toStdString() : why, c.outcome) << c.href;
+    }
+    EXPECT_EQ(ShownAddress("https://bob:pw@host/cal/\x01"), "https://host/cal/%01");
+}
 
-TEST(ActivityDialog, CancelStopsTheExportBetweenTwoItems) {
-    EnsureApplication();
-    ActivityDialog activity(nullptr);
-    activity.show();
-    CountingCalendar calendar;
-    calendar.cancel = activity.CancelButton();
-    const std::vector<ShabbatLine> lines = {{46060, {{"A", "a", "b", "c"}}}, {46067, {{"B", "a", "b", "c"}}}, {46074, {{"C", "a", "b", "c"}}}};
-    const ExportReport report = ExportToCalendar(calendar, 46054, lines, "/nonexistent", activity);
-    EXPECT_EQ(calendar.added, 1);
+TEST(CalDavMultistatus, AnAnswerCutShortOrOfAnotherKindGivesNothing) {
+    const QByteArray whole =
+        "<?xml version=\"1.0\"?><d:multistatus xmlns:d=\"DAV:\" xmlns:c=\"urn:ietf:params:xml:ns:caldav\">"
+        "<d:response><d:href>/c/a.ics</d:href><d:propstat><d:prop><d:getetag>\"1\"</d:getetag>"
+        "<c:calendar-data>BEGIN:VCALENDAR&#13;\nEND:VCALENDAR</c:calendar-data></d:prop></d:propstat></d:response>"
+        "<d:response><d:href>/c/</d:href><d:propstat><d:prop><d:resourcetype><c:calendar/></d:resourcetype>"
+        "</d:prop></d:propstat></d:response></d:multistatus>";
+    std::vector<DavResponse> out;
+    std::string error;
+    ASSERT_TRUE(ParseMultistatus(whole, out, error));
+    ASSERT_EQ(out.size(), 2u);
+    EXPECT_EQ(out[0].href, "/c/a.ics");
+    EXPECT_EQ(out[0].etag, "\"1\"");
+    EXPECT_EQ(out[0].calendarData, "BEGIN:VCALENDAR\r\nEND:VCALENDAR");
+    EXPECT_TRUE(out[1].isCalendar);
+    for (const QByteArray& bad : {whole.left(whole.size() - 20), QByteArray("<html>no</html>"), QByteArray(),
+                                  QByteArray(whole).replace("xmlns:d=\"DAV:\"", "xmlns:d=\"other\"")}) {
+        EXPECT_FALSE(ParseMultistatus(bad, out, error)) << bad.toStdString();
+        EXPECT_TRUE(out.empty());
+    }
+}
+
+TEST(ActivityDialog, CancelStopsTheExportBeforeTheNextItem) {
+    QTemporaryDir folder;
+    ActivityDialog* shown = nullptr;
+    const ExportReport report = RunExport({folder.filePath("p.ics"), ""}, [&](CalendarExportRun& run) {
+        shown = new ActivityDialog(nullptr);
+        QObject::connect(&run, &CalendarExportRun::Progress, shown, &ActivityDialog::ShowProgress);
+        QObject::connect(shown, &ActivityDialog::CancelRequested, &run, &CalendarExportRun::Cancel);
+        QObject::connect(&run, &CalendarExportRun::Progress, shown, [&](const QString& action) {
+            if (action == kActionExportingItem) shown->CancelButton()->click();  // the user presses Cancel now
+        });
+    });
+    EXPECT_EQ(report.written.size(), 1u);
     EXPECT_TRUE(report.cancelled);
-    EXPECT_FALSE(activity.CancelButton()->isEnabled());
-    EXPECT_EQ(activity.ActionLabel()->text().toStdString(), kActionExportingItem);
-    EXPECT_FALSE(activity.DetailLabel()->text().isEmpty());
+    EXPECT_FALSE(shown->CancelButton()->isEnabled());
+    EXPECT_EQ(shown->DetailLabel()->text(), "February 7, 2026");
+    delete shown;
 }
 
 TEST(CalendarTargetDialog, ChoosesAFileOrAServerAndRefusesBadUrls) {
@@ -138,7 +190,11 @@ TEST(ExportMonthToCalendar, WritesTheChosenFileAndSaysWhatItWrote) {
             }
     });
     closer.start(0);
-    ExportMonthToCalendar(nullptr, DateSerial(2026, 2, 1), parashot);
+    const auto exportMonth = [&] {
+        QSignalSpy ended(ExportMonthToCalendar(nullptr, DateSerial(2026, 2, 1), parashot), &MonthExport::Ended);
+        EXPECT_TRUE(ended.wait(20000));
+    };
+    exportMonth();
     EXPECT_TRUE(shown.contains("4 portions written")) << shown.toStdString();
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -153,7 +209,7 @@ TEST(ExportMonthToCalendar, WritesTheChosenFileAndSaysWhatItWrote) {
         out.write("my notes\n");
     }
     WriteCalendarTarget(CalendarTarget{notes, ""});
-    ExportMonthToCalendar(nullptr, DateSerial(2026, 2, 1), parashot);
+    exportMonth();
     EXPECT_TRUE(shown.contains(notes + ": the file is not an iCalendar file")) << shown.toStdString();
     EXPECT_TRUE(shown.contains("Nothing was written"));
     EXPECT_EQ(QFileInfo(notes).size(), 9);

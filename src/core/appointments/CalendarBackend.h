@@ -1,6 +1,6 @@
 #pragma once
 // What the export needs of a calendar: open it, find the items of a date
-// range, delete one, add one, and finish (write out what is held in memory).
+// range, add or replace one, delete one, and finish (write out what is held in memory).
 // Each call returns false with a reason the user can read.
 #include <cstdint>
 #include <string>
@@ -30,6 +30,11 @@ public:
     virtual bool FindItems(int32_t first, int32_t last, std::vector<CalendarEntry>& items, std::string& error) = 0;
     virtual bool DeleteItem(const CalendarEntry& item, std::string& error) = 0;
     virtual bool AddItem(const PortionAppointment& item, std::string& error) = 0;
+    // Puts item in the place of an earlier one; a back end that commits only
+    // on Finish may delete and add.
+    virtual bool ReplaceItem(const CalendarEntry& earlier, const PortionAppointment& item, std::string& error) {
+        return DeleteItem(earlier, error) && AddItem(item, error);
+    }
     virtual bool Finish(std::string& error) = 0;
 };
 

@@ -1,6 +1,5 @@
 #include "gui/appointments/ActivityDialog.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -26,8 +25,9 @@ ActivityDialog::ActivityDialog(QWidget* owner)
 }
 
 void ActivityDialog::Cancel() {
-    cancelled_ = true;
+    if (!cancelButton_->isEnabled()) return;
     cancelButton_->setEnabled(false);
+    emit CancelRequested();
 }
 
 void ActivityDialog::closeEvent(QCloseEvent* event) {
@@ -40,25 +40,9 @@ void ActivityDialog::reject() {
     QDialog::reject();
 }
 
-void ActivityDialog::Refresh() {
-    repaint();
-    QApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
-void ActivityDialog::SetAction(const std::string& text) {
-    progressLabel_->setText(QString::fromStdString(text));
-    Refresh();
-}
-
-void ActivityDialog::SetDetail(const std::string& text) {
-    actionLabel_->setText(QString::fromStdString(text));
-    actionLabel_->setVisible(true);
-    Refresh();
-}
-
-bool ActivityDialog::Cancelled() {
-    QApplication::processEvents(QEventLoop::AllEvents, 5);
-    return cancelled_;
+void ActivityDialog::ShowProgress(const QString& action, const QString& detail) {
+    progressLabel_->setText(action);
+    actionLabel_->setText(detail);
 }
 
 }  // namespace varnel

@@ -1,55 +1,47 @@
 #pragma once
-// A CalDAV calendar collection (RFC 4791) as the export's calendar: the
-// month's items come from a calendar-query REPORT with a time-range filter,
-// an item is deleted with If-Match on its ETag and written with a PUT that
-// must not replace anything (If-None-Match: *). Basic authentication; HTTPS,
-// or plain HTTP to this machine only. Each request waits in a local event
-// loop, at most the time-out.
-#include <QByteArray>
+// A CalDAV calendar collection (RFC 4791) as the export's calendar, one
+// request per step of the export: PROPFIND to check the collection, a
+// calendar-query REPORT with a time-range filter for the month's items, PUT
+// with If-Match on the known ETag to replace the export's earlier item or
+// with If-None-Match: * for a new one, DELETE with If-Match. Only addresses
+// inside the collection are acted on. Basic authentication; HTTPS, or plain
+// HTTP to this machine only.
+#include <QObject>
 #include <QString>
 #include <QUrl>
 #include <map>
-#include <memory>
+#include <string>
 
-#include "core/appointments/CalendarBackend.h"
-
-class QNetworkAccessManager;
-class QNetworkRequest;
+#include "core/appointments/ExportJob.h"
+#include "gui/appointments/CalDavTransport.h"
 
 namespace varnel {
 
-class CalDavCalendar : public CalendarBackend {
+class CalDavCalendar : public QObject {
+    Q_OBJECT
 public:
-    CalDavCalendar(const QUrl& collection, const QString& user, const QString& password, int timeoutMs = 15000);
-    ~CalDavCalendar() override;
+    CalDavCalendar(const QUrl& collection, const QString& user, const QString& password,
+                   CalDavLimits limits = CalDavLimits::FromEnvironment());
 
-    std::string Name() const override;
-    bool Open(std::string& error) override;
-    bool FindItems(int32_t first, int32_t last, std::vector<CalendarEntry>& items, std::string& error) override;
-    bool DeleteItem(const CalendarEntry& item, std::string& error) override;
-    bool AddItem(const PortionAppointment& item, std::string& error) override;
-    bool Finish(std::string&) override { return true; }
+    std::string Name() const;
+    // Starts the job's current step; StepDone follows once the job has its outcome.
+    void Perform(ExportJob& job);
+    void Abort(const std::string& why) { transport_.Abort(why); }
+    bool DeadlinePassed() const { return transport_.DeadlinePassed(); }
+    const CalDavLimits& Limits() const { return transport_.Limits(); }
 
-    struct Reply {
-        int status = 0;  // 0: no HTTP answer
-        QByteArray body;
-        QByteArray etag;
-        std::string error;  // set when the request failed, in words
-    };
+signals:
+    void StepDone();
 
 private:
-    Reply Send(const QByteArray& verb, const QUrl& url, const QByteArray& body,
-               const std::map<QByteArray, QByteArray>& headers);
+    void Open(ExportJob& job);
+    void Find(ExportJob& job);
+    void Write(ExportJob& job);
+    void Delete(ExportJob& job);
 
     QUrl collection_;
-    QString user_;
-    QString password_;
-    int timeoutMs_;
-    std::unique_ptr<QNetworkAccessManager> network_;
-    std::map<std::string, QByteArray> etags_;  // item href -> ETag from the last query
+    CalDavTransport transport_;
+    std::map<std::string, QByteArray> etags_;  // item address -> ETag from the query
 };
-
-// Whether a URL may be used: https anywhere, http only to this machine.
-bool IsAllowedCalDavUrl(const QUrl& url, std::string& error);
 
 }  // namespace varnel

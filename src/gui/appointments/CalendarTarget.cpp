@@ -1,13 +1,12 @@
 #include "gui/appointments/CalendarTarget.h"
 
-#include <QEventLoop>
+#include <QTimer>
 #include <QUrl>
 #include <qt6keychain/keychain.h>
 
 #include "core/appointments/CalendarAddress.h"
 #include "core/appointments/IcsFileCalendar.h"
 #include "core/common/Files.h"
-#include "gui/appointments/CalDavCalendar.h"
 #include "gui/common/Settings.h"
 
 namespace varnel {
@@ -17,14 +16,6 @@ const QString kService = QStringLiteral("Varnel CalDAV");
 
 QString SecretKey(const CalendarTarget& target) { return target.user + QLatin1Char('@') + target.target; }
 
-// Runs a keychain job to its end in a local event loop.
-void RunJob(QKeychain::Job& job) {
-    QEventLoop loop;
-    QObject::connect(&job, &QKeychain::Job::finished, &loop, &QEventLoop::quit);
-    job.setAutoDelete(false);
-    job.start();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
 }  // namespace
 
 bool CalendarTarget::IsServer() const {
@@ -45,33 +36,30 @@ void WriteCalendarTarget(const CalendarTarget& target) {
     WriteSetting(setting::kCalendarUser, target.user);
 }
 
-std::unique_ptr<CalendarBackend> MakeCalendarBackend(const CalendarTarget& target, const QString& password,
-                                                     int timeoutMs) {
-    if (target.IsServer()) return std::make_unique<CalDavCalendar>(QUrl(target.target), target.user, password, timeoutMs);
-    return std::make_unique<IcsFileCalendar>(target.target.toStdString());
+void ReadStoredPassword(const CalendarTarget& target, QObject* context,
+                        std::function<void(bool found, const QString& password)> done) {
+    auto* job = new QKeychain::ReadPasswordJob(kService);
+    job->setKey(SecretKey(target));
+    QObject::connect(job, &QKeychain::Job::finished, context, [job, done = std::move(done)] {
+        done(job->error() == QKeychain::NoError, job->textData());
+    });
+    QTimer::singleShot(0, job, [job] { job->start(); });  // the answer never comes before the call returns
 }
 
-bool ReadStoredPassword(const CalendarTarget& target, QString& password) {
-    QKeychain::ReadPasswordJob job(kService);
-    job.setKey(SecretKey(target));
-    RunJob(job);
-    if (job.error() != QKeychain::NoError) return false;
-    password = job.textData();
-    return true;
-}
-
-bool StorePassword(const CalendarTarget& target, const QString& password) {
-    QKeychain::WritePasswordJob job(kService);
-    job.setKey(SecretKey(target));
-    job.setTextData(password);
-    RunJob(job);
-    return job.error() == QKeychain::NoError;
+void StorePassword(const CalendarTarget& target, const QString& password, QObject* context,
+                   std::function<void(bool stored)> done) {
+    auto* job = new QKeychain::WritePasswordJob(kService);
+    job->setKey(SecretKey(target));
+    job->setTextData(password);
+    QObject::connect(job, &QKeychain::Job::finished, context,
+                     [job, done = std::move(done)] { done(job->error() == QKeychain::NoError); });
+    QTimer::singleShot(0, job, [job] { job->start(); });  // the answer never comes before the call returns
 }
 
 void ForgetPassword(const CalendarTarget& target) {
-    QKeychain::DeletePasswordJob job(kService);
-    job.setKey(SecretKey(target));
-    RunJob(job);
+    auto* job = new QKeychain::DeletePasswordJob(kService);
+    job->setKey(SecretKey(target));
+    QTimer::singleShot(0, job, [job] { job->start(); });  // the answer never comes before the call returns
 }
 
 }  // namespace varnel

@@ -3,9 +3,8 @@
 // calendar, kept in the settings "CalendarTarget" (path or URL) and
 // "CalendarUser". The password lives only in the desktop's secret store.
 #include <QString>
-#include <memory>
-
-#include "core/appointments/CalendarBackend.h"
+#include <QObject>
+#include <functional>
 
 namespace varnel {
 
@@ -24,14 +23,14 @@ CalendarTarget ReadCalendarTarget();  // default: Export/portions.ics of the dat
 bool HasCalendarTargetSetting();
 void WriteCalendarTarget(const CalendarTarget& target);
 
-// The back end of a target; a server needs the password.
-std::unique_ptr<CalendarBackend> MakeCalendarBackend(const CalendarTarget& target, const QString& password,
-                                                     int timeoutMs = 15000);
-
-// The secret store through QtKeychain. Reading returns false when no password
-// is kept or no store runs; storing reports whether it was kept.
-bool ReadStoredPassword(const CalendarTarget& target, QString& password);
-bool StorePassword(const CalendarTarget& target, const QString& password);
+// The secret store through QtKeychain, by callbacks run from the event loop
+// once the store has answered (never before the call returns); they are
+// dropped when context is gone. Reading gives false when no password is
+// kept or no store runs; storing says whether it was kept.
+void ReadStoredPassword(const CalendarTarget& target, QObject* context,
+                        std::function<void(bool found, const QString& password)> done);
+void StorePassword(const CalendarTarget& target, const QString& password, QObject* context,
+                   std::function<void(bool stored)> done);
 void ForgetPassword(const CalendarTarget& target);
 
 }  // namespace varnel

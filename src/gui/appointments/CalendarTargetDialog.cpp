@@ -14,7 +14,7 @@
 #include "core/appointments/CalendarAddress.h"
 #include "core/appointments/IcsFileCalendar.h"
 #include "core/common/Files.h"
-#include "gui/appointments/CalDavCalendar.h"
+#include "gui/appointments/CalDavAddress.h"
 
 namespace varnel {
 
@@ -92,7 +92,9 @@ void CalendarTargetDialog::accept() {
     else if (serverRadio_->isChecked() && !IsAllowedCalDavUrl(QUrl(t.target), error)) error = "The URL cannot be used: " + error + ".";
     else if (serverRadio_->isChecked() && !t.IsServer()) error = "The URL must begin with https://.";
     if (!error.empty()) {
-        QMessageBox::warning(this, windowTitle(), QString::fromStdString(error));
+        auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), QString::fromStdString(error), QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
         return;
     }
     QDialog::accept();

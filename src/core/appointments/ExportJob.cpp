@@ -1,0 +1,214 @@
+#include "core/appointments/ExportJob.h"
+
+#include <algorithm>
+#include <set>
+
+#include "core/common/DateFormat.h"
+#include "core/common/DateSerial.h"
+
+namespace varnel {
+
+namespace {
+int32_t LastOfMonth(int32_t firstOfMonth) {
+    const YearMonthDay d = SplitDate(firstOfMonth);
+    return firstOfMonth + DaysInMonth(d.year, d.month) - 1;
+}
+}  // namespace
+
+ExportJob::ExportJob(std::string calendar, int32_t firstOfMonth, std::vector<PortionAppointment> items)
+    : first_(firstOfMonth), last_(LastOfMonth(firstOfMonth)), wanted_(std::move(items)) {
+    report_.calendar = std::move(calendar);
+}
+
+const CalendarEntry* ExportJob::Replaced() const {
+    const int i = writes_[next_].replaced;
+    return i < 0 ? nullptr : &found_[static_cast<size_t>(i)];
+}
+
+std::string ExportJob::Action() const {
+    switch (step_) {
+    case Step::Open: return kActionStarting;
+    case Step::Find: return kActionChecking;
+    case Step::Write: return kActionExportingItem;
+    case Step::Delete: return "Deleting " + Obsolete().subject + ": " + FormatDate(Obsolete().start, "m-dd-yyyy");
+    case Step::Finish:
+    case Step::Done: return {};
+    }
+    return {};
+}
+
+std::string ExportJob::Detail() const {
+    return step_ == Step::Write ? FormatDate(Item().date, "mmmm d, yyyy") : std::string();
+}
+
+void ExportJob::Opened(const std::string& error) {
+    if (error.empty()) {
+        step_ = Step::Find;
+        return;
+    }
+    report_.openError = error;
+    step_ = Step::Done;
+}
+
+void ExportJob::Found(const std::vector<CalendarEntry>& items, const std::string& error) {
+    if (!error.empty()) {
+        // Nothing was changed, and nothing may be without knowing what is there.
+        report_.failed.push_back({first_, "", "find", error});
+        step_ = Step::Finish;
+        return;
+    }
+    Plan(items);
+    step_ = Step::Write;
+    next_ = 0;
+    if (writes_.empty()) Advance();
+}
+
+void ExportJob::Refuse(int32_t date, const std::string& subject, const std::string& reason) {
+    report_.failed.push_back({date, subject, "use", reason});
+}
+
+void ExportJob::Plan(const std::vector<CalendarEntry>& items) {
+    // An item belongs to the Shabbat its UID names, wherever it starts.
+    const auto inMonth = [this](int32_t date) { return date >= first_ && date <= last_; };
+    for (const CalendarEntry& e : items)
+        if (inMonth(e.start) || inMonth(DateOfPortionUid(e.uid))) found_.push_back(e);
+    std::set<int32_t> wantedDates;
+    for (const PortionAppointment& item : wanted_) wantedDates.insert(item.date);
+    std::vector<bool> used(found_.size(), false);
+    for (const PortionAppointment& item : wanted_) {
+        Write write{item, -1};
+        bool usersOwn = false;
+        for (size_t i = 0; i < found_.size(); ++i) {
+            if (DateOfPortionUid(found_[i].uid) != item.date) continue;
+            if (found_[i].owner == Ownership::UserWithOurUid) usersOwn = true;
+            else if (found_[i].owner == Ownership::Ours && write.replaced < 0) write.replaced = static_cast<int>(i);
+        }
+        if (usersOwn) {
+            // Two items with one UID would be one item to every reader: leave the user's.
+            report_.userHeld.push_back({item.date, item.subject});
+            report_.failed.push_back({item.date, item.subject, "write", kUserHoldsUid});
+            continue;
+        }
+        if (write.replaced >= 0) used[static_cast<size_t>(write.replaced)] = true;
+        writes_.push_back(std::move(write));
+    }
+    // The export's items of Shabbatot without an item now, and second copies
+    // of one Shabbat's, are no longer wanted; one the user's item stands
+    // beside stays, as nothing replaces it.
+    std::set<int32_t> held;
+    for (const ExportedItem& h : report_.userHeld) held.insert(h.date);
+    std::set<int32_t> seen;
+    for (size_t i = 0; i < found_.size(); ++i) {
+        const CalendarEntry& e = found_[i];
+        if (e.owner != Ownership::Ours || used[i]) continue;
+        const int32_t shabbat = DateOfPortionUid(e.uid);
+        const bool replaced = std::any_of(writes_.begin(), writes_.end(), [&](const Write& w) {
+            return w.replaced >= 0 && DateOfPortionUid(found_[static_cast<size_t>(w.replaced)].uid) == shabbat;
+        });
+        if (held.count(shabbat) && seen.insert(shabbat).second) continue;
+        if (!wantedDates.count(shabbat) || replaced || !seen.insert(shabbat).second) obsolete_.push_back(e);
+    }
+}
+
+void ExportJob::Done(const std::string& error) {
+    switch (step_) {
+    case Step::Write: {
+        const PortionAppointment& item = Item();
+        if (error.empty()) {
+            report_.written.push_back({item.date, item.subject, Replaced() != nullptr});
+        } else {
+            report_.failed.push_back({item.date, item.subject, "write", error});
+            if (const CalendarEntry* earlier = Replaced()) report_.kept.push_back({earlier->start, earlier->subject});
+        }
+        break;
+    }
+    case Step::Delete:
+        if (error.empty()) report_.deleted.push_back({Obsolete().start, Obsolete().subject});
+        else report_.failed.push_back({Obsolete().start, Obsolete().subject, "delete", error});
+        break;
+    case Step::Finish:
+        if (!error.empty()) {
+            // Nothing of this run reached the calendar: every earlier item stays.
+            for (const ExportedItem& w : report_.written) report_.failed.push_back({w.date, w.subject, "write", error});
+            for (const ExportedItem& d : report_.deleted) report_.failed.push_back({d.date, d.subject, "delete", error});
+            report_.written.clear();
+            report_.deleted.clear();
+            if (report_.failed.empty()) report_.failed.push_back({first_, "", "write", error});
+        }
+        step_ = Step::Done;
+        return;
+    default:
+        return;
+    }
+    ++next_;
+    Advance();
+}
+
+void ExportJob::Advance() {
+    if (step_ == Step::Write) {
+        if (next_ < writes_.size()) return;
+        step_ = Step::Delete;
+        next_ = 0;
+        // Deleting is safe only when every new item is in place.
+        const bool allWritten = std::none_of(report_.failed.begin(), report_.failed.end(),
+                                             [](const FailedItem& f) { return f.what == "write"; });
+        if (!allWritten) {
+            for (const CalendarEntry& e : obsolete_) report_.kept.push_back({e.start, e.subject});
+            next_ = obsolete_.size();
+        }
+    }
+    if (step_ == Step::Delete && next_ >= obsolete_.size()) step_ = Step::Finish;
+}
+
+void ExportJob::Stop(const std::string& reason) {
+    if (step_ == Step::Done || step_ == Step::Finish) return;
+    report_.cancelled = true;
+    report_.stopReason = reason;
+    if (step_ == Step::Open) {
+        step_ = Step::Done;
+        return;
+    }
+    if (step_ == Step::Write)
+        for (size_t i = next_; i < writes_.size(); ++i)
+            if (writes_[i].replaced >= 0) {
+                const CalendarEntry& e = found_[static_cast<size_t>(writes_[i].replaced)];
+                report_.kept.push_back({e.start, e.subject});
+            }
+    if (step_ == Step::Write || step_ == Step::Delete) {
+        const size_t from = step_ == Step::Delete ? next_ : 0;
+        for (size_t i = from; i < obsolete_.size(); ++i) report_.kept.push_back({obsolete_[i].start, obsolete_[i].subject});
+    }
+    step_ = Step::Finish;
+}
+
+namespace {
+std::string Outcome(bool ok, const std::string& error) { return ok ? std::string() : error.empty() ? "it failed" : error; }
+}  // namespace
+
+void PerformStep(CalendarBackend& calendar, ExportJob& job) {
+    std::string error;
+    switch (job.Current()) {
+    case ExportJob::Step::Open: {
+        const bool ok = calendar.Open(error);
+        job.Opened(Outcome(ok, error.empty() ? "the calendar could not be opened" : error));
+        break;
+    }
+    case ExportJob::Step::Find: {
+        std::vector<CalendarEntry> items;
+        const bool ok = calendar.FindItems(job.First(), job.Last(), items, error);
+        job.Found(items, Outcome(ok, error));
+        break;
+    }
+    case ExportJob::Step::Write: {
+        const bool ok = job.Replaced() ? calendar.ReplaceItem(*job.Replaced(), job.Item(), error)
+                                       : calendar.AddItem(job.Item(), error);
+        job.Done(Outcome(ok, error));
+        break;
+    }
+    case ExportJob::Step::Delete: job.Done(Outcome(calendar.DeleteItem(job.Obsolete(), error), error)); break;
+    case ExportJob::Step::Finish: job.Done(Outcome(calendar.Finish(error), error)); break;
+    case ExportJob::Step::Done: break;
+    }
+}
+
+}  // namespace varnel

@@ -1,0 +1,45 @@
+#pragma once
+// What an export did to the calendar, item by item, and the closing message.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace varnel {
+
+struct ExportedItem {
+    int32_t date = 0;
+    std::string subject;
+    bool replaced = false;  // written in place of the export's earlier item
+};
+
+struct FailedItem {
+    int32_t date = 0;
+    std::string subject;
+    std::string what;  // "find", "write", "delete" or "use"
+    std::string reason;
+};
+
+struct ExportReport {
+    std::string calendar;
+    std::string openError;  // set when the calendar could not be used at all
+    std::vector<ExportedItem> deleted;
+    std::vector<ExportedItem> written;
+    std::vector<ExportedItem> kept;  // earlier items left in place because the export stopped or failed
+    std::vector<FailedItem> failed;
+    // Items of the user that carry the UID of one of the month's Shabbatot
+    // (date: that Shabbat): left as they are, and ours is not written beside them.
+    std::vector<ExportedItem> userHeld;
+    bool cancelled = false;
+    std::string stopReason;  // why the export stopped early: cancelled, or the deadline
+    // True only when the calendar opened and every item was deleted and written.
+    bool Complete() const { return openError.empty() && failed.empty() && !cancelled; }
+};
+
+inline constexpr const char* kUserHoldsUid =
+    "an item the export did not make carries this Shabbat's UID; it was left as it is";
+
+// The closing message: what was written, what failed and why, and which
+// earlier items stay.
+std::string ExportSummary(const ExportReport& report);
+
+}  // namespace varnel
