@@ -53,10 +53,12 @@ CalendarTargetDialog::CalendarTargetDialog(const CalendarTarget& current, QWidge
     userEdit_->setText(current.user);
     connect(fileRadio_, &QRadioButton::toggled, this, &CalendarTargetDialog::SyncEnabled);
     connect(browse, &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getSaveFileName(this, tr("iCalendar file"), pathEdit_->text(),
-                                                          tr("iCalendar files (*.ics);;All files (*)"), nullptr,
-                                                          QFileDialog::DontConfirmOverwrite);
-        if (!path.isEmpty()) pathEdit_->setText(path);
+        auto* chooser = new QFileDialog(this, tr("iCalendar file"), pathEdit_->text(),
+                                        tr("iCalendar files (*.ics);;All files (*)"));
+        chooser->setAttribute(Qt::WA_DeleteOnClose);
+        chooser->setAcceptMode(QFileDialog::AcceptSave);
+        chooser->setOption(QFileDialog::DontConfirmOverwrite);
+        chooser->open(pathEdit_, SLOT(setText(QString)));
     });
     connect(buttons, &QDialogButtonBox::accepted, this, &CalendarTargetDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CalendarTargetDialog::reject);
