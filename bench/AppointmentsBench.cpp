@@ -7,7 +7,7 @@
 #include "core/appointments/IcsFileCalendar.h"
 #include "core/appointments/ShabbatLines.h"
 #include "core/calendar/YearCalendar.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 
 namespace varnel {
@@ -20,14 +20,14 @@ public:
 };
 
 std::vector<ShabbatLine> August2024() {
-    return BuildMonthShabbatLines(DateSerial(2024, 8, 1), BuildYear(2024, LoadCalendarData(VARNEL_SOURCE_DATA)).parashot);
+    return BuildMonthShabbatLines(Date(2024, 8, 1), BuildYear(2024, LoadCalendarData(VARNEL_SOURCE_DATA)).parashot);
 }
 
 // A user's file of `events` timed events spread over four years.
 std::string UserCalendar(int events) {
     std::string text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Someone//EN\r\n";
     for (int i = 0; i < events; ++i) {
-        const YearMonthDay d = SplitDate(DateSerial(2022, 1, 1) + i * 1461 / events);
+        const YearMonthDay d = (Date(2022, 1, 1) + i * 1461 / events).Parts();
         char line[320];
         std::snprintf(line, sizeof line,
                       "BEGIN:VEVENT\r\nUID:event-%d@me\r\nDTSTAMP:20220101T000000Z\r\n"
@@ -48,7 +48,7 @@ void BM_ExportMonthToIcsFile(benchmark::State& state) {
     Silent progress;
     for (auto _ : state) {
         IcsFileCalendar calendar(path);
-        const ExportReport report = ExportToCalendar(calendar, DateSerial(2024, 8, 1), lines, VARNEL_SOURCE_DATA, progress);
+        const ExportReport report = ExportToCalendar(calendar, Date(2024, 8, 1), lines, VARNEL_SOURCE_DATA, progress);
         if (!report.Complete()) state.SkipWithError(ExportSummary(report).c_str());
     }
     std::filesystem::remove(path);

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "BenchApplication.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/printing/HtmlWriter.h"
 #include "core/printing/RtfWriter.h"
@@ -26,7 +26,7 @@ struct PageData {
     ViewState state;
     CalendarPageInputs month;
     PageData() {
-        state.ShowMonthOf(DateSerial(2026, 4, 1));
+        state.ShowMonthOf(Date(2026, 4, 1));
         month = PrintedMonth(source, state);
         month.picturePath = PathIn(VARNEL_SOURCE_DATA, "Images/templemount.jpg");
     }
@@ -83,7 +83,7 @@ void BM_YearToHtml(benchmark::State& state) {
         in.folder = Data().dir.filePath(QStringLiteral("year")).toStdString();
         in.page = PageSetupFor(PaperSize::Letter);
         in.monthPage = [&](int m) {
-            monthState.ShowMonthOf(DateSerial(2026, m, 1));
+            monthState.ShowMonthOf(Date(2026, m, 1));
             return PrintedMonth(data.source, monthState);
         };
         std::string error;

@@ -8,7 +8,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/solar/Location.h"
 #include "gui/solar/SystemTimeZone.h"
@@ -26,7 +26,7 @@ namespace {
 struct Calendar {
     CalendarSource source{LoadCalendarData(VARNEL_SOURCE_DATA), LoadTimeZoneRules};
     ViewState state;
-    explicit Calendar(int year, int month) { state.ShowMonthOf(DateSerial(year, month, 1)); }
+    explicit Calendar(int year, int month) { state.ShowMonthOf(Date(year, month, 1)); }
 };
 
 // A shown main window with its settings kept away from the user's.
@@ -58,7 +58,7 @@ BENCHMARK(BM_ShowCalendarModel)->Unit(benchmark::kMicrosecond);
 
 void BM_ShowCalendarWithWidget(benchmark::State& state) {
     Window w;
-    w.main->ShowMonthOf(DateSerial(2026, 12, 1));
+    w.main->ShowMonthOf(Date(2026, 12, 1));
     GridWidget* grid = w.main->Month()->Grid();
     for (auto _ : state) {
         w.main->ShowCalendar();
@@ -73,12 +73,12 @@ void BM_NextMonthAcrossYearBoundary(benchmark::State& state) {
     GridWidget* grid = w.main->Month()->Grid();
     for (auto _ : state) {
         state.PauseTiming();
-        w.main->ShowMonthOf(DateSerial(2026, 12, 1));
+        w.main->ShowMonthOf(Date(2026, 12, 1));
         state.ResumeTiming();
         w.main->NextMonth();
         grid->repaint();
     }
-    if (w.main->State().currentDate != DateSerial(2027, 1, 1)) state.SkipWithError("did not reach January 2027");
+    if (w.main->State().currentDate != Date(2027, 1, 1)) state.SkipWithError("did not reach January 2027");
 }
 BENCHMARK(BM_NextMonthAcrossYearBoundary)->Unit(benchmark::kMicrosecond);
 
@@ -89,7 +89,7 @@ void BM_NextMonthIntoANewYear(benchmark::State& state) {
     GridWidget* grid = w.main->Month()->Grid();
     for (auto _ : state) {
         state.PauseTiming();
-        w.main->ShowMonthOf(DateSerial(2026, 12, 1));
+        w.main->ShowMonthOf(Date(2026, 12, 1));
         w.main->Calendar().SetData(w.main->Calendar().Data());
         w.main->Calendar().SetPlace("", true);
         w.main->Calendar().SetPlace(kDefaultCity, true);
@@ -103,7 +103,7 @@ BENCHMARK(BM_NextMonthIntoANewYear)->Unit(benchmark::kMicrosecond);
 // The three views in turn, each shown and painted, as the toolbar switches them.
 void BM_SwitchViews(benchmark::State& state) {
     Window w;
-    w.main->ShowMonthOf(DateSerial(2026, 12, 1));
+    w.main->ShowMonthOf(Date(2026, 12, 1));
     w.main->ShowCalendar();
     QWidget* panels = w.main->centralWidget();
     for (auto _ : state) {

@@ -7,7 +7,7 @@
 
 #include "BenchApplication.h"
 #include "core/calendar/YearCalendar.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/printing/Printouts.h"
 #include "core/solar/Location.h"
 #include "core/views/DayView.h"
@@ -26,10 +26,10 @@ struct PrintData {
     YearCalendar calendar = BuildYear(kYear, LoadCalendarData(VARNEL_SOURCE_DATA));
     Place place = PlaceNamed(kDefaultCity);
     QTemporaryDir dir;
-    std::function<SunDay(int32_t)> SunOf() {
-        return [this](int32_t d) { return varnel::SunOf(d, place); };
+    std::function<SunDay(Date)> SunOn() {
+        return [this](Date d) { return varnel::SunOn(d, place); };
     }
-    ShabbatInputs August() { return {DateSerial(kYear, 8, 1), 31, &calendar.parashot, SunOf()}; }
+    ShabbatInputs August() { return {Date(kYear, 8, 1), 31, &calendar.parashot, SunOn()}; }
 };
 
 PrintData& Data() {
@@ -56,12 +56,12 @@ void BM_DayPrintoutToPdf(benchmark::State& state) {
     EnsureApplication();
     MonthViewModel month;
     MonthInputs in;
-    in.firstDay = DateSerial(kYear, 4, 1);
+    in.firstDay = Date(kYear, 4, 1);
     in.dayCount = 30;
     in.holyDays = &Data().calendar.holyDays;
     in.parashot = &Data().calendar.parashot;
     in.city = "Charlotte, NC";
-    in.sunOf = Data().SunOf();
+    in.sunOf = Data().SunOn();
     ComposeMonth(in, month);
     for (auto _ : state) {
         const MonthCell cell = MonthCellOf(in.firstDay, 27);

@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/solar/Location.h"
 #include "core/solar/SunCalculator.h"
 
@@ -8,24 +8,21 @@ namespace varnel {
 namespace {
 
 void BM_CalculateSun(benchmark::State& state) {
-    SunCalculator sun;
-    sun.SetCity("Charlotte, NC");
-    int32_t day = DateSerial(2027, 1, 1);
+    const SunSite charlotte = CitySite(FindCity("Charlotte, NC"));
+    Date day = Date(2027, 1, 1);
     for (auto _ : state) {
-        sun.SetDateDay(day);
-        sun.CalculateSun();
-        benchmark::DoNotOptimize(sun.Sunset());
-        if (++day > DateSerial(2027, 12, 31)) day = DateSerial(2027, 1, 1);
+        benchmark::DoNotOptimize(SunOn(day, charlotte).sunset);
+        if (++day > Date(2027, 12, 31)) day = Date(2027, 1, 1);
     }
 }
 BENCHMARK(BM_CalculateSun);
 
 // The daylight decision for each day of 2027 in turn, over and over.
 void DecideEveryDayOf2027(benchmark::State& state, const DaylightYear& rules) {
-    int32_t day = DateSerial(2027, 1, 1);
+    Date day = Date(2027, 1, 1);
     for (auto _ : state) {
         benchmark::DoNotOptimize(ApplyDaylightRule(rules, day).daylight);
-        if (++day > DateSerial(2027, 12, 31)) day = DateSerial(2027, 1, 1);
+        if (++day > Date(2027, 12, 31)) day = Date(2027, 1, 1);
     }
 }
 
@@ -47,7 +44,7 @@ void BM_ApplyDaylightRuleOfPlace(benchmark::State& state) {
     zone.daylightName = "Australian Eastern Daylight Time";
     zone.daylightBias = -60;
     zone.daylightAtNewYear = true;
-    zone.changes = {DateSerial(2027, 4, 4), DateSerial(2027, 10, 3)};
+    zone.changes = {Date(2027, 4, 4), Date(2027, 10, 3)};
     DecideEveryDayOf2027(state, DaylightYearOf(zone, 2027));
 }
 BENCHMARK(BM_ApplyDaylightRuleOfPlace);
@@ -56,10 +53,10 @@ BENCHMARK(BM_ApplyDaylightRuleOfPlace);
 // with the year's daylight decision.
 void BM_DayOfTheMonthView(benchmark::State& state) {
     const Place place = PlaceNamed("Zurich, Switzerland");
-    int32_t day = DateSerial(2027, 1, 1);
+    Date day = Date(2027, 1, 1);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(SunOf(day, place).sunrise);
-        if (++day > DateSerial(2027, 12, 31)) day = DateSerial(2027, 1, 1);
+        benchmark::DoNotOptimize(SunOn(day, place).sunrise);
+        if (++day > Date(2027, 12, 31)) day = Date(2027, 1, 1);
     }
 }
 BENCHMARK(BM_DayOfTheMonthView);

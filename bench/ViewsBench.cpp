@@ -4,7 +4,7 @@
 #include <QImage>
 
 #include "core/calendar/HolyDays.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/views/ColorScheme.h"
 #include "gui/views/DayPanel.h"
@@ -29,10 +29,10 @@ const HolyDayTable& PlacedHolyDays(int year) {
 }
 
 // A month grid whose days carry texts of the length the month view writes.
-Grid MonthGridWithDetails(int32_t first) {
+Grid MonthGridWithDetails(Date first) {
     Grid g(7, 7);
-    const int w = Weekday(first) - 1;
-    for (int i = 0; i < DaysInMonth(YearOf(first), MonthOf(first)); ++i) {
+    const int w = first.Weekday() - 1;
+    for (int i = 0; i < DaysInMonth(first.Year(), first.Month()); ++i) {
         GridCell* cell = g.MutableCell(1 + (w + i) / 7, (w + i) % 7);
         cell->date = first + i;
         cell->data = std::string(
@@ -72,7 +72,7 @@ void BM_ShowYearWithWidgets(benchmark::State& state) {
 BENCHMARK(BM_ShowYearWithWidgets)->Unit(benchmark::kMillisecond);
 
 void BM_ShowDayModel(benchmark::State& state) {
-    const int32_t first = DateSerial(2026, 3, 1);
+    const Date first = Date(2026, 3, 1);
     const Grid month = MonthGridWithDetails(first);
     DayViewModel model;
     for (auto _ : state) {
@@ -87,7 +87,7 @@ BENCHMARK(BM_ShowDayModel)->Unit(benchmark::kMicrosecond);
 void BM_ShowDayWithWidgets(benchmark::State& state) {
     EnsureApplication();
     ViewState view;
-    view.ShowMonthOf(DateSerial(2026, 3, 1));
+    view.ShowMonthOf(Date(2026, 3, 1));
     const Grid month = MonthGridWithDetails(view.currentDate);
     DayPanel panel(view);
     panel.resize(1000, 700);

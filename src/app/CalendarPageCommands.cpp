@@ -6,7 +6,7 @@
 
 #include "app/CommandCalendar.h"
 #include "app/CommandLine.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/printing/PrintedMonth.h"
 #include "core/printing/YearExport.h"
@@ -55,7 +55,7 @@ int RunPrintMonth(const Context& context) {
         throw UsageError("cannot read the picture " + Quoted(picture));
     CheckWritable(outputPath);
 
-    const auto calendar = OpenCommandCalendar(context, DateSerial(year, month, 1));
+    const auto calendar = OpenCommandCalendar(context, Date(year, month, 1));
     CalendarPageInputs page = PrintedMonth(calendar->source, calendar->state);
     page.theme = theme;
     page.size = size;
@@ -78,7 +78,7 @@ int RunPrintMonth(const Context& context) {
 
 int RunExportYear(const Context& context) {
     const int year = ParseYear(context.args[0]);
-    const auto calendar = OpenCommandCalendar(context, DateSerial(year, 1, 1));
+    const auto calendar = OpenCommandCalendar(context, Date(year, 1, 1));
     YearViewModel yearView;
     RenderYear(*calendar, year, yearView);
 
@@ -89,7 +89,7 @@ int RunExportYear(const Context& context) {
     in.page = PageSetupFor(ParsePaper(OptionValue(context, "--paper")));
     ViewState state = calendar->state;
     in.monthPage = [&](int m) {
-        state.ShowMonthOf(DateSerial(year, m, 1));
+        state.ShowMonthOf(Date(year, m, 1));
         CalendarPageInputs page = PrintedMonth(calendar->source, state);
         page.printedAt = NowDateTime();
         return page;

@@ -29,8 +29,8 @@ int RunCities(const Context& context) {
     if (context.json) {
         JsonWriter w;
         w.BeginArray();
-        for (int i = 0; i < SunCalculator::kCityCount; ++i) {
-            const CityEntry& c = *SunCalculator::CityAt(i);
+        for (int i = 0; i < kCityCount; ++i) {
+            const CityEntry& c = *CityAt(i);
             w.BeginObject()
                 .Key("name").String(c.name)
                 .Key("latitude").Number(c.latitude)
@@ -43,8 +43,8 @@ int RunCities(const Context& context) {
         std::cout << w.Text() << "\n";
         return 0;
     }
-    for (int i = 0; i < SunCalculator::kCityCount; ++i) {
-        const CityEntry& c = *SunCalculator::CityAt(i);
+    for (int i = 0; i < kCityCount; ++i) {
+        const CityEntry& c = *CityAt(i);
         char coordinates[48];
         std::snprintf(coordinates, sizeof coordinates, "%8.3f %9.3f", c.latitude, EastLongitude(c));
         std::string name(c.name);

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <initializer_list>
 
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/MessageText.h"
 #include "gui/printing/DocumentOutput.h"
 
@@ -26,7 +26,7 @@ bool DigitsAndDashes(const std::string& text, std::initializer_list<size_t> dash
 }
 }  // namespace
 
-int32_t ParseDate(const std::string& text) {
+Date ParseDate(const std::string& text) {
     int y = 0, m = 0, d = 0;
     char extra = 0;
     if (text.size() != 10 || !DigitsAndDashes(text, {4, 7}) ||
@@ -34,7 +34,7 @@ int32_t ParseDate(const std::string& text) {
         throw UsageError("malformed date " + Quoted(text) + " (expected YYYY-MM-DD)");
     if (y < kMinYear || y > kMaxYear) throw UsageError("year outside 1..9999 in " + Quoted(text));
     if (!IsValidDate(y, m, d)) throw UsageError("no such date " + Quoted(text));
-    return DateSerial(y, m, d);
+    return Date(y, m, d);
 }
 
 int ParseYear(const std::string& text) {

@@ -1,10 +1,10 @@
 #pragma once
 // The argument forms of the command line; each parser throws UsageError with
 // a one-line text.
-#include <cstdint>
 #include <stdexcept>
 #include <string>
 
+#include "core/common/Date.h"
 #include "core/printing/Document.h"
 
 namespace varnel::cli {
@@ -13,7 +13,7 @@ struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-int32_t ParseDate(const std::string& text);  // YYYY-MM-DD
+Date ParseDate(const std::string& text);  // YYYY-MM-DD
 int ParseYear(const std::string& text);      // 1..9999
 void ParseMonth(const std::string& text, int& year, int& month);  // YYYY-MM
 // --paper (a4, letter, a5; empty: the locale's) and --dpi (30..1200; empty: 150).

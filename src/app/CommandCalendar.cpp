@@ -7,7 +7,7 @@
 namespace varnel {
 namespace {
 
-std::unique_ptr<CommandCalendar> Open(const std::string& city, int32_t shown) {
+std::unique_ptr<CommandCalendar> Open(const std::string& city, Date shown) {
     auto calendar = std::make_unique<CommandCalendar>(LoadCalendarData(ProgramFolder()), city);
     calendar->state.ShowMonthOf(shown);
     calendar->state.floatDetails = ReadFloatDetailsSetting();
@@ -23,26 +23,26 @@ CommandCalendar::CommandCalendar(CalendarData data, const std::string& city)
     source.SetPlace(city, ReadUseSystemDaylightSetting());
 }
 
-std::unique_ptr<CommandCalendar> OpenCommandCalendar(const cli::Context& context, int32_t shown) {
+std::unique_ptr<CommandCalendar> OpenCommandCalendar(const cli::Context& context, Date shown) {
     const std::string city = cli::ResolveCity(context);
     cli::UseDataFolder(context);
     cli::RequireDataFiles({kHolyDayFile, kParashahFile});
     return Open(city, shown);
 }
 
-std::unique_ptr<CommandCalendar> OpenSettingsCalendar(int32_t shown) { return Open(ReadLocationSetting(), shown); }
+std::unique_ptr<CommandCalendar> OpenSettingsCalendar(Date shown) { return Open(ReadLocationSetting(), shown); }
 
 void RenderMonth(CommandCalendar& calendar, MonthViewModel& view) {
     ComposeMonth(calendar.state, calendar.source, view);
 }
 
-void RenderDay(CommandCalendar& calendar, int32_t date, DayViewModel& day) {
+void RenderDay(CommandCalendar& calendar, Date date, DayViewModel& day) {
     // Width given to the day grid before its columns fit their texts (twips).
     constexpr int kDayGridWidth = 12600;
     ViewState& state = calendar.state;
     MonthViewModel month;
     RenderMonth(calendar, month);
-    const MonthCell cell = MonthCellOf(state.currentDate, DayOf(date));
+    const MonthCell cell = MonthCellOf(state.currentDate, date.Day());
     state.selectedRow = cell.row;
     state.selectedCol = cell.col;
     ShowDay(month.grid, state.currentDate, state.selectedRow, state.selectedCol, kDayGridWidth, day);

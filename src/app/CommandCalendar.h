@@ -23,14 +23,14 @@ struct CommandCalendar {
 // the place of --city (else the "Location" setting) with the settings'
 // daylight source, colour scheme and floating-details switch. The view state
 // shows the month of the given date.
-std::unique_ptr<CommandCalendar> OpenCommandCalendar(const cli::Context& context, int32_t shown);
+std::unique_ptr<CommandCalendar> OpenCommandCalendar(const cli::Context& context, Date shown);
 // The same without command options, for the desktop program's start without a display.
-std::unique_ptr<CommandCalendar> OpenSettingsCalendar(int32_t shown);
+std::unique_ptr<CommandCalendar> OpenSettingsCalendar(Date shown);
 
 // Renders the state's month as the month view does.
 void RenderMonth(CommandCalendar& calendar, MonthViewModel& view);
 // The day view of a date (in the state's month), selected as a click on its cell does.
-void RenderDay(CommandCalendar& calendar, int32_t date, DayViewModel& day);
+void RenderDay(CommandCalendar& calendar, Date date, DayViewModel& day);
 // The year view of a common year.
 void RenderYear(CommandCalendar& calendar, int year, YearViewModel& view);
 

@@ -37,13 +37,13 @@ void RequireDataFiles(const std::vector<std::string>& names) {
 std::string ResolveCity(const Context& context) {
     if (context.city.empty()) return ReadLocationSetting();
     const CityMatches found = SearchCity(context.city);
-    if (found.index >= 0) return std::string(SunCalculator::CityAt(found.index)->name);
+    if (found.index >= 0) return std::string(CityAt(found.index)->name);
     if (found.matches.empty())
         throw UsageError("unknown city " + Quoted(context.city) + " (see varnel cities)");
     std::string candidates;
     for (int i : found.matches) {
         if (!candidates.empty()) candidates += "; ";
-        candidates += SunCalculator::CityAt(i)->name;
+        candidates += CityAt(i)->name;
     }
     throw UsageError("ambiguous city " + Quoted(context.city) + ": " + candidates);
 }

@@ -3,13 +3,13 @@
 #include "app/CommandLine.h"
 #include "core/calendar/HebrewCalendar.h"
 #include "core/common/DateFormat.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Json.h"
 
 namespace varnel::cli {
 
 int RunConvert(const Context& context) {
-    const int32_t date = ParseDate(context.args[0]);
+    const Date date = ParseDate(context.args[0]);
     const int32_t dayNumber = DateToJulianDay(date);
     const HebrewDate h = HebrewDateOf(date);
     const std::string& monthName = HebrewMonthName(h.year, h.month);
@@ -17,7 +17,7 @@ int RunConvert(const Context& context) {
         JsonWriter w;
         w.BeginObject()
             .Key("date").Date(date)
-            .Key("weekday").Int(Weekday(date))
+            .Key("weekday").Int(date.Weekday())
             .Key("daynumber").Int(dayNumber)
             .Key("hebrew").BeginObject()
             .Key("year").Int(h.year)
@@ -28,7 +28,7 @@ int RunConvert(const Context& context) {
             .EndObject();
         std::cout << w.Text() << "\n";
     } else {
-        std::cout << FormatDate(date, "dddd, mmmm d, yyyy") << " = " << h.day << " " << monthName << " " << h.year
+        std::cout << LongDateText(date) << " = " << h.day << " " << monthName << " " << h.year
                   << " (day number " << dayNumber << ")\n";
     }
     return 0;

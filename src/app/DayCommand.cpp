@@ -3,7 +3,7 @@
 
 #include "app/CommandCalendar.h"
 #include "app/CommandLine.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Json.h"
 #include "core/views/DayView.h"
 #include "core/views/MonthView.h"
@@ -38,7 +38,7 @@ std::string DayViewJson(const DayViewModel& day) {
 namespace cli {
 
 int RunDay(const Context& context) {
-    const int32_t date = ParseDate(context.args[0]);
+    const Date date = ParseDate(context.args[0]);
     const auto calendar = OpenCommandCalendar(context, date);
     DayViewModel day;
     RenderDay(*calendar, date, day);

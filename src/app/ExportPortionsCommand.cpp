@@ -16,7 +16,7 @@
 #include "core/appointments/ExportToCalendar.h"
 #include "core/appointments/ShabbatLines.h"
 #include "core/calendar/YearCalendar.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/common/Json.h"
 #include "gui/appointments/CalDavAddress.h"
@@ -95,7 +95,7 @@ int RunExportPortions(const Context& context) {
     UseDataFolder(context);
     RequireDataFiles({kHolyDayFile, kParashahFile});
 
-    const int32_t first = DateSerial(year, month, 1);
+    const Date first = Date(year, month, 1);
     const ParashahTable parashot = BuildYear(year, LoadCalendarData(ProgramFolder())).parashot;
 
     QString password;

@@ -6,7 +6,7 @@
 #include "core/calendar/HebrewCalendar.h"
 #include "core/calendar/HolyDays.h"
 #include "core/common/DateFormat.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Json.h"
 
 namespace varnel::cli {
@@ -46,9 +46,9 @@ int RunHolyDays(const Context& context) {
         const HolyDayRecord& r = holyDays[i];
         if (r.name.empty()) continue;
         std::string when = "(not this year)";
-        if (r.date != 0 && IsInSupportedRange(r.date)) {
-            const HebrewDate h = HebrewDateOf(r.date);
-            when = FormatDate(r.date, "yyyy-mm-dd ddd") + "  " + std::to_string(h.day) + " " +
+        if (r.date && r.date->IsInSupportedRange()) {
+            const HebrewDate h = HebrewDateOf(*r.date);
+            when = IsoWeekdayText(*r.date) + "  " + std::to_string(h.day) + " " +
                    HebrewMonthName(h.year, h.month) + " " + std::to_string(h.year);
         }
         std::string number = std::to_string(i);

@@ -5,7 +5,7 @@
 #include "app/CommandCalendar.h"
 #include "app/CommandLine.h"
 #include "core/common/DateFormat.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Json.h"
 #include "core/views/ColorScheme.h"
 #include "core/views/MonthView.h"
@@ -36,8 +36,8 @@ std::string MonthViewText(const MonthViewModel& view, Color holyDayColor) {
     for (int r = 1; r < kMonthRows; ++r)
         for (int c = 0; c < kMonthCols; ++c) {
             const GridCell& cell = view.grid.Cell(r, c);
-            if (cell.date == 0) continue;
-            std::string line = FormatDate(cell.date, "ddd mmm dd") + "  " + OneLine(cell.text);
+            if (!cell.date) continue;
+            std::string line = ShortWeekdayDateText(*cell.date) + "  " + OneLine(cell.text);
             if (cell.background == holyDayColor && cell.foreground == kBlackColor) line += "  [holy day]";
             text += line + "\n";
         }
@@ -77,7 +77,7 @@ namespace cli {
 int RunMonth(const Context& context) {
     int year = 0, month = 0;
     ParseMonth(context.args[0], year, month);
-    const auto calendar = OpenCommandCalendar(context, DateSerial(year, month, 1));
+    const auto calendar = OpenCommandCalendar(context, Date(year, month, 1));
     MonthViewModel view;
     RenderMonth(*calendar, view);
     std::cout << (context.json ? MonthViewJson(view) + "\n" : MonthViewText(view, calendar->state.holyDayColor));

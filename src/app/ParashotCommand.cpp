@@ -5,7 +5,7 @@
 #include "core/calendar/YearCalendar.h"
 #include "core/common/Files.h"
 #include "core/common/DateFormat.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Json.h"
 
 namespace varnel::cli {
@@ -37,7 +37,7 @@ void PrintText(const ParashahTable& parashot) {
         line += "  ";
         // The cycle opening a year-1 table starts in the autumn of year 0, before
         // the range of the date formats, so the date is composed here.
-        line += r.date != 0 ? IsoDate(r.date) + " " + WeekdayName(Weekday(r.date)).substr(0, 3)
+        line += r.date ? IsoDate(*r.date) + " " + WeekdayName(r.date->Weekday()).substr(0, 3)
                             : std::string("(no date)");
         line += "  " + r.parashah;
         if (!r.english.empty()) line += " " + r.english;

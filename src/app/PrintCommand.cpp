@@ -7,7 +7,7 @@
 
 #include "app/CommandCalendar.h"
 #include "app/CommandLine.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/printing/Printouts.h"
 #include "core/solar/SunCalculator.h"
 #include "gui/printing/DocumentLayout.h"
@@ -39,13 +39,13 @@ int RunPrint(const Context& context) {
     doc.SetPaper(ParsePaper(OptionValue(context, "--paper")));
 
     // Every argument is checked before any work is done.
-    int32_t date = 0;
+    Date date;
     int year = 0, month = 0;
     if (view == "day") date = ParseDate(arg);
     else if (view == "year") year = ParseYear(arg);
     else if (view == "shabbat") ParseMonth(arg, year, month);
     else throw UsageError("unknown view " + Quoted(view) + " (day, year or shabbat)");
-    const int32_t shown = view == "day" ? date : DateSerial(year, view == "year" ? 1 : month, 1);
+    const Date shown = view == "day" ? date : Date(year, view == "year" ? 1 : month, 1);
     CheckWritable(output);
     const auto calendar = OpenCommandCalendar(context, shown);
 

@@ -4,7 +4,7 @@
 
 #include "app/CommandLine.h"
 #include "core/calendar/YearCalendar.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/common/Json.h"
 #include "core/resources/FeastList.h"
@@ -78,7 +78,7 @@ int RunResources(const Context& context) {
     const Change change = ParseChange(context);
     if ((change.add || change.remove) && context.args.empty()) throw UsageError("--add and --remove need a FEAST");
     UseDataFolder(context, DataFiles::HolyDays);
-    const std::vector<std::string> feasts = FeastNames(BuildYear(YearOf(Today()), LoadCalendarData(ProgramFolder())).holyDays);
+    const std::vector<std::string> feasts = FeastNames(BuildYear(Today().Year(), LoadCalendarData(ProgramFolder())).holyDays);
     const std::string path = DataPath(kResourceFile);
     if (context.args.empty()) {
         PrintFeasts(feasts, ReadResourceFile(path), context.json);

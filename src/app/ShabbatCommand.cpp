@@ -3,7 +3,7 @@
 
 #include "app/CommandCalendar.h"
 #include "app/CommandLine.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Json.h"
 #include "core/printing/ShabbatRows.h"
 
@@ -13,7 +13,7 @@ int RunShabbat(const Context& context) {
     const std::string& text = context.args[0];
     int year = 0, month = 0;
     ParseMonth(text, year, month);
-    const auto calendar = OpenCommandCalendar(context, DateSerial(year, month, 1));
+    const auto calendar = OpenCommandCalendar(context, Date(year, month, 1));
     const std::vector<ShabbatRow> rows = ShabbatRowsOf(ShabbatInputsFor(calendar->source, calendar->state));
     if (context.json) {
         JsonWriter w;

@@ -14,7 +14,7 @@
 #include "core/calendar/DataFileCheck.h"
 #include "core/calendar/HebrewCalendar.h"
 #include "core/common/DateFormat.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/solar/Location.h"
 #include "gui/common/Settings.h"
@@ -71,9 +71,9 @@ bool HasDisplay() {
 }
 
 void PrintThisMonth() {
-    const int32_t date = Today();
+    const Date date = Today();
     const HebrewDate hebrew = HebrewDateOf(date);
-    std::cout << "Today: " << FormatDate(date, "dddd, mmmm d, yyyy") << " = " << hebrew.day << " "
+    std::cout << "Today: " << LongDateText(date) << " = " << hebrew.day << " "
               << HebrewMonthName(hebrew.year, hebrew.month) << " " << hebrew.year << "\n\n";
     const auto calendar = OpenSettingsCalendar(date);
     MonthViewModel view;

@@ -3,7 +3,7 @@
 
 #include "app/CommandLine.h"
 #include "core/common/DateFormat.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Json.h"
 #include "core/solar/Location.h"
 #include "gui/common/Settings.h"
@@ -12,31 +12,31 @@
 namespace varnel::cli {
 namespace {
 
-std::string ClockText(const ClockTime& t) {
+std::string SecondsText(const ClockTime& t) {
     char text[16];
     std::snprintf(text, sizeof text, "%02d:%02d:%02d", t.hour, t.minute, t.second);
     return text;
 }
 
 // "HH:MM:SS", or the full date and time when the time falls on another date.
-std::string JsonTime(double dateTime, int32_t date) {
+std::string JsonTime(double dateTime, Date date) {
     const ClockTime t = SplitDateTime(dateTime);
-    return t.date == date ? ClockText(t) : IsoDate(t.date) + "T" + ClockText(t);
+    return t.date == date ? SecondsText(t) : IsoDate(t.date) + "T" + SecondsText(t);
 }
 
-std::string LocalTime(double dateTime, int32_t date) {
-    std::string text = FormatDateTime(dateTime, "h:mm AMPM");
-    const int32_t day = SplitDateTime(dateTime).date;
-    if (day != date) text += FormatDate(day, " (dddd, mmmm d)");
+std::string LocalTime(double dateTime, Date date) {
+    std::string text = ClockText(dateTime);
+    const Date day = SplitDateTime(dateTime).date;
+    if (day != date) text += " (" + WeekdayMonthDayText(day) + ")";
     return text;
 }
 
 }  // namespace
 
 int RunSun(const Context& context) {
-    const int32_t date = ParseDate(context.args[0]);
-    const Place place = PlaceForYear(ResolveCity(context), ReadUseSystemDaylightSetting(), YearOf(date));
-    const SunDay sun = SunOf(date, place);
+    const Date date = ParseDate(context.args[0]);
+    const Place place = PlaceForYear(ResolveCity(context), ReadUseSystemDaylightSetting(), date.Year());
+    const SunDay sun = SunOn(date, place);
     const std::string_view zone = sun.zoneName;
 
     if (context.json) {
@@ -52,7 +52,7 @@ int RunSun(const Context& context) {
             .EndObject();
         std::cout << w.Text() << "\n";
     } else {
-        std::cout << place.name << ", " << FormatDate(date, "dddd, mmmm d, yyyy") << "\n"
+        std::cout << place.name << ", " << LongDateText(date) << "\n"
                   << "Sunrise     " << LocalTime(sun.sunrise, date) << "\n"
                   << "Solar noon  " << LocalTime(sun.solarNoon, date) << "\n"
                   << "Sunset      " << LocalTime(sun.sunset, date) << "\n"

@@ -5,7 +5,7 @@
 #include "app/CommandCalendar.h"
 #include "app/CommandLine.h"
 #include "core/calendar/HolyDays.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Json.h"
 #include "core/views/YearView.h"
 
@@ -18,9 +18,9 @@ namespace {
 std::string MonthText(int year, int month, const std::string& label, const Grid& grid, const HolyDayTable& holyDays) {
     std::array<bool, 32> holy{};
     for (int i = 1; i <= kHolyDayCount; ++i) {
-        const int32_t date = holyDays[static_cast<size_t>(i)].date;
-        if (date == 0) continue;
-        const YearMonthDay ymd = SplitDate(date);
+        const std::optional<Date> date = holyDays[static_cast<size_t>(i)].date;
+        if (!date) continue;
+        const YearMonthDay ymd = date->Parts();
         if (ymd.year == year && ymd.month == month) holy[static_cast<size_t>(ymd.day)] = true;
     }
     std::string text = label + "\n";
@@ -82,7 +82,7 @@ namespace cli {
 
 int RunYear(const Context& context) {
     const int year = ParseYear(context.args[0]);
-    const auto calendar = OpenCommandCalendar(context, DateSerial(year, 1, 1));
+    const auto calendar = OpenCommandCalendar(context, Date(year, 1, 1));
     const HolyDayTable& holyDays = calendar->source.Year(year).holyDays;
     YearViewModel view;
     RenderYear(*calendar, year, view);

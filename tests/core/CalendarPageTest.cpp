@@ -6,7 +6,7 @@
 #include "core/calendar/HolyDays.h"
 #include "core/calendar/Parashot.h"
 #include "core/common/DateFormat.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/printing/CalendarDocument.h"
 #include "core/printing/HtmlWriter.h"
@@ -17,10 +17,10 @@
 namespace varnel {
 namespace {
 
-SunDay FixedSun(int32_t d) {
+SunDay FixedSun(Date d) {
     SunDay s;
-    s.sunrise = d + 0.25;
-    s.sunset = d + 0.75;
+    s.sunrise = d.Serial() + 0.25;
+    s.sunset = d.Serial() + 0.75;
     return s;
 }
 
@@ -38,7 +38,7 @@ protected:
         PlaceHolyDays(holyDays, year);
         ScheduleParashot(PathIn(VARNEL_SOURCE_DATA, "parashot.dat"), year, parashot);
         MonthInputs in;
-        in.firstDay = DateSerial(year, month, 1);
+        in.firstDay = Date(year, month, 1);
         in.dayCount = DaysInMonth(year, month);
         in.holyDays = &holyDays;
         in.parashot = &parashot;
@@ -57,7 +57,7 @@ protected:
         page.size = size;
         page.printPicture = picture;
         page.picturePath = "/nonexistent/picture.jpg";
-        page.printedAt = DateSerial(2026, 12, 7) + 0.5;
+        page.printedAt = Date(2026, 12, 7).Serial() + 0.5;
         doc.SetPage(PageSetupFor(PaperSize::Letter));
         ComposeCalendarDocument(page, doc);
         return page;

@@ -4,7 +4,7 @@
 
 #include "TempFolder.h"
 #include "core/calendar/DataFiles.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/solar/CitySearch.h"
 #include "core/solar/SunCalculator.h"
 #include "core/views/GridNavigation.h"
@@ -13,7 +13,7 @@
 namespace varnel {
 namespace {
 
-std::string NameOf(int index) { return std::string(SunCalculator::CityAt(index)->name); }
+std::string NameOf(int index) { return std::string(CityAt(index)->name); }
 
 TEST(CitySearch, UniquePrefixesAnyCaseAndFormerNames) {
     EXPECT_EQ(NameOf(SearchCity("jerusalem").index), "Jerusalem, Israel");
@@ -38,7 +38,7 @@ TEST(CitySearch, AmbiguousAndUnknownTextsFindNoOnePlace) {
 
 TEST(GridNavigation, ArrowStepsOverTheDaysOfAMonth) {
     // February 2026 starts on a Sunday and fills four rows exactly.
-    const int32_t first = DateSerial(2026, 2, 1);
+    const Date first = Date(2026, 2, 1);
     const auto isDay = [&](int row, int col) {
         for (int d = 1; d <= 28; ++d) {
             const MonthCell at = MonthCellOf(first, d);

@@ -16,7 +16,7 @@
 #include "core/calendar/HolyDays.h"
 #include "core/calendar/Parashot.h"
 #include "core/common/DataFile.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/common/Profile.h"
 #include "core/common/TextDecoding.h"
@@ -248,7 +248,7 @@ TEST(DataFiles, Utf16WithAByteOrderMarkIsReadAsSuch) {
     EXPECT_EQ(l.table[1].name, "Sh\xC4\x81vu\xC3\xB4t \xF0\x9F\x8C\xBE");
     HolyDayTable t = l.table;
     PlaceHolyDays(t, 2026);
-    EXPECT_EQ(t[1].date, DateSerial(2026, 5, 22));  // 6 Sivan 5786
+    EXPECT_EQ(t[1].date, Date(2026, 5, 22));  // 6 Sivan 5786
 }
 
 TEST(DataFiles, RecordsOutsideTheCalendarAreSkippedWithOneWarningEach) {
@@ -276,14 +276,14 @@ TEST(DataFiles, RecordsOutsideTheCalendarAreSkippedWithOneWarningEach) {
     EXPECT_EQ(l.report.Text().find('\x1b'), std::string::npos);
     for (int i = 1; i <= 5; ++i) EXPECT_EQ(l.table[i].name, "") << i;
     PlaceHolyDays(l.table, 2025);
-    EXPECT_EQ(l.table[6].date, DateSerial(2025, 10, 7));  // 15 Tishrei 5786
-    EXPECT_EQ(l.table[7].date, DateSerial(2025, 10, 8));
-    EXPECT_EQ(l.table[8].date, DateSerial(2025, 10, 11));
-    EXPECT_NE(l.table[9].date, 0);
+    EXPECT_EQ(l.table[6].date, Date(2025, 10, 7));  // 15 Tishrei 5786
+    EXPECT_EQ(l.table[7].date, Date(2025, 10, 8));
+    EXPECT_EQ(l.table[8].date, Date(2025, 10, 11));
+    EXPECT_NE(l.table[9].date, std::nullopt);
     EXPECT_EQ(l.table[10].name, "Esc\x1b[31m");  // in range: kept as written
     for (int i = 1; i <= kHolyDayCount; ++i) {
-        if (l.table[i].date != 0) {
-            EXPECT_TRUE(IsInSupportedRange(l.table[i].date)) << i;
+        if (l.table[i].date) {
+            EXPECT_TRUE(l.table[i].date->IsInSupportedRange()) << i;
         }
     }
 }
@@ -296,7 +296,7 @@ TEST(DataFiles, ThePortionFileIsReadAroundLikeTheHolyDays) {
     DataFileReport report;
     ScheduleParashot(dir.File("parashot.dat"), 2026, t, report);
     EXPECT_EQ(t[1].parashah, "Bereshit");
-    EXPECT_EQ(t[1].date, DateSerial(2025, 10, 18));
+    EXPECT_EQ(t[1].date, Date(2025, 10, 18));
     EXPECT_EQ(report.problems.size(), 1u);
     EXPECT_EQ(dir.Read("parashot.dat"), std::string(100, '\0'));
 }

@@ -2,7 +2,8 @@
 
 #include "HebrewOracles.h"
 #include "core/calendar/HebrewCalendar.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
+#include "core/common/Json.h"
 #include "core/views/DayView.h"
 
 namespace varnel {
@@ -10,10 +11,10 @@ namespace {
 
 // A month grid as the month view leaves it: each day cell carries its date and
 // its text as data; other cells are empty.
-Grid MonthGrid(int32_t first, const std::string& text) {
+Grid MonthGrid(Date first, const std::string& text) {
     Grid g(7, 7);
-    const int w = Weekday(first) - 1;
-    const int days = DaysInMonth(YearOf(first), MonthOf(first));
+    const int w = first.Weekday() - 1;
+    const int days = DaysInMonth(first.Year(), first.Month());
     for (int i = 0; i < days; ++i) {
         GridCell* cell = g.MutableCell(1 + (w + i) / 7, (w + i) % 7);
         cell->data = text;
@@ -23,8 +24,8 @@ Grid MonthGrid(int32_t first, const std::string& text) {
 }
 
 // The cell of a day of the month.
-void CellOf(int32_t first, int day, int& row, int& col) {
-    const int w = Weekday(first) - 1;
+void CellOf(Date first, int day, int& row, int& col) {
+    const int w = first.Weekday() - 1;
     row = 1 + (w + day - 1) / 7;
     col = (w + day - 1) % 7;
 }
@@ -50,9 +51,9 @@ int32_t HdateFeast(int hebrewYear, Feast feast) {
 TEST(DayView, CountdownAgainstLibhdateAndIcu) {
     testing::IcuOracle icu;
     int checked = 0, repeated = 0;
-    for (int32_t date = DateSerial(1900, 1, 3); date < DateSerial(2200, 1, 1); date += 5) {
+    for (Date date = Date(1900, 1, 3); date < Date(2200, 1, 1); date += 5) {
         const int32_t today = DateToJulianDay(date);
-        const int year = YearOf(date);
+        const int year = date.Year();
         const int firstYear = testing::HdateOf(GregorianToJulianDay(year, 1, 1, 1)).year + 1;  // starts in autumn
         const bool passed = HdateFeast(firstYear, Feast::RoshHashanah) <= today;
         // Hebrew year of each row.
@@ -69,8 +70,8 @@ TEST(DayView, CountdownAgainstLibhdateAndIcu) {
         for (size_t i = 0; i < got.size(); ++i) {
             const Feast feast = static_cast<Feast>(i % 5);
             ASSERT_EQ(got[i].feast, feast);
-            ASSERT_EQ(got[i].hebrewYear, years[i]) << "date " << date << " row " << i;
-            ASSERT_EQ(got[i].dayNumber, HdateFeast(years[i], feast)) << "date " << date << " row " << i;
+            ASSERT_EQ(got[i].hebrewYear, years[i]) << "date " << IsoDate(date) << " row " << i;
+            ASSERT_EQ(got[i].dayNumber, HdateFeast(years[i], feast)) << "date " << IsoDate(date) << " row " << i;
             ASSERT_EQ(got[i].daysAway, got[i].dayNumber - today);
             ASSERT_GT(got[i].daysAway, 0);  // every feast listed lies ahead
         }
@@ -82,27 +83,27 @@ TEST(DayView, CountdownAgainstLibhdateAndIcu) {
 }
 
 TEST(DayView, BetweenRoshHashanahAndSukkotThisYearsFeastsAreNotListed) {
-    const int32_t day = DateSerial(2025, 9, 28);  // 6 Tishrei 5786
+    const Date day = Date(2025, 9, 28);  // 6 Tishrei 5786
     const std::vector<FeastDate> c = FeastCountdown(day);
     for (const FeastDate& f : c) {
         if (f.feast == Feast::YomKippur || f.feast == Feast::Sukkot) {
             EXPECT_GE(f.hebrewYear, 5787);
         }
     }
-    EXPECT_EQ(c[0].daysAway, DateSerial(2026, 9, 12) - day);  // Rosh Hashanah 5787
-    EXPECT_EQ(c[1].daysAway, DateSerial(2026, 9, 21) - day);  // Yom Kippur 5787
+    EXPECT_EQ(c[0].daysAway, Date(2026, 9, 12) - day);  // Rosh Hashanah 5787
+    EXPECT_EQ(c[1].daysAway, Date(2026, 9, 21) - day);  // Yom Kippur 5787
     EXPECT_EQ(c[3].hebrewYear, 5786);                         // the coming Pesach
-    EXPECT_EQ(c[3].daysAway, DateSerial(2026, 4, 2) - day);
+    EXPECT_EQ(c[3].daysAway, Date(2026, 4, 2) - day);
 }
 
 TEST(DayView, TitleLinesAndCountdownRows) {
-    const int32_t first = DateSerial(2025, 9, 1);
+    const Date first = Date(2025, 9, 1);
     const Grid month = MonthGrid(first, "Elul 8\r\n  Second line  \r\nThird\r\n");
     int row = 0, col = 0;
     CellOf(first, 23, row, col);
     DayViewModel m;
     ShowDay(month, first, row, col, 9000, m);
-    EXPECT_EQ(m.day, DateSerial(2025, 9, 23));
+    EXPECT_EQ(m.day, Date(2025, 9, 23));
     EXPECT_EQ(m.title, "Tishrei 1, 5786 - Tuesday 09/23/2025");
     EXPECT_EQ(m.grid.Cols(), 2);
     EXPECT_EQ(m.grid.Rows(), 150);
@@ -116,7 +117,7 @@ TEST(DayView, TitleLinesAndCountdownRows) {
     EXPECT_EQ(m.grid.Cell(3, 0).text, "");
     EXPECT_EQ(m.grid.Cell(4, 0).text, "");
     EXPECT_EQ(m.grid.Cell(5, 0).text, "Rosh Hashanah in year 5787 is:");
-    EXPECT_EQ(m.grid.Cell(5, 1).text, std::to_string(DateSerial(2026, 9, 12) - m.day) + " days away");
+    EXPECT_EQ(m.grid.Cell(5, 1).text, std::to_string(Date(2026, 9, 12) - *m.day) + " days away");
     EXPECT_EQ(m.grid.Cell(6, 0).text, "Yom Kippur in year 5787 is:");
     EXPECT_EQ(m.grid.Cell(7, 0).text, "Sukkot in year 5787 is:");
     EXPECT_EQ(m.grid.Cell(8, 0).text, "Pesach in year 5786 is:");
@@ -127,7 +128,7 @@ TEST(DayView, TitleLinesAndCountdownRows) {
 }
 
 TEST(DayView, OneLineDayStartsTheCountdownAtRowThree) {
-    const int32_t first = DateSerial(2026, 3, 1);
+    const Date first = Date(2026, 3, 1);
     const Grid month = MonthGrid(first, "Adar 12");
     int row = 0, col = 0;
     CellOf(first, 1, row, col);
@@ -139,7 +140,7 @@ TEST(DayView, OneLineDayStartsTheCountdownAtRowThree) {
 }
 
 TEST(DayView, AnEmptyCellSelectsTheFirstOfTheMonth) {
-    const int32_t first = DateSerial(2025, 10, 1);  // a Wednesday
+    const Date first = Date(2025, 10, 1);  // a Wednesday
     const Grid month = MonthGrid(first, "text");
     DayViewModel m;
     int row = 1, col = 0;  // before the first
@@ -164,21 +165,21 @@ TEST(DayView, AnEmptyCellSelectsTheFirstOfTheMonth) {
     ShowDay(month, first, row, col, 9000, m);
     EXPECT_EQ(row, 5);
     EXPECT_EQ(col, 5);
-    EXPECT_EQ(m.day, DateSerial(2025, 10, 31));
+    EXPECT_EQ(m.day, Date(2025, 10, 31));
 }
 
 TEST(DayView, AMonthNeverRenderedShowsItsFirstDay) {
     const Grid empty;
     DayViewModel m;
     int row = 3, col = 2;
-    ShowDay(empty, DateSerial(2026, 2, 1), row, col, 9000, m);
-    EXPECT_EQ(m.day, DateSerial(2026, 2, 1));
+    ShowDay(empty, Date(2026, 2, 1), row, col, 9000, m);
+    EXPECT_EQ(m.day, Date(2026, 2, 1));
     EXPECT_EQ(m.grid.Cell(0, 0).text, "");
     EXPECT_EQ(m.grid.Cell(3, 0).text, "Rosh Hashanah in year 5787 is:");
 }
 
 TEST(DayView, TheLastYearsOfTheCalendarDoNotFail) {
-    const int32_t first = DateSerial(9999, 12, 1);
+    const Date first = Date(9999, 12, 1);
     const Grid month = MonthGrid(first, "x");
     int row = 5, col = 5;
     DayViewModel m;

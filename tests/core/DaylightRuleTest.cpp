@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/solar/Location.h"
 
 namespace varnel {
@@ -29,7 +29,7 @@ DaylightRule UnitedStatesRule() {
 // The rules the checks below apply, as the year last loaded.
 DaylightYear rules;
 
-bool IsDaylight(int32_t date) {
+bool IsDaylight(Date date) {
     const DaylightDecision decision = ApplyDaylightRule(rules, date);
     EXPECT_EQ(decision.zoneName, decision.daylight ? &rules.daylightName : &rules.standardName);
     return decision.daylight;
@@ -37,20 +37,20 @@ bool IsDaylight(int32_t date) {
 
 int CountDaylightDays(int year) {
     int count = 0;
-    for (int32_t d = DateSerial(year, 1, 1); d <= DateSerial(year, 12, 31); ++d) count += IsDaylight(d);
+    for (Date d = Date(year, 1, 1); d <= Date(year, 12, 31); ++d) count += IsDaylight(d);
     return count;
 }
 
 TEST(DaylightRule, UnitedStatesTransitionDaysOf2027) {
     rules = DaylightYearOf(UnitedStatesRule(), 2027);
-    EXPECT_EQ(rules.periods.at(0).after, DateSerial(2027, 3, 13));
-    EXPECT_EQ(rules.periods.at(0).before, DateSerial(2027, 11, 7));
-    EXPECT_FALSE(IsDaylight(DateSerial(2027, 3, 13)));
-    EXPECT_TRUE(IsDaylight(DateSerial(2027, 3, 14)));  // the first day counts as daylight
-    EXPECT_TRUE(IsDaylight(DateSerial(2027, 11, 6)));
-    EXPECT_FALSE(IsDaylight(DateSerial(2027, 11, 7)));  // the day back counts as standard
-    EXPECT_EQ(*ApplyDaylightRule(rules, DateSerial(2027, 7, 4)).zoneName, "Eastern Daylight Time");
-    EXPECT_EQ(*ApplyDaylightRule(rules, DateSerial(2027, 12, 25)).zoneName, "Eastern Standard Time");
+    EXPECT_EQ(rules.periods.at(0).after, Date(2027, 3, 13));
+    EXPECT_EQ(rules.periods.at(0).before, Date(2027, 11, 7));
+    EXPECT_FALSE(IsDaylight(Date(2027, 3, 13)));
+    EXPECT_TRUE(IsDaylight(Date(2027, 3, 14)));  // the first day counts as daylight
+    EXPECT_TRUE(IsDaylight(Date(2027, 11, 6)));
+    EXPECT_FALSE(IsDaylight(Date(2027, 11, 7)));  // the day back counts as standard
+    EXPECT_EQ(*ApplyDaylightRule(rules, Date(2027, 7, 4)).zoneName, "Eastern Daylight Time");
+    EXPECT_EQ(*ApplyDaylightRule(rules, Date(2027, 12, 25)).zoneName, "Eastern Standard Time");
     EXPECT_EQ(CountDaylightDays(2027), 238);
 }
 
@@ -60,23 +60,23 @@ TEST(DaylightRule, TransitionDaysAgainstPublishedFormulas) {
     // that of October, 31 - (5y/4 + 1) mod 7; United States daylight time
     // since 2007 from March 14 - (5y/4 + 1) mod 7 to November 7 - (5y/4 + 1) mod 7.
     for (int y = 1900; y <= 2099; ++y) {
-        EXPECT_EQ(TransitionDay(y, kLastSundayOfMarch), DateSerial(y, 3, 31 - (5 * y / 4 + 4) % 7)) << y;
-        EXPECT_EQ(TransitionDay(y, kLastSundayOfOctober), DateSerial(y, 10, 31 - (5 * y / 4 + 1) % 7)) << y;
-        EXPECT_EQ(TransitionDay(y, kSecondSundayOfMarch), DateSerial(y, 3, 14 - (5 * y / 4 + 1) % 7)) << y;
-        EXPECT_EQ(TransitionDay(y, kFirstSundayOfNovember), DateSerial(y, 11, 7 - (5 * y / 4 + 1) % 7)) << y;
+        EXPECT_EQ(TransitionDay(y, kLastSundayOfMarch), Date(y, 3, 31 - (5 * y / 4 + 4) % 7)) << y;
+        EXPECT_EQ(TransitionDay(y, kLastSundayOfOctober), Date(y, 10, 31 - (5 * y / 4 + 1) % 7)) << y;
+        EXPECT_EQ(TransitionDay(y, kSecondSundayOfMarch), Date(y, 3, 14 - (5 * y / 4 + 1) % 7)) << y;
+        EXPECT_EQ(TransitionDay(y, kFirstSundayOfNovember), Date(y, 11, 7 - (5 * y / 4 + 1) % 7)) << y;
     }
 }
 
 TEST(DaylightRule, RulesNamingNoDayGiveNone) {
-    EXPECT_EQ(TransitionDay(2027, {0, 0, 1}), 0);
-    EXPECT_EQ(TransitionDay(2027, {13, 0, 1}), 0);
-    EXPECT_EQ(TransitionDay(2027, {3, 7, 1}), 0);
-    EXPECT_EQ(TransitionDay(2027, {3, -1, 1}), 0);
-    EXPECT_EQ(TransitionDay(2027, {3, 0, 0}), 0);
-    EXPECT_EQ(TransitionDay(2027, {3, 0, 6}), 0);
-    EXPECT_EQ(TransitionDay(0, kLastSundayOfMarch), 0);
-    EXPECT_EQ(TransitionDay(10000, kLastSundayOfMarch), 0);
-    EXPECT_NE(TransitionDay(9999, kLastSundayOfOctober), 0);
+    EXPECT_EQ(TransitionDay(2027, {0, 0, 1}), std::nullopt);
+    EXPECT_EQ(TransitionDay(2027, {13, 0, 1}), std::nullopt);
+    EXPECT_EQ(TransitionDay(2027, {3, 7, 1}), std::nullopt);
+    EXPECT_EQ(TransitionDay(2027, {3, -1, 1}), std::nullopt);
+    EXPECT_EQ(TransitionDay(2027, {3, 0, 0}), std::nullopt);
+    EXPECT_EQ(TransitionDay(2027, {3, 0, 6}), std::nullopt);
+    EXPECT_EQ(TransitionDay(0, kLastSundayOfMarch), std::nullopt);
+    EXPECT_EQ(TransitionDay(10000, kLastSundayOfMarch), std::nullopt);
+    EXPECT_NE(TransitionDay(9999, kLastSundayOfOctober), std::nullopt);
     // A zone whose rule lacks either change has no daylight day.
     DaylightRule rule = UnitedStatesRule();
     rule.standardDate = {};
@@ -88,7 +88,7 @@ TEST(DaylightRule, RulesNamingNoDayGiveNone) {
 TEST(DaylightRule, RuleOfEveryDayRebuildsThatDay) {
     for (int year : {2024, 2027}) {
         std::set<int> occurrences;
-        for (int32_t d = DateSerial(year, 1, 1); d <= DateSerial(year, 12, 31); ++d) {
+        for (Date d = Date(year, 1, 1); d <= Date(year, 12, 31); ++d) {
             const TransitionRule rule = RuleOfDay(d);
             ASSERT_EQ(TransitionDay(year, rule), d);
             occurrences.insert(rule.occurrence);
@@ -97,7 +97,7 @@ TEST(DaylightRule, RuleOfEveryDayRebuildsThatDay) {
     }
 }
 
-ZoneYear PlaceYear(bool atNewYear, std::vector<int32_t> changes) {
+ZoneYear PlaceYear(bool atNewYear, std::vector<Date> changes) {
     ZoneYear z;
     z.standardName = "Standard";
     z.daylightName = "Daylight";
@@ -108,39 +108,39 @@ ZoneYear PlaceYear(bool atNewYear, std::vector<int32_t> changes) {
 }
 
 TEST(DaylightRule, PlaceYearsOfEveryShape) {
-    const int32_t newYear = DateSerial(2027, 1, 1);
+    const Date newYear = Date(2027, 1, 1);
     struct Case {
         ZoneYear zone;
         int daylightDays;
-        int32_t firstDaylight;  // 0: none
+        std::optional<Date> firstDaylight;
     } cases[] = {
-        {PlaceYear(false, {DateSerial(2027, 3, 14), DateSerial(2027, 11, 7)}), 238, DateSerial(2027, 3, 14)},
-        {PlaceYear(false, {}), 0, 0},                                          // no daylight time
+        {PlaceYear(false, {Date(2027, 3, 14), Date(2027, 11, 7)}), 238, Date(2027, 3, 14)},
+        {PlaceYear(false, {}), 0, std::nullopt},                                          // no daylight time
         {PlaceYear(true, {}), 365, newYear},                                   // daylight all year
-        {PlaceYear(true, {DateSerial(2027, 4, 4)}), 93, newYear},              // ends for good
+        {PlaceYear(true, {Date(2027, 4, 4)}), 93, newYear},              // ends for good
         // Sydney: back to standard time on 4 April, daylight again from 3 October.
-        {PlaceYear(true, {DateSerial(2027, 4, 4), DateSerial(2027, 10, 3)}), 365 - 182, DateSerial(2027, 10, 3)},
-        {PlaceYear(false, {DateSerial(2027, 10, 31)}), 62, DateSerial(2027, 10, 31)},  // starts for good
+        {PlaceYear(true, {Date(2027, 4, 4), Date(2027, 10, 3)}), 365 - 182, Date(2027, 10, 3)},
+        {PlaceYear(false, {Date(2027, 10, 31)}), 62, Date(2027, 10, 31)},  // starts for good
         // Broken by a pause (as Egypt's summer of 2014 was for Ramadan): 15 May
         // to 26 June and 31 July to 25 September, the change days excluded.
-        {PlaceYear(false, {DateSerial(2027, 5, 15), DateSerial(2027, 6, 27), DateSerial(2027, 7, 31),
-                           DateSerial(2027, 9, 26)}),
-         43 + 57, DateSerial(2027, 5, 15)},
+        {PlaceYear(false, {Date(2027, 5, 15), Date(2027, 6, 27), Date(2027, 7, 31),
+                           Date(2027, 9, 26)}),
+         43 + 57, Date(2027, 5, 15)},
     };
     for (const Case& c : cases) {
         rules = DaylightYearOf(c.zone, 2027);
         EXPECT_EQ(CountDaylightDays(2027), c.daylightDays);
-        if (c.firstDaylight != 0) {
-            EXPECT_TRUE(IsDaylight(c.firstDaylight));
+        if (c.firstDaylight) {
+            EXPECT_TRUE(IsDaylight(*c.firstDaylight));
             if (c.firstDaylight != newYear) {
-                EXPECT_FALSE(IsDaylight(c.firstDaylight - 1));
+                EXPECT_FALSE(IsDaylight(*c.firstDaylight - 1));
             }
         }
     }
-    EXPECT_FALSE(IsDaylight(DateSerial(2027, 7, 30)));  // inside the pause
-    EXPECT_TRUE(IsDaylight(DateSerial(2027, 7, 31)));
-    EXPECT_FALSE(IsDaylight(DateSerial(2027, 9, 26)));
-    ZoneYear noBias = PlaceYear(true, {DateSerial(2027, 4, 4), DateSerial(2027, 10, 3)});
+    EXPECT_FALSE(IsDaylight(Date(2027, 7, 30)));  // inside the pause
+    EXPECT_TRUE(IsDaylight(Date(2027, 7, 31)));
+    EXPECT_FALSE(IsDaylight(Date(2027, 9, 26)));
+    ZoneYear noBias = PlaceYear(true, {Date(2027, 4, 4), Date(2027, 10, 3)});
     noBias.daylightBias = 0;
     rules = DaylightYearOf(noBias, 2027);
     EXPECT_EQ(CountDaylightDays(2027), 0);
@@ -152,7 +152,7 @@ TEST(DaylightRule, PlaceYearsOfEveryShape) {
 // Each place's zone is checked against the time-zone database with the place settings.
 TEST(DaylightRule, OnlyPlacesOfTheTableHaveAZone) {
     EXPECT_TRUE(IanaZoneOfCity(-1).empty());
-    EXPECT_TRUE(IanaZoneOfCity(SunCalculator::kCityCount).empty());
+    EXPECT_TRUE(IanaZoneOfCity(kCityCount).empty());
     EXPECT_EQ(IanaZoneOfCity(37), "Asia/Jerusalem");
 }
 

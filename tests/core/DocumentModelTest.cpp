@@ -7,7 +7,7 @@
 
 #include "core/printing/Document.h"
 #include "core/calendar/YearCalendar.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/printing/Printouts.h"
 #include "core/printing/ShabbatRows.h"
 
@@ -165,10 +165,10 @@ TEST(ShabbatTable, CellByCellEqualsTheDocumentedTextForm) {
     for (const int year : {2024, 2026}) {
         const ParashahTable parashot = BuildYear(year, data).parashot;
         for (int month = 1; month <= 12; ++month)
-            months.push_back(ShabbatRowsOf({DateSerial(year, month, 1), DaysInMonth(year, month), &parashot, nullptr}));
+            months.push_back(ShabbatRowsOf({Date(year, month, 1), DaysInMonth(year, month), &parashot, nullptr}));
     }
     // A reading with ";" and a month of seven rows, the seventh dropped.
-    months.push_back(std::vector<ShabbatRow>(7, ShabbatRow{0, "01/06", "t", "Vayechi", "Gen 47:28; Ex 1"}));
+    months.push_back(std::vector<ShabbatRow>(7, ShabbatRow{Date(), "01/06", "t", "Vayechi", "Gen 47:28; Ex 1"}));
     int checked = 0;
     for (const int margin : {1440, 1000, 777, 1234, 301})
         for (const std::vector<ShabbatRow>& rows : months) {

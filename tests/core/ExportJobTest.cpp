@@ -8,20 +8,20 @@
 
 #include "core/appointments/ExportJob.h"
 #include "core/appointments/ExportToCalendar.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 
 namespace varnel {
 namespace {
 
-const int32_t kFeb = DateSerial(2026, 2, 1);
-int32_t Feb(int day) { return DateSerial(2026, 2, day); }
+const Date kFeb = Date(2026, 2, 1);
+Date Feb(int day) { return Date(2026, 2, day); }
 
 // A calendar in memory whose finding or writing can be made to fail.
 class MemoryCalendar : public CalendarBackend {
 public:
     std::string Name() const override { return "memory"; }
     bool Open(std::string&) override { return true; }
-    bool FindItems(int32_t, int32_t, std::vector<CalendarEntry>& out, std::string& error) override {
+    bool FindItems(Date, Date, std::vector<CalendarEntry>& out, std::string& error) override {
         for (const auto& [id, e] : items) out.push_back(e);
         error = failFind ? "no answer" : "";
         return !failFind;

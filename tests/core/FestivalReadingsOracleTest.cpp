@@ -11,7 +11,7 @@
 #include "core/calendar/HolyDays.h"
 #include "core/calendar/Parashot.h"
 #include "core/calendar/FestivalReadings.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 
 namespace varnel {
@@ -21,18 +21,18 @@ constexpr int kHdateChanukah = 9;
 const std::string kFirstHaftarah = "Zechariah 2:14-4:7";
 const std::string kSecondHaftarah = "1 Kings 7:40-50";
 
-bool IsHanukkah(int32_t date) {
+bool IsHanukkah(Date date) {
     hdate_struct h;
     hdate_set_jd(&h, DateToJulianDay(date));
     return hdate_get_holyday(&h, 1) == kHdateChanukah;
 }
 
-std::string Expected(int32_t saturday) {
+std::string Expected(Date saturday) {
     if (!IsHanukkah(saturday)) return "(weekly)";
     return IsHanukkah(saturday - 7) ? kSecondHaftarah : kFirstHaftarah;
 }
 
-std::string Scheduled(const ParashahTable& table, int32_t saturday) {
+std::string Scheduled(const ParashahTable& table, Date saturday) {
     for (int i = 1; i <= kParashotEntries; ++i) {
         if (table[i].date != saturday) continue;
         const std::string& h = table[i].haftarah;
@@ -49,16 +49,16 @@ TEST(SpecialReadingsOracle, HanukkahShabbatotOf1900To2199) {
     for (int year = 1900; year <= 2199; ++year) {
         ScheduleParashot(PathIn(VARNEL_SOURCE_DATA, kParashahFile), year, table);
         ApplySpecialReadings(year, holydays, table);
-        int32_t s = DateSerial(year, 1, 1);
-        s += 7 - Weekday(s);
-        for (; YearOf(s) == year; s += 7) {
-            const int month = MonthOf(s);
+        Date s = Date(year, 1, 1);
+        s += 7 - s.Weekday();
+        for (; s.Year() == year; s += 7) {
+            const int month = s.Month();
             if (month != 1 && month < 11) continue;
             const std::string expected = Expected(s);
             if (expected != "(weekly)") ++hanukkahShabbatot;
             const std::string actual = Scheduled(table, s);
             if (expected != actual && ++mismatches <= 20)
-                ADD_FAILURE() << year << "-" << month << "-" << DayOf(s) << ": expected " << expected << ", got "
+                ADD_FAILURE() << year << "-" << month << "-" << s.Day() << ": expected " << expected << ", got "
                               << actual;
         }
     }

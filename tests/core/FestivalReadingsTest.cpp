@@ -4,11 +4,12 @@
 #include <stdexcept>
 #include <string>
 
+#include "core/calendar/FestivalReadings.h"
 #include "core/calendar/HolyDays.h"
 #include "core/calendar/Parashot.h"
-#include "core/calendar/FestivalReadings.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
+#include "core/common/Json.h"
 
 namespace varnel {
 namespace {
@@ -20,11 +21,11 @@ protected:
     void SetUp() override { LoadHolyDays(PathIn(VARNEL_SOURCE_DATA, "holydays.dat"), holydays); }
     void Schedule(int year) { ScheduleParashot(PathIn(VARNEL_SOURCE_DATA, kParashahFile), year, table); }
     void Apply(int year) { ApplySpecialReadings(year, holydays, table); }
-    const ParashahRecord& On(int32_t date) {
+    const ParashahRecord& On(Date date) {
         for (int i = 1; i <= kParashotEntries; ++i)
             if (table[i].date == date) return table[i];
         static const ParashahRecord none;
-        ADD_FAILURE() << "no entry on " << date;
+        ADD_FAILURE() << "no entry on " << IsoDate(date);
         return none;
     }
     HolyDayRecord& HolyDay(const std::string& name) {
@@ -36,9 +37,9 @@ protected:
 
 TEST_F(SpecialReadings, HanukkahBeginningOnSaturdayHasTwoShabbatot) {
     Schedule(2026);  // 25 Kislev 5787 is Saturday 5 December 2026
-    const ParashahRecord vayeshev = On(DateSerial(2026, 12, 5));
+    const ParashahRecord vayeshev = On(Date(2026, 12, 5));
     Apply(2026);
-    const ParashahRecord& first = On(DateSerial(2026, 12, 5));
+    const ParashahRecord& first = On(Date(2026, 12, 5));
     // The Torah stays the week's own; only the Haftarot change.
     EXPECT_EQ(first.parashah, "Vayeshev");
     EXPECT_EQ(first.english, vayeshev.english);
@@ -47,61 +48,61 @@ TEST_F(SpecialReadings, HanukkahBeginningOnSaturdayHasTwoShabbatot) {
     EXPECT_EQ(first.brithadashah, vayeshev.brithadashah);
     EXPECT_EQ(first.haftarah, "Zechariah 2:14-4:7");
     EXPECT_EQ(first.sephardic, "Zechariah 2:14-4:7");
-    const ParashahRecord& second = On(DateSerial(2026, 12, 12));  // the eighth day
+    const ParashahRecord& second = On(Date(2026, 12, 12));  // the eighth day
     EXPECT_EQ(second.parashah, "Miketz");
     EXPECT_EQ(second.torah, "Genesis 41:1-44:17");
     EXPECT_EQ(second.haftarah, "1 Kings 7:40-50");
-    EXPECT_EQ(On(DateSerial(2026, 12, 19)).haftarah, "Ezekiel 37:15-28");
+    EXPECT_EQ(On(Date(2026, 12, 19)).haftarah, "Ezekiel 37:15-28");
 }
 
 TEST_F(SpecialReadings, HanukkahBeginningOnFridayHasOneShabbat) {
     Schedule(2020);  // 25 Kislev 5781 is Friday 11 December 2020; the feast ends Friday 18
     Apply(2020);
-    EXPECT_EQ(On(DateSerial(2020, 12, 12)).parashah, "Vayeshev");
-    EXPECT_EQ(On(DateSerial(2020, 12, 12)).haftarah, "Zechariah 2:14-4:7");
+    EXPECT_EQ(On(Date(2020, 12, 12)).parashah, "Vayeshev");
+    EXPECT_EQ(On(Date(2020, 12, 12)).haftarah, "Zechariah 2:14-4:7");
     // The Saturday after is the ninth day: Miketz with its own Haftarah.
-    EXPECT_EQ(On(DateSerial(2020, 12, 19)).parashah, "Miketz");
-    EXPECT_EQ(On(DateSerial(2020, 12, 19)).haftarah, "1 Kings 3:15-4:1");
-    EXPECT_EQ(On(DateSerial(2020, 12, 19)).sephardic, "1 Kings 3:15-4:1");
+    EXPECT_EQ(On(Date(2020, 12, 19)).parashah, "Miketz");
+    EXPECT_EQ(On(Date(2020, 12, 19)).haftarah, "1 Kings 3:15-4:1");
+    EXPECT_EQ(On(Date(2020, 12, 19)).sephardic, "1 Kings 3:15-4:1");
 }
 
 TEST_F(SpecialReadings, OnlyTheHanukkahOfTheShownDecemberIsLookedAt) {
     Schedule(2024);
     Apply(2024);
     // 9 December 2023 was the first Shabbat of the previous Hanukkah.
-    EXPECT_EQ(On(DateSerial(2023, 12, 9)).haftarah, "Amos 2:6-3:8");
+    EXPECT_EQ(On(Date(2023, 12, 9)).haftarah, "Amos 2:6-3:8");
     // 25 Kislev 5785 is Thursday 26 December 2024.
-    EXPECT_EQ(On(DateSerial(2024, 12, 28)).parashah, "Miketz");
-    EXPECT_EQ(On(DateSerial(2024, 12, 28)).haftarah, "Zechariah 2:14-4:7");
+    EXPECT_EQ(On(Date(2024, 12, 28)).parashah, "Miketz");
+    EXPECT_EQ(On(Date(2024, 12, 28)).haftarah, "Zechariah 2:14-4:7");
 }
 
 TEST_F(SpecialReadings, FestivalShabbatotTakeTheHolyDayReadings) {
     Schedule(2024);
     Apply(2024);
-    const ParashahRecord& kippur = On(DateSerial(2024, 10, 12));
+    const ParashahRecord& kippur = On(Date(2024, 10, 12));
     EXPECT_EQ(kippur.parashah, "Yom Kippur");
     EXPECT_EQ(kippur.english, kSpecialReading);
     EXPECT_EQ(kippur.torah, "Leviticus 16:1-34; Numbers 29:7-11");
     EXPECT_EQ(kippur.haftarah, "Isaiah 57:14-58:14");
     EXPECT_EQ(kippur.messianic, "Jonah 1:1-4:11; Micah 7:18-20");
     EXPECT_EQ(kippur.brithadashah, "Hebrews 9:11-28");
-    EXPECT_EQ(On(DateSerial(2024, 10, 19)).torah, "Exodus 33:12-34:26; Numbers 29:17-22");
-    EXPECT_EQ(On(DateSerial(2024, 4, 27)).haftarah, "Ezekiel 37:1-14");
+    EXPECT_EQ(On(Date(2024, 10, 19)).torah, "Exodus 33:12-34:26; Numbers 29:17-22");
+    EXPECT_EQ(On(Date(2024, 4, 27)).haftarah, "Ezekiel 37:1-14");
     // Weekly entries are untouched.
-    EXPECT_EQ(On(DateSerial(2024, 10, 5)).english, "\"Listen\"");
+    EXPECT_EQ(On(Date(2024, 10, 5)).english, "\"Listen\"");
 
     Schedule(2026);
     Apply(2026);
-    EXPECT_EQ(On(DateSerial(2026, 5, 23)).torah, "Deuteronomy 14:22-16:17; Numbers 28:26-31");
-    EXPECT_EQ(On(DateSerial(2026, 9, 12)).torah, "Genesis 21:1-34; Numbers 29:1-6");  // the first day's record
-    EXPECT_EQ(On(DateSerial(2026, 10, 3)).haftarah, "1 Kings 8:54-9:1");
+    EXPECT_EQ(On(Date(2026, 5, 23)).torah, "Deuteronomy 14:22-16:17; Numbers 28:26-31");
+    EXPECT_EQ(On(Date(2026, 9, 12)).torah, "Genesis 21:1-34; Numbers 29:1-6");  // the first day's record
+    EXPECT_EQ(On(Date(2026, 10, 3)).haftarah, "1 Kings 8:54-9:1");
 }
 
 TEST_F(SpecialReadings, FestivalWithoutHolyDayRecordKeepsWhatTheScheduleGave) {
     HolyDay("Yom Kippur").name = "Day of Atonement";
     Schedule(2024);
     Apply(2024);
-    const ParashahRecord& kippur = On(DateSerial(2024, 10, 12));
+    const ParashahRecord& kippur = On(Date(2024, 10, 12));
     EXPECT_EQ(kippur.parashah, "Yom Kippur");
     EXPECT_EQ(kippur.english, "\"Listen\"");
     EXPECT_EQ(kippur.torah, "Deuteronomy 32:1-52");
@@ -114,13 +115,13 @@ TEST_F(SpecialReadings, WeeklyPortionKeepsEachReadingIndependently) {
     hanukkah.sephardic = "";
     Schedule(2024);
     Apply(2024);
-    const ParashahRecord& festival = On(DateSerial(2024, 10, 19));
+    const ParashahRecord& festival = On(Date(2024, 10, 19));
     EXPECT_EQ(festival.english, kSpecialReading);
     EXPECT_EQ(festival.torah, sukkot.torah);
     EXPECT_EQ(festival.haftarah, "2 Samuel 22:1-51");  // the copied entry's own
     // A special Haftarah without a Sephardic one leaves the Sephardic as it was.
-    EXPECT_EQ(On(DateSerial(2024, 12, 28)).haftarah, "Zechariah 2:14-4:7");
-    EXPECT_EQ(On(DateSerial(2024, 12, 28)).sephardic, "1 Kings 3:15-4:1");
+    EXPECT_EQ(On(Date(2024, 12, 28)).haftarah, "Zechariah 2:14-4:7");
+    EXPECT_EQ(On(Date(2024, 12, 28)).sephardic, "1 Kings 3:15-4:1");
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "HebrewOracles.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 
 namespace varnel {
 namespace {
@@ -24,8 +24,8 @@ TEST(HebrewArithmetic, WorkedExamples) {
 
     EXPECT_EQ(Jdn(2024, 10, 3), 2460587);
     EXPECT_EQ(HebrewToJulianDay(5785, 1, 1), 2460587);
-    EXPECT_EQ(Weekday(JulianDayToDate(2460587)), 5);  // Thursday
-    EXPECT_EQ(JulianDayToDate(HebrewToJulianDay(5784, -6, 15)), DateSerial(2024, 4, 23));
+    EXPECT_EQ(JulianDayToDate(2460587).Weekday(), 5);  // Thursday
+    EXPECT_EQ(JulianDayToDate(HebrewToJulianDay(5784, -6, 15)), Date(2024, 4, 23));
     EXPECT_TRUE(HebrewLeapYear(5784));
     EXPECT_EQ(DaysInHebrewYear(5784), 383);
     EXPECT_EQ(DaysInHebrewYear(5785), 355);
@@ -207,8 +207,8 @@ TEST(HebrewArithmetic, CommonCalendarAgreesWithIcuBothSidesOfTheReform) {
 }
 
 TEST(HebrewArithmetic, GregorianRoundTripMatchesDateSerial) {
-    for (int32_t serial = DateSerial(1583, 1, 1); serial <= kMaxSerial; serial += 13) {
-        const YearMonthDay ymd = SplitDate(serial);
+    for (Date serial = Date(1583, 1, 1); serial <= kLastDate; serial += 13) {
+        const YearMonthDay ymd = serial.Parts();
         int y, m, d;
         JulianDayToGregorian(Jdn(ymd.year, ymd.month, ymd.day), y, m, d);
         ASSERT_EQ(y, ymd.year);
@@ -216,19 +216,19 @@ TEST(HebrewArithmetic, GregorianRoundTripMatchesDateSerial) {
         ASSERT_EQ(d, ymd.day);
         ASSERT_EQ(JulianDayToDate(DateToJulianDay(serial)), serial);
     }
-    EXPECT_EQ(JulianDayToDate(0), 0);
+    EXPECT_EQ(JulianDayToDate(0), Date::FromSerial(0));
 }
 
 TEST(HebrewArithmetic, FindsHebrewDatesInACommonYear) {
     // 10 Tevet 5785 is 10 January 2025; 10 Tevet 5786 is 30 December 2025.
-    EXPECT_EQ(JulianDayToDate(HebrewDateUntilDecember(2025, 4, 10, 1)), DateSerial(2025, 12, 30));
-    EXPECT_EQ(JulianDayToDate(HebrewDateFromJanuary(2025, 4, 10, 1)), DateSerial(2025, 1, 10));
+    EXPECT_EQ(JulianDayToDate(HebrewDateUntilDecember(2025, 4, 10, 1)), Date(2025, 12, 30));
+    EXPECT_EQ(JulianDayToDate(HebrewDateFromJanuary(2025, 4, 10, 1)), Date(2025, 1, 10));
     // Late Tevet: 29 Tevet 5786 falls in January 2026, so for 2025 the last occurrence
     // up to 31 December is 29 Tevet 5785 (29 January 2025).
-    EXPECT_EQ(JulianDayToDate(HebrewDateUntilDecember(2025, 4, 29, 1)), DateSerial(2025, 1, 29));
+    EXPECT_EQ(JulianDayToDate(HebrewDateUntilDecember(2025, 4, 29, 1)), Date(2025, 1, 29));
     // And for 2024 the last 2 Tevet is that of 5784, in the previous December.
-    EXPECT_EQ(JulianDayToDate(HebrewDateUntilDecember(2024, 4, 2, 1)), DateSerial(2023, 12, 14));
-    EXPECT_EQ(JulianDayToDate(HebrewDateFromJanuary(2024, 1, 1, 1)), DateSerial(2024, 10, 3));
+    EXPECT_EQ(JulianDayToDate(HebrewDateUntilDecember(2024, 4, 2, 1)), Date(2023, 12, 14));
+    EXPECT_EQ(JulianDayToDate(HebrewDateFromJanuary(2024, 1, 1, 1)), Date(2024, 10, 3));
 }
 
 TEST(HebrewArithmetic, OutOfRangeInputsGiveFallbacks) {

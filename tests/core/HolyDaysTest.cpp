@@ -9,7 +9,7 @@
 
 #include "TempFolder.h"
 #include "core/calendar/HebrewCalendar.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 
 namespace varnel {
@@ -20,8 +20,8 @@ using testing::TempFolder;
 constexpr int kSunday = 1, kThursday = 5, kSaturday = 7;
 
 // The Hebrew date of a calendar date by libhdate, months in our year order.
-HebrewDate OracleHebrew(int32_t date) {
-    const YearMonthDay g = SplitDate(date);
+HebrewDate OracleHebrew(Date date) {
+    const YearMonthDay g = date.Parts();
     int d, m, y, t1, t2;
     hdate_jd_to_hdate(hdate_gdate_to_jd(g.day, g.month, g.year), &d, &m, &y, &t1, &t2);
     const bool leap = HebrewLeapYear(y);
@@ -83,60 +83,68 @@ const std::vector<HolyDayTable>& PlacedYears() {
 // Checks record i of the table placed for a year against libhdate.
 void CheckPlacement(const HolyDayTable& t, int i, int year) {
     const HolyDayRecord& r = t[i];
-    const int32_t pesach = JulianDayToDate(HebrewDateFromJanuary(year, -6, 15, 1));
-    const HebrewDate h = OracleHebrew(r.date);
+    const Date pesach = JulianDayToDate(HebrewDateFromJanuary(year, -6, 15, 1));
+    if (!r.date) {
+        // Undated: the Shabbat of Sukkot when Sukkot itself is the Shabbat, or a
+        // Shabbat record of readings only.
+        const Date sukkot = JulianDayToDate(HebrewDateUntilDecember(year, 1, 15, 1));
+        EXPECT_TRUE(r.hebrewday == "S" && (r.name != "Shabbat Sukkot" || sukkot.Weekday() == kSaturday));
+        if (r.name == "Shabbat Sukkot") EXPECT_EQ(r.hebrewyear, "0");
+        return;
+    }
+    const Date date = *r.date;
+    const HebrewDate h = OracleHebrew(date);
     if (r.hebrewday == "S") {
         if (r.name == "Shabbat HaGadol") {
-            EXPECT_EQ(Weekday(r.date), kSaturday);
-            EXPECT_TRUE(pesach - r.date >= 1 && pesach - r.date <= 7);
+            EXPECT_EQ(date.Weekday(), kSaturday);
+            EXPECT_TRUE(pesach - date >= 1 && pesach - date <= 7);
         } else if (r.name == "Shabbat T'shuvah") {
-            EXPECT_EQ(Weekday(r.date), kSaturday);
+            EXPECT_EQ(date.Weekday(), kSaturday);
             EXPECT_EQ(h.month, 1);
             EXPECT_TRUE(h.day >= 3 && h.day <= 9);
-            EXPECT_EQ(YearOf(r.date), year);
+            EXPECT_EQ(date.Year(), year);
         } else if (r.name == "Shabbat Pesach") {
-            EXPECT_EQ(Weekday(r.date), kSaturday);
-            EXPECT_TRUE(r.date - pesach >= 0 && r.date - pesach <= 6);
+            EXPECT_EQ(date.Weekday(), kSaturday);
+            EXPECT_TRUE(date - pesach >= 0 && date - pesach <= 6);
         } else if (r.name == "Birkurim") {
-            EXPECT_EQ(Weekday(r.date), kSunday);
-            EXPECT_TRUE(r.date - pesach >= 1 && r.date - pesach <= 7);
+            EXPECT_EQ(date.Weekday(), kSunday);
+            EXPECT_TRUE(date - pesach >= 1 && date - pesach <= 7);
         } else if (r.name == "Shavuot") {
             // Fifty days counted from the morrow after the Shabbat of Pesach.
-            const int birkurim = t[FindRecord(t, "Birkurim")].date;
-            EXPECT_EQ(r.date - birkurim, r.daynumber == 2 ? 49 : 48);
+            const std::optional<Date> birkurim = t[FindRecord(t, "Birkurim")].date;
+            ASSERT_TRUE(birkurim);
+            EXPECT_EQ(date - *birkurim, r.daynumber == 2 ? 49 : 48);
         } else if (r.name == "Shabbat Sukkot") {
-            const int32_t sukkot = JulianDayToDate(HebrewDateUntilDecember(year, 1, 15, 1));
-            if (Weekday(sukkot) == kSaturday) {
-                EXPECT_EQ(r.date, 0);
-                EXPECT_EQ(r.hebrewyear, "0");
+            const Date sukkot = JulianDayToDate(HebrewDateUntilDecember(year, 1, 15, 1));
+            if (sukkot.Weekday() == kSaturday) {
+                ADD_FAILURE() << "dated";
             } else {
-                EXPECT_EQ(Weekday(r.date), kSaturday);
-                EXPECT_TRUE(r.date - sukkot >= 1 && r.date - sukkot <= 6);
+                EXPECT_EQ(date.Weekday(), kSaturday);
+                EXPECT_TRUE(date - sukkot >= 1 && date - sukkot <= 6);
             }
         } else {
-            EXPECT_EQ(r.date, 0);  // readings only, never dated
+            ADD_FAILURE() << "dated";  // readings only, never dated
         }
-        if (r.date != 0) {
-            EXPECT_EQ(r.hebrewyear, std::to_string(h.year));
-        }
+        EXPECT_EQ(r.hebrewyear, std::to_string(h.year));
         return;
     }
     if (i > 1 && r.daynumber > 1 && t[i - 1].name == r.name) {
-        EXPECT_EQ(r.date, t[i - 1].date + 1);
+        ASSERT_TRUE(t[i - 1].date);
+        EXPECT_EQ(date, *t[i - 1].date + 1);
         return;
     }
     // Ordinary records: their own Hebrew date, unless a fast moved off the Shabbat.
-    int32_t kept = r.date;
-    if (r.name == "Ta'anit Esther" && Weekday(r.date) == kThursday && OracleHebrew(r.date).day != 13) {
-        kept = r.date + 2;
-        EXPECT_EQ(Weekday(kept), kSaturday);
+    Date kept = date;
+    if (r.name == "Ta'anit Esther" && date.Weekday() == kThursday && OracleHebrew(date).day != 13) {
+        kept = date + 2;
+        EXPECT_EQ(kept.Weekday(), kSaturday);
     } else if ((r.name == "Tzom Gedaliah" || r.name == "Shiva Asar B'Tammuz" || r.name == "Tisha B'Av") &&
-               Weekday(r.date) == kSunday && OracleHebrew(r.date - 1).day == LeadingNumber(r.hebrewday)) {
-        kept = r.date - 1;
-        EXPECT_EQ(Weekday(kept), kSaturday);
+               date.Weekday() == kSunday && OracleHebrew(date - 1).day == LeadingNumber(r.hebrewday)) {
+        kept = date - 1;
+        EXPECT_EQ(kept.Weekday(), kSaturday);
     } else if (r.name == "Tzom Gedaliah" || r.name == "Shiva Asar B'Tammuz" || r.name == "Tisha B'Av" ||
                r.name == "Ta'anit Esther") {
-        EXPECT_NE(Weekday(r.date), kSaturday) << "a fast on the Shabbat";
+        EXPECT_NE(date.Weekday(), kSaturday) << "a fast on the Shabbat";
     }
     const HebrewDate k = OracleHebrew(kept);
     EXPECT_EQ(k.day, LeadingNumber(r.hebrewday));
@@ -144,8 +152,8 @@ void CheckPlacement(const HolyDayTable& t, int i, int year) {
     EXPECT_EQ(r.hebrewyear, std::to_string(k.year));
     // The last occurrence up to 31 December: never later in the year, and the
     // next occurrence is beyond it.
-    EXPECT_LE(YearOf(kept), year);
-    EXPECT_GE(YearOf(kept), year - 1);
+    EXPECT_LE(kept.Year(), year);
+    EXPECT_GE(kept.Year(), year - 1);
 }
 
 std::vector<std::string> ShippedFeasts() {
@@ -185,19 +193,19 @@ TEST(HolyDayPlacement, FastsKeptOffTheShabbat) {
     struct Case {
         int year;
         const char* name;
-        int32_t date;
+        Date date;
     };
     const Case cases[] = {
-        {2024, "Ta'anit Esther", DateSerial(2024, 3, 21)},       // 13 Adar II on a Saturday
-        {2025, "Ta'anit Esther", DateSerial(2025, 3, 13)},
-        {2024, "Tzom Gedaliah", DateSerial(2024, 10, 6)},        // 3 Tishrei on a Saturday
-        {2026, "Tzom Gedaliah", DateSerial(2026, 9, 14)},
-        {2024, "Shiva Asar B'Tammuz", DateSerial(2024, 7, 23)},
-        {2029, "Shiva Asar B'Tammuz", DateSerial(2029, 7, 1)},   // 17 Tammuz on a Saturday
-        {2028, "Tisha B'Av", DateSerial(2028, 8, 1)},
-        {2029, "Tisha B'Av", DateSerial(2029, 7, 22)},           // 9 Av on a Saturday
-        {2032, "Tisha B'Av", DateSerial(2032, 7, 18)},
-        {2032, "Ta'anit Esther", DateSerial(2032, 2, 25)},
+        {2024, "Ta'anit Esther", Date(2024, 3, 21)},       // 13 Adar II on a Saturday
+        {2025, "Ta'anit Esther", Date(2025, 3, 13)},
+        {2024, "Tzom Gedaliah", Date(2024, 10, 6)},        // 3 Tishrei on a Saturday
+        {2026, "Tzom Gedaliah", Date(2026, 9, 14)},
+        {2024, "Shiva Asar B'Tammuz", Date(2024, 7, 23)},
+        {2029, "Shiva Asar B'Tammuz", Date(2029, 7, 1)},   // 17 Tammuz on a Saturday
+        {2028, "Tisha B'Av", Date(2028, 8, 1)},
+        {2029, "Tisha B'Av", Date(2029, 7, 22)},           // 9 Av on a Saturday
+        {2032, "Tisha B'Av", Date(2032, 7, 18)},
+        {2032, "Ta'anit Esther", Date(2032, 2, 25)},
     };
     for (const Case& c : cases) {
         PlaceHolyDays(t, c.year);
@@ -213,13 +221,13 @@ TEST(HolyDayPlacement, WorkedYears) {
     // Hanukkah 5785 began on 26 December 2024 and its last days are in January 2025,
     // but the run starts from the last 25 Kislev up to 31 December.
     const int h1 = FindRecord(t, "Hanukkah", 1);
-    EXPECT_EQ(t[h1].date, DateSerial(2024, 12, 26));
-    EXPECT_EQ(t[h1 + 7].date, DateSerial(2025, 1, 2));
+    EXPECT_EQ(t[h1].date, Date(2024, 12, 26));
+    EXPECT_EQ(t[h1 + 7].date, Date(2025, 1, 2));
     // 10 Tevet 5785 (10 January 2025) lies after 31 December 2024: the table shows 10 Tevet 5784.
-    EXPECT_EQ(t[FindRecord(t, "Asarah B'Tevet")].date, DateSerial(2023, 12, 22));
+    EXPECT_EQ(t[FindRecord(t, "Asarah B'Tevet")].date, Date(2023, 12, 22));
     // 2026: 15 Tishrei 5787 is a Saturday (26 September 2026): no separate Shabbat of Sukkot.
     PlaceHolyDays(t, 2026);
-    EXPECT_EQ(t[FindRecord(t, "Shabbat Sukkot")].date, 0);
+    EXPECT_EQ(t[FindRecord(t, "Shabbat Sukkot")].date, std::nullopt);
     EXPECT_EQ(t[FindRecord(t, "Shabbat Sukkot")].hebrewyear, "0");
 }
 
@@ -250,19 +258,19 @@ TEST(HolyDayTableFile, LoadsWhatItCanAndNeverChangesTheFile) {
 
     PlaceHolyDays(t, 2025);
     // Sukkot 5786 began on 7 October 2025, three consecutive days.
-    EXPECT_EQ(t[1].date, DateSerial(2025, 10, 7));
-    EXPECT_EQ(t[2].date, DateSerial(2025, 10, 8));
-    EXPECT_EQ(t[3].date, DateSerial(2025, 10, 9));
-    EXPECT_EQ(t[4].date, 0);  // an empty record is shown on no day
+    EXPECT_EQ(t[1].date, Date(2025, 10, 7));
+    EXPECT_EQ(t[2].date, Date(2025, 10, 8));
+    EXPECT_EQ(t[3].date, Date(2025, 10, 9));
+    EXPECT_EQ(t[4].date, std::nullopt);  // an empty record is shown on no day
     // "15th day" reads as 15; the second Pesach record has daynumber 0 ("two"), so it is
     // placed by its own Hebrew date; a run's first record with a different name likewise.
-    EXPECT_EQ(t[5].date, DateSerial(2025, 4, 13));
-    EXPECT_EQ(t[6].date, DateSerial(2025, 4, 19));
-    EXPECT_EQ(t[7].date, DateSerial(2025, 10, 14));
+    EXPECT_EQ(t[5].date, Date(2025, 4, 13));
+    EXPECT_EQ(t[6].date, Date(2025, 4, 19));
+    EXPECT_EQ(t[7].date, Date(2025, 10, 14));
     EXPECT_EQ(t[7].hebrewyear, "5786");
     // Month and day that are not numbers would land on a wrong date: the record is skipped.
     EXPECT_EQ(t[8].name, "");
-    EXPECT_EQ(t[8].date, 0);
+    EXPECT_EQ(t[8].date, std::nullopt);
     EXPECT_EQ(dir.Read("holydays.dat"), kSmallTable);
 }
 
@@ -275,10 +283,10 @@ TEST(HolyDayPlacement, AnEmptySectionEndsARunOfFeastDays) {
     HolyDayTable t;
     LoadHolyDays(path, t);
     PlaceHolyDays(t, 2025);
-    EXPECT_EQ(t[1].date, DateSerial(2025, 10, 7));  // 15 Tishrei 5786
-    EXPECT_EQ(t[2].date, 0);
+    EXPECT_EQ(t[1].date, Date(2025, 10, 7));  // 15 Tishrei 5786
+    EXPECT_EQ(t[2].date, std::nullopt);
     // Not the day after the empty record (which has no date): its own 17 Tishrei.
-    EXPECT_EQ(t[3].date, DateSerial(2025, 10, 9));
+    EXPECT_EQ(t[3].date, Date(2025, 10, 9));
     EXPECT_EQ(t[3].hebrewyear, "5786");
 }
 
@@ -294,15 +302,15 @@ TEST(HolyDayPlacement, TheDayAfterARecordWithoutADateHasNone) {
     HolyDayTable t;
     LoadHolyDays(path, t);
     PlaceHolyDays(t, 2026);
-    EXPECT_EQ(t[1].date, DateSerial(2026, 9, 26));
+    EXPECT_EQ(t[1].date, Date(2026, 9, 26));
     for (int i : {2, 3, 4}) {
-        EXPECT_EQ(t[i].date, 0) << i;
+        EXPECT_EQ(t[i].date, std::nullopt) << i;
         EXPECT_EQ(t[i].hebrewyear, "0") << i;
     }
     PlaceHolyDays(t, 2025);  // a year with a Shabbat of Sukkot: the run follows it
-    EXPECT_EQ(t[2].date, DateSerial(2025, 10, 11));
-    EXPECT_EQ(t[3].date, DateSerial(2025, 10, 12));
-    EXPECT_EQ(t[4].date, DateSerial(2025, 10, 13));
+    EXPECT_EQ(t[2].date, Date(2025, 10, 11));
+    EXPECT_EQ(t[3].date, Date(2025, 10, 12));
+    EXPECT_EQ(t[4].date, Date(2025, 10, 13));
 }
 
 TEST(HolyDayTableFile, BothFilesMissingGiveAnEmptyTable) {
@@ -313,7 +321,7 @@ TEST(HolyDayTableFile, BothFilesMissingGiveAnEmptyTable) {
     PlaceHolyDays(t, 2026);
     for (int i = 1; i <= kHolyDayCount; ++i) {
         EXPECT_EQ(t[i].name, "");
-        EXPECT_EQ(t[i].date, 0);
+        EXPECT_EQ(t[i].date, std::nullopt);
     }
 }
 
@@ -330,7 +338,7 @@ TEST(HolyDayTableFile, JunkAndHugeLinesDoNotStopTheReading) {
     EXPECT_EQ(t[1].name, std::string(99, 'n'));
     EXPECT_EQ(t[2].name, "Purim");
     PlaceHolyDays(t, 2026);
-    EXPECT_EQ(t[2].date, DateSerial(2026, 3, 3));
+    EXPECT_EQ(t[2].date, Date(2026, 3, 3));
     for (int year : {1, 2, 1582, 1583, 9999}) PlaceHolyDays(t, year);  // no crash at the ends of the range
 }
 

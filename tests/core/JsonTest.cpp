@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 
 namespace varnel {
 namespace {
@@ -22,12 +22,12 @@ TEST(Json, QuotesTextsAsValidUtf8) {
 
 TEST(Json, WritesNestedValuesAndDates) {
     JsonWriter w;
-    w.BeginObject().Key("date").Date(DateSerial(2024, 10, 3)).Key("none").Date(0).Key("list").BeginArray();
+    w.BeginObject().Key("date").Date(Date(2024, 10, 3)).Key("none").Date(std::nullopt).Key("list").BeginArray();
     w.Int(-6).Bool(true).Null().EndArray().EndObject();
     EXPECT_EQ(w.Text(), "{\"date\":\"2024-10-03\",\"none\":null,\"list\":[-6,true,null]}");
-    // A serial outside years 1..9999 is no date, as in the text output.
+    // A date outside years 1..9999 is no date, as in the text output.
     JsonWriter far;
-    far.BeginArray().Date(-999999999).Date(kMinSerial - 1).Date(kMaxSerial).EndArray();
+    far.BeginArray().Date(Date::FromSerial(-999999999)).Date(kFirstDate - 1).Date(kLastDate).EndArray();
     EXPECT_EQ(far.Text(), "[null,null,\"9999-12-31\"]");
 }
 

@@ -12,7 +12,7 @@
 #include "core/calendar/HolyDays.h"
 #include "core/calendar/Parashot.h"
 #include "core/calendar/FestivalReadings.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/views/ColorScheme.h"
 #include "core/printing/HtmlWriter.h"
@@ -27,7 +27,7 @@ constexpr Color kHoly = RGB(237, 187, 253);
 constexpr Color kShabbat = RGB(100, 179, 217);
 
 // Sunrise 6:00 AM and sunset 6:00 PM every day: a proportional hour of 60 minutes.
-SunDay EvenDay(int32_t date) { return {.sunrise = date + 0.25, .sunset = date + 0.75, .zoneName = "Test Standard Time"}; }
+SunDay EvenDay(Date date) { return {.sunrise = date.Serial() + 0.25, .sunset = date.Serial() + 0.75, .zoneName = "Test Standard Time"}; }
 
 struct YearData {
     HolyDayTable holyDays{};
@@ -43,7 +43,7 @@ struct YearData {
 MonthViewModel Render(int year, int month, const HolyDayTable* holyDays, const ParashahTable* parashot,
                       bool floatDetails = true, bool shabbatTimesOnHolyDays = false) {
     MonthInputs in;
-    in.firstDay = DateSerial(year, month, 1);
+    in.firstDay = Date(year, month, 1);
     in.dayCount = DaysInMonth(year, month);
     in.holyDays = holyDays;
     in.parashot = parashot;
@@ -59,7 +59,7 @@ MonthViewModel Render(int year, int month, const HolyDayTable* holyDays, const P
 }
 
 const GridCell& CellOfDay(const Grid& grid, int year, int month, int day) {
-    const MonthCell at = MonthCellOf(DateSerial(year, month, 1), day);
+    const MonthCell at = MonthCellOf(Date(year, month, 1), day);
     return grid.Cell(at.row, at.col);
 }
 const GridCell& CellOfDay(const MonthViewModel& view, int year, int month, int day) {
@@ -72,7 +72,7 @@ TEST(MonthView, PlacesAMonthStartingOnShabbatOverSixRows) {
     // 1 March 2025 was a Saturday.
     const MonthViewModel view = Render(2025, 3, nullptr, nullptr);
     // The cell data as the grid's readers see it: the day's offset in two digits first.
-    const auto data = [&view](int row, int col) { return MonthCellData(view.grid.Cell(row, col), DateSerial(2025, 3, 1)); };
+    const auto data = [&view](int row, int col) { return MonthCellData(view.grid.Cell(row, col), Date(2025, 3, 1)); };
     EXPECT_EQ(data(1, 6).substr(0, 2), "00");
     for (int c = 0; c < 6; ++c) EXPECT_EQ(view.grid.Cell(1, c).background, kShadowColor) << c;
     EXPECT_EQ(data(6, 1).substr(0, 2), "30");  // the 31st
@@ -91,18 +91,18 @@ TEST(MonthView, ShortFebruaryLeavesTwoEmptyRows) {
     // March 2025 before (31 days, six rows): nothing of it may stay behind.
     MonthViewModel view = Render(2025, 3, nullptr, nullptr);
     MonthInputs in;
-    in.firstDay = DateSerial(2026, 2, 1);
+    in.firstDay = Date(2026, 2, 1);
     in.dayCount = 28;
     ComposeMonth(in, view);
-    EXPECT_EQ(view.grid.Cell(1, 0).date, DateSerial(2026, 2, 1));
-    EXPECT_EQ(view.grid.Cell(4, 6).date, DateSerial(2026, 2, 28));
+    EXPECT_EQ(view.grid.Cell(1, 0).date, Date(2026, 2, 1));
+    EXPECT_EQ(view.grid.Cell(4, 6).date, Date(2026, 2, 28));
     for (int r = 5; r <= 6; ++r)
         for (int c = 0; c < 7; ++c) {
             const GridCell& cell = view.grid.Cell(r, c);
             EXPECT_EQ(cell.background, kShadowColor) << r << "," << c;
             EXPECT_EQ(cell.foreground, kWhiteColor);
             EXPECT_TRUE(cell.data.empty());
-            EXPECT_EQ(cell.date, 0) << r << "," << c;
+            EXPECT_EQ(cell.date, std::nullopt) << r << "," << c;
             if (r == 6 && c == 6) {
                 EXPECT_EQ(cell.text, "Floating info");
                 EXPECT_EQ(cell.check, CheckState::Checked);
@@ -125,11 +125,11 @@ TEST(MonthView, EveryDayOfSixtyYearsSitsUnderItsWeekdayWithItsHebrewDay) {
             const int days = DaysInMonth(year, month);
             for (int day = 1; day <= days; ++day) {
                 const weekday wd{sys_days{std::chrono::year{year} / month / day}};
-                const int32_t offset = day - 1;
-                const MonthCell at = MonthCellOf(DateSerial(year, month, 1), day);
+                const int offset = day - 1;
+                const MonthCell at = MonthCellOf(Date(year, month, 1), day);
                 ASSERT_EQ(at.col, static_cast<int>(wd.c_encoding())) << year << "-" << month << "-" << day;
                 const GridCell& cell = view.grid.Cell(at.row, at.col);
-                ASSERT_EQ(cell.date, DateSerial(year, month, 1) + offset);
+                ASSERT_EQ(cell.date, Date(year, month, 1) + offset);
                 int hd = 0, hm = 0, hy = 0, t1 = 0, t2 = 0;
                 hdate_jd_to_hdate(hdate_gdate_to_jd(day, month, year), &hd, &hm, &hy, &t1, &t2);
                 const std::string firstLine = cell.text.substr(0, cell.text.find('\r'));
@@ -137,7 +137,7 @@ TEST(MonthView, EveryDayOfSixtyYearsSitsUnderItsWeekdayWithItsHebrewDay) {
                     << year << "-" << month << "-" << day << ": " << firstLine;
             }
             // Cells after the last day hold nothing.
-            const MonthCell last = MonthCellOf(DateSerial(year, month, 1), days);
+            const MonthCell last = MonthCellOf(Date(year, month, 1), days);
             for (int slot = (last.row - 1) * 7 + last.col + 1; slot < 42; ++slot) {
                 const GridCell& cell = view.grid.Cell(1 + slot / 7, slot % 7);
                 ASSERT_TRUE(cell.data.empty());
@@ -153,8 +153,8 @@ TEST(MonthView, EveryDayOfSixtyYearsSitsUnderItsWeekdayWithItsHebrewDay) {
 }
 
 TEST(MonthView, TitlesNameTheHebrewMonthsAndYears) {
-    EXPECT_EQ(MonthTitle(DateSerial(2006, 9, 1), DateSerial(2006, 9, 30)), "Elul-Tishrei 5766-5767 / September 2006");
-    EXPECT_EQ(MonthTitle(DateSerial(2014, 2, 1), DateSerial(2014, 2, 28)), "Adar I 5774 / February 2014");
+    EXPECT_EQ(MonthTitle(Date(2006, 9, 1), Date(2006, 9, 30)), "Elul-Tishrei 5766-5767 / September 2006");
+    EXPECT_EQ(MonthTitle(Date(2014, 2, 1), Date(2014, 2, 28)), "Adar I 5774 / February 2014");
     EXPECT_EQ(Render(2024, 3, nullptr, nullptr).title, "Adar I-Adar II 5784 / March 2024");
 }
 
@@ -205,7 +205,7 @@ TEST(DayDetails, SaturdayShowsItsPortionAndHavdalah) {
     EXPECT_EQ(cell.text, "Tamuz 19\r\nPinchas\r\nHavdalah: 6:41 PM");
     const ParashahRecord& pinchas = data.parashot[static_cast<size_t>(
         std::find_if(data.parashot.begin() + 1, data.parashot.end(),
-                     [](const ParashahRecord& p) { return p.date == DateSerial(2026, 7, 4); }) -
+                     [](const ParashahRecord& p) { return p.date == Date(2026, 7, 4); }) -
         data.parashot.begin())];
     EXPECT_TRUE(Contains(cell.data, std::string("Havdalah: 6:41 PM\r\n-----------------------\r\n") +
                                         pinchas.english + "\r\n" + pinchas.torah + " " + pinchas.haftarah + " " +
@@ -263,7 +263,7 @@ TEST(DayDetails, ShabbatTimesOnHolyDaysAddOnlyTheirLineWhenAskedFor) {
 TEST(DayDetails, PrintedMonthTakesTheStateAndCopiesWhole) {
     CalendarSource source(LoadCalendarData(VARNEL_SOURCE_DATA), nullptr);
     ViewState state;
-    state.ShowMonthOf(DateSerial(2026, 12, 1));
+    state.ShowMonthOf(Date(2026, 12, 1));
     for (const bool on : {false, true}) {
         state.shabbatTimesOnHolyDays = on;
         const CalendarPageInputs printed = PrintedMonth(source, state);
@@ -272,11 +272,11 @@ TEST(DayDetails, PrintedMonthTakesTheStateAndCopiesWhole) {
     }
     CalendarPageInputs original = PrintedMonth(source, state);
     const CalendarPageInputs copy = original;
-    state.ShowMonthOf(DateSerial(2026, 4, 1));
+    state.ShowMonthOf(Date(2026, 4, 1));
     original = PrintedMonth(source, state);
     Document fromCopy, fresh;
     ComposeCalendarDocument(copy, fromCopy);
-    state.ShowMonthOf(DateSerial(2026, 12, 1));
+    state.ShowMonthOf(Date(2026, 12, 1));
     ComposeCalendarDocument(PrintedMonth(source, state), fresh);
     EXPECT_EQ(WriteHtml(fromCopy, {}), WriteHtml(fresh, {}));
     EXPECT_NE(WriteHtml(fromCopy, {}).find("Hanukkah"), std::string::npos);
@@ -297,16 +297,17 @@ TEST(DayDetails, HolyDayOnSaturdayTakesItsPortionIntoTheDetails) {
 TEST(DayDetails, OmerCountBoundariesOverTwentyYears) {
     for (int year = 2015; year <= 2034; ++year) {
         // 15 Nisan from libhdate: Nisan is its month 7.
-        int32_t pesach = 0;
-        for (int32_t d = DateSerial(year, 3, 1); d <= DateSerial(year, 4, 30) && !pesach; ++d) {
+        std::optional<Date> found;
+        for (Date d = Date(year, 3, 1); d <= Date(year, 4, 30) && !found; ++d) {
             int hd = 0, hm = 0, hy = 0, t1 = 0, t2 = 0;
             hdate_jd_to_hdate(DateToJulianDay(d), &hd, &hm, &hy, &t1, &t2);
-            if (hm == 7 && hd == 15) pesach = d;
+            if (hm == 7 && hd == 15) found = d;
         }
-        ASSERT_NE(pesach, 0) << year;
-        const int32_t lastCount = pesach + 48;  // 4 Sivan
-        const auto textOf = [&](int32_t date) {
-            const YearMonthDay ymd = SplitDate(date);
+        ASSERT_TRUE(found) << year;
+        const Date pesach = *found;
+        const Date lastCount = pesach + 48;  // 4 Sivan
+        const auto textOf = [&](Date date) {
+            const YearMonthDay ymd = date.Parts();
             const MonthViewModel view = Render(ymd.year, ymd.month, nullptr, nullptr);
             return CellOfDay(view, ymd.year, ymd.month, ymd.day).text;
         };
@@ -325,16 +326,17 @@ TEST(DayDetails, OmerLineBreaksFollowTheKindOfDay) {
     EXPECT_EQ(CellOfDay(view, 2026, 4, 6).text, "Nisan 19\r\n\r\n\r\nCount day 5 of Omer tonight");
     EXPECT_EQ(CellOfDay(view, 2026, 4, 3).text, "Nisan 16\r\nShabbat Candles: 5:42 PM\r\n\r\nCount day 2 of Omer tonight");
     EXPECT_EQ(CellOfDay(view, 2026, 4, 4).text, "Nisan 17\r\nHavdalah: 6:41 PM\r\nCount day 3 of Omer tonight");
-    EXPECT_EQ(OmerText(OmerDayOf(10, 10, 60), 1), "\r\nCount day 1 of Omer tonight");
-    EXPECT_EQ(OmerText(OmerDayOf(58, 10, 60), 1), "\r\nCount day 49 of Omer tonight");
-    EXPECT_EQ(OmerText(OmerDayOf(59, 10, 60), 1), "");
+    const Date pesach(2026, 4, 2), shavuot = pesach + 50;
+    EXPECT_EQ(OmerText(OmerDayOf(pesach, pesach, shavuot), 1), "\r\nCount day 1 of Omer tonight");
+    EXPECT_EQ(OmerText(OmerDayOf(pesach + 48, pesach, shavuot), 1), "\r\nCount day 49 of Omer tonight");
+    EXPECT_EQ(OmerText(OmerDayOf(pesach + 49, pesach, shavuot), 1), "");
 }
 
 // Tables made by hand for the cases the shipped data rarely shows.
 struct HandTables {
     HolyDayTable holyDays{};
     ParashahTable parashot{};
-    ParashahRecord& Portion(int entry, int32_t date, const std::string& name) {
+    ParashahRecord& Portion(int entry, Date date, const std::string& name) {
         ParashahRecord& p = parashot[static_cast<size_t>(entry)];
         p.date = date;
         p.parashah = name;
@@ -352,11 +354,11 @@ TEST(DayDetails, HolyDayOnSaturdayWithJoinedPortionsListsBoth) {
     HolyDayRecord& h = t.holyDays[5];
     h.name = "Test Feast";
     h.biblereference = "  Leviticus 23  ";
-    h.date = DateSerial(2030, 6, 8);
-    t.Portion(1, DateSerial(2030, 6, 1), "First");
-    t.Portion(2, DateSerial(2030, 6, 8), "Second");
-    t.Portion(3, DateSerial(2030, 6, 8), "Third");
-    t.Portion(4, DateSerial(2030, 6, 15), "Fourth");
+    h.date = Date(2030, 6, 8);
+    t.Portion(1, Date(2030, 6, 1), "First");
+    t.Portion(2, Date(2030, 6, 8), "Second");
+    t.Portion(3, Date(2030, 6, 8), "Third");
+    t.Portion(4, Date(2030, 6, 15), "Fourth");
     const MonthViewModel view = Render(2030, 6, &t.holyDays, &t.parashot);
     const GridCell& feast = CellOfDay(view, 2030, 6, 8);
     EXPECT_EQ(feast.text, "Sivan 7\r\nTest Feast");
@@ -378,11 +380,11 @@ TEST(DayDetails, HolyDayReadingsOnWeekdays) {
     both.torah = "Exodus 32";
     both.haftarah = "Isaiah 55";
     both.brithadashah = "Matthew 6";
-    both.date = DateSerial(2030, 8, 6);
+    both.date = Date(2030, 8, 6);
     HolyDayRecord& bare = t.holyDays[2];
     bare.name = "Memorial";
     bare.biblereference = "Esther 9";
-    bare.date = DateSerial(2030, 8, 7);
+    bare.date = Date(2030, 8, 7);
     const MonthViewModel view = Render(2030, 8, &t.holyDays, &t.parashot);
     // 6 August 2030 is 7 Av.
     EXPECT_TRUE(Contains(CellOfDay(view, 2030, 8, 6).data,
@@ -395,15 +397,15 @@ TEST(DayDetails, OnlyRecordsOfThisVeryMonthAndYearAreDrawn) {
     HandTables t;
     HolyDayRecord& lastYear = t.holyDays[3];
     lastYear.name = "Last December";
-    lastYear.date = DateSerial(2029, 12, 25);
+    lastYear.date = Date(2029, 12, 25);
     HolyDayRecord& later = t.holyDays[4];
     later.name = "Same day, later record";
-    later.date = DateSerial(2030, 12, 24);
+    later.date = Date(2030, 12, 24);
     HolyDayRecord& earlier = t.holyDays[2];
     earlier.name = "Same day, earlier record";
-    earlier.date = DateSerial(2030, 12, 24);
-    t.Portion(1, DateSerial(2029, 12, 7), "Old");
-    t.Portion(2, DateSerial(2030, 12, 7), "New");
+    earlier.date = Date(2030, 12, 24);
+    t.Portion(1, Date(2029, 12, 7), "Old");
+    t.Portion(2, Date(2030, 12, 7), "New");
     const MonthViewModel view = Render(2030, 12, &t.holyDays, &t.parashot);
     EXPECT_EQ(CellOfDay(view, 2030, 12, 25).background, kWhiteColor);
     EXPECT_FALSE(Contains(CellOfDay(view, 2030, 12, 25).text, "Last December"));
@@ -413,9 +415,9 @@ TEST(DayDetails, OnlyRecordsOfThisVeryMonthAndYearAreDrawn) {
 
 TEST(DayDetails, MoreThanEightPortionsShowTheFirstEight) {
     HandTables t;
-    for (int i = 1; i <= 12; ++i) t.Portion(i, DateSerial(2030, 8, 3), "P" + std::to_string(i));
+    for (int i = 1; i <= 12; ++i) t.Portion(i, Date(2030, 8, 3), "P" + std::to_string(i));
     MonthData month;
-    CollectMonthData(DateSerial(2030, 8, 1), t.holyDays, t.parashot, month);
+    CollectMonthData(Date(2030, 8, 1), t.holyDays, t.parashot, month);
     EXPECT_EQ(month.portionCount, 8);
     // All eight share the first Saturday: it joins the first two; later Saturdays go on in order.
     const MonthViewModel view = Render(2030, 8, &t.holyDays, &t.parashot);

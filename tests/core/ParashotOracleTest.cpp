@@ -17,8 +17,9 @@
 
 #include "core/calendar/HebrewCalendar.h"
 #include "core/calendar/Parashot.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
+#include "core/common/Json.h"
 #include "core/common/Profile.h"
 #include "PortionJoins.h"
 
@@ -41,7 +42,7 @@ std::string FestivalOf(const hdate_struct& h) {
     return "(no festival on " + std::to_string(d) + "/" + std::to_string(m) + ")";
 }
 
-std::string OracleReading(int32_t saturday) {
+std::string OracleReading(Date saturday) {
     hdate_struct h;
     hdate_set_jd(&h, DateToJulianDay(saturday));
     const int p = hdate_get_parasha(&h, 1);
@@ -57,7 +58,7 @@ std::string OracleReading(int32_t saturday) {
 // The entries dated that Saturday, in table order: portions by number,
 // festivals by name.
 std::string ScheduledReading(const ParashahTable& table, const std::map<std::string, int>& numberOf,
-                             int32_t saturday) {
+                             Date saturday) {
     std::string text;
     for (int i = 1; i <= kParashotEntries; ++i) {
         if (table[i].date != saturday) continue;
@@ -73,7 +74,7 @@ std::string ScheduledReading(const ParashahTable& table, const std::map<std::str
 // festival Shabbatot by their Hebrew dates and the other Shabbatot taking the
 // portions in order, two at a time where the year's kind joins them. Every
 // Hebrew date comes from libhdate, not from the program's arithmetic.
-void WalkCycle(int hy, std::map<int32_t, std::string>& readings) {
+void WalkCycle(int hy, std::map<Date, std::string>& readings) {
     hdate_struct h;
     hdate_set_hdate(&h, 1, 1, hy);
     const int newYear = h.hd_jd;
@@ -127,9 +128,9 @@ const std::map<std::string, int>& NumberOfPortion() {
     return numbers;
 }
 
-const std::map<int32_t, std::string>& WalkedReadings() {
-    static const std::map<int32_t, std::string> readings = [] {
-        std::map<int32_t, std::string> all;
+const std::map<Date, std::string>& WalkedReadings() {
+    static const std::map<Date, std::string> readings = [] {
+        std::map<Date, std::string> all;
         for (int hy = 5660; hy <= 5960; ++hy) WalkCycle(hy, all);
         return all;
     }();
@@ -138,7 +139,7 @@ const std::map<int32_t, std::string>& WalkedReadings() {
 
 // The kind of the Hebrew year whose cycle of readings holds a Saturday: the
 // cycle starts after Simchat Torah, 23 Tishrei.
-testing::YearKind CycleKindOf(int32_t saturday) {
+testing::YearKind CycleKindOf(Date saturday) {
     hdate_struct h;
     hdate_set_jd(&h, DateToJulianDay(saturday));
     const int hy = h.hd_mon == 1 && h.hd_day <= 23 ? h.hd_year - 1 : h.hd_year;
@@ -151,7 +152,7 @@ template <typename Visit>
 void ForEverySaturday(Visit visit) {
     for (int year = 1900; year <= 2199; ++year) {
         const ParashahTable& table = Schedules()[static_cast<size_t>(year - 1900)];
-        for (int32_t s = DateSerial(year, 1, 1) + (7 - Weekday(DateSerial(year, 1, 1))); YearOf(s) == year; s += 7)
+        for (Date s = Date(year, 1, 1) + (7 - Date(year, 1, 1).Weekday()); s.Year() == year; s += 7)
             visit(s, ScheduledReading(table, NumberOfPortion(), s));
     }
 }
@@ -159,15 +160,15 @@ void ForEverySaturday(Visit visit) {
 TEST(ParashotSchedules, EverySaturdayOf1900To2199FallsInACycleOfAKnownKindAndEntriesStandInDateOrder) {
     ASSERT_EQ(NumberOfPortion().size(), static_cast<size_t>(kPortionCount)) << "portion names must be distinct";
     int saturdays = 0;
-    ForEverySaturday([&](int32_t s, const std::string&) {
+    ForEverySaturday([&](Date s, const std::string&) {
         ++saturdays;
-        EXPECT_EQ(testing::JoinedPortionsByYearKind().count(CycleKindOf(s)), 1u) << s;
+        EXPECT_EQ(testing::JoinedPortionsByYearKind().count(CycleKindOf(s)), 1u) << IsoDate(s);
     });
     EXPECT_EQ(saturdays, 15653);
     for (int year = 1900; year <= 2199; ++year) {
         // A joined portion never follows a later date.
         const ParashahTable& table = Schedules()[static_cast<size_t>(year - 1900)];
-        for (int i = 2; i <= kParashotEntries && table[i].date != 0; ++i)
+        for (int i = 2; i <= kParashotEntries && table[i].date; ++i)
             EXPECT_GE(table[i].date, table[i - 1].date) << "year " << year << " entry " << i;
     }
 }
@@ -178,15 +179,15 @@ class ParashotOracle : public ::testing::TestWithParam<testing::YearKind> {};
 
 TEST_P(ParashotOracle, EverySaturdayMatchesLibhdateAndTheTraditionalTable) {
     int saturdays = 0, mismatches = 0;
-    ForEverySaturday([&](int32_t s, const std::string& scheduled) {
+    ForEverySaturday([&](Date s, const std::string& scheduled) {
         if (CycleKindOf(s) != GetParam()) return;
         ++saturdays;
         const auto walked = WalkedReadings().find(s);
         for (const std::string& expected :
              {OracleReading(s), walked != WalkedReadings().end() ? walked->second : std::string("(no cycle)")})
             if (expected != scheduled && ++mismatches <= 20)
-                ADD_FAILURE() << "Saturday " << SplitDate(s).year << "-" << SplitDate(s).month << "-"
-                              << SplitDate(s).day << ": expected " << expected
+                ADD_FAILURE() << "Saturday " << s.Parts().year << "-" << s.Parts().month << "-"
+                              << s.Parts().day << ": expected " << expected
                               << ", scheduled " << scheduled;
     });
     EXPECT_GT(saturdays, 0);

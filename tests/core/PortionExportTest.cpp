@@ -15,7 +15,7 @@
 #include "core/appointments/ReadingTexts.h"
 #include "core/appointments/ShabbatLines.h"
 #include "core/calendar/YearCalendar.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "TempFolder.h"
 
@@ -31,7 +31,7 @@ ParashahTable YearTable(int year) {
 }
 
 std::vector<ShabbatLine> MonthLines(int year, int month) {
-    return BuildMonthShabbatLines(DateSerial(year, month, 1), YearTable(year));
+    return BuildMonthShabbatLines(Date(year, month, 1), YearTable(year));
 }
 
 class NoProgress : public ExportProgress {
@@ -48,13 +48,13 @@ TEST(ShabbatLines, WorkedMonthsPairSaturdaysWithTheirPortions) {
     // August 2024: 42 and 43 share 3 August; September 2024 ends with 51/52 joined.
     auto aug = MonthLines(2024, 8);
     ASSERT_EQ(aug.size(), 5u);
-    EXPECT_EQ(aug[0].date, DateSerial(2024, 8, 3));
+    EXPECT_EQ(aug[0].date, Date(2024, 8, 3));
     EXPECT_EQ(aug[0].Name(), "Matot/Masei");
     ASSERT_EQ(aug[0].portions.size(), 2u);
     EXPECT_EQ(aug[0].portions[0].torah, "Numbers 30:2-32:42");
     EXPECT_EQ(aug[0].portions[1].torah, "Numbers 33:1-36:13");
     auto sep = MonthLines(2024, 9);
-    EXPECT_EQ(sep.back().date, DateSerial(2024, 9, 28));
+    EXPECT_EQ(sep.back().date, Date(2024, 9, 28));
     EXPECT_EQ(sep.back().Name(), "Nitzavim/Vayelech");
     // February 2026 has four Saturdays: four lines, no blank slots.
     EXPECT_EQ(MonthLines(2026, 2).size(), 4u);
@@ -67,13 +67,13 @@ TEST(ShabbatLines, WorkedMonthsPairSaturdaysWithTheirPortions) {
 
 TEST(ShabbatLines, ASaturdayWithoutPortionGivesNoItem) {
     ParashahTable empty;
-    const auto lines = BuildMonthShabbatLines(DateSerial(2026, 2, 1), empty);
+    const auto lines = BuildMonthShabbatLines(Date(2026, 2, 1), empty);
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0].date, DateSerial(2026, 2, 7));
+    EXPECT_EQ(lines[0].date, Date(2026, 2, 7));
     EXPECT_TRUE(lines[0].portions.empty());
     PortionAppointment item;
     EXPECT_FALSE(BuildPortionAppointment(lines[0], {}, item));
-    EXPECT_FALSE(BuildPortionAppointment({45000, {{" ", "T", "H", "B"}}}, {}, item));
+    EXPECT_FALSE(BuildPortionAppointment({Date::FromSerial(45000), {{" ", "T", "H", "B"}}}, {}, item));
 }
 
 TEST(ReadingTexts, MatchesOnlyWholeReferencesWherePassagesBegin) {
@@ -99,17 +99,17 @@ TEST(ReadingTexts, AMissingTorahFileIsCopiedFromItsBackupWhichStays) {
 }
 
 TEST(PortionAppointment, JoinedPortionCarriesBothPassagesAndReferences) {
-    ShabbatLine line{DateSerial(2024, 8, 3), {{"Matot", "T1", "H1", "B1"}, {"Masei", "T2", "H2", "B2"}}};
+    ShabbatLine line{Date(2024, 8, 3), {{"Matot", "T1", "H1", "B1"}, {"Masei", "T2", "H2", "B2"}}};
     ReadingTexts texts{"T1 first torah|T2 second torah|", "H1 first haftarah|H2 second haftarah|"};
     PortionAppointment item;
     ASSERT_TRUE(BuildPortionAppointment(line, texts, item));
     EXPECT_EQ(item.subject, "\xC2\xABMatot/Masei\xC2\xBB");
-    EXPECT_EQ(DateOfPortionUid(item.uid), DateSerial(2024, 8, 3));
+    EXPECT_EQ(DateOfPortionUid(item.uid), Date(2024, 8, 3));
     EXPECT_EQ(item.body, "Matot T1 first torah\r\nMasei T2 second torah\r\nH1 first haftarah\r\n\r\nH2 second haftarah");
     EXPECT_EQ(item.location, "T1 H1; T2 H2");
     EXPECT_EQ(item.uid, "varnel-portion-20240803@varnel");
     // Unfound passages leave the name and the line break: a body is still written.
-    line = {45000, {{"Bereshit", "X", "Y", "Z"}}};
+    line = {Date::FromSerial(45000), {{"Bereshit", "X", "Y", "Z"}}};
     ASSERT_TRUE(BuildPortionAppointment(line, texts, item));
     EXPECT_EQ(item.body, "Bereshit \r\n");
 }
@@ -143,7 +143,7 @@ TEST(IcsFileCalendar, ExportingTwiceKeepsOneSetAndEverythingElse) {
     // The second export goes through a link to the file: the file is changed, the link stays.
     const std::string link = folder.File("link.ics");
     fs::create_symlink(path, link);
-    const int32_t feb = DateSerial(2026, 2, 1);
+    const Date feb = Date(2026, 2, 1);
     const auto lines = BuildMonthShabbatLines(feb, YearTable(2026));
     for (int run = 0; run < 2; ++run) {
         IcsFileCalendar calendar(run == 0 ? path : link);
@@ -204,7 +204,7 @@ TEST(CalendarAddress, OnlyHttpReachesAServerAndNoPasswordIsRepeated) {
 // Ours is what carries our UID and mark, or exactly what the export wrote
 // before it marked its items; never what merely starts with a guillemet.
 TEST(ExportIdentity, ItemsAreKnownByUidAndMarkNotByTitle) {
-    const std::string ours = ICalendarObjectText({DateSerial(2026, 2, 7), PortionUid(DateSerial(2026, 2, 7)), "\xC2\xABTerumah\xC2\xBB", "", ""});
+    const std::string ours = ICalendarObjectText({Date(2026, 2, 7), PortionUid(Date(2026, 2, 7)), "\xC2\xABTerumah\xC2\xBB", "", ""});
     EXPECT_NE(ours.find("X-VARNEL-EXPORT:portions\r\n"), std::string::npos);
     const std::string legacy = "BEGIN:VEVENT\r\nUID:varnel-portion-20260214@varnel\r\nDTSTAMP:20250101T000000Z\r\n"
                                "SUMMARY:\xC2\xABTetzaveh\xC2\xBB\r\nDTSTART;VALUE=DATE:20260214\r\n"
@@ -222,9 +222,9 @@ TEST(ExportIdentity, ItemsAreKnownByUidAndMarkNotByTitle) {
     const Ownership expected[] = {Ownership::Ours, Ownership::Ours, Ownership::UserWithOurUid, Ownership::UserWithOurUid,
                                   Ownership::User};
     for (size_t i = 0; i < events.size(); ++i) EXPECT_EQ(events[i].owner, expected[i]) << events[i].uid;
-    EXPECT_EQ(DateOfPortionUid("varnel-portion-20260230@varnel"), 0);
-    EXPECT_EQ(DateOfPortionUid("varnel-portion-2026021@varnel"), 0);
-    EXPECT_EQ(DateOfPortionUid(PortionUid(DateSerial(9999, 12, 25))), DateSerial(9999, 12, 25));
+    EXPECT_EQ(DateOfPortionUid("varnel-portion-20260230@varnel"), std::nullopt);
+    EXPECT_EQ(DateOfPortionUid("varnel-portion-2026021@varnel"), std::nullopt);
+    EXPECT_EQ(DateOfPortionUid(PortionUid(Date(9999, 12, 25))), Date(9999, 12, 25));
 }
 
 TEST(IcsFileCalendar, RefusesWhatIsNotICalendarAndLeavesItUntouched) {
@@ -234,7 +234,7 @@ TEST(IcsFileCalendar, RefusesWhatIsNotICalendarAndLeavesItUntouched) {
     IcsFileCalendar calendar(path);
     NoProgress progress;
     const ExportReport report =
-        ExportToCalendar(calendar, DateSerial(2026, 2, 1), {{46060, {{"X", "a", "b", "c"}}}}, VARNEL_SOURCE_DATA, progress);
+        ExportToCalendar(calendar, Date(2026, 2, 1), {{Date::FromSerial(46060), {{"X", "a", "b", "c"}}}}, VARNEL_SOURCE_DATA, progress);
     EXPECT_FALSE(report.Complete());
     EXPECT_NE(report.openError.find("not an iCalendar file"), std::string::npos);
     EXPECT_EQ(folder.Read("notes.ics"), notes);
@@ -244,7 +244,7 @@ TEST(IcsFileCalendar, RefusesWhatIsNotICalendarAndLeavesItUntouched) {
     EXPECT_FALSE(folderAsFile.Open(error));
     // Dates libical cannot write are reported as failures, never written as zeros.
     for (const int year : {3000, 3001}) {
-        const int32_t dec = DateSerial(year, 12, 1);
+        const Date dec = Date(year, 12, 1);
         IcsFileCalendar late(folder.File("late.ics"));
         const ExportReport r = ExportToCalendar(late, dec, BuildMonthShabbatLines(dec, YearTable(year)), VARNEL_SOURCE_DATA, progress);
         EXPECT_EQ(r.Complete(), year == 3000) << ExportSummary(r);
@@ -255,7 +255,7 @@ TEST(IcsFileCalendar, RefusesWhatIsNotICalendarAndLeavesItUntouched) {
 
 TEST(IcsFileCalendar, CancelStopsBetweenItemsAndTheFileStaysValid) {
     TempFolder folder;
-    const int32_t feb = DateSerial(2026, 2, 1);
+    const Date feb = Date(2026, 2, 1);
     IcsFileCalendar calendar(folder.File("Export/portions.ics"));
     NoProgress progress;
     progress.cancelAfter = 2;  // two items written, then the user cancels

@@ -7,7 +7,7 @@
 
 #include "core/calendar/HebrewCalendar.h"
 #include "core/calendar/Parashot.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/common/Profile.h"
 #include "core/printing/ShabbatRows.h"
@@ -16,11 +16,11 @@ namespace varnel {
 namespace {
 
 // Sunset at 18:00 every day, 19:00 from a given day on (a clock change).
-std::function<SunDay(int32_t)> SunsetSix(int32_t daylightFrom = INT32_MAX) {
-    return [daylightFrom](int32_t d) {
+std::function<SunDay(Date)> SunsetSix(Date daylightFrom = kLastDate + 1) {
+    return [daylightFrom](Date d) {
         SunDay s;
-        s.sunrise = d + 0.25;
-        s.sunset = d + (d >= daylightFrom ? 19.0 : 18.0) / 24;
+        s.sunrise = d.Serial() + 0.25;
+        s.sunset = d.Serial() + (d >= daylightFrom ? 19.0 : 18.0) / 24;
         return s;
     };
 }
@@ -29,15 +29,15 @@ class ShabbatRowsTest : public ::testing::Test {
 protected:
     std::string path = PathIn(VARNEL_SOURCE_DATA, kParashahFile);
     ParashahTable table;
-    std::vector<ShabbatRow> Month(int year, int month, std::function<SunDay(int32_t)> sun = SunsetSix()) {
-        const int32_t first = DateSerial(year, month, 1);
+    std::vector<ShabbatRow> Month(int year, int month, std::function<SunDay(Date)> sun = SunsetSix()) {
+        const Date first = Date(year, month, 1);
         return ShabbatRowsOf({first, DaysInMonth(year, month), &table, std::move(sun)});
     }
 };
 
 // libhdate's portion of a Saturday as names ("Matot/Masei"); festival
 // Shabbatot (0) and Shemini Atzeret on a Saturday give "" (not compared).
-std::string OracleNames(int32_t saturday, const std::vector<std::string>& names) {
+std::string OracleNames(Date saturday, const std::vector<std::string>& names) {
     static constexpr int kPairs[][2] = {{22, 23}, {27, 28}, {29, 30}, {32, 33}, {39, 40}, {42, 43}, {51, 52}};
     hdate_struct h;
     hdate_set_jd(&h, DateToJulianDay(saturday));
@@ -59,10 +59,10 @@ TEST_F(ShabbatRowsTest, EveryMonthOf1900To2199ShowsThePortionReadOnEachSaturday)
         for (int month = 1; month <= 12; ++month) {
             const auto rows = Month(year, month);
             int saturdays = 0;
-            for (int32_t d = DateSerial(year, month, 1); MonthOf(d) == month; ++d) saturdays += Weekday(d) == 7;
+            for (Date d = Date(year, month, 1); d.Month() == month; ++d) saturdays += d.Weekday() == 7;
             ASSERT_EQ(static_cast<int>(rows.size()), saturdays);
             for (const ShabbatRow& row : rows) {
-                EXPECT_EQ(Weekday(row.saturday), 7);
+                EXPECT_EQ(row.saturday.Weekday(), 7);
                 const std::string expected = OracleNames(row.saturday, names);
                 if (!expected.empty() && expected != row.portion && ++mismatches <= 10)
                     ADD_FAILURE() << year << "-" << month << " " << row.date << ": " << row.portion
@@ -100,14 +100,14 @@ TEST_F(ShabbatRowsTest, RowFieldsJoinedPortionsAndEmptySaturdays) {
     EXPECT_EQ(rows[4].portion, "");
     EXPECT_EQ(rows[4].readings, "   ");
     // A month outside the calendar's range gives no rows.
-    EXPECT_TRUE(ShabbatRowsOf({kMaxSerial - 5, 31, &table, SunsetSix()}).empty());
+    EXPECT_TRUE(ShabbatRowsOf({kLastDate - 5, 31, &table, SunsetSix()}).empty());
 }
 
 TEST_F(ShabbatRowsTest, SaturdaySunsetIsOnSaturdaysClock) {
     table = ParashahTable{};
     // Clocks change on Saturday 9 March 2024 (a zone that changes on Saturdays):
     // Friday's sunset on standard time, Saturday's on daylight time.
-    const auto rows = Month(2024, 3, SunsetSix(DateSerial(2024, 3, 9)));
+    const auto rows = Month(2024, 3, SunsetSix(Date(2024, 3, 9)));
     ASSERT_EQ(rows[1].date, "03/09");
     EXPECT_NE(rows[1].times.find("6:00 PM to "), std::string::npos);
     EXPECT_NE(rows[1].times.find("7:00 PM"), std::string::npos) << rows[1].times;

@@ -13,7 +13,7 @@
 #include <numbers>
 #include <string>
 
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/solar/SunCalculator.h"
 
 namespace varnel {
@@ -50,8 +50,8 @@ Reference ReferenceNear(double utcJulianDay, double latitude, double longitudeWe
     return {status == 0, rst.rise, rst.set, rst.transit};
 }
 
-double UtcJulianDay(const SunCalculator& sun, double localTime) {
-    return localTime + sun.TimeZone() / 24.0 - (sun.DaySavings() ? 1.0 / 24.0 : 0.0) + kJulianDayOfSerialZero;
+double UtcJulianDay(const SunSite& site, double localTime) {
+    return localTime + site.timeZone / 24.0 - (site.daylightSaving ? 1.0 / 24.0 : 0.0) + kJulianDayOfSerialZero;
 }
 
 TEST(SunriseAccuracy, ReferenceMatchesAWorkedExample) {
@@ -77,22 +77,20 @@ double AllowedMinutes(double latitude) {
 class SunriseAccuracyAt : public ::testing::TestWithParam<int> {};
 
 TEST_P(SunriseAccuracyAt, TwiceAMonthAgainstTheReference) {
-    SunCalculator sun;
-    sun.SetCity(GetParam());
-    const double allowed = AllowedMinutes(sun.Latitude());
+    const SunSite site = CitySite(GetParam());
+    const double allowed = AllowedMinutes(site.latitude);
     double largest = 0, total = 0;
     int count = 0;
     for (int year = 2026; year <= 2029; ++year) {
         for (int month = 1; month <= 12; ++month) {
             for (int day : {1, 15}) {
-                sun.SetDateDay(DateSerial(year, month, day));
-                sun.CalculateSun();
-                const double rise = UtcJulianDay(sun, sun.Sunrise());
-                const double set = UtcJulianDay(sun, sun.Sunset());
-                const double noon = UtcJulianDay(sun, sun.SolarNoon());
-                const Reference atRise = ReferenceNear(rise, sun.Latitude(), sun.Longitude());
-                const Reference atSet = ReferenceNear(set, sun.Latitude(), sun.Longitude());
-                const Reference atNoon = ReferenceNear(noon, sun.Latitude(), sun.Longitude());
+                const SunTimes sun = SunOn(Date(year, month, day), site);
+                const double rise = UtcJulianDay(site, sun.sunrise);
+                const double set = UtcJulianDay(site, sun.sunset);
+                const double noon = UtcJulianDay(site, sun.solarNoon);
+                const Reference atRise = ReferenceNear(rise, site.latitude, site.longitude);
+                const Reference atSet = ReferenceNear(set, site.latitude, site.longitude);
+                const Reference atNoon = ReferenceNear(noon, site.latitude, site.longitude);
                 ASSERT_TRUE(atRise.crossesHorizon && atSet.crossesHorizon);
                 const double riseError = std::fabs(rise - atRise.rise) * 1440.0;
                 const double setError = std::fabs(set - atSet.set) * 1440.0;
@@ -111,29 +109,28 @@ TEST_P(SunriseAccuracyAt, TwiceAMonthAgainstTheReference) {
     RecordProperty("largest_rise_set_minutes", std::to_string(largest));
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryPlace, SunriseAccuracyAt, ::testing::Range(0, SunCalculator().CityCount()),
+INSTANTIATE_TEST_SUITE_P(EveryPlace, SunriseAccuracyAt, ::testing::Range(0, kCityCount),
                          [](const auto& info) {
-                             std::string name(SunCalculator().CityName(info.param));
+                             std::string name(CityName(info.param));
                              std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(
                                  static_cast<unsigned char>(c)); }, '_');
                              return name;
                          });
 
 TEST(SunriseAccuracy, PolarDayAndNightFallBackToSolarNoon) {
-    SunCalculator sun;
     for (double latitude : {75.0, 80.0, 89.9, -75.0, -85.0}) {
         for (int month : {6, 12}) {
-            sun.SetCity("London, England");
-            sun.SetLatitude(latitude);
-            const int32_t day = DateSerial(2027, month, 21);
-            sun.SetDateDay(day);
-            sun.CalculateSun();
+            SunSite site = CitySite(FindCity("London, England"));
+            site.latitude = latitude;
+            const Date day(2027, month, 21);
+            const SunTimes sun = SunOn(day, site);
             // The reference agrees that the sun stays above or below the horizon.
-            EXPECT_FALSE(ReferenceNear(UtcJulianDay(sun, sun.SolarNoon()), latitude, sun.Longitude()).crossesHorizon)
+            EXPECT_FALSE(ReferenceNear(UtcJulianDay(site, sun.solarNoon), latitude, site.longitude).crossesHorizon)
                 << latitude << " " << month;
-            EXPECT_NEAR(sun.Sunrise(), sun.SolarNoon(), 2.0 / 1440.0) << latitude << " " << month;
-            EXPECT_NEAR(sun.Sunset(), sun.SolarNoon(), 2.0 / 1440.0) << latitude << " " << month;
-            EXPECT_NEAR(sun.SolarNoon(), day + 0.5, 20.0 / 1440.0);
+            EXPECT_FALSE(sun.rises) << latitude << " " << month;
+            EXPECT_NEAR(sun.sunrise, sun.solarNoon, 2.0 / 1440.0) << latitude << " " << month;
+            EXPECT_NEAR(sun.sunset, sun.solarNoon, 2.0 / 1440.0) << latitude << " " << month;
+            EXPECT_NEAR(sun.solarNoon, day.Serial() + 0.5, 20.0 / 1440.0);
         }
     }
 }

@@ -5,7 +5,7 @@
 #include "HebrewOracles.h"
 #include "core/calendar/HebrewCalendar.h"
 #include "core/calendar/HolyDays.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/views/YearView.h"
 
@@ -96,11 +96,11 @@ TEST(YearView, HolyDaysPaintOnlyTheirOwnMonthOfTheShownYear) {
     HolyDayTable table;
     table[1].name = "Placed nowhere";  // date 0
     table[2].name = "Shabbat feast";
-    table[2].date = DateSerial(2026, 3, 7);  // a Saturday
+    table[2].date = Date(2026, 3, 7);  // a Saturday
     table[3].name = "Last year's December";
-    table[3].date = DateSerial(2025, 12, 20);
+    table[3].date = Date(2025, 12, 20);
     table[4].name = "Next year's January";
-    table[4].date = DateSerial(2027, 1, 3);
+    table[4].date = Date(2027, 1, 3);
     YearViewModel model;
     ShowYear(2026, table, kHoly, kShabbat, model);
     int holyCells = 0;
@@ -129,8 +129,8 @@ TEST(YearView, ShippedHolyDaysAgainstIcu) {
     ShowYear(2026, table, kHoly, kShabbat, model);
 
     testing::IcuOracle icu;
-    const int32_t kippur = JulianDayToDate(icu.NewYear(5787) + 9);
-    const YearMonthDay k = SplitDate(kippur);
+    const Date kippur = JulianDayToDate(icu.NewYear(5787) + 9);
+    const YearMonthDay k = kippur.Parts();
     const YearCell kc = YearCellOf(2026, k.month, k.day);
     EXPECT_EQ(model.grids[static_cast<size_t>(kc.month)].Cell(kc.row, kc.col).background, kHoly);
     EXPECT_EQ(model.grids[static_cast<size_t>(kc.month)].Cell(kc.row, kc.col).text, std::to_string(k.day));
@@ -141,7 +141,7 @@ TEST(YearView, ShippedHolyDaysAgainstIcu) {
             const YearCell yc = YearCellOf(2026, m + 1, d);
             const bool holy = model.grids[static_cast<size_t>(m)].Cell(yc.row, yc.col).background == kHoly;
             bool placed = false;
-            for (int i = 1; i <= kHolyDayCount; ++i) placed |= table[static_cast<size_t>(i)].date == DateSerial(2026, m + 1, d);
+            for (int i = 1; i <= kHolyDayCount; ++i) placed |= table[static_cast<size_t>(i)].date == Date(2026, m + 1, d);
             EXPECT_EQ(holy, placed) << "2026-" << m + 1 << "-" << d;
             painted += holy ? 1 : 0;
         }

@@ -8,7 +8,7 @@
 
 #include "core/calendar/HolyDays.h"
 #include "core/common/DataFileReport.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/TextDecoding.h"
 
 using namespace varnel;
@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         PlaceHolyDays(table, year);
         for (int i = 1; i <= kHolyDayCount; ++i) {
             // A record with a date lies within a year of the shown one.
-            const int32_t date = table[i].date;
-            if (date != 0 && (date < DateSerial(year, 1, 1) - 400 || date > DateSerial(year, 12, 31) + 400))
+            const std::optional<Date> date = table[i].date;
+            if (date && (*date < Date(year, 1, 1) - 400 || *date > Date(year, 12, 31) + 400))
                 std::abort();
         }
     }

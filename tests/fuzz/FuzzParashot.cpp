@@ -10,7 +10,7 @@
 #include "core/calendar/HolyDays.h"
 #include "core/calendar/Parashot.h"
 #include "core/common/DataFileReport.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/TextDecoding.h"
 
 using namespace varnel;
@@ -29,8 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         PlaceHolyDays(holyDays, year);
         ApplySpecialReadings(year, holyDays, portions);
         for (int i = 1; i <= kParashotEntries; ++i) {
-            const int32_t date = portions[i].date;
-            if (date != 0 && (date < DateSerial(year, 1, 1) - 400 || date > DateSerial(year, 12, 31) + 400))
+            const std::optional<Date> date = portions[i].date;
+            if (date && (*date < Date(year, 1, 1) - 400 || *date > Date(year, 12, 31) + 400))
                 std::abort();
         }
     }

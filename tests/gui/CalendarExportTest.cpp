@@ -20,7 +20,7 @@
 #include "GuiTestSupport.h"
 #include "core/appointments/ExportToCalendar.h"
 #include "core/calendar/YearCalendar.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "gui/appointments/CalDavAddress.h"
 #include "gui/appointments/CalDavMultistatus.h"
@@ -38,7 +38,7 @@ namespace {
 // Exports the month of February 2026 to a target and waits for the run's end.
 ExportReport RunExport(const CalendarTarget& target, const std::function<void(CalendarExportRun&)>& watch = {}) {
     EnsureApplication();
-    const int32_t feb = DateSerial(2026, 2, 1);
+    const Date feb = Date(2026, 2, 1);
     const ParashahTable parashot = BuildYear(2026, LoadCalendarData(VARNEL_SOURCE_DATA)).parashot;
     CalendarExportRun run(target, "p", feb, PortionItems(BuildMonthShabbatLines(feb, parashot), VARNEL_SOURCE_DATA));
     if (watch) watch(run);
@@ -191,7 +191,7 @@ TEST(ExportMonthToCalendar, WritesTheChosenFileAndSaysWhatItWrote) {
     });
     closer.start(0);
     const auto exportMonth = [&] {
-        QSignalSpy ended(ExportMonthToCalendar(nullptr, DateSerial(2026, 2, 1), parashot), &MonthExport::Ended);
+        QSignalSpy ended(ExportMonthToCalendar(nullptr, Date(2026, 2, 1), parashot), &MonthExport::Ended);
         EXPECT_TRUE(ended.wait(20000));
     };
     exportMonth();

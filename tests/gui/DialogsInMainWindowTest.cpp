@@ -16,7 +16,7 @@
 
 #include "core/calendar/HebrewCalendar.h"
 #include "core/calendar/HolyDays.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/views/ColorScheme.h"
 #include "gui/views/DayPanel.h"
@@ -100,8 +100,8 @@ TEST_F(WiredViews, YearViewShowsTheYearAndNextYearFromDecember) {
     Year()->findChild<QPushButton*>("cmdNextYear")->click();
     EXPECT_EQ(Year()->Year(), 2026);
     EXPECT_EQ(Year()->Title()->text(), "2026");
-    EXPECT_EQ(window_->State().currentDate, DateSerial(2026, 1, 1));
-    EXPECT_EQ(window_->State().currentMonthEnd, DateSerial(2026, 1, 31));
+    EXPECT_EQ(window_->State().currentDate, Date(2026, 1, 1));
+    EXPECT_EQ(window_->State().currentMonthEnd, Date(2026, 1, 31));
     EXPECT_EQ(window_->State().currentMonthDays, 31);
     // The holy days are placed for the new year: Yom Kippur 5787, 21 September 2026, is painted.
     const YearCell kippur = YearCellOf(2026, 9, 21);
@@ -110,7 +110,7 @@ TEST_F(WiredViews, YearViewShowsTheYearAndNextYearFromDecember) {
     Year()->findChild<QPushButton*>("cmdPreviousYear")->click();
     Year()->findChild<QPushButton*>("cmdPreviousYear")->click();
     EXPECT_EQ(Year()->Year(), 2024);
-    EXPECT_EQ(window_->State().currentDate, DateSerial(2024, 1, 1));
+    EXPECT_EQ(window_->State().currentDate, Date(2024, 1, 1));
     EXPECT_EQ(window_->CurrentView(), MainWindow::View::Year);
 }
 
@@ -121,12 +121,12 @@ TEST_F(WiredViews, YearClickRendersTheMonthBehindAndDoubleClickOpensTheDay) {
     GridWidget* march = Year()->MonthGrid(2);
     ClickCell(march, cell.row, cell.col);
     EXPECT_EQ(window_->CurrentView(), MainWindow::View::Year);
-    EXPECT_EQ(window_->State().currentDate, DateSerial(2026, 3, 1));
-    EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, DateSerial(2026, 3, 1));
+    EXPECT_EQ(window_->State().currentDate, Date(2026, 3, 1));
+    EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, Date(2026, 3, 1));
     EXPECT_EQ(window_->State().selectedRow, cell.row);
     EXPECT_EQ(window_->State().selectedCol, cell.col);
     // The selected cell addresses the same day in the month grid.
-    EXPECT_EQ(window_->Month()->Model().grid.Cell(cell.row, cell.col).date, DateSerial(2026, 3, 17));
+    EXPECT_EQ(window_->Month()->Model().grid.Cell(cell.row, cell.col).date, Date(2026, 3, 17));
 
     DoubleClickCell(march, cell.row, cell.col);
     EXPECT_EQ(window_->CurrentView(), MainWindow::View::Day);
@@ -145,15 +145,16 @@ TEST_F(WiredViews, DayViewAfterTheYearButtonsShowsTheDayOfItsTitle) {
     window_->State().selectedCol = cell.col;
     window_->ShowView(MainWindow::View::Year);
     Year()->findChild<QPushButton*>("cmdNextYear")->click();
-    ASSERT_EQ(window_->State().currentDate, DateSerial(2027, 1, 1));
+    ASSERT_EQ(window_->State().currentDate, Date(2027, 1, 1));
     window_->ShowView(MainWindow::View::Day);
     const DayViewModel& day = Day()->Model();
-    const YearMonthDay shown = SplitDate(day.day);
+    ASSERT_TRUE(day.day);
+    const YearMonthDay shown = day.day->Parts();
     EXPECT_EQ(shown.year, 2027);
     EXPECT_EQ(shown.month, 1);
-    const HebrewDate h = HebrewDateOf(day.day);
+    const HebrewDate h = HebrewDateOf(*day.day);
     EXPECT_EQ(day.grid.Cell(0, 0).text, HebrewMonthName(h.year, h.month) + " " + std::to_string(h.day));
-    EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, DateSerial(2027, 1, 1));
+    EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, Date(2027, 1, 1));
 }
 
 // The year view's buttons lead to a month with the same complete year as the
@@ -168,7 +169,7 @@ TEST_F(WiredViews, YearButtonsAndTheDateDialogShowTheSameCompleteYear) {
         QLabel* name = Year()->MonthLabel(month - 1);
         Mouse(name, QEvent::MouseButtonPress, QPoint(3, 3));
         Mouse(name, QEvent::MouseButtonRelease, QPoint(3, 3));
-        EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, DateSerial(2027, month, 1));
+        EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, Date(2027, month, 1));
         return window_->Month()->Model().grid;
     };
     const auto byDateDialog = [&](int month) {
@@ -181,7 +182,7 @@ TEST_F(WiredViews, YearButtonsAndTheDateDialogShowTheSameCompleteYear) {
         return window_->Month()->Model().grid;
     };
     const auto cellOf = [](const Grid& grid, int month, int day) {
-        const MonthCell at = MonthCellOf(DateSerial(2027, month, 1), day);
+        const MonthCell at = MonthCellOf(Date(2027, month, 1), day);
         return grid.Cell(at.row, at.col);
     };
     // Shabbat Pesach, 24 April 2027, reads its festival portion.
@@ -201,7 +202,7 @@ TEST_F(WiredViews, MonthNameReleasedOutsideItDoesNothing) {
     Mouse(june, QEvent::MouseButtonPress, QPoint(3, 3));
     Mouse(june, QEvent::MouseButtonRelease, QPoint(june->width() + 40, june->height() + 40));
     EXPECT_EQ(window_->CurrentView(), MainWindow::View::Year);
-    EXPECT_EQ(window_->State().currentDate, DateSerial(2026, 1, 1));
+    EXPECT_EQ(window_->State().currentDate, Date(2026, 1, 1));
 }
 
 TEST_F(WiredViews, MonthNameOpensThatMonth) {
@@ -211,9 +212,9 @@ TEST_F(WiredViews, MonthNameOpensThatMonth) {
     Mouse(june, QEvent::MouseButtonPress, QPoint(3, 3));
     Mouse(june, QEvent::MouseButtonRelease, QPoint(3, 3));
     EXPECT_EQ(window_->CurrentView(), MainWindow::View::Month);
-    EXPECT_EQ(window_->State().currentDate, DateSerial(2026, 6, 1));
-    EXPECT_EQ(window_->State().currentMonthEnd, DateSerial(2026, 6, 30));
-    EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, DateSerial(2026, 6, 1));
+    EXPECT_EQ(window_->State().currentDate, Date(2026, 6, 1));
+    EXPECT_EQ(window_->State().currentMonthEnd, Date(2026, 6, 30));
+    EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, Date(2026, 6, 1));
 }
 
 TEST_F(WiredViews, GoToDateShowsTheMonthAndTheShownMonthDoesNothing) {
@@ -223,9 +224,9 @@ TEST_F(WiredViews, GoToDateShowsTheMonthAndTheShownMonthDoesNothing) {
         d.accept();
     });
     window_->GoToCommonDate();
-    EXPECT_EQ(window_->State().currentDate, DateSerial(2026, 3, 1));
-    EXPECT_EQ(window_->State().currentMonthEnd, DateSerial(2026, 3, 31));
-    EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, DateSerial(2026, 3, 1));
+    EXPECT_EQ(window_->State().currentDate, Date(2026, 3, 1));
+    EXPECT_EQ(window_->State().currentMonthEnd, Date(2026, 3, 31));
+    EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, Date(2026, 3, 1));
     EXPECT_EQ(window_->Month()->Model().title.substr(window_->Month()->Model().title.size() - 10), "March 2026");
 
     const uint64_t revision = window_->Month()->Model().grid.Revision();
@@ -234,7 +235,7 @@ TEST_F(WiredViews, GoToDateShowsTheMonthAndTheShownMonthDoesNothing) {
         d.accept();
     });
     window_->GoToCommonDate();
-    EXPECT_EQ(window_->State().currentDate, DateSerial(2026, 3, 1));
+    EXPECT_EQ(window_->State().currentDate, Date(2026, 3, 1));
     EXPECT_EQ(window_->Month()->Model().grid.Revision(), revision);
 
     // From the day view it ends in the month view.
@@ -245,7 +246,7 @@ TEST_F(WiredViews, GoToDateShowsTheMonthAndTheShownMonthDoesNothing) {
     });
     window_->GoToCommonDate();
     EXPECT_EQ(window_->CurrentView(), MainWindow::View::Month);
-    EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, DateSerial(2027, 1, 1));
+    EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, Date(2027, 1, 1));
 }
 
 TEST_F(WiredViews, ColourSchemeRendersOnlyWhenItChanges) {

@@ -8,7 +8,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/views/ColorScheme.h"
 #include "core/views/ViewState.h"
 #include "gui/views/DataFileMessage.h"
@@ -88,7 +88,7 @@ TEST_F(Dialogs, ColorsWithASchemeOutsideTheTableSelectsNothing) {
 
 TEST_F(Dialogs, GoToDateTakesTheFirstOfThePickedMonth) {
     {
-        GoToDateDialog dialog(nullptr, DateSerial(2025, 11, 1));
+        GoToDateDialog dialog(nullptr, Date(2025, 11, 1));
         EXPECT_EQ(dialog.windowTitle(), "Go To Date...");
         auto* picker = dialog.findChild<QCalendarWidget*>(QStringLiteral("calDate"));
         ASSERT_NE(picker, nullptr);
@@ -97,21 +97,21 @@ TEST_F(Dialogs, GoToDateTakesTheFirstOfThePickedMonth) {
         dialog.reject();
         EXPECT_EQ(dialog.Picked(), std::nullopt);
     }
-    GoToDateDialog dialog(nullptr, DateSerial(2025, 11, 1));
+    GoToDateDialog dialog(nullptr, Date(2025, 11, 1));
     auto* picker = dialog.findChild<QCalendarWidget*>(QStringLiteral("calDate"));
     picker->setSelectedDate(QDate(2026, 3, 17));
     dialog.accept();
-    EXPECT_EQ(dialog.Picked(), DateSerial(2026, 3, 1));
+    EXPECT_EQ(dialog.Picked(), Date(2026, 3, 1));
 
     // The ends of the program's range can be picked.
     GoToDateDialog last;
     last.findChild<QCalendarWidget*>(QStringLiteral("calDate"))->setSelectedDate(QDate(9999, 12, 31));
     last.accept();
-    EXPECT_EQ(last.Picked(), DateSerial(9999, 12, 1));
+    EXPECT_EQ(last.Picked(), Date(9999, 12, 1));
     GoToDateDialog first;
     first.findChild<QCalendarWidget*>(QStringLiteral("calDate"))->setSelectedDate(QDate(1, 1, 20));
     first.accept();
-    EXPECT_EQ(first.Picked(), DateSerial(1, 1, 1));
+    EXPECT_EQ(first.Picked(), Date(1, 1, 1));
 }
 
 TEST_F(Dialogs, SplashShowsItsTextsAndAPictureAndClosesAfterTwoSeconds) {

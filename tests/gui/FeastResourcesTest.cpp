@@ -22,7 +22,7 @@
 #include "../core/ResourcePrint.h"
 #include "../core/TempFolder.h"
 #include "core/calendar/YearCalendar.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/common/Profile.h"
 #include "core/resources/FeastList.h"
@@ -79,7 +79,7 @@ protected:
     void SetUp() override {
         EnsureApplication();
         std::filesystem::copy_file(std::string(VARNEL_SOURCE_DATA) + "/holydays.dat", dir_.File("holydays.dat"));
-        table_ = BuildYear(YearOf(Today()), LoadCalendarData(dir_.Path())).holyDays;
+        table_ = BuildYear(Today().Year(), LoadCalendarData(dir_.Path())).holyDays;
         window_ = std::make_unique<FeastResourcesDialog>(table_, dir_.Path());
         window_->SetOpener(&opener_);
     }

@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QEvent>
 
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "gui/views/GridPainter.h"
 #include "gui/views/GridWidget.h"
@@ -94,11 +94,11 @@ TEST_F(GridInWindow, AMonthRenderingPaintsTheGridOnce) {
 
     PaintCounter counter;
     window.Month()->Grid()->installEventFilter(&counter);
-    window.ShowMonthOf(DateSerial(2026, 4, 1));
+    window.ShowMonthOf(Date(2026, 4, 1));
     window.ShowCalendar();
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
     EXPECT_EQ(counter.paints, 1);
-    EXPECT_EQ(window.Month()->Model().lastStartOfMonth, DateSerial(2026, 4, 1));
+    EXPECT_EQ(window.Month()->Model().lastStartOfMonth, Date(2026, 4, 1));
     window.Month()->Grid()->removeEventFilter(&counter);
 }
 

@@ -16,7 +16,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
+#include "core/common/Json.h"
 #include "core/solar/Location.h"
 #include "gui/common/Settings.h"
 #include "gui/solar/SystemTimeZone.h"
@@ -39,11 +40,11 @@ protected:
     static QSettings Store() { return QSettings(QStringLiteral("Varnel"), QStringLiteral("Varnel")); }
     // The rules of the year for the place, as the window loads them.
     void Load() { rules = LoadTimeZoneRules(PlaceNamed(city, systemDaylight), year); }
-    bool IsDaylight(int32_t date) const { return ApplyDaylightRule(rules, date).daylight; }
-    bool IsDaylight(int y, int m, int d) const { return IsDaylight(DateSerial(y, m, d)); }
-    const std::string& ZoneOn(int32_t date) const { return *ApplyDaylightRule(rules, date).zoneName; }
+    bool IsDaylight(Date date) const { return ApplyDaylightRule(rules, date).daylight; }
+    bool IsDaylight(int y, int m, int d) const { return IsDaylight(Date(y, m, d)); }
+    const std::string& ZoneOn(Date date) const { return *ApplyDaylightRule(rules, date).zoneName; }
     // The dialog opened on the place as the window would.
-    std::unique_ptr<LocationDialog> Dialog(int32_t shown = DateSerial(2027, 1, 1)) const {
+    std::unique_ptr<LocationDialog> Dialog(Date shown = Date(2027, 1, 1)) const {
         return std::make_unique<LocationDialog>(nullptr, LocationChoice{city, systemDaylight}, shown);
     }
 
@@ -101,8 +102,8 @@ using SystemZoneTest = LocationFixture;
 TEST_F(SystemZoneTest, NewYorkGivesTheUnitedStatesRule) {
     UseZone("America/New_York");
     Load();
-    EXPECT_EQ(rules.periods.at(0).after, DateSerial(2027, 3, 13));
-    EXPECT_EQ(rules.periods.at(0).before, DateSerial(2027, 11, 7));
+    EXPECT_EQ(rules.periods.at(0).after, Date(2027, 3, 13));
+    EXPECT_EQ(rules.periods.at(0).before, Date(2027, 11, 7));
     EXPECT_NE(rules.bias, 0);
     EXPECT_EQ(rules.standardName, "Eastern Standard Time");
     EXPECT_EQ(rules.daylightName, "Eastern Daylight Time");
@@ -111,8 +112,8 @@ TEST_F(SystemZoneTest, NewYorkGivesTheUnitedStatesRule) {
     // The rules are those of the year asked for: 2026's second Sunday of March is the 8th.
     year = 2026;
     Load();
-    EXPECT_EQ(rules.periods.at(0).after, DateSerial(2026, 3, 7));
-    EXPECT_EQ(rules.periods.at(0).before, DateSerial(2026, 11, 1));
+    EXPECT_EQ(rules.periods.at(0).after, Date(2026, 3, 7));
+    EXPECT_EQ(rules.periods.at(0).before, Date(2026, 11, 1));
 }
 
 TEST_F(SystemZoneTest, ZonesWithoutDaylightTimeGiveOnlyStandardDays) {
@@ -124,7 +125,7 @@ TEST_F(SystemZoneTest, ZonesWithoutDaylightTimeGiveOnlyStandardDays) {
         Load();
         EXPECT_EQ(rules.bias, 0) << tz;
         for (int month = 1; month <= 12; ++month) EXPECT_FALSE(IsDaylight(2027, month, 15)) << tz << " " << month;
-        EXPECT_EQ(ZoneOn(DateSerial(2027, 7, 1)), rules.standardName);
+        EXPECT_EQ(ZoneOn(Date(2027, 7, 1)), rules.standardName);
     }
 }
 
@@ -132,8 +133,8 @@ TEST_F(SystemZoneTest, SouthernSystemZoneSpansTheNewYearSoAllDaysAreStandard) {
     UseZone("Australia/Sydney");
     Load();
     EXPECT_NE(rules.bias, 0);
-    EXPECT_EQ(rules.periods.at(0).after, DateSerial(2027, 10, 2));
-    EXPECT_EQ(rules.periods.at(0).before, DateSerial(2027, 4, 4));
+    EXPECT_EQ(rules.periods.at(0).after, Date(2027, 10, 2));
+    EXPECT_EQ(rules.periods.at(0).before, Date(2027, 4, 4));
     EXPECT_FALSE(IsDaylight(2027, 1, 15));
     EXPECT_FALSE(IsDaylight(2027, 12, 15));
 }
@@ -144,7 +145,7 @@ TEST_F(SystemZoneTest, FarYearsLoadWithoutHarm) {
         this->year = year;
         Load();
     }
-    EXPECT_EQ(rules.periods.at(0).after, DateSerial(9999, 3, 13));  // the zone's rule runs on
+    EXPECT_EQ(rules.periods.at(0).after, Date(9999, 3, 13));  // the zone's rule runs on
     year = 1850;
     Load();
     EXPECT_EQ(rules.bias, 0);  // before daylight time existed
@@ -156,23 +157,23 @@ TEST_F(PlaceZoneTest, EachPlaceFollowsItsOwnRuleWhateverTheSystemZone) {
     const struct {
         const char* city;
         int year;
-        std::vector<std::pair<int32_t, bool>> days;  // a day and whether it keeps daylight time
+        std::vector<std::pair<Date, bool>> days;  // a day and whether it keeps daylight time
     } cases[] = {
         // Sydney's summer runs across the new year: standard time from the first Sunday of April
         // to the first Sunday of October.
         {"Sydney, Australia", 2027,
-         {{DateSerial(2027, 1, 15), true}, {DateSerial(2027, 4, 3), true}, {DateSerial(2027, 4, 4), false},
-          {DateSerial(2027, 7, 1), false}, {DateSerial(2027, 10, 2), false}, {DateSerial(2027, 10, 3), true},
-          {DateSerial(2027, 12, 31), true}}},
+         {{Date(2027, 1, 15), true}, {Date(2027, 4, 3), true}, {Date(2027, 4, 4), false},
+          {Date(2027, 7, 1), false}, {Date(2027, 10, 2), false}, {Date(2027, 10, 3), true},
+          {Date(2027, 12, 31), true}}},
         // Israel: from the Friday before the last Sunday of March to the last Sunday of October.
         {"  jerusalem, israel ", 2027,
-         {{DateSerial(2027, 3, 25), false}, {DateSerial(2027, 3, 26), true}, {DateSerial(2027, 10, 30), true},
-          {DateSerial(2027, 10, 31), false}}},
+         {{Date(2027, 3, 25), false}, {Date(2027, 3, 26), true}, {Date(2027, 10, 30), true},
+          {Date(2027, 10, 31), false}}},
         // Egypt kept summer time from 15 May to 26 June and again from 31 July to
         // 25 September 2014, each change at midnight.
         {"Cairo, Egypt", 2014,
-         {{DateSerial(2014, 5, 1), false}, {DateSerial(2014, 6, 15), true}, {DateSerial(2014, 7, 15), false},
-          {DateSerial(2014, 8, 15), true}, {DateSerial(2014, 9, 24), true}, {DateSerial(2014, 10, 15), false}}},
+         {{Date(2014, 5, 1), false}, {Date(2014, 6, 15), true}, {Date(2014, 7, 15), false},
+          {Date(2014, 8, 15), true}, {Date(2014, 9, 24), true}, {Date(2014, 10, 15), false}}},
         {"Cairo, Egypt", 2015, {}},  // none that year
     };
     systemDaylight = false;
@@ -182,9 +183,9 @@ TEST_F(PlaceZoneTest, EachPlaceFollowsItsOwnRuleWhateverTheSystemZone) {
             city = c.city;
             year = c.year;
             Load();
-            for (const auto& [date, daylight] : c.days) EXPECT_EQ(IsDaylight(date), daylight) << c.city << " " << date;
+            for (const auto& [date, daylight] : c.days) EXPECT_EQ(IsDaylight(date), daylight) << c.city << " " << IsoDate(date);
             if (c.days.empty()) {
-                for (int month = 1; month <= 12; ++month) EXPECT_FALSE(IsDaylight(DateSerial(year, month, 15)));
+                for (int month = 1; month <= 12; ++month) EXPECT_FALSE(IsDaylight(Date(year, month, 15)));
             }
         }
     }
@@ -207,13 +208,13 @@ TEST_F(PlaceZoneTest, PlacesWithoutDaylightTimeAndUnknownPlaces) {
 TEST_F(PlaceZoneTest, EveryPlaceZoneMatchesTheTablesStandardOffset) {
     const QDateTime january(QDate(2027, 1, 15), QTime(12, 0), Qt::UTC);
     const QDateTime july(QDate(2027, 7, 15), QTime(12, 0), Qt::UTC);
-    for (int i = 0; i < SunCalculator::kCityCount; ++i) {
+    for (int i = 0; i < kCityCount; ++i) {
         const std::string_view id = IanaZoneOfCity(i);
         const QTimeZone zone(QByteArray(id.data(), static_cast<qsizetype>(id.size())));
         ASSERT_TRUE(zone.isValid()) << id;
-        const double table = SunCalculator::CityAt(i)->timeZone;
-        EXPECT_EQ(zone.standardTimeOffset(january), -table * 3600) << SunCalculator::CityAt(i)->name;
-        EXPECT_EQ(zone.standardTimeOffset(july), -table * 3600) << SunCalculator::CityAt(i)->name;
+        const double table = CityAt(i)->timeZone;
+        EXPECT_EQ(zone.standardTimeOffset(january), -table * 3600) << CityAt(i)->name;
+        EXPECT_EQ(zone.standardTimeOffset(july), -table * 3600) << CityAt(i)->name;
     }
 }
 
@@ -281,7 +282,7 @@ TEST_F(LocationDialogTest, CancelGivesNothingAndOkTheLastClick) {
 
 TEST_F(LocationDialogTest, PlaceRulesFollowTheClickedPlace) {
     UseZone("UTC");
-    const auto dialog = Dialog(DateSerial(2027, 7, 1));
+    const auto dialog = Dialog(Date(2027, 7, 1));
     const DialogControls c = Find(*dialog);
     c.useSystem->setChecked(false);
     EXPECT_EQ(c.current->text().section('\n', 2), "Eastern Daylight Time");
@@ -332,14 +333,14 @@ TEST_F(LocationDialogTest, OpensModallyAndEscapeCancels) {
         }
     });
     const LocationChoice charlotte{"Charlotte, NC", true};
-    EXPECT_EQ(ShowLocationDialog(nullptr, charlotte, DateSerial(2027, 1, 1)), std::nullopt);
+    EXPECT_EQ(ShowLocationDialog(nullptr, charlotte, Date(2027, 1, 1)), std::nullopt);
     QTimer::singleShot(0, [] {
         if (LocationDialog* dialog = OpenDialog()) {
             dialog->findChild<QListWidget*>("lstLocations")->setCurrentRow(0);
             dialog->findChild<QPushButton*>("cmdOK")->click();
         }
     });
-    const std::optional<LocationChoice> chosen = ShowLocationDialog(nullptr, charlotte, DateSerial(2027, 1, 1));
+    const std::optional<LocationChoice> chosen = ShowLocationDialog(nullptr, charlotte, Date(2027, 1, 1));
     ASSERT_TRUE(chosen);
     EXPECT_EQ(chosen->city, "Albuquerque, NM");
 }

@@ -20,7 +20,7 @@
 
 #include "core/calendar/HolyDays.h"
 #include "core/calendar/Parashot.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/solar/Location.h"
 #include "core/views/ColorScheme.h"
@@ -40,7 +40,7 @@ namespace {
 bool HolyDayIn(MainWindow& window, const char* name, int year) {
     const HolyDayTable& holyDays = window.Calendar().Year(window.State().Year()).holyDays;
     for (int i = 1; i <= kHolyDayCount; ++i)
-        if (holyDays[i].name == name && holyDays[i].date != 0) return YearOf(holyDays[i].date) == year;
+        if (holyDays[i].name == name && holyDays[i].date) return holyDays[i].date->Year() == year;
     return false;
 }
 
@@ -62,9 +62,9 @@ const GridCell& DayCell(const MonthViewModel& view, int day) {
 
 TEST_F(MainWindowTest, StartsOnThisMonthWithTheYearBuilt) {
     auto window = Started();
-    const YearMonthDay today = SplitDate(Today());
-    EXPECT_EQ(window->State().currentDate, DateSerial(today.year, today.month, 1));
-    EXPECT_EQ(window->State().currentMonthEnd, DateSerial(today.year, today.month + 1, 1) - 1);
+    const YearMonthDay today = Today().Parts();
+    EXPECT_EQ(window->State().currentDate, Date(today.year, today.month, 1));
+    EXPECT_EQ(window->State().currentMonthEnd, Date(today.year, today.month + 1, 1) - 1);
     EXPECT_EQ(window->State().currentMonthDays, DaysInMonth(today.year, today.month));
     EXPECT_TRUE(window->windowTitle().endsWith(QString::fromUtf8(" %1 \u2014 Varnel").arg(today.year)));
     EXPECT_FALSE(window->StartTimer()->isActive());
@@ -76,14 +76,14 @@ TEST_F(MainWindowTest, StartsOnThisMonthWithTheYearBuilt) {
     EXPECT_EQ(view.lastStartOfMonth, window->State().currentDate);
     EXPECT_EQ(view.title, MonthTitle(window->State().currentDate, window->State().currentMonthEnd));
     EXPECT_EQ(window->Month()->Title()->text().toStdString(), view.title);
-    EXPECT_EQ(window->findChild<QLabel*>("lblTheLastStartOfMonth")->text().toInt(), window->State().currentDate);
+    EXPECT_EQ(window->findChild<QLabel*>("lblTheLastStartOfMonth")->text().toInt(), window->State().currentDate.Serial());
     EXPECT_EQ(DayCell(view, 1).date, window->State().currentDate);
     EXPECT_NE(DayCell(view, 1).data.find("(Charlotte, NC - "), std::string::npos);
     EXPECT_TRUE(HolyDayIn(*window, "Yom Kippur", today.year));
     // Portions are scheduled for this year: every Saturday of the month names one.
     int saturdays = 0;
     for (int d = 1; d <= window->State().currentMonthDays; ++d)
-        if (Weekday(window->State().currentDate + d - 1) == 7) {
+        if ((window->State().currentDate + d - 1).Weekday() == 7) {
             ++saturdays;
             EXPECT_NE(DayCell(view, d).data.find("-----------------------"), std::string::npos) << d;
         }
@@ -164,30 +164,30 @@ TEST_F(MainWindowTest, MenusAndToolbar) {
 
 TEST_F(MainWindowTest, NextAndPreviousMonthAcrossTheYearBoundary) {
     auto window = Started();
-    window->ShowMonthOf(DateSerial(2026, 12, 15));
+    window->ShowMonthOf(Date(2026, 12, 15));
     window->ShowCalendar();
     // The data still describe the year of start-up; December 2026 needs 2026's.
     window->findChild<QAction*>("mPreviousMonth")->trigger();  // November 2026
     window->NextMonth();                                       // back to December, same year: no rebuild
-    EXPECT_EQ(window->State().currentDate, DateSerial(2026, 12, 1));
-    window->ShowMonthOf(DateSerial(2026, 12, 1));
+    EXPECT_EQ(window->State().currentDate, Date(2026, 12, 1));
+    window->ShowMonthOf(Date(2026, 12, 1));
 
     window->findChild<QAction*>("mNextMonth")->trigger();
-    EXPECT_EQ(window->State().currentDate, DateSerial(2027, 1, 1));
-    EXPECT_EQ(window->State().currentMonthEnd, DateSerial(2027, 1, 31));
+    EXPECT_EQ(window->State().currentDate, Date(2027, 1, 1));
+    EXPECT_EQ(window->State().currentMonthEnd, Date(2027, 1, 31));
     EXPECT_EQ(window->State().currentMonthDays, 31);
     EXPECT_TRUE(HolyDayIn(*window, "Purim", 2027));
     bool portionIn2027 = false;
-    for (const ParashahRecord& p : window->Calendar().Year(2027).parashot) portionIn2027 |= YearOf(p.date) == 2027;
+    for (const ParashahRecord& p : window->Calendar().Year(2027).parashot) portionIn2027 |= p.date && p.date->Year() == 2027;
     EXPECT_TRUE(portionIn2027);
     const MonthViewModel& view = window->Month()->Model();
-    EXPECT_EQ(view.lastStartOfMonth, DateSerial(2027, 1, 1));
+    EXPECT_EQ(view.lastStartOfMonth, Date(2027, 1, 1));
     EXPECT_EQ(view.title, "Tevet-Shvat 5787 / January 2027");
     // Saturday 2 January 2027 reads Shemot, the week after Vayechi.
     EXPECT_NE(DayCell(view, 2).text.find("\r\nShemot\r\n"), std::string::npos);
 
     window->PreviousMonth();
-    EXPECT_EQ(window->State().currentDate, DateSerial(2026, 12, 1));
+    EXPECT_EQ(window->State().currentDate, Date(2026, 12, 1));
     EXPECT_EQ(window->State().currentMonthDays, 31);
     EXPECT_TRUE(HolyDayIn(*window, "Purim", 2026));
     EXPECT_EQ(view.title, "Kislev-Tevet 5787 / December 2026");
@@ -197,7 +197,7 @@ TEST_F(MainWindowTest, NextAndPreviousMonthAcrossTheYearBoundary) {
 
 TEST_F(MainWindowTest, NextMonthShortcutActsOnlyInTheMonthView) {
     auto window = Started();
-    window->ShowMonthOf(DateSerial(2026, 5, 1));
+    window->ShowMonthOf(Date(2026, 5, 1));
     window->ShowCalendar();
     QTest::mouseClick(window->findChild<QToolButton*>("ssrYearView"), Qt::LeftButton);
     EXPECT_EQ(window->CurrentView(), MainWindow::View::Year);
@@ -206,14 +206,14 @@ TEST_F(MainWindowTest, NextMonthShortcutActsOnlyInTheMonthView) {
     EXPECT_FALSE(window->findChild<QAction*>("mViewMonth")->isChecked());
     window->findChild<QAction*>("mNextMonth")->trigger();
     window->findChild<QAction*>("mPreviousMonth")->trigger();
-    EXPECT_EQ(window->State().currentDate, DateSerial(2026, 5, 1));
+    EXPECT_EQ(window->State().currentDate, Date(2026, 5, 1));
     window->ViewAction(MainWindow::View::Day)->setChecked(true);
     EXPECT_EQ(window->CurrentView(), MainWindow::View::Day);
     window->findChild<QAction*>("mNextMonth")->trigger();
-    EXPECT_EQ(window->State().currentDate, DateSerial(2026, 5, 1));
+    EXPECT_EQ(window->State().currentDate, Date(2026, 5, 1));
     window->ViewAction(MainWindow::View::Month)->setChecked(true);
     window->findChild<QAction*>("mNextMonth")->trigger();
-    EXPECT_EQ(window->State().currentDate, DateSerial(2026, 6, 1));
+    EXPECT_EQ(window->State().currentDate, Date(2026, 6, 1));
 }
 
 TEST_F(MainWindowTest, CtrlNAndCtrlPKeysMoveTheMonthOnlyInTheMonthView) {
@@ -221,35 +221,35 @@ TEST_F(MainWindowTest, CtrlNAndCtrlPKeysMoveTheMonthOnlyInTheMonthView) {
     if (SplashWindow* splash = OpenSplash()) splash->close();  // it holds the focus for its two seconds
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));  // shortcuts go to the active window
-    window->ShowMonthOf(DateSerial(2026, 12, 1));
+    window->ShowMonthOf(Date(2026, 12, 1));
     window->ShowCalendar();
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(window->State().currentDate, DateSerial(2027, 1, 1));
+    EXPECT_EQ(window->State().currentDate, Date(2027, 1, 1));
     EXPECT_EQ(window->Month()->Model().title, "Tevet-Shvat 5787 / January 2027");
     QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(window->State().currentDate, DateSerial(2026, 12, 1));
+    EXPECT_EQ(window->State().currentDate, Date(2026, 12, 1));
     window->ShowView(MainWindow::View::Day);
     QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
     QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(window->State().currentDate, DateSerial(2026, 12, 1));
+    EXPECT_EQ(window->State().currentDate, Date(2026, 12, 1));
 }
 
 TEST_F(MainWindowTest, MonthViewRendersAgainOnlyWhenTheMonthChanged) {
     auto window = Started();
-    window->ShowMonthOf(DateSerial(2026, 3, 1));
+    window->ShowMonthOf(Date(2026, 3, 1));
     window->ShowCalendar();
     window->ShowView(MainWindow::View::Year);
     // Something else moved CurrentDate meanwhile (the year view does).
-    window->ShowMonthOf(DateSerial(2026, 4, 1));
+    window->ShowMonthOf(Date(2026, 4, 1));
     window->ViewAction(MainWindow::View::Month)->setChecked(true);
-    EXPECT_EQ(window->Month()->Model().lastStartOfMonth, DateSerial(2026, 4, 1));
+    EXPECT_EQ(window->Month()->Model().lastStartOfMonth, Date(2026, 4, 1));
     EXPECT_EQ(window->Month()->Model().title, "Nisan-Iyar 5786 / April 2026");
     EXPECT_TRUE(window->findChild<QAction*>("mViewMonth")->isChecked());
 }
 
 TEST_F(MainWindowTest, ClicksSelectAndTheFloatingInfoCellToggles) {
     auto window = Started();
-    window->ShowMonthOf(DateSerial(2026, 2, 1));
+    window->ShowMonthOf(Date(2026, 2, 1));
     window->ShowCalendar();
     GridWidget* grid = window->Month()->Grid();
     grid->resize(700, 600);
@@ -289,7 +289,7 @@ TEST_F(MainWindowTest, ClicksSelectAndTheFloatingInfoCellToggles) {
 TEST_F(MainWindowTest, NotesFloatOnlyWhileFloatingInfoIsChecked) {
     auto window = Started();
     window->State().floatDetails = true;
-    window->ShowMonthOf(DateSerial(2026, 7, 1));
+    window->ShowMonthOf(Date(2026, 7, 1));
     window->ShowCalendar();
     GridWidget* grid = window->Month()->Grid();
     grid->resize(700, 600);
@@ -341,7 +341,7 @@ TEST_F(MainWindowTest, ColorSchemeAndFloatDetailsComeFromTheSettings) {
     EXPECT_EQ(window->Month()->Model().grid.Cell(6, 6).check, CheckState::Unchecked);
     const MonthViewModel& view = window->Month()->Model();
     for (int d = 1; d <= window->State().currentMonthDays; ++d)
-        if (Weekday(window->State().currentDate + d - 1) == 7) {
+        if ((window->State().currentDate + d - 1).Weekday() == 7) {
             EXPECT_EQ(DayCell(view, d).background, RGB(0, 0, 0));
         }
     window->close();

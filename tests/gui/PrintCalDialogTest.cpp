@@ -18,7 +18,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/printing/CalendarDocument.h"
 #include "core/printing/PrintedMonth.h"
@@ -60,7 +60,7 @@ protected:
         UseSettingsFolder(settings_.path());
         SetProgramFolder(VARNEL_SOURCE_DATA);
         ViewState state;
-        state.ShowMonthOf(DateSerial(2026, 4, 1));
+        state.ShowMonthOf(Date(2026, 4, 1));
         month_ = PrintedMonth(source_, state);
     }
     QTemporaryDir settings_;
@@ -222,8 +222,8 @@ TEST_F(PrintFromMainWindow, MonthViewOpensThePrintDialogAndTheYearExportKeepsThe
     EXPECT_TRUE(year.exists("2026.htm"));
     EXPECT_TRUE(year.exists("December2026.htm"));
     EXPECT_EQ(year.entryList(QDir::Files).size(), 13);
-    EXPECT_EQ(window_->State().currentDate, DateSerial(2026, 7, 1));
-    EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, DateSerial(2026, 7, 1));
+    EXPECT_EQ(window_->State().currentDate, Date(2026, 7, 1));
+    EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, Date(2026, 7, 1));
 }
 
 }  // namespace

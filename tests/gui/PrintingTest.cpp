@@ -22,7 +22,8 @@
 #include "GuiTestSupport.h"
 #include "WindowFixture.h"
 #include "core/common/DateFormat.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Json.h"
+#include "core/common/Date.h"
 #include "core/printing/Printouts.h"
 #include "core/solar/Location.h"
 #include "core/views/DayView.h"
@@ -84,7 +85,7 @@ protected:
     static std::vector<ShabbatRow> Rows(int n) {
         std::vector<ShabbatRow> rows;
         for (int k = 1; k <= n; ++k)
-            rows.push_back({0, "0" + std::to_string(k) + "/0" + std::to_string(k), "Nisan 1 7:00 PM to Nisan 2 7:01 PM",
+            rows.push_back({Date(), "0" + std::to_string(k) + "/0" + std::to_string(k), "Nisan 1 7:00 PM to Nisan 2 7:01 PM",
                             "Tzav", "Isaiah 43:21; 44:23 \xD7\xA9\xD7\x91\xD7\xAA"});
         return rows;
     }
@@ -96,7 +97,7 @@ TEST_F(PrintingTest, ShabbatPrintoutOnLetterAndA4ReadsBack) {
     for (PaperSize paper : {PaperSize::Letter, PaperSize::A4}) {
         Document doc;
         doc.SetPaper(paper);
-        ComposeShabbatDocument(Rows(4), "Adar II-Nisan 5784 / April 2024", DateSerial(2024, 4, 1) + 0.5, doc);
+        ComposeShabbatDocument(Rows(4), "Adar II-Nisan 5784 / April 2024", Date(2024, 4, 1).Serial() + 0.5, doc);
         QString info;
         const QString text = PdfText(doc, 0, &info);
         EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
@@ -183,7 +184,7 @@ TEST_F(PrintingTest, DayAndYearPrintoutsReadBack) {
     day.grid.SetText(3, 0, "Pesach in year 5785 is:");
     day.grid.SetText(3, 1, "351 days away");
     Document doc;
-    ComposeDayDocument(day, DateSerial(2024, 4, 27), doc);
+    ComposeDayDocument(day, Date(2024, 4, 27).Serial(), doc);
     const Table& t = std::get<Table>(doc.Blocks()[0]);
     EXPECT_EQ(t.BodyRows(), 2);  // the rows with both cells empty are left out
     EXPECT_EQ(t.columns[0].width, 4680);
@@ -307,33 +308,33 @@ std::vector<int> WeekendChangeYears(const QTimeZone& zone) {
 
 // A Saturday on which the daylight decision under the system zone TZ = id
 // differs from the Friday's, with its year's place; 0 when there is none.
-int32_t SaturdayChange(const char* id, Place& place) {
+std::optional<Date> SaturdayChange(const char* id, Place& place) {
     qputenv("TZ", id);
     for (int year : WeekendChangeYears(QTimeZone(id))) {
         place = PlaceForYear(kDefaultCity, true, year);
-        for (int32_t d = DateSerial(year, 1, 1) + (7 - Weekday(DateSerial(year, 1, 1))); YearOf(d) == year; d += 7)
+        for (Date d = Date(year, 1, 1) + (7 - Date(year, 1, 1).Weekday()); d.Year() == year; d += 7)
             if (ApplyDaylightRule(place.daylight, d).daylight != ApplyDaylightRule(place.daylight, d - 1).daylight)
                 return d;
     }
-    return 0;
+    return std::nullopt;
 }
 
 TEST(ShabbatDaylight, ClockChangeOnSaturdayGivesSaturdaysSunsetOnSaturdaysClock) {
     EnsureApplication();
     const ScopedTimeZone systemZone;
-    int32_t change = 0;
+    std::optional<Date> changed;
     Place place;
     QByteArray found;
     for (const char* id : {"Asia/Gaza", "Asia/Hebron", "Asia/Tehran", "America/Santiago", "America/Asuncion"}) {
-        change = SaturdayChange(id, place);
-        if (change) {
+        changed = SaturdayChange(id, place);
+        if (changed) {
             found = id;
             break;
         }
     }
-    ASSERT_NE(change, 0) << "no zone with a Saturday change of clocks";
-    std::cout << "[ info ] " << found.constData() << " changes its clocks on Saturday "
-              << FormatDate(change, "yyyy-mm-dd") << "\n";
+    ASSERT_TRUE(changed) << "no zone with a Saturday change of clocks";
+    const Date change = *changed;
+    std::cout << "[ info ] " << found.constData() << " changes its clocks on Saturday " << IsoDate(change) << "\n";
 
     // The rows as the window and the command line build them.
     CalendarSource source(CalendarData{}, LoadTimeZoneRules);
@@ -345,15 +346,12 @@ TEST(ShabbatDaylight, ClockChangeOnSaturdayGivesSaturdaysSunsetOnSaturdaysClock)
     for (const ShabbatRow& r : rows)
         if (r.saturday == change) row = &r;
     ASSERT_NE(row, nullptr);
-    const std::string friday = FormatDateTime(SunOf(change - 1, place).sunset, "h:mm AMPM");
-    const std::string saturday = FormatDateTime(SunOf(change, place).sunset, "h:mm AMPM");
+    const std::string friday = ClockText(SunOn(change - 1, place).sunset);
+    const std::string saturday = ClockText(SunOn(change, place).sunset);
     // With the Friday's decision Saturday's sunset would read an hour off.
-    SunCalculator fridays;
-    fridays.SetCity(kDefaultCity);
-    fridays.SetDaySavings(ApplyDaylightRule(place.daylight, change - 1).daylight);
-    fridays.SetDateDay(change);
-    fridays.CalculateSun();
-    EXPECT_NE(saturday, FormatDateTime(fridays.Sunset(), "h:mm AMPM"));
+    SunSite fridays = CitySite(FindCity(kDefaultCity));
+    fridays.daylightSaving = ApplyDaylightRule(place.daylight, change - 1).daylight;
+    EXPECT_NE(saturday, ClockText(SunOn(change, fridays).sunset));
     EXPECT_NE(row->times.find(" " + friday + " to "), std::string::npos) << row->times;
     EXPECT_EQ(row->times.substr(row->times.size() - saturday.size()), saturday) << row->times;
 }

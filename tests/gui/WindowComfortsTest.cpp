@@ -17,7 +17,7 @@
 #include <QTimer>
 #include <QtTest/QTest>
 
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/views/MonthView.h"
 #include "core/views/YearView.h"
@@ -75,7 +75,7 @@ TEST_F(Comforts, ANewPlaceRedrawsTheShownMonthAtOnce) {
     window.OpenLocationSettings();
     EXPECT_NE(DayCell(3).text, charlotte);
     EXPECT_NE(DayCell(3).data.find("(Hong Kong, China - "), std::string::npos);
-    EXPECT_EQ(window.Month()->Model().lastStartOfMonth, DateSerial(2026, 7, 1));
+    EXPECT_EQ(window.Month()->Model().lastStartOfMonth, Date(2026, 7, 1));
 }
 
 TEST_F(Comforts, TheNoteGoesWithItsMonthAndWithEscape) {
@@ -83,16 +83,16 @@ TEST_F(Comforts, TheNoteGoesWithItsMonthAndWithEscape) {
     window.State().floatDetails = true;
     ShowMonth(2027, 1);
     GridWidget* grid = window.Month()->Grid();
-    const MonthCell jan31 = MonthCellOf(DateSerial(2027, 1, 1), 31);
+    const MonthCell jan31 = MonthCellOf(Date(2027, 1, 1), 31);
     HoverCell(grid, jan31.row, jan31.col);
     ASSERT_NE(OpenFlexNote(), nullptr);
     EXPECT_TRUE(OpenFlexNote()->NoteText().startsWith("Sunday, January, 31, 2027\n"));
     QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(window.State().currentDate, DateSerial(2026, 12, 1));
+    EXPECT_EQ(window.State().currentDate, Date(2026, 12, 1));
     EXPECT_EQ(OpenFlexNote(), nullptr);
 
     // Escape with the focus left in the main window closes the note too.
-    const MonthCell dec9 = MonthCellOf(DateSerial(2026, 12, 1), 9);
+    const MonthCell dec9 = MonthCellOf(Date(2026, 12, 1), 9);
     HoverCell(grid, dec9.row, dec9.col);
     ASSERT_NE(OpenFlexNote(), nullptr);
     window.activateWindow();
@@ -104,10 +104,10 @@ TEST_F(Comforts, TheNoteGoesWithItsMonthAndWithEscape) {
 
 TEST_F(Comforts, TodayIsFramedInTheMonthAndYearViewsAndChosenForTheDayView) {
     MainWindow& window = Start();
-    const int32_t today = Today();
-    const YearMonthDay t = SplitDate(today);
+    const Date today = Today();
+    const YearMonthDay t = today.Parts();
     // The window opens on today's month with today selected.
-    const MonthCell at = MonthCellOf(DateSerial(t.year, t.month, 1), t.day);
+    const MonthCell at = MonthCellOf(Date(t.year, t.month, 1), t.day);
     GridStyle style = window.Month()->Grid()->Style();
     EXPECT_EQ(style.todayRow, at.row);
     EXPECT_EQ(style.todayCol, at.col);
@@ -140,7 +140,7 @@ TEST_F(Comforts, ArrowsEnterAndTabDriveTheMonthGrid) {
     MainWindow& window = Start();
     ShowMonth(2026, 2);  // starts on a Sunday
     GridWidget* grid = window.Month()->Grid();
-    const int32_t first = DateSerial(2026, 2, 1);
+    const Date first = Date(2026, 2, 1);
     grid->setFocus();
     ASSERT_TRUE(grid->hasFocus());
     const MonthCell feb7 = MonthCellOf(first, 7);
@@ -172,7 +172,7 @@ TEST_F(Comforts, ArrowsEnterAndTabDriveTheMonthGrid) {
     QTest::keyClick(grid, Qt::Key_Tab);  // on to ">>>"
     EXPECT_EQ(QApplication::focusWidget(), window.Month()->findChild<QPushButton*>("cmdNextMonth"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    EXPECT_EQ(window.State().currentDate, DateSerial(2026, 3, 1));
+    EXPECT_EQ(window.State().currentDate, Date(2026, 3, 1));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     EXPECT_EQ(QApplication::focusWidget(), window.Month()->findChild<QPushButton*>("cmdPreviousMonth"));
@@ -189,7 +189,7 @@ TEST_F(Comforts, ArrowsAndEnterInAYearGrid) {
     const YearCell first = YearCellOf(2026, 3, 1);
     EXPECT_EQ(march->Row(), first.row);
     EXPECT_EQ(march->Col(), first.col);
-    EXPECT_EQ(window.State().currentDate, DateSerial(2026, 3, 1));
+    EXPECT_EQ(window.State().currentDate, Date(2026, 3, 1));
     QTest::keyClick(march, Qt::Key_Down);
     const YearCell eighth = YearCellOf(2026, 3, 8);
     EXPECT_EQ(window.State().selectedRow, eighth.row);

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "GuiTestSupport.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "gui/views/GridWidget.h"  // before the note, whose inline code needs it whole
 #include "gui/views/FloatingNote.h"
@@ -42,7 +42,7 @@ protected:
     }
     // Shows a month as go-to-date would, with the year's data.
     void ShowMonth(int year, int month) {
-        window_->ShowMonthOf(DateSerial(year, month, 1));
+        window_->ShowMonthOf(Date(year, month, 1));
         window_->ShowCalendar();
     }
     QTemporaryDir folder_;

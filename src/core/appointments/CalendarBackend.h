@@ -2,19 +2,20 @@
 // What the export needs of a calendar: open it, find the items of a date
 // range, add or replace one, delete one, and finish (write out what is held in memory).
 // Each call returns false with a reason the user can read.
-#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/appointments/ExportIdentity.h"
 #include "core/appointments/PortionAppointment.h"
+#include "core/common/Date.h"
 
 namespace varnel {
 
 struct CalendarEntry {
     std::string id;  // the back end's handle of the item
     std::string subject;
-    int32_t start = 0;  // the date the item starts on
+    std::optional<Date> start;  // the date the item starts on; none when unreadable
     std::string uid;
     Ownership owner = Ownership::User;
 };
@@ -27,7 +28,7 @@ public:
     virtual bool Open(std::string& error) = 0;
     // Every item that starts on a date in first..last (a back end may leave
     // out items that carry none of our UIDs: the export never touches them).
-    virtual bool FindItems(int32_t first, int32_t last, std::vector<CalendarEntry>& items, std::string& error) = 0;
+    virtual bool FindItems(Date first, Date last, std::vector<CalendarEntry>& items, std::string& error) = 0;
     virtual bool DeleteItem(const CalendarEntry& item, std::string& error) = 0;
     virtual bool AddItem(const PortionAppointment& item, std::string& error) = 0;
     // Puts item in the place of an earlier one; a back end that commits only

@@ -3,9 +3,11 @@
 // the UID it gives each Shabbat together with a property naming the export
 // that made the item. A title proves nothing (users write « too), and a user
 // item that happens to carry one of our UIDs stays the user's.
-#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "core/common/Date.h"
 
 namespace varnel {
 
@@ -20,9 +22,9 @@ enum class Ownership {
 };
 
 // "varnel-portion-YYYYMMDD@varnel".
-std::string PortionUid(int32_t date);
-// The Shabbat of a UID of that form (ASCII case ignored), or 0.
-int32_t DateOfPortionUid(std::string_view uid);
+std::string PortionUid(Date date);
+// The Shabbat of a UID of that form (ASCII case ignored), if it is one.
+std::optional<Date> DateOfPortionUid(std::string_view uid);
 
 // mark: the value of kExportProperty, empty when absent. An item written before
 // the mark existed counts as ours only when it is exactly what the export

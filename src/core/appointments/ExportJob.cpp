@@ -4,18 +4,18 @@
 #include <set>
 
 #include "core/common/DateFormat.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 
 namespace varnel {
 
 namespace {
-int32_t LastOfMonth(int32_t firstOfMonth) {
-    const YearMonthDay d = SplitDate(firstOfMonth);
+Date LastOfMonth(Date firstOfMonth) {
+    const YearMonthDay d = firstOfMonth.Parts();
     return firstOfMonth + DaysInMonth(d.year, d.month) - 1;
 }
 }  // namespace
 
-ExportJob::ExportJob(std::string calendar, int32_t firstOfMonth, std::vector<PortionAppointment> items)
+ExportJob::ExportJob(std::string calendar, Date firstOfMonth, std::vector<PortionAppointment> items)
     : first_(firstOfMonth), last_(LastOfMonth(firstOfMonth)), wanted_(std::move(items)) {
     report_.calendar = std::move(calendar);
 }
@@ -25,12 +25,21 @@ const CalendarEntry* ExportJob::Replaced() const {
     return i < 0 ? nullptr : &found_[static_cast<size_t>(i)];
 }
 
+namespace {
+// The day an item of the calendar is reported under: its start, else the
+// Shabbat its UID names.
+Date ShownDate(const CalendarEntry& e) {
+    if (e.start) return *e.start;
+    return DateOfPortionUid(e.uid).value_or(Date());
+}
+}  // namespace
+
 std::string ExportJob::Action() const {
     switch (step_) {
     case Step::Open: return kActionStarting;
     case Step::Find: return kActionChecking;
     case Step::Write: return kActionExportingItem;
-    case Step::Delete: return "Deleting " + Obsolete().subject + ": " + FormatDate(Obsolete().start, "m-dd-yyyy");
+    case Step::Delete: return "Deleting " + Obsolete().subject + ": " + ShortNumericDateText(ShownDate(Obsolete()));
     case Step::Finish:
     case Step::Done: return {};
     }
@@ -38,7 +47,7 @@ std::string ExportJob::Action() const {
 }
 
 std::string ExportJob::Detail() const {
-    return step_ == Step::Write ? FormatDate(Item().date, "mmmm d, yyyy") : std::string();
+    return step_ == Step::Write ? MonthDayYearText(Item().date) : std::string();
 }
 
 void ExportJob::Opened(const std::string& error) {
@@ -63,16 +72,16 @@ void ExportJob::Found(const std::vector<CalendarEntry>& items, const std::string
     if (writes_.empty()) Advance();
 }
 
-void ExportJob::Refuse(int32_t date, const std::string& subject, const std::string& reason) {
+void ExportJob::Refuse(Date date, const std::string& subject, const std::string& reason) {
     report_.failed.push_back({date, subject, "use", reason});
 }
 
 void ExportJob::Plan(const std::vector<CalendarEntry>& items) {
     // An item belongs to the Shabbat its UID names, wherever it starts.
-    const auto inMonth = [this](int32_t date) { return date >= first_ && date <= last_; };
+    const auto inMonth = [this](std::optional<Date> date) { return date && *date >= first_ && *date <= last_; };
     for (const CalendarEntry& e : items)
         if (inMonth(e.start) || inMonth(DateOfPortionUid(e.uid))) found_.push_back(e);
-    std::set<int32_t> wantedDates;
+    std::set<Date> wantedDates;
     for (const PortionAppointment& item : wanted_) wantedDates.insert(item.date);
     std::vector<bool> used(found_.size(), false);
     for (const PortionAppointment& item : wanted_) {
@@ -95,13 +104,13 @@ void ExportJob::Plan(const std::vector<CalendarEntry>& items) {
     // The export's items of Shabbatot without an item now, and second copies
     // of one Shabbat's, are no longer wanted; one the user's item stands
     // beside stays, as nothing replaces it.
-    std::set<int32_t> held;
+    std::set<Date> held;
     for (const ExportedItem& h : report_.userHeld) held.insert(h.date);
-    std::set<int32_t> seen;
+    std::set<Date> seen;
     for (size_t i = 0; i < found_.size(); ++i) {
         const CalendarEntry& e = found_[i];
         if (e.owner != Ownership::Ours || used[i]) continue;
-        const int32_t shabbat = DateOfPortionUid(e.uid);
+        const Date shabbat = DateOfPortionUid(e.uid).value_or(Date());
         const bool replaced = std::any_of(writes_.begin(), writes_.end(), [&](const Write& w) {
             return w.replaced >= 0 && DateOfPortionUid(found_[static_cast<size_t>(w.replaced)].uid) == shabbat;
         });
@@ -118,13 +127,13 @@ void ExportJob::Done(const std::string& error) {
             report_.written.push_back({item.date, item.subject, Replaced() != nullptr});
         } else {
             report_.failed.push_back({item.date, item.subject, "write", error});
-            if (const CalendarEntry* earlier = Replaced()) report_.kept.push_back({earlier->start, earlier->subject});
+            if (const CalendarEntry* earlier = Replaced()) report_.kept.push_back({ShownDate(*earlier), earlier->subject});
         }
         break;
     }
     case Step::Delete:
-        if (error.empty()) report_.deleted.push_back({Obsolete().start, Obsolete().subject});
-        else report_.failed.push_back({Obsolete().start, Obsolete().subject, "delete", error});
+        if (error.empty()) report_.deleted.push_back({ShownDate(Obsolete()), Obsolete().subject});
+        else report_.failed.push_back({ShownDate(Obsolete()), Obsolete().subject, "delete", error});
         break;
     case Step::Finish:
         if (!error.empty()) {
@@ -153,7 +162,7 @@ void ExportJob::Advance() {
         const bool allWritten = std::none_of(report_.failed.begin(), report_.failed.end(),
                                              [](const FailedItem& f) { return f.what == "write"; });
         if (!allWritten) {
-            for (const CalendarEntry& e : obsolete_) report_.kept.push_back({e.start, e.subject});
+            for (const CalendarEntry& e : obsolete_) report_.kept.push_back({ShownDate(e), e.subject});
             next_ = obsolete_.size();
         }
     }
@@ -172,11 +181,11 @@ void ExportJob::Stop(const std::string& reason) {
         for (size_t i = next_; i < writes_.size(); ++i)
             if (writes_[i].replaced >= 0) {
                 const CalendarEntry& e = found_[static_cast<size_t>(writes_[i].replaced)];
-                report_.kept.push_back({e.start, e.subject});
+                report_.kept.push_back({ShownDate(e), e.subject});
             }
     if (step_ == Step::Write || step_ == Step::Delete) {
         const size_t from = step_ == Step::Delete ? next_ : 0;
-        for (size_t i = from; i < obsolete_.size(); ++i) report_.kept.push_back({obsolete_[i].start, obsolete_[i].subject});
+        for (size_t i = from; i < obsolete_.size(); ++i) report_.kept.push_back({ShownDate(obsolete_[i]), obsolete_[i].subject});
     }
     step_ = Step::Finish;
 }

@@ -5,12 +5,12 @@
 // export's earlier item for its Shabbat, if any), and only when every write
 // succeeded delete the export's items no longer wanted; then finish. So a
 // failure leaves each Shabbat with its earlier item or its new one.
-#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "core/appointments/CalendarBackend.h"
 #include "core/appointments/ExportReport.h"
+#include "core/common/Date.h"
 
 namespace varnel {
 
@@ -22,11 +22,11 @@ class ExportJob {
 public:
     enum class Step { Open, Find, Write, Delete, Finish, Done };
 
-    ExportJob(std::string calendar, int32_t firstOfMonth, std::vector<PortionAppointment> items);
+    ExportJob(std::string calendar, Date firstOfMonth, std::vector<PortionAppointment> items);
 
     Step Current() const { return step_; }
-    int32_t First() const { return first_; }
-    int32_t Last() const { return last_; }
+    Date First() const { return first_; }
+    Date Last() const { return last_; }
     // Write: the item, and the export's earlier item it replaces (null: a new one).
     const PortionAppointment& Item() const { return writes_[next_].item; }
     const CalendarEntry* Replaced() const;
@@ -40,7 +40,7 @@ public:
     void Opened(const std::string& error);
     void Found(const std::vector<CalendarEntry>& items, const std::string& error);
     // Find: an item the calendar listed that the export will not touch, and why.
-    void Refuse(int32_t date, const std::string& subject, const std::string& reason);
+    void Refuse(Date date, const std::string& subject, const std::string& reason);
     void Done(const std::string& error);
     // Cancel or a deadline: no further change is made; a file still finishes,
     // so what was written stays consistent.
@@ -57,7 +57,7 @@ private:
     void Advance();
 
     Step step_ = Step::Open;
-    int32_t first_, last_;
+    Date first_, last_;
     std::vector<PortionAppointment> wanted_;
     std::vector<CalendarEntry> found_;
     std::vector<Write> writes_;

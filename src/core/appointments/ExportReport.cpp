@@ -9,8 +9,8 @@ namespace varnel {
 namespace {
 std::string Plural(size_t n, const char* word) { return std::to_string(n) + " " + word + (n == 1 ? "" : "s"); }
 
-std::string Named(const std::string& subject, int32_t date) {
-    return subject.empty() ? std::string("the month's items") : subject + " of " + FormatDate(date, "mmmm d, yyyy");
+std::string Named(const std::string& subject, Date date) {
+    return subject.empty() ? std::string("the month's items") : subject + " of " + MonthDayYearText(date);
 }
 }  // namespace
 

@@ -1,19 +1,20 @@
 #pragma once
 // What an export did to the calendar, item by item, and the closing message.
-#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "core/common/Date.h"
 
 namespace varnel {
 
 struct ExportedItem {
-    int32_t date = 0;
+    Date date;
     std::string subject;
     bool replaced = false;  // written in place of the export's earlier item
 };
 
 struct FailedItem {
-    int32_t date = 0;
+    Date date;
     std::string subject;
     std::string what;  // "find", "write", "delete" or "use"
     std::string reason;

@@ -14,7 +14,7 @@ std::vector<PortionAppointment> PortionItems(const std::vector<ShabbatLine>& lin
     return items;
 }
 
-ExportReport ExportToCalendar(CalendarBackend& calendar, int32_t firstOfMonth, const std::vector<ShabbatLine>& lines,
+ExportReport ExportToCalendar(CalendarBackend& calendar, Date firstOfMonth, const std::vector<ShabbatLine>& lines,
                               const std::string& readingFolder, ExportProgress& progress) {
     ExportJob job(calendar.Name(), firstOfMonth, PortionItems(lines, readingFolder));
     using Step = ExportJob::Step;

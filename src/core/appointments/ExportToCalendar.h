@@ -2,7 +2,6 @@
 // Writing the month's Shabbat portions into a calendar that answers at once
 // (ExportJob says in which order), with the progress window told of each
 // step. Every step's outcome is reported; nothing fails silently.
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "core/appointments/ExportJob.h"
 #include "core/appointments/ExportReport.h"
 #include "core/appointments/ShabbatLines.h"
+#include "core/common/Date.h"
 
 namespace varnel {
 
@@ -26,7 +26,7 @@ public:
 // holds torah.dat and haftarah.dat.
 std::vector<PortionAppointment> PortionItems(const std::vector<ShabbatLine>& lines, const std::string& readingFolder);
 
-ExportReport ExportToCalendar(CalendarBackend& calendar, int32_t firstOfMonth, const std::vector<ShabbatLine>& lines,
+ExportReport ExportToCalendar(CalendarBackend& calendar, Date firstOfMonth, const std::vector<ShabbatLine>& lines,
                               const std::string& readingFolder, ExportProgress& progress);
 
 }  // namespace varnel

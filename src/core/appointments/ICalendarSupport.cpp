@@ -4,14 +4,14 @@
 #include <cctype>
 #include <ctime>
 
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Profile.h"
 
 namespace varnel {
 
 namespace {
-icaltimetype DateValue(int32_t serial) {
-    const YearMonthDay d = SplitDate(serial);
+icaltimetype DateValue(Date date) {
+    const YearMonthDay d = date.Parts();
     icaltimetype t = icaltime_null_date();
     t.year = d.year;
     t.month = d.month;
@@ -43,16 +43,16 @@ std::string ExportMark(icalcomponent* event) {
     return {};
 }
 
-int32_t DateOf(icalproperty* p, icaltimetype (*get)(const icalproperty*)) {
-    if (!p) return 0;
+std::optional<Date> DateOf(icalproperty* p, icaltimetype (*get)(const icalproperty*)) {
+    if (!p) return std::nullopt;
     const icaltimetype t = get(p);
-    if (!t.is_date || !IsValidDate(t.year, t.month, t.day)) return 0;
-    return DateSerial(t.year, t.month, t.day);
+    if (!t.is_date || !IsValidDate(t.year, t.month, t.day)) return std::nullopt;
+    return Date(t.year, t.month, t.day);
 }
 
 // Exactly what the export wrote before it marked its items: an all-day item on
 // the Shabbat of its UID with these properties and nothing else.
-bool HasLegacyShape(icalcomponent* event, int32_t uidDate) {
+bool HasLegacyShape(icalcomponent* event, Date uidDate) {
     if (icalcomponent_get_first_component(event, ICAL_ANY_COMPONENT)) return false;
     static constexpr icalproperty_kind kWritten[] = {ICAL_UID_PROPERTY,  ICAL_DTSTAMP_PROPERTY,    ICAL_SUMMARY_PROPERTY,
                                                      ICAL_DTSTART_PROPERTY, ICAL_DTEND_PROPERTY, ICAL_TRANSP_PROPERTY,
@@ -73,7 +73,7 @@ icalcomponent* NewICalendar() {
 }
 
 icalcomponent* NewPortionEvent(const PortionAppointment& item) {
-    if (YearOf(item.date + 1) > kLastICalendarYear) return nullptr;
+    if ((item.date + 1).Year() > kLastICalendarYear) return nullptr;
     icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
     icalcomponent_add_property(event, icalproperty_new_uid(item.uid.c_str()));
     icalproperty* mark = icalproperty_new_x(std::string(kPortionExport).c_str());
@@ -119,18 +119,18 @@ std::string EventSummary(icalcomponent* event) {
 
 Ownership EventOwnership(icalcomponent* event) {
     const char* uid = icalcomponent_get_uid(event);
-    const int32_t uidDate = uid ? DateOfPortionUid(uid) : 0;
-    if (uidDate == 0) return Ownership::User;
+    const std::optional<Date> uidDate = uid ? DateOfPortionUid(uid) : std::nullopt;
+    if (!uidDate) return Ownership::User;
     const std::string mark = ExportMark(event);
-    return OwnershipOf(uid, mark, mark.empty() && HasLegacyShape(event, uidDate));
+    return OwnershipOf(uid, mark, mark.empty() && HasLegacyShape(event, *uidDate));
 }
 
-int32_t EventStartDate(icalcomponent* event) {
+std::optional<Date> EventStartDate(icalcomponent* event) {
     icalproperty* p = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
-    if (!p) return 0;
+    if (!p) return std::nullopt;
     const icaltimetype t = icalproperty_get_dtstart(p);
-    if (icaltime_is_null_time(t) || !IsValidDate(t.year, t.month, t.day)) return 0;
-    return DateSerial(t.year, t.month, t.day);
+    if (icaltime_is_null_time(t) || !IsValidDate(t.year, t.month, t.day)) return std::nullopt;
+    return Date(t.year, t.month, t.day);
 }
 
 }  // namespace varnel

@@ -2,7 +2,7 @@
 // libical helpers shared by the iCalendar sources of this folder.
 #include <libical/ical.h>
 
-#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/appointments/ExportIdentity.h"
@@ -27,6 +27,6 @@ std::string EventSummary(icalcomponent* event);
 // Whether a VEVENT is ours, the user's, or the user's with one of our UIDs.
 Ownership EventOwnership(icalcomponent* event);
 // The calendar date DTSTART falls on (its own local date for a date-time); 0 when absent.
-int32_t EventStartDate(icalcomponent* event);
+std::optional<Date> EventStartDate(icalcomponent* event);
 
 }  // namespace varnel

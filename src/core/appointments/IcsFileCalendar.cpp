@@ -66,7 +66,7 @@ icalcomponent* IcsFileCalendar::Event(const std::string& id) const {
     return nullptr;
 }
 
-bool IcsFileCalendar::FindItems(int32_t first, int32_t last, std::vector<CalendarEntry>& items, std::string& error) {
+bool IcsFileCalendar::FindItems(Date first, Date last, std::vector<CalendarEntry>& items, std::string& error) {
     items.clear();
     if (!calendar_) {
         error = "the calendar is not open";
@@ -75,10 +75,10 @@ bool IcsFileCalendar::FindItems(int32_t first, int32_t last, std::vector<Calenda
     size_t n = 0;
     for (icalcomponent* e = icalcomponent_get_first_component(calendar_, ICAL_VEVENT_COMPONENT); e;
          e = icalcomponent_get_next_component(calendar_, ICAL_VEVENT_COMPONENT), ++n) {
-        const int32_t start = EventStartDate(e);
+        const std::optional<Date> start = EventStartDate(e);
         const char* uid = icalcomponent_get_uid(e);
-        const int32_t shabbat = uid ? DateOfPortionUid(uid) : 0;
-        if ((start >= first && start <= last) || (shabbat >= first && shabbat <= last))
+        const std::optional<Date> shabbat = uid ? DateOfPortionUid(uid) : std::nullopt;
+        if ((start && *start >= first && *start <= last) || (shabbat && *shabbat >= first && *shabbat <= last))
             items.push_back({kIdPrefix + std::to_string(n), EventSummary(e), start, uid ? uid : "", EventOwnership(e)});
     }
     return true;

@@ -20,7 +20,7 @@ public:
 
     std::string Name() const override { return path_; }
     bool Open(std::string& error) override;
-    bool FindItems(int32_t first, int32_t last, std::vector<CalendarEntry>& items, std::string& error) override;
+    bool FindItems(Date first, Date last, std::vector<CalendarEntry>& items, std::string& error) override;
     bool DeleteItem(const CalendarEntry& item, std::string& error) override;
     bool AddItem(const PortionAppointment& item, std::string& error) override;
     bool Finish(std::string& error) override;

@@ -2,12 +2,12 @@
 // The all-day calendar item written for one Shabbat: its subject between
 // guillemets, the reading texts as its body and the references as its
 // location. The export knows it again by its UID (ExportIdentity.h).
-#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "core/appointments/ReadingTexts.h"
 #include "core/appointments/ShabbatLines.h"
+#include "core/common/Date.h"
 
 namespace varnel {
 
@@ -15,7 +15,7 @@ inline constexpr std::string_view kExportMarker = "\xC2\xAB";  // U+00AB, UTF-8
 inline constexpr std::string_view kExportMarkerEnd = "\xC2\xBB";  // U+00BB
 
 struct PortionAppointment {
-    int32_t date = 0;  // the Shabbat, an all-day item
+    Date date;  // the Shabbat, an all-day item
     std::string uid;   // the same for the same Shabbat on every export
     std::string subject;
     std::string body;      // empty: not set

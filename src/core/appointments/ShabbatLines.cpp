@@ -1,6 +1,6 @@
 #include "core/appointments/ShabbatLines.h"
 
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 
 namespace varnel {
 
@@ -19,19 +19,17 @@ std::string ShabbatLine::Name() const {
     return name;
 }
 
-std::vector<ShabbatLine> BuildMonthShabbatLines(int32_t firstOfMonth, const ParashahTable& parashot) {
-    const YearMonthDay shown = SplitDate(firstOfMonth);
+std::vector<ShabbatLine> BuildMonthShabbatLines(Date firstOfMonth, const ParashahTable& parashot) {
+    const YearMonthDay shown = firstOfMonth.Parts();
     std::vector<const ParashahRecord*> kept;
     for (int i = 1; i <= kParashotEntries && kept.size() < kKeptEntries; ++i) {
         const ParashahRecord& r = parashot[i];
-        if (r.date == 0) continue;
-        const YearMonthDay d = SplitDate(r.date);
-        if (d.year == shown.year && d.month == shown.month) kept.push_back(&r);
+        if (r.date && r.date->IsInMonth(shown.year, shown.month)) kept.push_back(&r);
     }
     std::vector<ShabbatLine> lines;
-    const int32_t last = firstOfMonth + DaysInMonth(shown.year, shown.month) - 1;
-    for (int32_t day = firstOfMonth; day <= last && lines.size() < kShabbatSlots; ++day) {
-        if (Weekday(day) != 7) continue;
+    const Date last = firstOfMonth + DaysInMonth(shown.year, shown.month) - 1;
+    for (Date day = firstOfMonth; day <= last && lines.size() < kShabbatSlots; ++day) {
+        if (day.Weekday() != 7) continue;
         // The entries are matched to the Saturday by their date, so an entry
         // standing out of date order in the table cannot shift the others.
         ShabbatLine& line = lines.emplace_back();

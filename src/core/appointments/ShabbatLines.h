@@ -1,11 +1,11 @@
 #pragma once
 // The month's Shabbatot with the portions read on each, as the calendar
 // export takes them: one line per Saturday, in date order.
-#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "core/calendar/Parashot.h"
+#include "core/common/Date.h"
 
 namespace varnel {
 
@@ -17,7 +17,7 @@ struct ShabbatPortion {
 };
 
 struct ShabbatLine {
-    int32_t date = 0;
+    Date date;
     // None on a Saturday without a portion, two when they are read together.
     std::vector<ShabbatPortion> portions;
 
@@ -26,6 +26,6 @@ struct ShabbatLine {
 };
 
 // One line per Saturday of the month that begins on firstOfMonth, in date order.
-std::vector<ShabbatLine> BuildMonthShabbatLines(int32_t firstOfMonth, const ParashahTable& parashot);
+std::vector<ShabbatLine> BuildMonthShabbatLines(Date firstOfMonth, const ParashahTable& parashot);
 
 }  // namespace varnel

@@ -1,9 +1,10 @@
 #include "core/calendar/FestivalReadings.h"
 
+#include <optional>
 #include <string_view>
 
 #include "core/calendar/HebrewCalendar.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 
 namespace varnel {
 
@@ -30,17 +31,17 @@ constexpr std::string_view kSecondHanukkahShabbat = "Shabbat Hanukkah (2nd)";
 
 // The Shabbatot of the Hanukkah that begins in the common year.
 struct Hanukkah {
-    int32_t firstShabbat = 0;
-    int32_t secondShabbat = 0;  // 0 when the feast holds only one Shabbat
+    Date firstShabbat;
+    std::optional<Date> secondShabbat;  // none when the feast holds only one Shabbat
 };
 
 Hanukkah HanukkahOf(int year) {
-    const int32_t kislev25 = JulianDayToDate(HebrewDateUntilDecember(year, 3, 25, kGregorianSelector));
+    const Date kislev25 = JulianDayToDate(HebrewDateUntilDecember(year, 3, 25, kGregorianSelector));
     Hanukkah h;
-    h.firstShabbat = SaturdayOnOrAfter(kislev25);
+    h.firstShabbat = kislev25.SaturdayOnOrAfter();
     // Its eight days hold a second Shabbat only when the first day is one:
     // from a Friday start the next Saturday is already the ninth day.
-    if (Weekday(kislev25) == kSaturday) h.secondShabbat = h.firstShabbat + 7;
+    if (kislev25.Weekday() == kSaturday) h.secondShabbat = h.firstShabbat + 7;
     return h;
 }
 
@@ -49,10 +50,10 @@ Hanukkah HanukkahOf(int year) {
 struct HanukkahShabbatot {
     Hanukkah current;
     Hanukkah previous;
-    int32_t yearStart = 0;
+    Date yearStart;
 };
 
-std::string_view HanukkahNameFor(int32_t date, const Hanukkah& h) {
+std::string_view HanukkahNameFor(Date date, const Hanukkah& h) {
     if (date == h.firstShabbat) return kFirstHanukkahShabbat;
     if (date == h.secondShabbat) return kSecondHanukkahShabbat;
     return {};
@@ -61,10 +62,10 @@ std::string_view HanukkahNameFor(int32_t date, const Hanukkah& h) {
 std::string_view HolyDayNameFor(const ParashahRecord& entry, const HanukkahShabbatot& hanukkah) {
     for (const FestivalPair& pair : kFestivalPairs)
         if (entry.parashah == pair.entry) return pair.holyDay;
-    if (entry.date == 0) return {};
-    const std::string_view name = HanukkahNameFor(entry.date, hanukkah.current);
-    if (!name.empty() || entry.date < hanukkah.yearStart) return name;
-    return HanukkahNameFor(entry.date, hanukkah.previous);
+    if (!entry.date) return {};
+    const std::string_view name = HanukkahNameFor(*entry.date, hanukkah.current);
+    if (!name.empty() || *entry.date < hanukkah.yearStart) return name;
+    return HanukkahNameFor(*entry.date, hanukkah.previous);
 }
 
 const HolyDayRecord* FindHolyDay(const HolyDayTable& holydays, std::string_view name) {
@@ -78,7 +79,7 @@ bool IsSpecial(const std::string& reading) { return reading != kWeeklyPortion; }
 }  // namespace
 
 void ApplySpecialReadings(int year, const HolyDayTable& holydays, ParashahTable& parashot) {
-    const HanukkahShabbatot hanukkah{HanukkahOf(year), HanukkahOf(year - 1), DateSerial(year, 1, 1)};
+    const HanukkahShabbatot hanukkah{HanukkahOf(year), HanukkahOf(year - 1), Date(year, 1, 1)};
     for (int i = 1; i <= kParashotEntries; ++i) {
         ParashahRecord& entry = parashot[i];
         const std::string_view name = HolyDayNameFor(entry, hanukkah);

@@ -3,7 +3,6 @@
 #include <array>
 #include <limits>
 
-#include "core/common/DateSerial.h"
 
 namespace varnel {
 namespace {
@@ -154,11 +153,11 @@ void JulianDayToGregorian(int32_t dayNumber, int& year, int& month, int& day) {
     }
 }
 
-int32_t JulianDayToDate(int32_t dayNumber) {
-    if (dayNumber == 0) return 0;
+Date JulianDayToDate(int32_t dayNumber) {
+    if (dayNumber == 0) return Date();
     int y = 0, m = 0, d = 0;
     JulianDayToGregorian(dayNumber, y, m, d);
-    return DateSerial(y, m, d);
+    return Date(y, m, d);
 }
 
 void GregorianToHebrew(int& year, int& month, int& day) {
@@ -184,14 +183,14 @@ int32_t HebrewDateUntilDecember(int year, int hebrewMonth, int hebrewDay, int se
     return r;
 }
 
-int32_t DateToJulianDay(int32_t serial) {
-    const YearMonthDay ymd = SplitDate(serial);
+int32_t DateToJulianDay(Date date) {
+    const YearMonthDay ymd = date.Parts();
     return GregorianToJulianDay(ymd.year, ymd.month, ymd.day, kGregorianSelector);
 }
 
-HebrewDate HebrewDateOf(int32_t serial) {
+HebrewDate HebrewDateOf(Date date) {
     HebrewDate h;
-    JulianDayToHebrew(DateToJulianDay(serial), h.year, h.month, h.day);
+    JulianDayToHebrew(DateToJulianDay(date), h.year, h.month, h.day);
     return h;
 }
 

@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/common/Date.h"
+
 namespace varnel {
 
 inline constexpr int32_t kHebrewEpoch = 347997;  // day number before 1 Tishrei of year 1
@@ -36,8 +38,9 @@ int32_t HebrewToJulianDay(int year, int month, int day);
 void JulianDayToHebrew(int32_t dayNumber, int& year, int& month, int& day);
 int32_t GregorianToJulianDay(int year, int month, int day, int selector);
 void JulianDayToGregorian(int32_t dayNumber, int& year, int& month, int& day);
-// The calendar date (serial) of a day number; 0 gives 0.
-int32_t JulianDayToDate(int32_t dayNumber);
+// The date of a day number (Julian before the reform, Gregorian from it); 0
+// gives the serial epoch.
+Date JulianDayToDate(int32_t dayNumber);
 // Replaces a common date by the Hebrew year, year-order month and day.
 void GregorianToHebrew(int& year, int& month, int& day);
 // First occurrence of a Hebrew month/day on or after 1 January of the common year.
@@ -45,8 +48,9 @@ int32_t HebrewDateFromJanuary(int year, int hebrewMonth, int hebrewDay, int sele
 // Last occurrence of a Hebrew month/day on or before 31 December of the common year.
 int32_t HebrewDateUntilDecember(int year, int hebrewMonth, int hebrewDay, int selector);
 
-// Conveniences over calendar-date serials (always the Gregorian selector).
-int32_t DateToJulianDay(int32_t serial);
-HebrewDate HebrewDateOf(int32_t serial);
+// The day number of a date, its year, month and day read through the
+// Gregorian selector (so Julian before the reform), and its Hebrew date.
+int32_t DateToJulianDay(Date date);
+HebrewDate HebrewDateOf(Date date);
 
 }  // namespace varnel

@@ -5,7 +5,7 @@
 
 #include "core/calendar/HebrewCalendar.h"
 #include "core/common/DataFile.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/common/MessageText.h"
 
@@ -14,22 +14,33 @@ namespace varnel {
 namespace {
 
 // The calendar date of a Hebrew month/day, last occurrence up to 31 December.
-int32_t UntilDecember(int year, int month, int day) {
-    return JulianDayToDate(HebrewDateUntilDecember(year, month, day, kGregorianSelector));
+// None when the arithmetic overflows (a year far outside the calendar).
+std::optional<Date> UntilDecember(int year, int month, int day) {
+    const int32_t dayNumber = HebrewDateUntilDecember(year, month, day, kGregorianSelector);
+    if (dayNumber == 0) return std::nullopt;
+    return JulianDayToDate(dayNumber);
 }
 
-int32_t SaturdayBefore(int32_t date) { return date - 1 - (Weekday(date - 1) % kSaturday); }
+std::optional<Date> SaturdayOnOrAfter(std::optional<Date> date) {
+    return date ? std::optional<Date>(date->SaturdayOnOrAfter()) : std::nullopt;
+}
 
-void SetDate(HolyDayRecord& r, int32_t date) {
+std::optional<Date> SaturdayBefore(std::optional<Date> date) {
+    if (!date) return std::nullopt;
+    const Date before = *date - 1;
+    return before - before.Weekday() % kSaturday;
+}
+
+void SetDate(HolyDayRecord& r, std::optional<Date> date) {
     r.date = date;
-    r.hebrewyear = date == 0 ? "0" : std::to_string(HebrewDateOf(date).year);
+    r.hebrewyear = date ? std::to_string(HebrewDateOf(*date).year) : "0";
 }
 
 // The day after record i - 1: none when that record has no date this year (a
 // Shabbat of Sukkot that does not fall, a name the placement does not know).
-int32_t DayAfterRecordBefore(const HolyDayTable& table, int i) {
-    const int32_t before = table[i - 1].date;
-    return before == 0 ? 0 : before + 1;
+std::optional<Date> DayAfterRecordBefore(const HolyDayTable& table, int i) {
+    const std::optional<Date> before = table[i - 1].date;
+    return before ? std::optional<Date>(*before + 1) : std::nullopt;
 }
 
 bool IsShabbatRelative(const std::string& hebrewday) { return hebrewday == "S" || hebrewday == "s"; }
@@ -42,12 +53,11 @@ bool MovesToSunday(const std::string& name) {
 void PlaceShabbatRelative(HolyDayTable& table, int i, int year) {
     HolyDayRecord& r = table[i];
     if (r.name == "Shabbat Sukkot") {
-        const int32_t sukkot = UntilDecember(year, 1, 15);
-        if (Weekday(sukkot) == kSaturday) {
-            r.date = 0;
-            r.hebrewyear = "0";
+        const std::optional<Date> sukkot = UntilDecember(year, 1, 15);
+        if (!sukkot || sukkot->Weekday() == kSaturday) {
+            SetDate(r, std::nullopt);
         } else {
-            SetDate(r, SaturdayOnOrAfter(sukkot));
+            SetDate(r, sukkot->SaturdayOnOrAfter());
         }
     } else if (r.name == "Shabbat Pesach") {
         SetDate(r, PesachReferenceDate(year));
@@ -109,8 +119,8 @@ int LeadingNumber(const std::string& text) {
     return static_cast<int>(std::nearbyint(negative ? -value : value));
 }
 
-int32_t PesachReferenceDate(int year) {
-    return SaturdayOnOrAfter(JulianDayToDate(HebrewDateFromJanuary(year, -6, 15, kGregorianSelector)));
+Date PesachReferenceDate(int year) {
+    return JulianDayToDate(HebrewDateFromJanuary(year, -6, 15, kGregorianSelector)).SaturdayOnOrAfter();
 }
 
 void ReadHolyDays(const ProfileFile& file, const std::string& fileName, HolyDayTable& table,
@@ -175,7 +185,7 @@ void PlaceHolyDays(HolyDayTable& table, int year) {
             PlaceShabbatRelative(table, i, year);
             continue;
         }
-        int32_t date;
+        std::optional<Date> date;
         if (r.name == previousName && r.daynumber != 0) {
             date = DayAfterRecordBefore(table, i);
         } else {
@@ -183,13 +193,14 @@ void PlaceHolyDays(HolyDayTable& table, int year) {
         }
         previousName = r.name;
         SetDate(r, date);
-        if (date == 0) continue;
+        if (!date) continue;
+        const int weekday = date->Weekday();
         if (r.name == "Ta'anit Esther") {
             // The fast is kept on the Thursday before; the Hebrew year stays.
-            if (Weekday(r.date) == kSaturday) r.date -= 2;
-            else if (Weekday(r.date) == kFriday) r.date -= 1;
-        } else if (MovesToSunday(r.name) && Weekday(r.date) == kSaturday) {
-            r.date += 1;
+            if (weekday == kSaturday) *r.date -= 2;
+            else if (weekday == kFriday) *r.date -= 1;
+        } else if (MovesToSunday(r.name) && weekday == kSaturday) {
+            *r.date += 1;
         }
     }
 }

@@ -3,9 +3,11 @@
 // dates of one common year.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/common/DataFileReport.h"
+#include "core/common/Date.h"
 #include "core/common/Profile.h"
 
 namespace varnel {
@@ -22,7 +24,7 @@ struct HolyDayRecord {
     std::string hebrewday;
     std::string hebrewmonth;
     std::string hebrewyear;
-    int32_t date = 0;  // calendar date; 0 = not shown this year
+    std::optional<Date> date;  // none: not shown this year
     std::string onthisday;
     std::string torah;
     std::string haftarah;
@@ -50,7 +52,7 @@ void PlaceHolyDays(HolyDayTable& table, int year);
 
 // The Saturday on or after 15 Nisan of the common year: the Shabbat of Pesach
 // from which "Shabbat Pesach", "Birkurim" and "Shavuot" are placed.
-int32_t PesachReferenceDate(int year);
+Date PesachReferenceDate(int year);
 
 // The leading integer of a text, like the system's Val: "-6" -> -6, "15th" -> 15,
 // "" or "S" -> 0. Fractions are rounded to whole numbers.

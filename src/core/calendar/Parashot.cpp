@@ -5,28 +5,23 @@
 
 #include "core/calendar/HebrewCalendar.h"
 #include "core/common/DataFile.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 
 namespace varnel {
 
 namespace {
 
-constexpr int kMonday = 2;
-constexpr int kTuesday = 3;
-
-int32_t FromJanuary(int year, int month, int day) {
+Date FromJanuary(int year, int month, int day) {
     return JulianDayToDate(HebrewDateFromJanuary(year, month, day, kGregorianSelector));
 }
 
-int32_t UntilDecember(int year, int month, int day) {
+Date UntilDecember(int year, int month, int day) {
     return JulianDayToDate(HebrewDateUntilDecember(year, month, day, kGregorianSelector));
 }
 
-// The Saturday on or after a date.
-
 void ClearRecord(ParashahRecord& r) {
-    r.date = 0;
+    r.date.reset();
     r.parashah.clear();
     r.english.clear();
     r.torah.clear();
@@ -59,16 +54,16 @@ void ReadPortions(const ProfileFile& file, ParashahTable& table) {
 
 // The dates that decide the shape of one reading cycle.
 struct Cycle {
-    int32_t start = 0;  // 23 Tishrei opening the cycle
-    int32_t end = 0;    // 23 Tishrei closing it
+    Date start;  // 23 Tishrei opening the cycle
+    Date end;    // 23 Tishrei closing it
     bool leap = false;
-    int32_t thisNewYear = 0;
-    int32_t nextNewYear = 0;
-    int32_t pesach = 0;
-    int32_t shabbatPesach = 0;
-    int32_t shavuot = 0;
-    int32_t shabbatSukkot = 0;
-    int32_t sheminiAtzeret = 0;
+    Date thisNewYear;
+    Date nextNewYear;
+    Date pesach;
+    Date shabbatPesach;
+    Date shavuot;
+    Date shabbatSukkot;
+    Date sheminiAtzeret;
 };
 
 Cycle CycleOf(int year) {
@@ -76,14 +71,14 @@ Cycle CycleOf(int year) {
     c.start = UntilDecember(year - 1, 1, 23);
     c.end = UntilDecember(year, 1, 23);
     c.leap = HebrewLeapYear(HebrewDateOf(c.start).year);
-    const int startYear = YearOf(c.start);
+    const int startYear = c.start.Year();
     const int nextYear = startYear + 1;
     c.thisNewYear = FromJanuary(startYear, 1, 1);
     c.nextNewYear = FromJanuary(nextYear, 1, 1);
     c.pesach = FromJanuary(nextYear, -6, 15);
-    c.shabbatPesach = SaturdayOnOrAfter(c.pesach);
+    c.shabbatPesach = c.pesach.SaturdayOnOrAfter();
     c.shavuot = FromJanuary(nextYear, -4, 6);
-    c.shabbatSukkot = SaturdayOnOrAfter(FromJanuary(nextYear, 1, 15));
+    c.shabbatSukkot = FromJanuary(nextYear, 1, 15).SaturdayOnOrAfter();
     c.sheminiAtzeret = FromJanuary(nextYear, 1, 22);
     return c;
 }
@@ -96,11 +91,11 @@ public:
 
     // The main pass; returns the step at which the cycle's end was reached.
     int MainPass() {
-        const int offset = Weekday(c_.start) == kSaturday ? 7 : kSaturday - Weekday(c_.start);
+        const int offset = c_.start.Weekday() == kSaturday ? 7 : kSaturday - c_.start.Weekday();
         int week = 0;
         int portion = 0;
         for (int k = 0; k <= kParashotEntries; ++k) {
-            const int32_t d = c_.start + offset + 7 * week;
+            const Date d = c_.start + offset + 7 * week;
             if (d >= c_.end) return k;
             if (const char* festival = FestivalOn(d)) {
                 InsertFestival(k, d, festival);
@@ -115,12 +110,12 @@ public:
 
     // The new cycle's opening portions, up to 31 December of the shown year.
     void Continue(int last, int year) {
-        const int32_t first = SaturdayOnOrAfter(c_.end);
+        const Date first = c_.end.SaturdayOnOrAfter();
         int week = 0;
         int m = 0;
         for (int k = last; k <= kParashotEntries; ++k) {
-            const int32_t d = first + 7 * week;
-            if (YearOf(d) > year) return;
+            const Date d = first + 7 * week;
+            if (d.Year() > year) return;
             ++m;
             if (Writable(k + 1)) {
                 if (m != k + 1) t_[k + 1] = t_[m];
@@ -133,15 +128,15 @@ public:
 private:
     static bool Writable(int entry) { return entry >= 1 && entry <= kParashotEntries; }
 
-    void SetDate(int entry, int32_t date) {
+    void SetDate(int entry, Date date) {
         if (Writable(entry)) t_[entry].date = date;
     }
 
-    const char* FestivalOn(int32_t d) const {
+    const char* FestivalOn(Date d) const {
         if (d == c_.nextNewYear) return kYomTruahShabbat;
         // No weekly portion is read on Yom Kippur.
         if (d == c_.nextNewYear + 9) return kYomKippurShabbat;
-        if (Weekday(c_.pesach) == kSaturday && d == c_.pesach + 7) return kShabbatPesach;
+        if (c_.pesach.Weekday() == kSaturday && d == c_.pesach + 7) return kShabbatPesach;
         if (d == c_.shabbatPesach) return kShabbatPesach;
         if (d == c_.shavuot) return kShavuotShabbatDay1;
         if (d == c_.shavuot + 1) return kShavuotShabbatDay2;
@@ -152,7 +147,7 @@ private:
 
     // Entries k .. 74 move up one place; entry k + 1 becomes the festival and
     // keeps the readings of the entry before it until special readings apply.
-    void InsertFestival(int k, int32_t d, const char* name) {
+    void InsertFestival(int k, Date d, const char* name) {
         const int low = std::max(k, 1);
         for (int j = kParashotEntries - 1; j > low; --j) t_[j + 1] = std::move(t_[j]);
         if (low + 1 <= kParashotEntries) t_[low + 1] = t_[low];
@@ -163,15 +158,15 @@ private:
 
     // Dates portion p (entry k + 1) for the Shabbat d; returns whether it took
     // that Shabbat (false when it was joined to an earlier one).
-    bool PlacePortion(int k, int p, int32_t d) {
+    bool PlacePortion(int k, int p, Date d) {
         const int entry = k + 1;
         if (c_.leap) {
-            if ((p == 43 && Weekday(c_.thisNewYear) != kThursday) ||
-                (p == 40 && (Weekday(c_.shavuot) == kFriday || Weekday(c_.shavuot) == kSaturday))) {
+            if ((p == 43 && c_.thisNewYear.Weekday() != kThursday) ||
+                (p == 40 && (c_.shavuot.Weekday() == kFriday || c_.shavuot.Weekday() == kSaturday))) {
                 SetDate(entry, d - 7);
                 return false;
             }
-            if (p == 52 && (Weekday(c_.nextNewYear) == kThursday || Weekday(c_.nextNewYear) == kSaturday)) {
+            if (p == 52 && (c_.nextNewYear.Weekday() == kThursday || c_.nextNewYear.Weekday() == kSaturday)) {
                 JoinBeforeNewYear(k, d);
                 return false;
             }
@@ -180,7 +175,7 @@ private:
         }
         switch (p) {
             case 23:
-                if (Weekday(c_.pesach) == kSunday && Weekday(c_.thisNewYear) == kThursday) break;
+                if (c_.pesach.Weekday() == kSunday && c_.thisNewYear.Weekday() == kThursday) break;
                 SetDate(entry, d - 7);
                 return false;
             case 28:
@@ -190,11 +185,11 @@ private:
                 SetDate(entry, AfterFestival(d) ? d - 14 : d - 7);
                 return false;
             case 40:
-                if (Weekday(c_.shavuot) != kFriday && Weekday(c_.shavuot) != kSaturday) break;
+                if (c_.shavuot.Weekday() != kFriday && c_.shavuot.Weekday() != kSaturday) break;
                 SetDate(entry, d - 7);
                 return false;
             case 52:
-                if (Weekday(c_.nextNewYear) == kMonday || Weekday(c_.nextNewYear) == kTuesday) break;
+                if (c_.nextNewYear.Weekday() == kMonday || c_.nextNewYear.Weekday() == kTuesday) break;
                 JoinBeforeNewYear(k, d);
                 return false;
             default:
@@ -209,7 +204,7 @@ private:
 
     // The Shabbat before d was a festival record, so a joined portion goes two
     // weeks back.
-    bool AfterFestival(int32_t d) const {
+    bool AfterFestival(Date d) const {
         return d == c_.sheminiAtzeret + 7 || d == c_.shabbatSukkot + 7 || d == c_.shavuot + 7 ||
                d == c_.shavuot + 8 || d == c_.nextNewYear + 7 || d == c_.shabbatPesach + 7;
     }
@@ -217,7 +212,7 @@ private:
     // Vayelech joins Nitzavim on the Shabbat before Rosh Hashanah. When Rosh
     // Hashanah itself was that Shabbat's successor, the portion goes two weeks
     // back and moves before the "Yom T'ruah" record.
-    void JoinBeforeNewYear(int k, int32_t d) {
+    void JoinBeforeNewYear(int k, Date d) {
         const int entry = k + 1;
         if (d != c_.nextNewYear + 7) {
             SetDate(entry, d - 7);

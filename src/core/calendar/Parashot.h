@@ -4,9 +4,11 @@
 // the new cycle's start up to 31 December of the shown common year.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/common/DataFileReport.h"
+#include "core/common/Date.h"
 #include "core/common/Profile.h"
 
 namespace varnel {
@@ -15,7 +17,7 @@ inline constexpr int kPortionCount = 54;    // sections "Parashah1".."Parashah54
 inline constexpr int kParashotEntries = 75;  // table entries 1..75
 
 struct ParashahRecord {
-    int32_t date = 0;  // calendar date; 0 = not scheduled
+    std::optional<Date> date;  // none: not scheduled
     std::string parashah;
     std::string english;
     std::string torah;

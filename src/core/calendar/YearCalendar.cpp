@@ -1,7 +1,7 @@
 #include "core/calendar/YearCalendar.h"
 
 #include "core/calendar/FestivalReadings.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 
 namespace varnel {

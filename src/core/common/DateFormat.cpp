@@ -1,10 +1,7 @@
 #include "core/common/DateFormat.h"
 
 #include <array>
-#include <cctype>
 #include <cmath>
-
-#include "core/common/DateSerial.h"
 
 namespace varnel {
 namespace {
@@ -20,139 +17,89 @@ std::string TwoDigits(int v) {
     return s.size() < 2 ? "0" + s : s;
 }
 
-bool StartsWithNoCase(const std::string& s, size_t pos, const char* word) {
-    for (size_t i = 0; word[i]; ++i) {
-        if (pos + i >= s.size()) return false;
-        if (std::tolower(static_cast<unsigned char>(s[pos + i])) != std::tolower(static_cast<unsigned char>(word[i])))
-            return false;
-    }
-    return true;
-}
-
-size_t RunLength(const std::string& s, size_t pos, char c) {
-    size_t n = 0;
-    while (pos + n < s.size() && std::tolower(static_cast<unsigned char>(s[pos + n])) == c) ++n;
-    return n;
-}
-
-// An "m" run means minutes when an hour token precedes it (ignoring separators)
-// or a seconds token follows it.
-bool MinutesContext(const std::string& p, size_t pos, size_t len) {
-    for (size_t i = pos; i-- > 0;) {
-        const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(p[i])));
-        if (c == 'h') return true;
-        if (std::isalpha(static_cast<unsigned char>(c))) break;
-    }
-    for (size_t i = pos + len; i < p.size(); ++i) {
-        const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(p[i])));
-        if (c == 's') return true;
-        if (std::isalpha(static_cast<unsigned char>(c))) break;
-    }
-    return false;
-}
+std::string ShortName(const std::string& name) { return name.substr(0, 3); }
 
 }  // namespace
 
 const std::string& MonthName(int month) { return month >= 1 && month <= 12 ? kMonths[month] : kEmpty; }
 const std::string& WeekdayName(int weekday) { return weekday >= 1 && weekday <= 7 ? kWeekdays[weekday] : kEmpty; }
 
+std::string MonthYearText(Date date) {
+    const YearMonthDay d = date.Parts();
+    return MonthName(d.month) + " " + std::to_string(d.year);
+}
+
+std::string LongDateText(Date date) { return WeekdayName(date.Weekday()) + ", " + MonthDayYearText(date); }
+
+std::string NoteDateText(Date date) {
+    const YearMonthDay d = date.Parts();
+    return WeekdayName(date.Weekday()) + ", " + MonthName(d.month) + ", " + std::to_string(d.day) + ", " +
+           std::to_string(d.year);
+}
+
+std::string WeekdayMonthDayText(Date date) {
+    return WeekdayName(date.Weekday()) + ", " + MonthName(date.Month()) + " " + std::to_string(date.Day());
+}
+
+std::string MonthDayYearText(Date date) {
+    const YearMonthDay d = date.Parts();
+    return MonthName(d.month) + " " + std::to_string(d.day) + ", " + std::to_string(d.year);
+}
+
+std::string WeekdayNumericDateText(Date date) {
+    const YearMonthDay d = date.Parts();
+    return WeekdayName(date.Weekday()) + " " + TwoDigits(d.month) + "/" + TwoDigits(d.day) + "/" + std::to_string(d.year);
+}
+
+std::string ShortWeekdayDateText(Date date) {
+    const YearMonthDay d = date.Parts();
+    return ShortName(WeekdayName(date.Weekday())) + " " + ShortName(MonthName(d.month)) + " " + TwoDigits(d.day);
+}
+
+std::string IsoWeekdayText(Date date) {
+    const YearMonthDay d = date.Parts();
+    return std::to_string(d.year) + "-" + TwoDigits(d.month) + "-" + TwoDigits(d.day) + " " +
+           ShortName(WeekdayName(date.Weekday()));
+}
+
+std::string MonthDayNumbersText(Date date) {
+    const YearMonthDay d = date.Parts();
+    return TwoDigits(d.month) + "/" + TwoDigits(d.day);
+}
+
+std::string ShortNumericDateText(Date date) {
+    const YearMonthDay d = date.Parts();
+    return std::to_string(d.month) + "-" + TwoDigits(d.day) + "-" + std::to_string(d.year);
+}
+
 ClockTime SplitDateTime(double dateTime) {
     ClockTime t;
-    if (!std::isfinite(dateTime) || dateTime < kMinSerial - 1.0 || dateTime > kMaxSerial + 1.0) return t;
+    // Beyond the calendar's years there is no clock time to show.
+    if (!std::isfinite(dateTime) || dateTime < Date(kMinYear, 1, 1).Serial() - 1.0 ||
+        dateTime > Date(kMaxYear, 12, 31).Serial() + 1.0)
+        return t;
     // Round to the second first so 10:59:59.7 reads 11:00:00, carrying into the date.
     const double totalSeconds = std::round(dateTime * 86400.0);
     const double days = std::floor(totalSeconds / 86400.0);
-    int secondsOfDay = static_cast<int>(totalSeconds - days * 86400.0);
-    t.date = static_cast<int32_t>(days);
+    const int secondsOfDay = static_cast<int>(totalSeconds - days * 86400.0);
+    t.date = Date::FromSerial(static_cast<int32_t>(days));
     t.hour = secondsOfDay / 3600;
     t.minute = secondsOfDay / 60 % 60;
     t.second = secondsOfDay % 60;
     return t;
 }
 
-std::string FormatDateTime(double dateTime, const std::string& pattern) {
+std::string ClockText(double dateTime) {
     const ClockTime t = SplitDateTime(dateTime);
-    const YearMonthDay ymd = SplitDate(t.date);
-    const bool hasAmPm = pattern.find("AMPM") != std::string::npos || pattern.find("AM/PM") != std::string::npos ||
-                         pattern.find("am/pm") != std::string::npos;
-    int hour12 = t.hour % 12;
-    if (hour12 == 0) hour12 = 12;
-    const int shownHour = hasAmPm ? hour12 : t.hour;
+    const int hour12 = t.hour % 12 == 0 ? 12 : t.hour % 12;
+    return std::to_string(hour12) + ":" + TwoDigits(t.minute) + (t.hour < 12 ? " AM" : " PM");
+}
 
-    std::string out;
-    out.reserve(pattern.size() + 16);
-    for (size_t i = 0; i < pattern.size();) {
-        const char c = pattern[i];
-        if (c == '"') {
-            const size_t close = pattern.find('"', i + 1);
-            const size_t end = close == std::string::npos ? pattern.size() : close;
-            out.append(pattern, i + 1, end - i - 1);
-            i = end + 1;
-            continue;
-        }
-        if (StartsWithNoCase(pattern, i, "AMPM")) {
-            out += t.hour < 12 ? "AM" : "PM";
-            i += 4;
-            continue;
-        }
-        if (StartsWithNoCase(pattern, i, "AM/PM")) {
-            const bool upper = pattern[i] == 'A';
-            out += t.hour < 12 ? (upper ? "AM" : "am") : (upper ? "PM" : "pm");
-            i += 5;
-            continue;
-        }
-        const char lc = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        const size_t n = (lc == 'd' || lc == 'm' || lc == 'y' || lc == 'h' || lc == 'n' || lc == 's')
-                             ? RunLength(pattern, i, lc)
-                             : 0;
-        switch (lc) {
-            case 'd':
-                if (n == 1) out += std::to_string(ymd.day);
-                else if (n == 2) out += TwoDigits(ymd.day);
-                else if (n == 3) out += WeekdayName(Weekday(t.date)).substr(0, 3);
-                else out += WeekdayName(Weekday(t.date));
-                i += n;
-                continue;
-            case 'm':
-                if (n <= 2 && MinutesContext(pattern, i, n)) {
-                    out += n == 1 ? std::to_string(t.minute) : TwoDigits(t.minute);
-                } else if (n == 1) {
-                    out += std::to_string(ymd.month);
-                } else if (n == 2) {
-                    out += TwoDigits(ymd.month);
-                } else if (n == 3) {
-                    out += MonthName(ymd.month).substr(0, 3);
-                } else {
-                    out += MonthName(ymd.month);
-                }
-                i += n;
-                continue;
-            case 'y':
-                if (n <= 2) {
-                    out += TwoDigits(ymd.year % 100);
-                } else {
-                    out += std::to_string(ymd.year);
-                }
-                i += n;
-                continue;
-            case 'h':
-                out += n == 1 ? std::to_string(shownHour) : TwoDigits(shownHour);
-                i += n;
-                continue;
-            case 'n':
-                out += n == 1 ? std::to_string(t.minute) : TwoDigits(t.minute);
-                i += n;
-                continue;
-            case 's':
-                out += n == 1 ? std::to_string(t.second) : TwoDigits(t.second);
-                i += n;
-                continue;
-            default:
-                out += c;
-                ++i;
-        }
-    }
-    return out;
+std::string PrintStampText(double dateTime) {
+    const ClockTime t = SplitDateTime(dateTime);
+    const YearMonthDay d = t.date.Parts();
+    return TwoDigits(d.month) + "/" + TwoDigits(d.day) + "/" + TwoDigits(d.year % 100) + "-" + TwoDigits(t.hour) +
+           TwoDigits(t.minute);
 }
 
 }  // namespace varnel

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Utf8.h"
 
 namespace varnel {
@@ -47,8 +47,8 @@ std::string JsonQuote(std::string_view text) {
     return out;
 }
 
-std::string IsoDate(int32_t serial) {
-    const YearMonthDay d = SplitDate(serial);
+std::string IsoDate(Date date) {
+    const YearMonthDay d = date.Parts();
     char buf[32];
     std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
     return buf;
@@ -116,11 +116,11 @@ JsonWriter& JsonWriter::Null() {
     out_ += "null";
     return *this;
 }
-JsonWriter& JsonWriter::Date(int32_t serial) {
+JsonWriter& JsonWriter::Date(std::optional<varnel::Date> date) {
     // Outside years 1..9999 the text output shows no date either.
-    if (serial == 0 || !IsInSupportedRange(serial)) return Null();
+    if (!date || !date->IsInSupportedRange()) return Null();
     Separate();
-    out_ += '"' + IsoDate(serial) + '"';
+    out_ += '"' + IsoDate(*date) + '"';
     return *this;
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 // A small writer of JSON text for the command line's machine-readable output.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "core/common/Date.h"
 
 namespace varnel {
 
@@ -22,9 +25,8 @@ public:
     JsonWriter& Number(double value);  // shortest of 10 significant digits; null when not finite
     JsonWriter& Bool(bool value);
     JsonWriter& Null();
-    // A calendar-date serial as "YYYY-MM-DD", or null for 0 ("no date") and for
-    // a serial outside years 1..9999.
-    JsonWriter& Date(int32_t serial);
+    // A date as "YYYY-MM-DD", or null for none and for a date outside years 1..9999.
+    JsonWriter& Date(std::optional<varnel::Date> date);
     const std::string& Text() const { return out_; }
 
 private:
@@ -33,7 +35,7 @@ private:
     bool needComma_ = false;
 };
 
-// "YYYY-MM-DD" of a calendar-date serial.
-std::string IsoDate(int32_t serial);
+// "YYYY-MM-DD", the year padded to four digits.
+std::string IsoDate(Date date);
 
 }  // namespace varnel

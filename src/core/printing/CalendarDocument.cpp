@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/common/DateFormat.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Profile.h"
 
 namespace varnel {
@@ -89,7 +89,7 @@ void ShabbatTable(const std::vector<ShabbatRow>& shabbat, const CalendarPageMetr
 }  // namespace
 
 std::string CalendarFooter(double printedAt) {
-    return std::string("|Varnel * ") + kCopyright + "|\r\n\r\n(Printed: " + FormatDateTime(printedAt, "mm/dd/yy-hhnn") +
+    return std::string("|Varnel * ") + kCopyright + "|\r\n\r\n(Printed: " + PrintStampText(printedAt) +
            ")";
 }
 

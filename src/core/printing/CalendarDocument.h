@@ -4,9 +4,9 @@
 // colours, the table of the month's Shabbatot and the day numbers in the
 // corners of the day cells; page-sized or pocket-sized (a third of A5).
 // The same document is printed, previewed and exported.
-#include <cstdint>
 #include <string>
 
+#include "core/common/Date.h"
 #include "core/printing/CalendarPage.h"
 #include "core/printing/Document.h"
 #include "core/printing/ShabbatRows.h"
@@ -18,8 +18,8 @@ namespace varnel {
 struct CalendarPageInputs {
     Grid monthGrid;                   // the month view's grid, rendered for firstDay
     std::string title;                // the month view's title
-    int32_t firstDay = 0;             // a first of month
-    int32_t lastDay = 0;              // its last day
+    Date firstDay;                    // a first of month
+    Date lastDay;                     // its last day
     ShabbatInputs shabbat;            // the same month, for its Shabbat rows
     int theme = kThemeWinter;
     CalendarSize size = CalendarSize::Page;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Profile.h"
 #include "core/printing/TableFormat.h"
 #include "core/views/MonthView.h"
@@ -17,9 +17,9 @@ ThemeColors ThemeColorsOf(int theme) {
     }
 }
 
-void CollectMonthCells(const Grid& monthGrid, int32_t firstDay, MonthCells& cells) {
+void CollectMonthCells(const Grid& monthGrid, Date firstDay, MonthCells& cells) {
     cells.fill({});
-    int column = Weekday(firstDay) - 1;
+    int column = firstDay.Weekday() - 1;
     int row = 1;
     int k = 0;
     for (int i = 0; i < 42 && k < 31; ++i) {
@@ -36,17 +36,17 @@ void CollectMonthCells(const Grid& monthGrid, int32_t firstDay, MonthCells& cell
     }
 }
 
-WeekGrid BuildWeekGrid(int32_t firstDay, int32_t lastDay) {
+WeekGrid BuildWeekGrid(Date firstDay, Date lastDay) {
     WeekGrid grid;
-    int column = Weekday(firstDay) - 1;
+    int column = firstDay.Weekday() - 1;
     grid.firstColumn = column;
     grid.weeks.push_back({});
-    for (int32_t d = firstDay; d <= lastDay; ++d) {
+    for (Date d = firstDay; d <= lastDay; ++d) {
         if (column >= 7) {
             column = 0;
             grid.weeks.push_back({});
         }
-        grid.weeks.back()[static_cast<size_t>(column)] = DayOf(d);
+        grid.weeks.back()[static_cast<size_t>(column)] = d.Day();
         ++column;
     }
     return grid;
@@ -101,11 +101,11 @@ DayTablePos DayTableCell(int firstColumn, int day) {
     return {1 + slot / 7, 1 + slot % 7};
 }
 
-std::vector<DayNumberBox> DayNumberBoxes(int32_t firstDay, int dayCount, const CalendarPageMetrics& m, int leftMargin,
+std::vector<DayNumberBox> DayNumberBoxes(Date firstDay, int dayCount, const CalendarPageMetrics& m, int leftMargin,
                                          int topMargin) {
     std::vector<DayNumberBox> boxes;
     boxes.reserve(static_cast<size_t>(dayCount > 0 ? dayCount : 0));
-    int c = Weekday(firstDay) - 1;
+    int c = firstDay.Weekday() - 1;
     int w = 1;
     for (int d = 1; d <= dayCount; ++d) {
         if (++c > 7) {
@@ -120,12 +120,12 @@ std::vector<DayNumberBox> DayNumberBoxes(int32_t firstDay, int dayCount, const C
     return boxes;
 }
 
-std::vector<DayTablePos> BlankCells(int32_t firstDay, int32_t lastDay) {
+std::vector<DayTablePos> BlankCells(Date firstDay, Date lastDay) {
     std::vector<DayTablePos> cells;
-    const int leading = Weekday(firstDay) - 1;
+    const int leading = firstDay.Weekday() - 1;
     for (int col = 1; col <= leading; ++col) cells.push_back({1, col});
     const int lastRow = DayTableCell(leading, lastDay - firstDay + 1).row;
-    for (int col = Weekday(lastDay) + 1; col <= 7; ++col) cells.push_back({lastRow, col});
+    for (int col = lastDay.Weekday() + 1; col <= 7; ++col) cells.push_back({lastRow, col});
     return cells;
 }
 

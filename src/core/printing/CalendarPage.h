@@ -5,10 +5,10 @@
 // the Shabbat table's format and body, and where each day number is drawn.
 // All lengths are twips.
 #include <array>
-#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "core/common/Date.h"
 #include "core/views/Grid.h"
 
 namespace varnel {
@@ -40,7 +40,7 @@ using MonthCells = std::array<MonthCellEntry, 32>;  // index 0 unused
 // Walks the 42 cells of the month grid from the first day's cell, row by row,
 // and takes each cell with text (other than the "Floating info" switch) as the
 // next day.
-void CollectMonthCells(const Grid& monthGrid, int32_t firstDay, MonthCells& cells);
+void CollectMonthCells(const Grid& monthGrid, Date firstDay, MonthCells& cells);
 
 // The month table's body: one row of seven columns (Sunday first) per week,
 // each entry the day of the month that falls there or 0.
@@ -49,7 +49,7 @@ struct WeekGrid {
     int firstWeek = 0;    // where the first day sits
     int firstColumn = 0;  // 0 = Sunday
 };
-WeekGrid BuildWeekGrid(int32_t firstDay, int32_t lastDay);
+WeekGrid BuildWeekGrid(Date firstDay, Date lastDay);
 
 // The sizes of one format on one paper.
 struct CalendarPageMetrics {
@@ -84,7 +84,7 @@ struct DayNumberBox {
     int left = 0;
     int top = 0;
 };
-std::vector<DayNumberBox> DayNumberBoxes(int32_t firstDay, int dayCount, const CalendarPageMetrics& metrics,
+std::vector<DayNumberBox> DayNumberBoxes(Date firstDay, int dayCount, const CalendarPageMetrics& metrics,
                                          int leftMargin, int topMargin);
 
 // Table cells (row 1 = first week, column 1 = Sunday) shaded as blanks: the
@@ -95,7 +95,7 @@ struct DayTablePos {
     int col = 0;
     bool operator==(const DayTablePos&) const = default;
 };
-std::vector<DayTablePos> BlankCells(int32_t firstDay, int32_t lastDay);
+std::vector<DayTablePos> BlankCells(Date firstDay, Date lastDay);
 
 // The table cell of day d (1-based) in a month whose first day falls on
 // column firstColumn (0 = Sunday).

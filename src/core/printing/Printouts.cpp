@@ -34,7 +34,7 @@ int TableWidth(const Document& doc) { return RoundHalfEven(doc.PageWidth() - 2.0
 std::string FooterNotice() { return "Varnel * Copyright \xC2\xA9 Varnel"; }
 
 std::string PrintedFooterPart(const std::string& title, double now) {
-    return "\r\n(" + title + " - Printed: " + FormatDateTime(now, "mm/dd/yy-hhmm") + ")   Page %d";
+    return "\r\n(" + title + " - Printed: " + PrintStampText(now) + ")   Page %d";
 }
 
 void ComposeDayDocument(const DayViewModel& day, double now, Document& doc) {

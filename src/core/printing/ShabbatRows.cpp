@@ -2,7 +2,7 @@
 
 #include "core/calendar/HebrewCalendar.h"
 #include "core/common/DateFormat.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/printing/TableFormat.h"
 #include "core/views/CalendarSource.h"
 #include "core/views/ViewState.h"
@@ -15,9 +15,9 @@ std::string Readings(const ParashahRecord& p) {
     return p.english + " " + p.torah + " " + p.haftarah + " " + p.brithadashah;
 }
 
-std::string HebrewDayAndSunset(int32_t date, double sunset) {
+std::string HebrewDayAndSunset(Date date, double sunset) {
     const HebrewDate h = HebrewDateOf(date);
-    return HebrewMonthName(h.year, h.month) + " " + std::to_string(h.day) + " " + FormatDateTime(sunset, "h:mm AMPM");
+    return HebrewMonthName(h.year, h.month) + " " + std::to_string(h.day) + " " + ClockText(sunset);
 }
 
 }  // namespace
@@ -30,7 +30,7 @@ ShabbatInputs ShabbatInputsFor(CalendarSource& source, const ViewState& state) {
     in.parashot = &source.Year(year).parashot;
     const Place place = source.PlaceIn(year);
     const Place before = year > kMinYear ? source.PlaceIn(year - 1) : place;
-    in.sunOf = [place, before, year](int32_t date) { return SunOf(date, YearOf(date) < year ? before : place); };
+    in.sunOf = [place, before, year](Date date) { return SunOn(date, date.Year() < year ? before : place); };
     return in;
 }
 
@@ -38,14 +38,14 @@ std::string ShabbatRow::Joined() const { return date + "\t" + times + "\t" + por
 
 std::vector<ShabbatRow> ShabbatRowsOf(const ShabbatInputs& in) {
     std::vector<ShabbatRow> rows;
-    if (in.dayCount <= 0 || !IsInSupportedRange(in.firstDay) || !IsInSupportedRange(in.firstDay + in.dayCount - 1))
+    if (in.dayCount <= 0 || !in.firstDay.IsInSupportedRange() || !(in.firstDay + in.dayCount - 1).IsInSupportedRange())
         return rows;
-    const int32_t last = in.firstDay + in.dayCount - 1;
-    for (int32_t d = in.firstDay; d <= last; ++d) {
-        if (Weekday(d) != 7) continue;
+    const Date last = in.firstDay + in.dayCount - 1;
+    for (Date d = in.firstDay; d <= last; ++d) {
+        if (d.Weekday() != 7) continue;
         ShabbatRow row;
         row.saturday = d;
-        row.date = FormatDate(d, "mm/dd");
+        row.date = MonthDayNumbersText(d);
         // Each day's own sun: where the clocks change between Friday and
         // Saturday, Saturday's sunset is on Saturday's clock.
         const SunDay friday = in.sunOf ? in.sunOf(d - 1) : SunDay{};

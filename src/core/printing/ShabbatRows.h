@@ -2,23 +2,23 @@
 // The month's Shabbatot as the printouts and the calendar page list them: one
 // row per Saturday with its date, the hours of Shabbat (Friday's sunset to
 // Saturday's, with their Hebrew dates), the portion and its readings.
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "core/calendar/Parashot.h"
+#include "core/common/Date.h"
 #include "core/printing/Table.h"
 #include "core/solar/Location.h"
 
 namespace varnel {
 
 struct ShabbatInputs {
-    int32_t firstDay = 0;  // a first of month
+    Date firstDay;  // a first of month
     int dayCount = 0;
     const ParashahTable* parashot = nullptr;
     // The sun of a date at the place, with that date's own daylight decision.
-    std::function<SunDay(int32_t date)> sunOf;
+    std::function<SunDay(Date date)> sunOf;
 };
 
 class CalendarSource;
@@ -30,7 +30,7 @@ struct ViewState;
 ShabbatInputs ShabbatInputsFor(CalendarSource& source, const ViewState& state);
 
 struct ShabbatRow {
-    int32_t saturday = 0;
+    Date saturday;
     std::string date;      // "mm/dd"
     std::string times;     // "Kislev 3 4:58 PM to Kislev 4 4:59 PM"
     std::string portion;   // "Vayetze", or two joined portions "Matot/Masei"

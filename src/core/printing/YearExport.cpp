@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 #include "core/common/DateFormat.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/printing/HtmlWriter.h"
 
@@ -134,7 +134,7 @@ bool LinkMonthNames(const std::string& indexPath, const YearViewModel& year, std
     return true;
 }
 
-std::string MonthFileName(int year, int month) { return FormatDate(DateSerial(year, month, 1), "mmmmyyyy"); }
+std::string MonthFileName(int year, int month) { return MonthName(month) + std::to_string(year); }
 
 std::string YearExportFolder(const std::string& dataFolder, const YearViewModel& year) {
     return PathIn(PathIn(PathIn(dataFolder, "Export"), "HTML"), year.title);

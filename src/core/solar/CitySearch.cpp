@@ -21,14 +21,14 @@ CityMatches SearchCity(std::string_view text) {
     CityMatches found;
     const std::string_view wanted = TrimmedView(text);
     if (wanted.empty()) return found;
-    const int exact = SunCalculator::FindCity(wanted);
+    const int exact = FindCity(wanted);
     if (exact >= 0) {
         found.index = exact;
         found.matches.push_back(exact);
         return found;
     }
-    for (int i = 0; i < SunCalculator::kCityCount; ++i)
-        if (StartsWithIgnoringCase(SunCalculator::CityAt(i)->name, wanted)) found.matches.push_back(i);
+    for (int i = 0; i < kCityCount; ++i)
+        if (StartsWithIgnoringCase(CityAt(i)->name, wanted)) found.matches.push_back(i);
     if (found.matches.size() == 1) found.index = found.matches.front();
     return found;
 }

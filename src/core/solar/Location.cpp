@@ -2,11 +2,11 @@
 
 #include <array>
 
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 
 namespace varnel {
 
-DaylightDecision ApplyDaylightRule(const DaylightYear& rules, int32_t date) {
+DaylightDecision ApplyDaylightRule(const DaylightYear& rules, Date date) {
     bool inPeriod = false;
     for (const DaylightPeriod& p : rules.periods) inPeriod = inPeriod || (date > p.after && date < p.before);
     const bool daylight = inPeriod && rules.bias != 0;
@@ -15,29 +15,27 @@ DaylightDecision ApplyDaylightRule(const DaylightYear& rules, int32_t date) {
 
 Place PlaceNamed(std::string_view name, bool systemDaylight) {
     Place place;
-    place.cityIndex = SunCalculator::FindCity(name);
+    place.cityIndex = FindCity(name);
     // A name found under a former spelling shows as the table spells it now.
-    place.name = place.cityIndex >= 0 ? std::string(SunCalculator::CityAt(place.cityIndex)->name) : std::string(name);
+    place.name = place.cityIndex >= 0 ? std::string(CityAt(place.cityIndex)->name) : std::string(name);
     place.systemDaylight = systemDaylight;
     return place;
 }
 
-SunDay SunOf(int32_t date, const Place& place) {
-    SunCalculator sun(date);
-    sun.SetCity(place.cityIndex);
+SunDay SunOn(Date date, const Place& place) {
+    SunSite site = CitySite(place.cityIndex);
     const DaylightDecision decision = ApplyDaylightRule(place.daylight, date);
-    sun.SetDaySavings(decision.daylight);
-    sun.SetDateDay(date);
-    sun.CalculateSun();
-    return {sun.Sunrise(), sun.SolarNoon(), sun.Sunset(), decision.daylight, *decision.zoneName};
+    site.daylightSaving = decision.daylight;
+    const SunTimes sun = SunOn(date, site);
+    return {sun.sunrise, sun.solarNoon, sun.sunset, sun.rises, decision.daylight, *decision.zoneName};
 }
 
-int32_t TransitionDay(int year, const TransitionRule& rule) {
+std::optional<Date> TransitionDay(int year, const TransitionRule& rule) {
     if (year < kMinYear || year > kMaxYear || rule.month < 1 || rule.month > 12 || rule.weekday < 0 ||
         rule.weekday > 6 || rule.occurrence < 1 || rule.occurrence > 5)
-        return 0;
-    const int32_t first = DateSerial(year, rule.month, 1);
-    const int firstWeekday = Weekday(first) - 1;
+        return std::nullopt;
+    const Date first(year, rule.month, 1);
+    const int firstWeekday = first.Weekday() - 1;
     int day = 1 + (rule.weekday - firstWeekday + 7) % 7 + 7 * (rule.occurrence - 1);
     // Occurrence 5 means the last such weekday, which may be the fourth.
     const int length = DaysInMonth(year, rule.month);
@@ -45,40 +43,40 @@ int32_t TransitionDay(int year, const TransitionRule& rule) {
     return first + day - 1;
 }
 
-TransitionRule RuleOfDay(int32_t day) {
-    const YearMonthDay ymd = SplitDate(day);
+TransitionRule RuleOfDay(Date day) {
+    const YearMonthDay ymd = day.Parts();
     TransitionRule rule;
     rule.month = ymd.month;
-    rule.weekday = Weekday(day) - 1;
+    rule.weekday = day.Weekday() - 1;
     rule.occurrence = ymd.day + 7 > DaysInMonth(ymd.year, ymd.month) ? 5 : (ymd.day - 1) / 7 + 1;
     return rule;
 }
 
 DaylightYear DaylightYearOf(const DaylightRule& rule, int year) {
     DaylightYear rules{year, rule.standardName, rule.daylightName, rule.daylightBias, {}};
-    const int32_t start = TransitionDay(year, rule.daylightDate);
-    const int32_t end = TransitionDay(year, rule.standardDate);
+    const std::optional<Date> start = TransitionDay(year, rule.daylightDate);
+    const std::optional<Date> end = TransitionDay(year, rule.standardDate);
     // A rule missing either change has no daylight period at all.
-    if (start != 0 && end != 0) rules.periods.push_back({start - 1, end});
+    if (start && end) rules.periods.push_back({*start - 1, *end});
     return rules;
 }
 
 DaylightYear DaylightYearOf(const ZoneYear& zone, int year) {
     DaylightYear rules{year, zone.standardName, zone.daylightName, zone.daylightBias, {}};
     // A period in force at either end of the year runs on past it.
-    int32_t start = DateSerial(year, 1, 1) - 1;
+    Date start = Date(year, 1, 1) - 1;
     bool daylight = zone.daylightAtNewYear;
-    for (const int32_t day : zone.changes) {
+    for (const Date day : zone.changes) {
         if (daylight) rules.periods.push_back({start, day});
         else start = day - 1;  // the first day of daylight time counts as daylight
         daylight = !daylight;
     }
-    if (daylight) rules.periods.push_back({start, DateSerial(year + 1, 1, 1)});
+    if (daylight) rules.periods.push_back({start, Date(year + 1, 1, 1)});
     return rules;
 }
 
 std::string_view IanaZoneOfCity(int index) {
-    static constexpr std::array<std::string_view, SunCalculator::kCityCount> kZones = {
+    static constexpr std::array<std::string_view, kCityCount> kZones = {
         "America/Denver",                  // Albuquerque
         "America/Anchorage",               // Anchorage
         "America/New_York",                // Atlanta
@@ -131,7 +129,7 @@ std::string_view IanaZoneOfCity(int index) {
         "Asia/Tokyo",                      // Tokyo
         "Europe/Zurich",                   // Zurich
     };
-    if (index < 0 || index >= SunCalculator::kCityCount) return {};
+    if (index < 0 || index >= kCityCount) return {};
     return kZones[static_cast<size_t>(index)];
 }
 

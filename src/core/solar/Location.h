@@ -5,11 +5,12 @@
 // only whether daylight time applies on a date comes from the zone rules of
 // the year, read from the zone database (which needs Qt) once per year and
 // applied date by date (ApplyDaylightRule).
-#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/common/Date.h"
 #include "core/solar/SunCalculator.h"
 
 namespace varnel {
@@ -18,8 +19,8 @@ inline constexpr const char* kDefaultCity = "Charlotte, NC";
 
 // Days d with after < d < before are daylight time.
 struct DaylightPeriod {
-    int32_t after;
-    int32_t before;
+    Date after;
+    Date before;
 };
 
 // The daylight rules of one common year, the system's or a place's own, as
@@ -28,7 +29,7 @@ struct DaylightYear {
     int year = 0;
     std::string standardName;
     std::string daylightName;
-    int32_t bias = 0;  // minutes; only zero or not matters
+    int bias = 0;  // minutes; only zero or not matters
     // The system's single rule gives at most one period; a place's own zone
     // may give several (a summer across the new year, or one broken by a pause).
     std::vector<DaylightPeriod> periods;
@@ -41,7 +42,7 @@ struct DaylightDecision {
     bool daylight = false;
     const std::string* zoneName = nullptr;
 };
-DaylightDecision ApplyDaylightRule(const DaylightYear& rules, int32_t date);
+DaylightDecision ApplyDaylightRule(const DaylightYear& rules, Date date);
 
 // A place as the views use it in one common year: its name as chosen, its row
 // of the built-in table (-1 when the name is none of them: latitude, longitude
@@ -56,16 +57,17 @@ struct Place {
 // A place of the given name (its row looked up) with no daylight rules yet.
 Place PlaceNamed(std::string_view name, bool systemDaylight = true);
 
-// The sun of one day at one place: local clock date-times (serial plus the
-// fraction of the day) and the zone name shown beside them.
+// The sun of one day at one place, on the clock the place keeps that day,
+// and the zone name shown beside its times.
 struct SunDay {
     double sunrise = 0;
     double solarNoon = 0;
     double sunset = 0;
+    bool rises = false;
     bool daylight = false;
     std::string_view zoneName;
 };
-SunDay SunOf(int32_t date, const Place& place);
+SunDay SunOn(Date date, const Place& place);
 
 // A yearly transition in the system's form: the n-th weekday of a month.
 struct TransitionRule {
@@ -78,16 +80,16 @@ struct TransitionRule {
 struct DaylightRule {
     std::string standardName;
     std::string daylightName;
-    int32_t daylightBias = 0;     // minutes; 0 for a zone without daylight time
+    int daylightBias = 0;         // minutes; 0 for a zone without daylight time
     TransitionRule daylightDate;  // the change to daylight time
     TransitionRule standardDate;  // the change back to standard time
 };
 
-// The day of a transition rule in a year; 0 when the rule names no month.
-int32_t TransitionDay(int year, const TransitionRule& rule);
+// The day of a transition rule in a year; none when the rule names no month.
+std::optional<Date> TransitionDay(int year, const TransitionRule& rule);
 // The rule that yields exactly this day in its year (occurrence 5 when it is
 // the month's last such weekday).
-TransitionRule RuleOfDay(int32_t day);
+TransitionRule RuleOfDay(Date day);
 
 // The rules of a year from the system's rule. A period that spans the new
 // year gives no daylight day, as the system's single rule implies.
@@ -98,11 +100,11 @@ DaylightYear DaylightYearOf(const DaylightRule& rule, int year);
 struct ZoneYear {
     std::string standardName;
     std::string daylightName;
-    int32_t daylightBias = 0;        // minutes; 0 when the year has no daylight time
+    int daylightBias = 0;            // minutes; 0 when the year has no daylight time
     bool daylightAtNewYear = false;  // daylight time in force as the year begins
     // The days, in order, on which the clock changes between standard and
     // daylight time; each change flips the state the year began with.
-    std::vector<int32_t> changes;
+    std::vector<Date> changes;
 };
 
 // The rules of a year from a place's own zone: every daylight period of it.

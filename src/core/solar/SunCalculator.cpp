@@ -4,7 +4,7 @@
 #include <cmath>
 #include <ctime>
 
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Profile.h"
 
 namespace varnel {
@@ -14,7 +14,7 @@ namespace {
 // The names are stored in the "Location" setting; the names the table once
 // carried garbled still find their rows (kFormerNames). New Delhi is the one
 // half-hour zone.
-constexpr std::array<CityEntry, SunCalculator::kCityCount> kCities = {{
+constexpr std::array<CityEntry, kCityCount> kCities = {{
     {"Albuquerque, NM", 106.39, 35.05, 7},
     {"Anchorage, AK", 149.54, 61.13, 9},
     {"Atlanta, GA", 84.23, 33.44, 5},
@@ -112,25 +112,36 @@ double DeclinationRadians(double g) {
 
 // Hour angle of the sun at the horizon; 0 when the sun stays above or below
 // it all day, so polar days and nights fall back to solar noon.
-double HourAngle(double latitudeRadians, double declination) {
+struct HorizonAngle {
+    double radians = 0;
+    bool crosses = false;
+};
+HorizonAngle HourAngle(double latitudeRadians, double declination) {
     const double x = kCosZenith / (std::cos(latitudeRadians) * std::cos(declination)) -
                      std::tan(latitudeRadians) * std::tan(declination);
-    if (!(x > -1.0 && x < 1.0)) return 0.0;
-    return std::acos(x);
+    if (!(x > -1.0 && x < 1.0)) return {};
+    return {std::acos(x), true};
 }
 
 // Minutes after 00:00 UTC of an event with hour angle a (radians) at longitude w (degrees west).
 double EventMinutes(double w, double a, double equationOfTime) { return 720.0 + 4.0 * (w - a * kDegrees) - equationOfTime; }
 
+struct HorizonEvent {
+    double minutes = 0;
+    bool crosses = false;
+};
+
 // Two passes: the first estimates the hour of the event, the second recomputes
 // the sun's position at that hour. `firstDay` is the day-of-year whose start
 // the first pass uses; `sign` is +1 for sunrise and -1 for sunset.
-double HorizonEventMinutes(double n, double firstDay, double latitudeRadians, double w, double sign) {
+HorizonEvent HorizonEventMinutes(double n, double firstDay, double latitudeRadians, double w, double sign) {
     double g = FractionalYear(firstDay, 0.0);
-    double t = EventMinutes(w, sign * HourAngle(latitudeRadians, DeclinationRadians(g)), EquationOfTimeMinutes(g));
+    double t = EventMinutes(w, sign * HourAngle(latitudeRadians, DeclinationRadians(g)).radians,
+                            EquationOfTimeMinutes(g));
     g = FractionalYear(n, std::nearbyint(t / 60.0));
-    t = EventMinutes(w, sign * HourAngle(latitudeRadians, DeclinationRadians(g)), EquationOfTimeMinutes(g));
-    return std::isfinite(t) ? t : 0.0;
+    const HorizonAngle angle = HourAngle(latitudeRadians, DeclinationRadians(g));
+    t = EventMinutes(w, sign * angle.radians, EquationOfTimeMinutes(g));
+    return {std::isfinite(t) ? t : 0.0, angle.crosses};
 }
 
 }  // namespace
@@ -140,22 +151,20 @@ double NowDateTime() {
     std::tm local{};
     localtime_r(&now, &local);
     const double seconds = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec;
-    return DateSerial(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) + seconds / 86400.0;
+    return Date(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday).Serial() + seconds / 86400.0;
 }
 
-SunCalculator::SunCalculator() : dateDay_(NowDateTime()) {}
-
-const CityEntry* SunCalculator::CityAt(int index) {
+const CityEntry* CityAt(int index) {
     if (index < 0 || index >= kCityCount) return nullptr;
     return &kCities[static_cast<size_t>(index)];
 }
 
-std::string_view SunCalculator::CityName(int index) const {
+std::string_view CityName(int index) {
     const CityEntry* row = CityAt(index);
     return row ? row->name : kBadCityName;
 }
 
-int SunCalculator::FindCity(std::string_view name) {
+int FindCity(std::string_view name) {
     const std::string_view wanted = TrimmedView(name);
     for (int i = 0; i < kCityCount; ++i)
         if (EqualsIgnoringCase(TrimmedView(kCities[static_cast<size_t>(i)].name), wanted)) return i;
@@ -164,54 +173,37 @@ int SunCalculator::FindCity(std::string_view name) {
     return -1;
 }
 
-void SunCalculator::SetCity(std::string_view name) { SetCity(FindCity(name)); }
-
-void SunCalculator::SetCity(double index) {
-    const double rounded = std::nearbyint(index);
-    SetCity(rounded >= -1.0 && rounded < kCityCount ? static_cast<int>(rounded) : -1);
-}
-
-void SunCalculator::SetCity(int index) {
+SunSite CitySite(int index) {
     const CityEntry* row = CityAt(index);
-    daySavings_ = false;
-    timeZone_ = row ? row->timeZone : 0.0;
-    longitude_ = row ? row->longitude : 0.0;
-    latitude_ = row ? row->latitude : 0.0;
+    if (!row) return {};
+    return {row->latitude, row->longitude, row->timeZone, false};
 }
 
-void SunCalculator::CalculateSun() {
-    double latitude = latitude_;
-    const double w = longitude_;
-    const double zone = timeZone_;
-    const double daylightMinutes = daySavings_ ? 60.0 : 0.0;
-
-    // An unusable day leaves nothing to compute from.
-    if (!std::isfinite(dateDay_) || dateDay_ < kMinSerial || dateDay_ >= kMaxSerial + 1.0) {
-        sunrise_ = solarNoon_ = sunset_ = 0.0;
-        return;
-    }
-    const auto midnight = static_cast<int32_t>(std::floor(dateDay_));
+SunTimes SunOn(Date date, const SunSite& site) {
+    if (!date.IsInSupportedRange()) return {};
+    double latitude = site.latitude;
+    const double w = site.longitude;
+    const double daylightMinutes = site.daylightSaving ? 60.0 : 0.0;
 
     // The horizon formula breaks down at the pole itself.
     if (latitude >= -90.0 && latitude < -89.8) latitude = -89.8;
     if (latitude > 89.8 && latitude <= 90.0) latitude = 89.8;
     const double l = latitude * kRadians;
-    const double n = DayOfYear(midnight);
+    const double n = date.DayOfYear();
 
-    const double rise = HorizonEventMinutes(n, n, l, w, +1.0);
+    const HorizonEvent rise = HorizonEventMinutes(n, n, l, w, +1.0);
     double noon = 720.0 + 4.0 * w - EquationOfTimeMinutes(FractionalYear(n, std::nearbyint(12.0 + w / 15.0)));
     if (!std::isfinite(noon)) noon = 0.0;
     // Sunset's first estimate starts from the next day's beginning.
-    const double set = HorizonEventMinutes(n, n + 1.0, l, w, -1.0);
+    const HorizonEvent set = HorizonEventMinutes(n, n + 1.0, l, w, -1.0);
 
+    const double midnight = date.Serial();
     const auto local = [&](double utcMinutes) {
-        double m = utcMinutes - 60.0 * zone + daylightMinutes;
+        double m = utcMinutes - 60.0 * site.timeZone + daylightMinutes;
         if (!std::isfinite(m)) m = 0.0;
         return midnight + m / 1440.0;
     };
-    sunrise_ = local(rise);
-    solarNoon_ = local(noon);
-    sunset_ = local(set);
+    return {local(rise.minutes), local(noon), local(set.minutes), rise.crosses && set.crosses};
 }
 
 }  // namespace varnel

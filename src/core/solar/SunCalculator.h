@@ -1,13 +1,10 @@
 #pragma once
 // The solar calculator: local clock times of sunrise, solar noon and sunset
-// for one place and one day, with the built-in table of 51 places.
-//
-// A caller selects a place with SetCity (which also clears DaySavings), then
-// sets DaySavings and DateDay, calls CalculateSun and reads Sunrise, SolarNoon
-// and Sunset. Date-times are calendar serials whose fraction is the time of day.
-// Nothing here throws; bad input resets the place or yields zero.
-#include <cstdint>
+// for one site and one day, as a pure function, and the built-in table of 51
+// places.
 #include <string_view>
+
+#include "core/common/Date.h"
 
 namespace varnel {
 
@@ -18,64 +15,42 @@ struct CityEntry {
     double timeZone;   // standard-time hours behind UTC (positive west)
 };
 
-class SunCalculator {
-public:
-    static constexpr int kCityCount = 51;
-    static constexpr std::string_view kBadCityName = "(Error)";
+inline constexpr int kCityCount = 51;
+inline constexpr std::string_view kBadCityName = "(Error)";
 
-    // DateDay starts as the current local date and time; the place is 0/0/0
-    // until a city is set.
-    SunCalculator();
-    // Starts on the given date-time instead, without reading the clock.
-    explicit SunCalculator(double dateDay) : dateDay_(dateDay) {}
+// The row at an index, or nullptr outside the table.
+const CityEntry* CityAt(int index);
+// The row's name, or "(Error)" for an index outside the table.
+std::string_view CityName(int index);
+// Index of the first row whose trimmed name matches, ignoring case and blanks
+// around it (names saved under a former spelling included); -1 if none.
+int FindCity(std::string_view name);
 
-    double Sunrise() const { return sunrise_; }
-    double SolarNoon() const { return solarNoon_; }
-    double Sunset() const { return sunset_; }
-
-    int CityCount() const { return kCityCount; }
-    // The row's name, or "(Error)" for an index outside the table.
-    std::string_view CityName(int index) const;
-
-    // Selects a place by name (blanks around it and letter case ignored) or by
-    // index. No match resets latitude, longitude and time zone to 0. Either
-    // way DaySavings becomes false.
-    void SetCity(std::string_view name);
-    void SetCity(int index);
-    // A fractional index is rounded, halves to even.
-    void SetCity(double index);
-
-    double TimeZone() const { return timeZone_; }
-    void SetTimeZone(double hours) { timeZone_ = hours; }
-    bool DaySavings() const { return daySavings_; }
-    void SetDaySavings(bool on) { daySavings_ = on; }
-    double Longitude() const { return longitude_; }
-    void SetLongitude(double degrees) { longitude_ = degrees; }
-    double Latitude() const { return latitude_; }
-    void SetLatitude(double degrees) { latitude_ = degrees; }
-    double DateDay() const { return dateDay_; }
-    void SetDateDay(double dateTime) { dateDay_ = dateTime; }
-
-    // Recomputes Sunrise, SolarNoon and Sunset from the fields above.
-    void CalculateSun();
-
-    // Index of the first row whose trimmed name matches, ignoring case; -1 if none.
-    static int FindCity(std::string_view name);
-    // The row at an index, or nullptr outside the table.
-    static const CityEntry* CityAt(int index);
-
-private:
-    double timeZone_ = 0;
-    bool daySavings_ = false;
-    double longitude_ = 0;
-    double latitude_ = 0;
-    double dateDay_ = 0;
-    double sunrise_ = 0;
-    double solarNoon_ = 0;
-    double sunset_ = 0;
+// Where the sun is seen from and which clock tells its times.
+struct SunSite {
+    double latitude = 0;   // degrees, positive north
+    double longitude = 0;  // degrees, positive west
+    double timeZone = 0;   // standard-time hours behind UTC (positive west)
+    bool daylightSaving = false;
 };
+// A row of the table as a site on standard time; 0/0/0 outside the table.
+SunSite CitySite(int index);
 
-// The current local date and time as a calendar serial with a fraction.
+// Local clock date-times (the date's serial plus the fraction of the day).
+// A time far from the zone's meridian may fall on the day before or after.
+struct SunTimes {
+    double sunrise = 0;
+    double solarNoon = 0;
+    double sunset = 0;
+    // False on a polar day or night: sunrise and sunset then fall back to
+    // solar noon.
+    bool rises = false;
+};
+// The sun of one day; all zero for a date outside years 1..9999. Bad
+// coordinates never throw and never yield a non-number.
+SunTimes SunOn(Date date, const SunSite& site);
+
+// The current local date and time as a date serial with a fraction.
 double NowDateTime();
 
 }  // namespace varnel

@@ -4,7 +4,7 @@
 
 #include "core/calendar/HebrewCalendar.h"
 #include "core/common/DateFormat.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Profile.h"
 
 namespace varnel {
@@ -71,7 +71,7 @@ std::string HolyDayReadingText(const DayFacts& f) {
 
 }  // namespace
 
-std::string TimeText(double dateTime) { return FormatDateTime(dateTime, "h:mm AMPM"); }
+std::string TimeText(double dateTime) { return ClockText(dateTime); }
 
 std::string DailyPrayerText(double sunrise, double sunset) {
     const double r = TimeOfDay(sunrise);

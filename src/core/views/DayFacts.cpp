@@ -2,14 +2,14 @@
 
 #include <cmath>
 
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 
 namespace varnel {
 namespace {
 
 
-const HolyDayRecord* HolyDayOf(int32_t date, const MonthData& month) {
-    const int day = static_cast<int>(date - month.firstDay) + 1;
+const HolyDayRecord* HolyDayOf(Date date, const MonthData& month) {
+    const int day = date - month.firstDay + 1;
     if (day < 1 || day > 31) return nullptr;
     const HolyDayRecord* holy = month.holyDays[static_cast<size_t>(day - 1)];
     return holy && !holy->name.empty() ? holy : nullptr;
@@ -22,7 +22,7 @@ struct SaturdayPortions {
     int used = 0;
 };
 
-SaturdayPortions PortionsOfSaturday(int32_t date, bool holyDay, const MonthData& month, int turn) {
+SaturdayPortions PortionsOfSaturday(Date date, bool holyDay, const MonthData& month, int turn) {
     SaturdayPortions s;
     if (turn >= month.portionCount) return s;
     const ParashahRecord* p = month.portions[static_cast<size_t>(turn)];
@@ -41,20 +41,20 @@ SaturdayPortions PortionsOfSaturday(int32_t date, bool holyDay, const MonthData&
 
 }  // namespace
 
-void CollectMonthData(int32_t firstDay, const HolyDayTable& holyDays, const ParashahTable& parashot,
+void CollectMonthData(Date firstDay, const HolyDayTable& holyDays, const ParashahTable& parashot,
                       MonthData& month) {
     month = MonthData{};
-    const YearMonthDay ymd = SplitDate(firstDay);
+    const YearMonthDay ymd = firstDay.Parts();
     month.year = ymd.year;
     month.month = ymd.month;
     month.firstDay = firstDay;
     month.pesach = JulianDayToDate(HebrewDateUntilDecember(ymd.year, -6, 15, kGregorianSelector));
     month.shavuot = JulianDayToDate(HebrewDateUntilDecember(ymd.year, -4, 6, kGregorianSelector));
 
-    const auto inMonth = [&](int32_t date) { return IsInMonth(date, ymd.year, ymd.month); };
+    const auto inMonth = [&](std::optional<Date> date) { return date && date->IsInMonth(ymd.year, ymd.month); };
     for (int i = 1; i <= kHolyDayCount; ++i) {
         const HolyDayRecord& h = holyDays[static_cast<size_t>(i)];
-        if (inMonth(h.date)) month.holyDays[static_cast<size_t>(DayOf(h.date) - 1)] = &h;
+        if (inMonth(h.date)) month.holyDays[static_cast<size_t>(h.date->Day() - 1)] = &h;
     }
     for (int i = 1; i <= kParashotEntries && month.portionCount < kMaxMonthPortions; ++i) {
         const ParashahRecord& p = parashot[static_cast<size_t>(i)];
@@ -62,16 +62,16 @@ void CollectMonthData(int32_t firstDay, const HolyDayTable& holyDays, const Para
     }
 }
 
-int OmerDayOf(int32_t date, int32_t pesach, int32_t shavuot) {
+int OmerDayOf(Date date, Date pesach, Date shavuot) {
     if (date < pesach || date > shavuot - 2) return 0;
-    return static_cast<int>(date - pesach + 1);
+    return date - pesach + 1;
 }
 
-DayFacts FactsOfDay(int32_t date, const MonthData& month, const SunDay& sun) {
+DayFacts FactsOfDay(Date date, const MonthData& month, const SunDay& sun) {
     DayFacts f;
     f.date = date;
     f.hebrew = HebrewDateOf(date);
-    f.weekday = Weekday(date);
+    f.weekday = date.Weekday();
     f.holyDay = HolyDayOf(date, month);
     f.sun = sun;
     f.omerDay = OmerDayOf(date, month.pesach, month.shavuot);
@@ -82,8 +82,8 @@ DayFacts FactsOfDay(int32_t date, const MonthData& month, const SunDay& sun) {
 
     // The month's Saturdays take the portions by position: replay the earlier ones.
     int turn = 0;
-    const int32_t firstSaturday = SaturdayOnOrAfter(month.firstDay);
-    for (int32_t d = firstSaturday; d < date; d += 7)
+    const Date firstSaturday = month.firstDay.SaturdayOnOrAfter();
+    for (Date d = firstSaturday; d < date; d += 7)
         turn += PortionsOfSaturday(d, HolyDayOf(d, month) != nullptr, month, turn).used;
     const SaturdayPortions today = PortionsOfSaturday(date, f.holyDay != nullptr, month, turn);
     f.portion = today.portion;

@@ -5,7 +5,6 @@
 // details texts, the JSON, the printouts and the calendar items are all
 // rendered from these.
 #include <array>
-#include <cstdint>
 
 #include "core/calendar/HebrewCalendar.h"
 #include "core/calendar/HolyDays.h"
@@ -20,9 +19,9 @@ inline constexpr int kMaxMonthPortions = 8;
 struct MonthData {
     int year = 0;          // common year of the month
     int month = 0;         // 1..12
-    int32_t firstDay = 0;  // its first day
-    int32_t pesach = 0;    // 15 Nisan of the year (calendar date)
-    int32_t shavuot = 0;   // 6 Sivan of the year
+    Date firstDay;         // its first day
+    Date pesach;           // 15 Nisan of the year
+    Date shavuot;          // 6 Sivan of the year
     // The holy day of each day of the month (index day - 1); the later table
     // record wins when two fall on one day.
     std::array<const HolyDayRecord*, 31> holyDays{};
@@ -34,7 +33,7 @@ struct MonthData {
 
 // Gathers the month that starts on firstDay. Only records dated in this very
 // month of this very common year count.
-void CollectMonthData(int32_t firstDay, const HolyDayTable& holyDays, const ParashahTable& parashot,
+void CollectMonthData(Date firstDay, const HolyDayTable& holyDays, const ParashahTable& parashot,
                       MonthData& month);
 
 inline constexpr double kCandleLead = 0.0125;    // 18 minutes before sunset
@@ -42,7 +41,7 @@ inline constexpr double kHavdalahDelay = 0.0291; // about 42 minutes after sunse
 inline constexpr double kEarliestMaarivDelay = 0.05;  // 72 minutes after sunset
 
 struct DayFacts {
-    int32_t date = 0;
+    Date date;
     HebrewDate hebrew;
     int weekday = 0;  // 1 = Sunday .. 7 = Saturday
     // The day's holy day (a record with a name), or nullptr.
@@ -61,9 +60,9 @@ struct DayFacts {
 
 // The facts of one date of the month (the Saturdays before it in the month
 // decide which portion is its turn).
-DayFacts FactsOfDay(int32_t date, const MonthData& month, const SunDay& sun);
+DayFacts FactsOfDay(Date date, const MonthData& month, const SunDay& sun);
 
 // The day of the Omer counted on the evening of a date, or 0 outside the count.
-int OmerDayOf(int32_t date, int32_t pesach, int32_t shavuot);
+int OmerDayOf(Date date, Date pesach, Date shavuot);
 
 }  // namespace varnel

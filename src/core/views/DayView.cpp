@@ -5,7 +5,7 @@
 
 #include "core/calendar/HebrewCalendar.h"
 #include "core/common/DateFormat.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Profile.h"
 
 namespace varnel {
@@ -51,11 +51,11 @@ const std::string& FeastLabel(Feast feast) {
     return labels[static_cast<size_t>(feast)];
 }
 
-std::vector<FeastDate> FeastCountdown(int32_t date) {
+std::vector<FeastDate> FeastCountdown(Date date) {
     std::vector<FeastDate> out;
     out.reserve(kCountdownYears * kFeastCount);
     const int32_t today = DateToJulianDay(date);
-    const int year = YearOf(date);
+    const int year = date.Year();
     for (int k = 0; k < kCountdownYears; ++k) {
         int32_t rosh = FeastIn(year + k, Feast::RoshHashanah);
         if (rosh - today < 1) rosh = FeastIn(year + 1, Feast::RoshHashanah);
@@ -76,7 +76,7 @@ std::vector<FeastDate> FeastCountdown(int32_t date) {
     return out;
 }
 
-void ShowDay(const Grid& monthGrid, int32_t currentDate, int& selectedRow, int& selectedCol, int gridWidth,
+void ShowDay(const Grid& monthGrid, Date currentDate, int& selectedRow, int& selectedCol, int gridWidth,
              DayViewModel& model) {
     model.grid.Resize(0, 0);
     model.grid.Resize(kDayGridRows, 2);
@@ -88,19 +88,19 @@ void ShowDay(const Grid& monthGrid, int32_t currentDate, int& selectedRow, int& 
     if (selectedRow == 0) selectedRow = 1;
     if (selectedCol == -1) selectedCol = 0;
 
-    const int32_t picked = monthGrid.Cell(selectedRow, selectedCol).date;
-    const int offset = picked != 0 ? static_cast<int>(picked - currentDate) : 0;
+    const std::optional<Date> picked = monthGrid.Cell(selectedRow, selectedCol).date;
+    const int offset = picked ? *picked - currentDate : 0;
     if (offset == 0) {
         selectedRow = 1;
-        selectedCol = Weekday(currentDate) - 1;
+        selectedCol = currentDate.Weekday() - 1;
     }
-    const int32_t day = currentDate + offset;
-    if (!IsInSupportedRange(currentDate) || !IsInSupportedRange(day)) return;
+    const Date day = currentDate + offset;
+    if (!currentDate.IsInSupportedRange() || !day.IsInSupportedRange()) return;
     model.day = day;
 
     const HebrewDate h = HebrewDateOf(day);
     model.title = HebrewMonthName(h.year, h.month) + " " + std::to_string(h.day) + ", " + std::to_string(h.year) +
-                  " - " + FormatDate(day, "dddd mm/dd/yyyy");
+                  " - " + WeekdayNumericDateText(day);
 
     const std::string& text = monthGrid.Cell(selectedRow, selectedCol).data;
     const std::vector<std::string> lines = SplitLines(TrimBlanks(text));

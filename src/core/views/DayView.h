@@ -4,9 +4,11 @@
 // a countdown to the five great feasts of the coming eight Hebrew years.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/common/Date.h"
 #include "core/views/Grid.h"
 
 namespace varnel {
@@ -16,7 +18,7 @@ inline constexpr int kDayRowHeight = 300;
 inline constexpr int kCountdownYears = 8;
 
 struct DayViewModel {
-    int32_t day = 0;    // the date shown
+    std::optional<Date> day;  // the date shown
     std::string title;  // lblDay
     Grid grid;          // vsFlexDay: two columns
     int lastRow = -1;   // last row with text
@@ -31,19 +33,19 @@ struct FeastDate {
     Feast feast = Feast::RoshHashanah;
     int32_t dayNumber = 0;  // Julian Day Number of the feast
     int hebrewYear = 0;
-    int32_t daysAway = 0;
+    int daysAway = 0;
 };
 // The eight groups of five feasts counted from a date (serial). When 1 Tishrei
 // of the date's common year has passed, the first two groups are the same
 // Hebrew year: both are counted from the next common year.
-std::vector<FeastDate> FeastCountdown(int32_t date);
+std::vector<FeastDate> FeastCountdown(Date date);
 
 // Fills the model for the month-grid cell (selectedRow, selectedCol) of the
 // month that starts on currentDate. A row of 0 becomes 1 and a column of -1
 // becomes 0; a cell that holds no day (or the first of the month) selects the
 // cell of the first of the month. gridWidth (twips) gives the first sizing of
 // the columns before they are fitted to their contents.
-void ShowDay(const Grid& monthGrid, int32_t currentDate, int& selectedRow, int& selectedCol, int gridWidth,
+void ShowDay(const Grid& monthGrid, Date currentDate, int& selectedRow, int& selectedCol, int gridWidth,
              DayViewModel& model);
 
 }  // namespace varnel

@@ -4,8 +4,11 @@
 // plus column widths and row heights in twips. Widgets draw a Grid; printing
 // and the exports read it back.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "core/common/Date.h"
 
 namespace varnel {
 
@@ -33,7 +36,7 @@ struct GridCell {
     Color background = kNoColor;
     Color foreground = kNoColor;
     std::string data;
-    int32_t date = 0;  // the day a calendar cell shows; 0 for none
+    std::optional<Date> date;  // the day a calendar cell shows
 };
 
 class Grid {

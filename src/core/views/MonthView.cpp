@@ -5,7 +5,7 @@
 
 #include "core/calendar/HebrewCalendar.h"
 #include "core/common/DateFormat.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/solar/Location.h"
 #include "core/views/ColorScheme.h"
 
@@ -23,8 +23,8 @@ std::string OffsetDigits(int offset) {
 
 }  // namespace
 
-MonthCell MonthCellOf(int32_t firstDay, int day) {
-    const int w = Weekday(firstDay) - 1;  // Sunday = 0
+MonthCell MonthCellOf(Date firstDay, int day) {
+    const int w = firstDay.Weekday() - 1;  // Sunday = 0
     const int slot = w + day - 1;
     return {1 + slot / 7, slot % 7};
 }
@@ -49,7 +49,7 @@ void ClearMonthGrid(MonthViewModel& view) {
             cell->foreground = kWhiteColor;
             cell->text.clear();
             cell->data.clear();
-            cell->date = 0;
+            cell->date.reset();
             cell->alignment = CellAlignment::LeftTop;
         }
     view.dayLabelVisible.fill(false);
@@ -60,7 +60,7 @@ void ClearMonthGrid(MonthViewModel& view) {
     g.Touch();
 }
 
-std::string MonthTitle(int32_t firstDay, int32_t lastDay) {
+std::string MonthTitle(Date firstDay, Date lastDay) {
     const HebrewDate first = HebrewDateOf(firstDay);
     const HebrewDate last = HebrewDateOf(lastDay);
     std::string months = HebrewMonthName(first.year, first.month);
@@ -68,7 +68,7 @@ std::string MonthTitle(int32_t firstDay, int32_t lastDay) {
     if (lastName != months) months += "-" + lastName;
     std::string years = std::to_string(first.year);
     if (last.year != first.year) years += "-" + std::to_string(last.year);
-    return months + " " + years + " / " + FormatDate(firstDay, "mmmm yyyy");
+    return months + " " + years + " / " + MonthYearText(firstDay);
 }
 
 void ComposeMonth(const MonthInputs& in, MonthViewModel& view) {
@@ -84,7 +84,7 @@ void ComposeMonth(const MonthInputs& in, MonthViewModel& view) {
     DayTexts texts;
     const int dayCount = in.dayCount < 0 ? 0 : (in.dayCount > 31 ? 31 : in.dayCount);
     for (int i = 0; i < dayCount; ++i) {
-        const int32_t date = in.firstDay + i;
+        const Date date = in.firstDay + i;
         const MonthCell at = MonthCellOf(in.firstDay, i + 1);
         GridCell* cell = g.MutableCell(at.row, at.col);
         if (!cell) continue;
@@ -124,7 +124,7 @@ MonthInputs MonthInputsFor(const ViewState& state, const YearCalendar& year, con
     in.shabbatColor = state.shabbatColor;
     in.floatDetails = state.floatDetails;
     in.shabbatTimesOnHolyDays = state.shabbatTimesOnHolyDays;
-    in.sunOf = [&place](int32_t date) { return SunOf(date, place); };
+    in.sunOf = [&place](Date date) { return SunOn(date, place); };
     return in;
 }
 
@@ -133,9 +133,9 @@ void ComposeMonth(const ViewState& state, CalendarSource& source, MonthViewModel
     ComposeMonth(MonthInputsFor(state, source.Year(year), source.PlaceIn(year)), view);
 }
 
-std::string MonthCellData(const GridCell& cell, int32_t firstDay) {
-    if (cell.date == 0) return cell.data;
-    std::string data = OffsetDigits(static_cast<int>(cell.date - firstDay));
+std::string MonthCellData(const GridCell& cell, Date firstDay) {
+    if (!cell.date) return cell.data;
+    std::string data = OffsetDigits(*cell.date - firstDay);
     data += cell.data;
     return data;
 }

@@ -4,11 +4,12 @@
 // switch in the last cell), its title, the day-number labels and the month of
 // the last rendering. Widgets draw it; printing and the exports read it back.
 #include <array>
-#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/calendar/YearCalendar.h"
+#include "core/common/Date.h"
 #include "core/views/CalendarSource.h"
 #include "core/views/DayDetails.h"
 #include "core/views/Grid.h"
@@ -33,12 +34,12 @@ struct MonthCell {
     int col = 0;
 };
 // The cell of day d (1-based) of a month whose first day is firstDay.
-MonthCell MonthCellOf(int32_t firstDay, int day);
+MonthCell MonthCellOf(Date firstDay, int day);
 
 struct MonthViewModel {
     Grid grid{kMonthRows, kMonthCols};  // vsFlex
     std::string title;                  // lblMonthYear
-    int32_t lastStartOfMonth = 0;       // lblTheLastStartOfMonth: the month last rendered
+    Date lastStartOfMonth;              // lblTheLastStartOfMonth: the month last rendered
     // Day-number labels 1..31 (index 0 is never shown): the cell each one sits on.
     std::array<MonthCell, 32> dayLabelCells{};
     std::array<bool, 32> dayLabelVisible{};
@@ -57,12 +58,12 @@ void ClearMonthGrid(MonthViewModel& view);
 // Everything one rendering needs; the sun of each day comes from a function so
 // the place and the daylight rule stay with their owners.
 struct MonthInputs {
-    int32_t firstDay = 0;  // a first of month
+    Date firstDay;  // a first of month
     int dayCount = 0;
     const HolyDayTable* holyDays = nullptr;
     const ParashahTable* parashot = nullptr;
     std::string_view city;
-    std::function<SunDay(int32_t date)> sunOf;
+    std::function<SunDay(Date date)> sunOf;
     Color holyDayColor = 0;
     Color shabbatColor = 0;
     bool floatDetails = true;
@@ -79,11 +80,11 @@ MonthInputs MonthInputsFor(const ViewState& state, const YearCalendar& year, con
 void ComposeMonth(const ViewState& state, CalendarSource& source, MonthViewModel& view);
 
 // "Elul-Tishrei 5766-5767 / September 2006".
-std::string MonthTitle(int32_t firstDay, int32_t lastDay);
+std::string MonthTitle(Date firstDay, Date lastDay);
 
 // A cell's data as the month grid keeps it for readers of the grid: the day's
 // offset from the first of the month as two digits ("00".."30"), then its
 // details; empty for a cell without a day.
-std::string MonthCellData(const GridCell& cell, int32_t firstDay);
+std::string MonthCellData(const GridCell& cell, Date firstDay);
 
 }  // namespace varnel

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/common/DateFormat.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 
 namespace varnel {
 namespace {
@@ -24,10 +24,10 @@ const std::string& DayNumberText(int day) {
 
 void FillMonth(int year, int month, const HolyDayTable& holyDays, Color holyDayColor, Color shabbatColor,
                const YearViewModel& model, Grid& grid, std::string& label) {
-    const int32_t first = DateSerial(year, month, 1);
-    const int32_t last = DateSerial(year, month + 1, 1) - 1;
+    const Date first = Date(year, month, 1);
+    const Date last = Date(year, month + 1, 1) - 1;
     const int dayCount = static_cast<int>(last - first + 1);
-    label = FormatDate(first, "mmmm yyyy");
+    label = MonthYearText(first);
 
     grid.Resize(7, 7);
     grid.Clear();
@@ -50,12 +50,12 @@ void FillMonth(int year, int month, const HolyDayTable& holyDays, Color holyDayC
     // holds days placed in the neighbouring common years.
     std::array<bool, 31> holy{};
     for (int i = 1; i <= kHolyDayCount; ++i) {
-        const int32_t date = holyDays[static_cast<size_t>(i)].date;
-        if (date == 0 || date < first || date > last) continue;
-        holy[static_cast<size_t>(date - first)] = true;
+        const std::optional<Date> date = holyDays[static_cast<size_t>(i)].date;
+        if (!date || *date < first || *date > last) continue;
+        holy[static_cast<size_t>(*date - first)] = true;
     }
 
-    const int w = Weekday(first) - 1;
+    const int w = first.Weekday() - 1;
     for (int d = 1; d <= dayCount; ++d) {
         const int row = 1 + (w + d - 1) / 7;
         const int col = (w + d - 1) % 7;
@@ -88,14 +88,14 @@ void ShowYear(int16_t year, const HolyDayTable& holyDays, Color holyDayColor, Co
               YearViewModel& model) {
     if (year < kMinYear || year > kMaxYear) return;
     model.year = year;
-    model.title = FormatDate(DateSerial(year, 1, 1), "yyyy");
+    model.title = std::to_string(year);
     for (int m = 0; m < 12; ++m)
         FillMonth(year, m + 1, holyDays, holyDayColor, shabbatColor, model, model.grids[static_cast<size_t>(m)],
                   model.monthLabels[static_cast<size_t>(m)]);
 }
 
 YearCell YearCellOf(int year, int month, int day) {
-    const int w = Weekday(DateSerial(year, month, 1)) - 1;
+    const int w = Date(year, month, 1).Weekday() - 1;
     return {month - 1, 1 + (w + day - 1) / 7, (w + day - 1) % 7};
 }
 

@@ -5,7 +5,7 @@
 
 #include "core/appointments/ICalendarItems.h"
 #include "core/appointments/ICalendarSupport.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "gui/appointments/CalDavAddress.h"
 #include "gui/appointments/CalDavMultistatus.h"
 
@@ -14,8 +14,8 @@ namespace varnel {
 namespace {
 const QByteArray kXml = "application/xml; charset=utf-8";
 
-QString UtcStamp(int32_t serial) {
-    const YearMonthDay d = SplitDate(serial);
+QString UtcStamp(Date serial) {
+    const YearMonthDay d = serial.Parts();
     return QString::asprintf("%04d%02d%02dT000000Z", d.year, d.month, d.day);
 }
 
@@ -108,7 +108,7 @@ void CalDavCalendar::Find(ExportJob& job) {
                 QUrl url;
                 std::string why;
                 if (!ConfinedItemUrl(collection_, response.href, url, why)) {
-                    job.Refuse(event.start, event.subject,
+                    job.Refuse(event.start.value_or(Date()), event.subject,
                                "the server lists it at " + ShownAddress(response.href) + ", but " + why +
                                    "; nothing was sent there");
                     continue;

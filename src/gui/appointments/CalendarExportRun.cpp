@@ -8,7 +8,7 @@
 
 namespace varnel {
 
-CalendarExportRun::CalendarExportRun(const CalendarTarget& target, const QString& password, int32_t firstOfMonth,
+CalendarExportRun::CalendarExportRun(const CalendarTarget& target, const QString& password, Date firstOfMonth,
                                      std::vector<PortionAppointment> items, QObject* parent)
     : QObject(parent), job_("", firstOfMonth, {}) {
     std::string name;

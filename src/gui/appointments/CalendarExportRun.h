@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/common/Date.h"
 #include "core/appointments/ExportJob.h"
 #include "gui/appointments/CalendarTarget.h"
 
@@ -18,7 +19,7 @@ class CalDavCalendar;
 class CalendarExportRun : public QObject {
     Q_OBJECT
 public:
-    CalendarExportRun(const CalendarTarget& target, const QString& password, int32_t firstOfMonth,
+    CalendarExportRun(const CalendarTarget& target, const QString& password, Date firstOfMonth,
                       std::vector<PortionAppointment> items, QObject* parent = nullptr);
     ~CalendarExportRun() override;
 

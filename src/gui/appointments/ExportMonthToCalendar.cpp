@@ -26,7 +26,7 @@ QMessageBox* OpenBox(QWidget* owner, QMessageBox::Icon icon, const QString& titl
 }
 }  // namespace
 
-MonthExport::MonthExport(QWidget* owner, int32_t firstOfMonth, std::vector<PortionAppointment> items)
+MonthExport::MonthExport(QWidget* owner, Date firstOfMonth, std::vector<PortionAppointment> items)
     : QObject(owner), owner_(owner), firstOfMonth_(firstOfMonth), items_(std::move(items)) {}
 
 void MonthExport::Begin(bool ask) {
@@ -133,7 +133,7 @@ void MonthExport::End(const QString& message) {
     deleteLater();
 }
 
-MonthExport* ExportMonthToCalendar(QWidget* owner, int32_t firstOfMonth, const ParashahTable& parashot) {
+MonthExport* ExportMonthToCalendar(QWidget* owner, Date firstOfMonth, const ParashahTable& parashot) {
     auto* exporter = new MonthExport(owner, firstOfMonth,
                                      PortionItems(BuildMonthShabbatLines(firstOfMonth, parashot), ProgramFolder()));
     exporter->Begin(!HasCalendarTargetSetting() || (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier));

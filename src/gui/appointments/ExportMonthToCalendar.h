@@ -8,12 +8,12 @@
 #include <QObject>
 #include <QString>
 #include <QWidget>
-#include <cstdint>
 #include <vector>
 
 #include "core/appointments/ExportReport.h"
 #include "core/appointments/PortionAppointment.h"
 #include "core/calendar/Parashot.h"
+#include "core/common/Date.h"
 #include "gui/appointments/CalendarTarget.h"
 
 namespace varnel {
@@ -21,7 +21,7 @@ namespace varnel {
 class MonthExport : public QObject {
     Q_OBJECT
 public:
-    MonthExport(QWidget* owner, int32_t firstOfMonth, std::vector<PortionAppointment> items);
+    MonthExport(QWidget* owner, Date firstOfMonth, std::vector<PortionAppointment> items);
     void Begin(bool ask);
 
 signals:
@@ -38,7 +38,7 @@ private:
     void End(const QString& message);
 
     QWidget* owner_;
-    int32_t firstOfMonth_;
+    Date firstOfMonth_;
     std::vector<PortionAppointment> items_;
     CalendarTarget target_;
     QString password_;
@@ -46,6 +46,6 @@ private:
 
 // firstOfMonth: the shown month's first day; parashot: that year's portion
 // table. Returns at once with the export under way.
-MonthExport* ExportMonthToCalendar(QWidget* owner, int32_t firstOfMonth, const ParashahTable& parashot);
+MonthExport* ExportMonthToCalendar(QWidget* owner, Date firstOfMonth, const ParashahTable& parashot);
 
 }  // namespace varnel

@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QMessageBox>
 
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/printing/PrintedMonth.h"
 #include "core/printing/YearExport.h"
@@ -25,7 +25,7 @@ std::string ExportYearToHtml(QWidget* owner, const YearViewModel& yearView, Cale
     ViewState monthState = state;
     const double now = NowDateTime();
     in.monthPage = [&](int m) {
-        monthState.ShowMonthOf(DateSerial(yearView.year, m, 1));
+        monthState.ShowMonthOf(Date(yearView.year, m, 1));
         CalendarPageInputs page = PrintedMonth(source, monthState);
         page.printedAt = now;
         return page;

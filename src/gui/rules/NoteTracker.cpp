@@ -6,7 +6,7 @@
 
 namespace varnel {
 
-HoverResult NoteTracker::PointerMoved(const Grid& grid, int32_t firstDay, int row, int col, bool buttonHeld) {
+HoverResult NoteTracker::PointerMoved(const Grid& grid, Date firstDay, int row, int col, bool buttonHeld) {
     hover_ = {row, col};
     HoverResult result;
     if (row < 1 || buttonHeld) return result;
@@ -19,7 +19,7 @@ HoverResult NoteTracker::PointerMoved(const Grid& grid, int32_t firstDay, int ro
     }
     if (hover_ == lastShown_ || (hover_.row == lastShown_.row && hover_.col == lastShown_.col + 1)) return result;
     result.action = HoverResult::Action::Show;
-    result.text = FormatDate(cell.date != 0 ? cell.date : firstDay, "dddd, mmmm, d, yyyy") + kLineBreak + details;
+    result.text = NoteDateText(cell.date.value_or(firstDay)) + kLineBreak + details;
     result.closePrevious = !(lastShown_ == NoteCell{-1, -1});
     lastShown_ = hover_;
     return result;

@@ -1,9 +1,9 @@
 #pragma once
 // The hover bookkeeping of the floating details over the month grid: which
 // cell's note shows, and what a pointer move onto a cell asks for.
-#include <cstdint>
 #include <string>
 
+#include "core/common/Date.h"
 #include "core/views/Grid.h"
 
 namespace varnel {
@@ -23,7 +23,7 @@ struct HoverResult {
 class NoteTracker {
 public:
     // A pointer move onto (row, col) while "Floating info" is checked.
-    HoverResult PointerMoved(const Grid& grid, int32_t firstDay, int row, int col, bool buttonHeld);
+    HoverResult PointerMoved(const Grid& grid, Date firstDay, int row, int col, bool buttonHeld);
     NoteCell LastShown() const { return lastShown_; }
     NoteCell Hover() const { return hover_; }
 

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/solar/Location.h"
 #include "gui/solar/SystemTimeZone.h"
 
@@ -22,7 +22,7 @@ QString ToQString(std::string_view text) {
 
 }  // namespace
 
-LocationDialog::LocationDialog(QWidget* owner, LocationChoice choice, int32_t shownDate)
+LocationDialog::LocationDialog(QWidget* owner, LocationChoice choice, Date shownDate)
     : QDialog(owner),
       captionLabel_(new QLabel(QStringLiteral("Current Settings:"), this)),
       currentLabel_(new QLabel(this)),
@@ -65,9 +65,8 @@ LocationDialog::LocationDialog(QWidget* owner, LocationChoice choice, int32_t sh
     oldCityLabel_->setText(QString::fromStdString(choice_.city));
     RefreshCurrentSettings();
 
-    const SunCalculator table;
-    for (int i = 0; i < table.CityCount(); ++i) locationList_->addItem(ToQString(table.CityName(i)));
-    const int current = SunCalculator::FindCity(choice_.city);
+    for (int i = 0; i < kCityCount; ++i) locationList_->addItem(ToQString(CityName(i)));
+    const int current = FindCity(choice_.city);
     if (current >= 0) {
         locationList_->setCurrentRow(current);
         locationList_->scrollToItem(locationList_->item(current), QAbstractItemView::PositionAtCenter);
@@ -79,7 +78,7 @@ LocationDialog::LocationDialog(QWidget* owner, LocationChoice choice, int32_t sh
     // the table (a stored name may differ in case or blanks).
     connect(locationList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const int row = locationList_->row(item);
-        if (row >= 0 && choice_.city != SunCalculator().CityName(row)) LocationClicked(row);
+        if (row >= 0 && choice_.city != CityName(row)) LocationClicked(row);
     });
     connect(systemDaylightCheck_, &QCheckBox::toggled, this, &LocationDialog::UseSystemDaylightToggled);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
@@ -87,9 +86,9 @@ LocationDialog::LocationDialog(QWidget* owner, LocationChoice choice, int32_t sh
 }
 
 void LocationDialog::RefreshCurrentSettings() {
-    const Place place = PlaceForYear(choice_.city, choice_.systemDaylight, YearOf(shownDate_));
+    const Place place = PlaceForYear(choice_.city, choice_.systemDaylight, shownDate_.Year());
     const DaylightDecision decision = ApplyDaylightRule(place.daylight, shownDate_);
-    const CityEntry* row = SunCalculator::CityAt(place.cityIndex);
+    const CityEntry* row = CityAt(place.cityIndex);
     currentLabel_->setText(QString::fromStdString(choice_.city) + QStringLiteral("\nLatitude:") +
                          NumberText(row ? row->latitude : 0) + QStringLiteral(" Longitude:") +
                          NumberText(row ? row->longitude : 0) + QLatin1Char('\n') +
@@ -98,7 +97,7 @@ void LocationDialog::RefreshCurrentSettings() {
 
 void LocationDialog::LocationClicked(int row) {
     if (row < 0) return;
-    choice_.city = std::string(SunCalculator().CityName(row));
+    choice_.city = std::string(CityName(row));
     RefreshCurrentSettings();
 }
 
@@ -107,7 +106,7 @@ void LocationDialog::UseSystemDaylightToggled(bool on) {
     RefreshCurrentSettings();
 }
 
-std::optional<LocationChoice> ShowLocationDialog(QWidget* owner, const LocationChoice& current, int32_t shownDate) {
+std::optional<LocationChoice> ShowLocationDialog(QWidget* owner, const LocationChoice& current, Date shownDate) {
     LocationDialog dialog(owner, current, shownDate);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Choice();

@@ -3,10 +3,10 @@
 // source of its daylight rules. It shows the choice for the displayed date and
 // gives it back on OK; Cancel, Escape and the close box change nothing.
 #include <QDialog>
-#include <cstdint>
 #include <optional>
 #include <string>
 
+#include "core/common/Date.h"
 #include "gui/common/Settings.h"
 
 class QCheckBox;
@@ -19,7 +19,7 @@ namespace varnel {
 class LocationDialog : public QDialog {
     Q_OBJECT
 public:
-    LocationDialog(QWidget* owner, LocationChoice current, int32_t shownDate);
+    LocationDialog(QWidget* owner, LocationChoice current, Date shownDate);
     const LocationChoice& Choice() const { return choice_; }
 
 private:
@@ -35,10 +35,10 @@ private:
     QPushButton* okButton_;
     QPushButton* cancelButton_;
     LocationChoice choice_;
-    int32_t shownDate_;
+    Date shownDate_;
 };
 
 // Opens the dialog modally; the choice on OK, nothing otherwise.
-std::optional<LocationChoice> ShowLocationDialog(QWidget* owner, const LocationChoice& current, int32_t shownDate);
+std::optional<LocationChoice> ShowLocationDialog(QWidget* owner, const LocationChoice& current, Date shownDate);
 
 }  // namespace varnel

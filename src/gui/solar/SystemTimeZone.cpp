@@ -3,15 +3,15 @@
 #include <QTimeZone>
 #include <algorithm>
 
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 
 namespace varnel {
 namespace {
 
 struct DaylightChange {
-    int32_t day;      // the date on the clock in force before the change
+    Date day;      // the date on the clock in force before the change
     bool toDaylight;
-    int32_t biasMinutes;  // minus the daylight offset after the change
+    int biasMinutes;  // minus the daylight offset after the change
 };
 
 // Qt's zone code never returns when asked about an instant before year 3 under
@@ -20,7 +20,7 @@ struct DaylightChange {
 // yearly rule gives the same month, weekday and occurrence in every year.
 constexpr int kFirstZoneYear = 3;
 
-int32_t SerialOf(const QDate& date) { return DateSerial(date.year(), date.month(), date.day()); }
+Date DateOf(const QDate& date) { return Date(date.year(), date.month(), date.day()); }
 
 // Changes between standard and daylight time whose day falls in the year, in
 // order. Changes of the standard offset alone are not daylight changes.
@@ -28,14 +28,14 @@ template <typename Visit>
 void ForEachDaylightChange(const QTimeZone& zone, int year, Visit visit) {
     const QDateTime from(QDate(year, 1, 1).addDays(-2), QTime(0, 0), Qt::UTC);
     const QDateTime to(QDate(year, 12, 31).addDays(2), QTime(0, 0), Qt::UTC);
-    const int32_t first = DateSerial(year, 1, 1);
-    const int32_t last = DateSerial(year, 12, 31);
+    const Date first = Date(year, 1, 1);
+    const Date last = Date(year, 12, 31);
     for (const QTimeZone::OffsetData& t : zone.transitions(from, to)) {
         const QDateTime before = t.atUtc.addSecs(-1);
         const bool wasDaylight = zone.daylightTimeOffset(before) != 0;
         const bool isDaylight = t.daylightTimeOffset != 0;
         if (wasDaylight == isDaylight) continue;
-        const int32_t day = SerialOf(t.atUtc.addSecs(zone.offsetFromUtc(before)).date());
+        const Date day = DateOf(t.atUtc.addSecs(zone.offsetFromUtc(before)).date());
         if (day < first || day > last) continue;
         visit(DaylightChange{day, isDaylight, -t.daylightTimeOffset / 60});
     }
@@ -69,7 +69,7 @@ ZoneYear ZoneYearOf(const QTimeZone& zone, int year) {
     if (year < kFirstZoneYear) {
         // The changes of the first year Qt can be asked about, moved by their rule.
         result = ZoneYearOf(zone, kFirstZoneYear);
-        for (int32_t& day : result.changes) day = TransitionDay(year, RuleOfDay(day));
+        for (Date& day : result.changes) day = *TransitionDay(year, RuleOfDay(day));
         return result;
     }
     const QDateTime newYear(QDate(year, 1, 1), QTime(0, 0), zone);

@@ -6,11 +6,11 @@
 #include <QTextCharFormat>
 #include <QVBoxLayout>
 
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 
 namespace varnel {
 
-GoToDateDialog::GoToDateDialog(QWidget* owner, int32_t shown)
+GoToDateDialog::GoToDateDialog(QWidget* owner, Date shown)
     : QDialog(owner),
       datePicker_(new QCalendarWidget(this)),
       okButton_(new QPushButton(QStringLiteral("OK"), this)),
@@ -29,8 +29,8 @@ GoToDateDialog::GoToDateDialog(QWidget* owner, int32_t shown)
     datePicker_->setFirstDayOfWeek(Qt::Sunday);
     datePicker_->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     datePicker_->setWeekdayTextFormat(Qt::Sunday, datePicker_->weekdayTextFormat(Qt::Monday));
-    if (IsInSupportedRange(shown)) {
-        const YearMonthDay ymd = SplitDate(shown);
+    if (shown.IsInSupportedRange()) {
+        const YearMonthDay ymd = shown.Parts();
         datePicker_->setSelectedDate(QDate(ymd.year, ymd.month, ymd.day));
     }
 
@@ -50,11 +50,11 @@ GoToDateDialog::GoToDateDialog(QWidget* owner, int32_t shown)
 void GoToDateDialog::accept() {
     const QDate picked = datePicker_->selectedDate();
     if (picked.isValid() && picked.year() >= kMinYear && picked.year() <= kMaxYear)
-        picked_ = DateSerial(picked.year(), picked.month(), 1);
+        picked_ = Date(picked.year(), picked.month(), 1);
     QDialog::accept();
 }
 
-std::optional<int32_t> ShowGoToDateDialog(QWidget* owner, int32_t shown) {
+std::optional<Date> ShowGoToDateDialog(QWidget* owner, Date shown) {
     GoToDateDialog dialog(owner, shown);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Picked();

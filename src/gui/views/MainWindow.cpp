@@ -16,7 +16,7 @@
 #include <cmath>
 
 #include "core/common/DateFormat.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/printing/CalendarDocument.h"
 #include "core/views/ColorScheme.h"
@@ -339,7 +339,7 @@ void MainWindow::UpdateWindowTitle() {
         case View::Day:
             shown = day_->Title()->text();
             break;
-        case View::Month: shown = QString::fromStdString(FormatDate(state_.currentDate, "mmmm yyyy")); break;
+        case View::Month: shown = QString::fromStdString(MonthYearText(state_.currentDate)); break;
         case View::Year: shown = QString::number(state_.Year()); break;
     }
     setWindowTitle(shown.isEmpty() ? QStringLiteral("Varnel") : shown + QStringLiteral(" \u2014 Varnel"));
@@ -359,7 +359,7 @@ void MainWindow::SetShabbatTimesOnHolyDays(bool on) {
     if (startedUp_) RedrawShownView();
 }
 
-void MainWindow::ShowMonthOf(int32_t date) { state_.ShowMonthOf(date); }
+void MainWindow::ShowMonthOf(Date date) { state_.ShowMonthOf(date); }
 
 void MainWindow::NextMonth() {
     if (state_.NextMonth()) AfterMonthMoved();
@@ -377,7 +377,7 @@ void MainWindow::AfterMonthMoved() {
 }
 
 void MainWindow::GoToCommonDate() {
-    const std::optional<int32_t> picked = ShowGoToDateDialog(this, state_.currentDate);
+    const std::optional<Date> picked = ShowGoToDateDialog(this, state_.currentDate);
     if (!picked || *picked == state_.currentDate) return;
     state_.ShowMonthOf(*picked);
     switch (view_) {

@@ -39,7 +39,7 @@ public:
     // The years and place the views draw from (before start-up: no data yet).
     CalendarSource& Calendar() { return *source_; }
     // Shows the month of a date in the month view's model (not the view switch).
-    void ShowMonthOf(int32_t date);
+    void ShowMonthOf(Date date);
     // Window position and settings ("WindowPos"; "Location", "FloatDetails", "ColorScheme").
     void LoadWindow();
     void SaveWindowPos();

@@ -69,7 +69,7 @@ MonthPanel::MonthPanel(ViewState& state, CalendarSource& source, QWidget* parent
 
     // The keyboard: arrows over the days, Enter opens the day, Tab visits the
     // "Floating info" switch and Space toggles it; Tab runs <<<, grid, >>>.
-    auto* keys = new GridKeys(grid_, [this](int row, int col) { return model_.grid.Cell(row, col).date != 0; });
+    auto* keys = new GridKeys(grid_, [this](int row, int col) { return model_.grid.Cell(row, col).date.has_value(); });
     keys->SetTabCell(kFloatInfoRow, kFloatInfoCol);
     connect(keys, &GridKeys::SelectionMoved, this, &MonthPanel::KeyMovedSelection);
     connect(keys, &GridKeys::Activated, this, &MonthPanel::DayDoubleClicked);
@@ -97,7 +97,7 @@ void MonthPanel::ShowCalendar() {
     ComposeMonth(state_, source_, model_);
     title_->setText(QString::fromStdString(model_.title));
     FitTitle();
-    lastStartOfMonth_->setText(QString::number(model_.lastStartOfMonth));
+    lastStartOfMonth_->setText(QString::number(model_.lastStartOfMonth.Serial()));
     UpdateDayLabels();
     MarkToday(monthChanged);
     grid_->Refresh();
@@ -105,12 +105,12 @@ void MonthPanel::ShowCalendar() {
 
 // Today's cell is framed; a month that holds today opens with today selected.
 void MonthPanel::MarkToday(bool monthChanged) {
-    const int32_t today = Today();
+    const Date today = Today();
     if (today < model_.lastStartOfMonth || today > state_.currentMonthEnd) {
         grid_->SetTodayCell(-1, -1);
         return;
     }
-    const MonthCell at = MonthCellOf(model_.lastStartOfMonth, static_cast<int>(today - model_.lastStartOfMonth) + 1);
+    const MonthCell at = MonthCellOf(model_.lastStartOfMonth, today - model_.lastStartOfMonth + 1);
     grid_->SetTodayCell(at.row, at.col);
     if (!monthChanged) return;
     grid_->Select(at.row, at.col);

@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "core/calendar/HolyDays.h"
-#include "core/common/DateSerial.h"
+#include "core/common/Date.h"
 #include "gui/views/GridKeys.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/TitleColors.h"
@@ -103,7 +103,7 @@ void YearPanel::ShowYear(int year) {
 }
 
 void YearPanel::MarkToday() {
-    const YearMonthDay today = SplitDate(Today());
+    const YearMonthDay today = Today().Parts();
     const YearCell at = today.year == model_.year ? YearCellOf(today.year, today.month, today.day) : YearCell{-1, -1, -1};
     for (int m = 0; m < 12; ++m) {
         GridWidget* grid = grids_[static_cast<size_t>(m)];
@@ -114,7 +114,7 @@ void YearPanel::MarkToday() {
 
 void YearPanel::MoveToYear(int year) {
     if (model_.year == 0 || year < kMinYear || year > kMaxYear) return;
-    state_.currentDate = DateSerial(year, 1, 1);
+    state_.currentDate = Date(year, 1, 1);
     state_.ApplyMonthBounds();
     const WaitCursor wait;
     ShowYear(year);
@@ -126,7 +126,7 @@ void YearPanel::PreviousYear() { MoveToYear(model_.year - 1); }
 // The displayed month becomes a month of the shown year.
 bool YearPanel::SelectMonth(int month) {
     if (model_.year < kMinYear || model_.year > kMaxYear) return false;
-    state_.currentDate = DateSerial(model_.year, month + 1, 1);
+    state_.currentDate = Date(model_.year, month + 1, 1);
     state_.ApplyMonthBounds();
     return true;
 }
