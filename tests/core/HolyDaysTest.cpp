@@ -89,7 +89,9 @@ void CheckPlacement(const HolyDayTable& t, int i, int year) {
         // Shabbat record of readings only.
         const Date sukkot = JulianDayToDate(HebrewDateUntilDecember(year, 1, 15, 1));
         EXPECT_TRUE(r.hebrewday == "S" && (r.name != "Shabbat Sukkot" || sukkot.Weekday() == kSaturday));
-        if (r.name == "Shabbat Sukkot") EXPECT_EQ(r.hebrewyear, "0");
+        if (r.name == "Shabbat Sukkot") {
+            EXPECT_EQ(r.hebrewyear, "0");
+        }
         return;
     }
     const Date date = *r.date;
