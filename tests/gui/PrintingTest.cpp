@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintPreviewWidget>
@@ -31,6 +32,7 @@
 #include "core/views/MonthView.h"
 #include "core/views/YearView.h"
 #include "core/views/ViewState.h"
+#include "gui/printing/CompileProgress.h"
 #include "gui/printing/PrintCalendarDialog.h"
 #include "gui/printing/DocumentLayout.h"
 #include "gui/printing/DocumentOutput.h"
@@ -129,8 +131,23 @@ TEST_F(PrintingTest, LongTableRunsOnWithItsHeaderOnEveryPage) {
     doc.AddTable("<1500|<2000", "Heading One|Heading Two", body);
     doc.EndTable();
     doc.EndDoc();
-    const DocumentLayout layout(doc);
+    // The progress window follows the layout page by page and closes at the end.
+    QWidget owner;
+    QStringList shown;
+    CompileProgress progress(&owner);
+    const DocumentEvents report = progress.Events();
+    const auto look = [&] {
+        const auto* window = owner.findChild<QLabel*>(QStringLiteral("lblCompiling"));
+        shown << (window && window->isVisible() ? window->text() : QStringLiteral("closed"));
+    };
+    const DocumentLayout layout(doc, {[&] { report.started(); look(); }, [&](int page) { report.newPage(page); look(); },
+                                      [&] { report.ended(); look(); }});
     ASSERT_GE(layout.PageCount(), 3);
+    ASSERT_EQ(shown.size(), layout.PageCount() + 2);
+    EXPECT_EQ(shown.front(), QStringLiteral("Compiling document... please wait..."));
+    EXPECT_EQ(shown[1], QStringLiteral("Compiling document... page 1"));
+    EXPECT_EQ(shown[layout.PageCount()], QStringLiteral("Compiling document... page %1").arg(layout.PageCount()));
+    EXPECT_EQ(shown.back(), QStringLiteral("closed"));
     QString info;
     const QString all = PdfText(doc, 0, &info);
     EXPECT_TRUE(info.contains(QStringLiteral("Pages:           %1").arg(layout.PageCount()))) << info.toStdString();

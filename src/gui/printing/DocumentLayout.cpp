@@ -69,7 +69,8 @@ QColor DocumentLayout::ToQColor(Color c, const QColor& fallback) {
 
 class DocumentLayout::Builder {
 public:
-    Builder(const Document& doc, DocumentLayout& out) : doc_(doc), out_(out) {
+    Builder(const Document& doc, DocumentLayout& out, const DocumentEvents& events)
+        : doc_(doc), out_(out), events_(events) {
         const PageSetup& s = doc.Page();
         bodyTop_ = s.marginTop;
         bodyBottom_ = std::max<double>(s.paperHeight - s.marginBottom, bodyTop_ + 720);
@@ -78,9 +79,11 @@ public:
     }
 
     void Run() {
+        if (events_.started) events_.started();
         NewPage();
         for (const Block& block : doc_.Blocks()) std::visit([this](const auto& b) { Place(b); }, block);
         for (size_t i = 0; i < out_.pages_.size(); ++i) DrawBands(out_.pages_[i], static_cast<int>(i) + 1);
+        if (events_.ended) events_.ended();
     }
 
 private:
@@ -114,6 +117,7 @@ private:
         y_ = bodyTop_;
         column_ = 0;
         columnsTop_ = bodyTop_;
+        if (events_.newPage) events_.newPage(static_cast<int>(out_.pages_.size()));
     }
 
     double FrameWidth() const {
@@ -359,6 +363,7 @@ private:
 
     const Document& doc_;
     DocumentLayout& out_;
+    const DocumentEvents& events_;
     double bodyTop_ = 0, bodyBottom_ = 0, contentLeft_ = 0, contentWidth_ = 0;
     double y_ = 0;
     int columns_ = 1;
@@ -369,8 +374,8 @@ private:
     std::map<std::string, std::shared_ptr<const QImage>> images_;
 };
 
-DocumentLayout::DocumentLayout(const Document& document) : setup_(document.Page()) {
-    Builder(document, *this).Run();
+DocumentLayout::DocumentLayout(const Document& document, const DocumentEvents& events) : setup_(document.Page()) {
+    Builder(document, *this, events).Run();
 }
 
 void DocumentLayout::PaintPage(QPainter& painter, int index) const {

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -17,6 +18,14 @@
 class QPainter;
 
 namespace varnel {
+
+// Fired while the pages are laid out: once at the start, once as each page
+// (1, 2, ...) begins, once at the end.
+struct DocumentEvents {
+    std::function<void()> started;
+    std::function<void(int page)> newPage;
+    std::function<void()> ended;
+};
 
 class DocumentLayout {
 public:
@@ -34,7 +43,7 @@ public:
         std::vector<Item> items;
     };
 
-    explicit DocumentLayout(const Document& document);
+    explicit DocumentLayout(const Document& document, const DocumentEvents& events = {});
 
     int PageCount() const { return static_cast<int>(pages_.size()); }
     const PageSetup& Setup() const { return setup_; }

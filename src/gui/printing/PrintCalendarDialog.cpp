@@ -20,7 +20,7 @@
 #include "core/common/Files.h"
 #include "core/printing/CalendarDocument.h"
 #include "core/solar/SunCalculator.h"
-#include "gui/common/WaitCursor.h"
+#include "gui/printing/CompileProgress.h"
 #include "gui/printing/DocumentLayout.h"
 #include "gui/printing/DocumentOutput.h"
 #include "gui/printing/PrintToPrinter.h"
@@ -233,8 +233,8 @@ void PrintCalendarDialog::Print() {
     const Document doc = ComposeForOutput();
     std::unique_ptr<DocumentLayout> layout;
     {
-        const WaitCursor wait;
-        layout = std::make_unique<DocumentLayout>(doc);
+        CompileProgress progress(this);
+        layout = std::make_unique<DocumentLayout>(doc, progress.Events());
     }
     const QString title = QString::fromStdString(month_->title);
     if (printerChosen_) {

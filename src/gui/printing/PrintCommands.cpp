@@ -6,7 +6,7 @@
 #include "core/solar/SunCalculator.h"
 #include "core/views/DayView.h"
 #include "core/views/YearView.h"
-#include "gui/common/WaitCursor.h"
+#include "gui/printing/CompileProgress.h"
 #include "gui/printing/DocumentLayout.h"
 #include "gui/printing/PrintToPrinter.h"
 #include "gui/printing/PrintPreviewDialog.h"
@@ -21,12 +21,12 @@ Document NewDocument() {
     return doc;
 }
 
-// Lays the document out and sends it to the printer.
+// Lays the document out with the progress window and sends it to the printer.
 void PrintDirectly(QWidget* owner, const Document& doc, const QString& title) {
     std::unique_ptr<DocumentLayout> layout;
     {
-        const WaitCursor wait;
-        layout = std::make_unique<DocumentLayout>(doc);
+        CompileProgress progress(owner);
+        layout = std::make_unique<DocumentLayout>(doc, progress.Events());
     }
     PrintOnDefaultPrinter(owner, *layout, title);
 }

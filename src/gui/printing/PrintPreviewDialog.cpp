@@ -7,7 +7,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include "gui/common/WaitCursor.h"
+#include "gui/printing/CompileProgress.h"
 #include "gui/printing/DocumentOutput.h"
 #include "gui/printing/PrintToPrinter.h"
 
@@ -18,8 +18,9 @@ PrintPreviewDialog::PrintPreviewDialog(QWidget* owner, const Document& document,
     setObjectName(QStringLiteral("frmPrintPreview"));
     setWindowTitle(QStringLiteral("Print Preview"));
     {
-        const WaitCursor wait;
-        layout_ = std::make_unique<DocumentLayout>(document);
+        CompileProgress progress(owner && owner->isVisible() ? owner : nullptr);
+        layout_ = std::make_unique<DocumentLayout>(document, owner && owner->isVisible() ? progress.Events()
+                                                                                          : DocumentEvents{});
     }
     printer_.setFullPage(true);
     printer_.setPageLayout(PageLayoutOf(layout_->Setup()));
