@@ -83,14 +83,18 @@ END:VCALENDAR\r
 """
 
 
-def run(*args, password=None, timeout=60, cwd=None, limits=None):
+def environment(password=None, limits=None):
     env = dict(os.environ, HOME=tempfile.gettempdir(), XDG_CONFIG_HOME=tempfile.mkdtemp(), **(limits or {}))
     env.pop("VARNEL_CALDAV_PASSWORD", None)
     if password is not None:
         env["VARNEL_CALDAV_PASSWORD"] = password
+    return env
+
+
+def run(*args, password=None, timeout=60, cwd=None, limits=None, as_user=()):
     started = time.monotonic()
-    p = subprocess.run([VARNEL, "export-portions", *args], capture_output=True, text=True, env=env,
-                       stdin=subprocess.DEVNULL, timeout=timeout, cwd=cwd)
+    p = subprocess.run([*as_user, VARNEL, "export-portions", *args], capture_output=True, text=True,
+                       env=environment(password, limits), stdin=subprocess.DEVNULL, timeout=timeout, cwd=cwd)
     return p, time.monotonic() - started
 
 
@@ -120,7 +124,7 @@ def semantic(component):
 
 
 def ours(c):
-    return c.name == "VEVENT" and str(c.get("SUMMARY", "")).startswith(MARK)
+    return c.name == "VEVENT" and str(c.get("X-VARNEL-EXPORT", "")) == "portions"
 
 
 def day(c):
@@ -161,6 +165,54 @@ class IcsFile(unittest.TestCase):
             self.assertEqual(str(c["TRANSP"]), "OPAQUE")
             self.assertFalse(c.walk("VALARM"))
             self.assertTrue(str(c["UID"]).startswith("varnel-portion-2024"))
+
+    def test_a_users_title_with_a_guillemet_is_not_ours(self):
+        p, _ = run("2024-09", "--to", self.path)
+        self.assertEqual(p.returncode, 0, p.stderr)
+        self.assertIn("UID:old-export@me\r\n", open(self.path, newline="").read())
+
+    def test_exports_at_once_into_one_file_lose_nothing(self):
+        months = ["2024-%02d" % m for m in range(1, 9)]
+        before = [semantic(c) for c in self.read().subcomponents]
+        running = [subprocess.Popen([VARNEL, "export-portions", m, "--to", self.path], env=environment(),
+                                    stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, stdin=subprocess.DEVNULL)
+                   for m in months]
+        for p in running:
+            self.assertEqual(p.wait(60), 0, p.stderr.read())
+            p.stderr.close()
+        alone = os.path.join(self.dir, "alone.ics")
+        for m in months:
+            self.assertEqual(run(m, "--to", alone)[0].returncode, 0)
+
+        def items(calendar):
+            return sorted((day(c), str(c["SUMMARY"])) for c in calendar.walk("VEVENT") if ours(c))
+        with open(alone, "rb") as f:
+            expected = items(icalendar.Calendar.from_ical(f.read()))
+        self.assertGreater(len(expected), 30)
+        after = self.read()
+        self.assertEqual(items(after), expected)
+        self.assertEqual([semantic(c) for c in after.subcomponents if not ours(c)], before)
+
+    def test_files_the_user_may_not_change_are_left_alone(self):
+        # Run as an ordinary user: root may change anything.
+        as_user = ("setpriv", "--reuid=65534", "--regid=65534", "--clear-groups") if os.geteuid() == 0 else ()
+        os.chmod(self.dir, 0o777)
+        os.chmod(self.path, 0o444)
+        cases = [self.path]
+        if as_user:  # a file of another user, readable, in a folder the user may write
+            theirs = os.path.join(self.dir, "theirs.ics")
+            shutil.copy(self.path, theirs)
+            os.chmod(theirs, 0o644)
+            cases.append(theirs)
+        for path in cases:
+            with open(path, "rb") as f:
+                text = f.read()
+            p, _ = run("2024-08", "--to", path, as_user=as_user)
+            self.assertEqual(p.returncode, 1, p.stderr)
+            self.assertIn("not allowed to change it", p.stderr)
+            with open(path, "rb") as f:
+                self.assertEqual(f.read(), text)
+        self.assertEqual(sorted(os.listdir(self.dir)), sorted(os.path.basename(c) for c in cases))
 
     def test_joined_portion_is_one_item_with_both_readings(self):
         p, _ = run("2024-08", "--to", self.path, "--json")

@@ -3,108 +3,114 @@
 #include <filesystem>
 
 #include "core/appointments/ICalendarSupport.h"
-#include "core/common/Files.h"
+#include "core/common/FileUpdate.h"
 
 namespace varnel {
 
 namespace {
-// Items are addressed by their position among the VEVENTs at FindItems time;
-// deleting leaves a placeholder so the positions of the others stay valid.
-constexpr const char* kIdPrefix = "#";
+struct BlockFacts {
+    Ownership owner = Ownership::UserWithOurUid;  // what libical cannot read is not taken as ours
+    std::string subject;
+    std::optional<Date> start;
+};
+
+// Only blocks with one of our UIDs are parsed; the user's others are never looked into.
+BlockFacts FactsOf(std::string_view block) {
+    BlockFacts facts;
+    icalcomponent* event = icalparser_parse_string(std::string(block).c_str());
+    if (!event) return facts;
+    if (icalcomponent_isa(event) == ICAL_VEVENT_COMPONENT) {
+        facts.owner = EventOwnership(event);
+        facts.subject = EventSummary(event);
+        facts.start = EventStartDate(event);
+    }
+    icalcomponent_free(event);
+    return facts;
+}
+
+std::string_view BlockText(const std::string& text, const EventBlock& b) {
+    return std::string_view(text).substr(b.begin, b.end - b.begin);
+}
+
+std::string WithLineEnds(const std::string& crlfText, const std::string& lineEnd) {
+    if (lineEnd == "\r\n") return crlfText;
+    std::string out;
+    out.reserve(crlfText.size());
+    for (size_t i = 0; i < crlfText.size(); ++i)
+        if (!(crlfText[i] == '\r' && i + 1 < crlfText.size() && crlfText[i + 1] == '\n')) out += crlfText[i];
+    return out;
+}
+
+// A calendar read as the file's text when the file is missing or blank.
+bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
 }  // namespace
 
 IcsFileCalendar::IcsFileCalendar(std::string path) : path_(std::move(path)) {}
 
-IcsFileCalendar::~IcsFileCalendar() {
-    if (calendar_) icalcomponent_free(calendar_);
-}
+IcsFileCalendar::~IcsFileCalendar() = default;
 
 std::string DefaultIcsPath(const std::string& dataFolder) { return PathIn(PathIn(dataFolder, "Export"), "portions.ics"); }
 
-bool IcsFileCalendar::Open(std::string& error) {
-    if (calendar_) icalcomponent_free(calendar_);
-    calendar_ = nullptr;
-    changed_ = false;
-    std::error_code ec;
-    if (std::filesystem::is_directory(path_, ec)) {
+bool IcsFileCalendar::Load(std::string& error) {
+    const FileRead read = file_->Read(text_);
+    if (read.status == FileStatus::NotRegular && std::filesystem::is_directory(path_)) {
         error = "it is a folder, not a file";
         return false;
     }
-    if (!std::filesystem::exists(path_, ec)) {
-        calendar_ = NewICalendar();
-        return true;
-    }
-    std::string text;
-    if (!ReadWholeFile(path_, text)) {
-        error = "the file cannot be read";
+    if (!read.ok() && read.status != FileStatus::Missing) {
+        error = "the file cannot be used: " + DescribeFileRead(read, path_);
         return false;
     }
-    if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
-        calendar_ = NewICalendar();
-        return true;
+    if (IsBlank(text_)) {
+        icalcomponent* calendar = NewICalendar();
+        text_ = ComponentText(calendar);
+        icalcomponent_free(calendar);
     }
-    calendar_ = ParseICalendar(text);
-    if (!calendar_) {
-        error = "the file is not an iCalendar file (it was left untouched)";
+    std::string why;
+    if (!SplitICalendarText(text_, layout_, why)) {
+        error = "the file is not an iCalendar file that can be edited safely: " + why + " (it was left untouched)";
         return false;
     }
     return true;
 }
 
-icalcomponent* IcsFileCalendar::Event(const std::string& id) const {
-    if (!calendar_ || id.rfind(kIdPrefix, 0) != 0) return nullptr;
-    size_t wanted = 0;
-    try {
-        wanted = std::stoul(id.substr(1));
-    } catch (const std::exception&) {
-        return nullptr;
-    }
-    size_t n = 0;
-    for (icalcomponent* e = icalcomponent_get_first_component(calendar_, ICAL_VEVENT_COMPONENT); e;
-         e = icalcomponent_get_next_component(calendar_, ICAL_VEVENT_COMPONENT), ++n)
-        if (n == wanted) return e;
-    return nullptr;
+bool IcsFileCalendar::Open(std::string& error) {
+    removedUids_.clear();
+    added_.clear();
+    file_ = std::make_unique<FileUpdate>(path_);
+    opened_ = Load(error);
+    if (!opened_) file_.reset();  // the lock goes with the failure
+    return opened_;
 }
 
 bool IcsFileCalendar::FindItems(Date first, Date last, std::vector<CalendarEntry>& items, std::string& error) {
     items.clear();
-    if (!calendar_) {
+    if (!opened_) {
         error = "the calendar is not open";
         return false;
     }
-    size_t n = 0;
-    for (icalcomponent* e = icalcomponent_get_first_component(calendar_, ICAL_VEVENT_COMPONENT); e;
-         e = icalcomponent_get_next_component(calendar_, ICAL_VEVENT_COMPONENT), ++n) {
-        const std::optional<Date> start = EventStartDate(e);
-        const char* uid = icalcomponent_get_uid(e);
-        const std::optional<Date> shabbat = uid ? DateOfPortionUid(uid) : std::nullopt;
-        if ((start && *start >= first && *start <= last) || (shabbat && *shabbat >= first && *shabbat <= last))
-            items.push_back({kIdPrefix + std::to_string(n), EventSummary(e), start, uid ? uid : "", EventOwnership(e)});
+    for (const EventBlock& block : layout_.events) {
+        const std::optional<Date> shabbat = DateOfPortionUid(block.uid);
+        if (!shabbat) continue;
+        const BlockFacts facts = FactsOf(BlockText(text_, block));
+        const bool starts = facts.start && *facts.start >= first && *facts.start <= last;
+        if (starts || (*shabbat >= first && *shabbat <= last))
+            items.push_back({block.uid, facts.subject, facts.start, block.uid, facts.owner});
     }
     return true;
 }
 
 bool IcsFileCalendar::DeleteItem(const CalendarEntry& item, std::string& error) {
-    icalcomponent* event = Event(item.id);
-    if (!event) {
-        error = "the item is no longer in the file";
+    if (!opened_ || item.owner != Ownership::Ours) {
+        error = "the item was not made by the export";
         return false;
     }
-    // An emptied VEVENT keeps the positions; it is dropped when the file is written.
-    while (icalproperty* p = icalcomponent_get_first_property(event, ICAL_ANY_PROPERTY)) {
-        icalcomponent_remove_property(event, p);
-        icalproperty_free(p);
-    }
-    while (icalcomponent* c = icalcomponent_get_first_component(event, ICAL_ANY_COMPONENT)) {
-        icalcomponent_remove_component(event, c);
-        icalcomponent_free(c);
-    }
-    changed_ = true;
+    removedUids_.insert(item.uid);
     return true;
 }
 
 bool IcsFileCalendar::AddItem(const PortionAppointment& item, std::string& error) {
-    if (!calendar_) {
+    if (!opened_) {
         error = "the calendar is not open";
         return false;
     }
@@ -113,41 +119,71 @@ bool IcsFileCalendar::AddItem(const PortionAppointment& item, std::string& error
         error = kDateTooLate;
         return false;
     }
-    icalcomponent_add_component(calendar_, event);
-    changed_ = true;
+    added_.emplace_back(item.uid, ComponentText(event));
+    icalcomponent_free(event);
+    // An item of ours for that Shabbat, wherever it now stands, gives way to the new one.
+    removedUids_.insert(item.uid);
+    return true;
+}
+
+bool IcsFileCalendar::Edited(std::string& text, std::string& error) const {
+    text.clear();
+    text.reserve(text_.size() + added_.size() * 4096);
+    size_t copied = 0;
+    for (const EventBlock& block : layout_.events) {
+        if (!removedUids_.count(block.uid)) continue;
+        const BlockFacts facts = FactsOf(BlockText(text_, block));
+        if (facts.owner == Ownership::User) continue;
+        if (facts.owner == Ownership::UserWithOurUid) {
+            bool ours = false;
+            for (const auto& [uid, _] : added_) ours = ours || uid == block.uid;
+            if (!ours) continue;
+            error = "another program put an item with the UID " + block.uid + " into the file meanwhile";
+            return false;
+        }
+        text.append(text_, copied, block.begin - copied);
+        copied = block.end;
+    }
+    text.append(text_, copied, layout_.calendarEnd - copied);
+    for (const auto& [uid, event] : added_) text += WithLineEnds(event, layout_.lineEnd);
+    text.append(text_, layout_.calendarEnd);
+    if (text.size() > kDataFileSizeLimit) {
+        error = "the calendar would grow beyond " + std::to_string(kDataFileSizeLimit >> 20) +
+                " MB, the most the export reads back";
+        return false;
+    }
     return true;
 }
 
 bool IcsFileCalendar::Finish(std::string& error) {
-    if (!calendar_) {
+    if (!opened_) {
         error = "the calendar is not open";
         return false;
     }
-    if (!changed_) return true;
-    for (icalcomponent* e = icalcomponent_get_first_component(calendar_, ICAL_VEVENT_COMPONENT); e;) {
-        icalcomponent* next = icalcomponent_get_next_component(calendar_, ICAL_VEVENT_COMPONENT);
-        if (!icalcomponent_get_first_property(e, ICAL_ANY_PROPERTY)) {
-            icalcomponent_remove_component(calendar_, e);
-            icalcomponent_free(e);
-        }
-        e = next;
-    }
-    // A link is followed, so the file it points to is the one replaced; the
-    // replacement keeps the old file's permissions (a private calendar stays private).
-    namespace fs = std::filesystem;
+    opened_ = false;
+    const bool written = Write(error);
+    file_.reset();  // releases the lock
+    return written;
+}
+
+bool IcsFileCalendar::Write(std::string& error) {
+    if (removedUids_.empty() && added_.empty()) return true;
     std::error_code ec;
-    fs::path target = path_;
-    const bool existed = fs::exists(target, ec);
-    if (existed) target = fs::canonical(target, ec);
-    const fs::perms perms = existed ? fs::status(target, ec).permissions() : fs::perms::unknown;
-    if (!target.parent_path().empty()) fs::create_directories(target.parent_path(), ec);
-    if (!WriteFileAtomically(target.string(), ComponentText(calendar_))) {
-        error = "the file cannot be written";
-        return false;
+    const std::filesystem::path folder = std::filesystem::path(path_).parent_path();
+    if (!folder.empty()) std::filesystem::create_directories(folder, ec);
+    for (int attempt = 0; attempt < kUpdateAttempts; ++attempt) {
+        if (attempt > 0 && !Load(error)) return false;
+        std::string text;
+        if (!Edited(text, error)) return false;
+        switch (file_->Write(text, error)) {
+            case FileUpdate::Outcome::Written: return true;
+            case FileUpdate::Outcome::Failed: error = "the file cannot be written: " + error; return false;
+            case FileUpdate::Outcome::Changed: break;
+        }
     }
-    if (perms != fs::perms::unknown) fs::permissions(target, perms, ec);
-    changed_ = false;
-    return true;
+    error = "another program kept changing the file while the export wrote it (" + std::to_string(kUpdateAttempts) +
+            " tries); it was left as the other program wrote it";
+    return false;
 }
 
 }  // namespace varnel

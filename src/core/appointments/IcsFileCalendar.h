@@ -1,15 +1,22 @@
 #pragma once
-// An iCalendar file as the export's calendar. The file is read whole on Open,
-// changed in memory and written on Finish to a temporary file beside it that
-// is then renamed over it; everything that is not one of the export's items
-// is carried over unchanged. A file that is not iCalendar is refused.
+// An iCalendar file as the export's calendar. The file is edited, not
+// rewritten: its text is kept as it stands and only the export's own VEVENT
+// blocks are taken out or added before END:VCALENDAR, so everything of the
+// user's stays byte for byte. The file is locked from Open to Finish, and
+// Finish writes only when the file is still as read; when another program
+// changed it meanwhile, the same edit is made again on the new text. A file
+// whose structure cannot be split safely is refused with the reason.
+#include <memory>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "core/appointments/CalendarBackend.h"
-
-typedef struct icalcomponent_impl icalcomponent;
+#include "core/appointments/ICalendarText.h"
 
 namespace varnel {
+
+class FileUpdate;
 
 class IcsFileCalendar : public CalendarBackend {
 public:
@@ -26,11 +33,18 @@ public:
     bool Finish(std::string& error) override;
 
 private:
-    icalcomponent* Event(const std::string& id) const;
+    bool Load(std::string& error);
+    bool Write(std::string& error);
+    // The loaded text without the removed items of ours and with the added ones.
+    bool Edited(std::string& text, std::string& error) const;
 
     std::string path_;
-    icalcomponent* calendar_ = nullptr;
-    bool changed_ = false;
+    std::unique_ptr<FileUpdate> file_;
+    std::string text_;
+    ICalendarLayout layout_;
+    std::set<std::string> removedUids_;                      // items of ours to take out
+    std::vector<std::pair<std::string, std::string>> added_;  // UID and text of each new item
+    bool opened_ = false;
 };
 
 // "Export/portions.ics" in a data folder.
