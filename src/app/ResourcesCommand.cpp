@@ -89,17 +89,31 @@ int RunResources(const Context& context) {
 
     std::vector<ResourceEntry> entries = ReadResourceList(path, feast);
     if (change.add || change.remove) {
-        if (change.remove) {
-            entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(ParseEntryNumber(*change.remove, entries.size(), feast) - 1));
-        } else {
-            const std::string target = TrimBlanks(*change.add);
-            if (target.empty()) throw UsageError("--add needs a file or web address");
-            std::string description = TrimBlanks(change.description.value_or(""));
-            if (description.empty()) description = DefaultDescription(target);
-            entries.push_back({target, description});
+        // Checked against the list as read, applied to the list as it is when written (another run may add meanwhile).
+        const size_t removed = change.remove ? ParseEntryNumber(*change.remove, entries.size(), feast) : 0;
+        const ResourceEntry wanted = removed ? entries[removed - 1] : ResourceEntry{};
+        ResourceEntry added;
+        if (change.add) {
+            added.fileurl = TrimBlanks(*change.add);
+            if (added.fileurl.empty()) throw UsageError("--add needs a file or web address");
+            added.description = TrimBlanks(change.description.value_or(""));
+            if (added.description.empty()) added.description = DefaultDescription(added.fileurl);
         }
-        if (!SaveResourceList(path, feast, entries)) {
-            std::cerr << "varnel: could not write the resource list '" << path << "'\n";
+        std::string error;
+        const bool saved = UpdateResourceList(path, feast, [&](std::vector<ResourceEntry>& list, std::string& why) {
+            if (!removed) {
+                list.push_back(added);
+                return true;
+            }
+            if (removed <= list.size() && list[removed - 1] == wanted) {
+                list.erase(list.begin() + static_cast<std::ptrdiff_t>(removed - 1));
+                return true;
+            }
+            why = "entry " + std::to_string(removed) + " was changed by another program meanwhile; nothing was removed";
+            return false;
+        }, &error);
+        if (!saved) {
+            std::cerr << "varnel: could not write the resource list " << Quoted(path) << ": " << error << "\n";
             return 1;
         }
         entries = ReadResourceList(path, feast);

@@ -45,6 +45,7 @@ check "and are shown on no day" test "$(cat "$tmp/out")" = "  3  2026-03-03 Tue 
 check "help" exits 0 "$varnel" --help
 check "help lists convert" grep -q "convert" "$tmp/out"
 check "help lists export-portions" grep -q "export-portions YYYY-MM --to TARGET" "$tmp/out"
+check "help lists the exit codes" grep -q "^  2  a bad command line" "$tmp/out"
 check "export-portions without a target" refused 2 "$varnel" export-portions 2026-02
 check "version" exits 0 "$varnel" --version
 check "version text" grep -q "^varnel 1.0.3" "$tmp/out"
@@ -168,6 +169,11 @@ check "unknown feast" refused 2 res "Shabbat Pesach"
 check "no such entry" refused 2 res Pesach --remove 5
 check "--add without a feast" exits 2 res --add x
 check "--add on another command" exits 2 "$varnel" convert 2024-01-01 --add x
+check "the removed entry leaves no key behind" bash -c '! grep -qi "^2fileurl\|^2description" "$1"' _ "$tmp/res/resources.dat"
+# Eight runs adding at once: each reads and writes under the lock, none is lost.
+for n in 1 2 3 4 5 6 7 8; do res Sukkot --add "https://example.org/$n" >/dev/null 2>"$tmp/add$n.err" & done
+wait
+check "eight additions at once, all kept" bash -c '[ "$("$1" resources Sukkot --data-dir "$2" | wc -l)" -eq 8 ]' _ "$varnel" "$tmp/res"
 chmod_target="$tmp/res/blocked"
 mkdir -p "$chmod_target/resources.dat"
 cp "$tmp/res/holydays.dat" "$chmod_target/"

@@ -46,14 +46,13 @@ TEST_F(ResourceFile, RemovingTheOnlyEntryWritesCountZeroAndComesBackEmpty) {
     EXPECT_EQ(RowsOfEntries(Read("Pesach")), std::vector<ResourceRow>{ResourceRow{}});
 }
 
-TEST_F(ResourceFile, RowsWithoutADescriptionAreNotSavedAndLaterKeysStayUnread) {
+TEST_F(ResourceFile, RowsWithoutADescriptionAreNotSavedAndNoKeyOfARemovedEntryStays) {
     ASSERT_TRUE(SaveResourceList(Dat(), "Sukkot", {{"a", "A"}, {"b", "B"}, {"c", "C"}}));
     ASSERT_TRUE(SaveResourceList(Dat(), "Sukkot", {{"https://example.org/x", "  "}, {"c", "C"}, {"", ""}}));
     EXPECT_EQ(Raw("Sukkot", "count"), "1");
     EXPECT_EQ(Read("Sukkot"), (std::vector<ResourceEntry>{{"c", "C"}}));
-    // The longer list's entries 2 and 3 are still in the file, beyond "count".
-    EXPECT_EQ(Raw("Sukkot", "3fileurl"), "c");
-    EXPECT_EQ(Raw("Sukkot", "2description"), "B");
+    // Nothing of the longer list's entries 2 and 3 is left beyond "count".
+    for (const char* key : {"2fileurl", "2description", "3fileurl", "3description"}) EXPECT_EQ(Raw("Sukkot", key), "") << key;
 }
 
 TEST_F(ResourceFile, EntriesWithoutAFileAreSkippedAndABrokenCountReadsNothingOrIsBounded) {

@@ -3,7 +3,9 @@
 #include "core/common/Utf8.h"
 
 #include <cctype>
+#include <functional>
 
+#include "core/common/FileUpdate.h"
 #include "core/common/Files.h"
 #include "core/common/TextDecoding.h"
 
@@ -132,14 +134,20 @@ std::string Rewrite(const std::string& text, std::string_view section, const std
     return out;
 }
 
-// The text of an existing profile file, decoded; a missing file reads empty.
-// False when the file exists but cannot be read: it must not be replaced then.
-bool ReadForRewrite(const std::string& path, std::string& text) {
-    const FileRead read = ReadRegularFile(path, text);
-    if (read.status == FileStatus::Missing) return true;
-    if (!read.ok()) return false;
-    text = DecodeText(text);
-    return true;
+// Applies a rewrite to a profile file under the update's lock and check. The
+// file is decoded first (a UTF-16 file is written back as UTF-8); a file that
+// exists but cannot be read is never replaced, and an unchanged text is not written.
+bool RewriteFile(const std::string& path, const std::function<std::string(const std::string&)>& rewrite,
+                 std::string* error = nullptr) {
+    std::string why;
+    const bool ok = UpdateFile(path, [&](const std::string& current, std::string& updated, std::string&) {
+        const std::string decoded = DecodeText(current);
+        updated = rewrite(decoded);
+        if (updated == decoded) updated = current;
+        return true;
+    }, why);
+    if (!ok && error) *error = why;
+    return ok;
 }
 
 }  // namespace
@@ -235,36 +243,40 @@ std::string GetProfileString(std::string_view section, std::string_view key, con
 bool WriteProfileString(std::string_view section, std::string_view key, std::string_view value,
                         const std::string& path) {
     if (TrimBlanks(section).empty() || TrimBlanks(key).empty()) return false;
-    std::string text;
-    if (!ReadForRewrite(path, text)) return false;  // a missing file starts empty
     const std::string v = OneLine(value);
-    return WriteFileAtomically(path, Rewrite(text, TrimBlanks(section), {{TrimBlanks(key), &v}}));
+    return RewriteFile(path, [&](const std::string& text) { return Rewrite(text, TrimBlanks(section), {{TrimBlanks(key), &v}}); });
 }
 
 bool WriteProfileStrings(std::string_view section,
                          const std::vector<std::pair<std::string, std::string>>& keyValues,
                          const std::string& path) {
+    for (const auto& kv : keyValues)
+        if (TrimBlanks(kv.first).empty()) return false;
+    std::vector<std::pair<std::string, std::optional<std::string>>> keys(keyValues.begin(), keyValues.end());
+    return UpdateProfileKeys(path, section, [&](const std::string&) { return keys; });
+}
+
+bool UpdateProfileKeys(const std::string& path, std::string_view section, const ProfileKeyChanges& changes,
+                       std::string* error) {
     if (TrimBlanks(section).empty()) return false;
-    std::vector<std::string> values;
-    values.reserve(keyValues.size());
-    std::vector<KeyChange> changes;
-    changes.reserve(keyValues.size());
-    for (const auto& [key, value] : keyValues) {
-        if (TrimBlanks(key).empty()) return false;
-        values.push_back(OneLine(value));
-    }
-    for (size_t i = 0; i < keyValues.size(); ++i) changes.push_back({TrimBlanks(keyValues[i].first), &values[i]});
-    std::string text;
-    if (!ReadForRewrite(path, text)) return false;  // a missing file starts empty
-    return WriteFileAtomically(path, Rewrite(text, TrimBlanks(section), changes));
+    return RewriteFile(path, [&](const std::string& text) {
+        const auto keyValues = changes(text);
+        std::vector<std::string> values;
+        values.reserve(keyValues.size());
+        for (const auto& [key, value] : keyValues) values.push_back(value ? OneLine(*value) : std::string());
+        std::vector<KeyChange> list;
+        list.reserve(keyValues.size());
+        for (size_t i = 0; i < keyValues.size(); ++i) {
+            if (TrimBlanks(keyValues[i].first).empty()) continue;
+            list.push_back({TrimBlanks(keyValues[i].first), keyValues[i].second ? &values[i] : nullptr});
+        }
+        return Rewrite(text, TrimBlanks(section), list);
+    }, error);
 }
 
 bool DeleteProfileKey(std::string_view section, std::string_view key, const std::string& path) {
-    std::string text;
     if (PathIsMissing(path)) return true;
-    if (!ReadForRewrite(path, text)) return false;
-    const std::string updated = Rewrite(text, section, {{std::string(key), nullptr}});
-    return updated == text || WriteFileAtomically(path, updated);
+    return RewriteFile(path, [&](const std::string& text) { return Rewrite(text, section, {{std::string(key), nullptr}}); });
 }
 
 }  // namespace varnel

@@ -2,7 +2,10 @@
 // Private-profile (INI) files: "[Section]" headers followed by "key=value" lines.
 // Sections and keys match without regard to case and the first match wins; a
 // value comes back trimmed and cut to 99 characters, a missing file, section or
-// key reads empty. Writes keep every other line and replace the file atomically.
+// key reads empty. Writes keep every other line and replace the file atomically,
+// under a lock and only when no other writer changed the file since it was read.
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -57,6 +60,14 @@ bool WriteProfileString(std::string_view section, std::string_view key, std::str
 bool WriteProfileStrings(std::string_view section,
                          const std::vector<std::pair<std::string, std::string>>& keyValues,
                          const std::string& path);
+// The changes of one section's keys (a value of nullopt removes the key),
+// decided from the file's text as it is when the change is made.
+using ProfileKeyChanges =
+    std::function<std::vector<std::pair<std::string, std::optional<std::string>>>(const std::string& text)>;
+// A read-change-write of one section under a lock, redone when another writer
+// changed the file in between. error, when given, receives the reason of a failure.
+bool UpdateProfileKeys(const std::string& path, std::string_view section, const ProfileKeyChanges& changes,
+                       std::string* error = nullptr);
 // Removes one key; a missing key or file is not an error. A file that exists
 // but cannot be read (or is no regular file) is never replaced by these writes.
 bool DeleteProfileKey(std::string_view section, std::string_view key, const std::string& path);

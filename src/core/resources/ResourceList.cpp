@@ -61,17 +61,39 @@ std::vector<ResourceEntry> EntriesToSave(const std::vector<ResourceEntry>& entri
     return kept;
 }
 
-bool SaveResourceList(const std::string& datPath, const std::string& feast, const std::vector<ResourceEntry>& entries) {
+bool UpdateResourceList(const std::string& datPath, const std::string& feast, const ResourceListChange& change,
+                        std::string* error) {
     RestoreFromBackup(datPath);
-    std::vector<std::pair<std::string, std::string>> keys;
-    size_t k = 0;
-    for (const ResourceEntry& e : EntriesToSave(entries)) {
-        const std::string number = std::to_string(++k);
-        keys.emplace_back(number + "fileurl", e.fileurl);
-        keys.emplace_back(number + "description", e.description);
-    }
-    keys.emplace_back("count", std::to_string(k));
-    return WriteProfileStrings(feast, keys, datPath);
+    std::string why;
+    const bool ok = UpdateProfileKeys(datPath, feast, [&](const std::string& text) {
+        const ProfileFile file = ProfileFile::Parse(text, kWholeProfileValues);
+        std::vector<ResourceEntry> entries = ResourceListIn(file, feast);
+        std::vector<std::pair<std::string, std::optional<std::string>>> keys;
+        if (!change(entries, why)) return keys;  // nothing changes; the reason is kept
+        size_t k = 0;
+        for (const ResourceEntry& e : EntriesToSave(entries)) {
+            const std::string number = std::to_string(++k);
+            keys.emplace_back(number + "fileurl", e.fileurl);
+            keys.emplace_back(number + "description", e.description);
+        }
+        keys.emplace_back("count", std::to_string(k));
+        // Entries beyond the new count would come back if "count" were ever raised by hand.
+        for (size_t n = k + 1; n <= HighestEntryKey(file, feast); ++n) {
+            keys.emplace_back(std::to_string(n) + "fileurl", std::nullopt);
+            keys.emplace_back(std::to_string(n) + "description", std::nullopt);
+        }
+        return keys;
+    }, &why);
+    if (error) *error = why;
+    return ok && why.empty();
+}
+
+bool SaveResourceList(const std::string& datPath, const std::string& feast, const std::vector<ResourceEntry>& entries,
+                      std::string* error) {
+    return UpdateResourceList(datPath, feast, [&](std::vector<ResourceEntry>& list, std::string&) {
+        list = entries;
+        return true;
+    }, error);
 }
 
 }  // namespace varnel

@@ -3,6 +3,7 @@
 // text shown for them, kept in "resources.dat" (one profile section per feast:
 // "count", then "1fileurl", "1description", "2fileurl", ...). A missing file is
 // restored from "resources.bak" before every read and every save.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,7 +30,16 @@ std::vector<ResourceEntry> ReadResourceList(const std::string& datPath, const st
 // the file. Entries whose description is blank are left out. Line breaks in a
 // value are stored as blanks, so no value can start a section or a key of its
 // own. Returns false when the file could not be written.
-bool SaveResourceList(const std::string& datPath, const std::string& feast, const std::vector<ResourceEntry>& entries);
+// Keys of entries beyond the new count are removed. error, when given, gets the reason of a failure.
+bool SaveResourceList(const std::string& datPath, const std::string& feast, const std::vector<ResourceEntry>& entries,
+                      std::string* error = nullptr);
+
+// Changes a feast's list as it stands in the file at the moment of the change,
+// under the file's lock, so two changes at once both land. change returns false
+// with a reason to give up (nothing is written).
+using ResourceListChange = std::function<bool(std::vector<ResourceEntry>& entries, std::string& error)>;
+bool UpdateResourceList(const std::string& datPath, const std::string& feast, const ResourceListChange& change,
+                        std::string* error = nullptr);
 
 // The entries a save keeps: those whose description is not blank.
 std::vector<ResourceEntry> EntriesToSave(const std::vector<ResourceEntry>& entries);
