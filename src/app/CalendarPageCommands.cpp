@@ -71,7 +71,7 @@ int RunPrintMonth(const Context& context) {
     ComposeCalendarDocument(page, doc);
     QString error;
     if (!ExportCalendarFile(doc, *kind, output, QString::fromStdString(page.title), &error, dpi))
-        throw UsageError(error.toStdString());
+        throw DataError(error.toStdString());
     std::cout << outputPath << "\n";
     return 0;
 }
@@ -96,7 +96,7 @@ int RunExportYear(const Context& context) {
     };
     std::string error;
     const std::string index = ExportYearToHtml(in, error);
-    if (index.empty()) throw UsageError(error);
+    if (index.empty()) throw DataError(error);
     std::cout << index << "\n";
     return 0;
 }

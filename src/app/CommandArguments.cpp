@@ -1,5 +1,7 @@
 #include "app/CommandArguments.h"
 
+#include "app/CommandLine.h"
+
 #include <QFileInfo>
 #include <QString>
 #include <algorithm>
@@ -76,8 +78,10 @@ void CheckWritable(const std::string& path) {
     const QFileInfo file(QString::fromStdString(path));
     const QFileInfo folder(file.absolutePath());
     if (!folder.isDir()) throw UsageError("no such folder for " + Quoted(path));
-    if (file.exists() && (!file.isFile() || !file.isWritable())) throw UsageError("cannot write " + Quoted(path));
-    if (!folder.isWritable()) throw UsageError("cannot write in the folder of " + Quoted(path));
+    if (file.exists() && !file.isFile()) throw UsageError("cannot write " + Quoted(path) + ": it is not a file");
+    // No permission is a problem of the file system, not of the command line.
+    if (file.exists() && !file.isWritable()) throw DataError("cannot write " + Quoted(path) + " (Permission denied)");
+    if (!folder.isWritable()) throw DataError("cannot write in the folder of " + Quoted(path) + " (Permission denied)");
 }
 
 }  // namespace varnel::cli

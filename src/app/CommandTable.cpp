@@ -111,6 +111,12 @@ std::string HelpText() {
             }
     text += OptionLine({"--help", "", "this text; COMMAND --help for one command"});
     text += OptionLine({"--version", "", "the program's version"});
+    text +=
+        "\nExit status:\n"
+        "  0  done\n"
+        "  1  a file, server or data problem (no space, no permission, a calendar that cannot be\n"
+        "     reached or was changed by another program meanwhile); the reason is on standard error\n"
+        "  2  a bad command line (unknown command or option, malformed date, unsupported address)\n";
     return text;
 }
 

@@ -66,7 +66,7 @@ int RunPrint(const Context& context) {
     QString error;
     const QString path = QString::fromStdString(output);
     const bool written = kind == OutputKind::Pdf ? WritePdf(layout, path, &error) : WritePng(layout, path, dpi, &error);
-    if (!written) throw UsageError("cannot write " + Quoted(output) + ": " + error.toStdString());
+    if (!written) throw DataError("cannot write " + Quoted(output) + ": " + error.toStdString());
     return 0;
 }
 
