@@ -1,7 +1,5 @@
 #include "app/CommandArguments.h"
 
-#include "app/CommandLine.h"
-
 #include <QFileInfo>
 #include <QString>
 #include <algorithm>

@@ -13,6 +13,12 @@ struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// The work failed on a file, a server or the data (a missing data file, no
+// permission, no space): exit 1 with the message.
+struct DataError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
 Date ParseDate(const std::string& text);  // YYYY-MM-DD
 int ParseYear(const std::string& text);      // 1..9999
 void ParseMonth(const std::string& text, int& year, int& month);  // YYYY-MM

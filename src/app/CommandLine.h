@@ -12,11 +12,6 @@
 
 namespace varnel::cli {
 
-// A data file the command needs is missing: exit 1 with the message.
-struct DataError : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
 struct Context {
     std::vector<std::string> args;  // positional arguments after the command
     bool json = false;

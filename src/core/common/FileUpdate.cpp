@@ -136,8 +136,9 @@ FileUpdate::Outcome FileUpdate::Write(const std::string& text, std::string& erro
         const bool ownerKept = (st.st_uid == ::geteuid() && st.st_gid == ::getegid()) || ::fchown(fd, st.st_uid, st.st_gid) == 0;
         inPlace = !ownerKept || st.st_nlink > 1;
     }
-    bool ok = WriteAllAt(fd, text) && ::fsync(fd) == 0;
-    int failure = ok ? 0 : errno;
+    bool ok = WriteStepDone(WriteStep::TempCreated) && WriteAllAt(fd, text) && WriteStepDone(WriteStep::TempWritten) &&
+              ::fsync(fd) == 0 && WriteStepDone(WriteStep::TempSynced);
+    int failure = ok ? 0 : (errno != 0 ? errno : EIO);
     if (::close(fd) != 0 && ok) {
         ok = false;
         failure = errno;
@@ -165,11 +166,13 @@ FileUpdate::Outcome FileUpdate::Write(const std::string& text, std::string& erro
             return Outcome::Failed;
         }
         if (!exists) dropTemp();  // after a link(); a no-op after the rename
+        WriteStepDone(WriteStep::Renamed);
         const int folder = ::open(FolderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (folder >= 0) {
             ::fsync(folder);
             ::close(folder);
         }
+        WriteStepDone(WriteStep::FolderSynced);
         read_ = Snapshot();  // the next Write needs a new Read
         read_.exists = true;
         return Outcome::Written;

@@ -203,6 +203,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& text, bool 
 }
 
 void SetWriteStepHook(WriteStepHook hook) { writeStepHook = hook; }
+bool WriteStepDone(WriteStep step) { return StepDone(step); }
 
 bool CopyFileOver(const std::string& from, const std::string& to) {
     std::string text;

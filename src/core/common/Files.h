@@ -61,6 +61,8 @@ enum class WriteStep {
 // a pointer per step.
 using WriteStepHook = bool (*)(WriteStep step);
 void SetWriteStepHook(WriteStepHook hook);
+// For the other writers of whole files (FileUpdate): false when the hook fails the step.
+bool WriteStepDone(WriteStep step);
 bool CopyFileOver(const std::string& from, const std::string& to);
 // "name.dat" -> "name.bak".
 std::string BackupPathOf(const std::string& datPath);
