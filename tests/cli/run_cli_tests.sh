@@ -76,7 +76,8 @@ assert d["city"]=="Jerusalem, Israel" and d["date"]=="2026-06-21"
 h,m,s=map(int,d["sunrise"].split(":")); assert 4*60+20 <= h*60+m <= 4*60+45, d
 assert isinstance(d["daylight"],bool)' "$tmp/out"
 check "sun with an unknown city" refused 2 "$varnel" sun 2026-06-21 --city "Atlantis"
-# The daylight decision follows the system's zone (TZ) on the place's own offset.
+# The daylight decision follows the system's zone (TZ) on the place's own offset (the
+# zones' rules themselves are the window tests').
 sun_in() { local tz="$1"; shift; env TZ="$tz" XDG_CONFIG_HOME="$tmp/cfg" HOME="$tmp" "$varnel" sun "$@"; }
 check "sun on the first day of daylight time" exits 0 sun_in America/New_York 2027-03-14 --city "Boston, MA" --json
 check "sun JSON keys and daylight from the second Sunday of March" python3 -c '
@@ -85,10 +86,6 @@ d=json.load(open(sys.argv[1]))
 assert list(d)==["city","date","sunrise","solarnoon","sunset","daylight","zone"], d
 assert d["daylight"] is True and d["zone"]=="Eastern Daylight Time", d
 h,m,s=map(int,d["solarnoon"].split(":")); assert 12*60+50 <= h*60+m <= 13*60+5, d' "$tmp/out"
-check "sun on the day back to standard time" exits 0 sun_in America/New_York 2027-11-07 --city "Boston, MA" --json
-check "standard time from the first Sunday of November" grep -q '"daylight":false,"zone":"Eastern Standard Time"' "$tmp/out"
-check "sun in a zone without daylight time" exits 0 sun_in Asia/Tokyo 2027-07-01 --json
-check "no daylight day in Tokyo" grep -q '"daylight":false' "$tmp/out"
 check "sun as text" exits 0 sun_in Europe/Berlin 2027-07-01 --city "Berlin, Germany"
 check "sun text has the three times and the zone" python3 -c '
 import sys
@@ -211,13 +208,9 @@ for bad in "print shabbat 2024-13 --output $tmp/bad.pdf" "print day 2024-02-30 -
 done
 check "no file left by a failed print" sh -c '! ls "$1"/bad.* 2>/dev/null | grep -q .' _ "$tmp"
 
-# Places: any unique beginning of a name, the table's current spellings, and the list.
-check "city by a lower-case name" exits 0 "$varnel" sun 2026-06-21 --city "jerusalem" --json
-check "jerusalem found" grep -q '"city":"Jerusalem, Israel"' "$tmp/out"
+# Places: a unique beginning of a name (the search itself is the core tests'), and the list.
 check "city by a prefix with a space" exits 0 "$varnel" sun 2026-06-21 --city "new york" --json
 check "new york found" grep -q '"city":"New York City, NY"' "$tmp/out"
-check "an old spelling still finds its place" exits 0 "$varnel" sun 2026-06-21 --city "Minneapolis, nMonth" --json
-check "shown under the mended name" grep -q '"city":"Minneapolis, MN"' "$tmp/out"
 check "an ambiguous prefix" exits 2 "$varnel" sun 2026-06-21 --city "san"
 check "the candidates are listed" bash -c 'one_line() { [ "$(wc -l <"$1")" -eq 1 ]; }; one_line "$1" && grep -q "San Francisco, CA; San Jose, CA" "$1"' _ "$tmp/err"
 check "cities as text" exits 0 "$varnel" cities
@@ -245,25 +238,16 @@ check "holydays needs only its own file" exits 0 "$varnel" holydays 2026 --data-
 check "parashot names the portion file" exits 1 "$varnel" parashot 2026 --data-dir "$tmp/nodata"
 check "parashot.dat named" grep -q "parashot.dat (nor parashot.bak)" "$tmp/err"
 
-# Shabbat times on holy days, a setting: Hanukkah 2026 runs from Saturday 5 to Saturday 12 December.
-mkdir -p "$tmp/cfgst/Varnel" && printf '[Settings]\nShabbatTimesOnHolyDays=1\nLocation=Charlotte, NC\n' >"$tmp/cfgst/Varnel/Varnel.conf"
-mkdir -p "$tmp/cfgoff/Varnel" && printf '[Settings]\nLocation=Charlotte, NC\n' >"$tmp/cfgoff/Varnel/Varnel.conf"
-check "December without the setting" exits 0 env XDG_CONFIG_HOME="$tmp/cfgoff" HOME="$tmp" "$varnel" month 2026-12 --json
-cp "$tmp/out" "$tmp/month-off.json"
-check "December with the setting" exits 0 env XDG_CONFIG_HOME="$tmp/cfgst" HOME="$tmp" "$varnel" month 2026-12 --json
-check "candles on Hanukkah's Friday, Havdalah on its Saturdays, nothing else changed" python3 -c '
+# Shabbat times on holy days, a setting read by the command line (the texts are
+# the month model's tests'): Hanukkah 2026's Friday is 11 December.
+mkdir -p "$tmp/cfgst/Varnel" && printf '[Settings]\nShabbatTimesOnHolyDays=1\n' >"$tmp/cfgst/Varnel/Varnel.conf"
+for setting in cfg cfgst; do
+  check "December under $setting" exits 0 env XDG_CONFIG_HOME="$tmp/$setting" HOME="$tmp" "$varnel" month 2026-12 --json
+  check "candles on Hanukkah's Friday only with the setting" python3 -c '
 import json,sys
-def days(path):
-    d=json.load(open(path)); out={}
-    for row in d["grid"][1:]:
-        for c in row:
-            if c["data"][:2].isdigit(): out["2026-12-%02d" % (int(c["data"][:2])+1)]=c["text"]
-    return out
-off,on=days(sys.argv[1]),days(sys.argv[2])
-assert "Candles" not in off["2026-12-11"] and "Havdalah" not in off["2026-12-12"], off["2026-12-11"]
-assert on["2026-12-11"].startswith(off["2026-12-11"]+"\r\nShabbat Candles: 4:5"), on["2026-12-11"]
-for d in ("2026-12-05","2026-12-12"): assert on[d].startswith(off[d]+"\r\nHavdalah: 5:5"), on[d]
-assert all(on[k]==off[k] for k in off if k not in ("2026-12-05","2026-12-11","2026-12-12"))' "$tmp/month-off.json" "$tmp/out"
+cell=json.load(open(sys.argv[1]))["grid"][2][5]
+assert cell["text"].startswith("Tevet 1") and ("Shabbat Candles" in cell["text"])==(sys.argv[2]=="cfgst"), cell' "$tmp/out" "$setting"
+done
 # Arguments echoed in messages: escaped and cut, so a message stays one short line.
 check "a newline in an argument" refused 2 "$varnel" convert "$(printf '2024-01-01\nvarnel: forged')"
 check "and is shown escaped" grep -qF "'2024-01-01\nvarnel: forged'" "$tmp/err"

@@ -50,16 +50,13 @@ TEST(GridNavigation, ArrowStepsOverTheDaysOfAMonth) {
     const MonthCell feb8 = MonthCellOf(first, 8);
     // Right from a Saturday goes on to the Sunday of the next week, left comes back.
     const GridPosition right = StepSelection(7, 7, {feb7.row, feb7.col}, 0, 1, isDay);
-    EXPECT_EQ(right.row, feb8.row);
-    EXPECT_EQ(right.col, feb8.col);
+    EXPECT_EQ(std::pair(right.row, right.col), std::pair(feb8.row, feb8.col));
     const GridPosition left = StepSelection(7, 7, right, 0, -1, isDay);
-    EXPECT_EQ(left.row, feb7.row);
-    EXPECT_EQ(left.col, feb7.col);
+    EXPECT_EQ(std::pair(left.row, left.col), std::pair(feb7.row, feb7.col));
     // Down keeps the weekday; past the last day, and up into the header, nothing moves.
     const MonthCell feb21 = MonthCellOf(first, 21), feb28 = MonthCellOf(first, 28), feb1 = MonthCellOf(first, 1);
     const GridPosition down = StepSelection(7, 7, {feb21.row, feb21.col}, 1, 0, isDay);
-    EXPECT_EQ(down.row, feb28.row);
-    EXPECT_EQ(down.col, feb28.col);
+    EXPECT_EQ(std::pair(down.row, down.col), std::pair(feb28.row, feb28.col));
     const GridPosition stuck = StepSelection(7, 7, {feb28.row, feb28.col}, 1, 0, isDay);
     EXPECT_EQ(stuck.row, feb28.row);
     const GridPosition top = StepSelection(7, 7, {feb1.row, feb1.col}, -1, 0, isDay);

@@ -221,15 +221,7 @@ TEST(DataFiles, AMissingFileIsRestoredOnceOrReadFromTheBackupInAReadOnlyFolder) 
 
 TEST(DataFiles, Utf16WithAByteOrderMarkIsReadAsSuch) {
     const std::string text = "[HolyDay1]\r\nname=Sh\xC4\x81vu\xC3\xB4t \xF0\x9F\x8C\xBE\r\nhebrewmonth=-4\r\nhebrewday=6\r\n";
-    std::u16string units;
-    for (char32_t c : std::u32string(U"[HolyDay1]\r\nname=Sh\u0101vu\u00F4t \U0001F33E\r\nhebrewmonth=-4\r\nhebrewday=6\r\n")) {
-        if (c > 0xFFFF) {
-            units += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-            units += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            units += static_cast<char16_t>(c);
-        }
-    }
+    const std::u16string units = u"[HolyDay1]\r\nname=Sh\u0101vu\u00F4t \U0001F33E\r\nhebrewmonth=-4\r\nhebrewday=6\r\n";
     std::string le = "\xFF\xFE", be = "\xFE\xFF";
     for (char16_t u : units) {
         le += {static_cast<char>(u & 0xFF), static_cast<char>(u >> 8)};

@@ -37,16 +37,10 @@ TEST(TableFormat, AlignmentsWidthsAndDefaultColumns) {
 }
 
 TEST(TableFormat, LengthsWithUnitsAndBadInput) {
-    EXPECT_EQ(ParseLength(".3in"), 432);
-    EXPECT_EQ(ParseLength("0.25in"), 360);
-    EXPECT_EQ(ParseLength("0.2in"), 288);
-    EXPECT_EQ(ParseLength("750"), 750);
-    EXPECT_EQ(ParseLength("10pt"), 200);
-    EXPECT_EQ(ParseLength("2.54cm"), 1440);
-    EXPECT_FALSE(ParseLength(""));
-    EXPECT_FALSE(ParseLength("in"));
-    EXPECT_FALSE(ParseLength("3furlongs"));
-    EXPECT_FALSE(ParseLength("99999999999999in"));
+    const std::pair<const char*, int> lengths[] = {{".3in", 432}, {"0.25in", 360}, {"0.2in", 288},
+                                                   {"750", 750},  {"10pt", 200},   {"2.54cm", 1440}};
+    for (const auto& [text, twips] : lengths) EXPECT_EQ(ParseLength(text), twips) << text;
+    for (const char* bad : {"", "in", "3furlongs", "99999999999999in"}) EXPECT_FALSE(ParseLength(bad)) << bad;
     EXPECT_EQ(RoundHalfEven(2.5), 2);
     EXPECT_EQ(RoundHalfEven(3.5), 4);
 }

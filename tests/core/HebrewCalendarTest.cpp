@@ -12,77 +12,43 @@ using testing::IcuOracle;
 
 int32_t Jdn(int y, int m, int d) { return GregorianToJulianDay(y, m, d, kGregorianSelector); }
 
-TEST(HebrewArithmetic, WorkedExamples) {
+// Day numbers, month and year lengths are the oracle tests' (ICU, libhdate);
+// here the epoch, the numbering of months and what lies outside them.
+TEST(HebrewArithmetic, EpochMonthNumberingAndNames) {
     EXPECT_EQ(HebrewToJulianDay(1, 1, 1), 347998);
     int y = -1, m = -1, d = -1;
     JulianDayToHebrew(347997, y, m, d);
-    EXPECT_EQ((HebrewDate{y, m, d}.year), 0);
-    EXPECT_EQ(m, 0);
-    EXPECT_EQ(d, 0);
+    EXPECT_EQ(y + m + d, 0);
     JulianDayToHebrew(-5, y, m, d);
     EXPECT_EQ(y, 0);
-
-    EXPECT_EQ(Jdn(2024, 10, 3), 2460587);
-    EXPECT_EQ(HebrewToJulianDay(5785, 1, 1), 2460587);
-    EXPECT_EQ(JulianDayToDate(2460587).Weekday(), 5);  // Thursday
-    EXPECT_EQ(JulianDayToDate(HebrewToJulianDay(5784, -6, 15)), Date(2024, 4, 23));
-    EXPECT_TRUE(HebrewLeapYear(5784));
-    EXPECT_EQ(DaysInHebrewYear(5784), 383);
-    EXPECT_EQ(DaysInHebrewYear(5785), 355);
-    EXPECT_EQ(DaysInHebrewYear(5786), 354);
-}
-
-TEST(HebrewArithmetic, MonthNumberingAndNames) {
+    EXPECT_EQ(Jdn(1582, 10, 14), 2299160 + 10);  // a day the reform skipped: 14 October Julian, 24 October Gregorian
     // 5784 is leap, 5785 common.
-    EXPECT_EQ(HebrewToJulianDay(5785, -6, 1), HebrewToJulianDay(5785, 7, 1));
-    EXPECT_EQ(HebrewToJulianDay(5784, -6, 1), HebrewToJulianDay(5784, 8, 1));
-    EXPECT_EQ(HebrewToJulianDay(5785, -7, 14), HebrewToJulianDay(5785, 6, 14));  // Adar
-    EXPECT_EQ(HebrewToJulianDay(5784, -7, 14), HebrewToJulianDay(5784, 7, 14));  // Adar II
     EXPECT_EQ(HebrewMonthName(5784, 6), "Adar I");
     EXPECT_EQ(HebrewMonthName(5784, 7), "Adar II");
     EXPECT_EQ(HebrewMonthName(5785, 6), "Adar");
     EXPECT_EQ(HebrewMonthName(5785, 7), "Nisan");
     EXPECT_EQ(HebrewMonthName(5785, 12), "Elul");
     EXPECT_EQ(HebrewMonthName(5784, 13), "Elul");
-    EXPECT_EQ(HebrewMonthName(5785, 13), "");
-    EXPECT_EQ(HebrewMonthName(5785, 0), "");
-    EXPECT_EQ(HebrewMonthName(5785, -6), "");
-    EXPECT_EQ(DaysInHebrewMonth(5785, 0), 30);
-    EXPECT_EQ(DaysInHebrewMonth(5785, 14), 30);
-    EXPECT_EQ(DaysInHebrewMonth(5785, -3), 30);
-    EXPECT_EQ(DaysInHebrewMonth(5785, 6), 29);
-    EXPECT_EQ(DaysInHebrewMonth(5784, 6), 30);
+    for (int month : {13, 0, -6}) EXPECT_EQ(HebrewMonthName(5785, month), "") << month;
+    for (int month : {0, 14, -3}) EXPECT_EQ(DaysInHebrewMonth(5785, month), 30) << month;
 }
 
+// Month and year lengths and new-year days are the oracles'; here the two
+// queries on the year's kind agree with the month lengths.
 TEST(HebrewArithmetic, YearKindsOverManyYears) {
     for (int y = 1; y <= 14000; ++y) {
-        const int length = DaysInHebrewYear(y);
-        const bool leap = HebrewLeapYear(y);
-        if (leap) {
-            EXPECT_TRUE(length == 383 || length == 384 || length == 385) << y;
-        } else {
-            EXPECT_TRUE(length == 353 || length == 354 || length == 355) << y;
-        }
-        EXPECT_EQ(LongCheshvan(y), DaysInHebrewMonth(y, 2) == 30);
-        EXPECT_EQ(ShortKislev(y), DaysInHebrewMonth(y, 3) == 29);
-        const int weekday = (HebrewToJulianDay(y, 1, 1) + 1) % 7 + 1;  // 1 = Sunday
-        EXPECT_TRUE(weekday != 1 && weekday != 4 && weekday != 6) << "Rosh Hashanah " << y;
-        int sum = 0;
-        for (int m = 1; m <= (leap ? 13 : 12); ++m) sum += DaysInHebrewMonth(y, m);
-        ASSERT_EQ(sum, length) << y;
+        const int length = DaysInHebrewYear(y) - (HebrewLeapYear(y) ? 30 : 0);
+        ASSERT_TRUE(length >= 353 && length <= 355) << y;
+        ASSERT_EQ(LongCheshvan(y), DaysInHebrewMonth(y, 2) == 30) << y;
+        ASSERT_EQ(ShortKislev(y), DaysInHebrewMonth(y, 3) == 29) << y;
     }
 }
 
-TEST(HebrewArithmetic, CalendarReform) {
-    EXPECT_EQ(Jdn(1582, 10, 15), 2299161);
-    EXPECT_EQ(Jdn(1582, 10, 14), 2299160 + 10);  // 14 October Julian is 24 October Gregorian
-    EXPECT_EQ(Jdn(1582, 10, 4), 2299160);
-    int y, m, d;
-    JulianDayToGregorian(2299161, y, m, d);
-    EXPECT_EQ(y * 10000 + m * 100 + d, 15821015);
-    JulianDayToGregorian(2299160, y, m, d);
-    EXPECT_EQ(y * 10000 + m * 100 + d, 15821004);
-    EXPECT_EQ(GregorianToJulianDay(2024, 1, 1, 0), Jdn(2024, 1, 1) + 13);  // Julian selector
+// ICU moves a Monday new year after a leap year to the Tuesday even when the
+// molad is too early for that postponement (see HebrewOracles.h).
+bool IcuMovesNewYear(IcuOracle& icu, int year) {
+    const int32_t newYear = HebrewToJulianDay(year, 1, 1);
+    return HebrewLeapYear(year - 1) && (newYear + 1) % 7 + 1 == 2 && icu.NewYear(year) == newYear + 1;
 }
 
 // Every day must match at least one oracle, and the two where they agree.
@@ -100,12 +66,7 @@ int CompareWithOracles(int32_t first, int32_t last, int32_t step) {
         if (!hdateValid && !(ours == fromIcu)) {
             // Past libhdate's range only ICU is left: accept exactly its known fault,
             // a Monday new year after a leap year that ICU moves to the Tuesday.
-            auto icuMovesNewYear = [&](int year) {
-                const int32_t newYear = HebrewToJulianDay(year, 1, 1);
-                return HebrewLeapYear(year - 1) && (newYear + 1) % 7 + 1 == 2 && icu.NewYear(year) == newYear + 1;
-            };
-            const bool knownFault = icuMovesNewYear(ours.year) || icuMovesNewYear(ours.year + 1);
-            EXPECT_TRUE(knownFault) << "day " << n;
+            EXPECT_TRUE(IcuMovesNewYear(icu, ours.year) || IcuMovesNewYear(icu, ours.year + 1)) << "day " << n;
             ++oneOracleOnly;
             continue;
         }
@@ -135,13 +96,6 @@ TEST(HebrewArithmetic, AgreesWithOraclesAcross1583To9999) {
         ASSERT_EQ(newYear, tishrei1) << hy;
         ASSERT_EQ(next - tishrei1, DaysInHebrewYear(hy)) << hy;
     }
-}
-
-// ICU moves a Monday new year after a leap year to the Tuesday even when the
-// molad is too early for that postponement (see HebrewOracles.h).
-bool IcuMovesNewYear(IcuOracle& icu, int year) {
-    const int32_t newYear = HebrewToJulianDay(year, 1, 1);
-    return HebrewLeapYear(year - 1) && (newYear + 1) % 7 + 1 == 2 && icu.NewYear(year) == newYear + 1;
 }
 
 // Hebrew date to day number, months in year order and counted from the end,
@@ -211,9 +165,7 @@ TEST(HebrewArithmetic, GregorianRoundTripMatchesDateSerial) {
         const YearMonthDay ymd = serial.Parts();
         int y, m, d;
         JulianDayToGregorian(Jdn(ymd.year, ymd.month, ymd.day), y, m, d);
-        ASSERT_EQ(y, ymd.year);
-        ASSERT_EQ(m, ymd.month);
-        ASSERT_EQ(d, ymd.day);
+        ASSERT_EQ(y * 10000 + m * 100 + d, ymd.year * 10000 + ymd.month * 100 + ymd.day);
         ASSERT_EQ(JulianDayToDate(DateToJulianDay(serial)), serial);
     }
     EXPECT_EQ(JulianDayToDate(0), Date::FromSerial(0));

@@ -1,6 +1,5 @@
-// The portion schedule: the worked years, the festival insertions and the order
-// of the table's entries (every Saturday against the oracles is the oracle
-// test's), and the data file's restore and re-read.
+// The portion schedule beyond the Saturdays the oracle test checks, and the
+// data file's restore and re-read.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -50,55 +49,21 @@ protected:
     void Schedule(int year) { ScheduleParashot(SourceFile(), year, table); }
 };
 
-TEST_F(ParashotSchedule, WorkedYear2024LeapCycle) {
+// Which portion each Saturday reads is the oracle test's; what it cannot see:
+// the cycle's start in the autumn before, the English names, V'Zot HaBerachah
+// left for Simchat Torah, and the readings an inserted festival carries.
+TEST_F(ParashotSchedule, WhatTheSaturdayOracleLeavesOpen) {
     Schedule(2024);
     EXPECT_EQ(table[1].parashah, "Bereshit");
     EXPECT_EQ(table[1].date, Date(2023, 10, 14));
     EXPECT_EQ(table[1].english, "\"In the beginning\"");
-    EXPECT_EQ(NamesOn(table, Date(2024, 4, 27)), Names{"Shabbat Pesach"});
-    EXPECT_EQ(NamesOn(table, Date(2024, 8, 3)), (Names{"Matot", "Masei"}));
-    EXPECT_EQ(NamesOn(table, Date(2024, 9, 28)), (Names{"Nitzavim", "Vayelech"}));
-    EXPECT_EQ(NamesOn(table, Date(2024, 10, 5)), Names{"Ha'azinu"});
-    // Yom Kippur on a Saturday: no weekly portion, and V'Zot HaBerachah waits for Simchat Torah.
-    EXPECT_EQ(NamesOn(table, Date(2024, 10, 12)), Names{"Yom Kippur"});
-    EXPECT_EQ(NamesOn(table, Date(2024, 10, 19)), Names{"Shabbat Sukkot"});
-    EXPECT_EQ(NamesOn(table, Date(2024, 10, 26)), Names{"Bereshit"});
-    EXPECT_EQ(NamesOn(table, Date(2024, 12, 28)), Names{"Miketz"});
     for (int i = 1; i <= kParashotEntries; ++i)
         EXPECT_FALSE(table[i].parashah == "V'Zot HaBerachah" && table[i].date.has_value()) << "entry " << i;
-}
-
-TEST_F(ParashotSchedule, WorkedYear2026SecondDayOfShavuotAndSaturdayNewYear) {
-    Schedule(2026);
-    EXPECT_EQ(NamesOn(table, Date(2026, 3, 14)), (Names{"Vayakhel", "Pekudei"}));
-    EXPECT_EQ(NamesOn(table, Date(2026, 5, 23)), Names{"Shavuot Shabbat (day 2)"});
-    EXPECT_EQ(NamesOn(table, Date(2026, 6, 27)), (Names{"Chukat", "Balak"}));
-    EXPECT_EQ(NamesOn(table, Date(2026, 9, 5)), (Names{"Nitzavim", "Vayelech"}));
-    EXPECT_EQ(NamesOn(table, Date(2026, 9, 12)), Names{"Yom T'ruah"});
-    EXPECT_EQ(NamesOn(table, Date(2026, 9, 19)), Names{"Ha'azinu"});
-    EXPECT_EQ(NamesOn(table, Date(2026, 10, 3)), Names{"Shemini Atzeret"});
-    EXPECT_EQ(NamesOn(table, Date(2026, 10, 10)), Names{"Bereshit"});
-    // Vayelech stands before the new year's record in the table, not only in date.
-    EXPECT_LT(IndexOf(table, "Vayelech", Date(2026, 9, 5)), IndexOf(table, "Yom T'ruah", Date(2026, 9, 12)));
-}
-
-TEST_F(ParashotSchedule, LeapCycleBeforeSaturdayNewYearJoinsVayelechToTheShabbatBefore) {
-    Schedule(2000);  // 5760: a leap year; 5761 begins on Saturday 30 September 2000
-    EXPECT_EQ(NamesOn(table, Date(2000, 9, 23)), (Names{"Nitzavim", "Vayelech"}));
-    EXPECT_EQ(NamesOn(table, Date(2000, 9, 30)), Names{"Yom T'ruah"});
-    EXPECT_EQ(NamesOn(table, Date(2000, 10, 7)), Names{"Ha'azinu"});
-    EXPECT_LT(IndexOf(table, "Vayelech", Date(2000, 9, 23)), IndexOf(table, "Yom T'ruah", Date(2000, 9, 30)));
-}
-
-TEST_F(ParashotSchedule, PesachBeginningOnSaturdayGivesTwoPesachShabbatot) {
+    // Pesach 2018 began on a Saturday: the inserted festival carries the readings
+    // of the entry before it until the special readings replace them.
     Schedule(2018);
-    EXPECT_EQ(NamesOn(table, Date(2018, 3, 24)), Names{"Tzav"});
-    EXPECT_EQ(NamesOn(table, Date(2018, 3, 31)), Names{"Shabbat Pesach"});
-    EXPECT_EQ(NamesOn(table, Date(2018, 4, 7)), Names{"Shabbat Pesach"});
-    EXPECT_EQ(NamesOn(table, Date(2018, 4, 14)), Names{"Shemini"});
-    // An inserted festival carries the readings of the entry before it until
-    // the special readings replace them.
     const int pesach = IndexOf(table, "Shabbat Pesach", Date(2018, 3, 31));
+    ASSERT_GT(pesach, 1);
     EXPECT_EQ(table[pesach].torah, table[pesach - 1].torah);
 }
 

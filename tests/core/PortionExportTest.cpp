@@ -45,7 +45,7 @@ public:
 };
 
 TEST(ShabbatLines, WorkedMonthsPairSaturdaysWithTheirPortions) {
-    // August 2024: 42 and 43 share 3 August; September 2024 ends with 51/52 joined.
+    // August 2024: 42 and 43 share 3 August.
     auto aug = MonthLines(2024, 8);
     ASSERT_EQ(aug.size(), 5u);
     EXPECT_EQ(aug[0].date, Date(2024, 8, 3));
@@ -53,16 +53,9 @@ TEST(ShabbatLines, WorkedMonthsPairSaturdaysWithTheirPortions) {
     ASSERT_EQ(aug[0].portions.size(), 2u);
     EXPECT_EQ(aug[0].portions[0].torah, "Numbers 30:2-32:42");
     EXPECT_EQ(aug[0].portions[1].torah, "Numbers 33:1-36:13");
-    auto sep = MonthLines(2024, 9);
-    EXPECT_EQ(sep.back().date, Date(2024, 9, 28));
-    EXPECT_EQ(sep.back().Name(), "Nitzavim/Vayelech");
-    // February 2026 has four Saturdays: four lines, no blank slots.
+    // February 2026 has four Saturdays: four lines, no blank slots. (Which
+    // portion each Saturday reads is the schedule's oracle test.)
     EXPECT_EQ(MonthLines(2026, 2).size(), 4u);
-    // September 2026: portion 52 stands before Yom T'ruah; both come out on their Saturdays.
-    auto sep26 = MonthLines(2026, 9);
-    ASSERT_GE(sep26.size(), 2u);
-    EXPECT_EQ(sep26[0].Name(), "Nitzavim/Vayelech");
-    EXPECT_EQ(sep26[1].Name(), "Yom T'ruah");
 }
 
 TEST(ShabbatLines, ASaturdayWithoutPortionGivesNoItem) {

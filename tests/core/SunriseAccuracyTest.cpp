@@ -91,7 +91,7 @@ TEST_P(SunriseAccuracyAt, TwiceAMonthAgainstTheReference) {
                 const Reference atRise = ReferenceNear(rise, site.latitude, site.longitude);
                 const Reference atSet = ReferenceNear(set, site.latitude, site.longitude);
                 const Reference atNoon = ReferenceNear(noon, site.latitude, site.longitude);
-                ASSERT_TRUE(atRise.crossesHorizon && atSet.crossesHorizon);
+                ASSERT_TRUE(sun.rises && atRise.crossesHorizon && atSet.crossesHorizon);
                 const double riseError = std::fabs(rise - atRise.rise) * 1440.0;
                 const double setError = std::fabs(set - atSet.set) * 1440.0;
                 SCOPED_TRACE(std::to_string(year) + "-" + std::to_string(month) + "-" + std::to_string(day));

@@ -17,7 +17,6 @@
 namespace varnel {
 namespace {
 
-
 const char* kShortText = "Sunday, March, 1, 2026\r\nAdar 12";
 const char* kLongText =
     "Friday, March, 6, 2026\r\nAdar 17\r\nShabbat Candles: 6:08 PM\r\n\r\nSunrise: 6:46 AM - Sunset: 6:26 PM\r\n"
@@ -77,8 +76,10 @@ TEST_F(FlexNote, TextSizesTheNoteWithoutMovingIt) {
     EXPECT_TRUE(box->isReadOnly());
 }
 
-// Where the note goes is the placement rule's own test; here, that the widget follows it.
-TEST_F(FlexNote, ShownBesideTheCell) {
+// Where the note goes is the placement rule's own test; here, that the widget
+// follows it, and that the focus goes to the hidden sink, so the note's text
+// shows with no caret or selection.
+TEST_F(FlexNote, ShownBesideTheCellWithoutCaretOrSelection) {
     ScreenGrid inside(QPoint(0, 0));
     FloatingNote& note = varnel::FlexNote(nullptr);
     note.SetNoteText(kShortText);
@@ -90,15 +91,6 @@ TEST_F(FlexNote, ShownBesideTheCell) {
     const QRect cell = inside.widget.CellRect(1, 0).translated(inside.widget.mapToGlobal(QPoint(0, 0)));
     EXPECT_NEAR(note.x(), cell.right() + 1 + inside.widget.TwipsToPixelsX(200), 2);
     EXPECT_NEAR(note.y(), cell.top() + inside.widget.TwipsToPixelsY(300), 2);
-
-}
-
-// The focus goes to the hidden sink, so the note's text shows with no caret or selection.
-TEST_F(FlexNote, ShownWithoutCaretOrSelection) {
-    ScreenGrid grid(QPoint(0, 0));
-    FloatingNote& note = varnel::FlexNote(nullptr);
-    note.SetNoteText(kLongText);
-    note.ShowNote(grid.widget, 2, 3);
     auto* box = note.findChild<QPlainTextEdit*>("txtNote");
     auto* sink = note.findChild<QWidget*>("txtJunk");
     ASSERT_TRUE(box && sink);

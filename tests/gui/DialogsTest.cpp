@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QMessageBox>
@@ -26,7 +25,6 @@ void Fire(QTimer* timer) {
     QMetaObject::invokeMethod(timer, "timeout");
 }
 
-
 QRadioButton* Option(QWidget& dialog, int i) {
     return dialog.findChild<QRadioButton*>(QStringLiteral("optScheme%1").arg(i));
 }
@@ -49,17 +47,12 @@ TEST_F(Dialogs, ColorsOpensOnTheCurrentSchemeAndGivesTheChosenOneOnOkOnly) {
         dialog.accept();
         EXPECT_EQ(dialog.Chosen(), 2);
     }
-    {
-        ColorsDialog dialog(nullptr, 0);
-        Option(dialog, 3)->setChecked(true);
-        EXPECT_FALSE(Option(dialog, 0)->isChecked());  // the options exclude each other
-        dialog.reject();
-        EXPECT_EQ(dialog.Chosen(), std::nullopt);
-    }
+    // An accepted change is the window's test (scheme 3 chosen from scheme 0).
     ColorsDialog dialog(nullptr, 0);
     Option(dialog, 3)->setChecked(true);
-    dialog.accept();
-    EXPECT_EQ(dialog.Chosen(), 3);
+    EXPECT_FALSE(Option(dialog, 0)->isChecked());  // the options exclude each other
+    dialog.reject();
+    EXPECT_EQ(dialog.Chosen(), std::nullopt);
 
     auto* holy = dialog.findChild<QLabel*>(QStringLiteral("lblHolyDays3"));
     auto* shabbat = dialog.findChild<QLabel*>(QStringLiteral("lblShabbat3"));
@@ -77,13 +70,10 @@ TEST_F(Dialogs, ColorsWithASchemeOutsideTheTableSelectsNothing) {
     for (int i = 0; i < 4; ++i) EXPECT_FALSE(Option(dialog, i)->isChecked());
     dialog.accept();
     EXPECT_EQ(dialog.Chosen(), std::nullopt);
+    // Such a scheme paints in black (the month model's and the window's tests); Lavender's colours:
     ViewState state;
-    state.SelectColorScheme(7);
-    EXPECT_EQ(state.colorScheme, 7);
-    EXPECT_EQ(state.holyDayColor, RGB(0, 0, 0));
     state.SelectColorScheme(2);
-    EXPECT_EQ(state.holyDayColor, RGB(255, 223, 255));
-    EXPECT_EQ(state.shabbatColor, RGB(170, 127, 255));
+    EXPECT_EQ(std::pair(state.holyDayColor, state.shabbatColor), std::pair(RGB(255, 223, 255), RGB(170, 127, 255)));
 }
 
 TEST_F(Dialogs, GoToDateTakesTheFirstOfThePickedMonth) {
@@ -97,13 +87,8 @@ TEST_F(Dialogs, GoToDateTakesTheFirstOfThePickedMonth) {
         dialog.reject();
         EXPECT_EQ(dialog.Picked(), std::nullopt);
     }
-    GoToDateDialog dialog(nullptr, Date(2025, 11, 1));
-    auto* picker = dialog.findChild<QCalendarWidget*>(QStringLiteral("calDate"));
-    picker->setSelectedDate(QDate(2026, 3, 17));
-    dialog.accept();
-    EXPECT_EQ(dialog.Picked(), Date(2026, 3, 1));
-
-    // The ends of the program's range can be picked.
+    // The first of the picked month (the window's tests answer it with 17 March 2026);
+    // the ends of the program's range can be picked.
     GoToDateDialog last;
     last.findChild<QCalendarWidget*>(QStringLiteral("calDate"))->setSelectedDate(QDate(9999, 12, 31));
     last.accept();

@@ -1,20 +1,12 @@
 // The widget that draws grid models: twips to pixels with the screen's DPI,
 // the cell under a point, the check-box edit, and one paint per month rendering.
-#include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 #include <QEvent>
 
-#include "core/common/Date.h"
-#include "core/common/Files.h"
 #include "gui/views/GridPainter.h"
-#include "gui/views/GridWidget.h"
-#include "gui/views/MonthPanel.h"
 #include "core/views/ViewState.h"
-#include "gui/views/MainWindow.h"
-#include "GuiTestSupport.h"
 #include "WindowFixture.h"
 
 namespace varnel {

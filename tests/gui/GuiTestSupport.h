@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QApplication>
+#include <QMouseEvent>
+#include <QWidget>
 #include <QSettings>
 #include <QString>
 #include <QTimer>
 
 #include <ctime>
 #include <functional>
+#include <memory>
 
 namespace varnel {
 
@@ -69,6 +72,40 @@ bool StartUp(Window& window) {
     window.StartTimer()->stop();
     QMetaObject::invokeMethod(window.StartTimer(), "timeout");
     return Settle([&] { return window.StartedUp(); });  // the data are read on the loop's next pass
+}
+
+// Runs an action on the first modal window of type W that opens within the
+// next thousand turns of the event loop (a modal's own loop turns it too).
+template <typename W>
+void WhenModal(std::function<void(W&)> action) {
+    auto* timer = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, action] {
+        auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
+        if (!window && ++*tries < 1000) return;
+        timer->stop();
+        timer->deleteLater();
+        if (window) action(*window);
+    });
+    timer->start(0);
+}
+
+// One mouse event at a point of a widget: a press or a double click holds the
+// left button, a move or a release holds `held`.
+inline void Mouse(QWidget* widget, QEvent::Type type, QPointF at, Qt::MouseButtons held = Qt::NoButton) {
+    const bool down = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    QMouseEvent event(type, at, widget->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                      down ? Qt::MouseButtons(Qt::LeftButton) : held, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// A left click at a point, or a double click.
+inline void Click(QWidget* widget, QPointF at, bool twice = false) {
+    Mouse(widget, QEvent::MouseButtonPress, at);
+    Mouse(widget, QEvent::MouseButtonRelease, at);
+    if (!twice) return;
+    Mouse(widget, QEvent::MouseButtonDblClick, at);
+    Mouse(widget, QEvent::MouseButtonRelease, at);
 }
 
 }  // namespace varnel

@@ -1,36 +1,22 @@
 // The main window under the offscreen platform: start-up, menus and toolbar,
 // month navigation across a year boundary with the data rebuilt, view
 // switching, the "Floating info" switch, and the settings of a whole run.
-#include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QScreen>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QToolButton>
 #include <tuple>
 #include <QtTest/QTest>
 
 #include "core/calendar/HolyDays.h"
 #include "core/calendar/Parashot.h"
-#include "core/common/Date.h"
-#include "core/common/Files.h"
 #include "core/solar/Location.h"
 #include "core/views/ColorScheme.h"
-#include "gui/views/GridWidget.h"
-#include "gui/views/MonthPanel.h"
 #include "gui/common/Settings.h"
 #include "core/views/ViewState.h"
-#include "gui/views/MainWindow.h"
-#include "gui/views/SplashWindow.h"
-#include "GuiTestSupport.h"
 #include "WindowFixture.h"
 
 namespace varnel {
@@ -44,24 +30,10 @@ bool HolyDayIn(MainWindow& window, const char* name, int year) {
     return false;
 }
 
-class MainWindowTest : public WindowFixture {
-protected:
-    // A window that has run its start-up.
-    std::unique_ptr<MainWindow> Started() {
-        auto window = std::make_unique<MainWindow>();
-        window->show();
-        EXPECT_TRUE(StartUp(*window));
-        return window;
-    }
-};
-
-const GridCell& DayCell(const MonthViewModel& view, int day) {
-    const MonthCell at = MonthCellOf(view.lastStartOfMonth, day);
-    return view.grid.Cell(at.row, at.col);
-}
+using MainWindowTest = WindowFixture;
 
 TEST_F(MainWindowTest, StartsOnThisMonthWithTheYearBuilt) {
-    auto window = Started();
+    MainWindow* window = &Start();
     const YearMonthDay today = Today().Parts();
     EXPECT_EQ(window->State().currentDate, Date(today.year, today.month, 1));
     EXPECT_EQ(window->State().currentMonthEnd, Date(today.year, today.month + 1, 1) - 1);
@@ -77,15 +49,15 @@ TEST_F(MainWindowTest, StartsOnThisMonthWithTheYearBuilt) {
     EXPECT_EQ(view.title, MonthTitle(window->State().currentDate, window->State().currentMonthEnd));
     EXPECT_EQ(window->Month()->Title()->text().toStdString(), view.title);
     EXPECT_EQ(window->findChild<QLabel*>("lblTheLastStartOfMonth")->text().toInt(), window->State().currentDate.Serial());
-    EXPECT_EQ(DayCell(view, 1).date, window->State().currentDate);
-    EXPECT_NE(DayCell(view, 1).data.find("(Charlotte, NC - "), std::string::npos);
+    EXPECT_EQ(DayCell(1).date, window->State().currentDate);
+    EXPECT_NE(DayCell(1).data.find("(Charlotte, NC - "), std::string::npos);
     EXPECT_TRUE(HolyDayIn(*window, "Yom Kippur", today.year));
     // Portions are scheduled for this year: every Saturday of the month names one.
     int saturdays = 0;
     for (int d = 1; d <= window->State().currentMonthDays; ++d)
         if ((window->State().currentDate + d - 1).Weekday() == 7) {
             ++saturdays;
-            EXPECT_NE(DayCell(view, d).data.find("-----------------------"), std::string::npos) << d;
+            EXPECT_NE(DayCell(d).data.find("-----------------------"), std::string::npos) << d;
         }
     EXPECT_GE(saturdays, 4);
     // The day-number labels sit on the days' cells.
@@ -137,8 +109,6 @@ TEST_F(MainWindowTest, MenusAndToolbar) {
     EXPECT_TRUE(item("mViewMonth")->isChecked());
     EXPECT_EQ(item("mGoToCommonDate")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
     EXPECT_EQ(item("mGoToHebrewDate")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F2));
-    EXPECT_EQ(item("mNextMonth")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-    EXPECT_EQ(item("mPreviousMonth")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
     QStringList menus;
     for (QAction* m : window.menuBar()->actions()) menus << m->text();
     EXPECT_EQ(menus, QStringList({"&File", "&View", "Date selection", "&Settings", "Feast &Planning", "&Help"}));
@@ -163,7 +133,7 @@ TEST_F(MainWindowTest, MenusAndToolbar) {
 }
 
 TEST_F(MainWindowTest, NextAndPreviousMonthAcrossTheYearBoundary) {
-    auto window = Started();
+    MainWindow* window = &Start();
     window->ShowMonthOf(Date(2026, 12, 15));
     window->ShowCalendar();
     // The data still describe the year of start-up; December 2026 needs 2026's.
@@ -184,7 +154,7 @@ TEST_F(MainWindowTest, NextAndPreviousMonthAcrossTheYearBoundary) {
     EXPECT_EQ(view.lastStartOfMonth, Date(2027, 1, 1));
     EXPECT_EQ(view.title, "Tevet-Shvat 5787 / January 2027");
     // Saturday 2 January 2027 reads Shemot, the week after Vayechi.
-    EXPECT_NE(DayCell(view, 2).text.find("\r\nShemot\r\n"), std::string::npos);
+    EXPECT_NE(DayCell(2).text.find("\r\nShemot\r\n"), std::string::npos);
 
     window->PreviousMonth();
     EXPECT_EQ(window->State().currentDate, Date(2026, 12, 1));
@@ -192,52 +162,38 @@ TEST_F(MainWindowTest, NextAndPreviousMonthAcrossTheYearBoundary) {
     EXPECT_TRUE(HolyDayIn(*window, "Purim", 2026));
     EXPECT_EQ(view.title, "Kislev-Tevet 5787 / December 2026");
     // 5 December 2026 is 25 Kislev, the first day of Hanukkah.
-    EXPECT_NE(DayCell(view, 5).text.find("Hanukkah day 1"), std::string::npos);
+    EXPECT_NE(DayCell(5).text.find("Hanukkah day 1"), std::string::npos);
 }
 
-TEST_F(MainWindowTest, NextMonthShortcutActsOnlyInTheMonthView) {
-    auto window = Started();
-    window->ShowMonthOf(Date(2026, 5, 1));
-    window->ShowCalendar();
+TEST_F(MainWindowTest, NextAndPreviousMonthActOnlyInTheMonthView) {
+    MainWindow* window = &Start();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));  // shortcuts go to the active window
+    ShowMonth(2026, 12);
+    QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(window->State().currentDate, Date(2027, 1, 1));
+    QTest::keyClick(window, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(window->State().currentDate, Date(2026, 12, 1));
+    // The toolbar's button and the menu's item check one action.
     QTest::mouseClick(window->findChild<QToolButton*>("ssrYearView"), Qt::LeftButton);
     EXPECT_EQ(window->CurrentView(), MainWindow::View::Year);
-    EXPECT_TRUE(window->ViewAction(MainWindow::View::Year)->isChecked());
     EXPECT_TRUE(window->findChild<QAction*>("mViewYear")->isChecked());
     EXPECT_FALSE(window->findChild<QAction*>("mViewMonth")->isChecked());
     window->findChild<QAction*>("mNextMonth")->trigger();
-    window->findChild<QAction*>("mPreviousMonth")->trigger();
-    EXPECT_EQ(window->State().currentDate, Date(2026, 5, 1));
+    EXPECT_EQ(window->State().currentDate, Date(2026, 12, 1));
     window->ViewAction(MainWindow::View::Day)->setChecked(true);
     EXPECT_EQ(window->CurrentView(), MainWindow::View::Day);
-    window->findChild<QAction*>("mNextMonth")->trigger();
-    EXPECT_EQ(window->State().currentDate, Date(2026, 5, 1));
+    QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+    window->findChild<QAction*>("mPreviousMonth")->trigger();
+    EXPECT_EQ(window->State().currentDate, Date(2026, 12, 1));
     window->ViewAction(MainWindow::View::Month)->setChecked(true);
     window->findChild<QAction*>("mNextMonth")->trigger();
-    EXPECT_EQ(window->State().currentDate, Date(2026, 6, 1));
-}
-
-TEST_F(MainWindowTest, CtrlNAndCtrlPKeysMoveTheMonthOnlyInTheMonthView) {
-    auto window = Started();
-    if (SplashWindow* splash = OpenSplash()) splash->close();  // it holds the focus for its two seconds
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));  // shortcuts go to the active window
-    window->ShowMonthOf(Date(2026, 12, 1));
-    window->ShowCalendar();
-    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(window->State().currentDate, Date(2027, 1, 1));
-    EXPECT_EQ(window->Month()->Model().title, "Tevet-Shvat 5787 / January 2027");
-    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(window->State().currentDate, Date(2026, 12, 1));
-    window->ShowView(MainWindow::View::Day);
-    QTest::keyClick(window.get(), Qt::Key_N, Qt::ControlModifier);
-    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(window->State().currentDate, Date(2026, 12, 1));
 }
 
 TEST_F(MainWindowTest, MonthViewRendersAgainOnlyWhenTheMonthChanged) {
-    auto window = Started();
-    window->ShowMonthOf(Date(2026, 3, 1));
-    window->ShowCalendar();
+    MainWindow* window = &Start();
+    ShowMonth(2026, 3);
     window->ShowView(MainWindow::View::Year);
     // Something else moved CurrentDate meanwhile (the year view does).
     window->ShowMonthOf(Date(2026, 4, 1));
@@ -247,50 +203,12 @@ TEST_F(MainWindowTest, MonthViewRendersAgainOnlyWhenTheMonthChanged) {
     EXPECT_TRUE(window->findChild<QAction*>("mViewMonth")->isChecked());
 }
 
-TEST_F(MainWindowTest, ClicksSelectAndTheFloatingInfoCellToggles) {
-    auto window = Started();
-    window->ShowMonthOf(Date(2026, 2, 1));
-    window->ShowCalendar();
-    GridWidget* grid = window->Month()->Grid();
-    grid->resize(700, 600);
-    const auto press = [&](int row, int col, bool doubleClick = false) {
-        const QPointF at = grid->CellRect(row, col).center();
-        QMouseEvent down(QEvent::MouseButtonPress, at, grid->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                         Qt::NoModifier);
-        QCoreApplication::sendEvent(grid, &down);
-        QMouseEvent up(QEvent::MouseButtonRelease, at, grid->mapToGlobal(at), Qt::LeftButton, Qt::NoButton,
-                       Qt::NoModifier);
-        QCoreApplication::sendEvent(grid, &up);
-        if (doubleClick) {
-            QMouseEvent twice(QEvent::MouseButtonDblClick, at, grid->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
-                              Qt::NoModifier);
-            QCoreApplication::sendEvent(grid, &twice);
-        }
-    };
-    press(2, 3);
-    EXPECT_EQ(window->State().selectedRow, 2);
-    EXPECT_EQ(window->State().selectedCol, 3);
-
-    window->State().floatDetails = true;
-    window->ShowCalendar();
-    press(6, 6);
-    EXPECT_FALSE(window->State().floatDetails);
-    EXPECT_EQ(window->Month()->Model().grid.Cell(6, 6).check, CheckState::Unchecked);
-    press(6, 6);
-    EXPECT_TRUE(window->State().floatDetails);
-
-    press(3, 1, true);
-    EXPECT_EQ(window->CurrentView(), MainWindow::View::Day);
-    EXPECT_TRUE(window->ViewAction(MainWindow::View::Day)->isChecked());
-    EXPECT_EQ(window->State().selectedRow, 3);
-    EXPECT_EQ(window->State().selectedCol, 1);
-}
-
+// A click selects; the "Floating info" cell switches the notes off and on.
+// (A double click opening the day is the wired views' test.)
 TEST_F(MainWindowTest, NotesFloatOnlyWhileFloatingInfoIsChecked) {
-    auto window = Started();
+    MainWindow* window = &Start();
     window->State().floatDetails = true;
-    window->ShowMonthOf(Date(2026, 7, 1));
-    window->ShowCalendar();
+    ShowMonth(2026, 7);
     GridWidget* grid = window->Month()->Grid();
     grid->resize(700, 600);
     QStringList shown;
@@ -298,35 +216,25 @@ TEST_F(MainWindowTest, NotesFloatOnlyWhileFloatingInfoIsChecked) {
     QObject::connect(window->Month(), &MonthPanel::NoteShowRequested,
                      [&](const QString& text, int, int) { shown << text; });
     QObject::connect(window->Month(), &MonthPanel::NoteCloseRequested, [&] { ++closed; });
-    const auto send = [&](QEvent::Type type, int row, int col, Qt::MouseButton button, Qt::MouseButtons held) {
-        const QPointF at = grid->CellRect(row, col).center();
-        QMouseEvent event(type, at, grid->mapToGlobal(at), button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(grid, &event);
-    };
-    const auto move = [&](int row, int col) { send(QEvent::MouseMove, row, col, Qt::NoButton, Qt::NoButton); };
-    const auto click = [&](int row, int col) {
-        send(QEvent::MouseButtonPress, row, col, Qt::LeftButton, Qt::LeftButton);
-        send(QEvent::MouseButtonRelease, row, col, Qt::LeftButton, Qt::NoButton);
-    };
-
-    move(2, 2);  // Tuesday 7 July 2026
+    HoverCell(grid, 2, 2);  // Tuesday 7 July 2026
     ASSERT_EQ(shown.size(), 1);
     EXPECT_TRUE(shown[0].startsWith("Tuesday, July, 7, 2026\r\nTamuz 22\r\n"));
-    move(2, 3);  // the cell to its right keeps the note
-    EXPECT_EQ(shown.size(), 1);
     // A click closes the note but leaves the bookkeeping: the same cell stays quiet.
     const int closedBefore = closed;
-    click(2, 2);
+    ClickCell(grid, 2, 2);
     EXPECT_GT(closed, closedBefore);
-    move(2, 2);
+    EXPECT_EQ(Selected(), std::pair(2, 2));
+    HoverCell(grid, 2, 2);
     EXPECT_EQ(shown.size(), 1);
     // Switched off, no new note appears.
-    click(6, 6);
+    ClickCell(grid, 6, 6);
     ASSERT_FALSE(window->State().floatDetails);
-    move(4, 4);
+    EXPECT_EQ(window->Month()->Model().grid.Cell(6, 6).check, CheckState::Unchecked);
+    HoverCell(grid, 4, 4);
     EXPECT_EQ(shown.size(), 1);
-    click(6, 6);
-    move(4, 4);
+    ClickCell(grid, 6, 6);
+    EXPECT_TRUE(window->State().floatDetails);
+    HoverCell(grid, 4, 4);
     EXPECT_EQ(shown.size(), 2);
 }
 
@@ -334,15 +242,14 @@ TEST_F(MainWindowTest, ColorSchemeAndFloatDetailsComeFromTheSettings) {
     WriteSetting(setting::kColorScheme, "7");
     WriteSetting(setting::kFloatDetails, "0");
     WriteSetting(setting::kLocation, "   ");
-    auto window = Started();
+    MainWindow* window = &Start();
     EXPECT_EQ(window->Calendar().PlaceName(), "Charlotte, NC");
     EXPECT_EQ(window->State().holyDayColor, RGB(0, 0, 0));
     EXPECT_EQ(window->State().shabbatColor, RGB(0, 0, 0));
     EXPECT_EQ(window->Month()->Model().grid.Cell(6, 6).check, CheckState::Unchecked);
-    const MonthViewModel& view = window->Month()->Model();
     for (int d = 1; d <= window->State().currentMonthDays; ++d)
         if ((window->State().currentDate + d - 1).Weekday() == 7) {
-            EXPECT_EQ(DayCell(view, d).background, RGB(0, 0, 0));
+            EXPECT_EQ(DayCell(d).background, RGB(0, 0, 0));
         }
     window->close();
     EXPECT_EQ(ReadSetting(setting::kColorScheme, ""), "7");
@@ -350,6 +257,8 @@ TEST_F(MainWindowTest, ColorSchemeAndFloatDetailsComeFromTheSettings) {
     EXPECT_EQ(ReadSetting(setting::kLocation, ""), "Charlotte, NC");
 }
 
+// The placement rules (sizes too large, values that are no size) are the
+// settings tests'; here the window saves and restores through them.
 TEST_F(MainWindowTest, WindowPositionRoundTrip) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     ASSERT_NE(screen, nullptr);
@@ -391,24 +300,16 @@ TEST_F(MainWindowTest, WindowPositionRoundTrip) {
         MainWindow window;
         EXPECT_TRUE(window.windowState() & Qt::WindowMaximized);
     }
-    // A width wider than the screen comes back as 9135 twips.
-    WriteSetting(setting::kWindowPos, "00000,00000,99999,07000,0");
-    {
-        MainWindow window;
-        EXPECT_NEAR(window.width(), 9135 / tpp, 1);
-    }
-    // Garbage opens at the design size, centred, and what is saved back is that.
+    // Garbage opens at the design size, and what is saved back is that size.
     WriteSetting(setting::kWindowPos, "00000,00000,00000,00000,0");
-    QSize design;
+    int design = 0;
     {
         MainWindow window;
-        design = window.size();
-        EXPECT_GT(design.width(), 600);
-        EXPECT_NEAR(window.x(), (screen->geometry().width() - window.width()) / 2, 1);
+        design = window.width();
         window.close();
     }
-    const std::string fixed = ReadSetting(setting::kWindowPos, "").toStdString();
-    EXPECT_NEAR(std::stoi(fixed.substr(12, 5)), design.width() * tpp, 1);
+    EXPECT_GT(design, 600);
+    EXPECT_NEAR(std::stoi(ReadSetting(setting::kWindowPos, "").toStdString().substr(12, 5)), design * tpp, 1);
 }
 
 }  // namespace

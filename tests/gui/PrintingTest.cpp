@@ -2,7 +2,6 @@
 // with poppler's pdftotext and pdfinfo; the preview window's buttons and zoom
 // modes; printing without a printer; and the Shabbat sunsets across a clock
 // change that falls on a Saturday, found in the time-zone database.
-#include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -15,16 +14,12 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimeZone>
-#include <QTimer>
 #include <iostream>
 
-#include "GuiTestSupport.h"
 #include "WindowFixture.h"
 #include "core/common/DateFormat.h"
 #include "core/common/Json.h"
-#include "core/common/Date.h"
 #include "core/printing/Printouts.h"
 #include "core/solar/Location.h"
 #include "core/views/DayView.h"
@@ -37,10 +32,7 @@
 #include "gui/printing/DocumentLayout.h"
 #include "gui/printing/DocumentOutput.h"
 #include "gui/printing/PrintPreviewDialog.h"
-#include "core/common/Files.h"
 #include "gui/solar/SystemTimeZone.h"
-#include "gui/views/MainWindow.h"
-#include "gui/views/SplashWindow.h"
 
 namespace varnel {
 namespace {
@@ -50,22 +42,6 @@ QString RunTool(const QString& program, const QStringList& args) {
     p.start(program, args);
     if (!p.waitForFinished(20000) || p.exitCode() != 0) return QStringLiteral("(%1 failed)").arg(program);
     return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-// Runs an action on the first modal window of a type that opens within the
-// next thousand turns of the event loop (the modal's own loop turns it).
-template <typename W>
-void WhenModal(std::function<void(W&)> action) {
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, action] {
-        auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
-        if (!window && ++*tries < 1000) return;
-        timer->stop();
-        timer->deleteLater();
-        if (window) action(*window);
-    });
-    timer->start(0);
 }
 
 class PrintingTest : public ::testing::Test {
@@ -241,12 +217,9 @@ TEST_F(PrintingTest, PreviewButtonsZoomsPagesAndPrintWithoutPrinter) {
     EXPECT_EQ(preview.PageCount(), 3);
     ASSERT_TRUE(Settle([&] { return preview.Preview()->pageCount() == 3; }));
 
-    auto* print = preview.findChild<QPushButton*>(QStringLiteral("cmdPrint"));
     auto* close = preview.findChild<QPushButton*>(QStringLiteral("cmdExit"));
-    ASSERT_TRUE(print && close && preview.findChild<QPushButton*>(QStringLiteral("cmdSavePdf")));
-    EXPECT_EQ(print->toolTip(), QStringLiteral("Print now"));
-    EXPECT_EQ(close->text(), QStringLiteral("Close"));
-    EXPECT_EQ(close->toolTip(), QStringLiteral("Close window"));
+    ASSERT_TRUE(close && preview.findChild<QPushButton*>(QStringLiteral("cmdPrint")) &&
+                preview.findChild<QPushButton*>(QStringLiteral("cmdSavePdf")));
 
     const std::pair<PrintPreviewDialog::Zoom, QPrintPreviewWidget::ViewMode> modes[] = {
         {PrintPreviewDialog::Zoom::Thumbnail, QPrintPreviewWidget::AllPagesView},
@@ -274,7 +247,6 @@ TEST_F(PrintingTest, PreviewButtonsZoomsPagesAndPrintWithoutPrinter) {
         return dark;
     };
     EXPECT_TRUE(Settle([&] { return darkPixels() > 20; })) << darkPixels();
-    if (qEnvironmentVariableIsSet("VARNEL_PREVIEW_SHOT")) preview.grab().save(qEnvironmentVariable("VARNEL_PREVIEW_SHOT"));
 
     preview.GoToPage(3);
     EXPECT_EQ(preview.CurrentPage(), 3);
@@ -297,11 +269,9 @@ TEST_F(PrintingTest, PreviewButtonsZoomsPagesAndPrintWithoutPrinter) {
 
     if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "a printer is installed here";
     QString shown;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return;
-        shown = box->text();
-        box->button(QMessageBox::Cancel)->click();
+    WhenModal<QMessageBox>([&](QMessageBox& box) {
+        shown = box.text();
+        box.button(QMessageBox::Cancel)->click();
     });
     EXPECT_FALSE(preview.PrintNow());
     EXPECT_TRUE(shown.contains(QStringLiteral("No printer is installed"))) << shown.toStdString();

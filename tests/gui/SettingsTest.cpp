@@ -2,7 +2,6 @@
 // through a private settings folder.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QSettings>
 #include <QTemporaryDir>
 

@@ -3,43 +3,24 @@
 // today framed and the selection shown, the keyboard over the grids, the
 // window's title, a restored window kept on the screen, and a warning for
 // missing data files.
-#include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest/QTest>
 
-#include "core/common/Date.h"
-#include "core/common/Files.h"
 #include "core/views/MonthView.h"
 #include "core/views/YearView.h"
 #include "gui/common/Settings.h"
 #include "gui/views/DayPanel.h"
-#include "gui/views/GridWidget.h"
-#include "gui/views/MonthPanel.h"
 #include "gui/views/YearPanel.h"
-#include "gui/views/FloatingNote.h"
-#include "gui/views/MainWindow.h"
-#include "gui/views/SplashWindow.h"
-#include "GuiTestSupport.h"
 #include "WindowFixture.h"
 
 namespace varnel {
 namespace {
-
-void HoverCell(GridWidget* grid, int row, int col) {
-    const QPointF at = grid->CellRect(row, col).center();
-    QMouseEvent move(QEvent::MouseMove, at, grid->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(grid, &move);
-}
 
 class Comforts : public WindowFixture {
 protected:
@@ -50,11 +31,6 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
         return *window_;
     }
-    const GridCell& DayCell(int day) const {
-        const MonthViewModel& view = window_->Month()->Model();
-        const MonthCell at = MonthCellOf(view.lastStartOfMonth, day);
-        return view.grid.Cell(at.row, at.col);
-    }
 };
 
 TEST_F(Comforts, ANewPlaceRedrawsTheShownMonthAtOnce) {
@@ -63,14 +39,10 @@ TEST_F(Comforts, ANewPlaceRedrawsTheShownMonthAtOnce) {
     ShowMonth(2026, 7);
     const std::string charlotte = DayCell(3).text;  // Friday 3 July: candle-lighting
     ASSERT_NE(charlotte.find("Shabbat Candles"), std::string::npos);
-    QTimer::singleShot(0, [] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        ASSERT_NE(dialog, nullptr);
-        auto* list = dialog->findChild<QListWidget*>("lstLocations");
-        const QList<QListWidgetItem*> found = list->findItems("Hong Kong, China", Qt::MatchExactly);
-        ASSERT_EQ(found.size(), 1);
-        list->setCurrentItem(found.front());
-        dialog->findChild<QPushButton*>("cmdOK")->click();
+    WhenModal<QDialog>([](QDialog& dialog) {
+        auto* list = dialog.findChild<QListWidget*>("lstLocations");
+        list->setCurrentItem(list->findItems("Hong Kong, China", Qt::MatchExactly).value(0));
+        dialog.findChild<QPushButton*>("cmdOK")->click();
     });
     window.OpenLocationSettings();
     EXPECT_NE(DayCell(3).text, charlotte);
@@ -109,15 +81,12 @@ TEST_F(Comforts, TodayIsFramedInTheMonthAndYearViewsAndChosenForTheDayView) {
     // The window opens on today's month with today selected.
     const MonthCell at = MonthCellOf(Date(t.year, t.month, 1), t.day);
     GridStyle style = window.Month()->Grid()->Style();
-    EXPECT_EQ(style.todayRow, at.row);
-    EXPECT_EQ(style.todayCol, at.col);
-    EXPECT_EQ(style.selectedRow, at.row);
-    EXPECT_EQ(style.selectedCol, at.col);
+    EXPECT_EQ(std::tuple(style.todayRow, style.todayCol, style.selectedRow, style.selectedCol),
+              std::tuple(at.row, at.col, at.row, at.col));
     window.ShowView(MainWindow::View::Day);
     EXPECT_NE(window.Day()->Title()->text().toStdString().find(std::to_string(t.year)),
               std::string::npos);
-    EXPECT_EQ(window.State().selectedRow, at.row);
-    EXPECT_EQ(window.State().selectedCol, at.col);
+    EXPECT_EQ(Selected(), std::pair(at.row, at.col));
 
     // Another month has no frame; clicking a day selects it visibly.
     window.ShowView(MainWindow::View::Month);
@@ -131,8 +100,7 @@ TEST_F(Comforts, TodayIsFramedInTheMonthAndYearViewsAndChosenForTheDayView) {
     const YearCell cell = YearCellOf(t.year, t.month, t.day);
     for (int m = 0; m < 12; ++m) {
         style = year->MonthGrid(m)->Style();
-        EXPECT_EQ(style.todayRow, m == cell.month ? cell.row : -1) << m;
-        EXPECT_EQ(style.todayCol, m == cell.month ? cell.col : -1) << m;
+        EXPECT_EQ(std::pair(style.todayRow, style.todayCol), m == cell.month ? std::pair(cell.row, cell.col) : std::pair(-1, -1));
     }
 }
 
@@ -147,12 +115,10 @@ TEST_F(Comforts, ArrowsEnterAndTabDriveTheMonthGrid) {
     grid->Select(feb7.row, feb7.col);
     QTest::keyClick(grid, Qt::Key_Right);  // Saturday to the next Sunday
     const MonthCell feb8 = MonthCellOf(first, 8);
-    EXPECT_EQ(window.State().selectedRow, feb8.row);
-    EXPECT_EQ(window.State().selectedCol, feb8.col);
+    EXPECT_EQ(Selected(), std::pair(feb8.row, feb8.col));
     QTest::keyClick(grid, Qt::Key_Down);
     const MonthCell feb15 = MonthCellOf(first, 15);
-    EXPECT_EQ(window.State().selectedRow, feb15.row);
-    EXPECT_EQ(window.State().selectedCol, feb15.col);
+    EXPECT_EQ(Selected(), std::pair(feb15.row, feb15.col));
     EXPECT_TRUE(grid->Style().focused);  // the focus shows on the selected cell
     EXPECT_EQ(grid->Style().selectedRow, feb15.row);
 
@@ -187,8 +153,7 @@ TEST_F(Comforts, ArrowsAndEnterInAYearGrid) {
     march->setFocus();
     QTest::keyClick(march, Qt::Key_Right);  // from nothing chosen: the first of March
     const YearCell first = YearCellOf(2026, 3, 1);
-    EXPECT_EQ(march->Row(), first.row);
-    EXPECT_EQ(march->Col(), first.col);
+    EXPECT_EQ(std::pair(march->Row(), march->Col()), std::pair(first.row, first.col));
     EXPECT_EQ(window.State().currentDate, Date(2026, 3, 1));
     QTest::keyClick(march, Qt::Key_Down);
     const YearCell eighth = YearCellOf(2026, 3, 8);

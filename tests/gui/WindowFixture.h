@@ -6,6 +6,7 @@
 
 #include <QTemporaryDir>
 #include <memory>
+#include <utility>
 
 #include "GuiTestSupport.h"
 #include "core/common/Date.h"
@@ -13,9 +14,16 @@
 #include "gui/views/GridWidget.h"  // before the note, whose inline code needs it whole
 #include "gui/views/FloatingNote.h"
 #include "gui/views/MainWindow.h"
+#include "gui/views/MonthPanel.h"
 #include "gui/views/SplashWindow.h"
 
 namespace varnel {
+
+// The mouse over a grid's cell: a click (or a double click), or a move onto it.
+inline void ClickCell(GridWidget* grid, int row, int col, bool twice = false) {
+    Click(grid, grid->CellRect(row, col).center(), twice);
+}
+inline void HoverCell(GridWidget* grid, int row, int col) { Mouse(grid, QEvent::MouseMove, grid->CellRect(row, col).center()); }
 
 class WindowFixture : public ::testing::Test {
 protected:
@@ -44,6 +52,14 @@ protected:
     void ShowMonth(int year, int month) {
         window_->ShowMonthOf(Date(year, month, 1));
         window_->ShowCalendar();
+    }
+    // The selected cell, as one value to compare.
+    std::pair<int, int> Selected() const { return {window_->State().selectedRow, window_->State().selectedCol}; }
+    // A day's cell in the month the window shows.
+    const GridCell& DayCell(int day) const {
+        const MonthViewModel& view = window_->Month()->Model();
+        const MonthCell at = MonthCellOf(view.lastStartOfMonth, day);
+        return view.grid.Cell(at.row, at.col);
     }
     QTemporaryDir folder_;
     std::unique_ptr<MainWindow> window_;
