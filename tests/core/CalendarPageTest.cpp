@@ -154,8 +154,6 @@ TEST_F(CalendarPageTest, PocketIsAThirdOfA5WithoutPicture) {
     Month(2026, 3, kThemeWinter, CalendarSize::Pocket, true);
     EXPECT_TRUE(All<Picture>().empty());
     EXPECT_EQ(doc.Page().paper, PaperSize::A5);
-    EXPECT_EQ(doc.MarginLeft(), 300);
-    EXPECT_EQ(doc.MarginBottom(), 500);
     const int w = RoundHalfEven(8391 / 3.0), c = RoundHalfEven(w / 7.0);
     EXPECT_EQ(MonthTable().columns[0].width, c);
     EXPECT_EQ(MonthTable().rows[1].height, RoundHalfEven(c * 0.8));

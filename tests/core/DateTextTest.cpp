@@ -15,8 +15,6 @@ TEST(Date, KnownDatesAndTheStoredSerial) {
     EXPECT_EQ(Date(2024, 10, 3).Serial(), 45568);
     EXPECT_EQ(kFirstDate, Date(1, 1, 1));
     EXPECT_EQ(kLastDate, Date(9999, 12, 31));
-    EXPECT_EQ(Date::FromSerial(0).Weekday(), kSaturday);
-    EXPECT_EQ(Date(2024, 10, 3).Weekday(), kThursday);
     EXPECT_EQ(Date(1, 1, 1).Weekday(), kMonday);  // proleptic Gregorian
     // Months and days run over as in date arithmetic.
     EXPECT_EQ(Date(2024, 13, 1), Date(2025, 1, 1));

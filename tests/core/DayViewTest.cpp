@@ -5,6 +5,7 @@
 #include "core/common/Date.h"
 #include "core/common/Json.h"
 #include "core/views/DayView.h"
+#include "core/views/MonthView.h"
 
 namespace varnel {
 namespace {
@@ -102,33 +103,27 @@ TEST(DayView, TitleLinesAndCountdownRows) {
     EXPECT_EQ(m.grid.Cell(45, 0).text, "");
 }
 
+// A cell without a day selects the first of the month; a day's cell selects that day.
 TEST(DayView, AnEmptyCellSelectsTheFirstOfTheMonth) {
-    const Date first = Date(2025, 10, 1);  // a Wednesday
+    const Date first = Date(2025, 10, 1);  // a Wednesday: row 1, column 3
     const Grid month = MonthGrid(first, "text");
-    DayViewModel m;
-    int row = 1, col = 0;  // before the first
-    ShowDay(month, first, row, col, 9000, m);
-    EXPECT_EQ(row, 1);
-    EXPECT_EQ(col, 3);
-    EXPECT_EQ(m.day, first);
-    EXPECT_EQ(m.title, "Tishrei 9, 5786 - Wednesday 10/01/2025");
-
-    row = 0, col = -1;  // nothing selected yet
-    ShowDay(month, first, row, col, 9000, m);
-    EXPECT_EQ(row, 1);
-    EXPECT_EQ(col, 3);
-    row = 6, col = 6;  // the check-box cell
-    ShowDay(month, first, row, col, 9000, m);
-    EXPECT_EQ(m.day, first);
-    row = 57, col = -9;  // outside the grid
-    ShowDay(month, first, row, col, 9000, m);
-    EXPECT_EQ(m.day, first);
-
-    row = 5, col = 5;  // 31 October: offset 30
-    ShowDay(month, first, row, col, 9000, m);
-    EXPECT_EQ(row, 5);
-    EXPECT_EQ(col, 5);
-    EXPECT_EQ(m.day, Date(2025, 10, 31));
+    const struct {
+        int row, col;  // asked
+        int day;       // shown, at its own cell
+    } cases[] = {{1, 0, 1}, {0, -1, 1}, {6, 6, 1}, {57, -9, 1}, {5, 5, 31}};  // before the 1st, none, check box, outside
+    for (const auto& c : cases) {
+        DayViewModel m;
+        int row = c.row, col = c.col;
+        ShowDay(month, first, row, col, 9000, m);
+        const MonthCell at = MonthCellOf(first, c.day);
+        EXPECT_EQ(m.day, first + (c.day - 1)) << c.row << "," << c.col;
+        if (c.row <= 1 || c.day == 31) {  // the selection moves to the day shown
+            EXPECT_EQ(std::pair(row, col), std::pair(at.row, at.col)) << c.row << "," << c.col;
+        }
+        if (c.row == 1) {
+            EXPECT_EQ(m.title, "Tishrei 9, 5786 - Wednesday 10/01/2025");
+        }
+    }
 }
 
 // A day of one line (here none: a month never rendered) starts the countdown at row 3.

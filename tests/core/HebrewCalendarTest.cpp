@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "HebrewOracles.h"
 #include "core/common/Date.h"
 
@@ -23,13 +25,10 @@ TEST(HebrewArithmetic, EpochMonthNumberingAndNames) {
     EXPECT_EQ(y, 0);
     EXPECT_EQ(Jdn(1582, 10, 14), 2299160 + 10);  // a day the reform skipped: 14 October Julian, 24 October Gregorian
     // 5784 is leap, 5785 common.
-    EXPECT_EQ(HebrewMonthName(5784, 6), "Adar I");
-    EXPECT_EQ(HebrewMonthName(5784, 7), "Adar II");
-    EXPECT_EQ(HebrewMonthName(5785, 6), "Adar");
-    EXPECT_EQ(HebrewMonthName(5785, 7), "Nisan");
-    EXPECT_EQ(HebrewMonthName(5785, 12), "Elul");
-    EXPECT_EQ(HebrewMonthName(5784, 13), "Elul");
-    for (int month : {13, 0, -6}) EXPECT_EQ(HebrewMonthName(5785, month), "") << month;
+    const std::tuple<int, int, const char*> names[] = {{5784, 6, "Adar I"}, {5784, 7, "Adar II"}, {5785, 6, "Adar"},
+                                                       {5785, 7, "Nisan"},  {5785, 12, "Elul"},   {5784, 13, "Elul"},
+                                                       {5785, 13, ""},      {5785, 0, ""},        {5785, -6, ""}};
+    for (const auto& [year, month, name] : names) EXPECT_EQ(HebrewMonthName(year, month), name) << year << "/" << month;
     for (int month : {0, 14, -3}) EXPECT_EQ(DaysInHebrewMonth(5785, month), 30) << month;
 }
 

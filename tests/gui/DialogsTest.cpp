@@ -37,12 +37,9 @@ protected:
 TEST_F(Dialogs, ColorsOpensOnTheCurrentSchemeAndGivesTheChosenOneOnOkOnly) {
     {
         ColorsDialog dialog(nullptr, 2);
-        EXPECT_EQ(dialog.windowTitle(), "Select Main Color Scheme");
         for (int i = 0; i < 4; ++i) ASSERT_NE(Option(dialog, i), nullptr);
-        EXPECT_EQ(Option(dialog, 0)->text(), "Default");
-        EXPECT_EQ(Option(dialog, 1)->text(), "Blues");
-        EXPECT_EQ(Option(dialog, 2)->text(), "Lavender");
-        EXPECT_EQ(Option(dialog, 3)->text(), "Amber");
+        EXPECT_EQ(QStringList({Option(dialog, 0)->text(), Option(dialog, 1)->text(), Option(dialog, 2)->text(),
+                               Option(dialog, 3)->text()}).join('|'), "Default|Blues|Lavender|Amber");
         EXPECT_TRUE(Option(dialog, 2)->isChecked());
         dialog.accept();
         EXPECT_EQ(dialog.Chosen(), 2);
@@ -79,7 +76,6 @@ TEST_F(Dialogs, ColorsWithASchemeOutsideTheTableSelectsNothing) {
 TEST_F(Dialogs, GoToDateTakesTheFirstOfThePickedMonth) {
     {
         GoToDateDialog dialog(nullptr, Date(2025, 11, 1));
-        EXPECT_EQ(dialog.windowTitle(), "Go To Date...");
         auto* picker = dialog.findChild<QCalendarWidget*>(QStringLiteral("calDate"));
         ASSERT_NE(picker, nullptr);
         EXPECT_EQ(picker->selectedDate(), QDate(2025, 11, 1));

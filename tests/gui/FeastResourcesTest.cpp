@@ -84,16 +84,11 @@ protected:
 };
 
 TEST_F(FeastResources, ListsThisYearsFeastsAndShowsAChosenFeastsList) {
-    EXPECT_EQ(window_->windowTitle(), "Feast Resources");
     QStringList names, expected{"--Select Feast/Holy Day--"};  // then the core's list of feasts, its tests'
     for (int i = 0; i < window_->FeastList()->count(); ++i) names << window_->FeastList()->item(i)->text();
     for (const std::string& feast : FeastNames(table_)) expected << QString::fromStdString(feast);
     EXPECT_EQ(names, expected);
     EXPECT_EQ(window_->FeastList()->currentRow(), 0);
-    EXPECT_EQ(window_->findChild<QPushButton*>("cmdLaunch")->text(), "Launch Selections");
-    EXPECT_EQ(window_->findChild<QPushButton*>("cmdClear")->text(), "Clear List");
-    EXPECT_EQ(window_->findChild<QPushButton*>("cmdClose")->text(), "Close");
-    EXPECT_EQ(window_->findChild<QGroupBox*>("SSFrame1")->title(), "Feast/Holy Day");
 
     dir_.Write("resources.dat", "[Purim]\ncount=1\n1fileurl=/home/u/megillah.pdf\n1description=Megillah\n");
     Choose("Purim");

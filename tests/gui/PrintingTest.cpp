@@ -15,7 +15,6 @@
 #include <QRegularExpression>
 #include <QPushButton>
 #include <QTimeZone>
-#include <iostream>
 
 #include "WindowFixture.h"
 #include "core/common/DateFormat.h"
@@ -213,7 +212,6 @@ TEST_F(PrintingTest, PreviewButtonsZoomsPagesAndPrintWithoutPrinter) {
     doc.EndDoc();
     PrintPreviewDialog preview(nullptr, doc, QStringLiteral("Test"));
     preview.show();
-    EXPECT_EQ(preview.windowTitle(), QStringLiteral("Print Preview"));
     EXPECT_EQ(preview.PageCount(), 3);
     ASSERT_TRUE(Settle([&] { return preview.Preview()->pageCount() == 3; }));
 
@@ -234,7 +232,6 @@ TEST_F(PrintingTest, PreviewButtonsZoomsPagesAndPrintWithoutPrinter) {
     EXPECT_EQ(preview.Preview()->zoomMode(), QPrintPreviewWidget::FitInView);
     preview.ZoomAction(PrintPreviewDialog::Zoom::PageWidth)->trigger();
     EXPECT_EQ(preview.Preview()->zoomMode(), QPrintPreviewWidget::FitToWidth);
-    EXPECT_EQ(preview.ZoomAction(PrintPreviewDialog::Zoom::TwoPages)->text(), QStringLiteral("&Two Pages"));
 
     // The page is drawn: the widget shows dark text on its white page.
     preview.resize(800, 600);
@@ -311,17 +308,10 @@ TEST(ShabbatDaylight, ClockChangeOnSaturdayGivesSaturdaysSunsetOnSaturdaysClock)
     const ScopedTimeZone systemZone;
     std::optional<Date> changed;
     Place place;
-    QByteArray found;
-    for (const char* id : {"Asia/Gaza", "Asia/Hebron", "Asia/Tehran", "America/Santiago", "America/Asuncion"}) {
-        changed = SaturdayChange(id, place);
-        if (changed) {
-            found = id;
-            break;
-        }
-    }
+    for (const char* id : {"Asia/Gaza", "Asia/Hebron", "Asia/Tehran", "America/Santiago", "America/Asuncion"})
+        if ((changed = SaturdayChange(id, place))) break;
     ASSERT_TRUE(changed) << "no zone with a Saturday change of clocks";
     const Date change = *changed;
-    std::cout << "[ info ] " << found.constData() << " changes its clocks on Saturday " << IsoDate(change) << "\n";
 
     // The rows as the window and the command line build them.
     CalendarSource source(CalendarData{}, LoadTimeZoneRules);
