@@ -38,8 +38,7 @@ void CompileProgress::Show(const QString& text) {
 }
 
 void CompileProgress::Started() {
-    if (!cursor_) QApplication::setOverrideCursor(Qt::WaitCursor);
-    cursor_ = true;
+    if (!wait_) wait_.emplace();
     Show(QStringLiteral("Compiling document... please wait..."));
 }
 
@@ -50,8 +49,7 @@ void CompileProgress::NewPage(int page) {
 
 void CompileProgress::Ended() {
     if (window_) window_->close();
-    if (cursor_) QApplication::restoreOverrideCursor();
-    cursor_ = false;
+    wait_.reset();
 }
 
 }  // namespace varnel

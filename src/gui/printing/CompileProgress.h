@@ -5,7 +5,9 @@
 // repaints the window directly: no pending events run, so nothing can
 // re-enter the layout while it works.
 #include <QPointer>
+#include <optional>
 
+#include "gui/common/WaitCursor.h"
 #include "gui/printing/DocumentLayout.h"
 
 class QLabel;
@@ -33,7 +35,7 @@ private:
     QPointer<QWidget> owner_;
     QPointer<QLabel> window_;
     int pages_ = 0;
-    bool cursor_ = false;
+    std::optional<WaitCursor> wait_;
 };
 
 }  // namespace varnel

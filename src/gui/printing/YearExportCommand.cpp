@@ -3,19 +3,21 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <optional>
 
 #include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/printing/PrintedMonth.h"
 #include "core/printing/YearExport.h"
 #include "core/solar/SunCalculator.h"
+#include "gui/common/WaitCursor.h"
 #include "gui/printing/PrintToPrinter.h"
 
 namespace varnel {
 
 std::string ExportYearToHtml(QWidget* owner, const YearViewModel& yearView, CalendarSource& source,
                              const ViewState& state) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::optional<WaitCursor> wait(std::in_place);
     YearExport in;
     in.year = &yearView;
     in.folder = YearExportFolder(ProgramFolder(), yearView);
@@ -32,7 +34,7 @@ std::string ExportYearToHtml(QWidget* owner, const YearViewModel& yearView, Cale
     };
     std::string error;
     const std::string index = ExportYearToHtml(in, error);
-    QApplication::restoreOverrideCursor();
+    wait.reset();
     if (index.empty()) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Export failed"),
                         QStringLiteral("The year was not exported.\n\n") + QString::fromStdString(error), QMessageBox::Ok,
