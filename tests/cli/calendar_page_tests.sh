@@ -36,12 +36,13 @@ check "HTML parses with its tables" python3 - "$tmp/Apr.HTML" <<'PY'
 import sys, html.parser, os
 class P(html.parser.HTMLParser):
     def __init__(s):
-        super().__init__(); s.tables=0; s.cells=[]; s.cur=None; s.imgs=[]; s.styles=[]; s.charset=False
+        super().__init__(); s.tables=0; s.cells=[]; s.cur=None; s.imgs=[]; s.styles=[]; s.heads=[]; s.charset=False
     def handle_starttag(s, tag, attrs):
         a=dict(attrs)
         if tag=="meta" and a.get("charset","").lower()=="utf-8": s.charset=True
         if tag=="table": s.tables+=1
         if tag=="td": s.cur=[]; s.styles.append(a.get("style",""))
+        if tag=="th": s.heads.append(a.get("scope"))
         if tag=="img": s.imgs.append(a["src"])
     def handle_endtag(s, tag):
         if tag=="td": s.cells.append("".join(s.cur)); s.cur=None
@@ -49,6 +50,9 @@ class P(html.parser.HTMLParser):
         if s.cur is not None: s.cur.append(d)
 p=P(); p.feed(open(sys.argv[1], encoding="utf-8").read())
 assert p.charset and p.tables==3, (p.charset, p.tables)
+assert p.heads==["col"]*11, p.heads  # the weekdays and the Shabbat table's four
+page=open(sys.argv[1], encoding="utf-8").read()
+assert "break-word" not in page and "anywhere" not in page and "break-all" not in page
 assert "Nisan-Iyar 5786 / April 2026" in p.cells, p.cells[:3]
 assert any(c.startswith("Nisan 14") and "Pesach" in c for c in p.cells)
 assert any("background:#ffff80" in s for s in p.styles)  # summer's light colour
@@ -65,6 +69,38 @@ check "RTF picture embedded" has "picture dimensions are 1800 by 600" "$tmp/rtf.
 check "RTF tables" python3 -c '
 import sys; h=open(sys.argv[1], errors="replace").read().lower()
 assert h.count("<table")>=1 and h.count("<tr")==12, (h.count("<table"), h.count("<tr"))' "$tmp/rtf.html"
+
+# Every script keeps the run's size and weight: a holy day named in Hebrew too
+# is read back by unrtf at the run's size, and every run of the file gives the
+# complex-script and east-Asian controls the same size and weight as the Latin ones.
+mkdir -p "$tmp/hebrew" && cp "$(dirname "$varnel")"/*.dat "$tmp/hebrew/"
+sed -i 's/^name=Yom Kippur$/name=Yom Kippur \xd7\x99\xd7\x95\xd7\x9d \xd7\x9b\xd7\x99\xd7\xa4\xd7\x95\xd7\xa8/' "$tmp/hebrew/holydays.dat"
+check "page with Hebrew as RTF" exits 0 "$varnel" print month 2027-10 --size pocket --data-dir "$tmp/hebrew" --output "$tmp/he.rtf"
+(cd "$tmp" && unrtf --html he.rtf >he.html 2>/dev/null)
+check "unrtf reads the Hebrew at the cell's size, bold" python3 - "$tmp/he.html" <<'PY'
+import sys, re, html
+t = html.unescape(open(sys.argv[1], encoding="utf-8", errors="replace").read())
+m = re.search(r'<span style="font-size:(\d+)pt"><b>(?:[^<]|<(?!/b>)[^>]*>)*?\u05d9\u05d5\u05dd \u05db\u05d9\u05e4\u05d5\u05e8', t)
+assert m and m.group(1) == "5", m and m.group(0)
+PY
+check "every run sizes and weighs every script alike" python3 - "$tmp/he.rtf" <<'PY'
+import sys, re
+rtf = open(sys.argv[1], encoding="ascii").read()
+runs = re.findall(r"\{\\rtlch([^ ]*) ", rtf)
+assert len(runs) > 50, len(runs)
+for run in runs:
+    words = re.findall(r"\\([a-z]+)(-?\d*)", "\\rtlch" + run)
+    state, props = None, {}
+    for word, arg in words:
+        if word in ("rtlch", "ltrch", "hich", "dbch", "loch"): state = word; continue
+        props.setdefault(state, {})[word] = arg
+    rtl, ltr = props["rtlch"], props["ltrch"]
+    assert rtl["afs"] == ltr["fs"] == props["hich"]["afs"] == props["dbch"]["afs"], run
+    assert rtl["ab"] == ltr["b"] == props["hich"]["ab"] == props["dbch"]["ab"], run
+    assert rtl["af"] == ltr["f"] == props["hich"]["af"] == props["dbch"]["af"] == props["loch"]["f"], run
+hebrew = rtf.count("\\u1497?\\u1493?\\u1501?")
+assert hebrew == 1, hebrew
+PY
 
 # The year: index and twelve pages; every link resolves to a page written.
 check "export a year" exits 0 "$varnel" export-year 2026 --dir "$tmp/year"

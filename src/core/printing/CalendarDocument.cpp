@@ -5,13 +5,13 @@
 #include "core/common/DateFormat.h"
 #include "core/common/Date.h"
 #include "core/common/Profile.h"
+#include "core/printing/Printouts.h"
 
 namespace varnel {
 namespace {
 
 constexpr const char* kFont = "Arial";
 const std::vector<std::string> kWeekdayHeader{"S", "M", "T", "W", "T", "F", "S"};
-constexpr const char* kCopyright = "Copyright \u00A9 2026 The Varnel developers";
 
 void TitleTable(const CalendarPageMetrics& m, const ThemeColors& colors, const std::string& title, Document& doc) {
     TableBuilder table({{0, HAlign::Center}}, doc.Font());
@@ -89,8 +89,7 @@ void ShabbatTable(const std::vector<ShabbatRow>& shabbat, const CalendarPageMetr
 }  // namespace
 
 std::string CalendarFooter(double printedAt) {
-    return std::string("|Varnel * ") + kCopyright + "|\r\n\r\n(Printed: " + PrintStampText(printedAt) +
-           ")";
+    return "|" + FooterNotice() + "|\r\n\r\n(Printed: " + PrintStampText(printedAt) + ")";
 }
 
 void ComposeCalendarDocument(const CalendarPageInputs& in, Document& doc) {

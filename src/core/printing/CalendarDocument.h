@@ -36,7 +36,8 @@ void ComposeCalendarDocument(const CalendarPageInputs& in, Document& doc);
 void RenderCalendarDocument(const MonthCells& cells, const std::vector<ShabbatRow>& shabbat, const CalendarPageInputs& in,
                             Document& doc);
 
-// "Varnel * Copyright ...": the footer's centre on every printout.
+// The calendar page's footer: the printouts' notice in the centre, the print stamp
+// two lines below it on the right.
 std::string CalendarFooter(double printedAt);
 
 }  // namespace varnel

@@ -87,8 +87,11 @@ public:
                 Pt(page.marginTop) + " " + Pt(page.marginRight) + " " + Pt(page.marginBottom) + " " +
                 Pt(page.marginLeft) + "}\n";
         out_ +=
-            "table.doc{border-collapse:collapse;table-layout:fixed}\n"
-            "table.doc td{border:0.5pt solid #000;padding:1pt 2pt;overflow:hidden;word-wrap:break-word}\n"
+            // Columns widen to their longest word rather than break or hide it.
+            "table.doc{border-collapse:collapse;table-layout:auto}\n"
+            "table.doc td,table.doc th{border:0.5pt solid #000;padding:1pt 2pt;overflow-wrap:normal;"
+            "word-break:normal;hyphens:none}\n"
+            ".corner{float:right;margin-left:2pt}\n"
             ".box{position:absolute;margin:0;white-space:pre}\n"
             ".band{position:absolute;display:flex;justify-content:space-between;align-items:flex-start}\n"
             ".band div{flex:1}\n"
@@ -169,14 +172,15 @@ private:
         for (size_t c = 0; c < row.cells.size();) {
             const TableCell& cell = row.cells[c];
             const int span = std::max(1, std::min<int>(cell.colSpan, static_cast<int>(row.cells.size() - c)));
-            out_ += "<td";
+            const bool header = r == 0;
+            out_ += header ? "<th scope=\"col\"" : "<td";
             if (span > 1) out_ += " colspan=\"" + std::to_string(span) + "\"";
             out_ += " style=\"" + FontCss(t.FontOf(cell)) + ";text-align:" +
                     AlignName(t.AlignOf(r, static_cast<int>(c))) + ";vertical-align:" +
                     VAlignName(cell.style.valign);
             if (cell.style.background != kNoColor) out_ += ";background:" + CssColor(cell.style.background);
             if (cell.style.foreground != kNoColor) out_ += ";color:" + CssColor(cell.style.foreground);
-            out_ += "\">" + TextHtml(cell.text) + "</td>\n";
+            out_ += "\">" + TextHtml(cell.text) + (header ? "</th>\n" : "</td>\n");
             c += static_cast<size_t>(span);
         }
         out_ += "</tr>\n";
@@ -207,13 +211,13 @@ private:
             out_ += "<tr style=\"height:" + Pt(grid.RowHeight(r)) + "\">\n";
             for (int c = 0; c < grid.Cols(); ++c) {
                 const GridCell& cell = grid.Cell(r, c);
-                out_ += "<td style=\"text-align:";
+                out_ += r == 0 ? "<th scope=\"col\" style=\"text-align:" : "<td style=\"text-align:";
                 out_ += cell.alignment == CellAlignment::CenterCenter ? "center" : "left";
                 out_ += ";vertical-align:";
                 out_ += cell.alignment == CellAlignment::LeftTop ? "top" : "middle";
                 if (cell.background != kNoColor) out_ += ";background:" + CssColor(cell.background);
                 if (cell.foreground != kNoColor) out_ += ";color:" + CssColor(cell.foreground);
-                out_ += "\">" + TextHtml(cell.text) + "</td>\n";
+                out_ += "\">" + TextHtml(cell.text) + (r == 0 ? "</th>\n" : "</td>\n");
             }
             out_ += "</tr>\n";
         }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/common/DateFormat.h"
+#include "core/common/ProgramNotice.h"
 #include "core/common/Profile.h"
 #include "core/printing/TableFormat.h"
 #include "core/views/DayView.h"
@@ -31,7 +32,7 @@ int TableWidth(const Document& doc) { return RoundHalfEven(doc.PageWidth() - 2.0
 
 }  // namespace
 
-std::string FooterNotice() { return "Varnel * Copyright \xC2\xA9 Varnel"; }
+std::string FooterNotice() { return std::string(kProgramTitle) + " * " + std::string(kCopyrightNotice); }
 
 std::string PrintedFooterPart(const std::string& title, double now) {
     return "\r\n(" + title + " - Printed: " + PrintStampText(now) + ")   Page %d";

@@ -89,10 +89,21 @@ private:
         return static_cast<int>(colors_.size());
     }
 
+    // A run carries its font, size, weight and colour for every script: the
+    // complex scripts (Hebrew, Arabic) read the associated properties after
+    // \rtlch, Latin text the plain ones after \ltrch, and the high-ANSI and
+    // double-byte (east-Asian) ranges name their font after \hich and \dbch
+    // before \loch starts the text. A word processor given only \f, \fs and
+    // \b prints the other scripts at its default size and weight.
     std::string Run(const FontStyle& f, Color foreground, std::string_view text) {
-        std::string out = "{\\f" + std::to_string(FontIndex(f.name)) + "\\fs" +
-                          std::to_string(static_cast<int>(f.size * 2 + 0.5)) + (f.bold ? "\\b" : "\\b0") +
-                          (f.italic ? "\\i" : "\\i0") + "\\cf" + std::to_string(ColorIndex(foreground)) + " ";
+        const std::string font = std::to_string(FontIndex(f.name));
+        const std::string size = std::to_string(static_cast<int>(f.size * 2 + 0.5));
+        const std::string color = std::to_string(ColorIndex(foreground));
+        const std::string associated = "\\af" + font + "\\afs" + size + (f.bold ? "\\ab" : "\\ab0") +
+                                       (f.italic ? "\\ai" : "\\ai0");
+        std::string out = "{\\rtlch\\fcs1" + associated + "\\acf" + color + "\\ltrch\\fcs0\\f" + font + "\\fs" +
+                          size + (f.bold ? "\\b" : "\\b0") + (f.italic ? "\\i" : "\\i0") + "\\cf" + color +
+                          "\\hich" + associated + "\\dbch" + associated + "\\loch\\f" + font + " ";
         out += EscapeRtf(text);
         out += "}";
         return out;

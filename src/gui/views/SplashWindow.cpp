@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "core/common/ProgramNotice.h"
+
 namespace varnel {
 namespace {
 
@@ -91,7 +93,9 @@ SplashWindow::SplashWindow(QWidget* owner)
       splashPicture_(new SplashPicture(this)),
       productNameLabel_(new QLabel(QStringLiteral("Varnel"), this)),
       versionLabel_(new QLabel(QString::fromUtf8("Version " VARNEL_VERSION), this)),
-      copyrightLabel_(new QLabel(QStringLiteral("Copyright \u00A9 2026 The Varnel developers. All rights reserved."), this)),
+      copyrightLabel_(new QLabel(QString::fromUtf8(kCopyrightNotice.data(), static_cast<qsizetype>(kCopyrightNotice.size())) +
+                                     QStringLiteral(". All rights reserved."),
+                                 this)),
       splashTimer_(new QTimer(this)) {
     setObjectName(QStringLiteral("frmSplash"));
     setAttribute(Qt::WA_DeleteOnClose);
