@@ -9,10 +9,23 @@ set(VARNEL_RELEASE_DATE "2026-12-07")
 option(VARNEL_MAN_PAGE "Generate the man page with help2man" ON)
 
 set(VARNEL_DATADIR ${CMAKE_INSTALL_DATADIR}/varnel)
-# Found relative to the executable first; the configured prefix is the fallback.
-target_compile_definitions(varnel PRIVATE VARNEL_INSTALL_DATADIR="${CMAKE_INSTALL_FULL_DATADIR}/varnel")
+# varnel hands the window, printing and the exports to varnel-gui, a helper
+# program of the package.
+set(VARNEL_LIBEXECDIR ${CMAKE_INSTALL_LIBEXECDIR}/varnel)
+# Data and helper are found relative to the executable first, so that a moved
+# prefix keeps working; the configured prefix is the fallback.
+file(RELATIVE_PATH VARNEL_DATADIR_FROM_BIN ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_DATADIR}/varnel)
+file(RELATIVE_PATH VARNEL_DATADIR_FROM_LIBEXEC ${CMAKE_INSTALL_FULL_LIBEXECDIR}/varnel ${CMAKE_INSTALL_FULL_DATADIR}/varnel)
+file(RELATIVE_PATH VARNEL_LIBEXECDIR_FROM_BIN ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBEXECDIR}/varnel)
+target_compile_definitions(varnel_cli PRIVATE
+  VARNEL_INSTALL_DATADIR="${CMAKE_INSTALL_FULL_DATADIR}/varnel"
+  VARNEL_DATADIR_FROM_BIN="${VARNEL_DATADIR_FROM_BIN}"
+  VARNEL_DATADIR_FROM_LIBEXEC="${VARNEL_DATADIR_FROM_LIBEXEC}"
+  VARNEL_INSTALL_LIBEXECDIR="${CMAKE_INSTALL_FULL_LIBEXECDIR}/varnel"
+  VARNEL_LIBEXECDIR_FROM_BIN="${VARNEL_LIBEXECDIR_FROM_BIN}")
 
 install(TARGETS varnel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS varnel-gui RUNTIME DESTINATION ${VARNEL_LIBEXECDIR})
 # Every shipped file, sub-folders (pictures) included.
 install(DIRECTORY data/ DESTINATION ${VARNEL_DATADIR})
 

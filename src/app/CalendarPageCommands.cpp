@@ -4,8 +4,10 @@
 #include <QFileInfo>
 #include <iostream>
 
-#include "app/CommandCalendar.h"
-#include "app/CommandLine.h"
+#include "cli/CommandCalendar.h"
+#include "app/PrintArguments.h"
+#include "app/WindowCommands.h"
+#include "cli/CommandLine.h"
 #include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/printing/PrintedMonth.h"

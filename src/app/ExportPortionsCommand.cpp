@@ -11,7 +11,8 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include "app/CommandLine.h"
+#include "app/WindowCommands.h"
+#include "cli/CommandLine.h"
 #include "core/appointments/CalendarAddress.h"
 #include "core/appointments/ExportToCalendar.h"
 #include "core/appointments/ShabbatLines.h"

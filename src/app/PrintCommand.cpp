@@ -5,8 +5,10 @@
 #include <QString>
 #include <iostream>
 
-#include "app/CommandCalendar.h"
-#include "app/CommandLine.h"
+#include "cli/CommandCalendar.h"
+#include "app/PrintArguments.h"
+#include "app/WindowCommands.h"
+#include "cli/CommandLine.h"
 #include "core/common/Date.h"
 #include "core/printing/Printouts.h"
 #include "core/solar/SunCalculator.h"

@@ -8,21 +8,13 @@
 #include <iostream>
 
 #include "app/AppIcon.h"
-#include "app/CommandCalendar.h"
-#include "app/DataFolder.h"
-#include "app/MonthCommand.h"
+#include "cli/DataFolder.h"
 #include "core/calendar/DataFileCheck.h"
-#include "core/calendar/HebrewCalendar.h"
-#include "core/common/DateFormat.h"
-#include "core/common/Date.h"
 #include "core/common/Files.h"
-#include "core/solar/Location.h"
-#include "gui/common/Settings.h"
 #include "gui/views/DataFileMessage.h"
 #include "gui/views/GridWidget.h"
-#include "gui/views/MonthPanel.h"
-#include "core/views/MonthView.h"
 #include "gui/views/MainWindow.h"
+#include "gui/views/MonthPanel.h"
 
 namespace varnel {
 namespace {
@@ -61,25 +53,6 @@ private:
 };
 
 }  // namespace
-
-bool HasDisplay() {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform && *platform) return true;
-    const char* display = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    return (display && *display) || (wayland && *wayland);
-}
-
-void PrintThisMonth() {
-    const Date date = Today();
-    const HebrewDate hebrew = HebrewDateOf(date);
-    std::cout << "Today: " << LongDateText(date) << " = " << hebrew.day << " "
-              << HebrewMonthName(hebrew.year, hebrew.month) << " " << hebrew.year << "\n\n";
-    const auto calendar = OpenSettingsCalendar(date);
-    MonthViewModel view;
-    RenderMonth(*calendar, view);
-    std::cout << MonthViewText(view, calendar->state.holyDayColor);
-}
 
 int RunDesktop(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -1,15 +1,22 @@
+// varnel-gui: the desktop program, started by varnel for the window, printing
+// and the exports, with the arguments varnel was given.
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
-#include "app/CommandParser.h"
-#include "app/DataFolder.h"
 #include "app/StartWindow.h"
+#include "app/WindowCommands.h"
+#include "cli/CommandLine.h"
+#include "cli/CommandParser.h"
+#include "cli/DataFolder.h"
+#include "cli/ThisMonth.h"
 #include "core/common/Files.h"
+#include "gui/solar/SystemTimeZone.h"
 
 int main(int argc, char** argv) {
+    varnel::cli::SetDaylightRules(varnel::LoadTimeZoneRules);
     // Headless commands need no display; a core application gives Qt its paths.
     {
         int status;
@@ -32,7 +39,7 @@ int main(int argc, char** argv) {
                                                               : std::make_unique<QCoreApplication>(coreArgc, argv);
             QCoreApplication::setOrganizationName("Varnel");
             QCoreApplication::setApplicationName("Varnel");
-            status = varnel::cli::RunCommandLine(argc, argv);
+            status = varnel::cli::RunCommandLine(argc, argv, varnel::cli::RunWindowCommand);
             if (status < 0 && !varnel::HasDisplay()) {
                 varnel::SetProgramFolder(varnel::ResolveDataFolder({}));
                 varnel::PrintThisMonth();

@@ -7,6 +7,12 @@ varnel="$1"
 source "$(dirname "$0")/checks.sh"
 json_ok() { python3 -c 'import json,sys; json.load(open(sys.argv[1]))' "$tmp/out"; }
 
+# The text commands run without Qt; the window, printing and the exports are
+# handed to the desktop program beside it.
+no_qt() { ! ldd "$varnel" | grep -E 'libQt|libical|libicu|qt6keychain'; }
+check "varnel loads no Qt, iCalendar or ICU library" no_qt
+check "the desktop program is beside it" test -x "$(dirname "$varnel")/varnel-gui"
+
 check "convert as text" exits 0 "$varnel" convert 2024-10-03
 check "convert text names the Hebrew date" grep -q "1 Tishrei 5785" "$tmp/out"
 check "convert as JSON" exits 0 "$varnel" convert 2024-10-03 --json

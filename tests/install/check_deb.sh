@@ -16,7 +16,7 @@ for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
 done
 
 dpkg-deb -c "$deb" | awk '{print $6}' >"$tmp/files"
-for f in ./usr/bin/varnel ./usr/share/varnel/holydays.dat ./usr/share/varnel/parashot.dat \
+for f in ./usr/bin/varnel ./usr/libexec/varnel/varnel-gui ./usr/share/varnel/holydays.dat ./usr/share/varnel/parashot.dat \
          ./usr/share/applications/varnel.desktop ./usr/share/metainfo/org.varnel.Varnel.metainfo.xml \
          ./usr/share/icons/hicolor/48x48/apps/varnel.png ./usr/share/icons/hicolor/scalable/apps/varnel.svg \
          ./usr/share/man/man1/varnel.1.gz; do
@@ -32,6 +32,8 @@ dpkg-deb -x "$deb" "$tmp/root"
 mkdir -p "$tmp/home" "$tmp/empty"
 check "unpacked program prints the holy days" bash -c 'cd "$1/empty" && env -u XDG_DATA_HOME -u DISPLAY HOME="$1/home" \
   "$1/root/usr/bin/varnel" holydays 2026 --json | grep -q "\"name\":\"Yom Kippur\"[^}]*\"date\":\"2026-09-21\""' _ "$tmp"
+check "unpacked program prints a month (by its desktop program)" bash -c 'cd "$1/empty" && env -u XDG_DATA_HOME -u DISPLAY \
+  HOME="$1/home" "$1/root/usr/bin/varnel" month 2026-12 | grep -q "December 2026"' _ "$tmp"
 check "its per-user folder was seeded" cmp "$tmp/root/usr/share/varnel/holydays.dat" "$tmp/home/.local/share/Varnel/holydays.dat"
 
 finish package

@@ -18,6 +18,7 @@ share="$usr/share"
 
 # --- Files in their places -------------------------------------------------
 check "executable" test -x "$varnel"
+check "the desktop program among the helper programs" test -x "$usr/libexec/varnel/varnel-gui"
 same_tree() {  # every file under $1 is in $2 with the same bytes
   (cd "$1" && find . -type f) | while read -r f; do cmp -s "$1/$f" "$2/$f" || { echo "differs or missing: $f"; exit 1; }; done
 }
@@ -85,6 +86,10 @@ check "installed holydays 2026 --json, as the build tree" same_as_build_tree hol
 check "holy days were read (Yom Kippur on 2026-09-21)" grep -q '"name":"Yom Kippur"[^}]*"date":"2026-09-21"' "$tmp/out"
 check "installed month 2026-12, as the build tree" same_as_build_tree month 2026-12
 check "per-user folder seeded with every shipped file" same_tree "$share/varnel" "$userdata"
+installed_prints() {  # handed to the desktop program in libexec, which finds the same data
+  run "$varnel" print day 2026-12-05 --output "$tmp/day.pdf" && head -c 5 "$tmp/day.pdf" | grep -q '%PDF-'
+}
+check "installed print (by the desktop program), as a PDF" installed_prints
 
 # A user's own edit is never overwritten; a deleted file comes back.
 edit_is_kept() {

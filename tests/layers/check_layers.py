@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Checks the layers of the source tree: nothing under src/core includes a Qt
-header or a file under src/gui or src/app, no folder under src/gui holds both
+header or a file under src/gui or src/app, nothing under src/cli (the command
+line that loads no Qt) a Qt header or a file under src/gui or src/app, no folder under src/gui holds both
 files that include Qt and files that do not, and no two modules (a header with
 its source) include each other."""
 import pathlib
@@ -24,6 +25,11 @@ for path in sorted(src.rglob("*")):
                 faults.append(f"{rel}: includes Qt header <{name}>")
             if kind == '"' and not name.startswith("core/"):
                 faults.append(f'{rel}: includes "{name}" from outside the core')
+        if rel.startswith("cli/"):
+            if kind == "<" and re.match(r"Q[A-Za-z]|Qt", name):
+                faults.append(f"{rel}: includes Qt header <{name}>")
+            if kind == '"' and not name.startswith(("core/", "cli/")):
+                faults.append(f'{rel}: includes "{name}" outside the core and the command line')
     module = rel.rsplit(".", 1)[0]
     edges.setdefault(module, set()).update(t.rsplit(".", 1)[0] for t in targets)
 qt_files = {}

@@ -11,8 +11,22 @@
 namespace varnel {
 namespace {
 
-QSettings Store() { return QSettings(QStringLiteral("Varnel"), QStringLiteral("Varnel")); }
-QString KeyPath(const char* key) { return QStringLiteral("Settings/") + QLatin1String(key); }
+QSettings Store() { return QSettings(QLatin1String(kSettingsOrganization), QLatin1String(kSettingsApplication)); }
+QString KeyPath(std::string_view key) {
+    return QLatin1String(kSettingsGroup) + QLatin1Char('/') + QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size()));
+}
+
+SettingValue ValueOf(const QVariant& stored) {
+    SettingValue value;
+    if (!stored.isValid()) value.kind = SettingValue::Kind::Invalid;
+    else if (stored.typeId() == QMetaType::QStringList) {
+        value.kind = SettingValue::Kind::List;
+        for (const QString& item : stored.toStringList()) value.items.push_back(item.toStdString());
+    } else if (stored.typeId() == QMetaType::QString || stored.typeId() == QMetaType::QByteArray)
+        value.text = stored.toString().toStdString();
+    else value.kind = SettingValue::Kind::Other;
+    return value;
+}
 
 // Characters [first, first + count) of a text, 1-based, like Mid$: short texts give less.
 std::string Mid(const std::string& s, size_t first, size_t count) {
@@ -22,6 +36,15 @@ std::string Mid(const std::string& s, size_t first, size_t count) {
 
 }  // namespace
 
+UserSettings QtUserSettings() {
+    return UserSettings([](std::string_view key) -> std::optional<SettingValue> {
+        const QSettings store = Store();
+        const QString path = KeyPath(key);
+        if (!store.contains(path)) return std::nullopt;
+        return ValueOf(store.value(path));
+    });
+}
+
 QVariant ReadSettingValue(const char* key, const QString& defaultValue) {
     return Store().value(KeyPath(key), defaultValue);
 }
@@ -30,19 +53,15 @@ QString ReadSetting(const char* key, const QString& defaultValue) { return ReadS
 
 void WriteSetting(const char* key, const QString& value) { Store().setValue(KeyPath(key), value); }
 
-int ReadIntSetting(const char* key, int defaultValue) {
-    const QVariant value = Store().value(KeyPath(key));
-    if (!value.isValid()) return defaultValue;
-    return LeadingNumber(value.toString().toStdString());
-}
+int ReadIntSetting(const char* key, int defaultValue) { return QtUserSettings().Int(key, defaultValue); }
 
 void WriteIntSetting(const char* key, int value) { WriteSetting(key, QString::number(value)); }
 
-bool ReadFloatDetailsSetting() { return ReadIntSetting(setting::kFloatDetails, -1) != 0; }
+bool ReadFloatDetailsSetting() { return QtUserSettings().FloatDetails(); }
 
-int ReadColorSchemeSetting() { return ReadIntSetting(setting::kColorScheme, 0); }
+int ReadColorSchemeSetting() { return QtUserSettings().ColorScheme(); }
 
-bool ReadShabbatTimesOnHolyDaysSetting() { return ReadIntSetting(setting::kShabbatTimesOnHolyDays, 0) != 0; }
+bool ReadShabbatTimesOnHolyDaysSetting() { return QtUserSettings().ShabbatTimesOnHolyDays(); }
 
 std::string FormatWindowPos(const WindowPos& pos) {
     const auto field = [](int v) {
@@ -100,23 +119,11 @@ bool WindowPosToSave(bool minimized, bool maximized, int left, int top, int widt
     return true;
 }
 
-std::string ReadLocationSetting() {
-    const QVariant stored = ReadSettingValue(setting::kLocation, QString::fromLatin1(kDefaultCity));
-    // A name edited into the settings file by hand without quotes reads back
-    // as a list split at its comma; every place name has ", " there.
-    const QString value = (stored.typeId() == QMetaType::QStringList ? stored.toStringList().join(QStringLiteral(", "))
-                                                                      : stored.toString())
-                              .trimmed();
-    return value.isEmpty() ? std::string(kDefaultCity) : value.toStdString();
-}
+std::string ReadLocationSetting() { return QtUserSettings().Location(); }
 
 void WriteLocationSetting(const std::string& city) { WriteSetting(setting::kLocation, QString::fromStdString(city)); }
 
-bool ReadUseSystemDaylightSetting() {
-    bool ok = false;
-    const int value = ReadSetting(setting::kUseSystemDaylight, QStringLiteral("-1")).trimmed().toInt(&ok);
-    return !ok || value != 0;
-}
+bool ReadUseSystemDaylightSetting() { return QtUserSettings().UseSystemDaylight(); }
 
 void WriteUseSystemDaylightSetting(bool on) {
     WriteSetting(setting::kUseSystemDaylight, on ? QStringLiteral("-1") : QStringLiteral("0"));

@@ -1,25 +1,18 @@
 #pragma once
 // The per-user settings of the master table, kept with QSettings under
-// organisation and application "Varnel", group "Settings", as text values read
-// with a default; and the rules of the "WindowPos" value.
+// organisation and application "Varnel", group "Settings", read by the core's
+// rules (UserSettings); and the rules of the "WindowPos" value.
 #include <QString>
 #include <QVariant>
 #include <string>
 
+#include "core/common/UserSettings.h"
+
 namespace varnel {
 
-namespace setting {
-inline constexpr const char* kWindowPos = "WindowPos";
-inline constexpr const char* kLocation = "Location";
-inline constexpr const char* kUseSystemDaylight = "UseSystemDaylight";
-inline constexpr const char* kFloatDetails = "FloatDetails";
-inline constexpr const char* kColorScheme = "ColorScheme";
-inline constexpr const char* kCalendarPicture = "CalendarPicture";
-inline constexpr const char* kIncludeDetail = "IncludeDetail";
-inline constexpr const char* kPrintGraphic = "PrintGraphic";
-inline constexpr const char* kCalendarTheme = "CalendarTheme";
-inline constexpr const char* kShabbatTimesOnHolyDays = "ShabbatTimesOnHolyDays";
-}  // namespace setting
+
+// The settings as QSettings reads them, for the core's readers.
+UserSettings QtUserSettings();
 
 QString ReadSetting(const char* key, const QString& defaultValue);
 // The stored value as it is (a text edited in by hand may read as a list).

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "core/common/Date.h"
-#include "core/printing/Document.h"
 
 namespace varnel::cli {
 
@@ -22,9 +21,6 @@ struct DataError : std::runtime_error {
 Date ParseDate(const std::string& text);  // YYYY-MM-DD
 int ParseYear(const std::string& text);      // 1..9999
 void ParseMonth(const std::string& text, int& year, int& month);  // YYYY-MM
-// --paper (a4, letter, a5; empty: the locale's) and --dpi (30..1200; empty: 150).
-PaperSize ParsePaper(const std::string& text);
-int ParseDpi(const std::string& text);
 // An output file's folder must exist and take files, and the file, when there,
 // must be one we may replace.
 void CheckWritable(const std::string& path);

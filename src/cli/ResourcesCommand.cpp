@@ -2,7 +2,7 @@
 #include <iostream>
 #include <optional>
 
-#include "app/CommandLine.h"
+#include "cli/CommandLine.h"
 #include "core/calendar/YearCalendar.h"
 #include "core/common/Date.h"
 #include "core/common/Files.h"

@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <iostream>
 
-#include "app/CommandCalendar.h"
-#include "app/CommandLine.h"
+#include "cli/CommandCalendar.h"
+#include "cli/CommandLine.h"
 #include "core/common/Date.h"
 #include "core/common/Json.h"
 #include "core/views/DayView.h"

@@ -1,9 +1,9 @@
-#include "app/MonthCommand.h"
+#include "cli/MonthCommand.h"
 
 #include <iostream>
 
-#include "app/CommandCalendar.h"
-#include "app/CommandLine.h"
+#include "cli/CommandCalendar.h"
+#include "cli/CommandLine.h"
 #include "core/common/DateFormat.h"
 #include "core/common/Date.h"
 #include "core/common/Json.h"

@@ -1,8 +1,8 @@
 // "varnel shabbat YYYY-MM": the month's Shabbat rows as the printouts hold them.
 #include <iostream>
 
-#include "app/CommandCalendar.h"
-#include "app/CommandLine.h"
+#include "cli/CommandCalendar.h"
+#include "cli/CommandLine.h"
 #include "core/common/Date.h"
 #include "core/common/Json.h"
 #include "core/printing/ShabbatRows.h"

@@ -1,13 +1,11 @@
 #include <cstdio>
 #include <iostream>
 
-#include "app/CommandLine.h"
+#include "cli/CommandLine.h"
 #include "core/common/DateFormat.h"
 #include "core/common/Date.h"
 #include "core/common/Json.h"
 #include "core/solar/Location.h"
-#include "gui/common/Settings.h"
-#include "gui/solar/SystemTimeZone.h"
 
 namespace varnel::cli {
 namespace {
@@ -35,7 +33,7 @@ std::string LocalTime(double dateTime, Date date) {
 
 int RunSun(const Context& context) {
     const Date date = ParseDate(context.args[0]);
-    const Place place = PlaceForYear(ResolveCity(context), ReadUseSystemDaylightSetting(), date.Year());
+    const Place place = PlaceForYear(ResolveCity(context), CommandSettings().UseSystemDaylight(), date.Year());
     const SunDay sun = SunOn(date, place);
     const std::string_view zone = sun.zoneName;
 

@@ -1,8 +1,6 @@
-#include "app/CommandCalendar.h"
+#include "cli/CommandCalendar.h"
 
 #include "core/common/Files.h"
-#include "gui/common/Settings.h"
-#include "gui/solar/SystemTimeZone.h"
 
 namespace varnel {
 namespace {
@@ -10,17 +8,18 @@ namespace {
 std::unique_ptr<CommandCalendar> Open(const std::string& city, Date shown) {
     auto calendar = std::make_unique<CommandCalendar>(LoadCalendarData(ProgramFolder()), city);
     calendar->state.ShowMonthOf(shown);
-    calendar->state.floatDetails = ReadFloatDetailsSetting();
-    calendar->state.SelectColorScheme(ReadColorSchemeSetting());
-    calendar->state.shabbatTimesOnHolyDays = ReadShabbatTimesOnHolyDaysSetting();
+    const UserSettings& settings = cli::CommandSettings();
+    calendar->state.floatDetails = settings.FloatDetails();
+    calendar->state.SelectColorScheme(settings.ColorScheme());
+    calendar->state.shabbatTimesOnHolyDays = settings.ShabbatTimesOnHolyDays();
     return calendar;
 }
 
 }  // namespace
 
 CommandCalendar::CommandCalendar(CalendarData data, const std::string& city)
-    : source(std::move(data), LoadTimeZoneRules) {
-    source.SetPlace(city, ReadUseSystemDaylightSetting());
+    : source(std::move(data), cli::DaylightRules()) {
+    source.SetPlace(city, cli::CommandSettings().UseSystemDaylight());
 }
 
 std::unique_ptr<CommandCalendar> OpenCommandCalendar(const cli::Context& context, Date shown) {
@@ -30,7 +29,7 @@ std::unique_ptr<CommandCalendar> OpenCommandCalendar(const cli::Context& context
     return Open(city, shown);
 }
 
-std::unique_ptr<CommandCalendar> OpenSettingsCalendar(Date shown) { return Open(ReadLocationSetting(), shown); }
+std::unique_ptr<CommandCalendar> OpenSettingsCalendar(Date shown) { return Open(cli::CommandSettings().Location(), shown); }
 
 void RenderMonth(CommandCalendar& calendar, MonthViewModel& view) {
     ComposeMonth(calendar.state, calendar.source, view);

@@ -1,15 +1,15 @@
-#include "app/CommandArguments.h"
+#include "cli/CommandArguments.h"
 
-#include <QFileInfo>
-#include <QString>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <filesystem>
 #include <initializer_list>
 
 #include "core/common/Date.h"
 #include "core/common/MessageText.h"
-#include "gui/printing/DocumentOutput.h"
 
 namespace varnel::cli {
 
@@ -54,32 +54,19 @@ void ParseMonth(const std::string& text, int& year, int& month) {
     if (month < 1 || month > 12) throw UsageError("no such month " + Quoted(text));
 }
 
-PaperSize ParsePaper(const std::string& text) {
-    if (text.empty()) return LocalePaper();
-    if (text == "a4" || text == "A4") return PaperSize::A4;
-    if (text == "letter" || text == "Letter") return PaperSize::Letter;
-    if (text == "a5" || text == "A5") return PaperSize::A5;
-    throw UsageError("unknown paper " + Quoted(text) + " (a4, letter or a5)");
-}
-
-int ParseDpi(const std::string& text) {
-    if (text.empty()) return 150;
-    if (text.size() > 4 || text.find_first_not_of("0123456789") != std::string::npos)
-        throw UsageError("malformed --dpi " + Quoted(text) + " (a number from 30 to 1200)");
-    const int dpi = std::stoi(text);
-    if (dpi < 30 || dpi > 1200) throw UsageError("--dpi outside 30..1200: " + text);
-    return dpi;
-}
-
 // The folder must exist and the file, when there, must be a file we may replace.
 void CheckWritable(const std::string& path) {
-    const QFileInfo file(QString::fromStdString(path));
-    const QFileInfo folder(file.absolutePath());
-    if (!folder.isDir()) throw UsageError("no such folder for " + Quoted(path));
-    if (file.exists() && !file.isFile()) throw UsageError("cannot write " + Quoted(path) + ": it is not a file");
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path file = fs::absolute(path, error);
+    const fs::path folder = file.parent_path();
+    if (!fs::is_directory(folder, error)) throw UsageError("no such folder for " + Quoted(path));
+    const bool exists = fs::exists(file, error);
+    if (exists && !fs::is_regular_file(file, error)) throw UsageError("cannot write " + Quoted(path) + ": it is not a file");
     // No permission is a problem of the file system, not of the command line.
-    if (file.exists() && !file.isWritable()) throw DataError("cannot write " + Quoted(path) + " (Permission denied)");
-    if (!folder.isWritable()) throw DataError("cannot write in the folder of " + Quoted(path) + " (Permission denied)");
+    if (exists && access(file.c_str(), W_OK) != 0) throw DataError("cannot write " + Quoted(path) + " (Permission denied)");
+    if (access(folder.c_str(), W_OK) != 0)
+        throw DataError("cannot write in the folder of " + Quoted(path) + " (Permission denied)");
 }
 
 }  // namespace varnel::cli

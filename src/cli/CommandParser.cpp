@@ -1,11 +1,11 @@
-#include "app/CommandParser.h"
+#include "cli/CommandParser.h"
 
 #include <cctype>
 #include <iostream>
 #include <sstream>
 
-#include "app/CommandLine.h"
-#include "app/CommandTable.h"
+#include "cli/CommandLine.h"
+#include "cli/CommandTable.h"
 
 namespace varnel::cli {
 
@@ -24,19 +24,20 @@ bool LooksLikeOption(const std::string& a) {
 
 // Checks the count of positional arguments against the table and runs the
 // command, or the view its first argument names.
-int RunWithArguments(const Command& command, const Context& context) {
+int RunWithArguments(const Command& command, const Context& context, const HandOver& handOver) {
     const View* view = nullptr;
     for (const View& v : command.views)
         if (!context.args.empty() && context.args[0] == v.name) view = &v;
     const Arguments& expected = view ? view->arguments : command.arguments;
     if (context.args.size() < expected.least) throw UsageError(std::string(expected.missing));
     if (context.args.size() > expected.most) throw UsageError("unexpected argument " + Quoted(context.args[expected.most]));
-    return (view ? view->run : command.run)(context);
+    if (const Run run = view ? view->run : command.run) return run(context);
+    return handOver(view ? std::string(command.name) + " " + std::string(view->name) : std::string(command.name), context);
 }
 
 }  // namespace
 
-int RunCommandLine(int argc, char** argv) {
+int RunCommandLine(int argc, char** argv, const HandOver& handOver) {
     Context context;
     const Command* command = nullptr;
     std::string commandName;
@@ -80,7 +81,7 @@ int RunCommandLine(int argc, char** argv) {
             std::cout << CommandHelpText(*command);
             return 0;
         }
-        return RunWithArguments(*command, context);
+        return RunWithArguments(*command, context, handOver);
     } catch (const UsageError& e) {
         std::cerr << "varnel: " << e.what() << "\n";
         return 2;

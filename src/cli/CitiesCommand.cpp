@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <iostream>
 
-#include "app/CommandLine.h"
+#include "cli/CommandLine.h"
 #include "core/common/Json.h"
 #include "core/solar/Location.h"
 #include "core/solar/SunCalculator.h"

@@ -1,13 +1,11 @@
-#include "app/CommandLine.h"
+#include "cli/CommandLine.h"
 
-
-#include "app/DataFileNotes.h"
-#include "app/DataFolder.h"
+#include "cli/DataFileNotes.h"
+#include "cli/DataFolder.h"
 #include "core/calendar/DataFiles.h"
 #include "core/common/Files.h"
 #include "core/solar/CitySearch.h"
 #include "core/solar/SunCalculator.h"
-#include "gui/common/Settings.h"
 
 namespace varnel::cli {
 
@@ -34,8 +32,30 @@ void RequireDataFiles(const std::vector<std::string>& names) {
     if (!missing.empty()) throw DataError(MissingFileMessage(ProgramFolder(), missing.front()));
 }
 
+namespace {
+CalendarSource::DaylightRules& Rules() {
+    static CalendarSource::DaylightRules rules;
+    return rules;
+}
+}  // namespace
+
+const UserSettings& CommandSettings() {
+    static const UserSettings settings = UserSettings::FromSettingsFiles();
+    return settings;
+}
+
+void SetDaylightRules(CalendarSource::DaylightRules rules) { Rules() = std::move(rules); }
+
+const CalendarSource::DaylightRules& DaylightRules() { return Rules(); }
+
+Place PlaceForYear(std::string_view name, bool systemDaylight, int year) {
+    Place place = PlaceNamed(name, systemDaylight);
+    place.daylight = Rules()(place, year);
+    return place;
+}
+
 std::string ResolveCity(const Context& context) {
-    if (context.city.empty()) return ReadLocationSetting();
+    if (context.city.empty()) return CommandSettings().Location();
     const CityMatches found = SearchCity(context.city);
     if (found.index >= 0) return std::string(CityAt(found.index)->name);
     if (found.matches.empty())

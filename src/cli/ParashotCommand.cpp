@@ -1,7 +1,7 @@
 #include <iostream>
 
-#include "app/CommandLine.h"
-#include "app/ReadingsJson.h"
+#include "cli/CommandLine.h"
+#include "cli/ReadingsJson.h"
 #include "core/calendar/YearCalendar.h"
 #include "core/common/Files.h"
 #include "core/common/DateFormat.h"

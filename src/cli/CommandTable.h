@@ -11,6 +11,10 @@ namespace varnel::cli {
 
 struct Context;
 
+// A command's work. The commands that need Qt (printing, the exports) have
+// none in the table: the command line hands them to the desktop program.
+using Run = int (*)(const Context&);
+
 struct Option {
     std::string_view name;       // "--output"
     std::string_view value = {};  // its value as the help names it ("FILE"); empty: a flag, which takes none
@@ -29,14 +33,14 @@ struct Arguments {
 struct View {
     std::string_view name;
     Arguments arguments;  // counted with the view's own name
-    int (*run)(const Context&);
+    Run run;
 };
 
 struct Command {
     std::string_view name;
     std::string_view usage;  // arguments and options, for --help
     std::string_view summary;
-    int (*run)(const Context&);
+    Run run;
     Arguments arguments;
     bool usesPlace = false;  // --city is refused by the commands without a place
     std::vector<Option> options = {};

@@ -4,7 +4,7 @@
 // view state holding the settings' colours and switch.
 #include <memory>
 
-#include "app/CommandLine.h"
+#include "cli/CommandLine.h"
 #include "core/views/CalendarSource.h"
 #include "core/views/DayView.h"
 #include "core/views/MonthView.h"

@@ -1,8 +1,8 @@
-#include "app/CommandTable.h"
+#include "cli/CommandTable.h"
 
 #include <algorithm>
 
-#include "app/CommandLine.h"
+#include "cli/CommandLine.h"
 
 namespace varnel::cli {
 
@@ -18,7 +18,7 @@ const std::vector<Command>& Commands() {
         {"day", "DATE", "the day view: title, the day's lines and the feast countdown", RunDay, {1, 1, "missing DATE"},
          true},
         {"export-portions", "YYYY-MM --to TARGET [--user NAME]",
-         "the month's Shabbat portions into an .ics file or a CalDAV calendar URL", RunExportPortions,
+         "the month's Shabbat portions into an .ics file or a CalDAV calendar URL", nullptr,
          {1, 1, "missing YYYY-MM"}, false, {{"--to", "TARGET"}, {"--user", "NAME"}}},
         {"holydays", "YEAR", "the holy-day table as placed for a common year", RunHolyDays, {1, 1, "missing YEAR"}},
         {"month", "YYYY-MM", "the month view: title and every day's cell", RunMonth, {1, 1, "missing YYYY-MM"}, true},
@@ -27,7 +27,7 @@ const std::vector<Command>& Commands() {
         {"print", "VIEW ARG --output FILE [--paper a4|letter|a5] [--dpi N]",
          "a printout (day DATE, year YEAR, shabbat YYYY-MM) as PDF or PNG; month YYYY-MM, the calendar page, "
          "also as HTML or RTF (--size page|pocket, --theme winter|summer|none, --picture FILE or --no-picture)",
-         RunPrint,
+         nullptr,
          {2, 2, "print needs a view and its argument (day DATE, year YEAR, shabbat YYYY-MM)"},
          true,
          {{"--output", "FILE", "print: the file written, .pdf or .png"},
@@ -37,9 +37,9 @@ const std::vector<Command>& Commands() {
           {"--theme", "winter|summer|none"},
           {"--picture", "FILE"},
           {"--no-picture"}},
-         {{"month", {2, 2, "missing YYYY-MM"}, RunPrintMonth}}},
+         {{"month", {2, 2, "missing YYYY-MM"}, nullptr}}},
         {"export-year", "YEAR [--dir DIR]",
-         "the year's linked HTML pages (default: Export/HTML/YEAR in the data folder); prints the index", RunExportYear,
+         "the year's linked HTML pages (default: Export/HTML/YEAR in the data folder); prints the index", nullptr,
          {1, 1, "missing YEAR"}, true, {{"--dir", "DIR"}, kPaper}},
         {"resources", "[FEAST] [--add TARGET [--description TEXT] | --remove N]",
          "the feasts with their resource counts, or one feast's resources; --add and --remove change its list",

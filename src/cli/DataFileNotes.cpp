@@ -1,4 +1,4 @@
-#include "app/DataFileNotes.h"
+#include "cli/DataFileNotes.h"
 
 #include <iostream>
 

@@ -7,8 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/CommandArguments.h"
+#include "cli/CommandArguments.h"
 #include "core/calendar/DataFileCheck.h"
+#include "core/common/UserSettings.h"
+#include "core/views/CalendarSource.h"
 
 namespace varnel::cli {
 
@@ -31,6 +33,15 @@ void UseDataFolder(const Context& context, DataFiles files = DataFiles::HolyDays
 // lacks (with its backup).
 void RequireDataFiles(const std::vector<std::string>& names);
 
+// The user's settings, read from the settings files once.
+const UserSettings& CommandSettings();
+// Where the commands take a year's daylight rules from: set by the program
+// at start, before any command runs.
+void SetDaylightRules(CalendarSource::DaylightRules rules);
+const CalendarSource::DaylightRules& DaylightRules();
+// The named place with its daylight rules for a year.
+Place PlaceForYear(std::string_view name, bool systemDaylight, int year);
+
 // The place of a command: --city (a name of the built-in table or a unique
 // beginning of one, any case; throws UsageError naming the candidates when
 // it is unknown or ambiguous),
@@ -38,17 +49,14 @@ void RequireDataFiles(const std::vector<std::string>& names);
 std::string ResolveCity(const Context& context);
 
 // Commands, one file each; each is run with the count of arguments its table
-// entry asks for.
+// entry asks for. Printing and the exports need Qt: the desktop program runs
+// them (app/WindowCommands.h).
 int RunCities(const Context& context);
 int RunConvert(const Context& context);
 int RunDay(const Context& context);
-int RunExportPortions(const Context& context);
 int RunHolyDays(const Context& context);
 int RunMonth(const Context& context);
 int RunParashot(const Context& context);
-int RunPrint(const Context& context);
-int RunPrintMonth(const Context& context);
-int RunExportYear(const Context& context);
 int RunShabbat(const Context& context);
 int RunSun(const Context& context);
 int RunYear(const Context& context);

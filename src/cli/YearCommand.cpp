@@ -2,8 +2,8 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "app/CommandCalendar.h"
-#include "app/CommandLine.h"
+#include "cli/CommandCalendar.h"
+#include "cli/CommandLine.h"
 #include "core/calendar/HolyDays.h"
 #include "core/common/Date.h"
 #include "core/common/Json.h"

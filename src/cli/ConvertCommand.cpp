@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "app/CommandLine.h"
+#include "cli/CommandLine.h"
 #include "core/calendar/HebrewCalendar.h"
 #include "core/common/DateFormat.h"
 #include "core/common/Date.h"

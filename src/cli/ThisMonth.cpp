@@ -1,0 +1,34 @@
+#include "cli/ThisMonth.h"
+
+#include <cstdlib>
+#include <iostream>
+
+#include "cli/CommandCalendar.h"
+#include "cli/MonthCommand.h"
+#include "core/calendar/HebrewCalendar.h"
+#include "core/common/Date.h"
+#include "core/common/DateFormat.h"
+#include "core/views/MonthView.h"
+
+namespace varnel {
+
+bool HasDisplay() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    if (platform && *platform) return true;
+    const char* display = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (display && *display) || (wayland && *wayland);
+}
+
+void PrintThisMonth() {
+    const Date date = Today();
+    const HebrewDate hebrew = HebrewDateOf(date);
+    std::cout << "Today: " << LongDateText(date) << " = " << hebrew.day << " "
+              << HebrewMonthName(hebrew.year, hebrew.month) << " " << hebrew.year << "\n\n";
+    const auto calendar = OpenSettingsCalendar(date);
+    MonthViewModel view;
+    RenderMonth(*calendar, view);
+    std::cout << MonthViewText(view, calendar->state.holyDayColor);
+}
+
+}  // namespace varnel
