@@ -15,14 +15,13 @@
 #include "core/views/CalendarSource.h"
 #include "gui/printing/CalendarExport.h"
 #include "gui/printing/DocumentLayout.h"
-#include "gui/solar/SystemTimeZone.h"
 
 namespace varnel {
 namespace {
 
 struct PageData {
     QTemporaryDir dir;
-    CalendarSource source{LoadCalendarData(VARNEL_SOURCE_DATA), LoadTimeZoneRules};
+    CalendarSource source{LoadCalendarData(VARNEL_SOURCE_DATA)};
     ViewState state;
     CalendarPageInputs month;
     PageData() {

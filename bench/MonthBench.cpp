@@ -11,7 +11,6 @@
 #include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/solar/Location.h"
-#include "gui/solar/SystemTimeZone.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/MonthPanel.h"
 #include "core/views/MonthView.h"
@@ -24,7 +23,7 @@ namespace {
 
 // The calendar of the data folder for Charlotte, as the start-up builds it.
 struct Calendar {
-    CalendarSource source{LoadCalendarData(VARNEL_SOURCE_DATA), LoadTimeZoneRules};
+    CalendarSource source{LoadCalendarData(VARNEL_SOURCE_DATA)};
     ViewState state;
     explicit Calendar(int year, int month) { state.ShowMonthOf(Date(year, month, 1)); }
 };
@@ -91,8 +90,8 @@ void BM_NextMonthIntoANewYear(benchmark::State& state) {
         state.PauseTiming();
         w.main->ShowMonthOf(Date(2026, 12, 1));
         w.main->Calendar().SetData(w.main->Calendar().Data());
-        w.main->Calendar().SetPlace("", true);
-        w.main->Calendar().SetPlace(kDefaultCity, true);
+        w.main->Calendar().SetPlace(ChoiceOfCity(""));
+        w.main->Calendar().SetPlace(ChoiceOfCity(kDefaultCity));
         state.ResumeTiming();
         w.main->NextMonth();
         grid->repaint();

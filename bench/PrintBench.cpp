@@ -24,7 +24,7 @@ constexpr int kYear = 2024;
 
 struct PrintData {
     YearCalendar calendar = BuildYear(kYear, LoadCalendarData(VARNEL_SOURCE_DATA));
-    Place place = PlaceNamed(kDefaultCity);
+    Place place = PlaceInYear(ChoiceOfCity(kDefaultCity), kYear);
     QTemporaryDir dir;
     std::function<SunDay(Date)> SunOn() {
         return [this](Date d) { return varnel::SunOn(d, place); };

@@ -37,22 +37,16 @@ void BM_ApplyDaylightRule(benchmark::State& state) {
 }
 BENCHMARK(BM_ApplyDaylightRule);
 
-// The place's own rules: Sydney's summer, one period at each end of the year.
-void BM_ApplyDaylightRuleOfPlace(benchmark::State& state) {
-    ZoneYear zone;
-    zone.standardName = "Australian Eastern Standard Time";
-    zone.daylightName = "Australian Eastern Daylight Time";
-    zone.daylightBias = -60;
-    zone.daylightAtNewYear = true;
-    zone.changes = {Date(2027, 4, 4), Date(2027, 10, 3)};
-    DecideEveryDayOf2027(state, DaylightYearOf(zone, 2027));
+// Reading a place's clock for a year from the zone database.
+void BM_ZoneClockOfAYear(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(ZoneClock::ForYear("Australia/Sydney", 2027).Spans().size());
 }
-BENCHMARK(BM_ApplyDaylightRuleOfPlace);
+BENCHMARK(BM_ZoneClockOfAYear);
 
 // What the month view does for each day: the sun of the date at the place,
-// with the year's daylight decision.
+// on the place's own clock.
 void BM_DayOfTheMonthView(benchmark::State& state) {
-    const Place place = PlaceNamed("Zurich, Switzerland");
+    const Place place = PlaceInYear(ChoiceOfCity("Zurich, Switzerland"), 2027);
     Date day = Date(2027, 1, 1);
     for (auto _ : state) {
         benchmark::DoNotOptimize(SunOn(day, place).sunrise);

@@ -59,7 +59,7 @@ BENCHMARK(BM_ShowYearModel)->Unit(benchmark::kMicrosecond);
 void BM_ShowYearWithWidgets(benchmark::State& state) {
     EnsureApplication();
     ViewState view;
-    CalendarSource source(LoadCalendarData(VARNEL_SOURCE_DATA), nullptr);
+    CalendarSource source(LoadCalendarData(VARNEL_SOURCE_DATA));
     YearPanel panel(view, source);
     panel.resize(1000, 700);
     QImage image(panel.size(), QImage::Format_ARGB32_Premultiplied);

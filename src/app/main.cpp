@@ -13,10 +13,8 @@
 #include "cli/DataFolder.h"
 #include "cli/ThisMonth.h"
 #include "core/common/Files.h"
-#include "gui/solar/SystemTimeZone.h"
 
 int main(int argc, char** argv) {
-    varnel::cli::SetDaylightRules(varnel::LoadTimeZoneRules);
     // Headless commands need no display; a core application gives Qt its paths.
     {
         int status;

@@ -5,8 +5,8 @@
 namespace varnel {
 namespace {
 
-std::unique_ptr<CommandCalendar> Open(const std::string& city, Date shown) {
-    auto calendar = std::make_unique<CommandCalendar>(LoadCalendarData(ProgramFolder()), city);
+std::unique_ptr<CommandCalendar> Open(const PlaceChoice& place, Date shown) {
+    auto calendar = std::make_unique<CommandCalendar>(LoadCalendarData(ProgramFolder()), place);
     calendar->state.ShowMonthOf(shown);
     const UserSettings& settings = cli::CommandSettings();
     calendar->state.floatDetails = settings.FloatDetails();
@@ -17,19 +17,18 @@ std::unique_ptr<CommandCalendar> Open(const std::string& city, Date shown) {
 
 }  // namespace
 
-CommandCalendar::CommandCalendar(CalendarData data, const std::string& city)
-    : source(std::move(data), cli::DaylightRules()) {
-    source.SetPlace(city, cli::CommandSettings().UseSystemDaylight());
+CommandCalendar::CommandCalendar(CalendarData data, const PlaceChoice& place) : source(std::move(data)) {
+    source.SetPlace(place);
 }
 
 std::unique_ptr<CommandCalendar> OpenCommandCalendar(const cli::Context& context, Date shown) {
-    const std::string city = cli::ResolveCity(context);
+    const PlaceChoice place = cli::ResolvePlace(context);
     cli::UseDataFolder(context);
     cli::RequireDataFiles({kHolyDayFile, kParashahFile});
-    return Open(city, shown);
+    return Open(place, shown);
 }
 
-std::unique_ptr<CommandCalendar> OpenSettingsCalendar(Date shown) { return Open(cli::CommandSettings().Location(), shown); }
+std::unique_ptr<CommandCalendar> OpenSettingsCalendar(Date shown) { return Open(PlaceOfSettings(cli::CommandSettings()), shown); }
 
 void RenderMonth(CommandCalendar& calendar, MonthViewModel& view) {
     ComposeMonth(calendar.state, calendar.source, view);

@@ -5,6 +5,8 @@
 #include "core/calendar/DataFiles.h"
 #include "core/common/Files.h"
 #include "core/solar/CitySearch.h"
+#include "core/solar/PlaceSettings.h"
+#include "core/solar/ZoneClock.h"
 #include "core/solar/SunCalculator.h"
 
 namespace varnel::cli {
@@ -32,30 +34,41 @@ void RequireDataFiles(const std::vector<std::string>& names) {
     if (!missing.empty()) throw DataError(MissingFileMessage(ProgramFolder(), missing.front()));
 }
 
-namespace {
-CalendarSource::DaylightRules& Rules() {
-    static CalendarSource::DaylightRules rules;
-    return rules;
-}
-}  // namespace
-
 const UserSettings& CommandSettings() {
     static const UserSettings settings = UserSettings::FromSettingsFiles();
     return settings;
 }
 
-void SetDaylightRules(CalendarSource::DaylightRules rules) { Rules() = std::move(rules); }
-
-const CalendarSource::DaylightRules& DaylightRules() { return Rules(); }
-
-Place PlaceForYear(std::string_view name, bool systemDaylight, int year) {
-    Place place = PlaceNamed(name, systemDaylight);
-    place.daylight = Rules()(place, year);
-    return place;
+const char* PlaceOptionGiven(const Context& context) {
+    if (!context.city.empty()) return "--city";
+    if (!context.latitude.empty()) return "--lat";
+    if (!context.longitude.empty()) return "--lon";
+    if (!context.zone.empty()) return "--zone";
+    return nullptr;
 }
 
-std::string ResolveCity(const Context& context) {
-    if (context.city.empty()) return CommandSettings().Location();
+namespace {
+
+PlaceChoice PlaceOfCoordinates(const Context& context) {
+    if (!context.city.empty()) throw UsageError("give either --city or --lat, --lon and --zone");
+    if (context.latitude.empty() || context.longitude.empty() || context.zone.empty())
+        throw UsageError("a place by coordinates needs --lat, --lon and --zone together");
+    const std::optional<double> latitude = ParseDegrees(context.latitude, 90);
+    if (!latitude) throw UsageError("bad latitude " + Quoted(context.latitude) + " (decimal degrees -90..90, north positive)");
+    const std::optional<double> longitude = ParseDegrees(context.longitude, 180);
+    if (!longitude)
+        throw UsageError("bad longitude " + Quoted(context.longitude) + " (decimal degrees -180..180, east positive)");
+    if (!IsKnownZone(context.zone)) throw UsageError("unknown time zone " + Quoted(context.zone) + " (e.g. America/New_York)");
+    PlaceChoice choice;
+    choice.custom = true;
+    choice.latitude = *latitude;
+    choice.longitude = *longitude;
+    choice.zone = context.zone;
+    choice.name = CoordinatesName(*latitude, *longitude);
+    return choice;
+}
+
+std::string CityOfName(const Context& context) {
     const CityMatches found = SearchCity(context.city);
     if (found.index >= 0) return std::string(CityAt(found.index)->name);
     if (found.matches.empty())
@@ -66,6 +79,20 @@ std::string ResolveCity(const Context& context) {
         candidates += CityAt(i)->name;
     }
     throw UsageError("ambiguous city " + Quoted(context.city) + ": " + candidates);
+}
+
+}  // namespace
+
+PlaceChoice ResolvePlace(const Context& context) {
+    const PlaceChoice settings = PlaceOfSettings(CommandSettings());
+    PlaceChoice choice = settings;
+    if (!context.latitude.empty() || !context.longitude.empty() || !context.zone.empty())
+        choice = PlaceOfCoordinates(context);
+    else if (!context.city.empty())
+        choice = ChoiceOfCity(CityOfName(context));
+    choice.systemDaylight = settings.systemDaylight;
+    choice.sun = settings.sun;
+    return choice;
 }
 
 }  // namespace varnel::cli

@@ -10,7 +10,7 @@
 #include "cli/CommandArguments.h"
 #include "core/calendar/DataFileCheck.h"
 #include "core/common/UserSettings.h"
-#include "core/views/CalendarSource.h"
+#include "core/solar/Location.h"
 
 namespace varnel::cli {
 
@@ -18,6 +18,7 @@ struct Context {
     std::vector<std::string> args;  // positional arguments after the command
     bool json = false;
     std::string city;  // empty: the "Location" setting
+    std::string latitude, longitude, zone;  // any place, all three given together
     std::string dataDir;
     std::vector<std::pair<std::string, std::string>> options;  // the command's own options, in order; "" for a flag
 };
@@ -35,18 +36,14 @@ void RequireDataFiles(const std::vector<std::string>& names);
 
 // The user's settings, read from the settings files once.
 const UserSettings& CommandSettings();
-// Where the commands take a year's daylight rules from: set by the program
-// at start, before any command runs.
-void SetDaylightRules(CalendarSource::DaylightRules rules);
-const CalendarSource::DaylightRules& DaylightRules();
-// The named place with its daylight rules for a year.
-Place PlaceForYear(std::string_view name, bool systemDaylight, int year);
 
-// The place of a command: --city (a name of the built-in table or a unique
-// beginning of one, any case; throws UsageError naming the candidates when
-// it is unknown or ambiguous),
-// else the "Location" setting, else "Charlotte, NC".
-std::string ResolveCity(const Context& context);
+// The first place option given (--city, --lat, --lon or --zone), or nullptr.
+const char* PlaceOptionGiven(const Context& context);
+// The place of a command: --lat, --lon and --zone together (any place), or
+// --city (a name of the built-in table or a unique beginning of one, any
+// case; throws UsageError naming the candidates when it is unknown or
+// ambiguous), else the place settings; with the settings' daylight source and sun.
+PlaceChoice ResolvePlace(const Context& context);
 
 // Commands, one file each; each is run with the count of arguments its table
 // entry asks for. Printing and the exports need Qt: the desktop program runs

@@ -75,8 +75,8 @@ int RunCommandLine(int argc, char** argv, const HandOver& handOver) {
             return -1;
         }
         if (!command) throw UsageError("unknown command " + Quoted(commandName) + " (see varnel --help)");
-        if (!context.city.empty() && !command->usesPlace)
-            throw UsageError("--city does not apply to " + commandName + ", which uses no place");
+        if (const char* given = PlaceOptionGiven(context); given && !command->usesPlace)
+            throw UsageError(std::string(given) + " does not apply to " + commandName + ", which uses no place");
         if (help) {
             std::cout << CommandHelpText(*command);
             return 0;

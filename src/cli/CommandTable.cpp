@@ -57,8 +57,14 @@ const std::vector<CommonOption>& CommonOptions() {
     static const std::vector<CommonOption> options = {
         {{"--data-dir", "DIR", "the folder of the data files"},
          [](Context& c, std::string value) { c.dataDir = std::move(value); }},
-        {{"--city", "NAME", "a place of the built-in table (default: the Location setting)"},
+        {{"--city", "NAME", "a built-in place, else a place of the world list (default: the Location setting)"},
          [](Context& c, std::string value) { c.city = std::move(value); }},
+        {{"--lat", "DEG", "any place: its latitude in decimal degrees, north positive (with --lon and --zone)"},
+         [](Context& c, std::string value) { c.latitude = std::move(value); }},
+        {{"--lon", "DEG", "its longitude in decimal degrees, east positive"},
+         [](Context& c, std::string value) { c.longitude = std::move(value); }},
+        {{"--zone", "ZONE", "its time zone (America/New_York)"},
+         [](Context& c, std::string value) { c.zone = std::move(value); }},
         {{"--json", "", "machine-readable output"}, [](Context& c, std::string) { c.json = true; }},
     };
     return options;
@@ -122,7 +128,7 @@ std::string HelpText() {
 
 std::string CommandHelpText(const Command& command) {
     return "Usage: varnel " + std::string(command.name) + " " + std::string(command.usage) +
-           " [--json] [--data-dir DIR]" + (command.usesPlace ? " [--city NAME]" : "") + "\n  " +
+           " [--json] [--data-dir DIR]" + (command.usesPlace ? " [--city NAME | --lat DEG --lon DEG --zone ZONE]" : "") + "\n  " +
            std::string(command.summary) + "\n";
 }
 

@@ -33,7 +33,7 @@ std::string LocalTime(double dateTime, Date date) {
 
 int RunSun(const Context& context) {
     const Date date = ParseDate(context.args[0]);
-    const Place place = PlaceForYear(ResolveCity(context), CommandSettings().UseSystemDaylight(), date.Year());
+    const Place place = PlaceInYear(ResolvePlace(context), date.Year());
     const SunDay sun = SunOn(date, place);
     const std::string_view zone = sun.zoneName;
 

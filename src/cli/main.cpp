@@ -7,13 +7,6 @@
 #include "cli/WindowProgram.h"
 
 int main(int argc, char** argv) {
-    // The commands that show the sun's times still read the zone rules through Qt.
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view a = argv[i];
-        if (a == "sun" || a == "month" || a == "day" || a == "shabbat") return varnel::RunWindowProgram(argv);
-        if (!a.starts_with('-')) break;
-        if (a == "--data-dir" || a == "--city") ++i;
-    }
     const int status = varnel::cli::RunCommandLine(
         argc, argv, [argv](std::string_view, const varnel::cli::Context&) { return varnel::RunWindowProgram(argv); });
     // No command: the window, or this month printed when there is no display.

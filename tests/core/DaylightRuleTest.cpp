@@ -95,58 +95,6 @@ TEST(DaylightRule, RuleOfEveryDayRebuildsThatDay) {
     }
 }
 
-ZoneYear PlaceYear(bool atNewYear, std::vector<Date> changes) {
-    ZoneYear z;
-    z.standardName = "Standard";
-    z.daylightName = "Daylight";
-    z.daylightBias = -60;
-    z.daylightAtNewYear = atNewYear;
-    z.changes = std::move(changes);
-    return z;
-}
-
-TEST(DaylightRule, PlaceYearsOfEveryShape) {
-    const Date newYear = Date(2027, 1, 1);
-    struct Case {
-        ZoneYear zone;
-        int daylightDays;
-        std::optional<Date> firstDaylight;
-    } cases[] = {
-        {PlaceYear(false, {Date(2027, 3, 14), Date(2027, 11, 7)}), 238, Date(2027, 3, 14)},
-        {PlaceYear(false, {}), 0, std::nullopt},                                          // no daylight time
-        {PlaceYear(true, {}), 365, newYear},                                   // daylight all year
-        {PlaceYear(true, {Date(2027, 4, 4)}), 93, newYear},              // ends for good
-        // Sydney: back to standard time on 4 April, daylight again from 3 October.
-        {PlaceYear(true, {Date(2027, 4, 4), Date(2027, 10, 3)}), 365 - 182, Date(2027, 10, 3)},
-        {PlaceYear(false, {Date(2027, 10, 31)}), 62, Date(2027, 10, 31)},  // starts for good
-        // Broken by a pause (as Egypt's summer of 2014 was for Ramadan): 15 May
-        // to 26 June and 31 July to 25 September, the change days excluded.
-        {PlaceYear(false, {Date(2027, 5, 15), Date(2027, 6, 27), Date(2027, 7, 31),
-                           Date(2027, 9, 26)}),
-         43 + 57, Date(2027, 5, 15)},
-    };
-    for (const Case& c : cases) {
-        rules = DaylightYearOf(c.zone, 2027);
-        EXPECT_EQ(CountDaylightDays(2027), c.daylightDays);
-        if (c.firstDaylight) {
-            EXPECT_TRUE(IsDaylight(*c.firstDaylight));
-            if (c.firstDaylight != newYear) {
-                EXPECT_FALSE(IsDaylight(*c.firstDaylight - 1));
-            }
-        }
-    }
-    EXPECT_FALSE(IsDaylight(Date(2027, 7, 30)));  // inside the pause
-    EXPECT_TRUE(IsDaylight(Date(2027, 7, 31)));
-    EXPECT_FALSE(IsDaylight(Date(2027, 9, 26)));
-    ZoneYear noBias = PlaceYear(true, {Date(2027, 4, 4), Date(2027, 10, 3)});
-    noBias.daylightBias = 0;
-    rules = DaylightYearOf(noBias, 2027);
-    EXPECT_EQ(CountDaylightDays(2027), 0);
-    // A system rule loaded afterwards is the system's single period again.
-    rules = DaylightYearOf(UnitedStatesRule(), 2027);
-    EXPECT_EQ(CountDaylightDays(2027), 238);
-}
-
 // Each place's zone is checked against the time-zone database with the place settings.
 TEST(DaylightRule, OnlyPlacesOfTheTableHaveAZone) {
     EXPECT_TRUE(IanaZoneOfCity(-1).empty());

@@ -221,7 +221,7 @@ TEST(DayDetails, ShabbatTimesOnHolyDaysAddOnlyTheirLineWhenAskedFor) {
 // included, and owns its grid: a copy prints its own month after the original
 // has been given another.
 TEST(DayDetails, PrintedMonthTakesTheStateAndCopiesWhole) {
-    CalendarSource source(LoadCalendarData(VARNEL_SOURCE_DATA), nullptr);
+    CalendarSource source(LoadCalendarData(VARNEL_SOURCE_DATA));
     ViewState state;
     state.ShowMonthOf(Date(2026, 12, 1));
     for (const bool on : {false, true}) {

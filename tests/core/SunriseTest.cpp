@@ -38,8 +38,9 @@ TEST(SunriseCities, TableNamesAndBounds) {
     EXPECT_EQ(CityName(FindCity("Honolulu, HA")), "Honolulu, HI");
     EXPECT_EQ(CityName(FindCity(" minneapolis, nmonth ")), "Minneapolis, MN");
     EXPECT_EQ(CityName(FindCity("San Fransisco, CA")), "San Francisco, CA");
-    EXPECT_EQ(PlaceNamed("San Fransisco, CA", true).name, "San Francisco, CA");
-    EXPECT_EQ(CityName(35), "Caracas, Venezula");
+    EXPECT_EQ(ChoiceOfCity("San Fransisco, CA").name, "San Francisco, CA");
+    EXPECT_EQ(ChoiceOfCity("Caracas, Venezula").name, "Caracas, Venezuela");
+    EXPECT_EQ(CityName(35), "Caracas, Venezuela");
     EXPECT_EQ(CityName(50), "Zurich, Switzerland");
     for (int outside : {51, -1, std::numeric_limits<int>::min()}) EXPECT_EQ(CityName(outside), "(Error)");
     for (int i = 0; i < kCityCount; ++i) EXPECT_EQ(FindCity(CityName(i)), i) << i;

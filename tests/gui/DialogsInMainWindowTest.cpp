@@ -122,7 +122,9 @@ TEST_F(WiredViews, DayViewAfterTheYearButtonsShowsTheDayOfItsTitle) {
 // date dialog does: the festival readings applied and that year's daylight rules.
 TEST_F(WiredViews, YearButtonsAndTheDateDialogShowTheSameCompleteYear) {
     const ScopedTimeZone newYork("America/New_York");
-    window_->Calendar().SetPlace("Charlotte, NC", true);
+    PlaceChoice systemRules = ChoiceOfCity("Charlotte, NC");
+    systemRules.systemDaylight = true;
+    window_->Calendar().SetPlace(systemRules);
     const auto byYearButtons = [&](int month) {
         ShowMonth(2026, 1);
         window_->ShowView(MainWindow::View::Year);

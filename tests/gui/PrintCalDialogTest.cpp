@@ -20,7 +20,6 @@
 #include "gui/common/Settings.h"
 #include "gui/printing/CalendarExport.h"
 #include "gui/printing/PrintCalendarDialog.h"
-#include "gui/solar/SystemTimeZone.h"
 #include "WindowFixture.h"
 
 namespace varnel {
@@ -54,7 +53,7 @@ protected:
     }
     QTemporaryDir settings_;
     QTemporaryDir files_;
-    CalendarSource source_{LoadCalendarData(VARNEL_SOURCE_DATA), LoadTimeZoneRules};
+    CalendarSource source_{LoadCalendarData(VARNEL_SOURCE_DATA)};
     CalendarPageInputs month_;
 };
 

@@ -31,7 +31,6 @@
 #include "gui/printing/DocumentLayout.h"
 #include "gui/printing/DocumentOutput.h"
 #include "gui/printing/PrintPreviewDialog.h"
-#include "gui/solar/SystemTimeZone.h"
 
 namespace varnel {
 namespace {
@@ -295,7 +294,9 @@ std::vector<int> WeekendChangeYears(const QTimeZone& zone) {
 std::optional<Date> SaturdayChange(const char* id, Place& place) {
     qputenv("TZ", id);
     for (int year : WeekendChangeYears(QTimeZone(id))) {
-        place = PlaceForYear(kDefaultCity, true, year);
+        PlaceChoice systemRules;
+        systemRules.systemDaylight = true;
+        place = PlaceInYear(systemRules, year);
         for (Date d = Date(year, 1, 1) + (7 - Date(year, 1, 1).Weekday()); d.Year() == year; d += 7)
             if (ApplyDaylightRule(place.daylight, d).daylight != ApplyDaylightRule(place.daylight, d - 1).daylight)
                 return d;
@@ -314,8 +315,10 @@ TEST(ShabbatDaylight, ClockChangeOnSaturdayGivesSaturdaysSunsetOnSaturdaysClock)
     const Date change = *changed;
 
     // The rows as the window and the command line build them.
-    CalendarSource source(CalendarData{}, LoadTimeZoneRules);
-    source.SetPlace(kDefaultCity, true);
+    CalendarSource source(CalendarData{});
+    PlaceChoice systemRules;
+    systemRules.systemDaylight = true;
+    source.SetPlace(systemRules);
     ViewState state;
     state.ShowMonthOf(change);
     const auto rows = ShabbatRowsOf(ShabbatInputsFor(source, state));

@@ -12,6 +12,7 @@
 #include "GuiTestSupport.h"
 #include "core/common/SettingsFile.h"
 #include "core/common/UserSettings.h"
+#include "core/solar/PlaceSettings.h"
 #include "gui/common/Settings.h"
 
 namespace varnel {
@@ -67,7 +68,7 @@ protected:
             EXPECT_EQ(file.Int(k, 77), qt.Int(k, 77)) << k;
         }
         EXPECT_EQ(file.Location(), qt.Location());
-        EXPECT_EQ(file.UseSystemDaylight(), qt.UseSystemDaylight());
+        EXPECT_EQ(PlaceOfSettings(file), PlaceOfSettings(qt));
     }
 
     QTemporaryDir folder_;
@@ -86,7 +87,8 @@ TEST_F(SettingsFileReader, ReadsBackWhatQSettingsWrites) {
         store.setValue("Settings/List", QStringList{"x, y", " z ", "@one", ""});
         store.setValue(QString::fromUtf8("Settings/Key with space and \u00fc"), "odd key");
         store.setValue("Settings/Location", QString::fromUtf8("\u00a0 Jerusalem, Israel\u3000"));
-        store.setValue("Settings/UseSystemDaylight", " +0 ");
+        store.setValue("Settings/DaylightRules", " system ");
+        store.setValue("Settings/LocationZone", "Asia/Tokyo");
     }
     ExpectSameAsQt();
 }
@@ -138,12 +140,12 @@ TEST_F(SettingsFileReader, ReadsHandEditedFilesAsQSettingsDoes) {
 TEST_F(SettingsFileReader, MissingOrBlankValuesGiveTheDefaults) {
     const UserSettings none = UserSettings::FromSettingsFiles();
     EXPECT_EQ(none.Location(), "Charlotte, NC");
-    EXPECT_TRUE(none.UseSystemDaylight());
+    EXPECT_FALSE(PlaceOfSettings(none).systemDaylight);
     EXPECT_TRUE(none.FloatDetails());
-    WriteText(AppFile(), "[Settings]\nLocation=\" \"\nUseSystemDaylight=no\nFloatDetails=@Invalid()\n");
+    WriteText(AppFile(), "[Settings]\nLocation=\" \"\nDaylightRules=no\nFloatDetails=@Invalid()\n");
     const UserSettings blank = UserSettings::FromSettingsFiles();
     EXPECT_EQ(blank.Location(), "Charlotte, NC");
-    EXPECT_TRUE(blank.UseSystemDaylight());
+    EXPECT_FALSE(PlaceOfSettings(blank).systemDaylight);
     EXPECT_TRUE(blank.FloatDetails());
     ExpectSameAsQt();
 }

@@ -15,15 +15,6 @@ bool IsSpace(char32_t c) {
            (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
 }
 
-// A whole decimal int, with an optional sign.
-std::optional<int> WholeNumber(std::string_view text) {
-    if (text.starts_with('+') && !text.starts_with("+-")) text.remove_prefix(1);
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
-    return value;
-}
-
 }  // namespace
 
 std::string TrimSpaces(std::string_view text) {
@@ -72,11 +63,6 @@ std::string UserSettings::Location() const {
     }
     text = TrimSpaces(text);
     return text.empty() ? std::string(kDefaultCity) : text;
-}
-
-bool UserSettings::UseSystemDaylight() const {
-    const std::optional<int> value = WholeNumber(TrimSpaces(Text(setting::kUseSystemDaylight, "-1")));
-    return !value || *value != 0;
 }
 
 }  // namespace varnel

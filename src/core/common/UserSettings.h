@@ -15,7 +15,6 @@ namespace varnel {
 namespace setting {
 inline constexpr const char* kWindowPos = "WindowPos";
 inline constexpr const char* kLocation = "Location";
-inline constexpr const char* kUseSystemDaylight = "UseSystemDaylight";
 inline constexpr const char* kFloatDetails = "FloatDetails";
 inline constexpr const char* kColorScheme = "ColorScheme";
 inline constexpr const char* kCalendarPicture = "CalendarPicture";
@@ -48,9 +47,6 @@ public:
     // edited in by hand without quotes reads as a list split at its comma; its
     // items are joined again with ", ".
     std::string Location() const;
-    // "UseSystemDaylight": "-1" (the default) or "0"; anything but a number
-    // equal to 0 counts as on.
-    bool UseSystemDaylight() const;
     // "FloatDetails" (-1 / 0, default -1), "ColorScheme" (0..3, default 0),
     // "ShabbatTimesOnHolyDays" (-1 or 1 / 0, default 0).
     bool FloatDetails() const { return Int(setting::kFloatDetails, -1) != 0; }

@@ -1,6 +1,7 @@
 #include "core/solar/Location.h"
 
 #include <array>
+#include <cmath>
 
 #include "core/common/Date.h"
 
@@ -13,21 +14,63 @@ DaylightDecision ApplyDaylightRule(const DaylightYear& rules, Date date) {
     return {daylight, daylight ? &rules.daylightName : &rules.standardName};
 }
 
-Place PlaceNamed(std::string_view name, bool systemDaylight) {
-    Place place;
-    place.cityIndex = FindCity(name);
+PlaceChoice ChoiceOfCity(std::string_view name) {
+    PlaceChoice choice;
+    const int index = FindCity(name);
     // A name found under a former spelling shows as the table spells it now.
-    place.name = place.cityIndex >= 0 ? std::string(CityAt(place.cityIndex)->name) : std::string(name);
-    place.systemDaylight = systemDaylight;
+    choice.name = index >= 0 ? std::string(CityAt(index)->name) : std::string(name);
+    return choice;
+}
+
+std::string ZoneOfChoice(const PlaceChoice& choice) {
+    if (choice.custom) return choice.zone;
+    return std::string(IanaZoneOfCity(FindCity(choice.name)));
+}
+
+bool IsIsraelZone(std::string_view zone) {
+    return zone == "Asia/Jerusalem" || zone == "Asia/Tel_Aviv" || zone == "Israel";
+}
+
+Place PlaceInYear(const PlaceChoice& choice, int year) {
+    Place place;
+    place.name = choice.name;
+    place.systemDaylight = choice.systemDaylight;
+    place.sun = choice.sun;
+    place.zone = ZoneOfChoice(choice);
+    // An unknown zone keeps UTC, as an unknown name always has.
+    place.clock = ZoneClock::ForYear(IsKnownZone(place.zone) ? place.zone : "UTC", year);
+    if (choice.custom) {
+        place.site = {choice.latitude, -choice.longitude, 0, false};
+        // The system's rules add daylight time to the zone's standard time.
+        const int64_t midYear = UtcSecondsOfSerial(Date(year, 7, 1).Serial());
+        place.site.timeZone = -place.clock.StandardOffsetAt(midYear) / 3600.0;
+    } else {
+        place.cityIndex = FindCity(choice.name);
+        place.site = CitySite(place.cityIndex);
+    }
+    if (place.systemDaylight) place.daylight = LoadTimeZoneRules(year);
     return place;
 }
 
 SunDay SunOn(Date date, const Place& place) {
-    SunSite site = CitySite(place.cityIndex);
-    const DaylightDecision decision = ApplyDaylightRule(place.daylight, date);
-    site.daylightSaving = decision.daylight;
-    const SunTimes sun = SunOn(date, site);
-    return {sun.sunrise, sun.solarNoon, sun.sunset, sun.rises, decision.daylight, *decision.zoneName};
+    SunSite site = place.site;
+    if (place.systemDaylight) {
+        const DaylightDecision decision = ApplyDaylightRule(place.daylight, date);
+        site.daylightSaving = decision.daylight;
+        const SunTimes sun = SunOn(date, site);
+        return {sun.sunrise, sun.solarNoon, sun.sunset, sun.rises, decision.daylight, *decision.zoneName};
+    }
+    // The place's own clock: each time on the offset in force at its instant;
+    // the day is named by the clock at its noon.
+    const SunEventsUtc utc = SunEventsOn(date, site);
+    const double midnight = date.Serial();
+    const auto local = [&](double utcMinutes) {
+        const ZoneSpan& span = place.clock.At(UtcSecondsOfSerial(midnight + utcMinutes / 1440.0));
+        const int standard = place.clock.StandardOffsetAt(span.startUtc);
+        return LocalDateTime(date, utcMinutes, -standard / 3600.0, (span.offsetSeconds - standard) / 60.0);
+    };
+    const ZoneSpan& noon = place.clock.At(UtcSecondsOfSerial(midnight + 0.5 + place.site.longitude / 360.0));
+    return {local(utc.sunrise), local(utc.solarNoon), local(utc.sunset), utc.rises, noon.daylight, noon.name};
 }
 
 std::optional<Date> TransitionDay(int year, const TransitionRule& rule) {
@@ -61,19 +104,27 @@ DaylightYear DaylightYearOf(const DaylightRule& rule, int year) {
     return rules;
 }
 
-DaylightYear DaylightYearOf(const ZoneYear& zone, int year) {
-    DaylightYear rules{year, zone.standardName, zone.daylightName, zone.daylightBias, {}};
-    // A period in force at either end of the year runs on past it.
-    Date start = Date(year, 1, 1) - 1;
-    bool daylight = zone.daylightAtNewYear;
-    for (const Date day : zone.changes) {
-        if (daylight) rules.periods.push_back({start, day});
-        else start = day - 1;  // the first day of daylight time counts as daylight
-        daylight = !daylight;
+DaylightRule SystemDaylightRule(int year) {
+    DaylightRule rule;
+    const ZoneClock clock = ZoneClock::ForYear("", year);
+    const std::vector<ZoneSpan>& spans = clock.Spans();
+    for (size_t i = 0; i < spans.size(); ++i) {
+        const ZoneSpan& s = spans[i];
+        (s.daylight ? rule.daylightName : rule.standardName) = s.name;
+        if (i == 0 || s.daylight == spans[i - 1].daylight) continue;
+        // A change's day is its date on the clock in force before it.
+        const double before = static_cast<double>(s.startUtc + spans[i - 1].offsetSeconds) / 86400.0;
+        const Date day = Date::FromSerial(static_cast<int32_t>(std::floor(before)) + 25569);
+        if (day.Year() != year) continue;
+        TransitionRule& slot = s.daylight ? rule.daylightDate : rule.standardDate;
+        if (slot.month != 0) continue;
+        slot = RuleOfDay(day);
+        if (s.daylight) rule.daylightBias = -(s.offsetSeconds - spans[i - 1].offsetSeconds) / 60;
     }
-    if (daylight) rules.periods.push_back({start, Date(year + 1, 1, 1)});
-    return rules;
+    return rule;
 }
+
+DaylightYear LoadTimeZoneRules(int year) { return DaylightYearOf(SystemDaylightRule(year), year); }
 
 std::string_view IanaZoneOfCity(int index) {
     static constexpr std::array<std::string_view, kCityCount> kZones = {

@@ -1,9 +1,10 @@
 #pragma once
 // Places and their daylight rules as values, and the sun of a day at a place.
 //
-// The offset from UTC always comes from the place's row in the city table;
-// only whether daylight time applies on a date comes from the zone rules of
-// the year, read from the zone database (which needs Qt) once per year and
+// By default a place keeps its own zone's clock, daylight time included. The
+// system's rules are the other choice: the offset then comes from the place's
+// row in the city table (or its zone's standard time) and only whether
+// daylight time applies on a date comes from the system's yearly rule,
 // applied date by date (ApplyDaylightRule).
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "core/common/Date.h"
 #include "core/solar/SunCalculator.h"
+#include "core/solar/ZoneClock.h"
 
 namespace varnel {
 
@@ -44,18 +46,45 @@ struct DaylightDecision {
 };
 DaylightDecision ApplyDaylightRule(const DaylightYear& rules, Date date);
 
-// A place as the views use it in one common year: its name as chosen, its row
-// of the built-in table (-1 when the name is none of them: latitude, longitude
-// and zone 0), and that year's daylight rules.
-struct Place {
+enum class SunAlgorithm { Classic, Precise };
+
+// What the user chose: a place of the built-in table by its name, or any
+// place on Earth by its coordinates and zone; whose daylight rules apply;
+// and how the sun is computed.
+struct PlaceChoice {
     std::string name = kDefaultCity;
-    int cityIndex = -1;
-    bool systemDaylight = true;  // the system's rules rather than the place's own zone
-    DaylightYear daylight;
+    // A place outside the built-in table: where it is and the zone it keeps.
+    bool custom = false;
+    double latitude = 0;   // degrees, north positive
+    double longitude = 0;  // degrees, east positive
+    std::string zone;      // IANA zone ("America/New_York")
+    bool systemDaylight = false;  // the system's daylight rules rather than the place's own clock
+    SunAlgorithm sun = SunAlgorithm::Classic;
+    bool operator==(const PlaceChoice&) const = default;
 };
 
-// A place of the given name (its row looked up) with no daylight rules yet.
-Place PlaceNamed(std::string_view name, bool systemDaylight = true);
+// The choice for a name of the built-in table, former spellings included
+// (a name that is none of them computes at latitude 0, longitude 0, UTC).
+PlaceChoice ChoiceOfCity(std::string_view name);
+// The IANA zone the chosen place keeps ("" for an unknown name: UTC).
+std::string ZoneOfChoice(const PlaceChoice& choice);
+// Whether a zone is Israel's, under any of its names.
+bool IsIsraelZone(std::string_view zone);
+
+// A place as the views use it in one common year.
+struct Place {
+    std::string name = kDefaultCity;
+    int cityIndex = -1;  // its row of the built-in table, or -1
+    SunSite site;        // where it is; its standard offset for the system's rules
+    std::string zone;
+    bool systemDaylight = false;
+    SunAlgorithm sun = SunAlgorithm::Classic;
+    DaylightYear daylight;  // the system's rules of the year, when they apply
+    ZoneClock clock;        // the place's own clock in the year, otherwise
+};
+
+// The chosen place in a common year, with the clock it keeps that year.
+Place PlaceInYear(const PlaceChoice& choice, int year);
 
 // The sun of one day at one place, on the clock the place keeps that day,
 // and the zone name shown beside its times.
@@ -95,20 +124,10 @@ TransitionRule RuleOfDay(Date day);
 // year gives no daylight day, as the system's single rule implies.
 DaylightYear DaylightYearOf(const DaylightRule& rule, int year);
 
-// What a place's own zone does in one year, from its real transitions. A
-// transition's day is its date on the clock in force before it.
-struct ZoneYear {
-    std::string standardName;
-    std::string daylightName;
-    int daylightBias = 0;            // minutes; 0 when the year has no daylight time
-    bool daylightAtNewYear = false;  // daylight time in force as the year begins
-    // The days, in order, on which the clock changes between standard and
-    // daylight time; each change flips the state the year began with.
-    std::vector<Date> changes;
-};
-
-// The rules of a year from a place's own zone: every daylight period of it.
-DaylightYear DaylightYearOf(const ZoneYear& zone, int year);
+// The system's own rule for a year, read from its zone.
+DaylightRule SystemDaylightRule(int year);
+// The system's rules of a common year as the days they make daylight time.
+DaylightYear LoadTimeZoneRules(int year);
 
 // The IANA zone of a built-in place (by table index); empty outside the table.
 std::string_view IanaZoneOfCity(int index);

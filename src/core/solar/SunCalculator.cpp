@@ -50,7 +50,7 @@ constexpr std::array<CityEntry, kCityCount> kCities = {{
     {"Buenos Aires, Argentina", 58.27, -34.36, 3},
     {"Cairo, Egypt", -31.22, 30.06, -2},
     {"Cape Town, South Africa", -18.22, -33.55, -2},
-    {"Caracas, Venezula", 66.56, 10.3, 4},
+    {"Caracas, Venezuela", 66.56, 10.3, 4},
     {"Helsinki, Finland", -24.58, 60.1, -2},
     {"Jerusalem, Israel", -35.14, 31.46, -2},
     {"Hong Kong, China", -114.1, 22.15, -8},
@@ -73,7 +73,8 @@ struct FormerName {
     std::string_view name;
     int index;
 };
-constexpr std::array<FormerName, 3> kFormerNames = {{
+constexpr std::array<FormerName, 4> kFormerNames = {{
+    {"Caracas, Venezula", 35},
     {"Honolulu, HA", 10},
     {"Minneapolis, nMonth", 15},
     {"San Fransisco, CA", 23},
@@ -179,11 +180,10 @@ SunSite CitySite(int index) {
     return {row->latitude, row->longitude, row->timeZone, false};
 }
 
-SunTimes SunOn(Date date, const SunSite& site) {
+SunEventsUtc SunEventsOn(Date date, const SunSite& site) {
     if (!date.IsInSupportedRange()) return {};
     double latitude = site.latitude;
     const double w = site.longitude;
-    const double daylightMinutes = site.daylightSaving ? 60.0 : 0.0;
 
     // The horizon formula breaks down at the pole itself.
     if (latitude >= -90.0 && latitude < -89.8) latitude = -89.8;
@@ -196,14 +196,21 @@ SunTimes SunOn(Date date, const SunSite& site) {
     if (!std::isfinite(noon)) noon = 0.0;
     // Sunset's first estimate starts from the next day's beginning.
     const HorizonEvent set = HorizonEventMinutes(n, n + 1.0, l, w, -1.0);
+    return {rise.minutes, noon, set.minutes, rise.crosses && set.crosses};
+}
 
-    const double midnight = date.Serial();
-    const auto local = [&](double utcMinutes) {
-        double m = utcMinutes - 60.0 * site.timeZone + daylightMinutes;
-        if (!std::isfinite(m)) m = 0.0;
-        return midnight + m / 1440.0;
-    };
-    return {local(rise.minutes), local(noon), local(set.minutes), rise.crosses && set.crosses};
+double LocalDateTime(Date date, double utcMinutes, double standardHoursWest, double daylightMinutes) {
+    double m = utcMinutes - 60.0 * standardHoursWest + daylightMinutes;
+    if (!std::isfinite(m)) m = 0.0;
+    return date.Serial() + m / 1440.0;
+}
+
+SunTimes SunOn(Date date, const SunSite& site) {
+    if (!date.IsInSupportedRange()) return {};
+    const SunEventsUtc utc = SunEventsOn(date, site);
+    const double daylightMinutes = site.daylightSaving ? 60.0 : 0.0;
+    const auto local = [&](double utcMinutes) { return LocalDateTime(date, utcMinutes, site.timeZone, daylightMinutes); };
+    return {local(utc.sunrise), local(utc.solarNoon), local(utc.sunset), utc.rises};
 }
 
 }  // namespace varnel

@@ -46,6 +46,18 @@ struct SunTimes {
     // solar noon.
     bool rises = false;
 };
+// The sun's events of one day in minutes after 00:00 UTC of the date.
+struct SunEventsUtc {
+    double sunrise = 0;
+    double solarNoon = 0;
+    double sunset = 0;
+    bool rises = false;
+};
+SunEventsUtc SunEventsOn(Date date, const SunSite& site);
+// A time of the date given in UTC minutes, on a clock of a standard offset
+// (hours behind UTC) and a daylight offset (minutes).
+double LocalDateTime(Date date, double utcMinutes, double standardHoursWest, double daylightMinutes);
+
 // The sun of one day; all zero for a date outside years 1..9999. Bad
 // coordinates never throw and never yield a non-number.
 SunTimes SunOn(Date date, const SunSite& site);

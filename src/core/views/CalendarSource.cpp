@@ -2,15 +2,11 @@
 
 namespace varnel {
 
-CalendarSource::CalendarSource(CalendarData data, DaylightRules rules)
-    : data_(std::move(data)), years_(data_), rules_(std::move(rules)) {}
+CalendarSource::CalendarSource(CalendarData data) : data_(std::move(data)), years_(data_) {}
 
 const Place& CalendarSource::PlaceIn(int year) {
     const auto [at, added] = places_.try_emplace(year);
-    if (added) {
-        at->second = PlaceNamed(name_, systemDaylight_);
-        if (rules_) at->second.daylight = rules_(at->second, year);
-    }
+    if (added) at->second = PlaceInYear(choice_, year);
     return at->second;
 }
 
@@ -19,10 +15,9 @@ void CalendarSource::SetData(CalendarData data) {
     years_.Clear();
 }
 
-bool CalendarSource::SetPlace(const std::string& name, bool systemDaylight) {
-    if (name == name_ && systemDaylight == systemDaylight_) return false;
-    name_ = name;
-    systemDaylight_ = systemDaylight;
+bool CalendarSource::SetPlace(const PlaceChoice& choice) {
+    if (choice == choice_) return false;
+    choice_ = choice;
     places_.clear();
     return true;
 }

@@ -1,9 +1,7 @@
 #pragma once
 // Where the views take their years and places from: the loaded data, the
 // most recent common years built from it, and the chosen place with the
-// daylight rules of each year asked for. The zone database is reached through
-// a function, so the core stays free of the system's zone library.
-#include <functional>
+// clock it keeps in each year asked for.
 #include <map>
 #include <string>
 
@@ -14,10 +12,7 @@ namespace varnel {
 
 class CalendarSource {
 public:
-    // The daylight rules of a common year for a place.
-    using DaylightRules = std::function<DaylightYear(const Place& place, int year)>;
-
-    CalendarSource(CalendarData data, DaylightRules rules);
+    explicit CalendarSource(CalendarData data);
     CalendarSource(const CalendarSource&) = delete;
     CalendarSource& operator=(const CalendarSource&) = delete;
 
@@ -30,18 +25,16 @@ public:
     // holds until the place changes.
     const Place& PlaceIn(int year);
 
-    const std::string& PlaceName() const { return name_; }
-    bool SystemDaylight() const { return systemDaylight_; }
-    // Chooses another place or daylight source; true when either changed.
-    bool SetPlace(const std::string& name, bool systemDaylight);
+    const PlaceChoice& Choice() const { return choice_; }
+    const std::string& PlaceName() const { return choice_.name; }
+    // Chooses another place, daylight source or sun; true when anything changed.
+    bool SetPlace(const PlaceChoice& choice);
 
 private:
     CalendarData data_;
     YearCache years_;
-    DaylightRules rules_;
-    std::string name_ = kDefaultCity;
-    bool systemDaylight_ = true;
-    // A year's rules are a few hundred bytes: every year asked for is kept.
+    PlaceChoice choice_;
+    // A year's clock is a few hundred bytes: every year asked for is kept.
     std::map<int, Place> places_;
 };
 

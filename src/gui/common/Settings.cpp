@@ -123,17 +123,20 @@ std::string ReadLocationSetting() { return QtUserSettings().Location(); }
 
 void WriteLocationSetting(const std::string& city) { WriteSetting(setting::kLocation, QString::fromStdString(city)); }
 
-bool ReadUseSystemDaylightSetting() { return QtUserSettings().UseSystemDaylight(); }
+PlaceChoice ReadLocationSettings() { return PlaceOfSettings(QtUserSettings()); }
 
-void WriteUseSystemDaylightSetting(bool on) {
-    WriteSetting(setting::kUseSystemDaylight, on ? QStringLiteral("-1") : QStringLiteral("0"));
-}
-
-LocationChoice ReadLocationSettings() { return {ReadLocationSetting(), ReadUseSystemDaylightSetting()}; }
-
-void WriteLocationSettings(const LocationChoice& choice) {
-    WriteLocationSetting(choice.city);
-    WriteUseSystemDaylightSetting(choice.systemDaylight);
+void WriteLocationSettings(const PlaceChoice& choice) {
+    const PlaceSettingTexts texts = SettingsOfChoice(choice);
+    QSettings store = Store();
+    const auto write = [&](const char* key, const std::string& value) {
+        store.setValue(KeyPath(key), QString::fromStdString(value));
+    };
+    write(setting::kLocation, texts.location);
+    write(setting::kLocationLatitude, texts.latitude);
+    write(setting::kLocationLongitude, texts.longitude);
+    write(setting::kLocationZone, texts.zone);
+    write(setting::kDaylightRules, texts.daylightRules);
+    write(setting::kSunAlgorithm, texts.sunAlgorithm);
 }
 
 }  // namespace varnel

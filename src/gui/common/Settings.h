@@ -7,9 +7,9 @@
 #include <string>
 
 #include "core/common/UserSettings.h"
+#include "core/solar/PlaceSettings.h"
 
 namespace varnel {
-
 
 // The settings as QSettings reads them, for the core's readers.
 UserSettings QtUserSettings();
@@ -74,18 +74,10 @@ bool WindowPosToSave(bool minimized, bool maximized, int left, int top, int widt
 // "Location" trimmed; empty or blank gives "Charlotte, NC".
 std::string ReadLocationSetting();
 void WriteLocationSetting(const std::string& city);
-// "UseSystemDaylight": "-1" (the default) or "0"; any other number counts as on
-// unless it is 0.
-bool ReadUseSystemDaylightSetting();
-void WriteUseSystemDaylightSetting(bool on);
 
-// A place of the table and the source of its daylight rules.
-struct LocationChoice {
-    std::string city;
-    bool systemDaylight = true;
-};
-
-LocationChoice ReadLocationSettings();
-void WriteLocationSettings(const LocationChoice& choice);
+// The chosen place with its coordinates, zone, daylight source and sun (the
+// keys and how they read: core/solar/PlaceSettings.h).
+PlaceChoice ReadLocationSettings();
+void WriteLocationSettings(const PlaceChoice& choice);
 
 }  // namespace varnel

@@ -9,7 +9,6 @@
 
 #include "core/common/Date.h"
 #include "core/solar/Location.h"
-#include "gui/solar/SystemTimeZone.h"
 
 namespace varnel {
 namespace {
@@ -22,7 +21,7 @@ QString ToQString(std::string_view text) {
 
 }  // namespace
 
-LocationDialog::LocationDialog(QWidget* owner, LocationChoice choice, Date shownDate)
+LocationDialog::LocationDialog(QWidget* owner, PlaceChoice choice, Date shownDate)
     : QDialog(owner),
       captionLabel_(new QLabel(QStringLiteral("Current Settings:"), this)),
       currentLabel_(new QLabel(this)),
@@ -62,11 +61,11 @@ LocationDialog::LocationDialog(QWidget* owner, LocationChoice choice, Date shown
     layout->addLayout(buttons);
     resize(360, 420);
 
-    oldCityLabel_->setText(QString::fromStdString(choice_.city));
+    oldCityLabel_->setText(QString::fromStdString(choice_.name));
     RefreshCurrentSettings();
 
     for (int i = 0; i < kCityCount; ++i) locationList_->addItem(ToQString(CityName(i)));
-    const int current = FindCity(choice_.city);
+    const int current = choice_.custom ? -1 : FindCity(choice_.name);
     if (current >= 0) {
         locationList_->setCurrentRow(current);
         locationList_->scrollToItem(locationList_->item(current), QAbstractItemView::PositionAtCenter);
@@ -78,7 +77,7 @@ LocationDialog::LocationDialog(QWidget* owner, LocationChoice choice, Date shown
     // the table (a stored name may differ in case or blanks).
     connect(locationList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         const int row = locationList_->row(item);
-        if (row >= 0 && choice_.city != CityName(row)) LocationClicked(row);
+        if (row >= 0 && choice_.name != CityName(row)) LocationClicked(row);
     });
     connect(systemDaylightCheck_, &QCheckBox::toggled, this, &LocationDialog::UseSystemDaylightToggled);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
@@ -86,18 +85,19 @@ LocationDialog::LocationDialog(QWidget* owner, LocationChoice choice, Date shown
 }
 
 void LocationDialog::RefreshCurrentSettings() {
-    const Place place = PlaceForYear(choice_.city, choice_.systemDaylight, shownDate_.Year());
-    const DaylightDecision decision = ApplyDaylightRule(place.daylight, shownDate_);
-    const CityEntry* row = CityAt(place.cityIndex);
-    currentLabel_->setText(QString::fromStdString(choice_.city) + QStringLiteral("\nLatitude:") +
-                         NumberText(row ? row->latitude : 0) + QStringLiteral(" Longitude:") +
-                         NumberText(row ? row->longitude : 0) + QLatin1Char('\n') +
-                         QString::fromStdString(*decision.zoneName));
+    const Place place = PlaceInYear(choice_, shownDate_.Year());
+    const SunDay sun = SunOn(shownDate_, place);
+    currentLabel_->setText(QString::fromStdString(choice_.name) + QStringLiteral("\nLatitude:") +
+                           NumberText(place.site.latitude) + QStringLiteral(" Longitude:") +
+                           NumberText(place.site.longitude) + QLatin1Char('\n') + ToQString(sun.zoneName));
 }
 
 void LocationDialog::LocationClicked(int row) {
     if (row < 0) return;
-    choice_.city = std::string(CityName(row));
+    PlaceChoice next = ChoiceOfCity(CityName(row));
+    next.systemDaylight = choice_.systemDaylight;
+    next.sun = choice_.sun;
+    choice_ = next;
     RefreshCurrentSettings();
 }
 
@@ -106,7 +106,7 @@ void LocationDialog::UseSystemDaylightToggled(bool on) {
     RefreshCurrentSettings();
 }
 
-std::optional<LocationChoice> ShowLocationDialog(QWidget* owner, const LocationChoice& current, Date shownDate) {
+std::optional<PlaceChoice> ShowLocationDialog(QWidget* owner, const PlaceChoice& current, Date shownDate) {
     LocationDialog dialog(owner, current, shownDate);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Choice();

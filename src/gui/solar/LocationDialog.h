@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/common/Date.h"
-#include "gui/common/Settings.h"
+#include "core/solar/Location.h"
 
 class QCheckBox;
 class QLabel;
@@ -19,8 +19,8 @@ namespace varnel {
 class LocationDialog : public QDialog {
     Q_OBJECT
 public:
-    LocationDialog(QWidget* owner, LocationChoice current, Date shownDate);
-    const LocationChoice& Choice() const { return choice_; }
+    LocationDialog(QWidget* owner, PlaceChoice current, Date shownDate);
+    const PlaceChoice& Choice() const { return choice_; }
 
 private:
     void RefreshCurrentSettings();
@@ -34,11 +34,11 @@ private:
     QCheckBox* systemDaylightCheck_;
     QPushButton* okButton_;
     QPushButton* cancelButton_;
-    LocationChoice choice_;
+    PlaceChoice choice_;
     Date shownDate_;
 };
 
 // Opens the dialog modally; the choice on OK, nothing otherwise.
-std::optional<LocationChoice> ShowLocationDialog(QWidget* owner, const LocationChoice& current, Date shownDate);
+std::optional<PlaceChoice> ShowLocationDialog(QWidget* owner, const PlaceChoice& current, Date shownDate);
 
 }  // namespace varnel

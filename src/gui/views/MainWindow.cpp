@@ -29,7 +29,6 @@
 #include "gui/printing/YearExportCommand.h"
 #include "gui/resources/FeastResourcesDialog.h"
 #include "gui/solar/LocationDialog.h"
-#include "gui/solar/SystemTimeZone.h"
 #include "gui/views/ColorsDialog.h"
 #include "gui/views/DataFileNotice.h"
 #include "gui/views/DayPanel.h"
@@ -95,7 +94,7 @@ QAction* AddHiddenItem(QMenu* menu, const char* objectName, const char* caption)
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), source_(std::make_unique<CalendarSource>(CalendarData{ProgramFolder(), {}}, LoadTimeZoneRules)) {
+    : QMainWindow(parent), source_(std::make_unique<CalendarSource>(CalendarData{ProgramFolder(), {}})) {
     setObjectName("frmMain");
     setWindowTitle("Varnel");
     setMinimumSize(480, 360);
@@ -402,10 +401,9 @@ void MainWindow::ChooseColorScheme() {
 }
 
 void MainWindow::OpenLocationSettings() {
-    const std::optional<LocationChoice> choice =
-        ShowLocationDialog(this, {source_->PlaceName(), source_->SystemDaylight()}, state_.currentDate);
+    const std::optional<PlaceChoice> choice = ShowLocationDialog(this, source_->Choice(), state_.currentDate);
     // The shown times belong to the place: a new place or daylight source redraws them.
-    if (choice && source_->SetPlace(choice->city, choice->systemDaylight) && startedUp_) RedrawShownView();
+    if (choice && source_->SetPlace(*choice) && startedUp_) RedrawShownView();
 }
 
 void MainWindow::RunStartUp() {
@@ -471,8 +469,7 @@ void MainWindow::OpenFeastResources() {
 }
 
 void MainWindow::LoadSettings() {
-    const LocationChoice place = ReadLocationSettings();
-    source_->SetPlace(place.city, place.systemDaylight);
+    source_->SetPlace(ReadLocationSettings());
     state_.floatDetails = ReadFloatDetailsSetting();
     state_.SelectColorScheme(ReadColorSchemeSetting());
     state_.shabbatTimesOnHolyDays = ReadShabbatTimesOnHolyDaysSetting();
@@ -483,7 +480,7 @@ void MainWindow::LoadSettings() {
 }
 
 void MainWindow::SaveSettings() {
-    WriteLocationSettings({source_->PlaceName(), source_->SystemDaylight()});
+    WriteLocationSettings(source_->Choice());
     WriteIntSetting(setting::kFloatDetails, state_.floatDetails ? -1 : 0);
     WriteIntSetting(setting::kColorScheme, state_.colorScheme);
     WriteIntSetting(setting::kShabbatTimesOnHolyDays, state_.shabbatTimesOnHolyDays ? 1 : 0);
