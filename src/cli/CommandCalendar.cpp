@@ -1,6 +1,7 @@
 #include "cli/CommandCalendar.h"
 
 #include "core/common/Files.h"
+#include "core/solar/PlaceSettings.h"
 
 namespace varnel {
 namespace {
