@@ -36,25 +36,28 @@ check "HTML parses with its tables" python3 - "$tmp/Apr.HTML" <<'PY'
 import sys, html.parser, os
 class P(html.parser.HTMLParser):
     def __init__(s):
-        super().__init__(); s.tables=0; s.cells=[]; s.cur=None; s.imgs=[]; s.styles=[]; s.heads=[]; s.charset=False
+        super().__init__(); s.tables=0; s.cells=[]; s.cur=None; s.imgs=[]; s.styles=[]; s.heads=[]; s.corners=[]; s.corner=False; s.charset=False
     def handle_starttag(s, tag, attrs):
         a=dict(attrs)
         if tag=="meta" and a.get("charset","").lower()=="utf-8": s.charset=True
         if tag=="table": s.tables+=1
         if tag=="td": s.cur=[]; s.styles.append(a.get("style",""))
         if tag=="th": s.heads.append(a.get("scope"))
+        if tag=="span" and a.get("class")=="corner": s.corner=True
         if tag=="img": s.imgs.append(a["src"])
     def handle_endtag(s, tag):
         if tag=="td": s.cells.append("".join(s.cur)); s.cur=None
     def handle_data(s, d):
         if s.cur is not None: s.cur.append(d)
+        if s.corner: s.corners.append(d); s.corner=False
 p=P(); p.feed(open(sys.argv[1], encoding="utf-8").read())
 assert p.charset and p.tables==3, (p.charset, p.tables)
 assert p.heads==["col"]*11, p.heads  # the weekdays and the Shabbat table's four
 page=open(sys.argv[1], encoding="utf-8").read()
 assert "break-word" not in page and "anywhere" not in page and "break-all" not in page
 assert "Nisan-Iyar 5786 / April 2026" in p.cells, p.cells[:3]
-assert any(c.startswith("Nisan 14") and "Pesach" in c for c in p.cells)
+assert any(c.startswith("1Nisan 14") and "Pesach" in c for c in p.cells)  # the day number, then the texts
+assert p.corners==[str(d) for d in range(1,31)], p.corners
 assert any("background:#ffff80" in s for s in p.styles)  # summer's light colour
 assert any("background:#c0c000" in s for s in p.styles)  # summer's blank cells
 assert p.imgs==["Apr-picture.jpg"] and os.path.getsize(os.path.join(os.path.dirname(sys.argv[1]), p.imgs[0]))>1000

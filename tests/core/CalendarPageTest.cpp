@@ -107,19 +107,14 @@ TEST_F(CalendarPageTest, ThirtyOneDaysFromFridayNeedSixWeeksAndFollowThem) {
     EXPECT_EQ(t.rows[6].cells[0].text, view.grid.Cell(6, 0).text);  // the 31st
     EXPECT_EQ(t.rows[1].cells[5].text, view.grid.Cell(1, 5).text);  // the 1st
 
-    // Day numbers: 1 at Friday's right edge less 0.1496 C, 31 in the sixth week less 0.2094 C.
-    const auto boxes = All<TextBox>();
-    ASSERT_EQ(boxes.size(), 31u);
-    const int c = RoundHalfEven(9360 / 7.0), h = RoundHalfEven(c * 0.75);
-    EXPECT_EQ(boxes[0]->text, "1");
-    EXPECT_EQ(boxes[0]->box.left, 1440 + 6 * c - RoundHalfEven(c * 0.1496));
-    EXPECT_EQ(boxes[0]->box.top, 1440 + 800);
-    EXPECT_EQ(boxes[9]->box.left, 1440 + 1 * c - RoundHalfEven(c * 0.2094));  // the 10th, a Sunday
-    EXPECT_EQ(boxes[30]->text, "31");
-    EXPECT_EQ(boxes[30]->box.left, 1440 + 1 * c - RoundHalfEven(c * 0.2094));
-    EXPECT_EQ(boxes[30]->box.top, 1440 + 5 * h + 800);
-    EXPECT_EQ(boxes[30]->font.size, 6);
-    EXPECT_TRUE(boxes[30]->font.bold);
+    // Day numbers stand in the corners of their cells, the 1st on Friday, the 31st on the sixth Sunday.
+    EXPECT_EQ(t.rows[1].cells[5].corner, "1");
+    EXPECT_EQ(t.rows[3].cells[0].corner, "10");
+    EXPECT_EQ(t.rows[6].cells[0].corner, "31");
+    EXPECT_EQ(t.rows[6].cells[1].corner, "");
+    EXPECT_TRUE(All<TextBox>().empty());
+    EXPECT_EQ(t.FontOf(t.rows[6].cells[0]).size, 6);
+    EXPECT_TRUE(t.FontOf(t.rows[6].cells[0]).bold);
 }
 
 TEST_F(CalendarPageTest, NoThemeColoursNothing) {
@@ -136,18 +131,21 @@ TEST_F(CalendarPageTest, NoThemeColoursNothing) {
     EXPECT_EQ(MonthTable().rows[1].cells[3].style.background, RGB(255, 255, 0));  // Pesach, the holy-day colour
 }
 
-TEST_F(CalendarPageTest, PictureComesFirstAndPushesTheDayNumbersDown) {
+TEST_F(CalendarPageTest, PictureComesFirstAndTheTablesFollowIt) {
     Month(2026, 3, kThemeWinter, CalendarSize::Page, true);
     ASSERT_EQ(All<Picture>().size(), 1u);
     const Picture& pic = *All<Picture>()[0];
     EXPECT_EQ(pic.box.height, 15840 / 5);
     EXPECT_EQ(pic.box.width, 12240 - 2 * 1440);
     EXPECT_EQ(pic.fit, PictureFit::Zoom);
-    const int withPicture = All<TextBox>()[0]->box.top;
+    ASSERT_EQ(All<Position>().size(), 3u);  // left margin, below the picture, the gap before the Shabbat table
+    EXPECT_EQ(All<Position>()[1]->top, 1440 + 15840 / 5 + 250);
+    EXPECT_EQ(doc.FitFloor(), 5);
     Month(2026, 3, kThemeWinter, CalendarSize::Page, false);
     EXPECT_TRUE(All<Picture>().empty());
-    EXPECT_EQ(withPicture - All<TextBox>()[0]->box.top, 15840 / 5 + 250);
     EXPECT_EQ(ShabbatTable().columns[3].width, 9360 - 5150);
+    EXPECT_TRUE(ShabbatTable().fitColumns);
+    EXPECT_FALSE(MonthTable().fitColumns);  // the weeks keep seven equal columns
 }
 
 TEST_F(CalendarPageTest, PocketIsAThirdOfA5WithoutPicture) {
@@ -163,8 +161,7 @@ TEST_F(CalendarPageTest, PocketIsAThirdOfA5WithoutPicture) {
     for (const TableColumn& col : ShabbatTable().columns) sum += col.width;
     EXPECT_EQ(sum, w);
     EXPECT_GE(ShabbatTable().columns[3].width, w / 4);
-    EXPECT_EQ(All<TextBox>()[0]->box.top, 300 + 550);
-    EXPECT_EQ(All<TextBox>()[0]->font.size, 5);
+    EXPECT_EQ(MonthTable().FontOf(MonthTable().rows[1].cells[0]).size, 5);
 }
 
 TEST_F(CalendarPageTest, HtmlKeepsTablesColoursAndEscapes) {

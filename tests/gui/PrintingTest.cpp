@@ -161,7 +161,8 @@ TEST_F(PrintingTest, WideTablesNarrowSpansCoverCellsAndBoxesStayInPlace) {
     ASSERT_EQ(texts.size(), 6u);
     EXPECT_NEAR(texts[3].rect.right() + 60, 1440 + 9360, 1);  // "d" ends at the right margin
     EXPECT_NEAR(texts[4].rect.width() + 120, 9360, 1);        // "wide" spans the four columns
-    EXPECT_EQ(texts[5].rect, QRectF(5000, 9000, 1000, 1000));
+    EXPECT_EQ(texts[5].rect.topLeft(), QPointF(5000, 9000));  // one line of its box
+    EXPECT_EQ(texts[5].rect.width(), 1000);
     const auto pictures = ItemsOf(layout, DocumentLayout::Item::Kind::Image);
     ASSERT_EQ(pictures.size(), 1u);  // the missing file draws nothing
     EXPECT_EQ(pictures[0].rect, QRectF(1440, 8500, 2000, 1000));  // zoomed into the box, centred

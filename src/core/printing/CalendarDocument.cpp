@@ -32,17 +32,17 @@ void MonthTable(const MonthCells& cells, const CalendarPageInputs& in, const Cal
     const WeekGrid weeks = BuildWeekGrid(in.firstDay, in.lastDay);
     TableBuilder table(std::vector<TableColumn>(7), doc.Font());
     table.Header(kWeekdayHeader);
-    for (const std::array<int, 7>& week : weeks.weeks) {
-        std::vector<std::string> days(7);
+    // The week grid's day numbers stand in the cells' top right corners, the
+    // cells' texts flowing around them; a week grows when its texts need it.
+    for (size_t w = 0; w < weeks.weeks.size(); ++w) {
+        table.AddRow({});
         for (size_t c = 0; c < 7; ++c)
-            if (week[c] > 0) days[c] = std::to_string(week[c]);
-        table.AddRow(std::move(days));
+            if (const int day = weeks.weeks[w][c]; day > 0)
+                table.SetCorner(CellRange::Cell(static_cast<int>(w) + 1, static_cast<int>(c) + 1), std::to_string(day));
     }
     const CellRange all = CellRange::Table();
-    // The day numbers are drawn at fixed places, so the weeks keep their height.
     table.SetColumnWidth(all, m.columnWidth)
         .SetRowHeight(all, m.dayRowHeight)
-        .SetRowHeightFixed(all, true)
         .SetAlign(all, HAlign::Left)
         .SetVAlign(all, VAlign::Top)
         .SetFontName(all, kFont)
@@ -79,7 +79,8 @@ void ShabbatTable(const std::vector<ShabbatRow>& shabbat, const CalendarPageMetr
     TableBuilder table(std::move(columns), doc.Font());
     table.Header(m.shabbatHeader);
     AddShabbatTableRows(shabbat, table);
-    table.SetBackground(CellRange::Row(0), colors.light)
+    table.SetFitColumns(true)
+        .SetBackground(CellRange::Row(0), colors.light)
         .SetFontName(CellRange::Table(), kFont)
         .SetBold(CellRange::Table(), false)
         .SetFontSize(CellRange::Table(), m.tableFontSize);
@@ -109,18 +110,17 @@ void RenderCalendarDocument(const MonthCells& cells, const std::vector<ShabbatRo
         doc.SetCurrentY(doc.MarginTop());
     }
 
-    int pictureBlock = 0;
     if (!pocket && in.printPicture) {
         const int height = PictureHeight(doc.PageHeight());
         const int width = doc.PageWidth() - 2 * doc.MarginLeft();
         doc.DrawPicture(in.picturePath, Box{doc.MarginLeft(), doc.MarginTop(), width, height}, PictureFit::Zoom);
         doc.SetCurrentX(doc.MarginLeft());
         doc.SetCurrentY(doc.MarginTop() + height + kPictureGap);
-        pictureBlock = height + kPictureGap;
     }
-    const CalendarPageMetrics m = CalendarMetrics(in.size, doc.PageWidth(), doc.MarginLeft(), pictureBlock);
+    const CalendarPageMetrics m = CalendarMetrics(in.size, doc.PageWidth(), doc.MarginLeft());
 
     doc.SetFont(FontStyle{kFont, 6, true, false});
+    doc.SetFitFloor(kCalendarFitFloor);
     doc.SetFooter(CalendarFooter(in.printedAt));
 
     TitleTable(m, colors, in.title, doc);
@@ -128,10 +128,6 @@ void RenderCalendarDocument(const MonthCells& cells, const std::vector<ShabbatRo
     doc.MoveDown(kShabbatTableGap);
     ShabbatTable(shabbat, m, colors, doc);
 
-    doc.SetFont(FontStyle{kFont, static_cast<double>(m.tableFontSize), true, false});
-    for (const DayNumberBox& box :
-         DayNumberBoxes(in.firstDay, in.lastDay - in.firstDay + 1, m, doc.MarginLeft(), doc.MarginTop()))
-        doc.DrawTextBox(std::to_string(box.day), Box{box.left, box.top, kDayNumberBox, kDayNumberBox});
     doc.EndDoc();
 }
 

@@ -75,7 +75,7 @@ constexpr int kInch = 1440;
 
 }  // namespace
 
-CalendarPageMetrics CalendarMetrics(CalendarSize size, double pageWidth, int leftMargin, int pictureBlock) {
+CalendarPageMetrics CalendarMetrics(CalendarSize size, double pageWidth, int leftMargin) {
     CalendarPageMetrics m;
     const bool pocket = size == CalendarSize::Pocket;
     m.tableWidth = pocket ? RoundHalfEven(pageWidth / 3) : RoundHalfEven(pageWidth - 2.0 * leftMargin);
@@ -90,7 +90,6 @@ CalendarPageMetrics CalendarMetrics(CalendarSize size, double pageWidth, int lef
                              : FitShabbatWidths({750, 3400, 1000}, m.tableWidth);
     m.shabbatHeader = pocket ? std::vector<std::string>{"Shab.", "Times", "Para.", "Details"}
                              : std::vector<std::string>{"Shabbat", "Times", "Parashah", "Details"};
-    m.dayNumberOffset = pocket ? 550 : 800 + pictureBlock;
     return m;
 }
 
@@ -99,25 +98,6 @@ int PictureHeight(double pageHeight) { return RoundHalfEven(pageHeight) / 5; }
 DayTablePos DayTableCell(int firstColumn, int day) {
     const int slot = firstColumn + day - 1;
     return {1 + slot / 7, 1 + slot % 7};
-}
-
-std::vector<DayNumberBox> DayNumberBoxes(Date firstDay, int dayCount, const CalendarPageMetrics& m, int leftMargin,
-                                         int topMargin) {
-    std::vector<DayNumberBox> boxes;
-    boxes.reserve(static_cast<size_t>(dayCount > 0 ? dayCount : 0));
-    int c = firstDay.Weekday() - 1;
-    int w = 1;
-    for (int d = 1; d <= dayCount; ++d) {
-        if (++c > 7) {
-            c = 1;
-            ++w;
-        }
-        // Two-digit numbers are wider, so they start further left.
-        const int inset = RoundHalfEven(m.columnWidth * (d > 9 ? 0.2094 : 0.1496));
-        boxes.push_back({d, leftMargin + m.columnWidth * c - inset,
-                         topMargin + m.dayRowHeight * (w - 1) + m.dayNumberOffset});
-    }
-    return boxes;
 }
 
 std::vector<DayTablePos> BlankCells(Date firstDay, Date lastDay) {

@@ -2,7 +2,7 @@
 // The measures, colours and working tables of the printed calendar page: the
 // month's day cells read back from the month grid, the week grid that is the
 // month table's body, the sizes of the page-sized and pocket-sized formats,
-// the Shabbat table's format and body, and where each day number is drawn.
+// the Shabbat table's format and body.
 // All lengths are twips.
 #include <array>
 #include <string>
@@ -62,30 +62,20 @@ struct CalendarPageMetrics {
     int tableFontSize = 0;  // month table, Shabbat table and day numbers
     std::array<int, 4> shabbatWidths{};
     std::vector<std::string> shabbatHeader;
-    int dayNumberOffset = 0;  // down from the top margin to the first week row's top
 };
 
 inline constexpr int kPictureGap = 250;       // between the picture and the title
 inline constexpr int kShabbatTableGap = 100;  // between the month and Shabbat tables
-inline constexpr int kDayNumberBox = 1000;
+// Text on either format steps down to 5 points before it is shortened.
+inline constexpr double kCalendarFitFloor = 5;
 // Pocket-sized: A5, narrow margins, the table a third of the page wide.
 inline constexpr int kPocketMargin = 300;
 inline constexpr int kPocketBottomMargin = 500;
 
-// pictureBlock is the picture's height plus the gap below it, or 0.
-CalendarPageMetrics CalendarMetrics(CalendarSize size, double pageWidth, int leftMargin, int pictureBlock);
+CalendarPageMetrics CalendarMetrics(CalendarSize size, double pageWidth, int leftMargin);
 
 // Picture height of the page-sized format: a fifth of the page.
 int PictureHeight(double pageHeight);
-
-// A day number drawn in a box near the top right corner of its cell.
-struct DayNumberBox {
-    int day = 0;
-    int left = 0;
-    int top = 0;
-};
-std::vector<DayNumberBox> DayNumberBoxes(Date firstDay, int dayCount, const CalendarPageMetrics& metrics,
-                                         int leftMargin, int topMargin);
 
 // Table cells (row 1 = first week, column 1 = Sunday) shaded as blanks: the
 // days of the first week before the first day and those of the last week

@@ -56,6 +56,7 @@ void Document::StartDoc() {
     header_ = PageBand{};
     footer_ = PageBand{};
     header_.font = footer_.font = bandFont_;
+    fitFloor_ = kDefaultFitFloor;
     started_ = true;
     ended_ = false;
 }

@@ -23,6 +23,8 @@ namespace varnel {
 
 enum class PaperSize { Letter, A4, A5, Custom };
 
+inline constexpr double kDefaultFitFloor = 6;  // points
+
 // Paper and margins. Width and height are those of the paper in portrait.
 struct PageSetup {
     PaperSize paper = PaperSize::Letter;
@@ -113,8 +115,8 @@ std::string WithPageNumber(std::string_view part, int page);
 
 class Document {
 public:
-    // Document: starting clears the content and the bands (the page set-up and
-    // fonts stay as set).
+    // Document: starting clears the content and the bands and sets the fit
+    // floor back to its default (the page set-up and fonts stay as set).
     void StartDoc();
     void EndDoc();
     bool Started() const { return started_; }
@@ -139,6 +141,9 @@ public:
     const FontStyle& Font() const { return font_; }
     void SetBandFont(const FontStyle& font);
     const FontStyle& BandFont() const { return bandFont_; }
+    // The smallest size (points) text steps down to before it is shortened.
+    void SetFitFloor(double points) { fitFloor_ = points; }
+    double FitFloor() const { return fitFloor_; }
 
     // Header and footer ("left|centre|right", "%d" for the page number).
     void SetHeader(std::string_view text);
@@ -195,6 +200,7 @@ private:
     PageSetup page_;
     FontStyle font_;
     FontStyle bandFont_;
+    double fitFloor_ = kDefaultFitFloor;
     PageBand header_;
     PageBand footer_;
     std::vector<Block> blocks_;

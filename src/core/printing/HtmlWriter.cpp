@@ -180,7 +180,9 @@ private:
                     VAlignName(cell.style.valign);
             if (cell.style.background != kNoColor) out_ += ";background:" + CssColor(cell.style.background);
             if (cell.style.foreground != kNoColor) out_ += ";color:" + CssColor(cell.style.foreground);
-            out_ += "\">" + TextHtml(cell.text) + (header ? "</th>\n" : "</td>\n");
+            out_ += "\">";
+            if (!cell.corner.empty()) out_ += "<span class=\"corner\">" + EscapeHtml(cell.corner) + "</span>";
+            out_ += TextHtml(cell.text) + (header ? "</th>\n" : "</td>\n");
             c += static_cast<size_t>(span);
         }
         out_ += "</tr>\n";

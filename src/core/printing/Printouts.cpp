@@ -96,7 +96,7 @@ void ComposeShabbatDocument(const std::vector<ShabbatRow>& rows, const std::stri
     doc.SetHeader("|Shabbat details for " + monthTitle + "|");
     doc.SetFooter("|" + FooterNotice() + "|" + PrintedFooterPart(monthTitle, now));
     TableBuilder table(ShabbatTableColumns(TableWidth(doc)), doc.Font());
-    table.Header({"Date", "Hours", "Parashah", "Passages"});
+    table.Header({"Date", "Hours", "Parashah", "Passages"}).SetFitColumns(true);
     AddShabbatTableRows(rows, table);
     doc.AddTable(Styled(table));
     doc.EndDoc();

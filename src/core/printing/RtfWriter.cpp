@@ -170,6 +170,9 @@ private:
             if (cell.style.background != kNoColor)
                 defs += "\\clcbpat" + std::to_string(ColorIndex(cell.style.background)) + "\\clshdng0";
             defs += "\\cellx" + std::to_string(rights[c + span - 1]);
+            // The corner's text stands on a line of its own at the right, above the cell's text.
+            if (!cell.corner.empty())
+                cells += "\\pard\\plain\\intbl\\qr " + Run(t.FontOf(cell), cell.style.foreground, cell.corner) + "\\par\n";
             cells += std::string("\\pard\\plain\\intbl") + AlignWord(t.AlignOf(r, static_cast<int>(c))) + " " +
                      Run(t.FontOf(cell), cell.style.foreground, cell.text) + "\\cell\n";
             lines = std::max(lines, 1 + static_cast<int>(std::count(cell.text.begin(), cell.text.end(), '\n')));

@@ -62,6 +62,11 @@ TableBuilder& TableBuilder::SetHasHeader(bool on) {
     return *this;
 }
 
+TableBuilder& TableBuilder::SetFitColumns(bool on) {
+    table_.fitColumns = on;
+    return *this;
+}
+
 template <class F>
 TableBuilder& TableBuilder::ForEachCell(CellRange range, F&& f) {
     const int rows = static_cast<int>(table_.rows.size());
@@ -100,6 +105,9 @@ TableBuilder& TableBuilder::SetRowHeightFixed(CellRange range, bool fixed) {
 }
 TableBuilder& TableBuilder::SetText(CellRange range, std::string_view text) {
     return ForEachCell(range, [&](TableCell& cell) { cell.text = text; });
+}
+TableBuilder& TableBuilder::SetCorner(CellRange range, std::string_view text) {
+    return ForEachCell(range, [&](TableCell& cell) { cell.corner = text; });
 }
 TableBuilder& TableBuilder::SetAlign(CellRange range, HAlign align) {
     return ForEachCell(range, [&](TableCell& cell) { cell.style.align = align; });

@@ -36,13 +36,14 @@ struct CellStyle {
 
 struct TableCell {
     std::string text;
+    std::string corner;  // set at the top right in the cell's font (a day number); the text keeps clear of it
     CellStyle style;
     int colSpan = 1;  // > 1: the cell covers the next colSpan - 1 cells of its row
 };
 
 struct TableRow {
     int height = 0;  // 0 = as high as its text. A set height is a minimum,
-    bool fixedHeight = false;  // or, when fixed, exact: text that does not fit is cut.
+    bool fixedHeight = false;  // or, when fixed, exact: text that does not fit is shortened.
     std::vector<TableCell> cells;
 };
 
@@ -52,6 +53,9 @@ struct Table {
     std::vector<TableColumn> columns;
     std::vector<TableRow> rows{1};  // rows[0] is the header row even when hasHeader is false (then unused)
     bool hasHeader = false;
+    // Columns may trade width so that each holds its longest word (the sum
+    // stays); otherwise every column keeps the width it was given.
+    bool fitColumns = false;
     FontStyle font;  // the document font when the table was started
     int BodyRows() const { return static_cast<int>(rows.size()) - 1; }
     // The font a cell is drawn in: the table's, with the cell's own settings over it.
@@ -86,12 +90,14 @@ public:
     TableBuilder& SetColumnCount(int cols);
     TableBuilder& SetRowCount(int rows);
     TableBuilder& SetHasHeader(bool on);
+    TableBuilder& SetFitColumns(bool on);
 
     // A set width takes the column out of the stretching.
     TableBuilder& SetColumnWidth(CellRange range, int twips);
     TableBuilder& SetRowHeight(CellRange range, int twips);
     TableBuilder& SetRowHeightFixed(CellRange range, bool fixed);
     TableBuilder& SetText(CellRange range, std::string_view text);
+    TableBuilder& SetCorner(CellRange range, std::string_view text);
     TableBuilder& SetAlign(CellRange range, HAlign align);
     TableBuilder& SetVAlign(CellRange range, VAlign align);
     TableBuilder& SetBackground(CellRange range, Color color);

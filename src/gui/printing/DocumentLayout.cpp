@@ -1,17 +1,19 @@
 #include "gui/printing/DocumentLayout.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <map>
+
+#include "core/printing/PageFit.h"
+#include "gui/printing/FontMeasure.h"
 
 namespace varnel {
 
 namespace {
 
-constexpr double kPadX = 60;       // cell text inset, left and right
-constexpr double kPadY = 30;       // cell text inset, top and bottom
-constexpr double kBandGap = 120;   // between a band and the body
+constexpr double kBandGap = 120;   // between a band and the body, at most
+constexpr double kBandEdge = 144;  // the paper's edge kept clear of the bands, at most
 constexpr double kFrameWidth = 10;  // cell borders, half a point
 const QColor kBorder(96, 96, 96);
 const QColor kGridLine(160, 160, 160);
@@ -19,10 +21,7 @@ const QColor kHeaderFill(224, 224, 224);
 const QColor kShadow(160, 160, 160);  // the button-shadow colour on paper
 
 QString ToQString(const std::string& text) {
-    QString s = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return s;
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 int HFlag(HAlign a) {
@@ -34,32 +33,18 @@ int HFlag(HAlign a) {
     return Qt::AlignLeft;
 }
 
-int VFlag(VAlign a) {
-    switch (a) {
-    case VAlign::Center: return Qt::AlignVCenter;
-    case VAlign::Bottom: return Qt::AlignBottom;
-    case VAlign::Top: break;
-    }
-    return Qt::AlignTop;
-}
+// Cell insets for a font: 0.3 of its size across (20 to 60 twips), half that down.
+double PadX(double points) { return std::clamp(points * 20 * 0.3, 20.0, 60.0); }
 
-// Height of a text wrapped into a width; an empty text is one line high.
-double TextHeight(const QFont& font, const QString& text, double width) {
-    const QFontMetricsF fm(font);
-    if (text.isEmpty()) return fm.height();
-    return fm.boundingRect(QRectF(0, 0, std::max(width, 1.0), 1e7), Qt::TextWordWrap, text).height();
+// Where lines of a given height start down a box of another, by alignment.
+double VOffset(VAlign a, double room, double height) {
+    const double spare = std::max(0.0, room - height);
+    return a == VAlign::Center ? spare / 2 : a == VAlign::Bottom ? spare : 0;
 }
 
 }  // namespace
 
-QFont DocumentLayout::ToQFont(const FontStyle& style) {
-    QFont font(QString::fromStdString(style.name.empty() ? std::string("Arial") : style.name));
-    font.setPixelSize(std::max(1, static_cast<int>(style.size * 20 + 0.5)));
-    font.setBold(style.bold);
-    font.setItalic(style.italic);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
-}
+QFont DocumentLayout::ToQFont(const FontStyle& style) { return FontMeasure::ToQFont(style); }
 
 QColor DocumentLayout::ToQColor(Color c, const QColor& fallback) {
     if (c == kNoColor) return fallback;
@@ -112,6 +97,32 @@ private:
         page.items.push_back(std::move(item));
     }
 
+    // The lines of a fitted text from a box's top-left corner, each in a box
+    // as wide as the room it was fitted to, aligned within it.
+    void AddLines(Page& page, double left, double top, const FittedText& fitted, FontStyle style, int align,
+                  const QColor& color) {
+        style.size = fitted.size;
+        const QFont font = ToQFont(style);
+        const double height = measure_.LineHeight(style);
+        for (const FittedLine& line : fitted.lines)
+            if (!line.text.empty())
+                AddText(page, QRectF(left, top + line.top, line.room, height), ToQString(line.text), font,
+                        align | Qt::AlignTop | Qt::TextSingleLine, color);
+    }
+
+    FittedText Fit(const std::string& text, const FontStyle& font, double width, double height, bool grow,
+                   double cornerWidth = 0, double cornerHeight = 0) {
+        FitRequest request;
+        request.size = font.size;
+        request.floor = doc_.FitFloor();
+        request.width = std::max(1.0, width);
+        request.height = height;
+        request.grow = grow;
+        request.cornerWidth = cornerWidth;
+        request.cornerHeight = cornerHeight;
+        return FitText(text, request, measure_.For(font));
+    }
+
     void NewPage() {
         out_.pages_.emplace_back();
         y_ = bodyTop_;
@@ -154,14 +165,16 @@ private:
     }
 
     void Place(const Paragraph& p) {
-        const QFont font = ToQFont(p.font);
         const auto [offset, width] = TakeX();
-        for (const QString& line : ToQString(p.text).split(QLatin1Char('\n'))) {
-            const double h = TextHeight(font, line, width);
-            if (!Fits(h)) Advance();
-            AddText(Current(), QRectF(FrameLeft() + offset, y_, width, h), line, font,
-                    HFlag(p.align) | Qt::AlignTop | Qt::TextWordWrap, Qt::black);
-            y_ += h;
+        const FittedText fitted = Fit(p.text, p.font, width, 0, true);
+        FontStyle sized = p.font;
+        sized.size = fitted.size;
+        const double height = measure_.LineHeight(sized);
+        for (const FittedLine& line : fitted.lines) {
+            if (!Fits(height)) Advance();
+            FittedText one{fitted.size, {{line.text, 0, line.room}}, height, fitted.shortened};
+            AddLines(Current(), FrameLeft() + offset, y_, one, p.font, HFlag(p.align), Qt::black);
+            y_ += height;
         }
     }
 
@@ -187,58 +200,148 @@ private:
         return edges;
     }
 
+    // A cell's text fitted to its box, the corner kept free.
+    struct FittedCell {
+        size_t col = 0;
+        double left = 0, width = 0;
+        FontStyle font;
+        double padX = 0, padY = 0;
+        double cornerWidth = 0, cornerHeight = 0;
+        FittedText text;
+    };
+
+    // Column widths that let each column hold its longest word, where the
+    // table allows it: first at the texts' own sizes, else at the floor.
+    std::vector<double> FitColumnEdges(const Table& t, std::vector<double> edges) {
+        const size_t cols = t.columns.size();
+        std::vector<double> widths(cols);
+        for (size_t c = 0; c < cols; ++c) widths[c] = edges[c + 1] - edges[c];
+        const auto needs = [&](bool atFloor) {
+            std::vector<double> need(cols, 0.0);
+            for (const TableRow& row : t.rows)
+                for (size_t c = 0; c < cols && c < row.cells.size(); ++c) {
+                    const TableCell& cell = row.cells[c];
+                    if (cell.colSpan > 1 || cell.text.empty()) continue;
+                    const FontStyle font = t.FontOf(cell);
+                    const double size = atFloor ? std::min(font.size, doc_.FitFloor()) : font.size;
+                    need[c] = std::max(need[c], WidestWord(cell.text, size, measure_.For(font)) + 2 * PadX(font.size));
+                }
+            return need;
+        };
+        std::vector<double> need = needs(false);
+        std::vector<double> fitted = BalanceColumns(widths, need);
+        for (size_t c = 0; c < cols; ++c)
+            if (fitted[c] + 0.5 < need[c]) {
+                need = needs(true);
+                fitted = BalanceColumns(widths, need);
+                break;
+            }
+        // Then the rows as low as the widths can make them.
+        std::vector<std::vector<MeasuredText>> cells;
+        std::vector<double> pads(cols, 0.0);
+        for (const TableRow& row : t.rows) {
+            auto& measured = cells.emplace_back();
+            for (size_t c = 0; c < cols && c < row.cells.size(); ++c) {
+                const FontStyle font = t.FontOf(row.cells[c]);
+                pads[c] = std::max(pads[c], 2 * PadX(font.size));
+                measured.push_back(row.cells[c].colSpan > 1 ? MeasuredText{}
+                                                            : MeasureText(row.cells[c].text, font.size, measure_.For(font)));
+            }
+        }
+        for (size_t c = 0; c < cols; ++c) need[c] = std::min(need[c], fitted[c]);
+        fitted = ShapeColumns(fitted, need, cells, pads);
+        for (size_t c = 0; c < cols; ++c) edges[c + 1] = edges[c] + fitted[c];
+        return edges;
+    }
+
+    // The cells of a row fitted to their boxes, and the row's height: a row
+    // grows to its tallest text unless its height is fixed.
+    std::vector<FittedCell> FitRow(const Table& t, const TableRow& row, const std::vector<double>& edges,
+                                   double& height) {
+        const size_t cols = t.columns.size();
+        const bool fixed = row.fixedHeight && row.height > 0;
+        const auto fitAll = [&](double rowHeight) {
+            std::vector<FittedCell> cells;
+            for (size_t c = 0; c < cols && c < row.cells.size();) {
+                const TableCell& cell = row.cells[c];
+                const size_t end = std::min(cols, c + static_cast<size_t>(std::max(1, cell.colSpan)));
+                FittedCell f;
+                f.col = c;
+                f.left = edges[c];
+                f.width = edges[end] - edges[c];
+                f.font = t.FontOf(cell);
+                f.padX = PadX(f.font.size);
+                f.padY = f.padX / 2;
+                if (!cell.corner.empty()) {
+                    const TextMeasure m = measure_.For(f.font);
+                    // Two spaces between the corner and the text beside it.
+                    f.cornerWidth = m.width(cell.corner + "  ", f.font.size);
+                    f.cornerHeight = m.lineHeight(f.font.size);
+                }
+                f.text = Fit(cell.text, f.font, f.width - 2 * f.padX, rowHeight > 0 ? std::max(1.0, rowHeight - 2 * f.padY) : 0,
+                             !fixed, f.cornerWidth, f.cornerHeight);
+                cells.push_back(std::move(f));
+                c = end;
+            }
+            return cells;
+        };
+        std::vector<FittedCell> cells = fitAll(row.height);
+        height = row.height;
+        if (fixed) return cells;
+        for (const FittedCell& f : cells) height = std::max(height, std::max(f.text.height, f.cornerHeight) + 2 * f.padY);
+        // A row grown past its set height gives every cell the room it now has.
+        if (row.height > 0 && height > row.height + 0.5) cells = fitAll(height);
+        return cells;
+    }
+
     void Place(const Table& t) {
         const size_t cols = t.columns.size();
         if (cols == 0 || t.rows.empty()) return;
         // Plain variables: clang before 16 cannot capture structured bindings in a lambda.
         const std::pair<double, double> taken = TakeX();
         const double offset = taken.first, frame = taken.second;
-        const std::vector<double> edges = ColumnEdges(t, frame);
-        // Cells of a row, a spanning cell covering the ones after it.
-        const auto forEachCell = [&](const TableRow& row, auto&& f) {
-            for (size_t c = 0; c < cols && c < row.cells.size();) {
-                const size_t end = std::min(cols, c + static_cast<size_t>(std::max(1, row.cells[c].colSpan)));
-                f(row.cells[c], c, edges[c], edges[end] - edges[c]);
-                c = end;
-            }
-        };
-        const auto rowHeight = [&](size_t r) {
-            double h = t.rows[r].height;
-            if (t.rows[r].fixedHeight && h > 0) return h;  // exact: text that does not fit is cut
-            forEachCell(t.rows[r], [&](const TableCell& cell, size_t, double, double width) {
-                const double text = TextHeight(ToQFont(t.FontOf(cell)), ToQString(cell.text), width - 2 * kPadX);
-                h = std::max(h, text + 2 * kPadY);
-            });
-            return h;
-        };
-        const auto drawRow = [&](size_t r, double h) {
+        std::vector<double> edges = ColumnEdges(t, frame);
+        if (t.fitColumns) edges = FitColumnEdges(t, edges);
+        const auto drawRow = [&](size_t r, const std::vector<FittedCell>& cells, double h) {
             const double left = FrameLeft() + offset;
-            forEachCell(t.rows[r], [&](const TableCell& cell, size_t c, double x, double width) {
-                const QRectF rect(left + x, y_, width, h);
+            for (const FittedCell& f : cells) {
+                const TableCell& cell = t.rows[r].cells[f.col];
+                const QRectF rect(left + f.left, y_, f.width, h);
                 if (cell.style.background != kNoColor)
                     AddFill(Current(), rect, ToQColor(cell.style.background, Qt::white));
                 AddFrame(Current(), rect);
-                if (cell.text.empty()) return;
-                const int flags = HFlag(t.AlignOf(static_cast<int>(r), static_cast<int>(c))) |
-                                  VFlag(cell.style.valign) | Qt::TextWordWrap;
-                AddText(Current(), rect.adjusted(kPadX, kPadY, -kPadX, -kPadY), ToQString(cell.text),
-                        ToQFont(t.FontOf(cell)), flags, ToQColor(cell.style.foreground, Qt::black));
-            });
+                const QColor color = ToQColor(cell.style.foreground, Qt::black);
+                const double innerTop = y_ + f.padY, innerHeight = h - 2 * f.padY;
+                if (!cell.corner.empty())
+                    AddText(Current(), QRectF(rect.right() - f.padX - f.cornerWidth, innerTop, f.cornerWidth, f.cornerHeight),
+                            ToQString(cell.corner), ToQFont(f.font), Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine,
+                            color);
+                if (cell.text.empty()) continue;
+                // Lines beside a corner start at the top, whatever the alignment.
+                const double down = cell.corner.empty() ? VOffset(cell.style.valign, innerHeight, f.text.height) : 0;
+                AddLines(Current(), rect.left() + f.padX, innerTop + down, f.text, f.font,
+                         HFlag(t.AlignOf(static_cast<int>(r), static_cast<int>(f.col))), color);
+            }
             y_ += h;
         };
-        const double headerH = t.hasHeader ? rowHeight(0) : 0;
+        double headerH = 0;
+        std::vector<FittedCell> header;
         if (t.hasHeader) {
+            header = FitRow(t, t.rows[0], edges, headerH);
+            double firstH = 0;
+            if (t.rows.size() > 1) FitRow(t, t.rows[1], edges, firstH);
             // The header stays with the first body row.
-            if (!Fits(headerH + (t.rows.size() > 1 ? rowHeight(1) : 0))) Advance();
-            drawRow(0, headerH);
+            if (!Fits(headerH + firstH)) Advance();
+            drawRow(0, header, headerH);
         }
         for (size_t r = 1; r < t.rows.size(); ++r) {
-            const double h = rowHeight(r);
+            double h = 0;
+            const std::vector<FittedCell> cells = FitRow(t, t.rows[r], edges, h);
             if (!Fits(h)) {
                 Advance();
-                if (t.hasHeader) drawRow(0, headerH);
+                if (t.hasHeader) drawRow(0, header, headerH);
             }
-            drawRow(r, h);
+            drawRow(r, cells, h);
         }
     }
 
@@ -263,9 +366,9 @@ private:
     }
 
     void Place(const TextBox& b) {
-        AddText(Current(), QRectF(b.box.left, b.box.top, std::max(b.box.width, 1), std::max(b.box.height, 1)),
-                ToQString(b.text), ToQFont(b.font),
-                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, Qt::black);
+        const double width = std::max(b.box.width, 1), height = std::max(b.box.height, 1);
+        AddLines(Current(), b.box.left, b.box.top, Fit(b.text, b.font, width, height, false), b.font, Qt::AlignLeft,
+                 Qt::black);
     }
 
     void Place(const GridPicture& g) {
@@ -278,9 +381,8 @@ private:
         const double x0 = FrameLeft() + offset;
         FontStyle scaled = g.font;
         scaled.size *= scale;
-        const QFont cellFont = ToQFont(scaled);
-        QFont headerFont = cellFont;
-        headerFont.setBold(true);
+        FontStyle headerFont = scaled;
+        headerFont.bold = true;
         for (int r = 0; r < grid.Rows(); ++r)
             for (int c = 0; c < grid.Cols(); ++c) {
                 const GridCell& cell = grid.Cell(r, c);
@@ -293,13 +395,14 @@ private:
                 const CellAlignment a = grid.HasColumnsAlignment() && cell.alignment == CellAlignment::LeftTop
                                             ? grid.ColumnsAlignment()
                                             : cell.alignment;
-                const int flags = a == CellAlignment::CenterCenter ? Qt::AlignCenter
-                                  : a == CellAlignment::LeftCenter ? (Qt::AlignLeft | Qt::AlignVCenter)
-                                                                   : (Qt::AlignLeft | Qt::AlignTop);
                 const double pad = 15 * scale;
-                AddText(Current(), rect.adjusted(pad, 0, -pad, 0), ToQString(cell.text),
-                        r == 0 ? headerFont : cellFont, flags | Qt::TextWordWrap,
-                        ToQColor(cell.foreground, Qt::black));
+                const FontStyle& font = r == 0 ? headerFont : scaled;
+                const FittedText fitted = Fit(cell.text, font, rect.width() - 2 * pad, rect.height(), false);
+                const double down =
+                    VOffset(a == CellAlignment::LeftTop ? VAlign::Top : VAlign::Center, rect.height(), fitted.height);
+                AddLines(Current(), rect.left() + pad, rect.top() + down, fitted, font,
+                         a == CellAlignment::CenterCenter ? Qt::AlignHCenter : Qt::AlignLeft,
+                         ToQColor(cell.foreground, Qt::black));
             }
         // Grid lines over the fills, then the outer frame.
         for (int c = 1; c < grid.Cols(); ++c) {
@@ -339,21 +442,29 @@ private:
         columns_ = columns;
     }
 
+    // A band in the margin: the header just above the body, the footer just
+    // below it, between the body and a strip along the paper's edge.
     void DrawBand(Page& page, const PageBand& band, int number, bool header) {
-        const QFont font = ToQFont(band.font);
-        const QString parts[3] = {ToQString(WithPageNumber(band.left, number)),
-                                  ToQString(WithPageNumber(band.center, number)),
-                                  ToQString(WithPageNumber(band.right, number))};
-        const int align[3] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+        const std::array<std::string, 3> parts = {WithPageNumber(band.left, number), WithPageNumber(band.center, number),
+                                                  WithPageNumber(band.right, number)};
+        if (parts[0].empty() && parts[1].empty() && parts[2].empty()) return;
         const PageSetup& s = doc_.Page();
-        for (int i = 0; i < 3; ++i) {
-            if (parts[i].isEmpty()) continue;
-            const double h = TextHeight(font, parts[i], contentWidth_);
-            const double top = header ? std::max(0.0, s.marginTop - kBandGap - h)
-                                      : std::min<double>(s.paperHeight - s.marginBottom + kBandGap, s.paperHeight - h);
-            AddText(page, QRectF(contentLeft_, top, contentWidth_, h), parts[i], font,
-                    align[i] | Qt::AlignTop | Qt::TextWordWrap, Qt::black);
-        }
+        const double margin = header ? s.marginTop : s.marginBottom;
+        const double gap = std::min(kBandGap, margin / 5), edge = std::min(kBandEdge, margin / 4);
+        const double room = std::max(1.0, margin - gap - edge);
+        const FittedBand fitted = FitBand(parts, band.font.size, doc_.FitFloor(), contentWidth_, room,
+                                          measure_.For(band.font));
+        FontStyle sized = band.font;
+        sized.size = fitted.size;
+        const QFont font = ToQFont(sized);
+        const double lineHeight = measure_.LineHeight(sized);
+        double used = 0;
+        for (const BandLine& line : fitted.lines) used = std::max(used, line.top + lineHeight);
+        const double top = header ? std::max(edge, s.marginTop - gap - used) : s.paperHeight - s.marginBottom + gap;
+        const int align[3] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+        for (const BandLine& line : fitted.lines)
+            AddText(page, QRectF(contentLeft_ + line.left, top + line.top, line.width, lineHeight), ToQString(line.text),
+                    font, align[line.part] | Qt::AlignTop | Qt::TextSingleLine, Qt::black);
     }
 
     void DrawBands(Page& page, int number) {
@@ -372,6 +483,7 @@ private:
     double columnsTop_ = 0;
     std::optional<double> nextX_;
     std::map<std::string, std::shared_ptr<const QImage>> images_;
+    FontMeasure measure_;
 };
 
 DocumentLayout::DocumentLayout(const Document& document, const DocumentEvents& events) : setup_(document.Page()) {
