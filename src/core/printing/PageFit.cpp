@@ -63,7 +63,8 @@ std::optional<FittedBand> BandAt(const std::array<std::string, 3>& parts, double
 
 FittedBand FitBand(const std::array<std::string, 3>& parts, double size, double floor, double width, double height,
                    const TextMeasure& measure) {
-    floor = std::min(size, floor);
+    if (!(size > 0 && size < 1000)) size = 10;
+    floor = floor > 0 ? std::min(size, floor) : size;
     for (double s = size;; s = std::max(floor, s - kFitStep)) {
         for (const bool dropBlank : {false, true})
             if (auto band = BandAt(parts, s, dropBlank, width, height, measure)) return *band;

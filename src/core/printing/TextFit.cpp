@@ -253,24 +253,31 @@ std::string WithEllipsis(std::string_view text, double room, double points, cons
 
 FittedText FitText(std::string_view text, const FitRequest& request, const TextMeasure& measure) {
     FitRequest r = request;
+    if (!(r.size > 0 && r.size < 1000)) r.size = 10;  // no size to step from: a plain one
+    if (!(r.floor > 0)) r.floor = r.size;
     r.cornerWidth = std::clamp(r.cornerWidth, 0.0, std::max(0.0, r.width));
     const double floor = std::min(r.size, r.floor);
     const std::vector<Paragraph> paragraphs = Tokens(text);
 
+    // Blank lines only space a text out in a larger box: they go before the size does.
+    std::vector<Paragraph> lines = paragraphs;
+    std::erase_if(lines, [](const Paragraph& p) { return p.empty(); });
+    if (lines.empty()) lines.emplace_back();
+    const bool spaced = lines.size() < paragraphs.size();
+
     // Wrapped, at each size from the text's own down to the floor.
-    double size = r.size;
-    for (;; size = std::max(floor, size - kFitStep)) {
-        Laid laid = Layout(r, measure, size).Run(paragraphs, false);
-        if (!laid.overflow && FitsHeight(laid, r.height)) return Result(std::move(laid), size, false);
+    for (double size = r.size;; size = std::max(floor, size - kFitStep)) {
+        Layout layout(r, measure, size);
+        const std::vector<Paragraph>* texts[] = {&paragraphs, &lines};
+        for (size_t i = 0; i < (spaced ? 2u : 1u); ++i) {
+            Laid laid = layout.Run(*texts[i], false);
+            if (!laid.overflow && FitsHeight(laid, r.height)) return Result(std::move(laid), size, false);
+        }
         if (size <= floor) break;
     }
-    // At the floor: a table row grows to a text that only needs more height,
-    // without the blank lines that only spaced it out in a larger box.
+    // At the floor a table row grows to a text that only needs more height.
     Layout atFloor(r, measure, floor);
-    std::vector<Paragraph> lines = paragraphs;
     if (r.grow) {
-        std::erase_if(lines, [](const Paragraph& p) { return p.empty(); });
-        if (lines.empty()) lines.emplace_back();
         Laid laid = atFloor.Run(lines, false);
         if (!laid.overflow) return Result(std::move(laid), floor, false);
     }

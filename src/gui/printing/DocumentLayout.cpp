@@ -256,7 +256,7 @@ private:
 
     // The cells of a row fitted to their boxes, and the row's height: a row
     // grows to its tallest text unless its height is fixed.
-    std::vector<FittedCell> FitRow(const Table& t, const TableRow& row, const std::vector<double>& edges,
+    std::vector<FittedCell> FitRow(const Table& t, const TableRow& row, const std::vector<double>& edges, double shrink,
                                    double& height) {
         const size_t cols = t.columns.size();
         const bool fixed = row.fixedHeight && row.height > 0;
@@ -270,6 +270,7 @@ private:
                 f.left = edges[c];
                 f.width = edges[end] - edges[c];
                 f.font = t.FontOf(cell);
+                f.font.size = std::max(std::min(f.font.size, doc_.FitFloor()), f.font.size - shrink);
                 f.padX = PadX(f.font.size);
                 f.padY = f.padX / 2;
                 if (!cell.corner.empty()) {
@@ -324,24 +325,30 @@ private:
             }
             y_ += h;
         };
-        double headerH = 0;
-        std::vector<FittedCell> header;
+        // Every row fitted; when a text had to step down, the whole table
+        // steps down as far, so its cells keep one size.
+        std::vector<std::vector<FittedCell>> rows(t.rows.size());
+        std::vector<double> heights(t.rows.size(), 0.0);
+        const auto fitRows = [&](double shrink) {
+            double needed = 0;
+            for (size_t r = t.hasHeader ? 0 : 1; r < t.rows.size(); ++r) {
+                rows[r] = FitRow(t, t.rows[r], edges, shrink, heights[r]);
+                for (const FittedCell& f : rows[r]) needed = std::max(needed, f.font.size - f.text.size);
+            }
+            return needed;
+        };
+        if (const double shrink = fitRows(0); shrink > 0) fitRows(shrink);
         if (t.hasHeader) {
-            header = FitRow(t, t.rows[0], edges, headerH);
-            double firstH = 0;
-            if (t.rows.size() > 1) FitRow(t, t.rows[1], edges, firstH);
             // The header stays with the first body row.
-            if (!Fits(headerH + firstH)) Advance();
-            drawRow(0, header, headerH);
+            if (!Fits(heights[0] + (t.rows.size() > 1 ? heights[1] : 0))) Advance();
+            drawRow(0, rows[0], heights[0]);
         }
         for (size_t r = 1; r < t.rows.size(); ++r) {
-            double h = 0;
-            const std::vector<FittedCell> cells = FitRow(t, t.rows[r], edges, h);
-            if (!Fits(h)) {
+            if (!Fits(heights[r])) {
                 Advance();
-                if (t.hasHeader) drawRow(0, header, headerH);
+                if (t.hasHeader) drawRow(0, rows[0], heights[0]);
             }
-            drawRow(r, cells, h);
+            drawRow(r, rows[r], heights[r]);
         }
     }
 
