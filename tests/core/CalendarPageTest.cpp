@@ -208,6 +208,12 @@ TEST_F(CalendarPageTest, RtfHasTheTablesColoursAndAnEmbeddedPicture) {
     EXPECT_NE(rtf.find("\\trhdr"), std::string::npos);
     EXPECT_NE(rtf.find("\\cellx1337"), std::string::npos);
     EXPECT_NE(rtf.find("\\paperw12240\\paperh15840"), std::string::npos);
+    // On the pocket page no word is wider than its cell: words are shortened as on paper.
+    Month(2027, 10, kThemeWinter, CalendarSize::Pocket);
+    const std::string pocket = WriteRtf(doc, loader);
+    EXPECT_NE(pocket.find(" Tishrei 28\\line Shab\\u8230? Can\\u8230? 5:42 PM}"), std::string::npos)
+        << "Shabbat Candles: at 5 pt in a 400-twip cell";
+    Month(2026, 4, kThemeWinter, CalendarSize::Page, true);
     // Without a readable picture its space stays: a spacer of the box's height.
     const std::string empty = WriteRtf(doc, [](const std::string&, PictureFile&) { return false; });
     EXPECT_NE(empty.find("\\sl-3168\\slmult0"), std::string::npos);

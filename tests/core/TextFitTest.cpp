@@ -73,6 +73,12 @@ TEST(TextFit, AtTheFloorAJoinedPairKeepsItsFirstNameThenLinesEndInAnEllipsis) {
     EXPECT_EQ(FirstOfJoinedNames("A/B/C 10/02"), "A 10/02");
 }
 
+TEST(TextFit, WritersShortenOnlyTheWordsWiderThanTheirCell) {
+    // 5 pt: 50 twips a character, 300 twips hold six.
+    EXPECT_EQ(ShortenWideWords("Tishrei 29\r\nTazria/Metzora\nMatot/Masei 5:49 PM", 300, 5, kMono),
+              "Tishr\xE2\x80\xA6 29\nTazria\nMatot/Masei 5:49 PM");
+}
+
 TEST(TextFit, TheCornerStaysFree) {
     // A 2-character corner (120 twips) beside the first 120 twips of a 600-wide box.
     FittedText f = Fit("Iyar 2 Count day", 600, 0, false, 120, 120);

@@ -19,6 +19,7 @@
 #include "WindowFixture.h"
 #include "core/common/DateFormat.h"
 #include "core/common/Json.h"
+#include "core/printing/ArialWidths.h"
 #include "core/printing/Printouts.h"
 #include "core/solar/Location.h"
 #include "core/views/DayView.h"
@@ -30,6 +31,7 @@
 #include "gui/printing/PrintCalendarDialog.h"
 #include "gui/printing/DocumentLayout.h"
 #include "gui/printing/DocumentOutput.h"
+#include "gui/printing/FontMeasure.h"
 #include "gui/printing/PrintPreviewDialog.h"
 
 namespace varnel {
@@ -166,6 +168,19 @@ TEST_F(PrintingTest, WideTablesNarrowSpansCoverCellsAndBoxesStayInPlace) {
     const auto pictures = ItemsOf(layout, DocumentLayout::Item::Kind::Image);
     ASSERT_EQ(pictures.size(), 1u);  // the missing file draws nothing
     EXPECT_EQ(pictures[0].rect, QRectF(1440, 8500, 2000, 1000));  // zoomed into the box, centred
+}
+
+// The widths the RTF writer estimates agree with the installed Arial (or its
+// metric twin, Liberation Sans) as the page layout measures it.
+TEST(ArialWidths, AgreeWithTheInstalledFont) {
+    EnsureApplication();
+    FontMeasure installed;
+    for (const bool bold : {false, true}) {
+        const TextMeasure qt = installed.For({"Arial", 5, bold, false}), table = ArialMeasure(bold);
+        for (const char* text : {"Tishrei 29", "Shabbat Candles: 5:49 PM", "Yom T'ruah (Rosh Hashanah) day 1",
+                                 "ABCDEFGHIJKLMNOPQRSTUVWXYZ", "abcdefghijklmnopqrstuvwxyz 0123456789 ;:,.-/!?"})
+            EXPECT_NEAR(table.width(text, 5), qt.width(text, 5), qt.width(text, 5) * 0.015) << text << (bold ? " bold" : "");
+    }
 }
 
 TEST_F(PrintingTest, DayAndYearPrintoutsReadBack) {

@@ -1,6 +1,7 @@
 #include "core/printing/RtfWriter.h"
 
 #include "core/common/Utf8.h"
+#include "core/printing/ArialWidths.h"
 #include "core/printing/TextFlow.h"
 
 #include <algorithm>
@@ -43,6 +44,9 @@ const char* AlignWord(HAlign a) {
     default: return "\\ql";
     }
 }
+
+// Widths are estimated from Arial's; the word processor's own font may run a little wider.
+constexpr double kMeasureMargin = 0.97;
 
 class Writer {
 public:
@@ -156,7 +160,11 @@ private:
 
     void Row(const Table& t, int r, const std::vector<int>& rights) {
         const TableRow& row = t.rows[static_cast<size_t>(r)];
-        std::string defs = "\\trowd\\trgaph40\\trleft0";
+        // The cells' insets: a fifth of the smallest font across, 1 to 2 points.
+        double smallest = 1000;
+        for (const TableCell& cell : row.cells) smallest = std::min(smallest, t.FontOf(cell).size);
+        const int gap = std::clamp(static_cast<int>(smallest * 4), 20, 40);
+        std::string defs = "\\trowd\\trgaph" + std::to_string(gap) + "\\trleft0";
         if (r == 0) defs += "\\trhdr";
         if (row.height > 0) defs += "\\trrh" + std::to_string(row.height);
         std::string cells;
@@ -173,8 +181,14 @@ private:
             // The corner's text stands on a line of its own at the right, above the cell's text.
             if (!cell.corner.empty())
                 cells += "\\pard\\plain\\intbl\\qr " + Run(t.FontOf(cell), cell.style.foreground, cell.corner) + "\\par\n";
+            // A word wider than its cell would be broken inside by the word
+            // processor: it is shortened by the printed page's rules instead.
+            const FontStyle font = t.FontOf(cell);
+            const int room = rights[c + span - 1] - (c > 0 ? rights[c - 1] : 0) - 2 * gap;
+            const std::string text =
+                ShortenWideWords(cell.text, room * kMeasureMargin, font.size, ArialMeasure(font.bold));
             cells += std::string("\\pard\\plain\\intbl") + AlignWord(t.AlignOf(r, static_cast<int>(c))) + " " +
-                     Run(t.FontOf(cell), cell.style.foreground, cell.text) + "\\cell\n";
+                     Run(font, cell.style.foreground, text) + "\\cell\n";
             lines = std::max(lines, 1 + static_cast<int>(std::count(cell.text.begin(), cell.text.end(), '\n')));
             c += span;
         }

@@ -219,6 +219,35 @@ int LineCount(const MeasuredText& text, double width) {
     return lines;
 }
 
+std::string ShortenWideWords(std::string_view text, double room, double points, const TextMeasure& measure) {
+    const auto wide = [&](const std::string& s) { return measure.width(s, points) > room + kSlack; };
+    std::string out;
+    bool firstParagraph = true;
+    for (const Paragraph& p : Tokens(text)) {
+        if (!firstParagraph) out += '\n';
+        firstParagraph = false;
+        // A word is a token with the pieces glued to it after its "/".
+        for (size_t i = 0; i < p.size();) {
+            size_t end = i + 1;
+            while (end < p.size() && !p[end].spaceBefore) ++end;
+            std::string word;
+            bool tooWide = false;
+            for (size_t k = i; k < end; ++k) {
+                word += p[k].text;
+                tooWide = tooWide || wide(p[k].text);
+            }
+            if (tooWide) {
+                word = p[i].text;
+                if (end > i + 1) word.pop_back();  // the first of the joined names, without its "/"
+                if (wide(word)) word = WithEllipsis(word, room, points, measure);
+            }
+            out += (i > 0 ? " " : "") + word;
+            i = end;
+        }
+    }
+    return out;
+}
+
 std::string FirstOfJoinedNames(std::string_view text) {
     bool changed = false;
     std::string out;

@@ -72,6 +72,11 @@ MeasuredText MeasureText(std::string_view text, double points, const TextMeasure
 // Lines the text takes wrapped into a width (a word wider than it takes a line of its own).
 int LineCount(const MeasuredText& text, double width);
 
+// The text with every word wider than the room shortened by the same rules (a
+// joined pair to its first name, then an ellipsis); everything else, its
+// spaces and line breaks included, stays for the reader's own wrapping.
+std::string ShortenWideWords(std::string_view text, double room, double points, const TextMeasure& measure);
+
 // "Tazria/Metzora" -> "Tazria"; words that join nothing stay as they are.
 std::string FirstOfJoinedNames(std::string_view text);
 
