@@ -49,8 +49,8 @@ void RenderDay(CommandCalendar& calendar, Date date, DayViewModel& day) {
 
 void RenderYear(CommandCalendar& calendar, int year, YearViewModel& view) {
     const ViewState& state = calendar.state;
-    ShowYear(static_cast<int16_t>(year), calendar.source.Year(year).holyDays, state.holyDayColor, state.shabbatColor,
-             view);
+    const YearCalendar& built = calendar.source.Year(year);
+    ShowYear(static_cast<int16_t>(year), built.holyDays, state.holyDayColor, state.shabbatColor, view, &built.personal);
 }
 
 }  // namespace varnel

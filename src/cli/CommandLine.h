@@ -50,6 +50,7 @@ PlaceChoice ResolvePlace(const Context& context);
 // them (app/WindowCommands.h).
 int RunCities(const Context& context);
 int RunConvert(const Context& context);
+int RunDates(const Context& context);
 int RunDay(const Context& context);
 int RunHolyDays(const Context& context);
 int RunMonth(const Context& context);

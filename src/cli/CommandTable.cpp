@@ -15,6 +15,13 @@ const std::vector<Command>& Commands() {
         {"cities", "", "the built-in places with their coordinates, UTC offsets and zones", RunCities, {0, 0}},
         {"convert", "DATE", "the Hebrew date of a common date (YYYY-MM-DD)", RunConvert,
          {1, 1, "missing DATE (YYYY-MM-DD)"}},
+        {"dates", "[YEAR] [--add NAME (--date YYYY-MM-DD [--after-sunset] | --hebrew \"D Month YYYY\") [--kind KIND] "
+                  "[--note TEXT] | --remove N]",
+         "the personal dates (birthdays, anniversaries, yahrzeits), or their days in a common year; --add and "
+         "--remove change the list",
+         RunDates, {0, 1}, false,
+         {{"--add", "NAME"}, {"--date", "YYYY-MM-DD"}, {"--hebrew", "\"D Month YYYY\""}, {"--after-sunset"},
+          {"--kind", "birthday|anniversary|yahrzeit|other"}, {"--note", "TEXT"}, {"--remove", "N"}}},
         {"day", "DATE", "the day view: title, the day's lines and the feast countdown", RunDay, {1, 1, "missing DATE"},
          true},
         {"export-portions", "YYYY-MM --to TARGET [--user NAME]",

@@ -29,7 +29,9 @@ std::string MonthText(int year, int month, const std::string& label, const Grid&
         for (int c = 0; c < grid.Cols(); ++c) {
             const GridCell& cell = grid.Cell(r, c);
             std::string field = cell.text;
-            field.insert(0, field.size() < 3 ? 3 - field.size() : 0, ' ');
+            // Padded by characters: a personal date's mark is one character of three bytes.
+            const size_t width = field.size() - (field.find(kPersonalDayMark) == std::string::npos ? 0 : 2);
+            field.insert(0, width < 3 ? 3 - width : 0, ' ');
             const int day = r > 0 && !cell.text.empty() ? std::atoi(cell.text.c_str()) : 0;
             const bool marked = day > 0 && day < 32 && holy[static_cast<size_t>(day)];
             line += field + (marked ? "*" : " ");

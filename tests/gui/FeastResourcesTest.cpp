@@ -46,20 +46,6 @@ struct RecordingOpener : ResourceOpener {
     bool succeed = true;
 };
 
-// Answers the next message box with `button` and keeps its title and text.
-struct BoxAnswer {
-    QString title, text;
-    bool seen = false;
-};
-std::shared_ptr<BoxAnswer> AnswerNextBox(QMessageBox::StandardButton button) {
-    auto answer = std::make_shared<BoxAnswer>();
-    WhenModal<QMessageBox>([answer, button](QMessageBox& box) {
-        *answer = {box.windowTitle(), box.text(), true};
-        box.button(button)->click();
-    });
-    return answer;
-}
-
 class FeastResources : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QSettings>
@@ -88,6 +90,20 @@ void WhenModal(std::function<void(W&)> action) {
         if (window) action(*window);
     });
     timer->start(0);
+}
+
+// Answers the next message box with `button` and keeps its title and text.
+struct BoxAnswer {
+    QString title, text;
+    bool seen = false;
+};
+inline std::shared_ptr<BoxAnswer> AnswerNextBox(QMessageBox::StandardButton button) {
+    auto answer = std::make_shared<BoxAnswer>();
+    WhenModal<QMessageBox>([answer, button](QMessageBox& box) {
+        *answer = {box.windowTitle(), box.text(), true};
+        box.button(button)->click();
+    });
+    return answer;
 }
 
 // One mouse event at a point of a widget: a press or a double click holds the

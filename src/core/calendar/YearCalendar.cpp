@@ -10,6 +10,7 @@ CalendarData LoadCalendarData(const std::string& folder) {
     CalendarData data;
     data.folder = folder;
     LoadHolyDays(PathIn(folder, kHolyDayFile), data.holyDays);
+    data.personal = LoadPersonalDates(PathIn(folder, kPersonalDatesFile));
     return data;
 }
 
@@ -21,6 +22,7 @@ YearCalendar BuildYear(int year, const CalendarData& data) {
     calendar.holyDays = data.holyDays;
     ApplySpecialReadings(year, calendar.holyDays, calendar.parashot);
     PlaceHolyDays(calendar.holyDays, year);
+    calendar.personal = PersonalDaysIn(data.personal.dates, year);
     return calendar;
 }
 

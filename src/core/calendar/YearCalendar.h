@@ -8,6 +8,7 @@
 
 #include "core/calendar/HolyDays.h"
 #include "core/calendar/Parashot.h"
+#include "core/personal/PersonalDays.h"
 
 namespace varnel {
 
@@ -16,15 +17,19 @@ namespace varnel {
 struct CalendarData {
     std::string folder;
     HolyDayTable holyDays{};
+    // The user's personal dates (dates.dat), and the entries skipped with the reason.
+    PersonalDates personal;
 };
 
-// Reads the holy-day file of a data folder (restoring it from its backup).
+// Reads the holy-day file of a data folder (restoring it from its backup) and
+// the personal dates.
 CalendarData LoadCalendarData(const std::string& folder);
 
 struct YearCalendar {
     int year = 0;  // 0: not built
     HolyDayTable holyDays{};
     ParashahTable parashot{};
+    std::vector<PersonalDay> personal;  // the personal dates' days of the year, in date order
 };
 
 // Schedules the portions, applies the special readings and places the holy

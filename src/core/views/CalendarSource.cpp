@@ -15,6 +15,11 @@ void CalendarSource::SetData(CalendarData data) {
     years_.Clear();
 }
 
+void CalendarSource::SetPersonalDates(PersonalDates dates) {
+    data_.personal = std::move(dates);
+    years_.Clear();
+}
+
 bool CalendarSource::SetPlace(const PlaceChoice& choice) {
     if (choice == choice_) return false;
     choice_ = choice;

@@ -19,6 +19,8 @@ public:
     const CalendarData& Data() const { return data_; }
     // Replaces the data (the holy-day file read at start-up); every year is built anew.
     void SetData(CalendarData data);
+    // Replaces the personal dates only (after the user changed them); every year is built anew.
+    void SetPersonalDates(PersonalDates dates);
     // The complete calendar of a common year, however the view got there.
     const YearCalendar& Year(int year) { return years_.Year(year); }
     // The chosen place with the daylight rules of a common year; the reference

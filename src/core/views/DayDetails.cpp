@@ -144,6 +144,11 @@ void ComposeDayTexts(const DayFacts& f, std::string_view city, DayTexts& out, bo
         out.cell = std::move(hebrew) + OmerText(f.omerDay, 3);
         out.details = out.cell;
     }
+    // The user's own dates close the cell; the details say which anniversary.
+    for (const PersonalDay& p : f.personal) {
+        out.cell += kCRLF + PersonalDayLine(p);
+        out.details += kCRLF + PersonalDayDetails(p, kCRLF);
+    }
     out.details += kCRLF;
     out.details += SunLine(f.sun, city);
     out.details += kCRLF;

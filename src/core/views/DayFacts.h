@@ -5,10 +5,12 @@
 // details texts, the JSON, the printouts and the calendar items are all
 // rendered from these.
 #include <array>
+#include <span>
 
 #include "core/calendar/HebrewCalendar.h"
 #include "core/calendar/HolyDays.h"
 #include "core/calendar/Parashot.h"
+#include "core/personal/PersonalDays.h"
 #include "core/solar/Location.h"
 
 namespace varnel {
@@ -56,6 +58,7 @@ struct DayFacts {
     double candleLighting = 0;
     double havdalah = 0;
     int omerDay = 0;            // 1..49 on the evenings of the count, else 0
+    std::span<const PersonalDay> personal;  // the user's personal dates on this day
 };
 
 // The facts of one date of the month (the Saturdays before it in the month

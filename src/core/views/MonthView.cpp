@@ -1,5 +1,6 @@
 #include "core/views/MonthView.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -82,6 +83,10 @@ void ComposeMonth(const MonthInputs& in, MonthViewModel& view) {
     ClearMonthGrid(view);
     Grid& g = view.grid;
     DayTexts texts;
+    static const std::vector<PersonalDay> kNoPersonalDays;
+    const std::vector<PersonalDay>& personal = in.personal ? *in.personal : kNoPersonalDays;
+    auto nextPersonal = std::lower_bound(personal.begin(), personal.end(), in.firstDay,
+                                         [](const PersonalDay& p, Date d) { return p.date < d; });
     const int dayCount = in.dayCount < 0 ? 0 : (in.dayCount > 31 ? 31 : in.dayCount);
     for (int i = 0; i < dayCount; ++i) {
         const Date date = in.firstDay + i;
@@ -95,7 +100,11 @@ void ComposeMonth(const MonthInputs& in, MonthViewModel& view) {
         view.dayLabelVisible[static_cast<size_t>(i + 1)] = true;
 
         const SunDay sun = in.sunOf ? in.sunOf(date) : SunDay{};
-        ComposeDayTexts(FactsOfDay(date, month, sun), in.city, texts, in.shabbatTimesOnHolyDays);
+        DayFacts facts = FactsOfDay(date, month, sun);
+        const auto dayStart = nextPersonal;
+        while (nextPersonal != personal.end() && nextPersonal->date == date) ++nextPersonal;
+        facts.personal = std::span<const PersonalDay>(dayStart, nextPersonal);
+        ComposeDayTexts(facts, in.city, texts, in.shabbatTimesOnHolyDays);
         cell->text = std::move(texts.cell);
         cell->data = std::move(texts.details);
         cell->date = date;
@@ -124,6 +133,7 @@ MonthInputs MonthInputsFor(const ViewState& state, const YearCalendar& year, con
     in.shabbatColor = state.shabbatColor;
     in.floatDetails = state.floatDetails;
     in.shabbatTimesOnHolyDays = state.shabbatTimesOnHolyDays;
+    in.personal = &year.personal;
     in.sunOf = [&place](Date date) { return SunOn(date, place); };
     return in;
 }

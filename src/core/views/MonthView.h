@@ -68,6 +68,7 @@ struct MonthInputs {
     Color shabbatColor = 0;
     bool floatDetails = true;
     bool shabbatTimesOnHolyDays = false;  // candle and Havdalah lines on holy days too
+    const std::vector<PersonalDay>* personal = nullptr;  // the year's personal dates, in date order
 };
 
 // Renders a month into the model. Each day cell carries its date and, as its

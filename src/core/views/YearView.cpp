@@ -23,7 +23,7 @@ const std::string& DayNumberText(int day) {
 }
 
 void FillMonth(int year, int month, const HolyDayTable& holyDays, Color holyDayColor, Color shabbatColor,
-               const YearViewModel& model, Grid& grid, std::string& label) {
+               const YearViewModel& model, Grid& grid, std::string& label, const std::vector<PersonalDay>& personal) {
     const Date first = Date(year, month, 1);
     const Date last = Date(year, month + 1, 1) - 1;
     const int dayCount = static_cast<int>(last - first + 1);
@@ -73,6 +73,15 @@ void FillMonth(int year, int month, const HolyDayTable& holyDays, Color holyDayC
             cell->foreground = kBlack;
         }
     }
+    for (const PersonalDay& p : personal) {
+        if (p.date < first || p.date > last) continue;
+        const int slot = w + (p.date - first);
+        GridCell* cell = grid.MutableCell(1 + slot / 7, slot % 7);
+        if (!cell) continue;
+        if (cell->data.empty()) cell->text += kPersonalDayMark;
+        else cell->data += "\r\n";
+        cell->data += PersonalDayLine(p);
+    }
     grid.Touch();
 }
 
@@ -85,13 +94,14 @@ void SizeYearGrid(Grid& grid, int width, int height) {
 }
 
 void ShowYear(int16_t year, const HolyDayTable& holyDays, Color holyDayColor, Color shabbatColor,
-              YearViewModel& model) {
+              YearViewModel& model, const std::vector<PersonalDay>* personal) {
+    static const std::vector<PersonalDay> kNone;
     if (year < kMinYear || year > kMaxYear) return;
     model.year = year;
     model.title = std::to_string(year);
     for (int m = 0; m < 12; ++m)
         FillMonth(year, m + 1, holyDays, holyDayColor, shabbatColor, model, model.grids[static_cast<size_t>(m)],
-                  model.monthLabels[static_cast<size_t>(m)]);
+                  model.monthLabels[static_cast<size_t>(m)], personal ? *personal : kNone);
 }
 
 YearCell YearCellOf(int year, int month, int day) {

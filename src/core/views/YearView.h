@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/calendar/HolyDays.h"
+#include "core/personal/PersonalDays.h"
 #include "core/views/Grid.h"
 
 namespace varnel {
@@ -22,10 +23,14 @@ struct YearViewModel {
     int gridHeight = 1500;
 };
 
+// A day with a personal date shows this mark after its number, and the
+// personal dates' lines as the cell's data.
+inline constexpr const char* kPersonalDayMark = "\xE2\x80\xA2";  // a bullet, U+2022
+
 // Fills the title, labels and grids for a common year. A year outside 1..9999
 // leaves the model as it was.
 void ShowYear(int16_t year, const HolyDayTable& holyDays, Color holyDayColor, Color shabbatColor,
-              YearViewModel& model);
+              YearViewModel& model, const std::vector<PersonalDay>* personal = nullptr);
 
 // Column widths and row heights of one month grid for its size.
 void SizeYearGrid(Grid& grid, int width, int height);

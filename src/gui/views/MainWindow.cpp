@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -27,6 +28,9 @@
 #include "gui/printing/PrintCalendarDialog.h"
 #include "gui/printing/PrintCommands.h"
 #include "gui/printing/YearExportCommand.h"
+#include "core/personal/PersonalDays.h"
+#include "gui/personal/PersonalDatesDialog.h"
+#include "gui/personal/PersonalReminderBar.h"
 #include "gui/resources/FeastResourcesDialog.h"
 #include "gui/solar/LocationDialog.h"
 #include "gui/views/ColorsDialog.h"
@@ -94,7 +98,7 @@ QAction* AddHiddenItem(QMenu* menu, const char* objectName, const char* caption)
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), source_(std::make_unique<CalendarSource>(CalendarData{ProgramFolder(), {}})) {
+    : QMainWindow(parent), source_(std::make_unique<CalendarSource>(CalendarData{ProgramFolder(), {}, {}})) {
     setObjectName("frmMain");
     setWindowTitle("Varnel");
     setMinimumSize(480, 360);
@@ -136,7 +140,15 @@ void MainWindow::BuildPanels() {
     panels_->addWidget(month_);
     panels_->addWidget(day_);
     panels_->setCurrentWidget(month_);
-    setCentralWidget(panels_);
+    // The personal dates' reminder, when there is one, sits above the views.
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    reminder_ = new PersonalReminderBar(central);
+    column->addWidget(reminder_);
+    column->addWidget(panels_, 1);
+    setCentralWidget(central);
 
     connect(month_, &MonthPanel::NextMonthRequested, this, &MainWindow::NextMonth);
     connect(month_, &MonthPanel::PreviousMonthRequested, this, &MainWindow::PreviousMonth);
@@ -239,6 +251,8 @@ void MainWindow::BuildMenus() {
     planning->setObjectName("mFeastPlanning");
     connect(AddItem(planning, "mFeastResources", "Feast &Resources"), &QAction::triggered, this,
             &MainWindow::OpenFeastResources);
+    connect(AddItem(planning, "mPersonalDates", "&Personal dates"), &QAction::triggered, this,
+            &MainWindow::OpenPersonalDates);
     AddHiddenItem(planning, "mCommonDateInfo", "&Common date information");
     AddHiddenItem(planning, "mHebrewDateInfo", "&Hebrew date information");
 
@@ -422,6 +436,11 @@ void MainWindow::FinishStartUp() {
     source_->SetData(LoadCalendarData(ProgramFolder()));
     ShowCalendar();
     NoticeMissingDataFiles(this, ProgramFolder());
+    const PersonalDates& personal = source_->Data().personal;
+    std::string reminder = PersonalReminder(personal.dates, Today());
+    for (const std::string& skipped : personal.skipped)
+        reminder += (reminder.empty() ? "" : "\n") + std::string(kPersonalDatesFile) + ": " + skipped;
+    reminder_->Remind(QString::fromStdString(reminder));
     emit StartUpFinished();
 }
 
@@ -466,6 +485,16 @@ void MainWindow::ExportMonthPortions() {
 
 void MainWindow::OpenFeastResources() {
     ShowFeastResources(this, source_->Year(state_.Year()).holyDays, source_->Data().folder);
+}
+
+void MainWindow::OpenPersonalDates() {
+    PersonalDatesDialog* window = ShowPersonalDates(this, source_->Data().folder);
+    connect(window, &PersonalDatesDialog::DatesChanged, this, &MainWindow::PersonalDatesChanged, Qt::UniqueConnection);
+}
+
+void MainWindow::PersonalDatesChanged() {
+    source_->SetPersonalDates(LoadPersonalDates(PathIn(source_->Data().folder, kPersonalDatesFile)));
+    if (startedUp_) RedrawShownView();
 }
 
 void MainWindow::LoadSettings() {

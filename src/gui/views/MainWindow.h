@@ -21,6 +21,7 @@ namespace varnel {
 
 class DayPanel;
 class MonthPanel;
+class PersonalReminderBar;
 class YearPanel;
 
 class MainWindow : public QMainWindow {
@@ -67,6 +68,9 @@ public:
     // The one checkable action per view, in the View menu and on the toolbar.
     QAction* ViewAction(View view) const { return viewActions_[static_cast<size_t>(view)]; }
     QAction* CommandButton(int index) const;
+    // The line that says at start-up which personal dates fall this week.
+    PersonalReminderBar* ReminderBar() const { return reminder_; }
+    void OpenPersonalDates();
 
 signals:
     // After the start-up sequence has rendered the month.
@@ -100,6 +104,7 @@ private:
     void ExportYearToHtml();
     void ExportMonthPortions();
     void OpenFeastResources();
+    void PersonalDatesChanged();
 
     ViewState state_;
     std::unique_ptr<CalendarSource> source_;
@@ -110,6 +115,7 @@ private:
     MonthPanel* month_ = nullptr;
     DayPanel* day_ = nullptr;
     YearPanel* year_ = nullptr;
+    PersonalReminderBar* reminder_ = nullptr;
     QTimer* startTimer_ = nullptr;
     QActionGroup* viewGroup_ = nullptr;
     std::array<QAction*, 4> viewActions_{};  // indices 1..3

@@ -91,8 +91,9 @@ void YearPanel::ApplyTitleColors() {
 
 void YearPanel::ShowYear(int year) {
     if (year < kMinYear || year > kMaxYear) return;
-    varnel::ShowYear(static_cast<int16_t>(year), source_.Year(year).holyDays, state_.holyDayColor, state_.shabbatColor,
-                     model_);
+    const YearCalendar& calendar = source_.Year(year);
+    varnel::ShowYear(static_cast<int16_t>(year), calendar.holyDays, state_.holyDayColor, state_.shabbatColor, model_,
+                     &calendar.personal);
     title_->setText(QString::fromStdString(model_.title));
     for (int m = 0; m < 12; ++m) {
         labels_[static_cast<size_t>(m)]->setText(QString::fromStdString(model_.monthLabels[static_cast<size_t>(m)]));
