@@ -69,8 +69,8 @@ TEST(TextFit, AtTheFloorAJoinedPairKeepsItsFirstNameThenLinesEndInAnEllipsis) {
     EXPECT_EQ(Lines(f), (V{"Iyar 1", "Tazria/", "Metzora", "7:40 PM"}));
     EXPECT_EQ(f.height, 400);
     EXPECT_FALSE(f.shortened);
-    EXPECT_EQ(FirstOfJoinedNames("Acharei Mot/Kedoshim and Behar/Bechukotai"), "Acharei Mot and Behar");
-    EXPECT_EQ(FirstOfJoinedNames("A/B/C 10/02"), "A 10/02");
+    // Of three joined names the first stays; a date's "/" joins no names.
+    EXPECT_EQ(Lines(Fit("A/BBBBBBBBBBBB/C 10/02", 600, 0, true)), (V{"A 10/02"}));
 }
 
 TEST(TextFit, WritersShortenOnlyTheWordsWiderThanTheirCell) {

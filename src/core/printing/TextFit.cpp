@@ -100,8 +100,7 @@ public:
                     line.clear();
                 }
                 // A word too long to stand beside the corner starts below it.
-                if (!Fits(t.text, y) && y < r_.cornerHeight && Width(t.text) <= r_.width + kSlack)
-                    y = r_.cornerHeight;
+                if (!Fits(t.text, y) && y < r_.cornerHeight) y = r_.cornerHeight;
                 if (Fits(t.text, y)) {
                     line = t.text;
                 } else if (ellipsize) {
@@ -120,7 +119,6 @@ public:
     double Room(double y) const { return y < r_.cornerHeight - kSlack ? r_.width - r_.cornerWidth : r_.width; }
     double Width(const std::string& s) const { return m_.width(s, size_); }
     bool Fits(const std::string& s, double y) const { return Width(s) <= Room(y) + kSlack; }
-    double LineHeight() const { return lh_; }
 
 private:
     void Push(Laid& out, const std::string& text, double& y) {
@@ -244,16 +242,6 @@ std::string ShortenWideWords(std::string_view text, double room, double points, 
             out += (i > 0 ? " " : "") + word;
             i = end;
         }
-    }
-    return out;
-}
-
-std::string FirstOfJoinedNames(std::string_view text) {
-    bool changed = false;
-    std::string out;
-    for (const Paragraph& p : WithFirstNames(Tokens(text), changed)) {
-        if (!out.empty()) out += '\n';
-        for (size_t i = 0; i < p.size(); ++i) out += (i > 0 && p[i].spaceBefore ? " " : "") + p[i].text;
     }
     return out;
 }

@@ -77,9 +77,6 @@ int LineCount(const MeasuredText& text, double width);
 // spaces and line breaks included, stays for the reader's own wrapping.
 std::string ShortenWideWords(std::string_view text, double room, double points, const TextMeasure& measure);
 
-// "Tazria/Metzora" -> "Tazria"; words that join nothing stay as they are.
-std::string FirstOfJoinedNames(std::string_view text);
-
 // The longest start of a text that fits the room with an ellipsis after it,
 // cut between characters (never inside one, nor before a combining mark);
 // the ellipsis alone when no character fits.

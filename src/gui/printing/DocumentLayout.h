@@ -3,7 +3,9 @@
 // All measures are twips; a page is painted with the painter scaled so one
 // unit is one twip from the paper's top-left corner. Fonts are sized in twips
 // as pixel sizes, so the text measures the same on a screen, a printer and a
-// PDF: lines break in the same places on every output.
+// PDF: lines break in the same places on every output. Every text is fitted
+// to its cell, box or band by the rules of core/printing/TextFit and PageFit
+// and drawn line by line, each line inside its box.
 #include <QColor>
 #include <QFont>
 #include <QImage>
