@@ -6,6 +6,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/DataFolder.h"
+#include "core/common/EntryChange.h"
 #include "core/common/Files.h"
 #include "core/common/Json.h"
 #include "core/personal/PersonalDays.h"
@@ -145,16 +146,9 @@ int RunDates(const Context& context) {
         const PersonalDateEntry wanted = removed ? entries[removed - 1] : PersonalDateEntry{};
         std::string error;
         const bool saved = UpdatePersonalDates(path, [&](std::vector<PersonalDateEntry>& list, std::string& why) {
-            if (!removed) {
-                list.push_back(added);
-                return true;
-            }
-            if (removed <= list.size() && list[removed - 1] == wanted) {
-                list.erase(list.begin() + static_cast<std::ptrdiff_t>(removed - 1));
-                return true;
-            }
-            why = "entry " + std::to_string(removed) + " was changed by another program meanwhile; nothing was removed";
-            return false;
+            if (removed) return ChangeEntryAsRead(list, removed - 1, wanted, {}, why);
+            list.push_back(added);
+            return true;
         }, &error);
         if (!saved) {
             std::cerr << "varnel: could not write the personal dates " << Quoted(path) << ": " << error << "\n";

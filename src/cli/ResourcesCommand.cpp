@@ -5,6 +5,7 @@
 #include "cli/CommandLine.h"
 #include "core/calendar/YearCalendar.h"
 #include "core/common/Date.h"
+#include "core/common/EntryChange.h"
 #include "core/common/Files.h"
 #include "core/common/Json.h"
 #include "core/resources/FeastList.h"
@@ -101,16 +102,9 @@ int RunResources(const Context& context) {
         }
         std::string error;
         const bool saved = UpdateResourceList(path, feast, [&](std::vector<ResourceEntry>& list, std::string& why) {
-            if (!removed) {
-                list.push_back(added);
-                return true;
-            }
-            if (removed <= list.size() && list[removed - 1] == wanted) {
-                list.erase(list.begin() + static_cast<std::ptrdiff_t>(removed - 1));
-                return true;
-            }
-            why = "entry " + std::to_string(removed) + " was changed by another program meanwhile; nothing was removed";
-            return false;
+            if (removed) return ChangeEntryAsRead(list, removed - 1, wanted, {}, why);
+            list.push_back(added);
+            return true;
         }, &error);
         if (!saved) {
             std::cerr << "varnel: could not write the resource list " << Quoted(path) << ": " << error << "\n";

@@ -14,8 +14,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "core/common/EntryChange.h"
 #include "core/common/Files.h"
 #include "core/personal/PersonalDays.h"
+#include "gui/common/OneWindow.h"
 
 namespace varnel {
 namespace {
@@ -176,6 +178,7 @@ void PersonalDatesDialog::ShowUpcoming() {
 bool PersonalDatesDialog::Change(const PersonalDatesChange& change, int selectRow) {
     std::string error;
     if (!UpdatePersonalDates(path_, change, &error)) {
+        Reload(-1);  // the table shows the file as it now is; the form keeps what was typed
         QMessageBox::warning(this, QStringLiteral("Personal Dates Not Saved"),
                              QStringLiteral("The personal dates could not be saved to '%1' (%2). Check that the folder "
                                             "can be written and the disk is not full; the entry stays in this window.")
@@ -217,12 +220,7 @@ bool PersonalDatesDialog::SaveEntry() {
     }
     const PersonalDateEntry shown = entries_[*r];
     return Change([&](std::vector<PersonalDateEntry>& list, std::string& error) {
-        if (*r >= list.size() || !(list[*r] == shown)) {
-            error = "another program changed this entry meanwhile; it is shown again as it now is";
-            return false;
-        }
-        list[*r] = changed;
-        return true;
+        return ChangeEntryAsRead(list, *r, shown, std::optional(changed), error);
     }, static_cast<int>(*r));
 }
 
@@ -235,12 +233,7 @@ bool PersonalDatesDialog::RemoveEntry() {
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return false;
     const bool removed = Change([&](std::vector<PersonalDateEntry>& list, std::string& error) {
-        if (*r >= list.size() || !(list[*r] == shown)) {
-            error = "another program changed this entry meanwhile; nothing was removed";
-            return false;
-        }
-        list.erase(list.begin() + static_cast<std::ptrdiff_t>(*r));
-        return true;
+        return ChangeEntryAsRead(list, *r, shown, {}, error);
     }, -1);
     table_->setFocus();
     return removed;
@@ -257,14 +250,7 @@ bool PersonalDatesDialog::eventFilter(QObject* watched, QEvent* event) {
 
 PersonalDatesDialog* ShowPersonalDates(QWidget* owner, const std::string& dataFolder) {
     static QPointer<PersonalDatesDialog> window;
-    if (!window) {
-        window = new PersonalDatesDialog(dataFolder, Today(), owner);
-        window->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
+    return ShowOneWindow(window, [&] { return new PersonalDatesDialog(dataFolder, Today(), owner); });
 }
 
 }  // namespace varnel

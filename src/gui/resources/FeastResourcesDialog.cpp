@@ -15,6 +15,7 @@
 #include "core/resources/FeastList.h"
 #include "core/resources/ResourceList.h"
 #include "core/resources/ResourceRows.h"
+#include "gui/common/OneWindow.h"
 #include "gui/resources/ResourceOpener.h"
 #include "gui/resources/ResourceTable.h"
 #include "gui/resources/FileOrUrlDialog.h"
@@ -203,14 +204,7 @@ FeastResourcesDialog::~FeastResourcesDialog() {
 
 FeastResourcesDialog* ShowFeastResources(QWidget* owner, const HolyDayTable& holyDays, const std::string& dataFolder) {
     static QPointer<FeastResourcesDialog> window;
-    if (!window) {
-        window = new FeastResourcesDialog(holyDays, dataFolder, owner);
-        window->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
+    return ShowOneWindow(window, [&] { return new FeastResourcesDialog(holyDays, dataFolder, owner); });
 }
 
 }  // namespace varnel
