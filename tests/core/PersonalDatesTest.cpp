@@ -208,6 +208,10 @@ TEST(PersonalDatesFile, MalformedEntriesAreSkippedWithTheReasonAndKeptByEveryCha
     EXPECT_EQ(LoadPersonalDates(path).skipped, read.skipped);
     EXPECT_EQ(ReadPersonalDateEntries(path).size(), 4u);
     EXPECT_EQ(text.find("5name"), std::string::npos);  // no key of the removed fifth entry is left
+
+    // A damaged count of billions walks and sizes nothing.
+    dir.Write("far.dat", "[Dates]\ncount=2000000000\n1999999999name=Far\n1999999999hebrew=1 Nisan 5780\n");
+    EXPECT_EQ(LoadPersonalDates(dir.File("far.dat")).dates.size(), 1u);
 }
 
 TEST(PersonalDatesFile, HebrewDatesReadInTheirCommonSpellingsAndAdarIsNamedInALeapYear) {

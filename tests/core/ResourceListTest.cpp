@@ -58,13 +58,13 @@ TEST_F(ResourceFile, RowsWithoutADescriptionAreNotSavedAndNoKeyOfARemovedEntrySt
 TEST_F(ResourceFile, EntriesWithoutAFileAreSkippedAndABrokenCountReadsNothingOrIsBounded) {
     dir_.Write("resources.dat",
                "[A]\ncount=3\n1fileurl=\n1description=orphan\n2fileurl=x\n2description=X\n"
-               "[B]\ncount=4000000000\n1fileurl=y\n1description=Y\n"
+               "[B]\ncount=4000000000\n1fileurl=y\n1description=Y\n3999999999fileurl=far\n3999999999description=F\n"
                "[C]\ncount=-2\n1fileurl=z\n1description=Z\n"
                "[D]\ncount=many\n1fileurl=w\n1description=W\n");
     EXPECT_EQ(Read("A"), (std::vector<ResourceEntry>{{"x", "X"}}));
     // A count of billions is bounded by the keys present: nothing is sized or walked by it.
     const std::vector<ResourceEntry> b = Read("B");
-    EXPECT_EQ(b, (std::vector<ResourceEntry>{{"y", "Y"}}));
+    EXPECT_EQ(b, (std::vector<ResourceEntry>{{"y", "Y"}, {"far", "F"}}));
     EXPECT_LE(b.capacity(), 8u);
     EXPECT_TRUE(Read("C").empty());
     EXPECT_TRUE(Read("D").empty());

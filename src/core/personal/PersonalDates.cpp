@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/common/Files.h"
+#include "core/common/NumberedKeys.h"
 #include "core/common/MessageText.h"
 #include "core/personal/HebrewAnniversary.h"
 
@@ -15,7 +16,7 @@ namespace {
 constexpr const char* kCountKey = "count";
 // The keys of an entry, after its number.
 enum Field { kName, kKind, kDate, kAfterSunset, kHebrew, kNote, kFieldCount };
-constexpr std::array<const char*, kFieldCount> kFieldKeys = {"name", "kind", "date", "aftersunset", "hebrew", "note"};
+constexpr std::array<std::string_view, kFieldCount> kFieldKeys = {"name", "kind", "date", "aftersunset", "hebrew", "note"};
 
 std::string& FieldOf(PersonalDateEntry& e, int field) {
     switch (field) {
@@ -38,17 +39,8 @@ std::optional<int> WholeNumber(std::string_view text) {
     return n;
 }
 
-// The highest n of the section's "<n>name" ... "<n>note" keys: no entry lies beyond it.
-size_t HighestEntryKey(const ProfileFile& file) {
-    size_t highest = 0;
-    for (const std::string& key : file.KeysOf(kPersonalDatesSection)) {
-        size_t n = 0;
-        const auto [end, ec] = std::from_chars(key.data(), key.data() + key.size(), n);
-        const std::string rest = ToLowerAscii(std::string_view(end, key.data() + key.size() - end));
-        if (ec == std::errc() && std::find(kFieldKeys.begin(), kFieldKeys.end(), rest) != kFieldKeys.end())
-            highest = std::max(highest, n);
-    }
-    return highest;
+std::vector<size_t> EntryNumbers(const ProfileFile& file, size_t last = std::numeric_limits<size_t>::max()) {
+    return NumberedKeys(file, kPersonalDatesSection, kFieldKeys, last);
 }
 
 bool IsEmpty(const PersonalDateEntry& e) { return e == PersonalDateEntry{}; }
@@ -206,15 +198,12 @@ std::optional<PersonalDate> ReadPersonalDate(const PersonalDateEntry& e, std::st
 }
 
 std::vector<PersonalDateEntry> PersonalDateEntriesIn(const ProfileFile& file) {
-    // A damaged "count" of billions must not walk billions of missing keys.
-    const std::optional<int> count = WholeNumber(file.Get(kPersonalDatesSection, kCountKey));
-    const size_t last = std::min(count ? static_cast<size_t>(*count) : 0, HighestEntryKey(file));
+    // Only the entries whose keys are there: a damaged "count" of billions walks nothing.
     std::vector<PersonalDateEntry> entries;
-    entries.reserve(last);
-    for (size_t n = 1; n <= last; ++n) {
+    for (const size_t n : EntryNumbers(file, ProfileCount(file.Get(kPersonalDatesSection, kCountKey)))) {
         const std::string number = std::to_string(n);
         PersonalDateEntry e;
-        for (int f = 0; f < kFieldCount; ++f) FieldOf(e, f) = file.Get(kPersonalDatesSection, number + kFieldKeys[f]);
+        for (int f = 0; f < kFieldCount; ++f) FieldOf(e, f) = file.Get(kPersonalDatesSection, number + std::string(kFieldKeys[f]));
         if (!IsEmpty(e)) entries.push_back(std::move(e));
     }
     return entries;
@@ -266,11 +255,12 @@ bool UpdatePersonalDates(const std::string& path, const PersonalDatesChange& cha
         for (PersonalDateEntry& e : entries) {
             if (IsEmpty(e)) continue;
             const std::string number = std::to_string(++k);
-            for (int f = 0; f < kFieldCount; ++f) set(number + kFieldKeys[f], TrimBlanks(FieldOf(e, f)));
+            for (int f = 0; f < kFieldCount; ++f) set(number + std::string(kFieldKeys[f]), TrimBlanks(FieldOf(e, f)));
         }
         // Entries beyond the new count would come back if "count" were ever raised by hand.
-        for (size_t n = k + 1; n <= HighestEntryKey(file); ++n)
-            for (const char* field : kFieldKeys) keys.emplace_back(std::to_string(n) + field, std::nullopt);
+        for (const size_t n : EntryNumbers(file))
+            if (n > k)
+                for (const std::string_view field : kFieldKeys) keys.emplace_back(std::to_string(n) + std::string(field), std::nullopt);
         return keys;
     }, &why);
     if (error) *error = why;

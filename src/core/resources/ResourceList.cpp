@@ -1,34 +1,15 @@
 #include "core/resources/ResourceList.h"
 
 #include <algorithm>
-#include <charconv>
 #include <utility>
 
 #include "core/common/Files.h"
+#include "core/common/NumberedKeys.h"
 
 namespace varnel {
 namespace {
-
-// "count" as a non-negative number; anything else counts as no entries.
-size_t ParseCount(const std::string& text) {
-    long long n = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (ec != std::errc() || end == text.data() || n <= 0) return 0;
-    return static_cast<size_t>(n);
-}
-
-// The highest n of the section's "<n>fileurl" keys: no entry lies beyond it.
-size_t HighestEntryKey(const ProfileFile& file, const std::string& feast) {
-    size_t highest = 0;
-    for (const std::string& key : file.KeysOf(feast)) {
-        size_t n = 0;
-        const auto [end, ec] = std::from_chars(key.data(), key.data() + key.size(), n);
-        if (ec == std::errc() && ToLowerAscii(std::string_view(end, key.data() + key.size() - end)) == "fileurl")
-            highest = std::max(highest, n);
-    }
-    return highest;
-}
-
+// The key every entry has; its description may be missing.
+constexpr std::string_view kEntryKey[] = {"fileurl"};
 }  // namespace
 
 ProfileFile ReadResourceFile(const std::string& datPath) {
@@ -37,11 +18,9 @@ ProfileFile ReadResourceFile(const std::string& datPath) {
 }
 
 std::vector<ResourceEntry> ResourceListIn(const ProfileFile& file, const std::string& feast) {
-    // A damaged "count" of billions must not walk billions of missing keys.
-    const size_t count = std::min(ParseCount(file.Get(feast, "count")), HighestEntryKey(file, feast));
+    // Only the entries whose keys are there: a damaged "count" of billions walks nothing.
     std::vector<ResourceEntry> entries;
-    entries.reserve(count);
-    for (size_t n = 1; n <= count; ++n) {
+    for (const size_t n : NumberedKeys(file, feast, kEntryKey, ProfileCount(file.Get(feast, "count")))) {
         const std::string number = std::to_string(n);
         std::string fileurl = file.Get(feast, number + "fileurl");
         if (fileurl.empty()) continue;
@@ -78,7 +57,8 @@ bool UpdateResourceList(const std::string& datPath, const std::string& feast, co
         }
         keys.emplace_back("count", std::to_string(k));
         // Entries beyond the new count would come back if "count" were ever raised by hand.
-        for (size_t n = k + 1; n <= HighestEntryKey(file, feast); ++n) {
+        for (const size_t n : NumberedKeys(file, feast, kEntryKey)) {
+            if (n <= k) continue;
             keys.emplace_back(std::to_string(n) + "fileurl", std::nullopt);
             keys.emplace_back(std::to_string(n) + "description", std::nullopt);
         }
