@@ -17,6 +17,7 @@
 #include "core/personal/PersonalDates.h"
 #include "gui/personal/PersonalDatesDialog.h"
 #include "gui/personal/PersonalReminderBar.h"
+#include "gui/views/YearPanel.h"
 
 namespace varnel {
 namespace {
@@ -124,8 +125,9 @@ TEST_F(PersonalReminderAtStart, NamesTheWeeksDatesAndIsDismissed) {
     for (const char* name : {"holydays.dat", "parashot.dat"})
         std::filesystem::copy_file(std::string(VARNEL_SOURCE_DATA) + "/" + name, data.File(name));
     // A birthday nineteen Hebrew years back (the same kind of year) on a day of the coming week.
-    HebrewDate coming = HebrewDateOf(Today() + 3);
-    if (coming.day == 30) coming = HebrewDateOf(Today() + 4);
+    Date day = Today() + 3;
+    if (HebrewDateOf(day).day == 30) day += 1;
+    const HebrewDate coming = HebrewDateOf(day);
     data.Write("dates.dat", "[Dates]\ncount=2\n1name=Tova\n1kind=birthday\n1hebrew=" +
                                 HebrewDateText({coming.year - 19, coming.month, coming.day}) + "\n2name=Broken\n");
     SetProgramFolder(data.Path());
@@ -137,6 +139,16 @@ TEST_F(PersonalReminderAtStart, NamesTheWeeksDatesAndIsDismissed) {
     EXPECT_TRUE(text.contains("dates.dat: entry 2 ('Broken') is skipped: it has no date")) << text.toStdString();
     bar->DismissButton()->click();
     EXPECT_FALSE(bar->isVisible());
+
+    // The year view marks the day and names the date in the day's tip.
+    window.ShowView(MainWindow::View::Year);
+    window.Year()->ShowYear(day.Year());
+    const YearCell at = YearCellOf(day.Year(), day.Month(), day.Day());
+    GridWidget* grid = window.Year()->MonthGrid(at.month);
+    EXPECT_EQ(window.Year()->Model().grids[static_cast<size_t>(at.month)].Cell(at.row, at.col).text,
+              std::to_string(day.Day()) + kPersonalDayMark);
+    HoverCell(grid, at.row, at.col);
+    EXPECT_EQ(grid->toolTip(), "Tova's Hebrew birthday");
 }
 
 }  // namespace

@@ -152,8 +152,11 @@ void YearPanel::GridDoubleClicked(int month) {
 }
 
 void YearPanel::GridPointerMoved(int month, Qt::MouseButtons buttons) {
+    GridWidget* grid = grids_[static_cast<size_t>(month)];
+    // A day marked for personal dates names them in its tip.
+    const GridCell& cell = model_.grids[static_cast<size_t>(month)].Cell(grid->MouseRow(), grid->MouseCol());
+    grid->setToolTip(QString::fromStdString(cell.data));
     if (!state_.floatDetails) return;
-    const GridWidget* grid = grids_[static_cast<size_t>(month)];
     hoverRow_ = grid->MouseRow();
     hoverCol_ = grid->MouseCol();
     // Year cells carry no details: a note left from the month view goes.
