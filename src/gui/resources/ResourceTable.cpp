@@ -71,6 +71,7 @@ ResourceTable::ResourceTable(QWidget* parent) : QTableWidget(0, 3, parent) {
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setSelectionMode(QAbstractItemView::SingleSelection);
     verticalHeader()->setVisible(false);
+    setCornerButtonEnabled(false);  // no row headers: nothing to select all from
     horizontalHeader()->setSectionResizeMode(LaunchColumn, QHeaderView::ResizeToContents);
     horizontalHeader()->setSectionResizeMode(FileColumn, QHeaderView::Stretch);
     horizontalHeader()->setSectionResizeMode(DescriptionColumn, QHeaderView::Stretch);

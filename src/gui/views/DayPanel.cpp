@@ -50,6 +50,8 @@ void DayPanel::ShowDay(const Grid& monthGrid) {
     varnel::ShowDay(monthGrid, state_.currentDate, state_.selectedRow, state_.selectedCol,
                     grid_->PixelsToTwipsX(scroll_->viewport()->width()), model_);
     title_->setText(QString::fromStdString(model_.title));
+    grid_->setAccessibleName(title_->text());
+    scroll_->setAccessibleName(title_->text());
     FitColumns();
     FitGridHeight();
     scroll_->verticalScrollBar()->setValue(0);

@@ -1,5 +1,8 @@
 #include "gui/views/GridWidget.h"
 
+#include "gui/views/GridAccessible.h"
+
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -7,6 +10,8 @@
 namespace varnel {
 
 GridWidget::GridWidget(QWidget* parent) : QWidget(parent) {
+    static const bool accessible = (QAccessible::installFactory(GridAccessibleFactory), true);
+    (void)accessible;
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     style_.cellFont = font();
@@ -19,7 +24,25 @@ void GridWidget::SetGrid(Grid* grid) {
     update();
 }
 
-void GridWidget::Refresh() { update(); }
+void GridWidget::Refresh() {
+    update();
+    // A new fill (another month) changes what the focused cell holds.
+    if (grid_ && grid_->Revision() != reportedRevision_) ReportFocusedCell();
+}
+
+CellSpeech GridWidget::SpeechAt(int row, int col) const {
+    if (!grid_) return {};
+    return speech_ ? speech_(*grid_, row, col) : SpeechOfCell(grid_->Cell(row, col));
+}
+
+void GridWidget::ReportFocusedCell() {
+    if (!grid_) return;
+    reportedRevision_ = grid_->Revision();
+    if (!selectionShown_ || !hasFocus() || !QAccessible::isActive()) return;
+    QAccessibleEvent event(this, QAccessible::Focus);
+    event.setChild(row_ * grid_->Cols() + col_);
+    QAccessible::updateAccessibility(&event);
+}
 
 void GridWidget::SetFixedRows(int rows) { style_.fixedRows = rows < 0 ? 0 : rows; }
 void GridWidget::SetCellFont(const QFont& font) { style_.cellFont = font; }
@@ -47,9 +70,11 @@ GridStyle GridWidget::Style() const {
 }
 
 void GridWidget::Select(int row, int col) {
-    if (selectionShown_ && (row != row_ || col != col_)) update();
+    const bool moved = row != row_ || col != col_;
+    if (selectionShown_ && moved) update();
     row_ = row;
     col_ = col;
+    if (moved) ReportFocusedCell();
 }
 
 void GridWidget::SetTodayCell(int row, int col) {
@@ -146,6 +171,9 @@ void GridWidget::mouseMoveEvent(QMouseEvent* event) {
 void GridWidget::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     if (selectionShown_) update();
+    // Qt reports the grid itself as focused after this handler; the cell
+    // follows, so a screen reader ends on the cell.
+    QMetaObject::invokeMethod(this, &GridWidget::ReportFocusedCell, Qt::QueuedConnection);
 }
 
 void GridWidget::focusOutEvent(QFocusEvent* event) {

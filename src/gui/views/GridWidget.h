@@ -6,8 +6,10 @@
 #include <QColor>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
+#include "core/views/CellSpeech.h"
 #include "core/views/Grid.h"
 #include "gui/views/GridPainter.h"
 
@@ -26,6 +28,7 @@ public:
 
     // Rows drawn as headers where their cells have no colour of their own.
     void SetFixedRows(int rows);
+    int FixedRows() const { return style_.fixedRows; }
     void SetCellFont(const QFont& font);
     void SetHeaderFont(const QFont& font);
 
@@ -44,6 +47,13 @@ public:
     // current cell as selected with the focus on it while the grid has the focus.
     void SetTodayCell(int row, int col);
     void SetSelectionShown(bool shown);
+    bool SelectionShown() const { return selectionShown_; }
+
+    // What a screen reader says for a cell (by default the cell's own date and
+    // texts); the focused cell is reported to it as the selection moves.
+    using SpeechOf = std::function<CellSpeech(const Grid& grid, int row, int col)>;
+    void SetCellSpeech(SpeechOf speech) { speech_ = std::move(speech); }
+    CellSpeech SpeechAt(int row, int col) const;
     // The cell under the pointer at the last press or move; -1 outside the cells.
     int MouseRow() const { return mouseRow_; }
     int MouseCol() const { return mouseCol_; }
@@ -83,6 +93,8 @@ protected:
 
 private:
     void TrackPointer(const QPoint& point);
+    // Tells assistive technology which cell has the focus (when the grid has it).
+    void ReportFocusedCell();
     TwipsScale Scale() const { return TwipsScale::Of(*this); }
 
     Grid* grid_ = nullptr;
@@ -93,6 +105,8 @@ private:
     int mouseCol_ = -1;
     bool pressed_ = false;
     bool selectionShown_ = false;
+    SpeechOf speech_;
+    uint64_t reportedRevision_ = 0;  // the model's fill last reported to assistive technology
 };
 
 }  // namespace varnel

@@ -45,7 +45,10 @@ MonthPanel::MonthPanel(ViewState& state, CalendarSource& source, QWidget* parent
     next_ = new QPushButton(">>>", this);
     next_->setObjectName("cmdNextMonth");
     next_->setToolTip("Next month");
-    for (QPushButton* b : {previous_, next_}) b->setAutoDefault(false);
+    for (QPushButton* b : {previous_, next_}) {
+        b->setAutoDefault(false);
+        b->setAccessibleName(b->toolTip());  // a screen reader would say "less less less"
+    }
     connect(previous_, &QPushButton::clicked, this, &MonthPanel::PreviousMonthRequested);
     connect(next_, &QPushButton::clicked, this, &MonthPanel::NextMonthRequested);
 
@@ -96,6 +99,7 @@ void MonthPanel::ShowCalendar() {
     const bool monthChanged = model_.lastStartOfMonth != state_.currentDate;
     ComposeMonth(state_, source_, model_);
     title_->setText(QString::fromStdString(model_.title));
+    grid_->setAccessibleName(title_->text());
     FitTitle();
     lastStartOfMonth_->setText(QString::number(model_.lastStartOfMonth.Serial()));
     UpdateDayLabels();

@@ -4,9 +4,12 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <cstdlib>
 
 #include "core/calendar/HolyDays.h"
 #include "core/common/Date.h"
+#include "core/views/CellSpeech.h"
+#include "core/views/ColorScheme.h"
 #include "gui/views/GridKeys.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/TitleColors.h"
@@ -41,6 +44,7 @@ YearPanel::YearPanel(ViewState& state, CalendarSource& source, QWidget* parent)
     next_->setObjectName(QStringLiteral("cmdNextYear"));
     next_->setToolTip(QStringLiteral("Next year"));
     for (QPushButton* b : {previous_, next_}) {
+        b->setAccessibleName(b->toolTip());  // a screen reader would say "less less less"
         b->setFocusPolicy(Qt::NoFocus);
         b->setAutoDefault(false);
     }
@@ -70,6 +74,14 @@ YearPanel::YearPanel(ViewState& state, CalendarSource& source, QWidget* parent)
         grid->SetFixedRows(1);
         grid->SetCellFont(cellFont);
         grid->SetHeaderFont(headerFont);
+        // A day is read as its date, and as a holy day when the grid marks it one.
+        grid->SetCellSpeech([this, m](const Grid& days, int row, int col) {
+            const GridCell& cell = days.Cell(row, col);
+            const int day = row >= 1 ? std::atoi(cell.text.c_str()) : 0;
+            if (day < 1 || model_.year < kMinYear) return SpeechOfCell(cell);
+            const bool holy = cell.foreground == kBlackColor && cell.background != kWhiteColor;
+            return SpeechOfDay(Date(model_.year, m + 1, day), holy ? "holy day" : "");
+        });
         auto* keys = new GridKeys(grid, [this, m](int row, int col) {
             // Day cells carry their day number; the header row and the blanks do not.
             return row >= 1 && !model_.grids[static_cast<size_t>(m)].Cell(row, col).text.empty();
@@ -96,7 +108,9 @@ void YearPanel::ShowYear(int year) {
                      &calendar.personal);
     title_->setText(QString::fromStdString(model_.title));
     for (int m = 0; m < 12; ++m) {
-        labels_[static_cast<size_t>(m)]->setText(QString::fromStdString(model_.monthLabels[static_cast<size_t>(m)]));
+        const QString label = QString::fromStdString(model_.monthLabels[static_cast<size_t>(m)]);
+        labels_[static_cast<size_t>(m)]->setText(label);
+        grids_[static_cast<size_t>(m)]->setAccessibleName(label);
         grids_[static_cast<size_t>(m)]->Refresh();
     }
     MarkToday();

@@ -1,0 +1,186 @@
+#!/usr/bin/python3
+"""The month grid through the desktop's accessibility bus (AT-SPI), as a
+screen reader meets it: the window is started under Xvfb on a private D-Bus
+session, the arrow keys move the focus, and the focused cell's name and
+description are read back and compared with the month the command line prints.
+
+Usage: atspi_grid_test.py VARNEL   (ctest runs it; exit 77 = skipped)
+"""
+import datetime
+import json
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77
+TIMEOUT = 60  # seconds for each thing awaited: the bus, the window, a focus move
+
+
+def fail(message):
+    print("FAIL: " + message, file=sys.stderr)
+    sys.exit(1)
+
+
+def wait_for(what, probe, timeout=TIMEOUT, every=None):
+    """Polls probe() until it gives something true; `every` runs between tries."""
+    deadline = time.monotonic() + timeout
+    while True:
+        try:
+            found = probe()
+        except Exception:  # the bus or the window still coming up
+            found = None
+        if found:
+            return found
+        if time.monotonic() > deadline:
+            fail("timed out waiting for " + what)
+        if every:
+            every()
+        time.sleep(0.1)
+
+
+def long_date(day):
+    return f"{day:%A}, {day:%B} {day.day}, {day.year}"
+
+
+def start_xvfb():
+    read, write = os.pipe()
+    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                              pass_fds=[write], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write)
+    with os.fdopen(read) as pipe:
+        number = pipe.readline().strip()
+    if not number:
+        server.kill()
+        fail("Xvfb did not start")
+    return server, ":" + number
+
+
+def outer(varnel):
+    for tool in ("Xvfb", "dbus-run-session", "xdotool"):
+        if subprocess.run(["which", tool], capture_output=True).returncode != 0:
+            fail(tool + " is missing (scripts/setup installs it)")
+    server, display = start_xvfb()
+    try:
+        env = dict(os.environ, DISPLAY=display)
+        env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+        env.pop("AT_SPI_BUS_ADDRESS", None)
+        run = subprocess.run(["dbus-run-session", "--", sys.executable, __file__, "--inner", varnel], env=env,
+                             timeout=6 * TIMEOUT)
+        return run.returncode
+    finally:
+        server.kill()
+        server.wait()
+
+
+def bus_is_up():
+    """The accessibility bus answers on this session (started on demand)."""
+    ask = ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus", "org.a11y.Bus.GetAddress"]
+    try:
+        return subprocess.run(ask, capture_output=True, timeout=TIMEOUT).returncode == 0
+    except subprocess.TimeoutExpired:
+        return False
+
+
+def find(accessible, test, depth=0):
+    if test(accessible):
+        return accessible
+    if depth > 12:
+        return None
+    for i in range(accessible.childCount):
+        child = accessible.getChildAtIndex(i)
+        found = child and find(child, test, depth + 1)
+        if found:
+            return found
+    return None
+
+
+def inner(varnel):
+    if not bus_is_up():
+        print("SKIP: the AT-SPI accessibility bus could not start on a private D-Bus session", file=sys.stderr)
+        return SKIP
+    import pyatspi
+
+    home = tempfile.TemporaryDirectory()
+    env = dict(os.environ, HOME=home.name, XDG_CONFIG_HOME=home.name + "/config", XDG_DATA_HOME=home.name + "/data",
+               QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
+    today = datetime.date.today()
+    month = json.loads(subprocess.run([varnel, "month", f"{today:%Y-%m}", "--json"], env=env, capture_output=True,
+                                      check=True, text=True).stdout)
+    window = subprocess.Popen([varnel], env=env)
+    try:
+        def application():
+            desktop = pyatspi.Registry.getDesktop(0)
+            for i in range(desktop.childCount):
+                app = desktop.getChildAtIndex(i)
+                if app and app.name == "Varnel":
+                    return app
+            return None
+
+        app = wait_for("the program on the accessibility bus", application)
+        # The month grid: a table named by the month's title.
+        grid = wait_for("the month grid", lambda: find(app, lambda a: a.getRole() == pyatspi.ROLE_TABLE
+                                                       and a.name == month["title"]))
+
+        def focus_window():
+            subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "\u2014 Varnel", "windowfocus"],
+                           capture_output=True, timeout=TIMEOUT)
+
+        def focused_cell():
+            for i in range(grid.childCount):
+                cell = grid.getChildAtIndex(i)
+                if cell and cell.getState().contains(pyatspi.STATE_FOCUSED):
+                    return cell
+            return None
+
+        def cell_text(day):
+            offset = f"{day.day - 1:02d}"
+            for row in month["grid"]:
+                for cell in row:
+                    if cell["data"].startswith(offset):
+                        return cell
+            fail(f"no cell for {day} in the month's JSON")
+
+        def expect_focus_on(day):
+            cell = wait_for("the focus on " + long_date(day),
+                            lambda: (lambda c: c if c and c.name.startswith(long_date(day)) else None)(focused_cell()))
+            shown = cell_text(day)
+            lines = [line for line in shown["text"].split("\r\n") if line]
+            expected = long_date(day) + (": " + ", ".join(lines) if lines else "")
+            if cell.name != expected:
+                fail(f"focused cell reads {cell.name!r}, expected {expected!r}")
+            if cell.getRole() != pyatspi.ROLE_TABLE_CELL:
+                fail("the focused cell's role is " + cell.getRoleName())
+            details = shown["data"][2:].replace("\r\n", "\n").rstrip("\n")
+            if cell.description != details or "Sunrise: " not in cell.description:
+                fail(f"focused cell's description is {cell.description!r}, expected {details!r}")
+            print("focused:", cell.name)
+
+        # The window opens on today's month with today's cell current.
+        wait_for("the keyboard focus in the month grid", focused_cell, every=focus_window)
+        expect_focus_on(today)
+        last = (today.replace(day=28) + datetime.timedelta(days=4)).replace(day=1) - datetime.timedelta(days=1)
+        moves = [("Right", 1) if today < last else ("Left", -1),
+                 ("Down", 7) if today + datetime.timedelta(days=7) <= last else ("Up", -7)]
+        day = today
+        for key, step in moves:
+            subprocess.run(["xdotool", "key", key], check=True, timeout=TIMEOUT)
+            day += datetime.timedelta(days=step)
+            expect_focus_on(day)
+        print("PASS")
+        return 0
+    finally:
+        window.terminate()
+        try:
+            window.wait(timeout=TIMEOUT)
+        except subprocess.TimeoutExpired:
+            window.kill()
+
+
+if __name__ == "__main__":
+    if len(sys.argv) == 3 and sys.argv[1] == "--inner":
+        sys.exit(inner(sys.argv[2]))
+    if len(sys.argv) != 2:
+        fail(__doc__)
+    sys.exit(outer(sys.argv[1]))
