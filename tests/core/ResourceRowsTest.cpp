@@ -99,6 +99,15 @@ TEST(ResourceTarget, FilesProgramsAndWebAddresses) {
     EXPECT_EQ(ClassifyResource("ftp://example.org/a").kind, ResourceKind::Nothing);
     EXPECT_EQ(ClassifyResource("/no/such/file.exe").kind, ResourceKind::Nothing);
     EXPECT_EQ(ClassifyResource("").kind, ResourceKind::Nothing);
+
+    // What the user is told when nothing opens; an empty entry is skipped silently.
+    EXPECT_EQ(WhyNothingToOpen(" /no/such/file.exe "), "The file '/no/such/file.exe' does not exist or cannot be read.");
+    EXPECT_EQ(WhyNothingToOpen(dir.Path()), "'" + dir.Path() + "' is a folder, not a file.");
+    EXPECT_EQ(WhyNothingToOpen("ftp://example.org/a"),
+              "'ftp://example.org/a' is not a web address that can be opened (one with http:// or https://).");
+    EXPECT_EQ(WhyNothingToOpen("seder songs"),
+              "'seder songs' is neither an existing file nor a web address (one with http://, https:// or www.).");
+    EXPECT_EQ(WhyNothingToOpen("  "), "");
 }
 
 }  // namespace

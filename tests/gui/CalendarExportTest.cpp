@@ -16,6 +16,7 @@
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtTest/QTest>
 
 #include "GuiTestSupport.h"
 #include "core/appointments/ExportToCalendar.h"
@@ -30,6 +31,7 @@
 #include "gui/appointments/ExportMonthToCalendar.h"
 #include "gui/appointments/ActivityDialog.h"
 #include "gui/appointments/CalendarTargetDialog.h"
+#include "gui/common/PathEdit.h"
 #include "gui/common/Settings.h"
 
 namespace varnel {
@@ -146,7 +148,7 @@ TEST(CalendarTargetDialog, ChoosesAFileOrAServerAndRefusesBadUrls) {
     EXPECT_FALSE(HasCalendarTargetSetting());
     EXPECT_TRUE(ReadCalendarTarget().target.endsWith("Export/portions.ics"));
 
-    CalendarTargetDialog dialog(CalendarTarget{"/tmp/mine.ics", ""}, nullptr);
+    CalendarTargetDialog dialog(CalendarTarget{"/tmp/mine.ics", ""}, "the Shabbat portions of May 2027", nullptr);
     EXPECT_TRUE(dialog.FileOption()->isChecked());
     EXPECT_FALSE(dialog.UrlBox()->isEnabled());
     dialog.ServerOption()->setChecked(true);
@@ -168,6 +170,29 @@ TEST(CalendarTargetDialog, ChoosesAFileOrAServerAndRefusesBadUrls) {
     EXPECT_EQ(stored.target, "https://cal.example.org/u/c/");
     EXPECT_EQ(stored.user, "ruth");
     EXPECT_TRUE(stored.IsServer());
+}
+
+// The dialog says what it exports and shows the file's whole path: as wide as
+// the path, and when the window is too narrow, elided in the middle, never at
+// one end, with the full path as the tool tip; typing shows the text itself.
+TEST(CalendarTargetDialog, NamesWhatItExportsAndShowsTheWholePath) {
+    EnsureApplication();
+    const QString path = "/home/someone/.local/share/Varnel/Export/portions.ics";
+    CalendarTargetDialog dialog(CalendarTarget{path, ""}, "the Shabbat portions of December 2026", nullptr);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EXPECT_EQ(dialog.SubjectLabel()->text(), "Export the Shabbat portions of December 2026 to:");
+    PathEdit* box = dialog.PathBox();
+    EXPECT_EQ(box->toolTip(), path);
+    EXPECT_EQ(box->ShownText(), path);
+    box->resize(box->fontMetrics().horizontalAdvance(path) * 2 / 3, box->height());
+    const QString shown = box->ShownText();
+    EXPECT_LT(shown.size(), path.size());
+    EXPECT_TRUE(shown.startsWith("/home/") && shown.endsWith("/portions.ics") && shown.contains(QChar(0x2026)))
+        << shown.toStdString();
+    box->setText("/tmp/x.ics");
+    EXPECT_EQ(box->ShownText(), "/tmp/x.ics");
+    EXPECT_EQ(box->toolTip(), "/tmp/x.ics");
 }
 
 // The toolbar's export with a file already chosen: no dialog, the file is

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QTimer>
+#include <QtTest/QTest>
+#include <functional>
 
 #include "core/common/Date.h"
 #include "core/views/ColorScheme.h"
@@ -39,7 +41,7 @@ TEST_F(Dialogs, ColorsOpensOnTheCurrentSchemeAndGivesTheChosenOneOnOkOnly) {
         ColorsDialog dialog(nullptr, 2);
         for (int i = 0; i < 4; ++i) ASSERT_NE(Option(dialog, i), nullptr);
         EXPECT_EQ(QStringList({Option(dialog, 0)->text(), Option(dialog, 1)->text(), Option(dialog, 2)->text(),
-                               Option(dialog, 3)->text()}).join('|'), "Default|Blues|Lavender|Amber");
+                               Option(dialog, 3)->text()}).join('|'), "&Default|&Blues|&Lavender|&Amber");
         EXPECT_TRUE(Option(dialog, 2)->isChecked());
         dialog.accept();
         EXPECT_EQ(dialog.Chosen(), 2);
@@ -58,6 +60,29 @@ TEST_F(Dialogs, ColorsOpensOnTheCurrentSchemeAndGivesTheChosenOneOnOkOnly) {
     EXPECT_EQ(holy->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     EXPECT_EQ(shabbat->palette().color(QPalette::Window), QColor(192, 64, 0));
     EXPECT_EQ(shabbat->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+}
+
+// The keyboard alone: the dialog opens on the schemes, the arrows move the
+// choice and Enter takes it; each scheme's first letter with Alt chooses it.
+TEST_F(Dialogs, ColorsAreChosenWithTheArrowsOrAnAccessKeyAndEnter) {
+    const auto choose = [](int current, const std::function<void(QWidget*)>& keys) {
+        ColorsDialog dialog(nullptr, current);
+        dialog.show();
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        EXPECT_EQ(QApplication::focusWidget(), Option(dialog, current));
+        keys(&dialog);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        return dialog.Chosen();
+    };
+    EXPECT_EQ(choose(0, [](QWidget*) {
+                  for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+              }),
+              3);
+    EXPECT_EQ(choose(3, [](QWidget*) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up); }), 2);
+    EXPECT_EQ(choose(0, [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_L, Qt::AltModifier); }), 2);
+    EXPECT_EQ(choose(2, [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_B, Qt::AltModifier); }), 1);
 }
 
 TEST_F(Dialogs, ColorsWithASchemeOutsideTheTableSelectsNothing) {

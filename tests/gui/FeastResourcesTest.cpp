@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QDropEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QListWidget>
@@ -22,6 +24,7 @@
 #include "core/common/Profile.h"
 #include "core/resources/FeastList.h"
 #include "core/resources/ResourceList.h"
+#include "gui/common/WindowPlacement.h"
 #include "gui/resources/ResourceOpener.h"
 #include "gui/resources/ResourceTable.h"
 #include "gui/resources/FeastResourcesDialog.h"
@@ -155,7 +158,7 @@ TEST_F(FeastResources, ADropOfTwoFilesAndATextAddsThreeRows) {
                                                 {}}));
 }
 
-TEST_F(FeastResources, LaunchOpensTheTickedEntriesAndSaysWhenNothingCanOpenOne) {
+TEST_F(FeastResources, LaunchOpensTheTickedEntriesAndSaysWhyWhenNothingCanOpenOne) {
     const std::string document = dir_.Write("Haggadah.pdf", "%PDF");
     const std::string program = dir_.Write("omer-counter", "#!/bin/sh\n");
     std::filesystem::permissions(program, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
@@ -164,17 +167,21 @@ TEST_F(FeastResources, LaunchOpensTheTickedEntriesAndSaysWhenNothingCanOpenOne) 
                                {true, program, "p"},
                                {true, "www.example.org/seder", "w"},
                                {false, "https://example.org/unticked", "u"},
-                               {true, "just some words", "n"},
+                               {true, "/no/such/seder.pdf", "n"},
                                {true, "https://example.org/seder", "s"},
                                {}});
+    auto box = AnswerNextBox(QMessageBox::Ok);
     QTest::mouseClick(window_->findChild<QPushButton*>("cmdLaunch"), Qt::LeftButton);
     EXPECT_EQ(opener_.calls, (QStringList{"file " + QString::fromStdString(document), "program " + QString::fromStdString(program),
                                           "web https://www.example.org/seder", "web https://example.org/seder"}));
+    ASSERT_TRUE(box->seen);  // the missing file is named, and the rows after it still open
+    EXPECT_EQ(box->title, "Resource Not Opened");
+    EXPECT_EQ(box->text, "The file '/no/such/seder.pdf' does not exist or cannot be read.");
 
     opener_.succeed = false;
     opener_.calls.clear();
     window_->Table()->SetRows({{true, document, "d"}, {}});
-    auto box = AnswerNextBox(QMessageBox::Ok);
+    box = AnswerNextBox(QMessageBox::Ok);
     window_->LaunchSelections();
     ASSERT_TRUE(box->seen);
     EXPECT_EQ(box->title, "Application Not Found");
@@ -289,15 +296,34 @@ TEST_F(FeastResourcesMenu, TheMenuItemOpensOneWindowWithTheYearsFeasts) {
     TempFolder data;
     std::filesystem::copy_file(std::string(VARNEL_SOURCE_DATA) + "/holydays.dat", data.File("holydays.dat"));
     SetProgramFolder(data.Path());
-    QAction* item = Start().findChild<QAction*>("mFeastResources");
+    // A main window away from the screen's top left corner.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    Start(screen.size() / 2).move(screen.topLeft() + QPoint(screen.width(), screen.height()) / 3);
+    QAction* item = window_->findChild<QAction*>("mFeastResources");
     ASSERT_NE(item, nullptr);
     item->trigger();
     item->trigger();
     const auto open = window_->findChildren<FeastResourcesDialog*>();
     ASSERT_EQ(open.size(), 1);
     EXPECT_TRUE(open.front()->isVisible());
+    // It opens over the main window, and its list shows every feast's whole name.
+    EXPECT_TRUE(open.front()->frameGeometry().contains(window_->frameGeometry().center()));
+    EXPECT_TRUE(window_->screen()->availableGeometry().contains(open.front()->frameGeometry()));
+    QListWidget* list = open.front()->FeastList();
+    for (int i = 0; i < list->count(); ++i)
+        EXPECT_LE(list->visualItemRect(list->item(i)).left() + list->fontMetrics().horizontalAdvance(list->item(i)->text()),
+                  list->viewport()->width()) << list->item(i)->text().toStdString();
     EXPECT_EQ(open.front()->FeastList()->count(), 20);
     EXPECT_EQ(open.front()->ResourcePath(), data.File("resources.dat"));
+    {  // a smaller window owned by the main window opens over its middle
+        QWidget small(window_.get(), Qt::Window);
+        small.resize(window_->size() / 2);
+        small.show();  // with its frame
+        PlaceOverOwner(small);
+        const QPoint offset = small.frameGeometry().center() - window_->frameGeometry().center();
+        EXPECT_LE(offset.manhattanLength(), 2) << offset.x() << "," << offset.y();
+    }
+
     QPointer<FeastResourcesDialog> closed = open.front();
     closed->close();
     FlushDeletes();

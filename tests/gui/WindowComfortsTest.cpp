@@ -24,13 +24,7 @@ namespace {
 
 class Comforts : public WindowFixture {
 protected:
-    // A started window, active.
-    MainWindow& Start() {
-        WindowFixture::Start(QSize(1000, 760));
-        window_->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-        return *window_;
-    }
+    MainWindow& Start() { return WindowFixture::Start(QSize(1000, 760)); }
 };
 
 TEST_F(Comforts, ANewPlaceRedrawsTheShownMonthAtOnce) {
@@ -63,14 +57,50 @@ TEST_F(Comforts, TheNoteGoesWithItsMonthAndWithEscape) {
     EXPECT_EQ(window.State().currentDate, Date(2026, 12, 1));
     EXPECT_EQ(OpenFlexNote(), nullptr);
 
-    // Escape with the focus left in the main window closes the note too.
-    const MonthCell dec9 = MonthCellOf(Date(2026, 12, 1), 9);
-    HoverCell(grid, dec9.row, dec9.col);
+    // Escape closes the note wherever the focus is in the window.
+    int day = 9;
+    for (const char* focus : {"vsFlex", "cmdNextMonth", "cmdPreviousMonth"}) {
+        const MonthCell cell = MonthCellOf(Date(2026, 12, 1), day);
+        day += 7;  // a note does not open on the right neighbour of the last one
+        HoverCell(grid, cell.row, cell.col);
+        ASSERT_NE(OpenFlexNote(), nullptr) << focus;
+        auto* widget = window.findChild<QWidget*>(focus);
+        widget->setFocus();
+        QTest::keyClick(widget, Qt::Key_Escape);
+        EXPECT_EQ(OpenFlexNote(), nullptr) << focus;
+        FlushDeletes();
+    }
+}
+
+// The note never stays over a dialog or another window: it closes when the
+// main window loses the focus, and a window in the background shows none.
+TEST_F(Comforts, TheNoteHidesWhenADialogOpensOrTheWindowLosesTheFocus) {
+    MainWindow& window = Start();
+    window.State().floatDetails = true;
+    ShowMonth(2027, 1);
+    GridWidget* grid = window.Month()->Grid();
+    const MonthCell jan31 = MonthCellOf(Date(2027, 1, 1), 31);
+    HoverCell(grid, jan31.row, jan31.col);
     ASSERT_NE(OpenFlexNote(), nullptr);
+    bool noteWhileDialog = true;
+    WhenModal<QDialog>([&](QDialog& dialog) {
+        noteWhileDialog = !Settle([] { return OpenFlexNote() == nullptr; });
+        dialog.reject();
+    });
+    window.ChooseColorScheme();
+    EXPECT_FALSE(noteWhileDialog);
+
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    grid->setFocus();
-    QTest::keyClick(grid, Qt::Key_Escape);
+    HoverCell(grid, jan31.row - 1, jan31.col);
+    ASSERT_NE(OpenFlexNote(), nullptr);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_TRUE(Settle([] { return OpenFlexNote() == nullptr; }));
+    FlushDeletes();
+    HoverCell(grid, jan31.row - 2, jan31.col);  // the pointer over the window in the background
     EXPECT_EQ(OpenFlexNote(), nullptr);
 }
 

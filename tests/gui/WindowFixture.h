@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <QtTest/QTest>
 #include <memory>
 #include <utility>
 
@@ -38,7 +39,8 @@ protected:
         window_.reset();
         FlushDeletes();
     }
-    // A window that has run its start-up, its splash closed (it would hold the focus).
+    // A window that has run its start-up, its splash closed (it would hold
+    // the focus), active as a window the user works in.
     MainWindow& Start(QSize size = QSize(1100, 800)) {
         window_ = std::make_unique<MainWindow>();
         window_->resize(size);
@@ -46,6 +48,8 @@ protected:
         EXPECT_TRUE(StartUp(*window_));
         if (SplashWindow* splash = OpenSplash()) splash->close();
         FlushDeletes();
+        window_->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
         return *window_;
     }
     // Shows a month as go-to-date would, with the year's data.

@@ -38,4 +38,16 @@ ResourceTarget ClassifyResource(const std::string& fileurl) {
     return {};
 }
 
+std::string WhyNothingToOpen(const std::string& fileurl) {
+    const std::string text = TrimBlanks(fileurl);
+    if (text.empty()) return {};
+    std::error_code ec;
+    if (std::filesystem::is_directory(text, ec)) return "'" + text + "' is a folder, not a file.";
+    if (text.find("://") != std::string::npos)
+        return "'" + text + "' is not a web address that can be opened (one with http:// or https://).";
+    if (text.find_first_of("/\\") != std::string::npos || text.front() == '~')
+        return "The file '" + text + "' does not exist or cannot be read.";
+    return "'" + text + "' is neither an existing file nor a web address (one with http://, https:// or www.).";
+}
+
 }  // namespace varnel

@@ -18,6 +18,10 @@ struct ResourceTarget {
 // addresses get "https://").
 ResourceTarget ClassifyResource(const std::string& fileurl);
 
+// Why an entry that ClassifyResource finds nothing to open cannot be opened,
+// in a sentence for the user; empty for an empty entry, which is skipped.
+std::string WhyNothingToOpen(const std::string& fileurl);
+
 // A regular file the user may execute.
 bool IsExecutableFile(const std::string& path);
 

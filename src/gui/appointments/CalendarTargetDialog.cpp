@@ -5,6 +5,7 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -15,23 +16,29 @@
 #include "core/appointments/IcsFileCalendar.h"
 #include "core/common/Files.h"
 #include "gui/appointments/CalDavAddress.h"
+#include "gui/common/PathEdit.h"
 
 namespace varnel {
 
-CalendarTargetDialog::CalendarTargetDialog(const CalendarTarget& current, QWidget* owner)
+CalendarTargetDialog::CalendarTargetDialog(const CalendarTarget& current, const QString& subject, QWidget* owner)
     : QDialog(owner), fileRadio_(new QRadioButton(tr("iCalendar file"), this)),
-      serverRadio_(new QRadioButton(tr("CalDAV server"), this)), pathEdit_(new QLineEdit(this)),
+      serverRadio_(new QRadioButton(tr("CalDAV server"), this)),
+      subjectLabel_(new QLabel(tr("Export %1 to:").arg(subject), this)), pathEdit_(new PathEdit(this)),
       urlEdit_(new QLineEdit(this)), userEdit_(new QLineEdit(this)), passwordEdit_(new QLineEdit(this)),
       rememberCheck_(new QCheckBox(tr("Remember password"), this)) {
     setObjectName(QStringLiteral("frmCalendarTarget"));
     setWindowTitle(tr("Export to calendar"));
     passwordEdit_->setEchoMode(QLineEdit::Password);
+    pathEdit_->setAccessibleName(tr("File"));  // its label stands beside a row, not the box
     urlEdit_->setPlaceholderText(QStringLiteral("https://server/calendars/user/calendar/"));
     auto* browse = new QPushButton(tr("Browse..."), this);
     auto* pathRow = new QHBoxLayout;
     pathRow->addWidget(pathEdit_);
     pathRow->addWidget(browse);
+    subjectLabel_->setObjectName(QStringLiteral("lblSubject"));
+    subjectLabel_->setWordWrap(true);
     auto* form = new QFormLayout(this);
+    form->addRow(subjectLabel_);
     form->addRow(fileRadio_);
     form->addRow(tr("File:"), pathRow);
     form->addRow(serverRadio_);

@@ -1,21 +1,26 @@
 #pragma once
-// Choosing the calendar the month's portions go to: an iCalendar file (path,
-// with a file dialog) or a CalDAV server (URL, user name, password and
-// "Remember password").
+// Choosing the calendar an export goes to: an iCalendar file (path, with a
+// file dialog) or a CalDAV server (URL, user name, password and "Remember
+// password"). The dialog says what it exports.
 #include <QDialog>
 
 #include "gui/appointments/CalendarTarget.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
 namespace varnel {
 
+class PathEdit;
+
 class CalendarTargetDialog : public QDialog {
     Q_OBJECT
 public:
-    CalendarTargetDialog(const CalendarTarget& current, QWidget* owner);
+    // subject: what goes to the calendar, as it follows "Export " (e.g. "the
+    // Shabbat portions of December 2026").
+    CalendarTargetDialog(const CalendarTarget& current, const QString& subject, QWidget* owner);
 
     CalendarTarget Target() const;
     QString Password() const;
@@ -24,7 +29,8 @@ public:
 
     QRadioButton* FileOption() const { return fileRadio_; }
     QRadioButton* ServerOption() const { return serverRadio_; }
-    QLineEdit* PathBox() const { return pathEdit_; }
+    PathEdit* PathBox() const { return pathEdit_; }
+    QLabel* SubjectLabel() const { return subjectLabel_; }
     QLineEdit* UrlBox() const { return urlEdit_; }
     QLineEdit* UserBox() const { return userEdit_; }
     QLineEdit* PasswordBox() const { return passwordEdit_; }
@@ -36,7 +42,8 @@ private:
 
     QRadioButton* fileRadio_;
     QRadioButton* serverRadio_;
-    QLineEdit* pathEdit_;
+    QLabel* subjectLabel_;
+    PathEdit* pathEdit_;
     QLineEdit* urlEdit_;
     QLineEdit* userEdit_;
     QLineEdit* passwordEdit_;

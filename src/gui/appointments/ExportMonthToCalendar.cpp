@@ -8,6 +8,7 @@
 
 #include "core/appointments/ExportToCalendar.h"
 #include "core/appointments/ShabbatLines.h"
+#include "core/common/DateFormat.h"
 #include "core/common/Files.h"
 #include "gui/appointments/ActivityDialog.h"
 #include "gui/appointments/CalDavAddress.h"
@@ -38,7 +39,8 @@ void MonthExport::Begin(bool ask) {
 }
 
 void MonthExport::AskTarget(bool remembered) {
-    auto* dialog = new CalendarTargetDialog(target_, owner_);
+    const QString subject = tr("the Shabbat portions of %1").arg(QString::fromStdString(MonthYearText(firstOfMonth_)));
+    auto* dialog = new CalendarTargetDialog(target_, subject, owner_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->SetRememberPassword(remembered);
     connect(dialog, &QDialog::finished, this, [this, dialog, remembered](int result) {

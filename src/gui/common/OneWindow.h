@@ -1,8 +1,11 @@
 #pragma once
 // The one window of a kind (the feast resources, the personal dates): made on
-// first use, deleted when closed, brought to the front when asked for again.
+// first use over the middle of its owner's window, deleted when closed,
+// brought to the front when asked for again.
 #include <QPointer>
 #include <QWidget>
+
+#include "gui/common/WindowPlacement.h"
 
 namespace varnel {
 
@@ -11,6 +14,7 @@ W* ShowOneWindow(QPointer<W>& window, Make make) {
     if (!window) {
         window = make();
         window->setAttribute(Qt::WA_DeleteOnClose);
+        PlaceOverOwner(*window);
     }
     window->show();
     window->raise();

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "core/common/Files.h"
@@ -49,6 +50,7 @@ FeastResourcesDialog::FeastResourcesDialog(const HolyDayTable& holyDays, const s
     setObjectName(QStringLiteral("frmFeastResources"));
     setWindowTitle(QStringLiteral("Feast Resources"));
     feastList_->setObjectName(QStringLiteral("lstFeast"));
+    feastList_->setAccessibleName(QStringLiteral("Feast/Holy Day"));
     launchGroup_->setObjectName(QStringLiteral("ssfmLaunch"));
 
     auto* feastFrame = new QGroupBox(QStringLiteral("Feast/Holy Day"), this);
@@ -69,11 +71,15 @@ FeastResourcesDialog::FeastResourcesDialog(const HolyDayTable& holyDays, const s
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(feastFrame, 1);
     layout->addWidget(launchGroup_, 3);
-    resize(820, 420);
 
     feastList_->addItem(QString::fromUtf8(kSelectFeastPrompt));
     for (const std::string& feast : FeastNames(holyDays)) feastList_->addItem(QString::fromStdString(feast));
+    // The list is as wide as its longest feast's name, with room for its scroll bar.
+    feastList_->setMinimumWidth(feastList_->sizeHintForColumn(0) + 2 * feastList_->frameWidth() +
+                                feastList_->verticalScrollBar()->sizeHint().width());
+    resize(sizeHint().expandedTo(QSize(820, 420)));
 
+    launchTable_->setAccessibleName(QStringLiteral("Resources"));
     connect(feastList_, &QListWidget::currentRowChanged, this, &FeastResourcesDialog::ChooseFeast);
     connect(launchButton_, &QPushButton::clicked, this, &FeastResourcesDialog::LaunchSelections);
     connect(clearButton_, &QPushButton::clicked, this, &FeastResourcesDialog::ClearList);

@@ -27,6 +27,9 @@ void LaunchResource(ResourceOpener& opener, const QString& fileurl, QWidget* own
     const QString what = QString::fromStdString(target.target);
     switch (target.kind) {
         case ResourceKind::Nothing:
+            // A missing file or a mistyped entry: the user is told why nothing opens.
+            if (const std::string why = WhyNothingToOpen(fileurl.toStdString()); !why.empty())
+                QMessageBox::warning(owner, QStringLiteral("Resource Not Opened"), QString::fromStdString(why));
             return;
         case ResourceKind::Program:
             // A file marked executable may still be a document (files on a

@@ -28,9 +28,9 @@ public:
 };
 ResourceOpener& TheDesktopOpener();
 
-// Opens one entry's file or address; when nothing can open it, says so in a
-// message box owned by `owner`. Text that is neither an existing file nor a
-// web address does nothing.
+// Opens one entry's file or address; when nothing can open it (no program
+// for it, a missing file, text that is neither a file nor a web address), says
+// why in a message box owned by `owner`. An empty entry does nothing.
 void LaunchResource(ResourceOpener& opener, const QString& fileurl, QWidget* owner);
 
 }  // namespace varnel

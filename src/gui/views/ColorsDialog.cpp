@@ -1,6 +1,7 @@
 #include "gui/views/ColorsDialog.h"
 
 #include <QColor>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -46,7 +47,8 @@ ColorsDialog::ColorsDialog(QWidget* owner, int current)
     for (int i = 0; i < kColorSchemeCount; ++i) {
         const ColorSchemeEntry& scheme = ColorSchemeAt(i);
         const QString index = QString::number(i);
-        auto* option = new QRadioButton(QString::fromUtf8(scheme.name), this);  // exclusive within the dialog
+        // Exclusive within the dialog; the name's first letter is its access key.
+        auto* option = new QRadioButton(QStringLiteral("&") + QString::fromUtf8(scheme.name), this);
         option->setObjectName(QStringLiteral("optScheme") + index);
         QLabel* holy = Sample(QStringLiteral("Holy Days"), scheme.holyDay, kBlackColor, this);
         holy->setObjectName(QStringLiteral("lblHolyDays") + index);
@@ -56,11 +58,18 @@ ColorsDialog::ColorsDialog(QWidget* owner, int current)
         schemes->addWidget(holy, i, 1);
         schemes->addWidget(shabbat, i, 2);
         schemeRadios_[static_cast<size_t>(i)] = option;
+        option->installEventFilter(this);
         holyDaysLabel_[static_cast<size_t>(i)] = holy;
         shabbatLabel_[static_cast<size_t>(i)] = shabbat;
     }
     // A scheme number outside 0..3 (black colours) opens with no option selected.
     if (IsColorScheme(current)) schemeRadios_[static_cast<size_t>(current)]->setChecked(true);
+    // The keyboard starts on the schemes, where the arrows choose one and
+    // Enter takes it; Tab then reaches the buttons.
+    QRadioButton* focused = schemeRadios_[IsColorScheme(current) ? static_cast<size_t>(current) : 0];
+    focused->setFocus();
+    setTabOrder(focused, okButton_);
+    setTabOrder(okButton_, cancelButton_);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -73,6 +82,16 @@ ColorsDialog::ColorsDialog(QWidget* owner, int current)
 
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+// An access key chooses its scheme at once (a button's own access key only
+// starts a click that lands a moment later, after an Enter pressed at once).
+bool ColorsDialog::eventFilter(QObject* watched, QEvent* event) {
+    auto* option = qobject_cast<QRadioButton*>(watched);
+    if (event->type() != QEvent::Shortcut || !option) return QDialog::eventFilter(watched, event);
+    option->setChecked(true);
+    option->setFocus(Qt::ShortcutFocusReason);
+    return true;
 }
 
 void ColorsDialog::accept() {

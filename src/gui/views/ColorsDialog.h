@@ -19,6 +19,9 @@ public:
     void accept() override;
     std::optional<int> Chosen() const { return chosen_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     std::array<QRadioButton*, 4> schemeRadios_{};
     std::array<QLabel*, 4> holyDaysLabel_{};

@@ -1,10 +1,12 @@
 #include "gui/views/FloatingNote.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QWindow>
 
 #include "gui/rules/FlexNotePlacement.h"
 #include "gui/views/GridWidget.h"
@@ -23,7 +25,8 @@ QString ShownText(const QString& text) {
 }  // namespace
 
 FloatingNote::FloatingNote(QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    // A tool window stays above the window it belongs to, and only above it.
+    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint),
       noteEdit_(new QPlainTextEdit(this)),
       noteLabel_(new QLabel(this)),
       focusSink_(new QWidget(this)) {
@@ -43,7 +46,6 @@ FloatingNote::FloatingNote(QWidget* owner)
     noteEdit_->setFocusPolicy(Qt::ClickFocus);
     noteEdit_->setTextInteractionFlags(Qt::NoTextInteraction);
     noteEdit_->setStyleSheet(QStringLiteral("QPlainTextEdit { background: #fffbe6; color: black; }"));
-    noteEdit_->installEventFilter(this);
     noteEdit_->viewport()->installEventFilter(this);
 
     noteLabel_->setTextFormat(Qt::PlainText);
@@ -52,7 +54,6 @@ FloatingNote::FloatingNote(QWidget* owner)
 
     focusSink_->setFocusPolicy(Qt::StrongFocus);
     focusSink_->setGeometry(0, 0, 0, 0);
-    focusSink_->installEventFilter(this);
 }
 
 int FloatingNote::TwipsToPixelsX(int twips) const { return (twips * logicalDpiX() + 720) / 1440; }
@@ -99,13 +100,29 @@ void FloatingNote::ShowNote(GridWidget& grid, int row, int col) {
     move(grid.TwipsToPixelsX(p.left), grid.TwipsToPixelsY(p.top));
     FitTextBox();
     // The note floats without taking the keyboard from the window under it:
-    // the arrows keep moving the grid's selection and Escape reaches the
-    // window, which closes the note. Within the note the hidden control
-    // holds the focus, so the text shows without a caret.
+    // the arrows keep moving the grid's selection. Within the note the hidden
+    // control holds the focus, so the text shows without a caret.
     setAttribute(Qt::WA_ShowWithoutActivating);
     show();
     raise();
     focusSink_->setFocus();
+    // Escape is watched wherever it is pressed while the note shows, and the
+    // keyboard's window: any other than the note's own or its owner's (a
+    // dialog, another program, none) closes the note.
+    qApp->installEventFilter(this);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &FloatingNote::FocusWindowChanged, Qt::UniqueConnection);
+}
+
+void FloatingNote::FocusWindowChanged(QWindow* focused) {
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    if (owner && focused != windowHandle() && focused != owner->windowHandle()) close();
+}
+
+bool FloatingNote::BelongsHere(const QObject* object) const {
+    const auto* widget = qobject_cast<const QWidget*>(object);
+    if (!widget) return false;
+    const QWidget* window = widget->window();
+    return window == this || (parentWidget() && window == parentWidget()->window());
 }
 
 void FloatingNote::resizeEvent(QResizeEvent* event) {
@@ -121,25 +138,22 @@ void FloatingNote::FitTextBox() {
 
 void FloatingNote::closeEvent(QCloseEvent* event) {
     if (noteInstance == this) noteInstance = nullptr;
+    qApp->removeEventFilter(this);
+    disconnect(qApp, &QGuiApplication::focusWindowChanged, this, nullptr);
     QWidget::closeEvent(event);
 }
 
-// Escape reaching the note itself (its frame has the focus) closes it too.
-void FloatingNote::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
 bool FloatingNote::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-        close();
+    // Escape belongs to the note first: a shortcut or a control that would
+    // take it does not see it while the note shows.
+    const bool keyEvent = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (keyEvent && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && BelongsHere(watched)) {
+        event->accept();
+        if (event->type() == QEvent::KeyPress) close();
         return true;
     }
     // A click on the note's text closes it.
-    if (event->type() == QEvent::MouseButtonPress && (watched == noteEdit_ || watched == noteEdit_->viewport())) {
+    if (event->type() == QEvent::MouseButtonPress && watched == noteEdit_->viewport()) {
         close();
         return true;
     }

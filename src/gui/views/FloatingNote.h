@@ -2,13 +2,17 @@
 // The cell note: a small window with a day's details beside the grid cell under
 // the pointer. It sizes itself to its text, keeps on the screen, and gives the
 // focus to a hidden control so the text shows without a caret or selection.
-// Escape or a click on the note closes it. One note at most; it is created on
+// A click on the note, or Escape anywhere in the note or in the window it
+// belongs to, closes it; so does that window losing the focus (a dialog
+// opening over it, another program taking the keyboard), so the note never
+// floats over a dialog or another program. One note at most; it is created on
 // first use and released when it closes.
 #include <QPointer>
 #include <QWidget>
 
 class QLabel;
 class QPlainTextEdit;
+class QWindow;
 
 namespace varnel {
 
@@ -35,13 +39,15 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     int TwipsToPixelsX(int twips) const;
     int TwipsToPixelsY(int twips) const;
     void FitTextBox();
+    // A widget of the note or of the window the note belongs to.
+    bool BelongsHere(const QObject* object) const;
+    void FocusWindowChanged(QWindow* focused);
 
     QPlainTextEdit* noteEdit_;
     QLabel* noteLabel_;   // hidden: measures the text

@@ -240,13 +240,6 @@ void MainWindow::BuildMenus() {
     shabbatTimesItem_->setCheckable(true);
     connect(shabbatTimesItem_, &QAction::toggled, this, &MainWindow::SetShabbatTimesOnHolyDays);
 
-    // Escape closes the cell note, wherever in the window the focus is.
-    auto* closeNote = new QAction(this);
-    closeNote->setObjectName("mCloseNote");
-    closeNote->setShortcut(QKeySequence(Qt::Key_Escape));
-    connect(closeNote, &QAction::triggered, this, &MainWindow::CloseCellNote);
-    addAction(closeNote);
-
     QMenu* planning = bar->addMenu("Feast &Planning");
     planning->setObjectName("mFeastPlanning");
     connect(AddItem(planning, "mFeastResources", "Feast &Resources"), &QAction::triggered, this,
@@ -446,6 +439,8 @@ void MainWindow::FinishStartUp() {
 
 // The floating note beside a month-grid cell.
 void MainWindow::ShowCellNote(const QString& text, int row, int col) {
+    // The pointer passing over a window in the background shows no note.
+    if (!isActiveWindow()) return;
     FloatingNote& note = FlexNote(this);
     note.SetNoteText(text);
     note.ShowNote(*month_->Grid(), row, col);
