@@ -8,7 +8,6 @@
 #include <iostream>
 
 #include "app/AppIcon.h"
-#include "cli/DataFolder.h"
 #include "core/calendar/DataFileCheck.h"
 #include "core/common/Files.h"
 #include "gui/views/DataFileMessage.h"
@@ -60,7 +59,6 @@ int RunDesktop(int argc, char** argv) {
     QCoreApplication::setApplicationName("Varnel");
     QApplication::setWindowIcon(ApplicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("varnel"));
-    SetProgramFolder(ResolveDataFolder({}));
 
     // Problems with the data files are said once, at start.
     const DataFileReport dataFiles = CheckDataFiles(ProgramFolder());

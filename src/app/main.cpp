@@ -10,9 +10,7 @@
 #include "app/WindowCommands.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandParser.h"
-#include "cli/DataFolder.h"
 #include "cli/ThisMonth.h"
-#include "core/common/Files.h"
 
 int main(int argc, char** argv) {
     // Headless commands need no display; a core application gives Qt its paths.
@@ -39,7 +37,6 @@ int main(int argc, char** argv) {
             QCoreApplication::setApplicationName("Varnel");
             status = varnel::cli::RunCommandLine(argc, argv, varnel::cli::RunWindowCommand);
             if (status < 0 && !varnel::HasDisplay()) {
-                varnel::SetProgramFolder(varnel::ResolveDataFolder({}));
                 varnel::PrintThisMonth();
                 return 0;
             }

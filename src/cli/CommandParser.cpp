@@ -1,11 +1,14 @@
 #include "cli/CommandParser.h"
 
 #include <cctype>
+#include <filesystem>
 #include <iostream>
 #include <sstream>
 
 #include "cli/CommandLine.h"
 #include "cli/CommandTable.h"
+#include "cli/DataFolder.h"
+#include "core/common/Files.h"
 
 namespace varnel::cli {
 
@@ -41,7 +44,7 @@ int RunCommandLine(int argc, char** argv, const HandOver& handOver) {
     Context context;
     const Command* command = nullptr;
     std::string commandName;
-    bool help = false, commonGiven = false;
+    bool help = false;
     try {
         for (int i = 1; i < argc; ++i) {
             const std::string a = argv[i];
@@ -56,7 +59,6 @@ int RunCommandLine(int argc, char** argv, const HandOver& handOver) {
                 return 0;
             } else if (const CommonOption* common = FindCommonOption(a)) {
                 common->store(context, value(common->option));
-                commonGiven = true;
             } else if (const Option* own = command ? FindOption(command->options, a) : nullptr)
                 context.options.emplace_back(a, value(*own));
             else if (LooksLikeOption(a)) throw UsageError("unknown option " + Quoted(a));
@@ -70,8 +72,13 @@ int RunCommandLine(int argc, char** argv, const HandOver& handOver) {
                 std::cout << HelpText();
                 return 0;
             }
-            // Options mean nothing to the desktop program: say so rather than drop them.
-            if (commonGiven) throw UsageError("options need a command (see varnel --help)");
+            // The desktop program takes the data folder; other options mean
+            // nothing to it: say so rather than drop them.
+            if (context.json || !context.city.empty()) throw UsageError("--json and --city need a command (see varnel --help)");
+            std::error_code ec;
+            if (!context.dataDir.empty() && !std::filesystem::is_directory(context.dataDir, ec))
+                throw DataError("no data folder " + Quoted(context.dataDir));
+            SetProgramFolder(ResolveDataFolder(context.dataDir));
             return -1;
         }
         if (!command) throw UsageError("unknown command " + Quoted(commandName) + " (see varnel --help)");

@@ -14,7 +14,8 @@ struct Context;
 // "print month", "export-year"), once its arguments were checked.
 using HandOver = std::function<int(std::string_view name, const Context& context)>;
 
-// Returns -1 when argv names no command (the desktop program should start),
+// Returns -1 when argv names no command (the desktop program should start,
+// on the data folder now set: the one --data-dir gives, else the usual one),
 // else the process exit status.
 int RunCommandLine(int argc, char** argv, const HandOver& handOver);
 

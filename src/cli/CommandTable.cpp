@@ -110,7 +110,8 @@ std::string OptionLine(const Option& o) {
 std::string HelpText() {
     std::string text =
         "Usage: varnel [COMMAND [ARGUMENTS] [OPTIONS]]\n"
-        "Without a command the desktop program starts (without a display it prints this month).\n\n"
+        "Without a command the desktop program starts, on the --data-dir folder when given\n"
+        "(without a display it prints this month).\n\n"
         "Commands:\n";
     for (const Command& c : Commands()) text += HelpLine(std::string(c.name) + " " + std::string(c.usage), 24, c.summary);
     text += "\nOptions:\n";

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The month grid through the desktop's accessibility bus (AT-SPI), as a
-screen reader meets it: the window is started under Xvfb on a private D-Bus
-session, the arrow keys move the focus, and the focused cell's name and
+screen reader meets it: the window is started (with --data-dir) under Xvfb on a
+private D-Bus session, the arrow keys move the focus, and the focused cell's name and
 description are read back and compared with the month the command line prints.
 
 Usage: atspi_grid_test.py VARNEL   (ctest runs it; exit 77 = skipped)
@@ -23,10 +23,19 @@ def fail(message):
     sys.exit(1)
 
 
+def pump_events():
+    """Delivers the accessibility events that have arrived to their listeners."""
+    from gi.repository import GLib
+    context = GLib.MainContext.default()
+    while context.iteration(False):
+        pass
+
+
 def wait_for(what, probe, timeout=TIMEOUT, every=None):
     """Polls probe() until it gives something true; `every` runs between tries."""
     deadline = time.monotonic() + timeout
     while True:
+        pump_events()
         try:
             found = probe()
         except Exception:  # the bus or the window still coming up
@@ -45,20 +54,28 @@ def long_date(day):
 
 
 def start_xvfb():
-    read, write = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                              pass_fds=[write], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write)
-    with os.fdopen(read) as pipe:
-        number = pipe.readline().strip()
-    if not number:
+    """A private X server on a free display, answering before it is used; other
+    programs on this machine may start theirs at the same moment, so a server
+    that lost the race for its display is replaced."""
+    for _ in range(5):
+        read, write = os.pipe()
+        server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                                  pass_fds=[write], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as pipe:
+            display = ":" + pipe.readline().strip()
+        deadline = time.monotonic() + TIMEOUT
+        while server.poll() is None and time.monotonic() < deadline:
+            if subprocess.run(["xdpyinfo", "-display", display], capture_output=True).returncode == 0:
+                return server, display
+            time.sleep(0.1)
         server.kill()
-        fail("Xvfb did not start")
-    return server, ":" + number
+        server.wait()
+    fail("Xvfb did not start")
 
 
 def outer(varnel):
-    for tool in ("Xvfb", "dbus-run-session", "xdotool"):
+    for tool in ("Xvfb", "xdpyinfo", "dbus-run-session", "xdotool"):
         if subprocess.run(["which", tool], capture_output=True).returncode != 0:
             fail(tool + " is missing (scripts/setup installs it)")
     server, display = start_xvfb()
@@ -106,17 +123,27 @@ def inner(varnel):
     env = dict(os.environ, HOME=home.name, XDG_CONFIG_HOME=home.name + "/config", XDG_DATA_HOME=home.name + "/data",
                QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
     today = datetime.date.today()
-    month = json.loads(subprocess.run([varnel, "month", f"{today:%Y-%m}", "--json"], env=env, capture_output=True,
-                                      check=True, text=True).stdout)
-    window = subprocess.Popen([varnel], env=env)
+    # The window is started on a data folder of its own choosing, as `varnel --data-dir DIR`.
+    data = ["--data-dir", os.path.dirname(os.path.abspath(varnel))]
+    month = json.loads(subprocess.run([varnel, "month", f"{today:%Y-%m}", "--json"] + data, env=env,
+                                      capture_output=True, check=True, text=True).stdout)
+    window = subprocess.Popen([varnel] + data, env=env)
     try:
         def application():
+            if window.poll() is not None:
+                fail(f"the program ended (status {window.returncode}) before it showed its window")
             desktop = pyatspi.Registry.getDesktop(0)
             for i in range(desktop.childCount):
                 app = desktop.getChildAtIndex(i)
                 if app and app.name == "Varnel":
                     return app
             return None
+
+        # What a screen reader hears: the objects that announce they took the focus.
+        announced = []
+        pyatspi.Registry.registerEventListener(
+            lambda event: announced.append(event.source.name) if event.detail1 else None,
+            "object:state-changed:focused")
 
         app = wait_for("the program on the accessibility bus", application)
         # The month grid: a table named by the month's title.
@@ -143,7 +170,9 @@ def inner(varnel):
             fail(f"no cell for {day} in the month's JSON")
 
         def expect_focus_on(day):
-            cell = wait_for("the focus on " + long_date(day),
+            wait_for("the focus announced on " + long_date(day),
+                     lambda: any(name.startswith(long_date(day)) for name in announced))
+            cell = wait_for("the focused cell " + long_date(day),
                             lambda: (lambda c: c if c and c.name.startswith(long_date(day)) else None)(focused_cell()))
             shown = cell_text(day)
             lines = [line for line in shown["text"].split("\r\n") if line]

@@ -123,6 +123,18 @@ done
 check "no display: today and this month" exits 0 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$varnel"
 check "no display: today's line" grep -Eq "^Today: [A-Z][a-z]+day, [A-Z][a-z]+ [0-9]+, [0-9]{4} = [0-9]+ [A-Z][a-z' ]+ [0-9]{4}$" "$tmp/out"
 
+# --data-dir alone starts the program on that folder: here, without a display,
+# this month with a holy day of the folder's own on today's Hebrew date.
+mkdir -p "$tmp/ownfolder"
+today=$("$varnel" convert "$(date +%F)" --json)
+hmonth=$(printf '%s' "$today" | python3 -c 'import json,sys; print(json.load(sys.stdin)["hebrew"]["month"])')
+hday=$(printf '%s' "$today" | python3 -c 'import json,sys; print(json.load(sys.stdin)["hebrew"]["day"])')
+printf '[HolyDay1]\r\nname=Folder Feast\r\nhebrewmonth=%s\r\nhebrewday=%s\r\n' "$hmonth" "$hday" >"$tmp/ownfolder/holydays.dat"
+check "no display, --data-dir: this month" exits 0 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$varnel" --data-dir "$tmp/ownfolder"
+check "no display, --data-dir: the folder's holy day" grep -q "Folder Feast" "$tmp/out"
+check "--data-dir naming no folder" refused 1 "$varnel" --data-dir "$tmp/no-such-folder"
+check "--json without a command" refused 2 "$varnel" --json
+
 # A data file in another encoding still gives valid UTF-8 JSON.
 mkdir -p "$tmp/latin1"
 printf '[HolyDay1]\r\nname=Caf\xe9\r\nhebrewmonth=-7\r\nhebrewday=14\r\n' >"$tmp/latin1/holydays.dat"

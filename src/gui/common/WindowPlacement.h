@@ -3,7 +3,7 @@
 // belongs to, kept inside that window's screen, so it never appears in a
 // corner of the desktop away from what the user is doing. (Dialogs get this
 // from Qt; plain windows owned by another window do not.)
-class QWidget;
+#include <QWidget>
 
 namespace varnel {
 

@@ -1,5 +1,8 @@
-#include "gui/views/GridAccessible.h"
-
+// A calendar grid as assistive technology sees it: a table whose cells carry
+// the names and descriptions the grid's speech gives (a day's date and texts),
+// whose header rows are column headers, and whose current cell has the focus
+// while the grid has it. The grid widget reports focus moves; this answers
+// the questions of a screen reader.
 #include <QAccessibleWidget>
 #include <QPointer>
 #include <unordered_map>
@@ -170,7 +173,7 @@ QList<QAccessibleInterface*> GridCellAccessible::columnHeaderCells() const {
 
 }  // namespace
 
-QAccessibleInterface* GridAccessibleFactory(const QString& className, QObject* object) {
+QAccessibleInterface* AccessibleGrid(const QString& className, QObject* object) {
     if (className != QLatin1String("varnel::GridWidget")) return nullptr;
     auto* grid = qobject_cast<GridWidget*>(object);
     return grid ? new GridTableAccessible(grid) : nullptr;

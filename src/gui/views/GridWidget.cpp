@@ -1,7 +1,5 @@
 #include "gui/views/GridWidget.h"
 
-#include "gui/views/GridAccessible.h"
-
 #include <QAccessible>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -10,7 +8,7 @@
 namespace varnel {
 
 GridWidget::GridWidget(QWidget* parent) : QWidget(parent) {
-    static const bool accessible = (QAccessible::installFactory(GridAccessibleFactory), true);
+    static const bool accessible = (QAccessible::installFactory(AccessibleGrid), true);
     (void)accessible;
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -13,7 +13,13 @@
 #include "core/views/Grid.h"
 #include "gui/views/GridPainter.h"
 
+class QAccessibleInterface;
+
 namespace varnel {
+
+// Qt's accessibility factory for the grid (GridAccessible.cpp), installed by
+// the first grid made.
+QAccessibleInterface* AccessibleGrid(const QString& className, QObject* object);
 
 class GridWidget : public QWidget {
     Q_OBJECT
