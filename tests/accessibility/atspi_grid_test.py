@@ -9,6 +9,7 @@ Usage: atspi_grid_test.py VARNEL   (ctest runs it; exit 77 = skipped)
 import datetime
 import json
 import os
+import random
 import subprocess
 import sys
 import tempfile
@@ -54,16 +55,14 @@ def long_date(day):
 
 
 def start_xvfb():
-    """A private X server on a free display, answering before it is used; other
-    programs on this machine may start theirs at the same moment, so a server
-    that lost the race for its display is replaced."""
-    for _ in range(5):
-        read, write = os.pipe()
-        server = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                                  pass_fds=[write], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write)
-        with os.fdopen(read) as pipe:
-            display = ":" + pipe.readline().strip()
+    """A private X server that answers, on a display number of its own: other
+    programs on this machine start theirs too, from the low numbers up, so a
+    random high number is taken, and another when it is in use. It does not
+    reset when its probe disconnects, which would refuse the window meanwhile."""
+    for _ in range(10):
+        display = f":{random.randrange(200, 900)}"
+        server = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
+                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         deadline = time.monotonic() + TIMEOUT
         while server.poll() is None and time.monotonic() < deadline:
             if subprocess.run(["xdpyinfo", "-display", display], capture_output=True).returncode == 0:
