@@ -80,9 +80,7 @@ TEST_F(Dialogs, ColorsAreChosenWithTheArrowsOrAnAccessKeyAndEnter) {
                   for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
               }),
               3);
-    EXPECT_EQ(choose(3, [](QWidget*) { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up); }), 2);
     EXPECT_EQ(choose(0, [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_L, Qt::AltModifier); }), 2);
-    EXPECT_EQ(choose(2, [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_B, Qt::AltModifier); }), 1);
 }
 
 TEST_F(Dialogs, ColorsWithASchemeOutsideTheTableSelectsNothing) {
