@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Writes the reading texts torah.dat, torah.bak and haftarah.dat.
 
-Every Torah and Haftarah reference of parashot.dat and holydays.dat becomes one
-passage: the reference text, a space, then its verses, each after its number in
+Every Torah, maftir and Haftarah reference of parashot.dat and holydays.dat
+becomes one passage: the reference text, a space, then its verses, each after its number in
 parentheses, ended by "|". The text is the public-domain World English Bible,
 read with diatheke (Debian packages sword-text-web and diatheke; the chapter
 lengths of the Hebrew numbering come from libsword-dev's canon_leningrad.h).
@@ -159,10 +159,11 @@ def references(path, key):
 def main():
     data = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "data")
     lengths = hebrew_chapter_lengths()
-    for key, names in (("torah", ["torah.dat", "torah.bak"]), ("haftarah", ["haftarah.dat"])):
+    for keys, names in ((("torah", "maftir"), ["torah.dat", "torah.bak"]), (("haftarah",), ["haftarah.dat"])):
         refs = []
-        for f in ("parashot.dat", "holydays.dat"):
-            refs += [r for r in references(os.path.join(data, f), key) if r not in refs]
+        for key in keys:
+            for f in ("parashot.dat", "holydays.dat"):
+                refs += [r for r in references(os.path.join(data, f), key) if r not in refs]
         text = "".join(passage(r, lengths) for r in refs)
         for name in names:
             with open(os.path.join(data, name), "w", encoding="utf-8", newline="") as out:

@@ -23,10 +23,10 @@ check "Adar II" grep -q '"month":7,"day":13,"monthname":"Adar II"' "$tmp/out"
 
 check "holydays as JSON" exits 0 "$varnel" holydays 2026 --json
 check "holydays JSON is valid" json_ok
-check "holydays JSON has 49 records" python3 -c '
+check "holydays JSON has 99 records" python3 -c '
 import json,sys
 rows=json.load(open(sys.argv[1]))
-assert len(rows)==49 and [r["record"] for r in rows]==list(range(1,50))
+assert len(rows)==99 and [r["record"] for r in rows]==list(range(1,100))
 yk=[r for r in rows if r["name"]=="Yom Kippur"][0]
 assert yk["date"]=="2026-09-21" and yk["hebrewyear"]=="5787", yk
 assert all(r["date"] is None for r in rows if r["name"]=="")' "$tmp/out"

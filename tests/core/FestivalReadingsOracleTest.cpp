@@ -48,7 +48,7 @@ TEST(SpecialReadingsOracle, HanukkahShabbatotOf1900To2199) {
     int hanukkahShabbatot = 0, mismatches = 0;
     for (int year = 1900; year <= 2199; ++year) {
         ScheduleParashot(PathIn(VARNEL_SOURCE_DATA, kParashahFile), year, table);
-        ApplySpecialReadings(year, holydays, table);
+        ApplySpecialReadings(holydays, table);
         Date s = Date(year, 1, 1);
         s += 7 - s.Weekday();
         for (; s.Year() == year; s += 7) {

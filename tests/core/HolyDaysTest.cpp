@@ -208,7 +208,7 @@ const char* kSmallTable =
     "[HolyDay7]\nname=Shemini Atzeret\ndaynumber=3\nhebrewmonth=1\nhebrewday=22\n"
     "[HolyDay7]\nname=Duplicate\n"
     "[HolyDay8]\nname=Odd\nhebrewmonth=x\nhebrewday=\n"
-    "[HolyDay50]\nname=Beyond the table\nhebrewmonth=1\nhebrewday=1\n";
+    "[HolyDay100]\nname=Beyond the table\nhebrewmonth=1\nhebrewday=1\n";
 
 TEST(HolyDayTableFile, LoadsWhatItCanAndNeverChangesTheFile) {
     TempFolder dir;

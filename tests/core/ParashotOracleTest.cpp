@@ -34,9 +34,11 @@ std::string FestivalOf(const hdate_struct& h) {
     const int m = h.hd_mon, d = h.hd_day;
     if (m == 1 && d == 1) return kYomTruahShabbat;
     if (m == 1 && d == 10) return kYomKippurShabbat;
-    if (m == 1 && d >= 15 && d <= 21) return kShabbatSukkot;
+    if (m == 1 && d == 15) return kSukkotShabbat;
+    if (m == 1 && d >= 16 && d <= 21) return kShabbatSukkot;
     if (m == 1 && d == 22) return kSheminiAtzeret;
-    if (m == 7 && d >= 15 && d <= 22) return kShabbatPesach;
+    if (m == 7 && d == 22) return kLastDayOfPesachShabbat;
+    if (m == 7 && d >= 15 && d <= 21) return kShabbatPesach;
     if (m == 9 && d == 6) return kShavuotShabbatDay1;
     if (m == 9 && d == 7) return kShavuotShabbatDay2;
     return "(no festival on " + std::to_string(d) + "/" + std::to_string(m) + ")";

@@ -78,6 +78,12 @@ TEST(ReadingTexts, MatchesOnlyWholeReferencesWherePassagesBegin) {
     EXPECT_EQ(FindPassage(text, "Exodus 1:1"), "");  // no "|" ends it
     EXPECT_EQ(FindPassage(text, "Genesis 1:1"), "");
     EXPECT_EQ(FindPassage(text, ""), "");
+    // A portion with a maftir: the longest known runs of its parts, in order.
+    const std::string joined = "Genesis 1:1-5; Leviticus 23:1-4 two|Genesis 1:1-5 creation|Leviticus 23:1-4 four|";
+    EXPECT_EQ(ReadingText(joined, "Genesis 1:1-5; Leviticus 23:1-4"), "Genesis 1:1-5; Leviticus 23:1-4 two");
+    EXPECT_EQ(ReadingText(joined, "Genesis 1:1-5; Exodus 1:1; Leviticus 23:1-4"),
+              "Genesis 1:1-5 creation Leviticus 23:1-4 four");
+    EXPECT_EQ(ReadingText(joined, ""), "");
 }
 
 TEST(ReadingTexts, AMissingTorahFileIsCopiedFromItsBackupWhichStays) {
@@ -255,7 +261,7 @@ TEST(ReadingTextData, EveryReferenceFindsExactlyItsVerses) {
     for (const char* file : {kParashahFile, kHolyDayFile}) {
         std::ifstream in(PathIn(VARNEL_SOURCE_DATA, file));
         for (std::string row; std::getline(in, row);) {
-            const bool torah = row.rfind("torah=", 0) == 0;
+            const bool torah = row.rfind("torah=", 0) == 0 || row.rfind("maftir=", 0) == 0;
             if (!torah && row.rfind("haftarah=", 0) != 0) continue;
             const std::string ref = row.substr(row.find('=') + 1);
             if (ref.empty() || ref == kWeeklyPortion) continue;

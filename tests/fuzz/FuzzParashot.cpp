@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int year : {kMinYear, fromInput, kMaxYear}) {
         ScheduleParashot(file, year, portions);
         PlaceHolyDays(holyDays, year);
-        ApplySpecialReadings(year, holyDays, portions);
+        ApplySpecialReadings(holyDays, portions);
         for (int i = 1; i <= kParashotEntries; ++i) {
             const std::optional<Date> date = portions[i].date;
             if (date && (*date < Date(year, 1, 1) - 400 || *date > Date(year, 12, 31) + 400))

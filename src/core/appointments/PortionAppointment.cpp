@@ -12,15 +12,15 @@ bool BuildPortionAppointment(const ShabbatLine& line, const ReadingTexts& texts,
     const std::string name = line.Name();
     if (IsBlank(name)) return false;
     const ShabbatPortion& first = line.portions.front();
-    std::string torahText = first.name + " " + std::string(FindPassage(texts.torah, first.torah));
-    std::string haftarahText(FindPassage(texts.haftarah, first.haftarah));
+    std::string torahText = first.name + " " + ReadingText(texts.torah, first.torah);
+    std::string haftarahText = ReadingText(texts.haftarah, first.haftarah);
     std::string location = first.torah + " " + first.haftarah;
     if (line.portions.size() > 1) {
         const ShabbatPortion& second = line.portions[1];
-        const std::string_view torah2 = FindPassage(texts.torah, second.torah);
-        const std::string_view haftarah2 = FindPassage(texts.haftarah, second.haftarah);
-        if (!torah2.empty()) torahText += "\r\n" + second.name + " " + std::string(torah2);
-        if (!haftarah2.empty()) haftarahText += "\r\n\r\n" + std::string(haftarah2);
+        const std::string torah2 = ReadingText(texts.torah, second.torah);
+        const std::string haftarah2 = ReadingText(texts.haftarah, second.haftarah);
+        if (!torah2.empty()) torahText += "\r\n" + second.name + " " + torah2;
+        if (!haftarah2.empty()) haftarahText += "\r\n\r\n" + haftarah2;
         location += "; " + second.torah + " " + second.haftarah;
     }
     out.date = line.date;

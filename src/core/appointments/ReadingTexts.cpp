@@ -1,5 +1,7 @@
 #include "core/appointments/ReadingTexts.h"
 
+#include <vector>
+
 #include "core/common/Files.h"
 
 namespace varnel {
@@ -28,6 +30,33 @@ std::string_view FindPassage(std::string_view text, std::string_view reference) 
         pos = bar + 1;
     }
     return {};
+}
+
+std::string ReadingText(std::string_view text, std::string_view reference) {
+    std::vector<std::string_view> parts;
+    for (size_t start = 0; start <= reference.size();) {
+        const size_t semi = reference.find("; ", start);
+        const size_t end = semi == std::string_view::npos ? reference.size() : semi;
+        parts.push_back(reference.substr(start, end - start));
+        start = end + 2;
+    }
+    std::string joined;
+    for (size_t i = 0; i < parts.size();) {
+        size_t next = i + 1;
+        for (size_t j = parts.size(); j > i; --j) {
+            // parts i..j-1 as they stand in the reference, "; " between them
+            const size_t from = static_cast<size_t>(parts[i].data() - reference.data());
+            const size_t to = static_cast<size_t>(parts[j - 1].data() + parts[j - 1].size() - reference.data());
+            const std::string_view passage = FindPassage(text, reference.substr(from, to - from));
+            if (passage.empty()) continue;
+            if (!joined.empty()) joined += ' ';
+            joined += passage;
+            next = j;
+            break;
+        }
+        i = next;
+    }
+    return joined;
 }
 
 }  // namespace varnel

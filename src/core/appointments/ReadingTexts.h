@@ -24,4 +24,10 @@ ReadingTexts LoadReadingTexts(const std::string& folder);
 // never finds "Leviticus 23:1-44". Empty when not found, or when no "|" ends it.
 std::string_view FindPassage(std::string_view text, std::string_view reference);
 
+// The text of a reading that may join passages with "; " (a portion and the
+// maftir of a special Shabbat): the whole reference when it is one passage,
+// else, from the left, the longest runs of its parts that are, one after the
+// other. Parts that no passage holds are left out.
+std::string ReadingText(std::string_view text, std::string_view reference);
+
 }  // namespace varnel

@@ -1,104 +1,100 @@
 #include "core/calendar/FestivalReadings.h"
 
-#include <optional>
 #include <string_view>
 
 #include "core/calendar/HebrewCalendar.h"
+#include "core/calendar/SpecialShabbat.h"
 #include "core/common/Date.h"
 
 namespace varnel {
 
 namespace {
 
-
-struct FestivalPair {
-    std::string_view entry;    // parashah text of the scheduled record
-    std::string_view holyDay;  // name of the holy-day record with its readings
+// The holy-day record whose readings a festival entry takes: by name, and by
+// its day of the feast when the name runs over several records (0: the first).
+struct FestivalDay {
+    std::string_view name;
+    int daynumber = 0;
+    std::string_view fallback = {};  // a table without that record: this one's
 };
 
-constexpr FestivalPair kFestivalPairs[] = {
-    {kYomTruahShabbat, "Yom T'ruah (Rosh Hashanah)"},
-    {kYomKippurShabbat, "Yom Kippur"},
-    {kShabbatPesach, "Shabbat Pesach"},
-    {kShavuotShabbatDay1, "Shavuot Shabbat (day 1)"},
-    {kShavuotShabbatDay2, "Shavuot Shabbat (day 2)"},
-    {kShabbatSukkot, "Shabbat Sukkot"},
-    {kSheminiAtzeret, "Shemini Atzeret"},
-};
+constexpr std::string_view kHagHaMatzot = "Hag HaMatzot";
 
-constexpr std::string_view kFirstHanukkahShabbat = "Shabbat Hanukkah (1st)";
-constexpr std::string_view kSecondHanukkahShabbat = "Shabbat Hanukkah (2nd)";
-
-// The Shabbatot of the Hanukkah that begins in the common year.
-struct Hanukkah {
-    Date firstShabbat;
-    std::optional<Date> secondShabbat;  // none when the feast holds only one Shabbat
-};
-
-Hanukkah HanukkahOf(int year) {
-    const Date kislev25 = JulianDayToDate(HebrewDateUntilDecember(year, 3, 25, kGregorianSelector));
-    Hanukkah h;
-    h.firstShabbat = kislev25.SaturdayOnOrAfter();
-    // Its eight days hold a second Shabbat only when the first day is one:
-    // from a Friday start the next Saturday is already the ninth day.
-    if (kislev25.Weekday() == kSaturday) h.secondShabbat = h.firstShabbat + 7;
-    return h;
-}
-
-// The Hanukkah of the shown December, and the one before it for its last days
-// that run into the shown January.
-struct HanukkahShabbatot {
-    Hanukkah current;
-    Hanukkah previous;
-    Date yearStart;
-};
-
-std::string_view HanukkahNameFor(Date date, const Hanukkah& h) {
-    if (date == h.firstShabbat) return kFirstHanukkahShabbat;
-    if (date == h.secondShabbat) return kSecondHanukkahShabbat;
+FestivalDay FestivalDayOf(const ParashahRecord& entry) {
+    const std::string& p = entry.parashah;
+    if (p == kYomTruahShabbat) return {"Yom T'ruah (Rosh Hashanah)"};
+    if (p == kYomKippurShabbat) return {"Yom Kippur"};
+    if (p == kSukkotShabbat) return {"Sukkot", 1, kShabbatSukkot};
+    if (p == kShabbatSukkot) return {"Shabbat Sukkot"};
+    if (p == kSheminiAtzeret) return {"Shemini Atzeret"};
+    if (p == kShavuotShabbatDay1) return {"Shavuot Shabbat (day 1)"};
+    if (p == kShavuotShabbatDay2) return {"Shavuot Shabbat (day 2)"};
+    if (p == kLastDayOfPesachShabbat) return {kHagHaMatzot, 8, kShabbatPesach};
+    if (p == kShabbatPesach) {
+        // The first and the seventh day read their own portions, not those of
+        // the Shabbat of the intermediate days.
+        const int day = entry.date ? HebrewDateOf(*entry.date).day : 0;
+        if (day == 15) return {kHagHaMatzot, 1, kShabbatPesach};
+        if (day == 21) return {kHagHaMatzot, 7, kShabbatPesach};
+        return {kShabbatPesach};
+    }
     return {};
 }
 
-std::string_view HolyDayNameFor(const ParashahRecord& entry, const HanukkahShabbatot& hanukkah) {
-    for (const FestivalPair& pair : kFestivalPairs)
-        if (entry.parashah == pair.entry) return pair.holyDay;
-    if (!entry.date) return {};
-    const std::string_view name = HanukkahNameFor(*entry.date, hanukkah.current);
-    if (!name.empty() || *entry.date < hanukkah.yearStart) return name;
-    return HanukkahNameFor(*entry.date, hanukkah.previous);
-}
-
-const HolyDayRecord* FindHolyDay(const HolyDayTable& holydays, std::string_view name) {
+const HolyDayRecord* FindHolyDay(const HolyDayTable& holydays, std::string_view name, int daynumber = 0) {
     for (int i = 1; i <= kHolyDayCount; ++i)
-        if (holydays[i].name == name) return &holydays[i];
+        if (holydays[i].name == name && (daynumber == 0 || holydays[i].daynumber == daynumber)) return &holydays[i];
     return nullptr;
 }
 
 bool IsSpecial(const std::string& reading) { return reading != kWeeklyPortion; }
 
+// A record's readings over the entry's: its Torah (with the other readings of
+// its custom) unless it keeps the week's, and its Haftarah unless it keeps the
+// week's.
+void TakeReadings(const HolyDayRecord& day, ParashahRecord& entry) {
+    if (IsSpecial(day.torah)) {
+        entry.english = kSpecialReading;
+        entry.torah = day.torah;
+        entry.messianic = day.messianic;
+        entry.sephardic = day.sephardic;
+        entry.brithadashah = day.brithadashah;
+    }
+    if (IsSpecial(day.haftarah)) {
+        entry.haftarah = day.haftarah;
+        // The Sephardic Haftarah is a Haftarah too: a special one replaces
+        // the week's own even when the Torah reading stays.
+        if (!day.sephardic.empty() && IsSpecial(day.sephardic)) entry.sephardic = day.sephardic;
+    }
+}
+
+// The week's portion on a special Shabbat: the strongest one's Haftarah, and
+// after the last portion of the day every special maftir in reading order.
+void TakeShabbatReadings(const HolyDayTable& holydays, Date saturday, bool lastOfDay, ParashahRecord& entry) {
+    const ShabbatSpecials specials = SpecialsOfShabbat(saturday);
+    if (!specials.haftarah.empty())
+        if (const HolyDayRecord* day = FindHolyDay(holydays, specials.haftarah)) TakeReadings(*day, entry);
+    if (!lastOfDay) return;
+    for (std::string_view name : specials.maftirs) {
+        const HolyDayRecord* day = FindHolyDay(holydays, name);
+        if (day && !day->maftir.empty()) entry.torah += (entry.torah.empty() ? "" : "; ") + day->maftir;
+    }
+}
+
 }  // namespace
 
-void ApplySpecialReadings(int year, const HolyDayTable& holydays, ParashahTable& parashot) {
-    const HanukkahShabbatot hanukkah{HanukkahOf(year), HanukkahOf(year - 1), Date(year, 1, 1)};
+void ApplySpecialReadings(const HolyDayTable& holydays, ParashahTable& parashot) {
     for (int i = 1; i <= kParashotEntries; ++i) {
         ParashahRecord& entry = parashot[i];
-        const std::string_view name = HolyDayNameFor(entry, hanukkah);
-        if (name.empty()) continue;
-        const HolyDayRecord* day = FindHolyDay(holydays, name);
-        if (!day) continue;
-        if (IsSpecial(day->torah)) {
-            entry.english = kSpecialReading;
-            entry.torah = day->torah;
-            entry.messianic = day->messianic;
-            entry.sephardic = day->sephardic;
-            entry.brithadashah = day->brithadashah;
+        if (!entry.date || entry.date->Weekday() != kSaturday) continue;
+        if (const FestivalDay festival = FestivalDayOf(entry); !festival.name.empty()) {
+            const HolyDayRecord* day = FindHolyDay(holydays, festival.name, festival.daynumber);
+            if (!day && !festival.fallback.empty()) day = FindHolyDay(holydays, festival.fallback);
+            if (day) TakeReadings(*day, entry);
+            continue;
         }
-        if (IsSpecial(day->haftarah)) {
-            entry.haftarah = day->haftarah;
-            // The Sephardic Haftarah is a Haftarah too: a special one replaces
-            // the week's own even when the Torah reading stays.
-            if (!day->sephardic.empty() && IsSpecial(day->sephardic)) entry.sephardic = day->sephardic;
-        }
+        const bool lastOfDay = i == kParashotEntries || parashot[i + 1].date != entry.date;
+        TakeShabbatReadings(holydays, *entry.date, lastOfDay, entry);
     }
 }
 

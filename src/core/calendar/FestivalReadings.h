@@ -1,6 +1,10 @@
 #pragma once
-// The special readings of festival Shabbatot and of the Shabbatot of Hanukkah,
-// copied onto the scheduled portions from the matching holy-day records.
+// The special readings of a Shabbat, copied onto the scheduled portions from
+// the holy-day records that hold them: a festival's own readings in place of
+// the week's, and the maftir and Haftarah of the special Shabbatot (Shabbat
+// Shuva, Hanukkah, the four parashiyot, HaGadol, Chazon, Nachamu, Rosh Chodesh
+// and Machar Chodesh) beside the week's portion. Each entry is decided by its
+// own date, so a Saturday reads the same in every table that holds it.
 #include "core/calendar/HolyDays.h"
 #include "core/calendar/Parashot.h"
 
@@ -8,8 +12,6 @@ namespace varnel {
 
 inline constexpr const char* kSpecialReading = "Special reading";
 
-// Works on the portions scheduled for a common year, with the holy-day
-// records that hold the readings.
-void ApplySpecialReadings(int year, const HolyDayTable& holydays, ParashahTable& parashot);
+void ApplySpecialReadings(const HolyDayTable& holydays, ParashahTable& parashot);
 
 }  // namespace varnel

@@ -158,6 +158,7 @@ void ReadHolyDays(const ProfileFile& file, const std::string& fileName, HolyDayT
         r.sephardic = file.Get(section, "sephardic");
         r.messianic = file.Get(section, "messianic");
         r.brithadashah = file.Get(section, "brithadashah");
+        r.maftir = file.Get(section, "maftir");
     }
 }
 

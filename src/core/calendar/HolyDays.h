@@ -1,5 +1,5 @@
 #pragma once
-// The holy-day table: up to 49 days read from "holydays.dat" and placed on the
+// The holy-day table: up to 99 days read from "holydays.dat" and placed on the
 // dates of one common year.
 #include <array>
 #include <cstdint>
@@ -12,7 +12,7 @@
 
 namespace varnel {
 
-inline constexpr int kHolyDayCount = 49;
+inline constexpr int kHolyDayCount = 99;
 
 struct HolyDayRecord {
     std::string name;
@@ -31,9 +31,12 @@ struct HolyDayRecord {
     std::string sephardic;
     std::string messianic;
     std::string brithadashah;
+    // On a special Shabbat that keeps the week's portion: the passage read
+    // after it (optional key "maftir").
+    std::string maftir;
 };
 
-// Indexed 1..49; element 0 is unused.
+// Indexed 1..99; element 0 is unused.
 using HolyDayTable = std::array<HolyDayRecord, kHolyDayCount + 1>;
 
 inline constexpr const char* kHolyDayFile = "holydays.dat";

@@ -62,6 +62,7 @@ struct Cycle {
     Date pesach;
     Date shabbatPesach;
     Date shavuot;
+    Date sukkot;
     Date shabbatSukkot;
     Date sheminiAtzeret;
 };
@@ -78,7 +79,8 @@ Cycle CycleOf(int year) {
     c.pesach = FromJanuary(nextYear, -6, 15);
     c.shabbatPesach = c.pesach.SaturdayOnOrAfter();
     c.shavuot = FromJanuary(nextYear, -4, 6);
-    c.shabbatSukkot = FromJanuary(nextYear, 1, 15).SaturdayOnOrAfter();
+    c.sukkot = FromJanuary(nextYear, 1, 15);
+    c.shabbatSukkot = c.sukkot.SaturdayOnOrAfter();
     c.sheminiAtzeret = FromJanuary(nextYear, 1, 22);
     return c;
 }
@@ -136,10 +138,11 @@ private:
         if (d == c_.nextNewYear) return kYomTruahShabbat;
         // No weekly portion is read on Yom Kippur.
         if (d == c_.nextNewYear + 9) return kYomKippurShabbat;
-        if (c_.pesach.Weekday() == kSaturday && d == c_.pesach + 7) return kShabbatPesach;
+        if (c_.pesach.Weekday() == kSaturday && d == c_.pesach + 7) return kLastDayOfPesachShabbat;
         if (d == c_.shabbatPesach) return kShabbatPesach;
         if (d == c_.shavuot) return kShavuotShabbatDay1;
         if (d == c_.shavuot + 1) return kShavuotShabbatDay2;
+        if (d == c_.sukkot) return kSukkotShabbat;
         if (d == c_.shabbatSukkot) return kShabbatSukkot;
         if (d == c_.sheminiAtzeret) return kSheminiAtzeret;
         return nullptr;

@@ -41,8 +41,12 @@ inline constexpr int kShabbatSlots = 6;
 inline constexpr const char* kYomTruahShabbat = "Yom T'ruah";
 inline constexpr const char* kYomKippurShabbat = "Yom Kippur";
 inline constexpr const char* kShabbatPesach = "Shabbat Pesach";
+// The eighth day of Pesach on a Shabbat (outside Israel).
+inline constexpr const char* kLastDayOfPesachShabbat = "Hag HaMatzot";
 inline constexpr const char* kShavuotShabbatDay1 = "Shavuot Shabbat (day 1)";
 inline constexpr const char* kShavuotShabbatDay2 = "Shavuot Shabbat (day 2)";
+// The first day of Sukkot on a Shabbat, and the Shabbat of its intermediate days.
+inline constexpr const char* kSukkotShabbat = "Sukkot";
 inline constexpr const char* kShabbatSukkot = "Shabbat Sukkot";
 inline constexpr const char* kSheminiAtzeret = "Shemini Atzeret";
 

@@ -20,7 +20,7 @@ YearCalendar BuildYear(int year, const CalendarData& data) {
     calendar.year = year;
     ScheduleParashot(PathIn(data.folder, kParashahFile), year, calendar.parashot);
     calendar.holyDays = data.holyDays;
-    ApplySpecialReadings(year, calendar.holyDays, calendar.parashot);
+    ApplySpecialReadings(calendar.holyDays, calendar.parashot);
     PlaceHolyDays(calendar.holyDays, year);
     calendar.personal = PersonalDaysIn(data.personal.dates, year);
     return calendar;
