@@ -223,5 +223,53 @@ TEST_F(Readings, ASaturdayReadsTheSameInEveryTableThatHoldsIt) {
     EXPECT_GT(shared, 300 * 9);
 }
 
+// The names of the entries read on a Saturday, joined with "/".
+std::string NamesOn(const ParashahTable& table, Date s) {
+    std::string names;
+    for (int i = 1; i <= kParashotEntries; ++i)
+        if (table[i].date == s) names += (names.empty() ? "" : "/") + table[i].parashah;
+    return names;
+}
+
+std::string HebcalPortion(const Events& events, Date s) {
+    const auto it = events.find(IsoDate(s));
+    if (it != events.end())
+        for (const std::string& e : it->second)
+            if (e.rfind("Parashat ", 0) == 0) return e.substr(9);
+    return {};
+}
+
+// The Israeli schedule against hebcal's (-i): hebcal's portion names are
+// matched to the program's through the diaspora schedule, which the libhdate
+// test checks on its own; a Saturday without a portion must read a festival.
+TEST_F(Readings, EverySaturdayOf1900To2199InIsraelReadsHebcalsIsraeliPortion) {
+    const Events diaspora = RunHebcal("-s");
+    const Events israel = RunHebcal("-i -s");
+    ASSERT_GT(israel.size(), 30000u) << "hebcal gave no calendar";
+    std::map<std::string, std::string> ours;
+    for (Date s = Date(1900, 1, 6); s.Year() <= 2199; s += 7)
+        if (const std::string name = HebcalPortion(diaspora, s); !name.empty())
+            ours[name] = NamesOn((*years_)[static_cast<size_t>(s.Year() - 1900)].parashot, s);
+    const std::string path = PathIn(VARNEL_SOURCE_DATA, kParashahFile);
+    ParashahTable table;
+    int mismatches = 0, differences = 0;
+    for (int year = 1900; year <= 2199; ++year) {
+        ScheduleParashot(path, year, table, ReadingSchedule::Israel);
+        ApplySpecialReadings(data_->holyDays, table, ReadingSchedule::Israel);
+        for (Date s = Date(year, 1, 1).SaturdayOnOrAfter(); s.Year() == year; s += 7) {
+            const std::string name = HebcalPortion(israel, s);
+            const std::string read = NamesOn(table, s);
+            const bool festival = ours.count(read) == 0 && read.find('/') == std::string::npos;
+            bool ok = name.empty() ? festival && !read.empty() : ours.count(name) && ours[name] == read;
+            if (read != NamesOn((*years_)[static_cast<size_t>(year - 1900)].parashot, s)) ++differences;
+            if (!ok && ++mismatches <= 20)
+                ADD_FAILURE() << IsoDate(s) << ": hebcal -i reads " << (name.empty() ? "a festival" : name) << ", the program "
+                              << read;
+        }
+    }
+    EXPECT_EQ(mismatches, 0);
+    EXPECT_GT(differences, 300);  // the schedules do part in many years
+}
+
 }  // namespace
 }  // namespace varnel

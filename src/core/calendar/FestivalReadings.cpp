@@ -20,8 +20,9 @@ struct FestivalDay {
 
 constexpr std::string_view kHagHaMatzot = "Hag HaMatzot";
 
-FestivalDay FestivalDayOf(const ParashahRecord& entry) {
+FestivalDay FestivalDayOf(const ParashahRecord& entry, ReadingSchedule schedule) {
     const std::string& p = entry.parashah;
+    if (p == kSheminiAtzeret && schedule == ReadingSchedule::Israel) return {"Simchat Torah", 0, kSheminiAtzeret};
     if (p == kYomTruahShabbat) return {"Yom T'ruah (Rosh Hashanah)"};
     if (p == kYomKippurShabbat) return {"Yom Kippur"};
     if (p == kSukkotShabbat) return {"Sukkot", 1, kShabbatSukkot};
@@ -83,11 +84,11 @@ void TakeShabbatReadings(const HolyDayTable& holydays, Date saturday, bool lastO
 
 }  // namespace
 
-void ApplySpecialReadings(const HolyDayTable& holydays, ParashahTable& parashot) {
+void ApplySpecialReadings(const HolyDayTable& holydays, ParashahTable& parashot, ReadingSchedule schedule) {
     for (int i = 1; i <= kParashotEntries; ++i) {
         ParashahRecord& entry = parashot[i];
         if (!entry.date || entry.date->Weekday() != kSaturday) continue;
-        if (const FestivalDay festival = FestivalDayOf(entry); !festival.name.empty()) {
+        if (const FestivalDay festival = FestivalDayOf(entry, schedule); !festival.name.empty()) {
             const HolyDayRecord* day = FindHolyDay(holydays, festival.name, festival.daynumber);
             if (!day && !festival.fallback.empty()) day = FindHolyDay(holydays, festival.fallback);
             if (day) TakeReadings(*day, entry);

@@ -12,6 +12,9 @@ namespace varnel {
 
 inline constexpr const char* kSpecialReading = "Special reading";
 
-void ApplySpecialReadings(const HolyDayTable& holydays, ParashahTable& parashot);
+// The schedule says whose festival readings apply: in Israel Shemini Atzeret
+// is also Simchat Torah and reads its portion.
+void ApplySpecialReadings(const HolyDayTable& holydays, ParashahTable& parashot,
+                          ReadingSchedule schedule = ReadingSchedule::Diaspora);
 
 }  // namespace varnel

@@ -57,6 +57,7 @@ struct Cycle {
     Date start;  // 23 Tishrei opening the cycle
     Date end;    // 23 Tishrei closing it
     bool leap = false;
+    bool israel = false;
     Date thisNewYear;
     Date nextNewYear;
     Date pesach;
@@ -67,8 +68,9 @@ struct Cycle {
     Date sheminiAtzeret;
 };
 
-Cycle CycleOf(int year) {
+Cycle CycleOf(int year, ReadingSchedule schedule) {
     Cycle c;
+    c.israel = schedule == ReadingSchedule::Israel;
     c.start = UntilDecember(year - 1, 1, 23);
     c.end = UntilDecember(year, 1, 23);
     c.leap = HebrewLeapYear(HebrewDateOf(c.start).year);
@@ -138,10 +140,10 @@ private:
         if (d == c_.nextNewYear) return kYomTruahShabbat;
         // No weekly portion is read on Yom Kippur.
         if (d == c_.nextNewYear + 9) return kYomKippurShabbat;
-        if (c_.pesach.Weekday() == kSaturday && d == c_.pesach + 7) return kLastDayOfPesachShabbat;
+        if (!c_.israel && c_.pesach.Weekday() == kSaturday && d == c_.pesach + 7) return kLastDayOfPesachShabbat;
         if (d == c_.shabbatPesach) return kShabbatPesach;
         if (d == c_.shavuot) return kShavuotShabbatDay1;
-        if (d == c_.shavuot + 1) return kShavuotShabbatDay2;
+        if (!c_.israel && d == c_.shavuot + 1) return kShavuotShabbatDay2;
         if (d == c_.sukkot) return kSukkotShabbat;
         if (d == c_.shabbatSukkot) return kShabbatSukkot;
         if (d == c_.sheminiAtzeret) return kSheminiAtzeret;
@@ -163,9 +165,14 @@ private:
     // that Shabbat (false when it was joined to an earlier one).
     bool PlacePortion(int k, int p, Date d) {
         const int entry = k + 1;
+        if (IsraelReadsApart(p)) {
+            SetDate(entry, d);
+            return true;
+        }
+        // Balak joins Chukat outside Israel when the second day of Shavuot took a Shabbat.
+        const bool joinBalak = !c_.israel && (c_.shavuot.Weekday() == kFriday || c_.shavuot.Weekday() == kSaturday);
         if (c_.leap) {
-            if ((p == 43 && c_.thisNewYear.Weekday() != kThursday) ||
-                (p == 40 && (c_.shavuot.Weekday() == kFriday || c_.shavuot.Weekday() == kSaturday))) {
+            if ((p == 43 && c_.thisNewYear.Weekday() != kThursday) || (p == 40 && joinBalak)) {
                 SetDate(entry, d - 7);
                 return false;
             }
@@ -188,7 +195,7 @@ private:
                 SetDate(entry, AfterFestival(d) ? d - 14 : d - 7);
                 return false;
             case 40:
-                if (c_.shavuot.Weekday() != kFriday && c_.shavuot.Weekday() != kSaturday) break;
+                if (!joinBalak) break;
                 SetDate(entry, d - 7);
                 return false;
             case 52:
@@ -207,9 +214,13 @@ private:
 
     // The Shabbat before d was a festival record, so a joined portion goes two
     // weeks back.
-    bool AfterFestival(Date d) const {
-        return d == c_.sheminiAtzeret + 7 || d == c_.shabbatSukkot + 7 || d == c_.shavuot + 7 ||
-               d == c_.shavuot + 8 || d == c_.nextNewYear + 7 || d == c_.shabbatPesach + 7;
+    bool AfterFestival(Date d) const { return FestivalOn(d - 7) != nullptr; }
+
+    // In Israel the eighth day of Pesach on a Shabbat reads the next portion,
+    // so the pair the diaspora joins to catch up is read apart.
+    bool IsraelReadsApart(int p) const {
+        if (!c_.israel || c_.pesach.Weekday() != kSaturday) return false;
+        return p == (c_.leap ? 43 : 33);
     }
 
     // Vayelech joins Nitzavim on the Shabbat before Rosh Hashanah. When Rosh
@@ -230,11 +241,11 @@ private:
 };
 
 // Dates the loaded portions over the year's Shabbatot.
-void SchedulePortions(int year, ParashahTable& table) {
-    const Cycle cycle = CycleOf(year);
-    Schedule schedule(table, cycle);
-    const int last = schedule.MainPass();
-    schedule.Continue(last, year);
+void SchedulePortions(int year, ParashahTable& table, ReadingSchedule schedule) {
+    const Cycle cycle = CycleOf(year, schedule);
+    Schedule pass(table, cycle);
+    const int last = pass.MainPass();
+    pass.Continue(last, year);
 }
 
 }  // namespace
@@ -243,19 +254,20 @@ void LoadPortions(const std::string& datPath, ParashahTable& table, DataFileRepo
     ReadPortions(ReadDataFile(datPath, kPortionShape, report).profile, table);
 }
 
-void ScheduleParashot(const std::string& datPath, int year, ParashahTable& table, DataFileReport& report) {
+void ScheduleParashot(const std::string& datPath, int year, ParashahTable& table, DataFileReport& report,
+                      ReadingSchedule schedule) {
     LoadPortions(datPath, table, report);
-    SchedulePortions(year, table);
+    SchedulePortions(year, table, schedule);
 }
 
-void ScheduleParashot(const std::string& datPath, int year, ParashahTable& table) {
+void ScheduleParashot(const std::string& datPath, int year, ParashahTable& table, ReadingSchedule schedule) {
     DataFileReport unused;
-    ScheduleParashot(datPath, year, table, unused);
+    ScheduleParashot(datPath, year, table, unused, schedule);
 }
 
-void ScheduleParashot(const ProfileFile& file, int year, ParashahTable& table) {
+void ScheduleParashot(const ProfileFile& file, int year, ParashahTable& table, ReadingSchedule schedule) {
     ReadPortions(file, table);
-    SchedulePortions(year, table);
+    SchedulePortions(year, table, schedule);
 }
 
 }  // namespace varnel

@@ -50,12 +50,20 @@ inline constexpr const char* kSukkotShabbat = "Sukkot";
 inline constexpr const char* kShabbatSukkot = "Shabbat Sukkot";
 inline constexpr const char* kSheminiAtzeret = "Shemini Atzeret";
 
+// Whose reading schedule: outside Israel the second festival days (the eighth
+// of Pesach, the second of Shavuot) can take a Shabbat, and the weeks after
+// them are joined to catch up; in Israel those Shabbatot read the next portion.
+enum class ReadingSchedule { Diaspora, Israel };
+
 // Rebuilds a table for a common year, reading the data file again (restored
 // from its backup when missing).
-void ScheduleParashot(const std::string& datPath, int year, ParashahTable& table);
-void ScheduleParashot(const std::string& datPath, int year, ParashahTable& table, DataFileReport& report);
+void ScheduleParashot(const std::string& datPath, int year, ParashahTable& table,
+                      ReadingSchedule schedule = ReadingSchedule::Diaspora);
+void ScheduleParashot(const std::string& datPath, int year, ParashahTable& table, DataFileReport& report,
+                      ReadingSchedule schedule = ReadingSchedule::Diaspora);
 // The schedule from an already parsed portion file.
-void ScheduleParashot(const ProfileFile& file, int year, ParashahTable& table);
+void ScheduleParashot(const ProfileFile& file, int year, ParashahTable& table,
+                      ReadingSchedule schedule = ReadingSchedule::Diaspora);
 // Only the portions of the file, undated, into entries 1..54 (the rest cleared).
 void LoadPortions(const std::string& datPath, ParashahTable& table, DataFileReport& report);
 
