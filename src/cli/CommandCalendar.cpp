@@ -13,6 +13,7 @@ std::unique_ptr<CommandCalendar> Open(const PlaceChoice& place, Date shown) {
     calendar->state.floatDetails = settings.FloatDetails();
     calendar->state.SelectColorScheme(settings.ColorScheme());
     calendar->state.shabbatTimesOnHolyDays = settings.ShabbatTimesOnHolyDays();
+    calendar->state.candleMinutes = settings.CandleMinutes();
     return calendar;
 }
 

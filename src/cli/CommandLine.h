@@ -57,6 +57,7 @@ int RunMonth(const Context& context);
 int RunParashot(const Context& context);
 int RunShabbat(const Context& context);
 int RunSun(const Context& context);
+int RunTimes(const Context& context);
 int RunYear(const Context& context);
 int RunResources(const Context& context);
 

@@ -55,6 +55,8 @@ const std::vector<Command>& Commands() {
          {1, 1, "missing YYYY-MM"}, true},
         {"sun", "DATE", "sunrise, solar noon and sunset for the place, with the daylight decision", RunSun,
          {1, 1, "missing DATE (YYYY-MM-DD)"}, true},
+        {"times", "YYYY-MM", "the month's candle-lighting, Havdalah and fast times in date order", RunTimes,
+         {1, 1, "missing YYYY-MM"}, true},
         {"year", "YEAR", "the year view: title, month labels and twelve month grids", RunYear, {1, 1, "missing YEAR"}},
     };
     return commands;

@@ -260,6 +260,27 @@ import json,sys
 cell=json.load(open(sys.argv[1]))["grid"][2][5]
 assert cell["text"].startswith("Tevet 1") and ("Shabbat Candles" in cell["text"])==(sys.argv[2]=="cfgst"), cell' "$tmp/out" "$setting"
 done
+# The month's feast times: Charlotte's Friday candles are the sun command's
+# sunset less the CandleMinutes setting (18, or 40 when set).
+mkdir -p "$tmp/cfg40/Varnel" && printf '[Settings]\nCandleMinutes=40\n' >"$tmp/cfg40/Varnel/Varnel.conf"
+for setting in cfg:18 cfg40:40; do
+  check "times under ${setting%%:*}" exits 0 env TZ=America/New_York XDG_CONFIG_HOME="$tmp/${setting%%:*}" HOME="$tmp" \
+    "$varnel" times 2026-09 --json --city "Charlotte, NC"
+  cp "$tmp/out" "$tmp/times.json"
+  check "sun of the Friday" exits 0 env TZ=America/New_York HOME="$tmp" "$varnel" sun 2026-09-04 --json --city "Charlotte, NC"
+  check "times in date order, Yom Kippur's and the fast's" python3 -c '
+import json,sys
+t=json.load(open(sys.argv[1])); sunset=json.load(open(sys.argv[2]))["sunset"]; minutes=int(sys.argv[3])
+assert [x["date"] for x in t]==sorted(x["date"] for x in t) and all(x["date"].startswith("2026-09") for x in t), t
+assert {x["kind"] for x in t}=={"candles","havdalah","fast-begins","fast-ends"}, t
+h,m,s=map(int,sunset.split(":")); c=(h*3600+m*60+s-minutes*60)//60
+assert t[0]=={"date":"2026-09-04","time":"%02d:%02d"%(c//60,c%60),"kind":"candles","for":"Shabbat"}, (t[0],sunset)
+yk=[(x["date"],x["kind"]) for x in t if x["for"]=="Yom Kippur"]
+assert yk==[("2026-09-20","candles"),("2026-09-20","fast-begins"),("2026-09-21","havdalah"),("2026-09-21","fast-ends")], yk' \
+    "$tmp/times.json" "$tmp/out" "${setting##*:}"
+done
+check "times of a bad month" refused 2 "$varnel" times 2026-13
+
 # Arguments echoed in messages: escaped and cut, so a message stays one short line.
 check "a newline in an argument" refused 2 "$varnel" convert "$(printf '2024-01-01\nvarnel: forged')"
 check "and is shown escaped" grep -qF "'2024-01-01\nvarnel: forged'" "$tmp/err"

@@ -28,7 +28,7 @@ constexpr Color kHoly = RGB(237, 187, 253);
 constexpr Color kShabbat = RGB(100, 179, 217);
 
 // Sunrise 6:00 AM and sunset 6:00 PM every day: a proportional hour of 60 minutes.
-SunDay EvenDay(Date date) { return {.sunrise = date.Serial() + 0.25, .sunset = date.Serial() + 0.75, .zoneName = "Test Standard Time"}; }
+SunDay EvenDay(Date date) { return {.sunrise = date.Serial() + 0.25, .sunset = date.Serial() + 0.75, .rises = true, .zoneName = "Test Standard Time"}; }
 
 // The year of the shipped data as the window builds it.
 YearCalendar YearData(int year) { return BuildYear(year, LoadCalendarData(VARNEL_SOURCE_DATA)); }
@@ -245,10 +245,13 @@ TEST(DayDetails, PrintedMonthTakesTheStateAndCopiesWhole) {
 TEST(DayDetails, HolyDayOnSaturdayTakesItsPortionIntoTheDetails) {
     const YearCalendar data = YearData(2026);
     const MonthViewModel view = Render(2026, 9, &data.holyDays, &data.parashot);
-    // Saturday 12 September 2026: Yom T'ruah, whose Shabbat reading is special.
+    // Saturday 12 September 2026: Yom T'ruah, whose Shabbat reading is special;
+    // its second night's candles are lit at nightfall, and no Havdalah is made.
     const GridCell& cell = CellOfDay(view, 2026, 9, 12);
-    EXPECT_EQ(cell.text, "Tishrei 1\r\nYom T'ruah (Rosh Hashanah) day 1");
+    EXPECT_EQ(cell.text, "Tishrei 1\r\nYom T'ruah (Rosh Hashanah) day 1\r\nCandles: 6:41 PM");
     EXPECT_FALSE(Contains(cell.data, "Havdalah"));
+    EXPECT_EQ(CellOfDay(view, 2026, 9, 11).text, "Elul 29\r\nCandles: 5:42 PM");
+    EXPECT_TRUE(Contains(CellOfDay(view, 2026, 9, 13).data, "\r\nHavdalah: 6:41 PM - Yom T'ruah (Rosh Hashanah)\r\n"));
     EXPECT_TRUE(Contains(cell.data, "-----------------------\r\nSpecial reading for Yom T'ruah (Rosh Hashanah)\r\n"));
     // The Saturday before carries Nitzavim and Vayelech joined.
     EXPECT_TRUE(Contains(CellOfDay(view, 2026, 9, 5).text, "Nitzavim/Vayelech"));
@@ -320,11 +323,12 @@ TEST(DayDetails, HolyDayOnSaturdayWithJoinedPortionsListsBoth) {
     EXPECT_TRUE(Contains(feast.data,
                          "Sivan 7\r\nTest Feast\r\nLeviticus 23\r\nSecond/Third\r\n-----------------------\r\n"
                          "\"Second in English\"\r\nSecond torah Second haftarah Second brit\r\n"
-                         "\"Third in English\"\r\nThird torah Third haftarah Third brit\r\nSunrise: "));
+                         "\"Third in English\"\r\nThird torah Third haftarah Third brit\r\n"
+                         "Havdalah: 6:41 PM - Shabbat\r\nSunrise: "));
     EXPECT_TRUE(Contains(CellOfDay(view, 2030, 6, 15).text, "\r\nFourth\r\nHavdalah"));
     // The portions have run out on the 22nd and 29th: date and Havdalah only.
     EXPECT_EQ(CellOfDay(view, 2030, 6, 22).text, "Sivan 21\r\nHavdalah: 6:41 PM");
-    EXPECT_TRUE(Contains(CellOfDay(view, 2030, 6, 29).data, "Sivan 28\r\nHavdalah: 6:41 PM\r\nSunrise: "));
+    EXPECT_TRUE(Contains(CellOfDay(view, 2030, 6, 29).data, "Sivan 28\r\nHavdalah: 6:41 PM\r\nHavdalah: 6:41 PM - Shabbat\r\nSunrise: "));
 }
 
 TEST(DayDetails, HolyDayReadingsOnWeekdays) {

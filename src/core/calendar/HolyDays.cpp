@@ -119,6 +119,16 @@ int LeadingNumber(const std::string& text) {
     return static_cast<int>(std::nearbyint(negative ? -value : value));
 }
 
+bool DefaultRestDay(const HolyDayRecord& r) {
+    const std::string& n = r.name;
+    if (n == "Yom T'ruah (Rosh Hashanah)" || n == "Yom Kippur" || n == "Shemini Atzeret" || n == "Simchat Torah" ||
+        n == "Shavuot")
+        return true;
+    if (n == "Sukkot") return r.daynumber <= 2;
+    if (n == "Hag HaMatzot") return r.daynumber <= 2 || r.daynumber >= 7;
+    return false;
+}
+
 Date PesachReferenceDate(int year) {
     return JulianDayToDate(HebrewDateFromJanuary(year, -6, 15, kGregorianSelector)).SaturdayOnOrAfter();
 }
@@ -159,6 +169,8 @@ void ReadHolyDays(const ProfileFile& file, const std::string& fileName, HolyDayT
         r.messianic = file.Get(section, "messianic");
         r.brithadashah = file.Get(section, "brithadashah");
         r.maftir = file.Get(section, "maftir");
+        const std::string rest = file.Get(section, "restday");
+        r.restDay = rest.empty() ? DefaultRestDay(r) : LeadingNumber(rest) != 0;
     }
 }
 

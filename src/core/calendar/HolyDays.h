@@ -34,6 +34,9 @@ struct HolyDayRecord {
     // On a special Shabbat that keeps the week's portion: the passage read
     // after it (optional key "maftir").
     std::string maftir;
+    // A day of rest, on which no fire is kindled and whose eve has candles:
+    // the "restday" key, else what the record's name and day say.
+    bool restDay = false;
 };
 
 // Indexed 1..99; element 0 is unused.
@@ -56,6 +59,11 @@ void PlaceHolyDays(HolyDayTable& table, int year);
 // The Saturday on or after 15 Nisan of the common year: the Shabbat of Pesach
 // from which "Shabbat Pesach", "Birkurim" and "Shavuot" are placed.
 Date PesachReferenceDate(int year);
+
+// Whether a record is a day of rest when its file does not say: the two days of
+// Yom T'ruah, Yom Kippur, the first two days of Sukkot, Shemini Atzeret, Simchat
+// Torah, the first two and last two days of Hag HaMatzot and Shavuot.
+bool DefaultRestDay(const HolyDayRecord& record);
 
 // The leading integer of a text, like the system's Val: "-6" -> -6, "15th" -> 15,
 // "" or "S" -> 0. Fractions are rounded to whole numbers.

@@ -65,4 +65,10 @@ std::string UserSettings::Location() const {
     return text.empty() ? std::string(kDefaultCity) : text;
 }
 
+int UserSettings::CandleMinutes() const {
+    constexpr int kDefault = 18, kMost = 90;
+    const int minutes = Int(setting::kCandleMinutes, kDefault);
+    return minutes < 0 || minutes > kMost ? kDefault : minutes;
+}
+
 }  // namespace varnel

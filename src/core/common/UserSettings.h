@@ -22,6 +22,7 @@ inline constexpr const char* kIncludeDetail = "IncludeDetail";
 inline constexpr const char* kPrintGraphic = "PrintGraphic";
 inline constexpr const char* kCalendarTheme = "CalendarTheme";
 inline constexpr const char* kShabbatTimesOnHolyDays = "ShabbatTimesOnHolyDays";
+inline constexpr const char* kCandleMinutes = "CandleMinutes";
 }  // namespace setting
 
 inline constexpr const char* kSettingsOrganization = "Varnel";
@@ -52,6 +53,9 @@ public:
     bool FloatDetails() const { return Int(setting::kFloatDetails, -1) != 0; }
     int ColorScheme() const { return Int(setting::kColorScheme, 0); }
     bool ShabbatTimesOnHolyDays() const { return Int(setting::kShabbatTimesOnHolyDays, 0) != 0; }
+    // "CandleMinutes": candles this many minutes before sunset, 0..90; the
+    // default 18 for a missing value or one outside that range.
+    int CandleMinutes() const;
 
 private:
     Lookup lookup_;

@@ -52,25 +52,48 @@ Place PlaceInYear(const PlaceChoice& choice, int year) {
     return place;
 }
 
-SunDay SunOn(Date date, const Place& place) {
+namespace {
+
+// A time of the date given in UTC minutes on the place's own clock: on the
+// offset in force at its instant.
+double OnPlaceClock(Date date, const Place& place, double utcMinutes) {
+    const ZoneSpan& span = place.clock.At(UtcSecondsOfSerial(date.Serial() + utcMinutes / 1440.0));
+    const int standard = place.clock.StandardOffsetAt(span.startUtc);
+    return LocalDateTime(date, utcMinutes, -standard / 3600.0, (span.offsetSeconds - standard) / 60.0);
+}
+
+// The site on the system's rules for a date.
+SunSite SystemSite(Date date, const Place& place, DaylightDecision& decision) {
     SunSite site = place.site;
+    decision = ApplyDaylightRule(place.daylight, date);
+    site.daylightSaving = decision.daylight;
+    return site;
+}
+
+}  // namespace
+
+SunDay SunOn(Date date, const Place& place) {
     if (place.systemDaylight) {
-        const DaylightDecision decision = ApplyDaylightRule(place.daylight, date);
-        site.daylightSaving = decision.daylight;
-        const SunTimes sun = SunOn(date, site);
-        return {sun.sunrise, sun.solarNoon, sun.sunset, sun.rises, decision.daylight, *decision.zoneName};
+        DaylightDecision decision;
+        const SunTimes sun = SunOn(date, SystemSite(date, place, decision));
+        return {sun.sunrise, sun.solarNoon, sun.sunset, sun.rises, sun.staysUp, decision.daylight, *decision.zoneName};
     }
-    // The place's own clock: each time on the offset in force at its instant;
-    // the day is named by the clock at its noon.
-    const SunEventsUtc utc = SunEventsOn(date, site);
-    const double midnight = date.Serial();
-    const auto local = [&](double utcMinutes) {
-        const ZoneSpan& span = place.clock.At(UtcSecondsOfSerial(midnight + utcMinutes / 1440.0));
-        const int standard = place.clock.StandardOffsetAt(span.startUtc);
-        return LocalDateTime(date, utcMinutes, -standard / 3600.0, (span.offsetSeconds - standard) / 60.0);
-    };
-    const ZoneSpan& noon = place.clock.At(UtcSecondsOfSerial(midnight + 0.5 + place.site.longitude / 360.0));
-    return {local(utc.sunrise), local(utc.solarNoon), local(utc.sunset), utc.rises, noon.daylight, noon.name};
+    // The day is named by the place's clock at its noon.
+    const SunEventsUtc utc = SunEventsOn(date, place.site);
+    const auto local = [&](double utcMinutes) { return OnPlaceClock(date, place, utcMinutes); };
+    const ZoneSpan& noon = place.clock.At(UtcSecondsOfSerial(date.Serial() + 0.5 + place.site.longitude / 360.0));
+    return {local(utc.sunrise), local(utc.solarNoon), local(utc.sunset), utc.rises, utc.staysUp, noon.daylight,
+            noon.name};
+}
+
+SunDepression SunBelowHorizon(Date date, const Place& place, double degrees, bool morning) {
+    if (place.systemDaylight) {
+        DaylightDecision decision;
+        return SunBelowHorizon(date, SystemSite(date, place, decision), degrees, morning);
+    }
+    const SunDepthUtc utc = SunBelowHorizonUtc(date, place.site, degrees, morning);
+    if (utc.reach != SunReach::Crosses) return {0.0, utc.reach};
+    return {OnPlaceClock(date, place, utc.minutes), SunReach::Crosses};
 }
 
 std::optional<Date> TransitionDay(int year, const TransitionRule& rule) {

@@ -93,10 +93,13 @@ struct SunDay {
     double solarNoon = 0;
     double sunset = 0;
     bool rises = false;
+    bool staysUp = false;  // when it does not set: a polar day, not a polar night
     bool daylight = false;
     std::string_view zoneName;
 };
 SunDay SunOn(Date date, const Place& place);
+// The sun a number of degrees below the horizon at a place, on its clock.
+SunDepression SunBelowHorizon(Date date, const Place& place, double degrees, bool morning);
 
 // A yearly transition in the system's form: the n-th weekday of a month.
 struct TransitionRule {

@@ -111,17 +111,19 @@ double DeclinationRadians(double g) {
            0.000907 * std::sin(2 * g);
 }
 
-// Hour angle of the sun at the horizon; 0 when the sun stays above or below
-// it all day, so polar days and nights fall back to solar noon.
+// Hour angle of the sun at a zenith distance (the horizon's by default); 0
+// when the sun stays above or below it all day, so polar days and nights fall
+// back to solar noon.
 struct HorizonAngle {
     double radians = 0;
     bool crosses = false;
+    bool staysAbove = false;  // when it does not cross
 };
-HorizonAngle HourAngle(double latitudeRadians, double declination) {
-    const double x = kCosZenith / (std::cos(latitudeRadians) * std::cos(declination)) -
+HorizonAngle HourAngle(double latitudeRadians, double declination, double cosZenith = kCosZenith) {
+    const double x = cosZenith / (std::cos(latitudeRadians) * std::cos(declination)) -
                      std::tan(latitudeRadians) * std::tan(declination);
-    if (!(x > -1.0 && x < 1.0)) return {};
-    return {std::acos(x), true};
+    if (!(x > -1.0 && x < 1.0)) return {0.0, false, !(x > -1.0)};
+    return {std::acos(x), true, false};
 }
 
 // Minutes after 00:00 UTC of an event with hour angle a (radians) at longitude w (degrees west).
@@ -130,19 +132,28 @@ double EventMinutes(double w, double a, double equationOfTime) { return 720.0 + 
 struct HorizonEvent {
     double minutes = 0;
     bool crosses = false;
+    bool staysAbove = false;
 };
 
 // Two passes: the first estimates the hour of the event, the second recomputes
 // the sun's position at that hour. `firstDay` is the day-of-year whose start
 // the first pass uses; `sign` is +1 for sunrise and -1 for sunset.
-HorizonEvent HorizonEventMinutes(double n, double firstDay, double latitudeRadians, double w, double sign) {
+HorizonEvent HorizonEventMinutes(double n, double firstDay, double latitudeRadians, double w, double sign,
+                                 double cosZenith = kCosZenith) {
     double g = FractionalYear(firstDay, 0.0);
-    double t = EventMinutes(w, sign * HourAngle(latitudeRadians, DeclinationRadians(g)).radians,
+    double t = EventMinutes(w, sign * HourAngle(latitudeRadians, DeclinationRadians(g), cosZenith).radians,
                             EquationOfTimeMinutes(g));
     g = FractionalYear(n, std::nearbyint(t / 60.0));
-    const HorizonAngle angle = HourAngle(latitudeRadians, DeclinationRadians(g));
+    const HorizonAngle angle = HourAngle(latitudeRadians, DeclinationRadians(g), cosZenith);
     t = EventMinutes(w, sign * angle.radians, EquationOfTimeMinutes(g));
-    return {std::isfinite(t) ? t : 0.0, angle.crosses};
+    return {std::isfinite(t) ? t : 0.0, angle.crosses, angle.staysAbove};
+}
+
+// The horizon formula breaks down at the pole itself.
+double ClampedLatitude(double latitude) {
+    if (latitude >= -90.0 && latitude < -89.8) return -89.8;
+    if (latitude > 89.8 && latitude <= 90.0) return 89.8;
+    return latitude;
 }
 
 }  // namespace
@@ -182,13 +193,8 @@ SunSite CitySite(int index) {
 
 SunEventsUtc SunEventsOn(Date date, const SunSite& site) {
     if (!date.IsInSupportedRange()) return {};
-    double latitude = site.latitude;
     const double w = site.longitude;
-
-    // The horizon formula breaks down at the pole itself.
-    if (latitude >= -90.0 && latitude < -89.8) latitude = -89.8;
-    if (latitude > 89.8 && latitude <= 90.0) latitude = 89.8;
-    const double l = latitude * kRadians;
+    const double l = ClampedLatitude(site.latitude) * kRadians;
     const double n = date.DayOfYear();
 
     const HorizonEvent rise = HorizonEventMinutes(n, n, l, w, +1.0);
@@ -196,7 +202,24 @@ SunEventsUtc SunEventsOn(Date date, const SunSite& site) {
     if (!std::isfinite(noon)) noon = 0.0;
     // Sunset's first estimate starts from the next day's beginning.
     const HorizonEvent set = HorizonEventMinutes(n, n + 1.0, l, w, -1.0);
-    return {rise.minutes, noon, set.minutes, rise.crosses && set.crosses};
+    return {rise.minutes, noon, set.minutes, rise.crosses && set.crosses, !set.crosses && set.staysAbove};
+}
+
+SunDepthUtc SunBelowHorizonUtc(Date date, const SunSite& site, double degrees, bool morning) {
+    if (!date.IsInSupportedRange() || !std::isfinite(degrees)) return {};
+    const double l = ClampedLatitude(site.latitude) * kRadians;
+    const double n = date.DayOfYear();
+    const double cosZenith = std::cos((90.0 + degrees) * kRadians);
+    const HorizonEvent e = morning ? HorizonEventMinutes(n, n, l, site.longitude, +1.0, cosZenith)
+                                   : HorizonEventMinutes(n, n + 1.0, l, site.longitude, -1.0, cosZenith);
+    if (!e.crosses) return {0.0, e.staysAbove ? SunReach::StaysAbove : SunReach::StaysBelow};
+    return {e.minutes, SunReach::Crosses};
+}
+
+SunDepression SunBelowHorizon(Date date, const SunSite& site, double degrees, bool morning) {
+    const SunDepthUtc utc = SunBelowHorizonUtc(date, site, degrees, morning);
+    if (utc.reach != SunReach::Crosses) return {0.0, utc.reach};
+    return {LocalDateTime(date, utc.minutes, site.timeZone, site.daylightSaving ? 60.0 : 0.0), SunReach::Crosses};
 }
 
 double LocalDateTime(Date date, double utcMinutes, double standardHoursWest, double daylightMinutes) {
@@ -210,7 +233,7 @@ SunTimes SunOn(Date date, const SunSite& site) {
     const SunEventsUtc utc = SunEventsOn(date, site);
     const double daylightMinutes = site.daylightSaving ? 60.0 : 0.0;
     const auto local = [&](double utcMinutes) { return LocalDateTime(date, utcMinutes, site.timeZone, daylightMinutes); };
-    return {local(utc.sunrise), local(utc.solarNoon), local(utc.sunset), utc.rises};
+    return {local(utc.sunrise), local(utc.solarNoon), local(utc.sunset), utc.rises, utc.staysUp};
 }
 
 }  // namespace varnel

@@ -45,6 +45,7 @@ struct SunTimes {
     // False on a polar day or night: sunrise and sunset then fall back to
     // solar noon.
     bool rises = false;
+    bool staysUp = false;  // when it does not set: a polar day, not a polar night
 };
 // The sun's events of one day in minutes after 00:00 UTC of the date.
 struct SunEventsUtc {
@@ -52,6 +53,7 @@ struct SunEventsUtc {
     double solarNoon = 0;
     double sunset = 0;
     bool rises = false;
+    bool staysUp = false;
 };
 SunEventsUtc SunEventsOn(Date date, const SunSite& site);
 // A time of the date given in UTC minutes, on a clock of a standard offset
@@ -61,6 +63,22 @@ double LocalDateTime(Date date, double utcMinutes, double standardHoursWest, dou
 // The sun of one day; all zero for a date outside years 1..9999. Bad
 // coordinates never throw and never yield a non-number.
 SunTimes SunOn(Date date, const SunSite& site);
+
+// When the sun's centre is a number of degrees below the horizon, in the
+// morning or the evening: dawn and nightfall by the sun. Near the poles, and
+// in summer at high latitudes, it may stay above or below that depth all day.
+enum class SunReach { Crosses, StaysAbove, StaysBelow };
+struct SunDepthUtc {
+    double minutes = 0;  // after 00:00 UTC of the date
+    SunReach reach = SunReach::StaysBelow;
+};
+SunDepthUtc SunBelowHorizonUtc(Date date, const SunSite& site, double degrees, bool morning);
+// The same as a local date-time on the site's clock.
+struct SunDepression {
+    double dateTime = 0;
+    SunReach reach = SunReach::StaysBelow;
+};
+SunDepression SunBelowHorizon(Date date, const SunSite& site, double degrees, bool morning);
 
 // The current local date and time as a date serial with a fraction.
 double NowDateTime();

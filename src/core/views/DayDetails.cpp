@@ -6,6 +6,7 @@
 #include "core/common/DateFormat.h"
 #include "core/common/Date.h"
 #include "core/common/Profile.h"
+#include "core/times/TimesText.h"
 
 namespace varnel {
 namespace {
@@ -112,19 +113,17 @@ void ComposeDayTexts(const DayFacts& f, std::string_view city, DayTexts& out, bo
     out.holyDay = f.holyDay != nullptr;
     out.cell.clear();
     out.details.clear();
+    // The cell shows one of the day's times; a holy day leaves out Shabbat's
+    // own unless asked to show them.
+    const FeastTime* shown = CellTime(f.times, !f.holyDay || shabbatTimesOnHolyDays);
+    const std::string timeLine = shown ? kCRLF + CellTimeLine(*shown) : std::string();
 
     if (f.holyDay) {
         std::string title = f.holyDay->name;
         if (f.holyDay->daynumber != 0) title += " day " + std::to_string(f.holyDay->daynumber);
-        if (shabbatTimesOnHolyDays && f.weekday == 6) title += kCRLF + ("Shabbat Candles: " + TimeText(f.candleLighting));
-        if (shabbatTimesOnHolyDays && f.weekday == 7) title += kCRLF + ("Havdalah: " + TimeText(f.havdalah));
-        out.cell = hebrew + kCRLF + title + OmerText(f.omerDay, 1);
+        out.cell = hebrew + kCRLF + title + timeLine + OmerText(f.omerDay, 1);
         out.details = out.cell + kCRLF + HolyDayReadingText(f);
-    } else if (f.weekday == 6) {
-        out.cell = hebrew + kCRLF + "Shabbat Candles: " + TimeText(f.candleLighting) + OmerText(f.omerDay, 2);
-        out.details = out.cell;
     } else if (f.weekday == 7) {
-        const std::string havdalah = "Havdalah: " + TimeText(f.havdalah);
         const std::string omer = OmerText(f.omerDay, 1);
         if (const ParashahRecord* p = f.portion) {
             std::string title = p->parashah;
@@ -133,15 +132,15 @@ void ComposeDayTexts(const DayFacts& f, std::string_view city, DayTexts& out, bo
                 title += "/" + q->parashah;
                 readings += kCRLF + PortionReadings(*q);
             }
-            out.cell = hebrew + kCRLF + title + kCRLF + havdalah + omer;
+            out.cell = hebrew + kCRLF + title + timeLine + omer;
             out.details = out.cell + kCRLF + kReadingsRule + kCRLF + readings;
         } else {
-            // More Saturdays than portions: the day keeps its date and Havdalah.
-            out.cell = hebrew + kCRLF + havdalah + omer;
+            // More Saturdays than portions: the day keeps its date and time.
+            out.cell = hebrew + timeLine + omer;
             out.details = out.cell;
         }
     } else {
-        out.cell = std::move(hebrew) + OmerText(f.omerDay, 3);
+        out.cell = std::move(hebrew) + timeLine + OmerText(f.omerDay, shown ? 2 : 3);
         out.details = out.cell;
     }
     // The user's own dates close the cell; the details say which anniversary.
@@ -150,6 +149,10 @@ void ComposeDayTexts(const DayFacts& f, std::string_view city, DayTexts& out, bo
         out.details += kCRLF + PersonalDayDetails(p, kCRLF);
     }
     out.details += kCRLF;
+    for (const FeastTime& t : f.times) {
+        out.details += DetailsTimeLine(t);
+        out.details += kCRLF;
+    }
     out.details += SunLine(f.sun, city);
     out.details += kCRLF;
     out.details += DailyPrayerText(f.sun.sunrise, f.sun.sunset);

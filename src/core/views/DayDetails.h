@@ -22,9 +22,10 @@ struct DayTexts {
     bool holyDay = false; // painted in the holy-day colour
 };
 
-// Renders the texts of one day from its facts. A holy day takes the place of
-// Friday's candle line and Saturday's Havdalah line, unless
-// shabbatTimesOnHolyDays asks for them under the holy day's name as well.
+// Renders the texts of one day from its facts. The cell shows one of the day's
+// times (candles first, then the fast's beginning, Havdalah, the fast's end);
+// a holy day leaves out Shabbat's own candles and Havdalah unless
+// shabbatTimesOnHolyDays asks for them. The details list every time.
 void ComposeDayTexts(const DayFacts& facts, std::string_view city, DayTexts& out,
                      bool shabbatTimesOnHolyDays = false);
 

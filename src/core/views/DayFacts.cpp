@@ -1,7 +1,5 @@
 #include "core/views/DayFacts.h"
 
-#include <cmath>
-
 #include "core/common/Date.h"
 
 namespace varnel {
@@ -75,10 +73,10 @@ DayFacts FactsOfDay(Date date, const MonthData& month, const SunDay& sun) {
     f.holyDay = HolyDayOf(date, month);
     f.sun = sun;
     f.omerDay = OmerDayOf(date, month.pesach, month.shavuot);
-    const double sunset = sun.sunset - std::floor(sun.sunset);
-    if (f.weekday == kFriday) f.candleLighting = sunset - kCandleLead;
+    if (month.times)
+        for (const FeastTime& t : *month.times)
+            if (t.date == date) f.times.push_back(t);
     if (f.weekday != kSaturday) return f;
-    f.havdalah = sunset + kHavdalahDelay;
 
     // The month's Saturdays take the portions by position: replay the earlier ones.
     int turn = 0;

@@ -6,12 +6,14 @@
 // rendered from these.
 #include <array>
 #include <span>
+#include <vector>
 
 #include "core/calendar/HebrewCalendar.h"
 #include "core/calendar/HolyDays.h"
 #include "core/calendar/Parashot.h"
 #include "core/personal/PersonalDays.h"
 #include "core/solar/Location.h"
+#include "core/times/FeastTimes.h"
 
 namespace varnel {
 
@@ -31,6 +33,8 @@ struct MonthData {
     // Saturdays take them in turn, by position.
     std::array<const ParashahRecord*, kMaxMonthPortions> portions{};
     int portionCount = 0;
+    // The month's feast times in date order (candles, Havdalah, fasts).
+    const std::vector<FeastTime>* times = nullptr;
 };
 
 // Gathers the month that starts on firstDay. Only records dated in this very
@@ -38,8 +42,6 @@ struct MonthData {
 void CollectMonthData(Date firstDay, const HolyDayTable& holyDays, const ParashahTable& parashot,
                       MonthData& month);
 
-inline constexpr double kCandleLead = 0.0125;    // 18 minutes before sunset
-inline constexpr double kHavdalahDelay = 0.0291; // about 42 minutes after sunset
 inline constexpr double kEarliestMaarivDelay = 0.05;  // 72 minutes after sunset
 
 struct DayFacts {
@@ -54,9 +56,9 @@ struct DayFacts {
     const ParashahRecord* portion = nullptr;
     const ParashahRecord* joinedPortion = nullptr;
     SunDay sun;
-    // Times of day as fractions of a day: on a Friday and a Saturday, else 0.
-    double candleLighting = 0;
-    double havdalah = 0;
+    // Candle-lighting, Havdalah and the fasts' times dated on this day, in
+    // the order they follow one another.
+    std::vector<FeastTime> times;
     int omerDay = 0;            // 1..49 on the evenings of the count, else 0
     std::span<const PersonalDay> personal;  // the user's personal dates on this day
 };

@@ -8,6 +8,7 @@
 #include "core/common/DateFormat.h"
 #include "core/common/Date.h"
 #include "core/solar/Location.h"
+#include "core/views/CalendarTimes.h"
 #include "core/views/ColorScheme.h"
 
 namespace varnel {
@@ -20,6 +21,21 @@ std::string OffsetDigits(int offset) {
     char buf[8];
     std::snprintf(buf, sizeof buf, "%02d", offset);
     return buf;
+}
+
+// The month's times from the one year's table the inputs hold.
+std::vector<FeastTime> MonthTimesFromTable(const MonthInputs& in, const HolyDayTable& table, Date last) {
+    TimesInputs t;
+    t.candleMinutes = in.candleMinutes;
+    t.sunOf = in.sunOf;
+    t.depressionOf = in.depressionOf;
+    t.occasionOf = [&table](Date d) {
+        std::vector<const HolyDayRecord*> onDate;
+        for (const HolyDayRecord& h : table)
+            if (h.date == d) onDate.push_back(&h);
+        return OccasionOf(d, onDate);
+    };
+    return FeastTimesBetween(in.firstDay, last, t);
 }
 
 }  // namespace
@@ -76,8 +92,12 @@ void ComposeMonth(const MonthInputs& in, MonthViewModel& view) {
     static const HolyDayTable kNoHolyDays{};
     static const ParashahTable kNoPortions{};
     MonthData month;
-    CollectMonthData(in.firstDay, in.holyDays ? *in.holyDays : kNoHolyDays, in.parashot ? *in.parashot : kNoPortions,
-                     month);
+    const HolyDayTable& holyDays = in.holyDays ? *in.holyDays : kNoHolyDays;
+    CollectMonthData(in.firstDay, holyDays, in.parashot ? *in.parashot : kNoPortions, month);
+    const int dayCount = in.dayCount < 0 ? 0 : (in.dayCount > 31 ? 31 : in.dayCount);
+    std::vector<FeastTime> ownTimes;
+    if (!in.times && dayCount > 0) ownTimes = MonthTimesFromTable(in, holyDays, in.firstDay + (dayCount - 1));
+    month.times = in.times ? &*in.times : &ownTimes;
     view.lastStartOfMonth = in.firstDay;
 
     ClearMonthGrid(view);
@@ -87,7 +107,6 @@ void ComposeMonth(const MonthInputs& in, MonthViewModel& view) {
     const std::vector<PersonalDay>& personal = in.personal ? *in.personal : kNoPersonalDays;
     auto nextPersonal = std::lower_bound(personal.begin(), personal.end(), in.firstDay,
                                          [](const PersonalDay& p, Date d) { return p.date < d; });
-    const int dayCount = in.dayCount < 0 ? 0 : (in.dayCount > 31 ? 31 : in.dayCount);
     for (int i = 0; i < dayCount; ++i) {
         const Date date = in.firstDay + i;
         const MonthCell at = MonthCellOf(in.firstDay, i + 1);
@@ -134,13 +153,22 @@ MonthInputs MonthInputsFor(const ViewState& state, const YearCalendar& year, con
     in.floatDetails = state.floatDetails;
     in.shabbatTimesOnHolyDays = state.shabbatTimesOnHolyDays;
     in.personal = &year.personal;
+    in.candleMinutes = state.candleMinutes;
     in.sunOf = [&place](Date date) { return SunOn(date, place); };
+    in.depressionOf = [&place](Date date, double degrees, bool morning) {
+        return SunBelowHorizon(date, place, degrees, morning);
+    };
     return in;
 }
 
 void ComposeMonth(const ViewState& state, CalendarSource& source, MonthViewModel& view) {
     const int year = state.Year();
-    ComposeMonth(MonthInputsFor(state, source.Year(year), source.PlaceIn(year)), view);
+    // First: asking the neighbouring years may rebuild the cache's slot of this one.
+    std::vector<FeastTime> times =
+        FeastTimesOf(source, state.currentDate, state.currentMonthEnd, state.candleMinutes);
+    MonthInputs in = MonthInputsFor(state, source.Year(year), source.PlaceIn(year));
+    in.times = std::move(times);
+    ComposeMonth(in, view);
 }
 
 std::string MonthCellData(const GridCell& cell, Date firstDay) {

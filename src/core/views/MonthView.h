@@ -14,6 +14,7 @@
 #include "core/views/DayDetails.h"
 #include "core/views/Grid.h"
 #include "core/views/ViewState.h"
+#include "core/times/FeastTimes.h"
 
 namespace varnel {
 
@@ -69,6 +70,11 @@ struct MonthInputs {
     bool floatDetails = true;
     bool shabbatTimesOnHolyDays = false;  // candle and Havdalah lines on holy days too
     const std::vector<PersonalDay>* personal = nullptr;  // the year's personal dates, in date order
+    int candleMinutes = kDefaultCandleMinutes;
+    std::function<SunDepression(Date date, double degrees, bool morning)> depressionOf;
+    // The month's feast times when the caller has them from every year's
+    // table; else they come from holyDays and the sun above.
+    std::optional<std::vector<FeastTime>> times;
 };
 
 // Renders a month into the model. Each day cell carries its date and, as its

@@ -16,6 +16,7 @@ struct ViewState {
     int16_t currentMonthDays = 31;
     bool floatDetails = true;  // hovering a day of the month view floats its details
     bool shabbatTimesOnHolyDays = false;  // candle and Havdalah lines on holy-day Fridays and Saturdays
+    int candleMinutes = 18;  // candle-lighting before sunset
     int16_t colorScheme = 0;   // 0..3; anything else paints black
     Color holyDayColor = 0;
     Color shabbatColor = 0;

@@ -63,6 +63,8 @@ int ReadColorSchemeSetting() { return QtUserSettings().ColorScheme(); }
 
 bool ReadShabbatTimesOnHolyDaysSetting() { return QtUserSettings().ShabbatTimesOnHolyDays(); }
 
+int ReadCandleMinutesSetting() { return QtUserSettings().CandleMinutes(); }
+
 std::string FormatWindowPos(const WindowPos& pos) {
     const auto field = [](int v) {
         char buf[16];

@@ -28,6 +28,7 @@ bool ReadFloatDetailsSetting();
 int ReadColorSchemeSetting();
 // "ShabbatTimesOnHolyDays" (-1 or 1 / 0, default 0).
 bool ReadShabbatTimesOnHolyDaysSetting();
+int ReadCandleMinutesSetting();
 
 // "WindowPos": left, top, width and height in whole twips as "00000", then the
 // state ("0" normal, "2" maximized), comma-separated: 25 characters.

@@ -1,0 +1,23 @@
+// "varnel times YYYY-MM": the month's candle-lighting, Havdalah and fast times.
+#include <iostream>
+
+#include "cli/CommandCalendar.h"
+#include "cli/CommandLine.h"
+#include "core/times/TimesText.h"
+#include "core/views/CalendarTimes.h"
+
+namespace varnel::cli {
+
+int RunTimes(const Context& context) {
+    int year = 0, month = 0;
+    ParseMonth(context.args[0], year, month);
+    const auto calendar = OpenCommandCalendar(context, Date(year, month, 1));
+    const ViewState& state = calendar->state;
+    const std::vector<FeastTime> times =
+        FeastTimesOf(calendar->source, state.currentDate, state.currentMonthEnd, state.candleMinutes);
+    if (context.json) std::cout << TimesJson(times) << "\n";
+    else std::cout << TimesListing(times);
+    return 0;
+}
+
+}  // namespace varnel::cli
