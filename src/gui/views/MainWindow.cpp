@@ -33,6 +33,7 @@
 #include "gui/personal/PersonalReminderBar.h"
 #include "gui/resources/FeastResourcesDialog.h"
 #include "gui/solar/LocationDialog.h"
+#include "gui/views/CandleMinutesPrompt.h"
 #include "gui/views/ColorsDialog.h"
 #include "gui/views/DataFileNotice.h"
 #include "gui/views/DayPanel.h"
@@ -239,6 +240,9 @@ void MainWindow::BuildMenus() {
     shabbatTimesItem_ = AddItem(settings, "mShabbatTimesOnHolyDays", "Show Shabbat times on holy days");
     shabbatTimesItem_->setCheckable(true);
     connect(shabbatTimesItem_, &QAction::toggled, this, &MainWindow::SetShabbatTimesOnHolyDays);
+    connect(AddItem(settings, "mCandleMinutes", "Candle-lighting &minutes"), &QAction::triggered, this, [this] {
+        if (const std::optional<int> minutes = AskCandleMinutes(this, state_.candleMinutes)) SetCandleMinutes(*minutes);
+    });
 
     QMenu* planning = bar->addMenu("Feast &Planning");
     planning->setObjectName("mFeastPlanning");
@@ -410,7 +414,20 @@ void MainWindow::ChooseColorScheme() {
 void MainWindow::OpenLocationSettings() {
     const std::optional<PlaceChoice> choice = ShowLocationDialog(this, source_->Choice(), state_.currentDate);
     // The shown times belong to the place: a new place or daylight source redraws them.
-    if (choice && source_->SetPlace(*choice) && startedUp_) RedrawShownView();
+    if (!choice) return;
+    const bool moved = source_->SetPlace(*choice);
+    if (const std::optional<int> custom = OfferPlaceCandleMinutes(this, choice->name, state_.candleMinutes)) {
+        SetCandleMinutes(*custom);
+    } else if (moved && startedUp_) {
+        RedrawShownView();
+    }
+}
+
+void MainWindow::SetCandleMinutes(int minutes) {
+    if (state_.candleMinutes == minutes) return;
+    state_.candleMinutes = minutes;
+    WriteIntSetting(setting::kCandleMinutes, minutes);
+    if (startedUp_) RedrawShownView();
 }
 
 void MainWindow::RunStartUp() {
@@ -497,6 +514,7 @@ void MainWindow::LoadSettings() {
     state_.floatDetails = ReadFloatDetailsSetting();
     state_.SelectColorScheme(ReadColorSchemeSetting());
     state_.shabbatTimesOnHolyDays = ReadShabbatTimesOnHolyDaysSetting();
+    state_.candleMinutes = ReadCandleMinutesSetting();
     if (shabbatTimesItem_) {
         const QSignalBlocker block(shabbatTimesItem_);
         shabbatTimesItem_->setChecked(state_.shabbatTimesOnHolyDays);

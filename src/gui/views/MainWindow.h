@@ -96,6 +96,8 @@ private:
     // Renders the shown view again (after the place or a display choice changed).
     void RedrawShownView();
     void SetShabbatTimesOnHolyDays(bool on);
+    // Candles this many minutes before sunset, kept in the settings at once.
+    void SetCandleMinutes(int minutes);
     void ShowDay();
     void ShowCellNote(const QString& text, int row, int col);
     void CloseCellNote();
