@@ -2,10 +2,9 @@
 // How many minutes before sunset the candles are lit: asked for from the
 // Settings menu, and offered as the custom of a place (Jerusalem's 40,
 // Haifa's 30) when such a place is chosen.
+#include <QWidget>
 #include <optional>
 #include <string>
-
-class QWidget;
 
 namespace varnel {
 
