@@ -202,7 +202,7 @@ ProfileFile ProfileFile::Parse(std::string_view text, size_t valueLimit) {
         std::string_view raw;
         if (current && KeyLine(line, key, raw)) {
             current->keysAsWritten.push_back(key);
-            current->entries.push_back(Entry{ToLowerAscii(key), CleanValue(raw, valueLimit)});
+            current->values.try_emplace(ToLowerAscii(key), CleanValue(raw, valueLimit));
         }
     }
     return f;
@@ -216,10 +216,8 @@ const ProfileFile::Section* ProfileFile::Find(std::string_view section) const {
 std::string ProfileFile::Get(std::string_view section, std::string_view key) const {
     const Section* s = Find(section);
     if (!s) return {};
-    const std::string low = ToLowerAscii(key);
-    for (const Entry& e : s->entries)
-        if (e.key == low) return e.value;
-    return {};
+    const auto it = s->values.find(ToLowerAscii(key));
+    return it == s->values.end() ? std::string() : it->second;
 }
 
 bool ProfileFile::HasSection(std::string_view section) const { return Find(section) != nullptr; }

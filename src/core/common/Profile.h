@@ -34,14 +34,11 @@ public:
     std::vector<std::string> KeysOf(std::string_view section) const;
 
 private:
-    struct Entry {
-        std::string key;  // lower-cased
-        std::string value;
-    };
     struct Section {
         std::string name;
-        std::vector<Entry> entries;
         std::vector<std::string> keysAsWritten;
+        // lower-cased key -> the value of its first line, so that a look-up does not walk the section
+        std::unordered_map<std::string, std::string> values;
     };
     const Section* Find(std::string_view section) const;
 
