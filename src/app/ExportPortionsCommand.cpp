@@ -93,11 +93,11 @@ int RunExportPortions(const Context& context) {
             throw UsageError("cannot use " + Quoted(address.shown) + ": " + error);
         if (target.user.isEmpty()) throw UsageError("a CalDAV calendar needs --user NAME");
     }
-    UseDataFolder(context);
+    const CalendarData data = UseDataFolder(context);
     RequireDataFiles({kHolyDayFile, kParashahFile});
 
     const Date first = Date(year, month, 1);
-    const ParashahTable parashot = BuildYear(year, LoadCalendarData(ProgramFolder())).parashot;
+    const ParashahTable parashot = BuildYear(year, data).parashot;
 
     QString password;
     if (target.IsServer()) {

@@ -8,7 +8,7 @@
 #include <iostream>
 
 #include "app/AppIcon.h"
-#include "core/calendar/DataFileCheck.h"
+#include "core/calendar/YearCalendar.h"
 #include "core/common/Files.h"
 #include "gui/views/DataFileMessage.h"
 #include "gui/views/GridWidget.h"
@@ -60,9 +60,11 @@ int RunDesktop(int argc, char** argv) {
     QApplication::setWindowIcon(ApplicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("varnel"));
 
-    // Problems with the data files are said once, at start.
-    const DataFileReport dataFiles = CheckDataFiles(ProgramFolder());
+    // The data files are read once; their problems are said once, at start.
+    CalendarData data = LoadCalendarData(ProgramFolder());
+    const DataFileReport dataFiles = data.report;
     MainWindow window;
+    window.SetStartData(std::move(data));
     window.show();
     ShowDataFileReport(&window, dataFiles);
     std::unique_ptr<StartUpReporter> reporter;

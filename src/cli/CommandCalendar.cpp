@@ -6,8 +6,8 @@
 namespace varnel {
 namespace {
 
-std::unique_ptr<CommandCalendar> Open(const PlaceChoice& place, Date shown) {
-    auto calendar = std::make_unique<CommandCalendar>(LoadCalendarData(ProgramFolder()), place);
+std::unique_ptr<CommandCalendar> Open(CalendarData data, const PlaceChoice& place, Date shown) {
+    auto calendar = std::make_unique<CommandCalendar>(std::move(data), place);
     calendar->state.ShowMonthOf(shown);
     const UserSettings& settings = cli::CommandSettings();
     calendar->state.floatDetails = settings.FloatDetails();
@@ -25,12 +25,14 @@ CommandCalendar::CommandCalendar(CalendarData data, const PlaceChoice& place) : 
 
 std::unique_ptr<CommandCalendar> OpenCommandCalendar(const cli::Context& context, Date shown) {
     const PlaceChoice place = cli::ResolvePlace(context);
-    cli::UseDataFolder(context);
+    CalendarData data = cli::UseDataFolder(context);
     cli::RequireDataFiles({kHolyDayFile, kParashahFile});
-    return Open(place, shown);
+    return Open(std::move(data), place, shown);
 }
 
-std::unique_ptr<CommandCalendar> OpenSettingsCalendar(Date shown) { return Open(PlaceOfSettings(cli::CommandSettings()), shown); }
+std::unique_ptr<CommandCalendar> OpenSettingsCalendar(Date shown) {
+    return Open(LoadCalendarData(ProgramFolder()), PlaceOfSettings(cli::CommandSettings()), shown);
+}
 
 void RenderMonth(CommandCalendar& calendar, MonthViewModel& view) {
     ComposeMonth(calendar.state, calendar.source, view);

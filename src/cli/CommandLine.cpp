@@ -24,9 +24,11 @@ bool HasOption(const Context& context, std::string_view name) {
     return false;
 }
 
-void UseDataFolder(const Context& context, DataFiles files) {
+CalendarData UseDataFolder(const Context& context, DataFiles files) {
     SetProgramFolder(ResolveDataFolder(context.dataDir));
-    if (const std::string errors = SayDataFileProblems(ProgramFolder(), files); !errors.empty()) throw DataError(errors);
+    CalendarData data = LoadCalendarData(ProgramFolder(), files);
+    if (const std::string errors = SayDataFileProblems(data.report); !errors.empty()) throw DataError(errors);
+    return data;
 }
 
 void RequireDataFiles(const std::vector<std::string>& names) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/CommandArguments.h"
-#include "core/calendar/DataFileCheck.h"
+#include "core/calendar/YearCalendar.h"
 #include "core/common/UserSettings.h"
 #include "core/solar/Location.h"
 
@@ -27,9 +27,10 @@ struct Context {
 // whether it was given at all.
 std::string OptionValue(const Context& context, std::string_view name);
 bool HasOption(const Context& context, std::string_view name);
-// Resolves and installs the data folder for a command, and says what is wrong
-// with its data files (throws DataError when one gives no data at all).
-void UseDataFolder(const Context& context, DataFiles files = DataFiles::HolyDaysAndPortions);
+// Resolves and installs the data folder for a command, reads its data files
+// once and says what is wrong with them (throws DataError when one gives no
+// data at all).
+CalendarData UseDataFolder(const Context& context, DataFiles files = DataFiles::HolyDaysAndPortions);
 // Throws DataError naming the first of these data files the installed folder
 // lacks (with its backup).
 void RequireDataFiles(const std::vector<std::string>& names);

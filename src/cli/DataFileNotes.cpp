@@ -4,8 +4,7 @@
 
 namespace varnel::cli {
 
-std::string SayDataFileProblems(const std::string& folder, DataFiles files) {
-    const DataFileReport report = CheckDataFiles(folder, files);
+std::string SayDataFileProblems(const DataFileReport& report) {
     std::string errors;
     for (const DataFileProblem& p : report.problems) {
         if (p.level == DataFileProblem::Level::Error) errors += p.text + "\n";

@@ -13,10 +13,8 @@ namespace varnel::cli {
 
 int RunHolyDays(const Context& context) {
     const int year = ParseYear(context.args[0]);
-    UseDataFolder(context, DataFiles::HolyDays);
+    HolyDayTable holyDays = UseDataFolder(context, DataFiles::HolyDays).holyDays;
     RequireDataFiles({kHolyDayFile});
-    HolyDayTable holyDays;
-    LoadHolyDays(DataPath(kHolyDayFile), holyDays);
     PlaceHolyDays(holyDays, year);
     if (context.json) {
         JsonWriter w;

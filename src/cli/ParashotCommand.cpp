@@ -52,9 +52,9 @@ void PrintText(const ParashahTable& parashot) {
 
 int RunParashot(const Context& context) {
     const int year = ParseYear(context.args[0]);
-    UseDataFolder(context);
+    const CalendarData data = UseDataFolder(context);
     RequireDataFiles({kHolyDayFile, kParashahFile});
-    const YearCalendar calendar = BuildYear(year, LoadCalendarData(ProgramFolder()));
+    const YearCalendar calendar = BuildYear(year, data);
     if (context.json) PrintJson(calendar.parashot);
     else PrintText(calendar.parashot);
     return 0;

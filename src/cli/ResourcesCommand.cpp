@@ -78,8 +78,8 @@ void PrintEntries(const std::string& feast, const std::vector<ResourceEntry>& en
 int RunResources(const Context& context) {
     const Change change = ParseChange(context);
     if ((change.add || change.remove) && context.args.empty()) throw UsageError("--add and --remove need a FEAST");
-    UseDataFolder(context, DataFiles::HolyDays);
-    const std::vector<std::string> feasts = FeastNames(BuildYear(Today().Year(), LoadCalendarData(ProgramFolder())).holyDays);
+    const CalendarData data = UseDataFolder(context, DataFiles::HolyDays);
+    const std::vector<std::string> feasts = FeastNames(BuildYear(Today().Year(), data).holyDays);
     const std::string path = DataPath(kResourceFile);
     if (context.args.empty()) {
         PrintFeasts(feasts, ReadResourceFile(path), context.json);

@@ -3,14 +3,14 @@
 // so that the window and the command line can say what went wrong.
 #include <string>
 
+#include "core/calendar/YearCalendar.h"
 #include "core/common/DataFileReport.h"
 
 namespace varnel {
 
-enum class DataFiles { HolyDays, HolyDaysAndPortions };
-
 // Reads the data files of the folder as the loaders do (restoring a missing
-// one from its backup) and reports every problem met.
+// one from its backup) and reports every problem met. A program that goes on
+// to use the data takes LoadCalendarData's report instead of reading twice.
 DataFileReport CheckDataFiles(const std::string& folder, DataFiles files = DataFiles::HolyDaysAndPortions);
 
 }  // namespace varnel

@@ -240,15 +240,15 @@ private:
     const Cycle& c_;
 };
 
+}  // namespace
+
 // Dates the loaded portions over the year's Shabbatot.
-void SchedulePortions(int year, ParashahTable& table, ReadingSchedule schedule) {
+void ScheduleLoadedPortions(int year, ParashahTable& table, ReadingSchedule schedule) {
     const Cycle cycle = CycleOf(year, schedule);
     Schedule pass(table, cycle);
     const int last = pass.MainPass();
     pass.Continue(last, year);
 }
-
-}  // namespace
 
 void LoadPortions(const std::string& datPath, ParashahTable& table, DataFileReport& report) {
     ReadPortions(ReadDataFile(datPath, kPortionShape, report).profile, table);
@@ -257,7 +257,7 @@ void LoadPortions(const std::string& datPath, ParashahTable& table, DataFileRepo
 void ScheduleParashot(const std::string& datPath, int year, ParashahTable& table, DataFileReport& report,
                       ReadingSchedule schedule) {
     LoadPortions(datPath, table, report);
-    SchedulePortions(year, table, schedule);
+    ScheduleLoadedPortions(year, table, schedule);
 }
 
 void ScheduleParashot(const std::string& datPath, int year, ParashahTable& table, ReadingSchedule schedule) {
@@ -267,7 +267,7 @@ void ScheduleParashot(const std::string& datPath, int year, ParashahTable& table
 
 void ScheduleParashot(const ProfileFile& file, int year, ParashahTable& table, ReadingSchedule schedule) {
     ReadPortions(file, table);
-    SchedulePortions(year, table, schedule);
+    ScheduleLoadedPortions(year, table, schedule);
 }
 
 }  // namespace varnel

@@ -66,5 +66,7 @@ void ScheduleParashot(const ProfileFile& file, int year, ParashahTable& table,
                       ReadingSchedule schedule = ReadingSchedule::Diaspora);
 // Only the portions of the file, undated, into entries 1..54 (the rest cleared).
 void LoadPortions(const std::string& datPath, ParashahTable& table, DataFileReport& report);
+// Dates the portions of a table filled by LoadPortions.
+void ScheduleLoadedPortions(int year, ParashahTable& table, ReadingSchedule schedule = ReadingSchedule::Diaspora);
 
 }  // namespace varnel

@@ -6,10 +6,11 @@
 
 namespace varnel {
 
-CalendarData LoadCalendarData(const std::string& folder) {
+CalendarData LoadCalendarData(const std::string& folder, DataFiles files) {
     CalendarData data;
     data.folder = folder;
-    LoadHolyDays(PathIn(folder, kHolyDayFile), data.holyDays);
+    LoadHolyDays(PathIn(folder, kHolyDayFile), data.holyDays, data.report);
+    if (files == DataFiles::HolyDaysAndPortions) LoadPortions(PathIn(folder, kParashahFile), data.portions, data.report);
     data.personal = LoadPersonalDates(PathIn(folder, kPersonalDatesFile));
     return data;
 }
@@ -18,7 +19,8 @@ YearCalendar BuildYear(int year, const CalendarData& data) {
     YearCalendar calendar;
     if (year < kMinYear || year > kMaxYear) return calendar;
     calendar.year = year;
-    ScheduleParashot(PathIn(data.folder, kParashahFile), year, calendar.parashot);
+    calendar.parashot = data.portions;
+    ScheduleLoadedPortions(year, calendar.parashot);
     calendar.holyDays = data.holyDays;
     ApplySpecialReadings(calendar.holyDays, calendar.parashot);
     PlaceHolyDays(calendar.holyDays, year);

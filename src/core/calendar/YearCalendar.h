@@ -12,18 +12,24 @@
 
 namespace varnel {
 
-// What the data folder gives once at start-up: the holy-day table as read
-// (before placement) and where the portion file is, which each year reads again.
+enum class DataFiles { HolyDays, HolyDaysAndPortions };
+
+// What the data folder gives once at start-up: the holy-day table and the
+// portions as read (before placement and schedule), and every problem met
+// reading them. Each year is built from these; no file is read again.
 struct CalendarData {
     std::string folder;
     HolyDayTable holyDays{};
+    ParashahTable portions{};
+    DataFileReport report;
     // The user's personal dates (dates.dat), and the entries skipped with the reason.
     PersonalDates personal;
 };
 
-// Reads the holy-day file of a data folder (restoring it from its backup) and
-// the personal dates.
-CalendarData LoadCalendarData(const std::string& folder);
+// Reads the holy-day file of a data folder and, unless only the holy days are
+// asked for, the portion file (each restored from its backup when missing),
+// and the personal dates.
+CalendarData LoadCalendarData(const std::string& folder, DataFiles files = DataFiles::HolyDaysAndPortions);
 
 struct YearCalendar {
     int year = 0;  // 0: not built

@@ -2,7 +2,6 @@
 
 #include "core/common/Utf8.h"
 
-#include <cctype>
 #include <functional>
 
 #include "core/common/FileUpdate.h"
@@ -29,10 +28,10 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 
 // "[name]" -> name; false when the line is no section header.
 bool SectionHeader(std::string_view line, std::string& name) {
-    const std::string t = TrimBlanks(line);
+    const std::string_view t = TrimmedView(line);
     if (t.empty() || t.front() != '[') return false;
     const size_t close = t.find(']');
-    name = TrimBlanks(std::string_view(t).substr(1, (close == std::string::npos ? t.size() : close) - 1));
+    name = TrimBlanks(t.substr(1, (close == std::string_view::npos ? t.size() : close) - 1));
     return true;
 }
 
@@ -46,7 +45,11 @@ bool KeyLine(std::string_view line, std::string& key, std::string_view& value) {
     return true;
 }
 
-std::string CleanValue(std::string_view raw, size_t limit) { return TrimBlanks(CutToCharacters(TrimBlanks(raw), limit)); }
+std::string CleanValue(std::string_view raw, size_t limit) {
+    const std::string_view value = TrimmedView(raw);
+    if (limit >= value.size()) return std::string(value);  // never more characters than bytes
+    return TrimBlanks(CutToCharacters(value, limit));
+}
 
 std::string OneLine(std::string_view value) {
     std::string s(value);
@@ -177,7 +180,8 @@ std::string CutToCharacters(std::string_view s, size_t n) {
 
 std::string ToLowerAscii(std::string_view s) {
     std::string r(s);
-    for (char& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : r)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return r;
 }
 

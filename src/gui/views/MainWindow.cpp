@@ -99,7 +99,7 @@ QAction* AddHiddenItem(QMenu* menu, const char* objectName, const char* caption)
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), source_(std::make_unique<CalendarSource>(CalendarData{ProgramFolder(), {}, {}})) {
+    : QMainWindow(parent), source_(std::make_unique<CalendarSource>(CalendarData{.folder = ProgramFolder()})) {
     setObjectName("frmMain");
     setWindowTitle("Varnel");
     setMinimumSize(480, 360);
@@ -442,8 +442,9 @@ void MainWindow::RunStartUp() {
 
 void MainWindow::FinishStartUp() {
     startedUp_ = true;
-    // The holy-day file is read once, here; each year reads the portion file.
-    source_->SetData(LoadCalendarData(ProgramFolder()));
+    // The data files are read once, here or before the window opened.
+    source_->SetData(startData_ ? std::move(*startData_) : LoadCalendarData(ProgramFolder()));
+    startData_.reset();
     ShowCalendar();
     NoticeMissingDataFiles(this, ProgramFolder());
     const PersonalDates& personal = source_->Data().personal;

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "core/views/CalendarSource.h"
 #include "core/views/ViewState.h"
@@ -58,6 +59,9 @@ public:
     // The start-up sequence the start timer runs once: the splash, then, on
     // the event loop's next pass, the calendar data and the month.
     void RunStartUp();
+    // The calendar data read before the window opened: the start-up uses them
+    // rather than reading the files again.
+    void SetStartData(CalendarData data) { startData_ = std::move(data); }
     // The calendar data are loaded and the month is rendered.
     bool StartedUp() const { return startedUp_; }
 
@@ -110,6 +114,7 @@ private:
 
     ViewState state_;
     std::unique_ptr<CalendarSource> source_;
+    std::optional<CalendarData> startData_;
     View view_ = View::Month;
     bool startUpBegun_ = false;
     bool startedUp_ = false;
