@@ -3,18 +3,16 @@
 #include <string_view>
 
 #include "cli/CommandParser.h"
-#include "cli/DataFolder.h"
 #include "cli/ThisMonth.h"
 #include "cli/WindowProgram.h"
-#include "core/common/Files.h"
 
 int main(int argc, char** argv) {
     const int status = varnel::cli::RunCommandLine(
         argc, argv, [argv](std::string_view, const varnel::cli::Context&) { return varnel::RunWindowProgram(argv); });
     if (status >= 0) return status;
-    // No command: the window, or this month printed when there is no display.
+    // No command: the window, or this month printed when there is no display
+    // (the parser has installed the data folder).
     if (varnel::HasDisplay()) return varnel::RunWindowProgram(argv);
-    varnel::SetProgramFolder(varnel::ResolveDataFolder({}));
     varnel::PrintThisMonth();
     return 0;
 }

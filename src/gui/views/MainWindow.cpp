@@ -96,10 +96,17 @@ QAction* AddHiddenItem(QMenu* menu, const char* objectName, const char* caption)
     return a;
 }
 
+// The data folder before its files are read at start-up.
+CalendarData UnreadData() {
+    CalendarData data;
+    data.folder = ProgramFolder();
+    return data;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), source_(std::make_unique<CalendarSource>(CalendarData{.folder = ProgramFolder()})) {
+    : QMainWindow(parent), source_(std::make_unique<CalendarSource>(UnreadData())) {
     setObjectName("frmMain");
     setWindowTitle("Varnel");
     setMinimumSize(480, 360);
