@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "core/calendar/HebrewCalendar.h"
-#include "core/calendar/SpecialShabbat.h"
+#include "core/calendar/NamedShabbatot.h"
 #include "core/common/Date.h"
 
 namespace varnel {

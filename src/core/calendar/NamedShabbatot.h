@@ -1,5 +1,5 @@
 #pragma once
-// The special Shabbatot a Saturday is, worked out from its Hebrew date alone,
+// The named Shabbatot a Saturday is, worked out from its Hebrew date alone,
 // so that a Saturday reads the same whichever common year's table is asked.
 #include <string_view>
 #include <vector>
@@ -38,6 +38,6 @@ struct ShabbatSpecials {
 ShabbatSpecials SpecialsOfShabbat(Date saturday);
 
 // Every special Shabbat a Saturday is, strongest first.
-std::vector<std::string_view> SpecialShabbatotOf(Date saturday);
+std::vector<std::string_view> NamedShabbatotOf(Date saturday);
 
 }  // namespace varnel

@@ -1,4 +1,4 @@
-#include "core/calendar/SpecialShabbat.h"
+#include "core/calendar/NamedShabbatot.h"
 
 #include "core/calendar/HebrewCalendar.h"
 
@@ -14,7 +14,7 @@ bool Within(int32_t days, int first, int last) { return days >= first && days <=
 
 }  // namespace
 
-std::vector<std::string_view> SpecialShabbatotOf(Date saturday) {
+std::vector<std::string_view> NamedShabbatotOf(Date saturday) {
     std::vector<std::string_view> specials;
     const HebrewDate h = HebrewDateOf(saturday);
     const int32_t day = DateToJulianDay(saturday);
@@ -40,7 +40,7 @@ std::vector<std::string_view> SpecialShabbatotOf(Date saturday) {
 
 ShabbatSpecials SpecialsOfShabbat(Date saturday) {
     ShabbatSpecials s;
-    const std::vector<std::string_view> all = SpecialShabbatotOf(saturday);
+    const std::vector<std::string_view> all = NamedShabbatotOf(saturday);
     const HebrewDate h = HebrewDateOf(saturday);
     const int tammuz = (HebrewLeapYear(h.year) ? 7 : 6) + 4;
     // The weeks from 17 Tammuz to Rosh Hashanah keep their own Haftarot.
