@@ -1,4 +1,5 @@
-// "varnel cities": the built-in places with their coordinates and zones.
+// "varnel cities": the built-in places with their coordinates and zones, or
+// the places of the world list that match a text.
 #include <cmath>
 #include <cstdio>
 #include <iostream>
@@ -7,6 +8,7 @@
 #include "core/common/Json.h"
 #include "core/solar/Location.h"
 #include "core/solar/SunCalculator.h"
+#include "core/solar/WorldPlaces.h"
 
 namespace varnel::cli {
 namespace {
@@ -23,9 +25,38 @@ std::string UtcOffsetText(double hours) {
     return text;
 }
 
+int SearchWorld(const Context& context, const std::string& text) {
+    const WorldPlaces& world = WorldPlaces::Shared();
+    if (!world.LoadError().empty()) throw DataError(world.LoadError());
+    const std::vector<const WorldPlace*> found = world.Search(text);
+    if (context.json) {
+        JsonWriter w;
+        w.BeginArray();
+        for (const WorldPlace* p : found)
+            w.BeginObject()
+                .Key("name").String(p->name)
+                .Key("region").String(p->region)
+                .Key("country").String(p->country)
+                .Key("latitude").Number(p->latitude)
+                .Key("longitude").Number(p->longitude)
+                .Key("zone").String(p->zone)
+                .EndObject();
+        std::cout << w.EndArray().Text() << "\n";
+        return 0;
+    }
+    for (const WorldPlace* p : found) {
+        char coordinates[48];
+        std::snprintf(coordinates, sizeof coordinates, "%8.3f %9.3f", p->latitude, p->longitude);
+        std::cout << FullName(*p) << "  " << coordinates << "  " << p->zone << "\n";
+    }
+    if (found.empty()) std::cerr << "varnel: no place of the world list matches " << Quoted(text) << "\n";
+    return 0;
+}
+
 }  // namespace
 
 int RunCities(const Context& context) {
+    if (HasOption(context, "--search")) return SearchWorld(context, OptionValue(context, "--search"));
     if (context.json) {
         JsonWriter w;
         w.BeginArray();

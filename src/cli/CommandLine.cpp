@@ -6,6 +6,7 @@
 #include "core/common/Files.h"
 #include "core/solar/CitySearch.h"
 #include "core/solar/PlaceSettings.h"
+#include "core/solar/WorldPlaces.h"
 #include "core/solar/ZoneClock.h"
 #include "core/solar/SunCalculator.h"
 
@@ -70,17 +71,28 @@ PlaceChoice PlaceOfCoordinates(const Context& context) {
     return choice;
 }
 
-std::string CityOfName(const Context& context) {
+// A built-in place first (its name or a unique beginning of one), then the
+// world list, where a whole name wins over names it begins.
+PlaceChoice PlaceOfName(const Context& context) {
     const CityMatches found = SearchCity(context.city);
-    if (found.index >= 0) return std::string(CityAt(found.index)->name);
-    if (found.matches.empty())
-        throw UsageError("unknown city " + Quoted(context.city) + " (see varnel cities)");
-    std::string candidates;
-    for (int i : found.matches) {
-        if (!candidates.empty()) candidates += "; ";
-        candidates += CityAt(i)->name;
+    if (found.index >= 0) return ChoiceOfCity(CityAt(found.index)->name);
+    std::vector<std::string> candidates;
+    for (int i : found.matches) candidates.emplace_back(CityAt(i)->name);
+    if (candidates.empty()) {
+        constexpr size_t kShown = 8;
+        const WorldPlaces& world = WorldPlaces::Shared();
+        std::vector<const WorldPlace*> places = world.Named(context.city);
+        if (places.empty()) places = world.Search(context.city, kShown + 1);
+        if (places.size() == 1) return ChoiceOfWorldPlace(*places.front());
+        for (const WorldPlace* p : places) candidates.push_back(candidates.size() < kShown ? FullName(*p) : "...");
+        if (candidates.size() > kShown) candidates.resize(kShown + 1);
+        if (candidates.empty())
+            throw UsageError("unknown city " + Quoted(context.city) + " (see varnel cities --search TEXT" +
+                             (world.LoadError().empty() ? ")" : "; " + world.LoadError() + ")"));
     }
-    throw UsageError("ambiguous city " + Quoted(context.city) + ": " + candidates);
+    std::string list;
+    for (const std::string& c : candidates) list += (list.empty() ? "" : "; ") + c;
+    throw UsageError("ambiguous city " + Quoted(context.city) + ": " + list);
 }
 
 }  // namespace
@@ -91,7 +103,7 @@ PlaceChoice ResolvePlace(const Context& context) {
     if (!context.latitude.empty() || !context.longitude.empty() || !context.zone.empty())
         choice = PlaceOfCoordinates(context);
     else if (!context.city.empty())
-        choice = ChoiceOfCity(CityOfName(context));
+        choice = PlaceOfName(context);
     choice.systemDaylight = settings.systemDaylight;
     choice.sun = settings.sun;
     return choice;

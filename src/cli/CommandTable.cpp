@@ -12,7 +12,9 @@ const Option kPaper{"--paper", "a4|letter|a5", "print: the paper (default: the l
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {"cities", "", "the built-in places with their coordinates, UTC offsets and zones", RunCities, {0, 0}},
+        {"cities", "[--search TEXT]",
+         "the built-in places with their coordinates, UTC offsets and zones, or the world list's places matching TEXT",
+         RunCities, {0, 0}, false, {{"--search", "TEXT"}}},
         {"convert", "DATE", "the Hebrew date of a common date (YYYY-MM-DD)", RunConvert,
          {1, 1, "missing DATE (YYYY-MM-DD)"}},
         {"dates", "[YEAR] [--add NAME (--date YYYY-MM-DD [--after-sunset] | --hebrew \"D Month YYYY\") [--kind KIND] "

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/common/Date.h"
+#include "core/solar/WorldPlaces.h"
 
 namespace varnel {
 
@@ -19,6 +20,16 @@ PlaceChoice ChoiceOfCity(std::string_view name) {
     const int index = FindCity(name);
     // A name found under a former spelling shows as the table spells it now.
     choice.name = index >= 0 ? std::string(CityAt(index)->name) : std::string(name);
+    return choice;
+}
+
+PlaceChoice ChoiceOfWorldPlace(const WorldPlace& place) {
+    PlaceChoice choice;
+    choice.name = FullName(place);
+    choice.custom = true;
+    choice.latitude = place.latitude;
+    choice.longitude = place.longitude;
+    choice.zone = std::string(place.zone);
     return choice;
 }
 

@@ -66,6 +66,9 @@ struct PlaceChoice {
 // The choice for a name of the built-in table, former spellings included
 // (a name that is none of them computes at latitude 0, longitude 0, UTC).
 PlaceChoice ChoiceOfCity(std::string_view name);
+struct WorldPlace;
+// The choice of a place of the world list, named by its full name.
+PlaceChoice ChoiceOfWorldPlace(const WorldPlace& place);
 // The IANA zone the chosen place keeps ("" for an unknown name: UTC).
 std::string ZoneOfChoice(const PlaceChoice& choice);
 // Whether a zone is Israel's, under any of its names.

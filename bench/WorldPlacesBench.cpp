@@ -1,0 +1,34 @@
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "core/solar/WorldPlaces.h"
+
+namespace varnel {
+namespace {
+
+// Each keystroke of a search over the whole list, as the location dialog
+// runs it (at most 200 rows shown): "B", "Ba", ... "Baltimore", then the
+// short texts that match the most.
+void BM_WorldSearchKeystroke(benchmark::State& state) {
+    const WorldPlaces& world = WorldPlaces::Shared();
+    const std::string typed = "Baltimore";
+    size_t length = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(world.Search(std::string_view(typed).substr(0, length), 200).size());
+        length = length % typed.size() + 1;
+    }
+    state.counters["places"] = static_cast<double>(world.Size());
+    state.counters["list_bytes"] = static_cast<double>(world.MemoryBytes());
+}
+BENCHMARK(BM_WorldSearchKeystroke);
+
+// A text no name begins: every name is looked at and nothing stops early.
+void BM_WorldSearchNoMatch(benchmark::State& state) {
+    const WorldPlaces& world = WorldPlaces::Shared();
+    for (auto _ : state) benchmark::DoNotOptimize(world.Search("Qqq, Nowhere", 200).size());
+}
+BENCHMARK(BM_WorldSearchNoMatch);
+
+}  // namespace
+}  // namespace varnel
