@@ -15,6 +15,10 @@
 #include "gui/views/YearPanel.h"
 #include "gui/views/ColorsDialog.h"
 #include "gui/views/GoToDateDialog.h"
+#include "gui/solar/LocationDialog.h"
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
 #include "WindowFixture.h"
 
 namespace varnel {
@@ -189,6 +193,30 @@ TEST_F(WiredViews, GoToDateShowsTheMonthAndTheShownMonthDoesNothing) {
     window_->GoToCommonDate();
     EXPECT_EQ(window_->CurrentView(), MainWindow::View::Month);
     EXPECT_EQ(window_->Month()->Model().lastStartOfMonth, Date(2027, 1, 1));
+}
+
+// Typing a name searches the world list; the chosen place's times and zone
+// are the month's at once.
+TEST_F(WiredViews, SearchingTheWorldForBaltimoreGivesTheMonthItsTimes) {
+    ShowMonth(2026, 7);
+    WhenModal<LocationDialog>([](LocationDialog& d) {
+        QTest::keyClicks(d.findChild<QLineEdit*>("txtSearch"), "Balt");
+        QListWidget* list = d.findChild<QListWidget*>("lstLocations");
+        const QList<QListWidgetItem*> found = list->findItems("Baltimore, Maryland", Qt::MatchStartsWith);
+        ASSERT_EQ(found.size(), 1);
+        EXPECT_EQ(list->row(found.front()), 0);  // the largest place of that beginning comes first
+        list->setCurrentItem(found.front());
+        d.accept();
+    });
+    window_->OpenLocationSettings();
+    EXPECT_EQ(window_->Calendar().Choice().name, "Baltimore, Maryland, United States of America");
+    const MonthViewModel& view = window_->Month()->Model();
+    const MonthCell july4 = MonthCellOf(view.lastStartOfMonth, 4);
+    const std::string& details = view.grid.Cell(july4.row, july4.col).data;
+    // Baltimore's sunset on 4 July 2026 by the classic sun, on Eastern Daylight Time.
+    EXPECT_NE(details.find("Sunset: 8:35 PM"), std::string::npos) << details;
+    EXPECT_NE(details.find("(Baltimore, Maryland, United States of America - Eastern Daylight Time)"), std::string::npos)
+        << details;
 }
 
 TEST_F(WiredViews, ColourSchemeRendersOnlyWhenItChanges) {

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
@@ -178,6 +179,43 @@ TEST_F(LocationDialogTest, StoredNamesOutsideTheTable) {
     emit c.list->itemClicked(c.list->item(5));
     EXPECT_EQ(dialog->Choice().name, "Charlotte, NC");
     EXPECT_TRUE(c.current->text().startsWith("Charlotte, NC\n"));
+}
+
+TEST_F(LocationDialogTest, SearchAndCoordinatesTypedIn) {
+    UseZone("UTC");
+    systemDaylight = false;
+    const auto dialog = Dialog(Date(2027, 7, 1));
+    QLineEdit* search = dialog->findChild<QLineEdit*>("txtSearch");
+    QListWidget* list = dialog->findChild<QListWidget*>("lstLocations");
+    // The built-in places that the text begins come first, under their names.
+    search->setText("bo");
+    ASSERT_GE(list->count(), 3);
+    EXPECT_EQ(list->item(0)->text(), "Boston, MA");
+    EXPECT_EQ(list->item(1)->text(), "Boulder, CO");
+    search->setText("tromso");
+    ASSERT_GE(list->count(), 1);
+    list->setCurrentRow(0);
+    EXPECT_EQ(dialog->Choice().name, "Tromsø, Troms og Finnmark, Norway");
+    EXPECT_EQ(dialog->findChild<QLineEdit*>("txtZone")->text(), "Europe/Oslo");
+    search->clear();
+    EXPECT_EQ(list->count(), 51);
+
+    // A place no list holds: bad values are said and change nothing.
+    const auto type = [&](const char* lat, const char* lon, const char* zone) {
+        dialog->findChild<QLineEdit*>("txtLatitude")->setText(lat);
+        dialog->findChild<QLineEdit*>("txtLongitude")->setText(lon);
+        dialog->findChild<QLineEdit*>("txtZone")->setText(zone);
+        dialog->findChild<QPushButton*>("cmdUseCoordinates")->click();
+        return dialog->findChild<QLabel*>("lblCoordinatesNote")->text();
+    };
+    EXPECT_TRUE(type("95", "0", "UTC").contains("latitude"));
+    EXPECT_TRUE(type("45", "east", "UTC").contains("longitude"));
+    EXPECT_TRUE(type("45", "10", "Nowhere/Town").contains("zone"));
+    EXPECT_EQ(dialog->Choice().name, "Tromsø, Troms og Finnmark, Norway");
+    EXPECT_EQ(type("-77.85", "166.67", "Antarctica/McMurdo"), "");
+    EXPECT_EQ(dialog->Choice().name, "-77.85, 166.67");
+    EXPECT_EQ(dialog->Choice().zone, "Antarctica/McMurdo");
+    EXPECT_EQ(dialog->findChild<QLabel*>("lblCurrent")->text().section('\n', 2), "New Zealand Standard Time");
 }
 
 TEST_F(LocationDialogTest, OpensModallyAndEscapeCancels) {

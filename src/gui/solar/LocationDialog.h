@@ -1,6 +1,8 @@
 #pragma once
-// The location dialog: pick the place for which times are computed and the
-// source of its daylight rules. It shows the choice for the displayed date and
+// The location dialog: pick the place for which times are computed (a
+// built-in place, a place of the world list found by typing its name, or
+// latitude, longitude and zone typed in), the source of its daylight rules
+// and the sun's algorithm. It shows the choice for the displayed date and
 // gives it back on OK; Cancel, Escape and the close box change nothing.
 #include <QDialog>
 #include <optional>
@@ -10,7 +12,9 @@
 #include "core/solar/Location.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 
@@ -24,14 +28,25 @@ public:
 
 private:
     void RefreshCurrentSettings();
+    // Fills the list for the search text: the built-in places whose names
+    // it begins first, then the world list's (all 51 built-in places when empty).
+    void FillList(const QString& text);
     void LocationClicked(int row);
-    void UseSystemDaylightToggled(bool on);
+    void UseCoordinates();
+    void Choose(PlaceChoice next);
 
     QLabel* captionLabel_;
     QLabel* currentLabel_;
+    QLineEdit* searchEdit_;
     QListWidget* locationList_;
+    QLineEdit* latitudeEdit_;
+    QLineEdit* longitudeEdit_;
+    QLineEdit* zoneEdit_;
+    QPushButton* coordinatesButton_;
+    QLabel* coordinatesNote_;
     QLabel* oldCityLabel_;
     QCheckBox* systemDaylightCheck_;
+    QComboBox* sunCombo_;
     QPushButton* okButton_;
     QPushButton* cancelButton_;
     PlaceChoice choice_;
