@@ -1,8 +1,12 @@
 #include <benchmark/benchmark.h>
 
+#include <QLineEdit>
+#include <QListWidget>
 #include <string>
 
+#include "BenchApplication.h"
 #include "core/solar/WorldPlaces.h"
+#include "gui/solar/LocationDialog.h"
 
 namespace varnel {
 namespace {
@@ -29,6 +33,22 @@ void BM_WorldSearchNoMatch(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(world.Search("Qqq, Nowhere", 200).size());
 }
 BENCHMARK(BM_WorldSearchNoMatch);
+
+// A keystroke in the dialog itself: the search and the list's rows refilled
+// ("S" and "Sa" fill the most rows: built-in places and 200 of the world).
+void BM_LocationDialogKeystroke(benchmark::State& state) {
+    EnsureApplication();
+    LocationDialog dialog(nullptr, PlaceChoice{}, Date(2026, 7, 1));
+    auto* search = dialog.findChild<QLineEdit*>("txtSearch");
+    const QString typed = state.range(0) ? QStringLiteral("Baltimore") : QStringLiteral("Sa");
+    qsizetype length = 1;
+    for (auto _ : state) {
+        search->setText(typed.left(length));
+        length = length % typed.size() + 1;
+    }
+    state.counters["rows"] = dialog.findChild<QListWidget*>("lstLocations")->count();
+}
+BENCHMARK(BM_LocationDialogKeystroke)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace varnel
