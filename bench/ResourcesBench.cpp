@@ -19,7 +19,7 @@ std::string FilledResourceFile(const std::string& folder, int entries) {
     std::filesystem::create_directories(folder);
     const std::string path = PathIn(folder, kResourceFile);
     std::filesystem::remove(path);
-    for (const std::string& feast : FeastNames(BuildYear(2026, LoadCalendarData(VARNEL_SOURCE_DATA)).holyDays)) {
+    for (const std::string& feast : FeastNames(LoadCalendarData(VARNEL_SOURCE_DATA).holyDays)) {
         std::vector<ResourceEntry> list;
         for (int i = 0; i < entries; ++i)
             list.push_back({"/home/user/Documents/Feasts/" + feast + "/resource number " + std::to_string(i) + ".pdf",
@@ -47,7 +47,7 @@ BENCHMARK(BM_SwitchFeastSaveAndRead)->Arg(20)->Arg(200)->Unit(benchmark::kMicros
 void BM_OpenFeastResourcesWindow(benchmark::State& state) {
     EnsureApplication();
     for (auto _ : state) {
-        FeastResourcesDialog window(BuildYear(2026, LoadCalendarData(VARNEL_SOURCE_DATA)).holyDays, VARNEL_SOURCE_DATA);
+        FeastResourcesDialog window(LoadCalendarData(VARNEL_SOURCE_DATA).holyDays, VARNEL_SOURCE_DATA);
         benchmark::DoNotOptimize(window.FeastList()->count());
     }
 }

@@ -17,15 +17,13 @@
 namespace varnel {
 namespace {
 
-const HolyDayTable& PlacedHolyDays(int year) {
-    static HolyDayTable table;
-    static bool loaded = false;
-    if (!loaded) {
-        LoadHolyDays(PathIn(VARNEL_SOURCE_DATA, "holydays.dat"), table);
-        loaded = true;
-    }
-    PlaceHolyDays(table, year);
-    return table;
+PlacedHolyDays HolyDaysOf(int year) {
+    static const HolyDayTable table = [] {
+        HolyDayTable t;
+        LoadHolyDays(PathIn(VARNEL_SOURCE_DATA, "holydays.dat"), t);
+        return t;
+    }();
+    return PlaceHolyDays(table, year);
 }
 
 // A month grid whose days carry texts of the length the month view writes.
@@ -46,7 +44,7 @@ Grid MonthGridWithDetails(Date first) {
 }
 
 void BM_ShowYearModel(benchmark::State& state) {
-    const HolyDayTable& table = PlacedHolyDays(2026);
+    const PlacedHolyDays table = HolyDaysOf(2026);
     YearViewModel model;
     for (auto _ : state) {
         ShowYear(2026, table, SchemeHolyDayColor(0), SchemeShabbatColor(0), model);

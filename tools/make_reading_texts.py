@@ -28,6 +28,7 @@ CANON = "/usr/include/sword/canon_leningrad.h"
 SHIFTS = [
     ("Genesis", 32, 1, 1, 31, 54), ("Genesis", 32, 2, 33, 32, -1),
     ("Exodus", 7, 26, 29, 8, -25), ("Exodus", 8, 1, 28, 8, 4),
+    ("Exodus", 20, 14, 23, 20, 3),
     ("Exodus", 21, 37, 37, 22, -36), ("Exodus", 22, 1, 30, 22, 1),
     ("Leviticus", 5, 20, 26, 6, -19), ("Leviticus", 6, 1, 23, 6, 7),
     ("Numbers", 17, 1, 15, 16, 35), ("Numbers", 17, 16, 28, 17, -15),
@@ -58,8 +59,15 @@ SHIFTS = [
     ("Zechariah", 2, 1, 4, 1, 17), ("Zechariah", 2, 5, 17, 2, -4),
     ("Malachi", 3, 19, 24, 4, -18),
 ]
+# Hebrew verses that hold several English ones: the synagogue reads "You shall
+# not murder" to "You shall not give false testimony" as one verse, Exodus
+# 20:13 (English 20:13-16), so its chapter ends at 20:23 (English 20:26).
+MERGED = {("Exodus", 20, 13): [(20, 13), (20, 14), (20, 15), (20, 16)]}
+# English verses that two Hebrew verses share, split after the words that end
+# the first: Hebrew Numbers 25:19 is the start of English 26:1.
+SPLITS = {("Numbers", 26, 1): "After the plague,"}
 # Chapters whose length differs from the Leningrad table in the synagogue's numbering.
-HEBREW_LENGTH_OVERRIDES = {("Jeremiah", 30): 25, ("Jeremiah", 31): 39}
+HEBREW_LENGTH_OVERRIDES = {("Jeremiah", 30): 25, ("Jeremiah", 31): 39, ("Exodus", 20): 23}
 CANON_NAMES = {"I Samuel": "1 Samuel", "II Samuel": "2 Samuel", "I Kings": "1 Kings", "II Kings": "2 Kings"}
 
 
@@ -77,10 +85,13 @@ def hebrew_chapter_lengths():
 
 
 def to_english(book, chapter, verse):
+    """The English (chapter, verse) numbers of a Hebrew verse, in order."""
+    if (book, chapter, verse) in MERGED:
+        return MERGED[(book, chapter, verse)]
     for b, c, first, last, ec, offset in SHIFTS:
         if b == book and c == chapter and first <= verse <= last:
-            return ec, verse + offset
-    return chapter, verse
+            return [(ec, verse + offset)]
+    return [(chapter, verse)]
 
 
 def hebrew_verses(book, c1, v1, c2, v2, lengths):
@@ -115,9 +126,10 @@ def clean(osis):
     return re.sub(r"\s+", " ", html.unescape(osis)).strip()
 
 
-def english_verses(book, first, last):
-    """English (chapter, verse) -> text for the English range first..last."""
-    key = f"{book} {first[0]}:{first[1]}-{last[0]}:{last[1]}"
+def english_verses(book, first=None, last=None):
+    """English (chapter, verse) -> text for the English range first..last (the
+    whole book without a range)."""
+    key = f"{book} {first[0]}:{first[1]}-{last[0]}:{last[1]}" if first else book
     out = subprocess.run(["diatheke", "-b", MODULE, "-f", "internal", "-k", key],
                          check=True, capture_output=True, text=True).stdout
     verses = {}
@@ -127,20 +139,40 @@ def english_verses(book, first, last):
     return verses
 
 
+def english_part(book, e, every, texts, taken):
+    """The text of English verse e that belongs to the Hebrew verse at hand: the
+    whole verse, or the half of a split verse that this occurrence takes."""
+    marker = SPLITS.get((book,) + e)
+    if marker is None or every.count(e) < 2:
+        return texts[e]
+    head, found, tail = texts[e].partition(marker)
+    if not found:
+        sys.exit(f"'{marker}' is not in {book} {e[0]}:{e[1]}")
+    if e in taken:
+        return tail.strip()
+    taken.add(e)
+    return (head + found).strip()
+
+
 def passage(reference, lengths):
     words = []
     for part in reference.split(";"):
         book, c1, v1, c2, v2 = parse_range(part)
         hebrew = list(hebrew_verses(book, c1, v1, c2, v2, lengths))
         english = [to_english(book, c, v) for c, v in hebrew]
-        texts = english_verses(book, min(english), max(english))
-        shown = set()
-        for (c, v), e in zip(hebrew, english):
-            text = "" if e in shown else texts.get(e, "")
-            if e not in shown and not text:
-                sys.exit(f"no English text for {book} {e[0]}:{e[1]} ({reference})")
-            shown.add(e)
-            words.append(f"({c}:{v}) {text}".rstrip())
+        every = [e for es in english for e in es]
+        texts = english_verses(book, min(every), max(every))
+        taken = set()
+        for (c, v), es in zip(hebrew, english):
+            parts = []
+            for e in es:
+                if e not in texts:
+                    sys.exit(f"no English text for {book} {e[0]}:{e[1]} ({reference})")
+                parts.append(english_part(book, e, every, texts, taken))
+            text = " ".join(p for p in parts if p)
+            if not text:
+                sys.exit(f"no text left for {book} {c}:{v} ({reference})")
+            words.append(f"({c}:{v}) {text}")
     body = " ".join(words)
     if "|" in body:
         sys.exit(f"'|' inside the text of {reference}")
@@ -156,19 +188,27 @@ def references(path, key):
     return found
 
 
-def main():
-    data = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "data")
-    lengths = hebrew_chapter_lengths()
-    for keys, names in ((("torah", "maftir"), ["torah.dat", "torah.bak"]), (("haftarah",), ["haftarah.dat"])):
+# The texts written, with the keys whose references they hold.
+FILES = ((("torah", "maftir"), ["torah.dat", "torah.bak"]), (("haftarah",), ["haftarah.dat"]))
+
+
+def file_texts(data, lengths):
+    """(file names, their text, passage count) for each kind of text."""
+    for keys, names in FILES:
         refs = []
         for key in keys:
             for f in ("parashot.dat", "holydays.dat"):
                 refs += [r for r in references(os.path.join(data, f), key) if r not in refs]
-        text = "".join(passage(r, lengths) for r in refs)
+        yield names, "".join(passage(r, lengths) for r in refs), len(refs)
+
+
+def main():
+    data = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "data")
+    for names, text, count in file_texts(data, hebrew_chapter_lengths()):
         for name in names:
             with open(os.path.join(data, name), "w", encoding="utf-8", newline="") as out:
                 out.write(text)
-        print(f"{names[0]}: {len(refs)} passages, {len(text)} bytes")
+        print(f"{names[0]}: {count} passages, {len(text)} bytes")
 
 
 if __name__ == "__main__":

@@ -31,7 +31,9 @@ std::unique_ptr<CommandCalendar> OpenCommandCalendar(const cli::Context& context
 }
 
 std::unique_ptr<CommandCalendar> OpenSettingsCalendar(Date shown) {
-    return Open(LoadCalendarData(ProgramFolder()), PlaceOfSettings(cli::CommandSettings()), shown);
+    CalendarData data = LoadCalendarData(ProgramFolder());
+    data.rules = HolyDayRulesOf(cli::CommandSettings());
+    return Open(std::move(data), PlaceOfSettings(cli::CommandSettings()), shown);
 }
 
 void RenderMonth(CommandCalendar& calendar, MonthViewModel& view) {
@@ -47,7 +49,8 @@ void RenderDay(CommandCalendar& calendar, Date date, DayViewModel& day) {
     const MonthCell cell = MonthCellOf(state.currentDate, date.Day());
     state.selectedRow = cell.row;
     state.selectedCol = cell.col;
-    ShowDay(month.grid, state.currentDate, state.selectedRow, state.selectedCol, kDayGridWidth, day);
+    ShowDay(month.grid, state.currentDate, state.selectedRow, state.selectedCol, kDayGridWidth, day,
+            calendar.source.Data().rules.omer);
 }
 
 void RenderYear(CommandCalendar& calendar, int year, YearViewModel& view) {

@@ -28,8 +28,15 @@ bool HasOption(const Context& context, std::string_view name) {
 CalendarData UseDataFolder(const Context& context, DataFiles files) {
     SetProgramFolder(ResolveDataFolder(context.dataDir));
     CalendarData data = LoadCalendarData(ProgramFolder(), files);
+    data.rules = ResolveHolyDayRules(context);
     if (const std::string errors = SayDataFileProblems(data.report); !errors.empty()) throw DataError(errors);
     return data;
+}
+
+HolyDayRules ResolveHolyDayRules(const Context& context) {
+    HolyDayRules rules = HolyDayRulesOf(CommandSettings());
+    if (context.omer) rules.omer = *context.omer;
+    return rules;
 }
 
 void RequireDataFiles(const std::vector<std::string>& names) {

@@ -1,6 +1,7 @@
 #pragma once
 // What the headless commands share: the parsed command line, the argument
 // forms, the data folder and the place.
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "cli/CommandArguments.h"
+#include "core/calendar/FeastRules.h"
 #include "core/calendar/YearCalendar.h"
 #include "core/common/UserSettings.h"
 #include "core/solar/Location.h"
@@ -20,6 +22,7 @@ struct Context {
     std::string city;  // empty: the "Location" setting
     std::string latitude, longitude, zone;  // any place, all three given together
     std::string dataDir;
+    std::optional<OmerReckoning> omer;  // --omer; none: the "OmerReckoning" setting
     std::vector<std::pair<std::string, std::string>> options;  // the command's own options, in order; "" for a flag
 };
 
@@ -31,6 +34,9 @@ bool HasOption(const Context& context, std::string_view name);
 // once and says what is wrong with them (throws DataError when one gives no
 // data at all).
 CalendarData UseDataFolder(const Context& context, DataFiles files = DataFiles::HolyDaysAndPortions);
+// The rules a command places its holy days by: the settings, with --omer over
+// them. UseDataFolder's data carry them.
+HolyDayRules ResolveHolyDayRules(const Context& context);
 // Throws DataError naming the first of these data files the installed folder
 // lacks (with its backup).
 void RequireDataFiles(const std::vector<std::string>& names);

@@ -77,6 +77,11 @@ const std::vector<CommonOption>& CommonOptions() {
         {{"--zone", "ZONE", "its time zone (America/New_York)"},
          [](Context& c, std::string value) { c.zone = std::move(value); }},
         {{"--json", "", "machine-readable output"}, [](Context& c, std::string) { c.json = true; }},
+        {{"--omer", "sabbath|nisan16", "the count of the Omer and Shavuot (default: the OmerReckoning setting)"},
+         [](Context& c, std::string value) {
+             c.omer = ParseOmerReckoning(value);
+             if (!c.omer) throw UsageError("--omer takes sabbath or nisan16, not " + Quoted(value));
+         }},
     };
     return options;
 }
@@ -140,7 +145,7 @@ std::string HelpText() {
 
 std::string CommandHelpText(const Command& command) {
     return "Usage: varnel " + std::string(command.name) + " " + std::string(command.usage) +
-           " [--json] [--data-dir DIR]" + (command.usesPlace ? " [--city NAME | --lat DEG --lon DEG --zone ZONE]" : "") + "\n  " +
+           " [--json] [--data-dir DIR] [--omer sabbath|nisan16]" + (command.usesPlace ? " [--city NAME | --lat DEG --lon DEG --zone ZONE]" : "") + "\n  " +
            std::string(command.summary) + "\n";
 }
 

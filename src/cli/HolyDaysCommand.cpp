@@ -1,5 +1,6 @@
 #include <iostream>
 
+#include "cli/CommandCalendar.h"
 #include "cli/CommandLine.h"
 #include "cli/ReadingsJson.h"
 #include "core/common/Files.h"
@@ -11,18 +12,40 @@
 
 namespace varnel::cli {
 
+namespace {
+
+// The days of the year in table order; a named record that gives no day this
+// year stands once, undated, where its days would be.
+std::vector<HolyDayRecord> Listing(const HolyDayTable& table, const PlacedHolyDays& days) {
+    std::vector<HolyDayRecord> listed;
+    size_t next = 0;
+    for (int i = 1; i <= kHolyDayCount; ++i) {
+        if (table[i].name.empty()) continue;
+        const size_t before = listed.size();
+        for (; next < days.size() && days[next].record == i; ++next) listed.push_back(days[next]);
+        if (listed.size() == before) {
+            HolyDayRecord undated = table[i];
+            undated.record = i;
+            undated.hebrewyear = "0";
+            listed.push_back(std::move(undated));
+        }
+    }
+    return listed;
+}
+
+}  // namespace
+
 int RunHolyDays(const Context& context) {
     const int year = ParseYear(context.args[0]);
-    HolyDayTable holyDays = UseDataFolder(context, DataFiles::HolyDays).holyDays;
+    const CalendarData data = UseDataFolder(context, DataFiles::HolyDays);
     RequireDataFiles({kHolyDayFile});
-    PlaceHolyDays(holyDays, year);
+    const std::vector<HolyDayRecord> listed = Listing(data.holyDays, PlaceHolyDays(data.holyDays, year, data.rules));
     if (context.json) {
         JsonWriter w;
         w.BeginArray();
-        for (int i = 1; i <= kHolyDayCount; ++i) {
-            const HolyDayRecord& r = holyDays[i];
+        for (const HolyDayRecord& r : listed) {
             w.BeginObject()
-                .Key("record").Int(i)
+                .Key("record").Int(r.record)
                 .Key("name").String(r.name)
                 .Key("englishname").String(r.englishname)
                 .Key("biblereference").String(r.biblereference)
@@ -40,16 +63,14 @@ int RunHolyDays(const Context& context) {
         std::cout << w.Text() << "\n";
         return 0;
     }
-    for (int i = 1; i <= kHolyDayCount; ++i) {
-        const HolyDayRecord& r = holyDays[i];
-        if (r.name.empty()) continue;
+    for (const HolyDayRecord& r : listed) {
         std::string when = "(not this year)";
         if (r.date && r.date->IsInSupportedRange()) {
             const HebrewDate h = HebrewDateOf(*r.date);
             when = IsoWeekdayText(*r.date) + "  " + std::to_string(h.day) + " " +
                    HebrewMonthName(h.year, h.month) + " " + std::to_string(h.year);
         }
-        std::string number = std::to_string(i);
+        std::string number = std::to_string(r.record);
         std::cout << std::string(3 - number.size(), ' ') << number << "  " << when << "  " << r.name << "\n";
     }
     return 0;

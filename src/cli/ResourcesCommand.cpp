@@ -79,7 +79,7 @@ int RunResources(const Context& context) {
     const Change change = ParseChange(context);
     if ((change.add || change.remove) && context.args.empty()) throw UsageError("--add and --remove need a FEAST");
     const CalendarData data = UseDataFolder(context, DataFiles::HolyDays);
-    const std::vector<std::string> feasts = FeastNames(BuildYear(Today().Year(), data).holyDays);
+    const std::vector<std::string> feasts = FeastNames(data.holyDays);
     const std::string path = DataPath(kResourceFile);
     if (context.args.empty()) {
         PrintFeasts(feasts, ReadResourceFile(path), context.json);

@@ -15,10 +15,10 @@ namespace {
 // A month as a small calendar: each day right-aligned, "*" after a holy day.
 // Holy days are read from the table, not from the cell colours, which cannot
 // tell them from Shabbat when a scheme number outside the table makes both black.
-std::string MonthText(int year, int month, const std::string& label, const Grid& grid, const HolyDayTable& holyDays) {
+std::string MonthText(int year, int month, const std::string& label, const Grid& grid, const PlacedHolyDays& holyDays) {
     std::array<bool, 32> holy{};
-    for (int i = 1; i <= kHolyDayCount; ++i) {
-        const std::optional<Date> date = holyDays[static_cast<size_t>(i)].date;
+    for (const HolyDayRecord& day : holyDays) {
+        const std::optional<Date> date = day.date;
         if (!date) continue;
         const YearMonthDay ymd = date->Parts();
         if (ymd.year == year && ymd.month == month) holy[static_cast<size_t>(ymd.day)] = true;
@@ -42,7 +42,7 @@ std::string MonthText(int year, int month, const std::string& label, const Grid&
     return text;
 }
 
-std::string YearViewText(const YearViewModel& year, const HolyDayTable& holyDays) {
+std::string YearViewText(const YearViewModel& year, const PlacedHolyDays& holyDays) {
     std::string text = year.title + "\n";
     for (size_t m = 0; m < year.grids.size(); ++m)
         text += "\n" + MonthText(year.year, static_cast<int>(m) + 1, year.monthLabels[m], year.grids[m], holyDays);
@@ -85,7 +85,7 @@ namespace cli {
 int RunYear(const Context& context) {
     const int year = ParseYear(context.args[0]);
     const auto calendar = OpenCommandCalendar(context, Date(year, 1, 1));
-    const HolyDayTable& holyDays = calendar->source.Year(year).holyDays;
+    const PlacedHolyDays& holyDays = calendar->source.Year(year).holyDays;
     YearViewModel view;
     RenderYear(*calendar, year, view);
     std::cout << (context.json ? YearViewJson(view) + "\n" : YearViewText(view, holyDays));

@@ -67,7 +67,7 @@ PY
 check "page as RTF" exits 0 "$varnel" print month 2026-04 --output "$tmp/apr.rtf"
 (cd "$tmp" && unrtf --text apr.rtf >rtf.txt 2>/dev/null)  # unrtf writes the picture beside it
 (cd "$tmp" && unrtf --html apr.rtf >rtf.html 2>/dev/null)
-check "RTF texts" sh -c "grep -q 'Nisan-Iyar 5786 / April 2026' '$tmp/rtf.txt' && grep -q 'Tazria/Metzora' '$tmp/rtf.txt' && grep -q 'Count day 29 of Omer tonight' '$tmp/rtf.txt'"
+check "RTF texts" sh -c "grep -q 'Nisan-Iyar 5786 / April 2026' '$tmp/rtf.txt' && grep -q 'Acharei Mot/Kedoshim' '$tmp/rtf.txt' && grep -q 'Count day 27 of Omer tonight' '$tmp/rtf.txt'"
 check "RTF picture embedded" has "picture dimensions are 1800 by 600" "$tmp/rtf.txt"
 check "RTF tables" python3 -c '
 import sys; h=open(sys.argv[1], errors="replace").read().lower()

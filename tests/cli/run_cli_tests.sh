@@ -21,15 +21,27 @@ check "convert JSON fields" grep -q '"date":"2024-10-03","weekday":5,"daynumber"
 check "convert in a leap year" exits 0 "$varnel" convert 2024-03-23 --json
 check "Adar II" grep -q '"month":7,"day":13,"monthname":"Adar II"' "$tmp/out"
 
-check "holydays as JSON" exits 0 "$varnel" holydays 2026 --json
+check "holydays as JSON" exits 0 "$varnel" holydays 2028 --json
 check "holydays JSON is valid" json_ok
-check "holydays JSON has 99 records" python3 -c '
+check "holydays JSON: every day of the year, January too" python3 -c '
 import json,sys
 rows=json.load(open(sys.argv[1]))
-assert len(rows)==99 and [r["record"] for r in rows]==list(range(1,100))
+records=[r["record"] for r in rows]
+assert records==sorted(records) and records[0]==1, records
 yk=[r for r in rows if r["name"]=="Yom Kippur"][0]
-assert yk["date"]=="2026-09-21" and yk["hebrewyear"]=="5787", yk
-assert all(r["date"] is None for r in rows if r["name"]=="")' "$tmp/out"
+assert yk["date"]=="2028-09-30" and yk["hebrewyear"]=="5789", yk
+assert [r["date"] for r in rows if r["name"]=="Asarah B\x27Tevet"]==["2028-01-09","2028-12-28"]
+h8=[r for r in rows if r["name"]=="Hanukkah" and r["daynumber"]==8]
+assert [(r["date"],r["hebrewyear"]) for r in h8]==[("2028-01-01","5788"),("2028-12-20","5789")], h8
+assert [r["date"] for r in rows if r["name"]=="Shabbat Hanukkah (1st)"]==[None]
+assert all(r["name"] for r in rows)' "$tmp/out"
+check "holydays counted from 16 Nisan" exits 0 "$varnel" holydays 2027 --omer nisan16 --json
+check "Shavuot on 6 and 7 Sivan" python3 -c '
+import json,sys
+rows=json.load(open(sys.argv[1]))
+assert [r["date"] for r in rows if r["name"]=="Shavuot"]==["2027-06-11","2027-06-12"]
+assert [r["date"] for r in rows if r["name"]=="Birkurim"]==["2027-04-23"]' "$tmp/out"
+check "an unknown reckoning is refused" refused 2 "$varnel" holydays 2027 --omer weeks
 check "holydays as text" exits 0 "$varnel" holydays 2026
 check "holydays text lists Purim" grep -q "2026-03-03 Tue .*Purim" "$tmp/out"
 
@@ -109,7 +121,7 @@ assert d["months"][0]["label"]=="January 2026"' "$tmp/out"
 # Scheme 7 names no colours: holy days and Shabbat are both black, yet only holy days are starred.
 mkdir -p "$tmp/cfg7/Varnel" && printf '[Settings]\nColorScheme=7\n' >"$tmp/cfg7/Varnel/Varnel.conf"
 check "year text under scheme 7" exits 0 env XDG_CONFIG_HOME="$tmp/cfg7" HOME="$tmp" "$varnel" year 2026
-check "Purim starred, the Shabbat after it not" grep -qx '  1   2\*  3\*  4\*  5   6   7' "$tmp/out"
+check "Rosh Chodesh Nisan starred, the Shabbat after it not" grep -qx ' 15  16  17  18  19\* 20  21' "$tmp/out"
 for bad in "sun 2026-02-29" "month 2026-13" "month 2026" "day 2026-00-10" "year 0" "parashot 10000" \
            "convert 2024-13-01" "convert 2024-02-30" "convert 10000-01-01" "convert 0000-01-01" "convert yesterday" \
            "convert" "holydays 0" "holydays 10000" "holydays 12x" "frobnicate" "convert 2024-01-01 --bogus" \

@@ -27,7 +27,8 @@ SunDay FixedSun(Date d) {
 
 class CalendarPageTest : public ::testing::Test {
 protected:
-    HolyDayTable holyDays;
+    HolyDayTable table;
+    PlacedHolyDays holyDays;
     ParashahTable parashot;
     MonthViewModel view;
     Document doc;
@@ -35,8 +36,8 @@ protected:
     // The month rendered as the month view renders it, and the page inputs.
     CalendarPageInputs Month(int year, int month, int theme = kThemeWinter,
                              CalendarSize size = CalendarSize::Page, bool picture = false) {
-        LoadHolyDays(PathIn(VARNEL_SOURCE_DATA, "holydays.dat"), holyDays);
-        PlaceHolyDays(holyDays, year);
+        LoadHolyDays(PathIn(VARNEL_SOURCE_DATA, "holydays.dat"), table);
+        holyDays = PlaceHolyDays(table, year);
         ScheduleParashot(PathIn(VARNEL_SOURCE_DATA, "parashot.dat"), year, parashot);
         MonthInputs in;
         in.firstDay = Date(year, month, 1);

@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "PlacedDays.h"
 #include "TempFolder.h"
 #include "core/calendar/DataFileCheck.h"
 #include "core/calendar/HolyDays.h"
@@ -238,9 +239,7 @@ TEST(DataFiles, Utf16WithAByteOrderMarkIsReadAsSuch) {
     const Loaded l = Load(dir);
     EXPECT_TRUE(l.report.Empty());
     EXPECT_EQ(l.table[1].name, "Sh\xC4\x81vu\xC3\xB4t \xF0\x9F\x8C\xBE");
-    HolyDayTable t = l.table;
-    PlaceHolyDays(t, 2026);
-    EXPECT_EQ(t[1].date, Date(2026, 5, 22));  // 6 Sivan 5786
+    EXPECT_EQ(testing::DateOfRecord(PlaceHolyDays(l.table, 2026), 1), Date(2026, 5, 22));  // 6 Sivan 5786
 }
 
 TEST(DataFiles, RecordsOutsideTheCalendarAreSkippedWithOneWarningEach) {
@@ -267,17 +266,13 @@ TEST(DataFiles, RecordsOutsideTheCalendarAreSkippedWithOneWarningEach) {
         << l.report.problems[4].text;
     EXPECT_EQ(l.report.Text().find('\x1b'), std::string::npos);
     for (int i = 1; i <= 5; ++i) EXPECT_EQ(l.table[i].name, "") << i;
-    PlaceHolyDays(l.table, 2025);
-    EXPECT_EQ(l.table[6].date, Date(2025, 10, 7));  // 15 Tishrei 5786
-    EXPECT_EQ(l.table[7].date, Date(2025, 10, 8));
-    EXPECT_EQ(l.table[8].date, Date(2025, 10, 11));
-    EXPECT_NE(l.table[9].date, std::nullopt);
+    const PlacedHolyDays days = PlaceHolyDays(l.table, 2025);
+    EXPECT_EQ(testing::DateOfRecord(days, 6), Date(2025, 10, 7));  // 15 Tishrei 5786
+    EXPECT_EQ(testing::DateOfRecord(days, 7), Date(2025, 10, 8));
+    EXPECT_EQ(testing::DateOfRecord(days, 8), Date(2025, 10, 11));
+    EXPECT_NE(testing::DateOfRecord(days, 9), std::nullopt);
     EXPECT_EQ(l.table[10].name, "Esc\x1b[31m");  // in range: kept as written
-    for (int i = 1; i <= kHolyDayCount; ++i) {
-        if (l.table[i].date) {
-            EXPECT_TRUE(l.table[i].date->IsInSupportedRange()) << i;
-        }
-    }
+    for (const HolyDayRecord& d : days) EXPECT_TRUE(d.date->IsInSupportedRange()) << d.record;
 }
 
 TEST(DataFiles, ThePortionFileIsReadAroundLikeTheHolyDays) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
+
 #include "HebrewOracles.h"
 #include "core/calendar/HebrewCalendar.h"
 #include "core/common/Date.h"
@@ -45,42 +48,52 @@ int32_t HdateFeast(int hebrewYear, Feast feast) {
 }
 
 // The countdown against libhdate, with ICU as a second opinion on each year's
-// new-year day. The groups are the Hebrew years from the next 1 Tishrei after
-// the date. When 1 Tishrei of the date's common year has passed, the first
-// group counts its autumn feasts from the next common year (so that year's
-// autumn is listed twice) and its Pesach and Shavuot from the coming spring.
+// new-year day: each feast's next eight occurrences from the date on (the date
+// itself included), one a Hebrew year, all in date order.
 TEST(DayView, CountdownAgainstLibhdateAndIcu) {
     testing::IcuOracle icu;
-    int checked = 0, repeated = 0;
+    int checked = 0;
     for (Date date = Date(1900, 1, 3); date < Date(2200, 1, 1); date += 5) {
         const int32_t today = DateToJulianDay(date);
-        const int year = date.Year();
-        const int firstYear = testing::HdateOf(GregorianToJulianDay(year, 1, 1, 1)).year + 1;  // starts in autumn
-        const bool passed = HdateFeast(firstYear, Feast::RoshHashanah) <= today;
-        // Hebrew year of each row.
-        std::vector<int> years;
-        for (int k = 0; k < 8; ++k)
-            for (int f = 0; f < 5; ++f)
-                years.push_back(!passed ? firstYear + k : k > 0 ? firstYear + k : f < 3 ? firstYear + 1 : firstYear);
+        const int thisYear = testing::HdateOf(today).year;
         bool oraclesAgree = true;
-        for (int h = firstYear; h <= firstYear + 8; ++h) oraclesAgree &= icu.NewYear(h) == HdateFeast(h, Feast::RoshHashanah);
+        for (int h = thisYear; h <= thisYear + 9; ++h) oraclesAgree &= icu.NewYear(h) == HdateFeast(h, Feast::RoshHashanah);
         if (!oraclesAgree) continue;
-
-        const std::vector<FeastDate> got = FeastCountdown(date);
-        ASSERT_EQ(got.size(), 40u);
+        std::vector<std::pair<int32_t, int>> expected;  // day number, Hebrew year
+        for (int f = 0; f < kFeastCount; ++f) {
+            const Feast feast = static_cast<Feast>(f);
+            int h = HdateFeast(thisYear, feast) >= today ? thisYear : thisYear + 1;
+            for (int k = 0; k < kCountdownYears; ++k, ++h) expected.emplace_back(HdateFeast(h, feast), h);
+        }
+        std::sort(expected.begin(), expected.end());
+        const std::vector<FeastDate> got = FeastCountdown(date, OmerReckoning::Nisan16);
+        ASSERT_EQ(got.size(), expected.size());
         for (size_t i = 0; i < got.size(); ++i) {
-            const Feast feast = static_cast<Feast>(i % 5);
-            ASSERT_EQ(got[i].feast, feast);
-            ASSERT_EQ(got[i].hebrewYear, years[i]) << "date " << IsoDate(date) << " row " << i;
-            ASSERT_EQ(got[i].dayNumber, HdateFeast(years[i], feast)) << "date " << IsoDate(date) << " row " << i;
+            ASSERT_EQ(got[i].dayNumber, expected[i].first) << "date " << IsoDate(date) << " row " << i;
+            ASSERT_EQ(got[i].hebrewYear, expected[i].second) << "date " << IsoDate(date) << " row " << i;
             ASSERT_EQ(got[i].daysAway, got[i].dayNumber - today);
-            ASSERT_GT(got[i].daysAway, 0);  // every feast listed lies ahead
         }
         ++checked;
-        repeated += passed ? 1 : 0;
     }
     EXPECT_GT(checked, 20000);
-    EXPECT_GT(repeated, 5000);
+}
+
+TEST(DayView, CountdownStartsAtTheNearestFeastAndListsEachYearOnce) {
+    // 17 April 2027: Pesach 5787 is five days away.
+    const std::vector<FeastDate> april = FeastCountdown(Date(2027, 4, 17));
+    EXPECT_EQ(april[0].feast, Feast::Pesach);
+    EXPECT_EQ(april[0].hebrewYear, 5787);
+    EXPECT_EQ(april[0].daysAway, 5);
+    // Shavuot as each reckoning places it: the Saturday after seven weeks from
+    // the Sabbath in Pesach (12 June 2027), or 6 Sivan (11 June).
+    EXPECT_EQ(april[1].feast, Feast::Shavuot);
+    EXPECT_EQ(april[1].daysAway, Date(2027, 6, 12) - Date(2027, 4, 17));
+    EXPECT_EQ(FeastCountdown(Date(2027, 4, 17), OmerReckoning::Nisan16)[1].daysAway, Date(2027, 6, 11) - Date(2027, 4, 17));
+    // 19 December 2026: each feast of each Hebrew year once; the feast of the day itself counts.
+    std::set<std::pair<int, int>> seen;
+    for (const FeastDate& f : FeastCountdown(Date(2026, 12, 19)))
+        EXPECT_TRUE(seen.emplace(static_cast<int>(f.feast), f.hebrewYear).second) << f.hebrewYear;
+    EXPECT_EQ(FeastCountdown(Date(2026, 9, 12))[0].daysAway, 0);
 }
 
 TEST(DayView, TitleLinesAndCountdownRows) {
@@ -95,9 +108,10 @@ TEST(DayView, TitleLinesAndCountdownRows) {
     EXPECT_EQ(m.grid.Cell(0, 0).text, "Elul 8");
     EXPECT_EQ(m.grid.Cell(0, 1).text + "|" + m.grid.Cell(1, 1).text + "|" + m.grid.Cell(2, 1).text, "|Second line|Third");
     EXPECT_EQ(m.grid.Cell(3, 0).text + m.grid.Cell(4, 0).text, "");
-    EXPECT_EQ(m.grid.Cell(5, 0).text, "Rosh Hashanah in year 5787 is:");
-    EXPECT_EQ(m.grid.Cell(5, 1).text, std::to_string(Date(2026, 9, 12) - *m.day) + " days away");
-    EXPECT_EQ(m.grid.Cell(6, 0).text, "Yom Kippur in year 5787 is:");
+    // 23 September 2025 is Rosh Hashanah 5786 itself: the countdown starts there.
+    EXPECT_EQ(m.grid.Cell(5, 0).text, "Rosh Hashanah in year 5786 is:");
+    EXPECT_EQ(m.grid.Cell(5, 1).text, "0 days away");
+    EXPECT_EQ(m.grid.Cell(6, 0).text, "Yom Kippur in year 5786 is:");
     EXPECT_EQ(m.grid.Cell(8, 0).text, "Pesach in year 5786 is:");
     EXPECT_EQ(m.lastRow, 5 + 39);
     EXPECT_EQ(m.grid.Cell(45, 0).text, "");
@@ -134,7 +148,7 @@ TEST(DayView, AMonthNeverRenderedShowsItsFirstDay) {
     ShowDay(empty, Date(2026, 2, 1), row, col, 9000, m);
     EXPECT_EQ(m.day, Date(2026, 2, 1));
     EXPECT_EQ(m.grid.Cell(0, 0).text + m.grid.Cell(1, 0).text + m.grid.Cell(2, 1).text, "");
-    EXPECT_EQ(m.grid.Cell(3, 0).text, "Rosh Hashanah in year 5787 is:");
+    EXPECT_EQ(m.grid.Cell(3, 0).text, "Pesach in year 5786 is:");
 }
 
 TEST(DayView, TheLastYearsOfTheCalendarDoNotFail) {
@@ -143,7 +157,7 @@ TEST(DayView, TheLastYearsOfTheCalendarDoNotFail) {
     int row = 5, col = 5;
     DayViewModel m;
     ShowDay(month, first, row, col, 9000, m);
-    EXPECT_EQ(m.grid.Cell(3, 0).text.rfind("Rosh Hashanah in year ", 0), 0u);
+    EXPECT_EQ(m.grid.Cell(3, 0).text.rfind("Pesach in year ", 0), 0u);
     EXPECT_EQ(m.lastRow, 42);
 }
 

@@ -33,7 +33,7 @@ SunDay EvenDay(Date date) { return {.sunrise = date.Serial() + 0.25, .sunset = d
 // The year of the shipped data as the window builds it.
 YearCalendar YearData(int year) { return BuildYear(year, LoadCalendarData(VARNEL_SOURCE_DATA)); }
 
-MonthViewModel Render(int year, int month, const HolyDayTable* holyDays, const ParashahTable* parashot,
+MonthViewModel Render(int year, int month, const PlacedHolyDays* holyDays, const ParashahTable* parashot,
                       bool floatDetails = true, bool shabbatTimesOnHolyDays = false) {
     MonthInputs in;
     in.firstDay = Date(year, month, 1);
@@ -185,15 +185,17 @@ TEST(DayDetails, OrdinaryDayTextsToTheLetter) {
 TEST(DayDetails, JoinedPortionsConsumeTwoEntries) {
     const YearCalendar data = YearData(2026);
     const MonthViewModel view = Render(2026, 3, &data.holyDays, &data.parashot);
-    // Vayakhel and Pekudei share 14 March 2026; the next Saturdays read Vayikra and Tzav.
-    EXPECT_TRUE(Contains(CellOfDay(view, 2026, 3, 14).text, "\r\nVayakhel/Pekudei\r\nHavdalah: "));
+    // Vayakhel and Pekudei share 14 March 2026, Shabbat HaChodesh, whose name takes the
+    // cell; the next Saturdays read Vayikra and Tzav.
+    EXPECT_EQ(CellOfDay(view, 2026, 3, 14).text, "Adar 25\r\nShabbat HaChodesh");
+    EXPECT_TRUE(Contains(CellOfDay(view, 2026, 3, 14).data, "\r\nVayakhel/Pekudei\r\n"));
     EXPECT_TRUE(Contains(CellOfDay(view, 2026, 3, 21).text, "\r\nVayikra\r\nHavdalah: "));
     // 28 March is 10 Nisan, Shabbat HaGadol: the holy day takes the cell, Tzav goes into the details.
     const GridCell& haGadol = CellOfDay(view, 2026, 3, 28);
     EXPECT_EQ(haGadol.text, "Nisan 10\r\nShabbat HaGadol");
     EXPECT_EQ(haGadol.background, kHoly);
     EXPECT_TRUE(Contains(haGadol.data, "\r\nTzav\r\n-----------------------\r\n\"Command\"\r\nLeviticus 6:1-8:36 "));
-    EXPECT_TRUE(Contains(CellOfDay(view, 2026, 3, 7).text, "\r\nKi Tisa\r\nHavdalah: "));
+    EXPECT_TRUE(Contains(CellOfDay(view, 2026, 3, 7).data, "Adar 18\r\nShabbat Parah\r\nNumbers 19:1-22\r\nKi Tisa\r\n"));
 }
 
 // December 2026: Hanukkah from Saturday the 5th to Saturday the 12th, with Friday the 11th inside it:
@@ -257,6 +259,9 @@ TEST(DayDetails, HolyDayOnSaturdayTakesItsPortionIntoTheDetails) {
     EXPECT_TRUE(Contains(CellOfDay(view, 2026, 9, 5).text, "Nitzavim/Vayelech"));
 }
 
+// Counted from the morrow after the Sabbath in Pesach (the default): the
+// first count is said on the evening of that Sabbath, the 49th on the evening
+// of the Friday six weeks later.
 TEST(DayDetails, OmerCountBoundariesOverTwentyYears) {
     for (int year = 2015; year <= 2034; ++year) {
         // 15 Nisan from libhdate: Nisan is its month 7.
@@ -267,33 +272,47 @@ TEST(DayDetails, OmerCountBoundariesOverTwentyYears) {
             if (hm == 7 && hd == 15) found = d;
         }
         ASSERT_TRUE(found) << year;
-        const Date pesach = *found;
-        const Date lastCount = pesach + 48;  // 4 Sivan
+        const Date sabbath = found->SaturdayOnOrAfter();
         const auto textOf = [&](Date date) {
             const YearMonthDay ymd = date.Parts();
             const MonthViewModel view = Render(ymd.year, ymd.month, nullptr, nullptr);
             return CellOfDay(view, ymd.year, ymd.month, ymd.day).text;
         };
-        EXPECT_FALSE(Contains(textOf(pesach - 1), "Omer")) << year;
-        EXPECT_TRUE(Contains(textOf(pesach), "Count day 1 of Omer tonight")) << year;
-        EXPECT_TRUE(Contains(textOf(lastCount), "Count day 49 of Omer tonight")) << year;
-        EXPECT_FALSE(Contains(textOf(lastCount + 1), "Omer")) << year;
-        EXPECT_TRUE(Contains(textOf(pesach + 19), "Count day 20 of Omer tonight")) << year;
+        EXPECT_FALSE(Contains(textOf(sabbath - 1), "Omer")) << year;
+        EXPECT_TRUE(Contains(textOf(sabbath), "Count day 1 of Omer tonight")) << year;
+        EXPECT_TRUE(Contains(textOf(sabbath + 48), "Count day 49 of Omer tonight")) << year;
+        EXPECT_FALSE(Contains(textOf(sabbath + 49), "Omer")) << year;
     }
 }
 
 TEST(DayDetails, OmerLineBreaksFollowTheKindOfDay) {
-    // 2026: 15 Nisan is Thursday 2 April.
-    const MonthViewModel view = Render(2026, 4, nullptr, nullptr);
-    EXPECT_EQ(CellOfDay(view, 2026, 4, 6).text, "Nisan 19\r\n\r\n\r\nCount day 5 of Omer tonight");
+    // 2026: 15 Nisan is Thursday 2 April, the Sabbath in Pesach 4 April.
+    MonthViewModel view = Render(2026, 4, nullptr, nullptr);
+    EXPECT_EQ(CellOfDay(view, 2026, 4, 3).text, "Nisan 16\r\nShabbat Candles: 5:42 PM");
+    EXPECT_EQ(CellOfDay(view, 2026, 4, 4).text, "Nisan 17\r\nHavdalah: 6:41 PM\r\nCount day 1 of Omer tonight");
+    EXPECT_EQ(CellOfDay(view, 2026, 4, 6).text, "Nisan 19\r\n\r\n\r\nCount day 3 of Omer tonight");
+    // Counted from 16 Nisan, the first count is on the evening of 15 Nisan.
+    const YearCalendar data = BuildYear(2026, LoadCalendarData(VARNEL_SOURCE_DATA, {OmerReckoning::Nisan16, true, false}));
+    MonthInputs in;
+    in.firstDay = Date(2026, 4, 1);
+    in.dayCount = 30;
+    in.omer = data.rules.omer;
+    in.sunOf = EvenDay;
+    ComposeMonth(in, view);
     EXPECT_EQ(CellOfDay(view, 2026, 4, 3).text, "Nisan 16\r\nShabbat Candles: 5:42 PM\r\n\r\nCount day 2 of Omer tonight");
-    EXPECT_EQ(CellOfDay(view, 2026, 4, 4).text, "Nisan 17\r\nHavdalah: 6:41 PM\r\nCount day 3 of Omer tonight");
+    EXPECT_EQ(CellOfDay(view, 2026, 4, 6).text, "Nisan 19\r\n\r\n\r\nCount day 5 of Omer tonight");
 }
 
 // Tables made by hand for the cases the shipped data rarely shows.
 struct HandTables {
-    HolyDayTable holyDays{};
+    HandTables() { holyDays.reserve(8); }
+    PlacedHolyDays holyDays;
     ParashahTable parashot{};
+    // A day of the given record of the table.
+    HolyDayRecord& Day(int record) {
+        holyDays.emplace_back().record = record;
+        return holyDays.back();
+    }
     ParashahRecord& Portion(int entry, Date date, const std::string& name) {
         ParashahRecord& p = parashot[static_cast<size_t>(entry)];
         p.date = date;
@@ -309,7 +328,7 @@ struct HandTables {
 TEST(DayDetails, HolyDayOnSaturdayWithJoinedPortionsListsBoth) {
     HandTables t;
     // June 2030: Saturdays 1, 8, 15, 22, 29.
-    HolyDayRecord& h = t.holyDays[5];
+    HolyDayRecord& h = t.Day(5);
     h.name = "Test Feast";
     h.biblereference = "  Leviticus 23  ";
     h.date = Date(2030, 6, 8);
@@ -333,14 +352,14 @@ TEST(DayDetails, HolyDayOnSaturdayWithJoinedPortionsListsBoth) {
 
 TEST(DayDetails, HolyDayReadingsOnWeekdays) {
     HandTables t;
-    HolyDayRecord& both = t.holyDays[1];
+    HolyDayRecord& both = t.Day(1);
     both.name = "Fast";
     both.daynumber = 2;
     both.torah = "Exodus 32";
     both.haftarah = "Isaiah 55";
     both.brithadashah = "Matthew 6";
     both.date = Date(2030, 8, 6);
-    HolyDayRecord& bare = t.holyDays[2];
+    HolyDayRecord& bare = t.Day(2);
     bare.name = "Memorial";
     bare.biblereference = "Esther 9";
     bare.date = Date(2030, 8, 7);
@@ -354,13 +373,13 @@ TEST(DayDetails, HolyDayReadingsOnWeekdays) {
 
 TEST(DayDetails, OnlyRecordsOfThisVeryMonthAndYearAreDrawn) {
     HandTables t;
-    HolyDayRecord& lastYear = t.holyDays[3];
+    HolyDayRecord& lastYear = t.Day(3);
     lastYear.name = "Last December";
     lastYear.date = Date(2029, 12, 25);
-    HolyDayRecord& later = t.holyDays[4];
+    HolyDayRecord& later = t.Day(4);
     later.name = "Same day, later record";
     later.date = Date(2030, 12, 24);
-    HolyDayRecord& earlier = t.holyDays[2];
+    HolyDayRecord& earlier = t.Day(2);
     earlier.name = "Same day, earlier record";
     earlier.date = Date(2030, 12, 24);
     t.Portion(1, Date(2029, 12, 7), "Old");

@@ -153,7 +153,7 @@ TEST(PersonalDays, AreMarkedInTheMonthAndYearViewsWithTheirDetails) {
     EXPECT_EQ(month.grid.Cell(dayBefore.row, dayBefore.col).text.find("Abraham"), std::string::npos);
 
     YearViewModel year;
-    ShowYear(2026, HolyDayTable{}, 0, 0, year, &days);
+    ShowYear(2026, PlacedHolyDays{}, 0, 0, year, &days);
     const YearCell y = YearCellOf(2026, 2, 20);
     EXPECT_EQ(year.grids[1].Cell(y.row, y.col).text, std::string("20") + kPersonalDayMark);
     EXPECT_EQ(year.grids[1].Cell(y.row, y.col).data, "Yahrzeit: Abraham\r\nDina's Hebrew birthday");

@@ -38,12 +38,15 @@ TEST(FeastList, KeepsFirstDaysErevOnDayOneAndOnlyTheNamedShabbatDays) {
 }
 
 TEST(FeastList, TheShippedHolyDaysGiveTheseFeasts) {
-    const std::vector<std::string> feasts = FeastNames(BuildYear(2026, LoadCalendarData(VARNEL_SOURCE_DATA)).holyDays);
+    const std::vector<std::string> feasts = FeastNames(LoadCalendarData(VARNEL_SOURCE_DATA).holyDays);
     EXPECT_EQ(feasts, (std::vector<std::string>{
                           "Yom T'ruah (Rosh Hashanah)", "Tzom Gedaliah", "Shabbat T'shuvah", "Yom Kippur", "Sukkot",
                           "Shemini Atzeret", "Simchat Torah", "Hanukkah", "Asarah B'Tevet", "Ta'anit Esther", "Purim",
                           "Shushan Purim", "Shabbat HaGadol", "Pesach", "Hag HaMatzot", "Birkurim", "Shavuot",
-                          "Shiva Asar B'Tammuz", "Tisha B'Av"}));
+                          "Shiva Asar B'Tammuz", "Tisha B'Av", "Shabbat Shekalim", "Shabbat Zachor", "Shabbat Parah",
+                          "Shabbat HaChodesh", "Shabbat Chazon", "Shabbat Nachamu", "Rosh Chodesh", "Tu BiShvat",
+                          "Purim Katan", "Pesach Sheni", "Yom HaShoah", "Yom HaZikaron", "Yom HaAtzmaut",
+                          "Lag BaOmer", "Yom Yerushalayim"}));
     EXPECT_EQ(FindFeast(feasts, " tisha b'av "), "Tisha B'Av");
     EXPECT_EQ(FindFeast(feasts, "Shabbat Sukkot"), "");
 }

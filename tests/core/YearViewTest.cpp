@@ -37,7 +37,7 @@ bool FindDay(const Grid& g, int day, int& row, int& col) {
 // in 2000 and every fourth year, not in 1900 or 2100).
 TEST(YearView, DaysSitInTheirWeekdayColumnsOverTwoCenturies) {
     using namespace std::chrono;
-    HolyDayTable none;
+    PlacedHolyDays none;
     YearViewModel model;
     for (int y = 1900; y <= 2100; ++y) {
         ShowYear(static_cast<int16_t>(y), none, kHoly, kShabbat, model);
@@ -68,7 +68,7 @@ TEST(YearView, DaysSitInTheirWeekdayColumnsOverTwoCenturies) {
 }
 
 TEST(YearView, YearStartingOnShabbat) {
-    HolyDayTable none;
+    PlacedHolyDays none;
     YearViewModel model;
     ShowYear(2022, none, kHoly, kShabbat, model);  // 1 January 2022 was a Saturday
     const Grid& jan = model.grids[0];
@@ -89,14 +89,14 @@ TEST(YearView, YearStartingOnShabbat) {
 }
 
 TEST(YearView, HolyDaysPaintOnlyTheirOwnMonthOfTheShownYear) {
-    HolyDayTable table;
-    table[1].name = "Placed nowhere";  // date 0
-    table[2].name = "Shabbat feast";
-    table[2].date = Date(2026, 3, 7);  // a Saturday
-    table[3].name = "Last year's December";
-    table[3].date = Date(2025, 12, 20);
-    table[4].name = "Next year's January";
-    table[4].date = Date(2027, 1, 3);
+    PlacedHolyDays table(4);
+    table[0].name = "Placed nowhere";  // no date
+    table[1].name = "Shabbat feast";
+    table[1].date = Date(2026, 3, 7);  // a Saturday
+    table[2].name = "Last year's December";
+    table[2].date = Date(2025, 12, 20);
+    table[3].name = "Next year's January";
+    table[3].date = Date(2027, 1, 3);
     YearViewModel model;
     ShowYear(2026, table, kHoly, kShabbat, model);
     int holyCells = 0;
@@ -116,7 +116,7 @@ TEST(YearView, HolyDaysPaintOnlyTheirOwnMonthOfTheShownYear) {
 }
 
 TEST(YearView, YearOutsideTheCalendarLeavesTheModel) {
-    HolyDayTable none;
+    PlacedHolyDays none;
     YearViewModel model;
     ShowYear(2026, none, kHoly, kShabbat, model);
     for (int outside : {0, -5, 10000}) ShowYear(static_cast<int16_t>(outside), none, kHoly, kShabbat, model);

@@ -90,7 +90,7 @@ TEST_F(Accessibility, EveryControlHasAName) {
     EXPECT_EQ(UnnamedControls(colors), QStringList());
     CalendarTargetDialog target(CalendarTarget{"/tmp/a.ics", ""}, "the Shabbat portions of July 2026", &window);
     EXPECT_EQ(UnnamedControls(target), QStringList());
-    FeastResourcesDialog resources(BuildYear(2026, LoadCalendarData(VARNEL_SOURCE_DATA)).holyDays, folder_.path().toStdString(), &window);
+    FeastResourcesDialog resources(LoadCalendarData(VARNEL_SOURCE_DATA).holyDays, folder_.path().toStdString(), &window);
     EXPECT_EQ(UnnamedControls(resources), QStringList());
 }
 

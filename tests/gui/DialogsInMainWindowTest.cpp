@@ -236,7 +236,7 @@ TEST_F(WiredViews, ColourSchemeRendersOnlyWhenItChanges) {
     EXPECT_EQ(window_->State().colorScheme, 3);
     const MonthViewModel& view = window_->Month()->Model();
     EXPECT_NE(view.grid.Revision(), revision);
-    const MonthCell shabbat = MonthCellOf(view.lastStartOfMonth, 14);  // 14 March 2026, a Saturday
+    const MonthCell shabbat = MonthCellOf(view.lastStartOfMonth, 21);  // 21 March 2026, a Saturday
     EXPECT_EQ(view.grid.Cell(shabbat.row, shabbat.col).background, RGB(192, 64, 0));
     const MonthCell purim = MonthCellOf(view.lastStartOfMonth, 3);  // Purim, 14 Adar 5786
     EXPECT_EQ(view.grid.Cell(purim.row, purim.col).background, RGB(255, 255, 128));

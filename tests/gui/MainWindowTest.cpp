@@ -24,9 +24,8 @@ namespace {
 
 // Whether the year the window shows places the named holy day in that year.
 bool HolyDayIn(MainWindow& window, const char* name, int year) {
-    const HolyDayTable& holyDays = window.Calendar().Year(window.State().Year()).holyDays;
-    for (int i = 1; i <= kHolyDayCount; ++i)
-        if (holyDays[i].name == name && holyDays[i].date) return holyDays[i].date->Year() == year;
+    for (const HolyDayRecord& day : window.Calendar().Year(window.State().Year()).holyDays)
+        if (day.name == name) return day.date->Year() == year;
     return false;
 }
 

@@ -201,7 +201,7 @@ TEST_F(PrintingTest, DayAndYearPrintoutsReadBack) {
     EXPECT_TRUE(text.contains(QStringLiteral("(Nisan 19, 5784 - Saturday 04/27/2024 - Printed: 04/27/24-0000)")));
 
     YearViewModel year;
-    ShowYear(2026, HolyDayTable{}, RGB(255, 0, 255), RGB(0, 0, 255), year);
+    ShowYear(2026, PlacedHolyDays{}, RGB(255, 0, 255), RGB(0, 0, 255), year);
     Document yearDoc;
     yearDoc.SetPaper(PaperSize::A4);
     ComposeYearDocument(year, yearDoc);

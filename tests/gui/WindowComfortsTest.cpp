@@ -221,6 +221,31 @@ TEST_F(Comforts, ShabbatTimesItemFollowsTheSettingAndRedraws) {
     EXPECT_EQ(ReadIntSetting(setting::kShabbatTimesOnHolyDays, -5), 0);
 }
 
+TEST_F(Comforts, OmerAndModernDayItemsFollowTheSettingsAndReplaceTheYear) {
+    WriteSetting(setting::kOmerReckoning, "nisan16");
+    WriteSetting(setting::kModernDays, "0");
+    MainWindow& window = Start();
+    auto* sabbath = window.findChild<QAction*>("mOmerSabbath");
+    auto* nisan16 = window.findChild<QAction*>("mOmerNisan16");
+    auto* modern = window.findChild<QAction*>("mModernDays");
+    ASSERT_TRUE(sabbath && nisan16 && modern);
+    EXPECT_TRUE(nisan16->isChecked());
+    EXPECT_FALSE(sabbath->isChecked());
+    EXPECT_FALSE(modern->isChecked());
+    // May 2027: 6 Sivan is Friday 11 June from 16 Nisan; Yom HaAtzmaut (12 May) hidden.
+    ShowMonth(2027, 6);
+    EXPECT_NE(DayCell(11).text.find("Shavuot"), std::string::npos);
+    sabbath->trigger();
+    EXPECT_EQ(DayCell(11).text.find("Shavuot"), std::string::npos);
+    EXPECT_NE(DayCell(12).text.find("Shavuot day 1"), std::string::npos);
+    modern->trigger();
+    ShowMonth(2027, 5);
+    EXPECT_NE(DayCell(12).text.find("Yom HaAtzmaut"), std::string::npos);
+    window.close();
+    EXPECT_EQ(ReadSetting(setting::kOmerReckoning, "none"), "sabbath");
+    EXPECT_EQ(ReadIntSetting(setting::kModernDays, -5), 1);
+}
+
 // A position saved under another scale factor may lie partly beyond this screen.
 TEST_F(Comforts, ARestoredWindowStaysOnTheAvailableScreen) {
     const QScreen* screen = QGuiApplication::primaryScreen();

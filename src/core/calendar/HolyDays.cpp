@@ -1,5 +1,6 @@
 #include "core/calendar/HolyDays.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 
@@ -13,36 +14,6 @@ namespace varnel {
 
 namespace {
 
-// The calendar date of a Hebrew month/day, last occurrence up to 31 December.
-// None when the arithmetic overflows (a year far outside the calendar).
-std::optional<Date> UntilDecember(int year, int month, int day) {
-    const int32_t dayNumber = HebrewDateUntilDecember(year, month, day, kGregorianSelector);
-    if (dayNumber == 0) return std::nullopt;
-    return JulianDayToDate(dayNumber);
-}
-
-std::optional<Date> SaturdayOnOrAfter(std::optional<Date> date) {
-    return date ? std::optional<Date>(date->SaturdayOnOrAfter()) : std::nullopt;
-}
-
-std::optional<Date> SaturdayBefore(std::optional<Date> date) {
-    if (!date) return std::nullopt;
-    const Date before = *date - 1;
-    return before - before.Weekday() % kSaturday;
-}
-
-void SetDate(HolyDayRecord& r, std::optional<Date> date) {
-    r.date = date;
-    r.hebrewyear = date ? std::to_string(HebrewDateOf(*date).year) : "0";
-}
-
-// The day after record i - 1: none when that record has no date this year (a
-// Shabbat of Sukkot that does not fall, a name the placement does not know).
-std::optional<Date> DayAfterRecordBefore(const HolyDayTable& table, int i) {
-    const std::optional<Date> before = table[i - 1].date;
-    return before ? std::optional<Date>(*before + 1) : std::nullopt;
-}
-
 bool IsShabbatRelative(const std::string& hebrewday) { return hebrewday == "S" || hebrewday == "s"; }
 
 // Fasts that fall on a Shabbat are kept on the Sunday after it.
@@ -50,29 +21,72 @@ bool MovesToSunday(const std::string& name) {
     return name == "Tzom Gedaliah" || name == "Shiva Asar B'Tammuz" || name == "Tisha B'Av";
 }
 
-void PlaceShabbatRelative(HolyDayTable& table, int i, int year) {
-    HolyDayRecord& r = table[i];
-    if (r.name == "Shabbat Sukkot") {
-        const std::optional<Date> sukkot = UntilDecember(year, 1, 15);
-        if (!sukkot || sukkot->Weekday() == kSaturday) {
-            SetDate(r, std::nullopt);
-        } else {
-            SetDate(r, sukkot->SaturdayOnOrAfter());
+// A day as the calendar shows it: a copy of its record with its date.
+void AddDay(const HolyDayRecord& r, int record, Date date, PlacedHolyDays& out) {
+    HolyDayRecord& day = out.emplace_back(r);
+    day.record = record;
+    day.date = date;
+    day.hebrewyear = std::to_string(HebrewDateOf(date).year);
+}
+
+// The dates a rule-placed record gives in a Hebrew year. The second day of
+// Shavuot follows the record before it, as a feast's following days do, and
+// only where the reckoning keeps two days.
+void PlaceByRule(const HolyDayTable& table, int i, int hebrewYear, const HolyDayRules& rules,
+                 std::array<std::optional<Date>, kHolyDayCount + 1>& dates, PlacedHolyDays& out) {
+    const HolyDayRecord& r = table[i];
+    if (r.name == kRoshChodesh) {
+        for (const NewMoonDay& moon : NewMoonsOf(hebrewYear)) {
+            AddDay(r, i, moon.date, out);
+            out.back().name = r.name + " " + HebrewMonthName(hebrewYear, moon.month);
+            out.back().daynumber = static_cast<int16_t>(moon.daynumber);
         }
-    } else if (r.name == "Shabbat Pesach") {
-        SetDate(r, PesachReferenceDate(year));
-    } else if (r.name == "Shavuot") {
-        if (r.daynumber == 2 && i > 1) {
-            SetDate(r, DayAfterRecordBefore(table, i));
-        } else {
-            SetDate(r, PesachReferenceDate(year) + 49);
+        return;
+    }
+    std::optional<Date> date;
+    if (r.name == "Shavuot" && r.daynumber == 2) {
+        if (dates[i - 1] && ShavuotDaysOf(hebrewYear, rules).size() == 2) date = *dates[i - 1] + 1;
+    } else {
+        date = RuleDateOf(r.name, hebrewYear, rules);
+    }
+    dates[i] = date;
+    if (date) AddDay(r, i, *date, out);
+}
+
+// The days of every record in one Hebrew year.
+void PlaceInHebrewYear(const HolyDayTable& table, int hebrewYear, const HolyDayRules& rules, PlacedHolyDays& out) {
+    std::array<std::optional<Date>, kHolyDayCount + 1> dates{};
+    std::string previousName;  // the last record placed by its own Hebrew date
+    for (int i = 1; i <= kHolyDayCount; ++i) {
+        const HolyDayRecord& r = table[i];
+        if (r.name.empty()) {
+            // An empty section ends any run of a multi-day feast.
+            previousName.clear();
+            continue;
         }
-    } else if (r.name == "Birkurim") {
-        SetDate(r, PesachReferenceDate(year) + 1);
-    } else if (r.name == "Shabbat HaGadol") {
-        SetDate(r, SaturdayBefore(UntilDecember(year, -6, 15)));
-    } else if (r.name == "Shabbat T'shuvah") {
-        SetDate(r, SaturdayOnOrAfter(UntilDecember(year, 1, 3)));
+        if (IsShabbatRelative(r.hebrewday)) {
+            PlaceByRule(table, i, hebrewYear, rules, dates, out);
+            continue;
+        }
+        std::optional<Date> date;
+        if (r.name == previousName && r.daynumber != 0) {
+            // The following day of a feast: none when the day before has none.
+            if (dates[i - 1]) date = *dates[i - 1] + 1;
+        } else {
+            date = HebrewDay(hebrewYear, LeadingNumber(r.hebrewmonth), LeadingNumber(r.hebrewday));
+        }
+        previousName = r.name;
+        dates[i] = date;
+        if (!date) continue;
+        AddDay(r, i, *date, out);
+        const int weekday = date->Weekday();
+        if (r.name == "Ta'anit Esther") {
+            // The fast is kept on the Thursday before.
+            if (weekday == kSaturday) *out.back().date -= 2;
+            else if (weekday == kFriday) *out.back().date -= 1;
+        } else if (MovesToSunday(r.name) && weekday == kSaturday) {
+            *out.back().date += 1;
+        }
     }
 }
 
@@ -129,10 +143,6 @@ bool DefaultRestDay(const HolyDayRecord& r) {
     return false;
 }
 
-Date PesachReferenceDate(int year) {
-    return JulianDayToDate(HebrewDateFromJanuary(year, -6, 15, kGregorianSelector)).SaturdayOnOrAfter();
-}
-
 void ReadHolyDays(const ProfileFile& file, const std::string& fileName, HolyDayTable& table,
                   DataFileReport& report) {
     table.fill(HolyDayRecord{});
@@ -184,38 +194,25 @@ void LoadHolyDays(const std::string& datPath, HolyDayTable& table) {
     LoadHolyDays(datPath, table, unused);
 }
 
-void PlaceHolyDays(HolyDayTable& table, int year) {
-    std::string previousName;
-    for (int i = 1; i <= kHolyDayCount; ++i) {
-        HolyDayRecord& r = table[i];
-        if (r.name.empty()) {
-            // An empty section is shown on no day, and it ends any run of a
-            // multi-day feast: the record after it is placed by its own date.
-            previousName.clear();
-            continue;
-        }
-        if (IsShabbatRelative(r.hebrewday)) {
-            PlaceShabbatRelative(table, i, year);
-            continue;
-        }
-        std::optional<Date> date;
-        if (r.name == previousName && r.daynumber != 0) {
-            date = DayAfterRecordBefore(table, i);
-        } else {
-            date = UntilDecember(year, LeadingNumber(r.hebrewmonth), LeadingNumber(r.hebrewday));
-        }
-        previousName = r.name;
-        SetDate(r, date);
-        if (!date) continue;
-        const int weekday = date->Weekday();
-        if (r.name == "Ta'anit Esther") {
-            // The fast is kept on the Thursday before; the Hebrew year stays.
-            if (weekday == kSaturday) *r.date -= 2;
-            else if (weekday == kFriday) *r.date -= 1;
-        } else if (MovesToSunday(r.name) && weekday == kSaturday) {
-            *r.date += 1;
-        }
-    }
+PlacedHolyDays PlaceHolyDays(const HolyDayTable& table, int year, const HolyDayRules& rules) {
+    PlacedHolyDays days;
+    if (year < kMinYear || year > kMaxYear) return days;
+    // The Hebrew year of 1 January, and the next one, which begins in the autumn.
+    const int first = HebrewDateOf(Date(year, 1, 1)).year;
+    PlacedHolyDays both;
+    for (int hebrewYear : {first, first + 1}) PlaceInHebrewYear(table, hebrewYear, rules, both);
+    for (HolyDayRecord& day : both)
+        if (day.date->Year() == year) days.push_back(std::move(day));
+    std::stable_sort(days.begin(), days.end(), [](const HolyDayRecord& a, const HolyDayRecord& b) {
+        return a.record != b.record ? a.record < b.record : *a.date < *b.date;
+    });
+    return days;
+}
+
+bool TakesTheDay(const HolyDayRecord& day, const HolyDayRecord& other) {
+    const auto newMoon = [](const HolyDayRecord& r) { return r.name.starts_with(kRoshChodesh); };
+    if (newMoon(day) != newMoon(other)) return newMoon(other);
+    return day.record >= other.record;
 }
 
 }  // namespace varnel

@@ -1,10 +1,13 @@
 #pragma once
-// The holy-day table: up to 99 days read from "holydays.dat" and placed on the
-// dates of one common year.
+// The holy-day table: up to 99 days read from "holydays.dat", and the days it
+// gives in one common year.
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "core/calendar/FeastRules.h"
 
 #include "core/common/DataFileReport.h"
 #include "core/common/Date.h"
@@ -37,10 +40,17 @@ struct HolyDayRecord {
     // A day of rest, on which no fire is kindled and whose eve has candles:
     // the "restday" key, else what the record's name and day say.
     bool restDay = false;
+    int record = 0;  // on a placed day: the section number of the record it comes from
 };
 
-// Indexed 1..99; element 0 is unused.
+// Indexed 1..99 as read; element 0 is unused.
 using HolyDayTable = std::array<HolyDayRecord, kHolyDayCount + 1>;
+// The holy days dated in one common year, in table order and by date within
+// a record: each a copy of its record with its date, Hebrew year and (for the
+// new moons) its own name and day number. A record can give several days: a
+// late-Tevet day falls in January and again in December, the new-moon record
+// gives every new moon.
+using PlacedHolyDays = std::vector<HolyDayRecord>;
 
 inline constexpr const char* kHolyDayFile = "holydays.dat";
 inline constexpr const char* kWeeklyPortion = "Weekly portion";
@@ -53,12 +63,14 @@ void LoadHolyDays(const std::string& datPath, HolyDayTable& table);
 void LoadHolyDays(const std::string& datPath, HolyDayTable& table, DataFileReport& report);
 // The records of an already parsed file; fileName names it in the warnings.
 void ReadHolyDays(const ProfileFile& file, const std::string& fileName, HolyDayTable& table, DataFileReport& report);
-// Places every record on its date in a common year.
-void PlaceHolyDays(HolyDayTable& table, int year);
+// Every day the table gives in a common year (1..9999), from the two Hebrew
+// years that share it.
+PlacedHolyDays PlaceHolyDays(const HolyDayTable& table, int year, const HolyDayRules& rules = {});
 
-// The Saturday on or after 15 Nisan of the common year: the Shabbat of Pesach
-// from which "Shabbat Pesach", "Birkurim" and "Shavuot" are placed.
-Date PesachReferenceDate(int year);
+// Of two holy days on one date, whether the first is the one the day shows
+// rather than the other: the later record in the table, except that a new
+// moon gives way to any other day (Hanukkah, a special Shabbat).
+bool TakesTheDay(const HolyDayRecord& day, const HolyDayRecord& other);
 
 // Whether a record is a day of rest when its file does not say: the two days of
 // Yom T'ruah, Yom Kippur, the first two days of Sukkot, Shemini Atzeret, Simchat

@@ -1,6 +1,9 @@
 #include "core/calendar/YearCalendar.h"
 
+#include <algorithm>
+
 #include "core/calendar/FestivalReadings.h"
+#include "core/calendar/HebrewCalendar.h"
 #include "core/common/Date.h"
 #include "core/common/Files.h"
 
@@ -19,13 +22,18 @@ YearCalendar BuildYear(int year, const CalendarData& data) {
     YearCalendar calendar;
     if (year < kMinYear || year > kMaxYear) return calendar;
     calendar.year = year;
+    calendar.rules = data.rules;
     calendar.parashot = data.portions;
     ScheduleLoadedPortions(year, calendar.parashot);
-    calendar.holyDays = data.holyDays;
-    ApplySpecialReadings(calendar.holyDays, calendar.parashot);
-    PlaceHolyDays(calendar.holyDays, year);
+    ApplySpecialReadings(data.holyDays, calendar.parashot);
+    calendar.holyDays = PlaceHolyDays(data.holyDays, year, data.rules);
     calendar.personal = PersonalDaysIn(data.personal.dates, year);
     return calendar;
+}
+
+bool IsShavuotDay(const YearCalendar& calendar, Date date) {
+    const std::vector<Date> days = ShavuotDaysOf(HebrewDateOf(date).year, calendar.rules);
+    return std::find(days.begin(), days.end(), date) != days.end();
 }
 
 const YearCalendar& YearCache::Year(int year) {

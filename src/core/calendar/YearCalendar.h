@@ -24,6 +24,7 @@ struct CalendarData {
     DataFileReport report;
     // The user's personal dates (dates.dat), and the entries skipped with the reason.
     PersonalDates personal;
+    HolyDayRules rules;  // the reckoning of the Omer and the optional days, from the caller's settings
 };
 
 // Reads the holy-day file of a data folder and, unless only the holy days are
@@ -33,10 +34,15 @@ CalendarData LoadCalendarData(const std::string& folder, DataFiles files = DataF
 
 struct YearCalendar {
     int year = 0;  // 0: not built
-    HolyDayTable holyDays{};
+    HolyDayRules rules;
+    PlacedHolyDays holyDays;  // every holy day dated in the year
     ParashahTable parashot{};
     std::vector<PersonalDay> personal;  // the personal dates' days of the year, in date order
 };
+
+// Whether a date is a day of Shavuot under the year's reckoning (the
+// synagogue's 6 and 7 Sivan are not, under the Sabbath reckoning).
+bool IsShavuotDay(const YearCalendar& calendar, Date date);
 
 // Schedules the portions, applies the special readings and places the holy
 // days for a common year (1..9999; another year gives an empty calendar).

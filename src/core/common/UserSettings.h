@@ -23,6 +23,8 @@ inline constexpr const char* kPrintGraphic = "PrintGraphic";
 inline constexpr const char* kCalendarTheme = "CalendarTheme";
 inline constexpr const char* kShabbatTimesOnHolyDays = "ShabbatTimesOnHolyDays";
 inline constexpr const char* kCandleMinutes = "CandleMinutes";
+inline constexpr const char* kOmerReckoning = "OmerReckoning";
+inline constexpr const char* kModernDays = "ModernDays";
 }  // namespace setting
 
 inline constexpr const char* kSettingsOrganization = "Varnel";

@@ -8,9 +8,12 @@
 namespace varnel {
 namespace {
 
-// Days placed from a Shabbat that still have resources of their own.
-constexpr std::array<std::string_view, 4> kShabbatFeasts = {"Birkurim", "Shavuot", "Shabbat HaGadol",
-                                                            "Shabbat T'shuvah"};
+// Days placed by a rule that still have resources of their own (the festival
+// Shabbatot are read under their feasts).
+constexpr std::array<std::string_view, 16> kShabbatFeasts = {
+    "Birkurim",         "Shavuot",        "Shabbat HaGadol", "Shabbat T'shuvah", "Rosh Chodesh",     "Purim Katan",
+    "Shabbat Shekalim", "Shabbat Zachor", "Shabbat Parah",   "Shabbat HaChodesh", "Shabbat Chazon", "Shabbat Nachamu",
+    "Yom HaShoah",      "Yom HaZikaron",  "Yom HaAtzmaut",   "Yom Yerushalayim"};
 
 bool Passes(const HolyDayRecord& r) {
     // A name that cannot be a section of the resource file (it would be read

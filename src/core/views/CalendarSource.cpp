@@ -15,6 +15,12 @@ void CalendarSource::SetData(CalendarData data) {
     years_.Clear();
 }
 
+void CalendarSource::SetRules(const HolyDayRules& rules) {
+    if (rules == data_.rules) return;
+    data_.rules = rules;
+    years_.Clear();
+}
+
 void CalendarSource::SetPersonalDates(PersonalDates dates) {
     data_.personal = std::move(dates);
     years_.Clear();

@@ -21,6 +21,8 @@ public:
     void SetData(CalendarData data);
     // Replaces the personal dates only (after the user changed them); every year is built anew.
     void SetPersonalDates(PersonalDates dates);
+    // Changes the rules the years are placed by; every year is built anew.
+    void SetRules(const HolyDayRules& rules);
     // The complete calendar of a common year, however the view got there.
     const YearCalendar& Year(int year) { return years_.Year(year); }
     // The chosen place with the daylight rules of a common year; the reference

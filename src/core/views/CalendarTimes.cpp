@@ -6,23 +6,9 @@ namespace varnel {
 
 DayOccasion OccasionOn(CalendarSource& source, Date date) {
     std::vector<const HolyDayRecord*> onDate;
-    const int year = date.Year();
-    // One year at a time: asking for the next may rebuild the cache's slot of this one.
-    DayOccasion o;
-    for (const int y : {year, year + 1}) {
-        if (y > kMaxYear) continue;
-        onDate.clear();
-        for (const HolyDayRecord& h : source.Year(y).holyDays)
-            if (h.date == date) onDate.push_back(&h);
-        const DayOccasion part = OccasionOf(date, onDate);
-        o.shabbat = part.shabbat;
-        if (part.rest && !o.rest) {
-            o.rest = true;
-            o.restName = part.restName;
-        }
-        if (o.fastName.empty()) o.fastName = part.fastName;
-    }
-    return o;
+    for (const HolyDayRecord& h : source.Year(date.Year()).holyDays)
+        if (h.date == date) onDate.push_back(&h);
+    return OccasionOf(date, onDate);
 }
 
 std::vector<FeastTime> FeastTimesOf(CalendarSource& source, Date first, Date last, int candleMinutes) {

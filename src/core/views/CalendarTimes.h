@@ -9,8 +9,7 @@
 
 namespace varnel {
 
-// The holy days dated on a day, from the table of its common year and of the
-// next (whose late-Tevet days may fall in this December).
+// The holy days dated on a day, from the days its common year holds.
 DayOccasion OccasionOn(CalendarSource& source, Date date);
 
 // The times dated first..last, each day's sun on the clock of its own year.

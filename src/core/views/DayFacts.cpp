@@ -39,30 +39,25 @@ SaturdayPortions PortionsOfSaturday(Date date, bool holyDay, const MonthData& mo
 
 }  // namespace
 
-void CollectMonthData(Date firstDay, const HolyDayTable& holyDays, const ParashahTable& parashot,
-                      MonthData& month) {
+void CollectMonthData(Date firstDay, const PlacedHolyDays& holyDays, const ParashahTable& parashot,
+                      MonthData& month, OmerReckoning omer) {
     month = MonthData{};
     const YearMonthDay ymd = firstDay.Parts();
     month.year = ymd.year;
     month.month = ymd.month;
     month.firstDay = firstDay;
-    month.pesach = JulianDayToDate(HebrewDateUntilDecember(ymd.year, -6, 15, kGregorianSelector));
-    month.shavuot = JulianDayToDate(HebrewDateUntilDecember(ymd.year, -4, 6, kGregorianSelector));
+    month.omer = omer;
 
     const auto inMonth = [&](std::optional<Date> date) { return date && date->IsInMonth(ymd.year, ymd.month); };
-    for (int i = 1; i <= kHolyDayCount; ++i) {
-        const HolyDayRecord& h = holyDays[static_cast<size_t>(i)];
-        if (inMonth(h.date)) month.holyDays[static_cast<size_t>(h.date->Day() - 1)] = &h;
+    for (const HolyDayRecord& h : holyDays) {
+        if (!inMonth(h.date)) continue;
+        const HolyDayRecord*& slot = month.holyDays[static_cast<size_t>(h.date->Day() - 1)];
+        if (!slot || TakesTheDay(h, *slot)) slot = &h;
     }
     for (int i = 1; i <= kParashotEntries && month.portionCount < kMaxMonthPortions; ++i) {
         const ParashahRecord& p = parashot[static_cast<size_t>(i)];
         if (inMonth(p.date)) month.portions[static_cast<size_t>(month.portionCount++)] = &p;
     }
-}
-
-int OmerDayOf(Date date, Date pesach, Date shavuot) {
-    if (date < pesach || date > shavuot - 2) return 0;
-    return date - pesach + 1;
 }
 
 DayFacts FactsOfDay(Date date, const MonthData& month, const SunDay& sun) {
@@ -72,7 +67,7 @@ DayFacts FactsOfDay(Date date, const MonthData& month, const SunDay& sun) {
     f.weekday = date.Weekday();
     f.holyDay = HolyDayOf(date, month);
     f.sun = sun;
-    f.omerDay = OmerDayOf(date, month.pesach, month.shavuot);
+    f.omerDay = OmerDayOf(date, month.omer);
     if (month.times)
         for (const FeastTime& t : *month.times)
             if (t.date == date) f.times.push_back(t);

@@ -24,10 +24,9 @@ struct MonthData {
     int year = 0;          // common year of the month
     int month = 0;         // 1..12
     Date firstDay;         // its first day
-    Date pesach;           // 15 Nisan of the year
-    Date shavuot;          // 6 Sivan of the year
-    // The holy day of each day of the month (index day - 1); the later table
-    // record wins when two fall on one day.
+    OmerReckoning omer = OmerReckoning::Sabbath;
+    // The holy day of each day of the month (index day - 1): of two on one
+    // day, the one TakesTheDay gives.
     std::array<const HolyDayRecord*, 31> holyDays{};
     // The month's portions in table order, at most eight. The month's
     // Saturdays take them in turn, by position.
@@ -37,10 +36,10 @@ struct MonthData {
     const std::vector<FeastTime>* times = nullptr;
 };
 
-// Gathers the month that starts on firstDay. Only records dated in this very
+// Gathers the month that starts on firstDay. Only days dated in this very
 // month of this very common year count.
-void CollectMonthData(Date firstDay, const HolyDayTable& holyDays, const ParashahTable& parashot,
-                      MonthData& month);
+void CollectMonthData(Date firstDay, const PlacedHolyDays& holyDays, const ParashahTable& parashot,
+                      MonthData& month, OmerReckoning omer = OmerReckoning::Sabbath);
 
 inline constexpr double kEarliestMaarivDelay = 0.05;  // 72 minutes after sunset
 
@@ -66,8 +65,5 @@ struct DayFacts {
 // The facts of one date of the month (the Saturdays before it in the month
 // decide which portion is its turn).
 DayFacts FactsOfDay(Date date, const MonthData& month, const SunDay& sun);
-
-// The day of the Omer counted on the evening of a date, or 0 outside the count.
-int OmerDayOf(Date date, Date pesach, Date shavuot);
 
 }  // namespace varnel

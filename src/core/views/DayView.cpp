@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/calendar/FeastRules.h"
 #include "core/calendar/HebrewCalendar.h"
 #include "core/common/DateFormat.h"
 #include "core/common/Date.h"
@@ -17,9 +18,11 @@ struct FeastRule {
 };
 constexpr std::array<FeastRule, kFeastCount> kFeastRules = {{{1, 1}, {1, 10}, {1, 15}, {-6, 15}, {-4, 6}}};
 
-int32_t FeastIn(int commonYear, Feast feast) {
+// The day number of a feast in a Hebrew year; Shavuot as the reckoning places it.
+int32_t FeastIn(int hebrewYear, Feast feast, OmerReckoning omer) {
+    if (feast == Feast::Shavuot) return DateToJulianDay(ShavuotDaysOf(hebrewYear, HolyDayRules{omer}).front());
     const FeastRule& rule = kFeastRules[static_cast<size_t>(feast)];
-    return HebrewDateFromJanuary(commonYear, rule.month, rule.day, kGregorianSelector);
+    return HebrewToJulianDay(hebrewYear, rule.month, rule.day);
 }
 
 int HebrewYearOf(int32_t dayNumber) {
@@ -51,33 +54,26 @@ const std::string& FeastLabel(Feast feast) {
     return labels[static_cast<size_t>(feast)];
 }
 
-std::vector<FeastDate> FeastCountdown(Date date) {
+std::vector<FeastDate> FeastCountdown(Date date, OmerReckoning omer) {
     std::vector<FeastDate> out;
     out.reserve(kCountdownYears * kFeastCount);
     const int32_t today = DateToJulianDay(date);
-    const int year = date.Year();
-    for (int k = 0; k < kCountdownYears; ++k) {
-        int32_t rosh = FeastIn(year + k, Feast::RoshHashanah);
-        if (rosh - today < 1) rosh = FeastIn(year + 1, Feast::RoshHashanah);
-        int32_t kippur = FeastIn(year + k, Feast::YomKippur);
-        if (kippur < rosh) kippur = FeastIn(year + k + 1, Feast::YomKippur);
-        int32_t sukkot = FeastIn(year + k, Feast::Sukkot);
-        if (sukkot < kippur) sukkot = FeastIn(year + k + 1, Feast::Sukkot);
-        int32_t pesach = FeastIn(year + k, Feast::Pesach);
-        if (pesach < sukkot) pesach = FeastIn(year + k + 1, Feast::Pesach);
-        int32_t shavuot = FeastIn(year + k, Feast::Shavuot);
-        if (shavuot < sukkot) shavuot = FeastIn(year + k + 1, Feast::Shavuot);
-        const std::array<int32_t, kFeastCount> days = {rosh, kippur, sukkot, pesach, shavuot};
-        for (int f = 0; f < kFeastCount; ++f) {
-            const int32_t n = days[static_cast<size_t>(f)];
-            out.push_back({static_cast<Feast>(f), n, HebrewYearOf(n), n - today});
+    const int year = HebrewYearOf(today);
+    for (int f = 0; f < kFeastCount; ++f) {
+        const Feast feast = static_cast<Feast>(f);
+        // The first Hebrew year whose feast is still to come, then the years after it.
+        const int first = FeastIn(year, feast, omer) >= today ? year : year + 1;
+        for (int k = 0; k < kCountdownYears; ++k) {
+            const int32_t n = FeastIn(first + k, feast, omer);
+            out.push_back({feast, n, first + k, n - today});
         }
     }
+    std::stable_sort(out.begin(), out.end(), [](const FeastDate& a, const FeastDate& b) { return a.dayNumber < b.dayNumber; });
     return out;
 }
 
 void ShowDay(const Grid& monthGrid, Date currentDate, int& selectedRow, int& selectedCol, int gridWidth,
-             DayViewModel& model) {
+             DayViewModel& model, OmerReckoning omer) {
     model.grid.Resize(0, 0);
     model.grid.Resize(kDayGridRows, 2);
     model.grid.SetColWidth(0, std::max(0, gridWidth / 3 - 400));
@@ -115,7 +111,7 @@ void ShowDay(const Grid& monthGrid, Date currentDate, int& selectedRow, int& sel
         ++row;
     }
     row = static_cast<int>(lines.size()) - 1 + 3;  // two empty rows after the last line
-    for (const FeastDate& f : FeastCountdown(day)) {
+    for (const FeastDate& f : FeastCountdown(day, omer)) {
         model.grid.SetText(row, 0, FeastLabel(f.feast) + std::to_string(f.hebrewYear) + " is:");
         model.grid.SetText(row, 1, std::to_string(f.daysAway) + " days away");
         model.lastRow = row;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/calendar/FeastRules.h"
 #include "core/common/Date.h"
 #include "core/views/Grid.h"
 
@@ -35,10 +36,10 @@ struct FeastDate {
     int hebrewYear = 0;
     int daysAway = 0;
 };
-// The eight groups of five feasts counted from a date (serial). When 1 Tishrei
-// of the date's common year has passed, the first two groups are the same
-// Hebrew year: both are counted from the next common year.
-std::vector<FeastDate> FeastCountdown(Date date);
+// The next eight occurrences of each of the five feasts from a date on (the
+// date itself included), one per Hebrew year, in date order; Shavuot as the
+// reckoning places it.
+std::vector<FeastDate> FeastCountdown(Date date, OmerReckoning omer = OmerReckoning::Sabbath);
 
 // Fills the model for the month-grid cell (selectedRow, selectedCol) of the
 // month that starts on currentDate. A row of 0 becomes 1 and a column of -1
@@ -46,6 +47,6 @@ std::vector<FeastDate> FeastCountdown(Date date);
 // cell of the first of the month. gridWidth (twips) gives the first sizing of
 // the columns before they are fitted to their contents.
 void ShowDay(const Grid& monthGrid, Date currentDate, int& selectedRow, int& selectedCol, int gridWidth,
-             DayViewModel& model);
+             DayViewModel& model, OmerReckoning omer = OmerReckoning::Sabbath);
 
 }  // namespace varnel

@@ -23,8 +23,8 @@ std::string OffsetDigits(int offset) {
     return buf;
 }
 
-// The month's times from the one year's table the inputs hold.
-std::vector<FeastTime> MonthTimesFromTable(const MonthInputs& in, const HolyDayTable& table, Date last) {
+// The month's times from the one year's days the inputs hold.
+std::vector<FeastTime> MonthTimesFromTable(const MonthInputs& in, const PlacedHolyDays& table, Date last) {
     TimesInputs t;
     t.candleMinutes = in.candleMinutes;
     t.sunOf = in.sunOf;
@@ -89,11 +89,11 @@ std::string MonthTitle(Date firstDay, Date lastDay) {
 }
 
 void ComposeMonth(const MonthInputs& in, MonthViewModel& view) {
-    static const HolyDayTable kNoHolyDays{};
+    static const PlacedHolyDays kNoHolyDays{};
     static const ParashahTable kNoPortions{};
     MonthData month;
-    const HolyDayTable& holyDays = in.holyDays ? *in.holyDays : kNoHolyDays;
-    CollectMonthData(in.firstDay, holyDays, in.parashot ? *in.parashot : kNoPortions, month);
+    const PlacedHolyDays& holyDays = in.holyDays ? *in.holyDays : kNoHolyDays;
+    CollectMonthData(in.firstDay, holyDays, in.parashot ? *in.parashot : kNoPortions, month, in.omer);
     const int dayCount = in.dayCount < 0 ? 0 : (in.dayCount > 31 ? 31 : in.dayCount);
     std::vector<FeastTime> ownTimes;
     if (!in.times && dayCount > 0) ownTimes = MonthTimesFromTable(in, holyDays, in.firstDay + (dayCount - 1));
@@ -146,6 +146,7 @@ MonthInputs MonthInputsFor(const ViewState& state, const YearCalendar& year, con
     in.firstDay = state.currentDate;
     in.dayCount = state.currentMonthDays;
     in.holyDays = &year.holyDays;
+    in.omer = year.rules.omer;
     in.parashot = &year.parashot;
     in.city = place.name;
     in.holyDayColor = state.holyDayColor;

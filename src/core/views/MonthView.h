@@ -61,7 +61,8 @@ void ClearMonthGrid(MonthViewModel& view);
 struct MonthInputs {
     Date firstDay;  // a first of month
     int dayCount = 0;
-    const HolyDayTable* holyDays = nullptr;
+    const PlacedHolyDays* holyDays = nullptr;
+    OmerReckoning omer = OmerReckoning::Sabbath;
     const ParashahTable* parashot = nullptr;
     std::string_view city;
     std::function<SunDay(Date date)> sunOf;

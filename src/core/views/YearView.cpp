@@ -22,7 +22,7 @@ const std::string& DayNumberText(int day) {
     return texts[static_cast<size_t>(std::clamp(day, 0, 31))];
 }
 
-void FillMonth(int year, int month, const HolyDayTable& holyDays, Color holyDayColor, Color shabbatColor,
+void FillMonth(int year, int month, const PlacedHolyDays& holyDays, Color holyDayColor, Color shabbatColor,
                const YearViewModel& model, Grid& grid, std::string& label, const std::vector<PersonalDay>& personal) {
     const Date first = Date(year, month, 1);
     const Date last = Date(year, month + 1, 1) - 1;
@@ -45,14 +45,10 @@ void FillMonth(int year, int month, const HolyDayTable& holyDays, Color holyDayC
         }
     SizeYearGrid(grid, model.gridWidth, model.gridHeight);
 
-    // One slot per day; a later record on the same day replaces an earlier one.
-    // Only records placed in this month of this year: the table of a year also
-    // holds days placed in the neighbouring common years.
     std::array<bool, 31> holy{};
-    for (int i = 1; i <= kHolyDayCount; ++i) {
-        const std::optional<Date> date = holyDays[static_cast<size_t>(i)].date;
-        if (!date || *date < first || *date > last) continue;
-        holy[static_cast<size_t>(*date - first)] = true;
+    for (const HolyDayRecord& day : holyDays) {
+        if (!day.date || *day.date < first || *day.date > last) continue;
+        holy[static_cast<size_t>(*day.date - first)] = true;
     }
 
     const int w = first.Weekday() - 1;
@@ -93,7 +89,7 @@ void SizeYearGrid(Grid& grid, int width, int height) {
     grid.SetRowHeight(0, kYearHeaderHeight);
 }
 
-void ShowYear(int16_t year, const HolyDayTable& holyDays, Color holyDayColor, Color shabbatColor,
+void ShowYear(int16_t year, const PlacedHolyDays& holyDays, Color holyDayColor, Color shabbatColor,
               YearViewModel& model, const std::vector<PersonalDay>* personal) {
     static const std::vector<PersonalDay> kNone;
     if (year < kMinYear || year > kMaxYear) return;

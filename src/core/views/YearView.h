@@ -29,7 +29,7 @@ inline constexpr const char* kPersonalDayMark = "\xE2\x80\xA2";  // a bullet, U+
 
 // Fills the title, labels and grids for a common year. A year outside 1..9999
 // leaves the model as it was.
-void ShowYear(int16_t year, const HolyDayTable& holyDays, Color holyDayColor, Color shabbatColor,
+void ShowYear(int16_t year, const PlacedHolyDays& holyDays, Color holyDayColor, Color shabbatColor,
               YearViewModel& model, const std::vector<PersonalDay>* personal = nullptr);
 
 // Column widths and row heights of one month grid for its size.

@@ -64,6 +64,12 @@ int ReadColorSchemeSetting() { return QtUserSettings().ColorScheme(); }
 bool ReadShabbatTimesOnHolyDaysSetting() { return QtUserSettings().ShabbatTimesOnHolyDays(); }
 
 int ReadCandleMinutesSetting() { return QtUserSettings().CandleMinutes(); }
+HolyDayRules ReadHolyDayRulesSetting() { return HolyDayRulesOf(QtUserSettings()); }
+
+void WriteHolyDayRulesSetting(const HolyDayRules& rules) {
+    WriteSetting(setting::kOmerReckoning, QString::fromLatin1(OmerReckoningName(rules.omer)));
+    WriteIntSetting(setting::kModernDays, rules.modernDays ? 1 : 0);
+}
 
 std::string FormatWindowPos(const WindowPos& pos) {
     const auto field = [](int v) {

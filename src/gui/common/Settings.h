@@ -6,6 +6,7 @@
 #include <QVariant>
 #include <string>
 
+#include "core/calendar/FeastRules.h"
 #include "core/common/UserSettings.h"
 #include "core/solar/PlaceSettings.h"
 
@@ -29,6 +30,10 @@ int ReadColorSchemeSetting();
 // "ShabbatTimesOnHolyDays" (-1 or 1 / 0, default 0).
 bool ReadShabbatTimesOnHolyDaysSetting();
 int ReadCandleMinutesSetting();
+// "OmerReckoning" ("sabbath", the default, or "nisan16"; anything else reads
+// as the default) and "ModernDays" (1, the default, or 0).
+HolyDayRules ReadHolyDayRulesSetting();
+void WriteHolyDayRulesSetting(const HolyDayRules& rules);
 
 // "WindowPos": left, top, width and height in whole twips as "00000", then the
 // state ("0" normal, "2" maximized), comma-separated: 25 characters.

@@ -46,9 +46,9 @@ void DayPanel::ApplyTitleColors() {
     SetTitleColors(title_, state_.shabbatColor);
 }
 
-void DayPanel::ShowDay(const Grid& monthGrid) {
+void DayPanel::ShowDay(const Grid& monthGrid, OmerReckoning omer) {
     varnel::ShowDay(monthGrid, state_.currentDate, state_.selectedRow, state_.selectedCol,
-                    grid_->PixelsToTwipsX(scroll_->viewport()->width()), model_);
+                    grid_->PixelsToTwipsX(scroll_->viewport()->width()), model_, omer);
     title_->setText(QString::fromStdString(model_.title));
     grid_->setAccessibleName(title_->text());
     scroll_->setAccessibleName(title_->text());

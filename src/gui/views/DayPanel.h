@@ -23,7 +23,7 @@ public:
     // Fills the panel for SelectedRow / SelectedCol of the month grid, which
     // holds the month starting on CurrentDate.
     // The day of the selected cell of a month grid rendered for the state's month.
-    void ShowDay(const Grid& monthGrid);
+    void ShowDay(const Grid& monthGrid, OmerReckoning omer = OmerReckoning::Sabbath);
     void ApplyTitleColors();
 
     const DayViewModel& Model() const { return model_; }

@@ -250,6 +250,29 @@ void MainWindow::BuildMenus() {
     connect(AddItem(settings, "mCandleMinutes", "Candle-lighting &minutes"), &QAction::triggered, this, [this] {
         if (const std::optional<int> minutes = AskCandleMinutes(this, state_.candleMinutes)) SetCandleMinutes(*minutes);
     });
+    QMenu* omer = settings->addMenu("Count of the Omer and Shavuot");
+    omer->setObjectName("mOmerReckoning");
+    auto* omerGroup = new QActionGroup(omer);
+    omerSabbathItem_ = AddItem(omer, "mOmerSabbath", "From the morrow after the Sabbath");
+    omerNisan16Item_ = AddItem(omer, "mOmerNisan16", "From 16 Nisan");
+    for (const auto& [item, reckoning] : {std::pair{omerSabbathItem_, OmerReckoning::Sabbath},
+                                          std::pair{omerNisan16Item_, OmerReckoning::Nisan16}}) {
+        item->setCheckable(true);
+        omerGroup->addAction(item);
+        connect(item, &QAction::toggled, this, [this, reckoning](bool on) {
+            if (!on) return;
+            HolyDayRules rules = source_->Data().rules;
+            rules.omer = reckoning;
+            SetHolyDayRules(rules);
+        });
+    }
+    modernDaysItem_ = AddItem(settings, "mModernDays", "Show the modern Israeli days");
+    modernDaysItem_->setCheckable(true);
+    connect(modernDaysItem_, &QAction::toggled, this, [this](bool on) {
+        HolyDayRules rules = source_->Data().rules;
+        rules.modernDays = on;
+        SetHolyDayRules(rules);
+    });
 
     QMenu* planning = bar->addMenu("Feast &Planning");
     planning->setObjectName("mFeastPlanning");
@@ -337,7 +360,7 @@ void MainWindow::DisplayView(View view) {
 // the title.
 void MainWindow::ShowDay() {
     if (month_->Model().lastStartOfMonth != state_.currentDate) ShowCalendar();
-    day_->ShowDay(month_->Model().grid);
+    day_->ShowDay(month_->Model().grid, source_->Data().rules.omer);
 }
 
 void MainWindow::ShowCalendar() {
@@ -374,6 +397,23 @@ void MainWindow::SetShabbatTimesOnHolyDays(bool on) {
     if (state_.shabbatTimesOnHolyDays == on) return;
     state_.shabbatTimesOnHolyDays = on;
     if (startedUp_) RedrawShownView();
+}
+
+void MainWindow::SetHolyDayRules(const HolyDayRules& rules) {
+    if (rules == source_->Data().rules) return;
+    source_->SetRules(rules);
+    ShowHolyDayRules();
+    if (startedUp_) RedrawShownView();
+}
+
+// The menu's marks for the rules in force.
+void MainWindow::ShowHolyDayRules() {
+    const HolyDayRules& rules = source_->Data().rules;
+    if (!modernDaysItem_) return;
+    const QSignalBlocker a(omerSabbathItem_), b(omerNisan16Item_), c(modernDaysItem_);
+    omerSabbathItem_->setChecked(rules.omer == OmerReckoning::Sabbath);
+    omerNisan16Item_->setChecked(rules.omer == OmerReckoning::Nisan16);
+    modernDaysItem_->setChecked(rules.modernDays);
 }
 
 void MainWindow::ShowMonthOf(Date date) { state_.ShowMonthOf(date); }
@@ -450,7 +490,9 @@ void MainWindow::RunStartUp() {
 void MainWindow::FinishStartUp() {
     startedUp_ = true;
     // The data files are read once, here or before the window opened.
+    const HolyDayRules rules = source_->Data().rules;  // as the settings gave them
     source_->SetData(startData_ ? std::move(*startData_) : LoadCalendarData(ProgramFolder()));
+    source_->SetRules(rules);
     startData_.reset();
     ShowCalendar();
     NoticeMissingDataFiles(this, ProgramFolder());
@@ -504,7 +546,7 @@ void MainWindow::ExportMonthPortions() {
 }
 
 void MainWindow::OpenFeastResources() {
-    ShowFeastResources(this, source_->Year(state_.Year()).holyDays, source_->Data().folder);
+    ShowFeastResources(this, source_->Data().holyDays, source_->Data().folder);
 }
 
 void MainWindow::OpenPersonalDates() {
@@ -527,6 +569,8 @@ void MainWindow::LoadSettings() {
         const QSignalBlocker block(shabbatTimesItem_);
         shabbatTimesItem_->setChecked(state_.shabbatTimesOnHolyDays);
     }
+    source_->SetRules(ReadHolyDayRulesSetting());
+    ShowHolyDayRules();
 }
 
 void MainWindow::SaveSettings() {
@@ -534,6 +578,7 @@ void MainWindow::SaveSettings() {
     WriteIntSetting(setting::kFloatDetails, state_.floatDetails ? -1 : 0);
     WriteIntSetting(setting::kColorScheme, state_.colorScheme);
     WriteIntSetting(setting::kShabbatTimesOnHolyDays, state_.shabbatTimesOnHolyDays ? 1 : 0);
+    WriteHolyDayRulesSetting(source_->Data().rules);
 }
 
 void MainWindow::LoadWindow() {

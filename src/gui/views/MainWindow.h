@@ -102,6 +102,8 @@ private:
     void SetShabbatTimesOnHolyDays(bool on);
     // Candles this many minutes before sunset, kept in the settings at once.
     void SetCandleMinutes(int minutes);
+    // The Omer reckoning and the modern days: the years are placed anew.
+    void SetHolyDayRules(const HolyDayRules& rules);
     void ShowDay();
     void ShowCellNote(const QString& text, int row, int col);
     void CloseCellNote();
@@ -130,6 +132,10 @@ private:
     QAction* nextMonthItem_ = nullptr;
     QAction* previousMonthItem_ = nullptr;
     QAction* shabbatTimesItem_ = nullptr;
+    QAction* omerSabbathItem_ = nullptr;
+    QAction* omerNisan16Item_ = nullptr;
+    QAction* modernDaysItem_ = nullptr;
+    void ShowHolyDayRules();
 };
 
 }  // namespace varnel
