@@ -292,7 +292,9 @@ TEST(DayDetails, OmerLineBreaksFollowTheKindOfDay) {
     EXPECT_EQ(CellOfDay(view, 2026, 4, 4).text, "Nisan 17\r\nHavdalah: 6:41 PM\r\nCount day 1 of Omer tonight");
     EXPECT_EQ(CellOfDay(view, 2026, 4, 6).text, "Nisan 19\r\n\r\n\r\nCount day 3 of Omer tonight");
     // Counted from 16 Nisan, the first count is on the evening of 15 Nisan.
-    const YearCalendar data = BuildYear(2026, LoadCalendarData(VARNEL_SOURCE_DATA, {OmerReckoning::Nisan16, true, false}));
+    CalendarData loaded = LoadCalendarData(VARNEL_SOURCE_DATA);
+    loaded.rules.omer = OmerReckoning::Nisan16;
+    const YearCalendar data = BuildYear(2026, loaded);
     MonthInputs in;
     in.firstDay = Date(2026, 4, 1);
     in.dayCount = 30;
