@@ -47,7 +47,7 @@ void BM_ExportMonthToIcsFile(benchmark::State& state) {
     WriteFileAtomically(path, UserCalendar(static_cast<int>(state.range(0))));
     Silent progress;
     for (auto _ : state) {
-        IcsFileCalendar calendar(path);
+        IcsFileCalendar calendar(path, kPortionExport);
         const ExportReport report = ExportToCalendar(calendar, Date(2024, 8, 1), lines, VARNEL_SOURCE_DATA, progress);
         if (!report.Complete()) state.SkipWithError(ExportSummary(report).c_str());
     }

@@ -11,8 +11,10 @@ int RunPrint(const Context& context);
 int RunPrintMonth(const Context& context);
 int RunExportYear(const Context& context);
 int RunExportPortions(const Context& context);
+int RunExportFeasts(const Context& context);
 
-// Runs the named command ("print", "print month", "export-year", "export-portions").
+// Runs the named command ("print", "print month", "export-year", "export-portions",
+// "export-feasts").
 int RunWindowCommand(std::string_view name, const Context& context);
 
 }  // namespace varnel::cli

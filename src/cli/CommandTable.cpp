@@ -29,6 +29,10 @@ const std::vector<Command>& Commands() {
         {"export-portions", "YYYY-MM --to TARGET [--user NAME]",
          "the month's Shabbat portions into an .ics file or a CalDAV calendar URL", nullptr,
          {1, 1, "missing YYYY-MM"}, false, {{"--to", "TARGET"}, {"--user", "NAME"}}},
+        {"export-feasts", "YEAR --to TARGET [--user NAME] [--times] [--personal]",
+         "the year's holy days (with --times the candle-lighting, Havdalah and fast times, with --personal the "
+         "personal dates) into an .ics file or a CalDAV calendar URL; a rerun replaces the earlier export's items",
+         nullptr, {1, 1, "missing YEAR"}, true, {{"--to", "TARGET"}, {"--user", "NAME"}, {"--times"}, {"--personal"}}},
         {"holydays", "YEAR", "the holy-day table as placed for a common year", RunHolyDays, {1, 1, "missing YEAR"}},
         {"month", "YYYY-MM", "the month view: title and every day's cell", RunMonth, {1, 1, "missing YYYY-MM"}, true},
         {"parashot", "YEAR", "the portion table as scheduled for a common year, special readings applied", RunParashot,

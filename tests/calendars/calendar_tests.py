@@ -1,12 +1,12 @@
 #!/usr/bin/python3
-"""The month's portions written by `varnel export-portions` and read back by
-independent readers: an iCalendar file read with the icalendar library, and
+"""The month's portions written by `varnel export-portions`, and the year's
+feasts by `varnel export-feasts`, read back by independent readers: an iCalendar file read with the icalendar library, and
 two CalDAV servers (Radicale with a password file, Xandikos) started here on
 127.0.0.1 with a free port and a temporary store, read with the caldav client;
 and a hostile server of our own on 127.0.0.1 that lists items elsewhere,
 answers without end, slowly or cut short, and refuses every write.
 
-Usage: calendar_tests.py PATH/TO/varnel [ics|radicale|xandikos|hostile ...]
+Usage: calendar_tests.py PATH/TO/varnel [ics|radicale|xandikos|hostile|feasts ...]
 """
 import base64
 import datetime
@@ -21,6 +21,7 @@ import tempfile
 import threading
 import time
 import unittest
+import zoneinfo
 
 import caldav
 import icalendar
@@ -91,9 +92,9 @@ def environment(password=None, limits=None):
     return env
 
 
-def run(*args, password=None, timeout=60, cwd=None, limits=None, as_user=()):
+def run(*args, password=None, timeout=60, cwd=None, limits=None, as_user=(), command="export-portions"):
     started = time.monotonic()
-    p = subprocess.run([*as_user, VARNEL, "export-portions", *args], capture_output=True, text=True,
+    p = subprocess.run([*as_user, VARNEL, command, *args], capture_output=True, text=True,
                        env=environment(password, limits), stdin=subprocess.DEVNULL, timeout=timeout, cwd=cwd)
     return p, time.monotonic() - started
 
@@ -123,8 +124,8 @@ def semantic(component):
     return (component.name, props, [semantic(c) for c in component.subcomponents])
 
 
-def ours(c):
-    return c.name == "VEVENT" and str(c.get("X-VARNEL-EXPORT", "")) == "portions"
+def ours(c, export="portions"):
+    return c.name == "VEVENT" and str(c.get("X-VARNEL-EXPORT", "")) == export
 
 
 def day(c):
@@ -267,7 +268,9 @@ class CalDavServer:
                         f"htpasswd_filename = {self.dir}/users\nhtpasswd_encryption = plain\ndelay = 0\n"
                         f"[storage]\nfilesystem_folder = {self.dir}/store\n[rights]\ntype = owner_only\n"
                         f"[logging]\nlevel = warning\n")
-            command = ["radicale", "--config", os.path.join(self.dir, "config")]
+            # The store is temporary: without its fsync after every write the server answers twice as fast.
+            command = [sys.executable, "-c", "import os, sys; os.fsync = lambda fd: None; sys.argv[0] = 'radicale'; "
+                       "from radicale.__main__ import run; run()", "--config", os.path.join(self.dir, "config")]
         else:  # xandikos serves one user without authentication
             command = ["xandikos", "--defaults", "-d", os.path.join(self.dir, "store"), "-l", "127.0.0.1", "-p", str(self.port)]
         self.process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
@@ -503,9 +506,172 @@ class Hostile(unittest.TestCase):
         self.assertIn("The earlier export's item stays for", p.stderr)
 
 
+def feasts(*args, **kw):
+    return run(*args, "--city", "Charlotte", command="export-feasts", **kw)[0]
+
+
+def varnel_json(*args):
+    return json.loads(subprocess.run([VARNEL, *args, "--json"], capture_output=True, text=True, check=True,
+                                     env=environment()).stdout)
+
+
+class Feasts(unittest.TestCase):
+    """The year's holy days and times into the user's file and a Radicale
+    calendar beside the user's items and the portions' export."""
+
+    @classmethod
+    def setUpClass(cls):
+        # What the rest of the program says of 2026, for the export to carry whole.
+        cls.holy_days = sorted((h["date"], h["name"] + (f" day {h['daynumber']}" if h["daynumber"] else ""))
+                               for h in varnel_json("holydays", "2026") if h["name"] and h["date"])
+        cls.times = [t for m in range(1, 13) for t in varnel_json("times", "2026-%02d" % m, "--city", "Charlotte")
+                     if t["time"]]
+        cls.dir = tempfile.mkdtemp()
+
+    @classmethod
+    def tearDownClass(cls):
+        shutil.rmtree(cls.dir)
+
+    def check_items(self, calendar, with_times):
+        events = [c for c in calendar.walk("VEVENT") if ours(c, "feasts") and day(c).year == 2026]
+        all_day = sorted((day(c).isoformat(), str(c["SUMMARY"])) for c in events if "DTEND" in c and not c.walk("VALARM"))
+        self.assertEqual(all_day, self.holy_days)
+        for c in events:
+            self.assertTrue(str(c["UID"]).startswith("varnel-feast-2026"), c["UID"])
+        self.assertEqual(len({str(c["UID"]) for c in events}), len(events))
+        timed = [c for c in events if "DTEND" not in c]
+        self.assertEqual(len(timed), len(self.times) if with_times else 0)
+        if not with_times:
+            return
+        # Each moment, read on the place's clock by the reader's own zone rules, is the time the program shows.
+        labels = {"candles": "Candles", "havdalah": "Havdalah", "fast-begins": "Fast begins", "fast-ends": "Fast ends"}
+        zone = zoneinfo.ZoneInfo("America/New_York")
+        got = sorted((c["DTSTART"].dt.astimezone(zone).strftime("%Y-%m-%d %H:%M"), str(c["SUMMARY"])) for c in timed)
+        want = sorted((t["date"] + " " + t["time"], labels[t["kind"]] + ": " + t["for"]) for t in self.times)
+        self.assertEqual(got, want)
+
+    def test_into_the_users_file_beside_the_portions(self):
+        path = os.path.join(self.dir, "mine.ics")
+        with open(path, "w", newline="") as f:
+            f.write(USER_CALENDAR.replace("2024", "2026"))
+        self.assertEqual(run("2026-09", "--to", path)[0].returncode, 0)
+        with open(path, "rb") as f:
+            before = icalendar.Calendar.from_ical(f.read())
+        kept = [semantic(c) for c in before.subcomponents]
+        for options, with_times in ((["--times"], True), (["--times"], True), ([], False)):
+            p = feasts("2026", "--to", path, *options)
+            self.assertEqual(p.returncode, 0, p.stderr)
+            with open(path, "rb") as f:
+                after = icalendar.Calendar.from_ical(f.read())
+            # The user's items and the portions' stay as they were, our zone is added once.
+            self.assertEqual([semantic(c) for c in after.subcomponents if not ours(c, "feasts") and c.name != "VTIMEZONE"],
+                             [k for k in kept if k[0] != "VTIMEZONE"])
+            self.assertEqual([str(c["TZID"]) for c in after.walk("VTIMEZONE")], ["Europe/Berlin", "America/New_York"])
+            self.check_items(after, with_times)
+        # Another year's export leaves this year's items.
+        self.assertEqual(feasts("2027", "--to", path).returncode, 0)
+        with open(path, "rb") as f:
+            self.check_items(icalendar.Calendar.from_ical(f.read()), False)
+
+    def test_an_independent_calendar_agrees_on_the_days(self):
+        path = os.path.join(self.dir, "oracle.ics")
+        self.assertEqual(feasts("2026", "--to", path).returncode, 0)
+        with open(path, "rb") as f:
+            ours_ = {str(c["SUMMARY"]): day(c).isoformat() for c in icalendar.Calendar.from_ical(f.read()).walk("VEVENT")}
+        oracle = {}
+        for line in subprocess.run(["hebcal", "2026"], capture_output=True, text=True, check=True).stdout.splitlines():
+            when, _, name = line.partition(" ")
+            m, d, y = when.split("/")
+            oracle.setdefault(name, f"{y}-{int(m):02d}-{int(d):02d}")
+        same = {"Yom Kippur": "Yom Kippur", "Purim": "Purim", "Shushan Purim": "Shushan Purim",
+                "Ta'anit Esther": "Ta'anit Esther", "Tisha B'Av": "Tish'a B'Av", "Tzom Gedaliah": "Tzom Gedaliah",
+                "Sukkot day 1": "Sukkot I", "Shemini Atzeret": "Shmini Atzeret", "Simchat Torah": "Simchat Torah",
+                "Yom T'ruah (Rosh Hashanah) day 1": "Rosh Hashana 5787"}
+        for name, theirs in same.items():
+            self.assertEqual(ours_.get(name), oracle[theirs], name)
+
+    def test_personal_dates_with_a_reminder_the_evening_before(self):
+        data = os.path.join(self.dir, "data")
+        os.mkdir(data)
+        for name in os.listdir(os.path.dirname(VARNEL)):
+            if name.endswith((".dat", ".bak")):
+                shutil.copy(os.path.join(os.path.dirname(VARNEL), name), data)
+        for entry in (["Abraham Levi", "--hebrew", "3 adar ii 5771", "--kind", "yahrzeit"],
+                      ["Dina", "--date", "2014-03-04", "--after-sunset", "--kind", "birthday"],
+                      ["\u05e9\u05e8\u05d4", "--date", "2020-12-30", "--kind", "birthday"]):
+            subprocess.run([VARNEL, "dates", "--data-dir", data, "--add", entry[0], *entry[1:]], check=True,
+                           capture_output=True, env=environment())
+        days = varnel_json("dates", "2026", "--data-dir", data)
+        self.assertEqual(len(days), 4)  # the Tevet birthday comes twice in 2026
+        path = os.path.join(self.dir, "personal.ics")
+        with open(path, "w", newline="") as f:
+            f.write(USER_CALENDAR)
+        with open(path, "rb") as f:
+            mine = [semantic(c) for c in icalendar.Calendar.from_ical(f.read()).subcomponents]
+        for personal in (True, False):
+            p = feasts("2026", "--to", path, "--data-dir", data, *(["--personal"] if personal else []))
+            self.assertEqual(p.returncode, 0, p.stderr)
+            with open(path, "rb") as f:
+                after = icalendar.Calendar.from_ical(f.read())
+            self.assertEqual([semantic(c) for c in after.subcomponents if not ours(c, "feasts")], mine)
+            alarmed = [c for c in after.walk("VEVENT") if c.walk("VALARM")]
+            self.assertEqual(len(alarmed), 4 if personal else 0)
+            for c, d in zip(sorted(alarmed, key=day), days):
+                self.assertEqual(day(c).isoformat(), d["date"])
+                self.assertIn(d["name"], str(c["SUMMARY"]))
+                self.assertEqual(c["DTEND"].dt - c["DTSTART"].dt, datetime.timedelta(days=1))
+                alarm = c.walk("VALARM")[0]
+                self.assertEqual(str(alarm["ACTION"]), "DISPLAY")
+                # Six hours before the day begins: 6 PM the evening before.
+                self.assertEqual(alarm["TRIGGER"].dt, -datetime.timedelta(hours=6))
+            self.check_items(after, False)
+
+    def test_bad_years_and_targets(self):
+        path = os.path.join(self.dir, "bad.ics")
+        for args in (["10000", "--to", path], ["2026"], ["26x", "--to", path], ["2026", "--to", "https://example.org/c/"]):
+            self.assertEqual(feasts(*args).returncode, 2, args)
+        # libical writes no date after 3000: every item fails, nothing is created.
+        p = feasts("3001", "--to", path)
+        self.assertEqual(p.returncode, 1)
+        self.assertIn("after the year 3000", p.stderr)
+        self.assertFalse(os.path.exists(path))
+
+    def test_radicale_keeps_the_users_event_and_the_portions(self):
+        server = CalDavServer("radicale")
+        try:
+            calendar, url = server.new_calendar()
+            calendar.save_event(
+                "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Someone//EN\r\nBEGIN:VEVENT\r\nUID:party@me\r\n"
+                "DTSTAMP:20240101T000000Z\r\nDTSTART;VALUE=DATE:20260921\r\nDTEND;VALUE=DATE:20260922\r\n"
+                "SUMMARY:Garden party\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n")
+            login = ("--to", url, "--user", server.user)
+            self.assertEqual(run("2026-09", *login, password=server.password)[0].returncode, 0)
+            p = feasts("2026", *login, "--times", password=server.password)
+            self.assertEqual(p.returncode, 0, p.stderr)
+            whole = icalendar.Calendar()
+            for e in calendar.events():
+                for c in icalendar.Calendar.from_ical(e.data).subcomponents:
+                    whole.add_component(c)
+            self.check_items(whole, True)
+            names = [str(c["SUMMARY"]) for c in whole.walk("VEVENT") if not ours(c, "feasts")]
+            self.assertEqual(names.count("Garden party"), 1)
+            self.assertEqual(len([n for n in names if n.startswith(MARK)]), 4)  # September's Shabbatot
+            # A rerun without the times replaces the holy days and takes out only our times.
+            p = feasts("2026", *login, "--json", password=server.password)
+            self.assertEqual(p.returncode, 0, p.stderr)
+            report = json.loads(p.stdout)
+            self.assertTrue(report["complete"])
+            self.assertEqual(len(report["deleted"]), len(self.times))
+            self.assertEqual([w["replaced"] for w in report["written"]], [True] * len(self.holy_days))
+            left = [c for e in calendar.events() for c in icalendar.Calendar.from_ical(e.data).walk("VEVENT")]
+            self.assertEqual(len(left), len(self.holy_days) + 5)
+        finally:
+            server.close()
+
+
 if __name__ == "__main__":
     VARNEL = os.path.abspath(sys.argv[1])
-    chosen = {"ics": IcsFile, "radicale": Radicale, "xandikos": Xandikos, "hostile": Hostile}
+    chosen = {"ics": IcsFile, "radicale": Radicale, "xandikos": Xandikos, "hostile": Hostile, "feasts": Feasts}
     names = sys.argv[2:] or list(chosen)
     suite = unittest.TestSuite(unittest.defaultTestLoader.loadTestsFromTestCase(chosen[n]) for n in names)
     sys.exit(0 if unittest.TextTestRunner(verbosity=2).run(suite).wasSuccessful() else 1)

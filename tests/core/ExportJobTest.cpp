@@ -30,17 +30,17 @@ public:
         log.push_back("delete " + e.id);
         return items.erase(e.id) == 1;
     }
-    bool AddItem(const PortionAppointment& item, std::string& error) override {
+    bool AddItem(const CalendarItem& item, std::string& error) override {
         log.push_back("add " + item.uid.substr(21, 2));
         return Put(item.uid.substr(21, 2), item, error);
     }
-    bool ReplaceItem(const CalendarEntry& earlier, const PortionAppointment& item, std::string& error) override {
+    bool ReplaceItem(const CalendarEntry& earlier, const CalendarItem& item, std::string& error) override {
         log.push_back("replace " + earlier.id);
         return Put(earlier.id, item, error);
     }
     bool Finish(std::string&) override { return true; }
 
-    bool Put(const std::string& id, const PortionAppointment& item, std::string& error) {
+    bool Put(const std::string& id, const CalendarItem& item, std::string& error) {
         if (failWrites) {
             error = "HTTP 507";
             return false;
@@ -65,8 +65,12 @@ public:
     int left;
 };
 
-PortionAppointment Item(int day, const std::string& name) {
-    return {Feb(day), PortionUid(Feb(day)), "\xC2\xAB" + name + "\xC2\xBB", "", ""};
+CalendarItem Item(int day, const std::string& name) {
+    CalendarItem item;
+    item.date = Feb(day);
+    item.uid = PortionUid(Feb(day));
+    item.subject = "\xC2\xAB" + name + "\xC2\xBB";
+    return item;
 }
 
 TEST(ExportJob, WritesFirstDeletesLastAndNeverLeavesAShabbatEmpty) {
@@ -93,7 +97,7 @@ TEST(ExportJob, WritesFirstDeletesLastAndNeverLeavesAShabbatEmpty) {
         calendar.Seed("Own", 21, "own@me", "Own", Ownership::User);
         calendar.failFind = c.failFind;
         calendar.failWrites = c.failWrites;
-        ExportJob job("memory", kFeb, {Item(7, "New 07"), Item(14, "New 14")});
+        ExportJob job("memory", PortionExportScope(kFeb), {Item(7, "New 07"), Item(14, "New 14")});
         StopAfter progress(c.cancelAfter);
         while (job.Current() != ExportJob::Step::Done) {
             const bool change = job.Current() == ExportJob::Step::Write || job.Current() == ExportJob::Step::Delete;

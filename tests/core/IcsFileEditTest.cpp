@@ -35,7 +35,7 @@ public:
 ExportReport ExportFebruary2026(const std::string& path) {
     static const CalendarData data = LoadCalendarData(VARNEL_SOURCE_DATA);
     const Date feb(2026, 2, 1);
-    IcsFileCalendar calendar(path);
+    IcsFileCalendar calendar(path, kPortionExport);
     Quiet progress;
     return ExportToCalendar(calendar, feb, BuildMonthShabbatLines(feb, BuildYear(2026, data).parashot),
                             VARNEL_SOURCE_DATA, progress);
@@ -88,7 +88,7 @@ TEST(IcsFileEdit, EverythingOutsideOurItemsComesBackByteForByte) {
             EXPECT_EQ(WithoutOurs(text), userWithoutLegacy) << "crlf " << crlf << " run " << run;
             EXPECT_EQ(text.find('\r') != std::string::npos, crlf);
             std::vector<CalendarEntry> events;
-            ASSERT_TRUE(ReadICalendarEvents(text, events));
+            ASSERT_TRUE(ReadICalendarEvents(text, kPortionExport, events));
             std::vector<Date> ours;
             for (const CalendarEntry& e : events)
                 if (e.owner == Ownership::Ours && e.start) ours.push_back(*e.start);

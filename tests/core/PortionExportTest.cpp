@@ -11,6 +11,7 @@
 #include "core/appointments/ExportToCalendar.h"
 #include "core/appointments/ICalendarItems.h"
 #include "core/appointments/IcsFileCalendar.h"
+#include "core/appointments/PortionAppointment.h"
 #include "core/appointments/ReadingTexts.h"
 #include "core/appointments/ShabbatLines.h"
 #include "core/calendar/YearCalendar.h"
@@ -63,7 +64,7 @@ TEST(ShabbatLines, ASaturdayWithoutPortionGivesNoItem) {
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0].date, Date(2026, 2, 7));
     EXPECT_TRUE(lines[0].portions.empty());
-    PortionAppointment item;
+    CalendarItem item;
     EXPECT_FALSE(BuildPortionAppointment(lines[0], {}, item));
     EXPECT_FALSE(BuildPortionAppointment({Date::FromSerial(45000), {{" ", "T", "H", "B"}}}, {}, item));
 }
@@ -99,7 +100,7 @@ TEST(ReadingTexts, AMissingTorahFileIsCopiedFromItsBackupWhichStays) {
 TEST(PortionAppointment, JoinedPortionCarriesBothPassagesAndReferences) {
     ShabbatLine line{Date(2024, 8, 3), {{"Matot", "T1", "H1", "B1"}, {"Masei", "T2", "H2", "B2"}}};
     ReadingTexts texts{"T1 first torah|T2 second torah|", "H1 first haftarah|H2 second haftarah|"};
-    PortionAppointment item;
+    CalendarItem item;
     ASSERT_TRUE(BuildPortionAppointment(line, texts, item));
     EXPECT_EQ(item.subject, "\xC2\xABMatot/Masei\xC2\xBB");
     EXPECT_EQ(DateOfPortionUid(item.uid), Date(2024, 8, 3));
@@ -130,7 +131,7 @@ const char* kUserCalendar =
 
 std::vector<CalendarEntry> EventsOf(const std::string& text) {
     std::vector<CalendarEntry> events;
-    EXPECT_TRUE(ReadICalendarEvents(text, events));
+    EXPECT_TRUE(ReadICalendarEvents(text, kPortionExport, events));
     return events;
 }
 
@@ -144,7 +145,7 @@ TEST(IcsFileCalendar, ExportingTwiceKeepsOneSetAndEverythingElse) {
     const Date feb = Date(2026, 2, 1);
     const auto lines = BuildMonthShabbatLines(feb, YearTable(2026));
     for (int run = 0; run < 2; ++run) {
-        IcsFileCalendar calendar(run == 0 ? path : link);
+        IcsFileCalendar calendar(run == 0 ? path : link, kPortionExport);
         NoProgress progress;
         const ExportReport report = ExportToCalendar(calendar, feb, lines, VARNEL_SOURCE_DATA, progress);
         EXPECT_TRUE(report.Complete()) << ExportSummary(report);
@@ -196,7 +197,11 @@ TEST(CalendarAddress, OnlyHttpReachesAServerAndNoPasswordIsRepeated) {
 // Ours is what carries our UID and mark, or exactly what the export wrote
 // before it marked its items; never what merely starts with a guillemet.
 TEST(ExportIdentity, ItemsAreKnownByUidAndMarkNotByTitle) {
-    const std::string ours = ICalendarObjectText({Date(2026, 2, 7), PortionUid(Date(2026, 2, 7)), "\xC2\xABTerumah\xC2\xBB", "", ""});
+    CalendarItem terumah;
+    terumah.date = Date(2026, 2, 7);
+    terumah.uid = PortionUid(terumah.date);
+    terumah.subject = "\xC2\xABTerumah\xC2\xBB";
+    const std::string ours = ICalendarObjectText(kPortionExport, terumah);
     EXPECT_NE(ours.find("X-VARNEL-EXPORT:portions\r\n"), std::string::npos);
     const std::string legacy = "BEGIN:VEVENT\r\nUID:varnel-portion-20260214@varnel\r\nDTSTAMP:20250101T000000Z\r\n"
                                "SUMMARY:\xC2\xABTetzaveh\xC2\xBB\r\nDTSTART;VALUE=DATE:20260214\r\n"
@@ -222,13 +227,13 @@ TEST(ExportIdentity, ItemsAreKnownByUidAndMarkNotByTitle) {
 TEST(IcsFileCalendar, RefusesWhatIsNotICalendarAndLeavesItUntouched) {
     TempFolder folder;
     NoProgress progress;  // other texts than a calendar: the file edit's tests
-    IcsFileCalendar folderAsFile(folder.Path());
+    IcsFileCalendar folderAsFile(folder.Path(), kPortionExport);
     std::string error;
     EXPECT_FALSE(folderAsFile.Open(error));
     // Dates libical cannot write are reported as failures, never written as zeros.
     for (const int year : {3000, 3001}) {
         const Date dec = Date(year, 12, 1);
-        IcsFileCalendar late(folder.File("late.ics"));
+        IcsFileCalendar late(folder.File("late.ics"), kPortionExport);
         const ExportReport r = ExportToCalendar(late, dec, BuildMonthShabbatLines(dec, YearTable(year)), VARNEL_SOURCE_DATA, progress);
         EXPECT_EQ(r.Complete(), year == 3000) << ExportSummary(r);
         EXPECT_EQ(r.written.empty(), year == 3001);
@@ -239,7 +244,7 @@ TEST(IcsFileCalendar, RefusesWhatIsNotICalendarAndLeavesItUntouched) {
 TEST(IcsFileCalendar, CancelStopsBetweenItemsAndTheFileStaysValid) {
     TempFolder folder;
     const Date feb = Date(2026, 2, 1);
-    IcsFileCalendar calendar(folder.File("Export/portions.ics"));
+    IcsFileCalendar calendar(folder.File("Export/portions.ics"), kPortionExport);
     NoProgress progress;
     progress.cancelAfter = 2;  // two items written, then the user cancels
     const ExportReport report =

@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QFile>
 #include <QFileInfo>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -23,12 +24,13 @@
 #include "core/calendar/YearCalendar.h"
 #include "core/common/Date.h"
 #include "core/common/Files.h"
+#include "core/solar/Location.h"
 #include "gui/appointments/CalDavAddress.h"
 #include "gui/appointments/CalDavMultistatus.h"
 #include "gui/appointments/CalendarExportRun.h"
 #include "core/appointments/ShabbatLines.h"
 #include "gui/appointments/CalendarTarget.h"
-#include "gui/appointments/ExportMonthToCalendar.h"
+#include "gui/appointments/CalendarExports.h"
 #include "gui/appointments/ActivityDialog.h"
 #include "gui/appointments/CalendarTargetDialog.h"
 #include "gui/common/PathEdit.h"
@@ -42,7 +44,7 @@ ExportReport RunExport(const CalendarTarget& target, const std::function<void(Ca
     EnsureApplication();
     const Date feb = Date(2026, 2, 1);
     const ParashahTable parashot = BuildYear(2026, LoadCalendarData(VARNEL_SOURCE_DATA)).parashot;
-    CalendarExportRun run(target, "p", feb, PortionItems(BuildMonthShabbatLines(feb, parashot), VARNEL_SOURCE_DATA));
+    CalendarExportRun run(target, "p", PortionExportScope(feb), PortionItems(BuildMonthShabbatLines(feb, parashot), VARNEL_SOURCE_DATA));
     if (watch) watch(run);
     QSignalSpy finished(&run, &CalendarExportRun::Finished);
     run.Start();
@@ -216,7 +218,7 @@ TEST(ExportMonthToCalendar, WritesTheChosenFileAndSaysWhatItWrote) {
     });
     closer.start(0);
     const auto exportMonth = [&] {
-        QSignalSpy ended(ExportMonthToCalendar(nullptr, Date(2026, 2, 1), parashot), &MonthExport::Ended);
+        QSignalSpy ended(ExportMonthToCalendar(nullptr, Date(2026, 2, 1), parashot), &CalendarExport::Ended);
         EXPECT_TRUE(ended.wait(20000));
     };
     exportMonth();
@@ -238,6 +240,39 @@ TEST(ExportMonthToCalendar, WritesTheChosenFileAndSaysWhatItWrote) {
     EXPECT_TRUE(shown.contains(notes + ": the file is not an iCalendar file")) << shown.toStdString();
     EXPECT_TRUE(shown.contains("Nothing was written"));
     EXPECT_EQ(QFileInfo(notes).size(), 9);
+}
+
+// The File menu's holy days of a year: the dialog always asks, its "times"
+// check box adds the timed items with their zone.
+TEST(ExportFeastsToCalendar, TheTimesCheckBoxAddsTheTimes) {
+    EnsureApplication();
+    QTemporaryDir settings;
+    UseSettingsFolder(settings.path());
+    const QString path = settings.filePath("feasts.ics");
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<CalendarTargetDialog*>(w); dialog && dialog->isVisible()) {
+                EXPECT_TRUE(dialog->SubjectLabel()->text().contains("the holy days of 2026"));
+                dialog->findChild<QCheckBox*>("chkTimes")->setChecked(true);
+                dialog->PathBox()->setText(path);
+                dialog->accept();
+            } else if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                box->close();
+            }
+        }
+    });
+    answer.start(0);
+    const CalendarData data = LoadCalendarData(VARNEL_SOURCE_DATA);
+    QSignalSpy ended(ExportFeastsToCalendar(nullptr, 2026, data, ChoiceOfCity("Jerusalem, Israel"), 40), &CalendarExport::Ended);
+    ASSERT_TRUE(ended.wait(20000));
+    EXPECT_TRUE(ended.at(0).at(0).toString().contains("The export is complete."));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_EQ(text.count("TZID:Asia/Jerusalem\r\n"), 1);
+    EXPECT_GT(text.count("DTSTART;TZID=Asia/Jerusalem:2026"), 100);
+    EXPECT_TRUE(text.contains("SUMMARY:Yom Kippur\r\n"));
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/appointments/ExportIdentity.h"
-#include "core/appointments/PortionAppointment.h"
+#include "core/appointments/CalendarItem.h"
 #include "core/common/Date.h"
 
 namespace varnel {
@@ -30,10 +30,10 @@ public:
     // out items that carry none of our UIDs: the export never touches them).
     virtual bool FindItems(Date first, Date last, std::vector<CalendarEntry>& items, std::string& error) = 0;
     virtual bool DeleteItem(const CalendarEntry& item, std::string& error) = 0;
-    virtual bool AddItem(const PortionAppointment& item, std::string& error) = 0;
+    virtual bool AddItem(const CalendarItem& item, std::string& error) = 0;
     // Puts item in the place of an earlier one; a back end that commits only
     // on Finish may delete and add.
-    virtual bool ReplaceItem(const CalendarEntry& earlier, const PortionAppointment& item, std::string& error) {
+    virtual bool ReplaceItem(const CalendarEntry& earlier, const CalendarItem& item, std::string& error) {
         return DeleteItem(earlier, error) && AddItem(item, error);
     }
     virtual bool Finish(std::string& error) = 0;

@@ -5,6 +5,7 @@
 
 #include "core/common/DateFormat.h"
 #include "core/common/Date.h"
+#include "core/common/Profile.h"
 
 namespace varnel {
 
@@ -15,9 +16,18 @@ Date LastOfMonth(Date firstOfMonth) {
 }
 }  // namespace
 
-ExportJob::ExportJob(std::string calendar, Date firstOfMonth, std::vector<PortionAppointment> items)
-    : first_(firstOfMonth), last_(LastOfMonth(firstOfMonth)), wanted_(std::move(items)) {
+ExportScope PortionExportScope(Date firstOfMonth) {
+    ExportScope scope;
+    scope.first = firstOfMonth;
+    scope.last = LastOfMonth(firstOfMonth);
+    return scope;
+}
+
+ExportJob::ExportJob(std::string calendar, ExportScope scope, std::vector<CalendarItem> items)
+    : scope_(std::move(scope)), wanted_(std::move(items)) {
     report_.calendar = std::move(calendar);
+    report_.itemNoun = scope_.itemNoun;
+    report_.rangeItems = scope_.rangeItems;
 }
 
 const CalendarEntry* ExportJob::Replaced() const {
@@ -25,20 +35,17 @@ const CalendarEntry* ExportJob::Replaced() const {
     return i < 0 ? nullptr : &found_[static_cast<size_t>(i)];
 }
 
-namespace {
-// The day an item of the calendar is reported under: its start, else the
-// Shabbat its UID names.
-Date ShownDate(const CalendarEntry& e) {
+// The day an item of the calendar is reported under: its start, else the day its UID names.
+Date ExportJob::ShownDate(const CalendarEntry& e) const {
     if (e.start) return *e.start;
-    return DateOfPortionUid(e.uid).value_or(Date());
+    return DateOfExportUid(scope_.kind, e.uid).value_or(Date());
 }
-}  // namespace
 
 std::string ExportJob::Action() const {
     switch (step_) {
     case Step::Open: return kActionStarting;
     case Step::Find: return kActionChecking;
-    case Step::Write: return kActionExportingItem;
+    case Step::Write: return scope_.itemAction;
     case Step::Delete: return "Deleting " + Obsolete().subject + ": " + ShortNumericDateText(ShownDate(Obsolete()));
     case Step::Finish:
     case Step::Done: return {};
@@ -62,7 +69,7 @@ void ExportJob::Opened(const std::string& error) {
 void ExportJob::Found(const std::vector<CalendarEntry>& items, const std::string& error) {
     if (!error.empty()) {
         // Nothing was changed, and nothing may be without knowing what is there.
-        report_.failed.push_back({first_, "", "find", error});
+        report_.failed.push_back({scope_.first, "", "find", error});
         step_ = Step::Finish;
         return;
     }
@@ -77,23 +84,29 @@ void ExportJob::Refuse(Date date, const std::string& subject, const std::string&
 }
 
 void ExportJob::Plan(const std::vector<CalendarEntry>& items) {
-    // An item belongs to the Shabbat its UID names, wherever it starts.
-    const auto inMonth = [this](std::optional<Date> date) { return date && *date >= first_ && *date <= last_; };
+    // An item belongs to the day its UID names, wherever it starts.
+    const auto inRange = [this](std::optional<Date> date) {
+        return date && *date >= scope_.first && *date <= scope_.last;
+    };
     for (const CalendarEntry& e : items)
-        if (inMonth(e.start) || inMonth(DateOfPortionUid(e.uid))) found_.push_back(e);
-    std::set<Date> wantedDates;
-    for (const PortionAppointment& item : wanted_) wantedDates.insert(item.date);
+        if (inRange(e.start) || inRange(DateOfExportUid(scope_.kind, e.uid))) found_.push_back(e);
+    std::vector<std::string> foundUids;
+    for (const CalendarEntry& e : found_) foundUids.push_back(ToLowerAscii(e.uid));
+    std::set<std::string> wantedUids, held;
     std::vector<bool> used(found_.size(), false);
-    for (const PortionAppointment& item : wanted_) {
+    for (const CalendarItem& item : wanted_) {
+        const std::string uid = ToLowerAscii(item.uid);
+        wantedUids.insert(uid);
         Write write{item, -1};
         bool usersOwn = false;
         for (size_t i = 0; i < found_.size(); ++i) {
-            if (DateOfPortionUid(found_[i].uid) != item.date) continue;
+            if (foundUids[i] != uid) continue;
             if (found_[i].owner == Ownership::UserWithOurUid) usersOwn = true;
             else if (found_[i].owner == Ownership::Ours && write.replaced < 0) write.replaced = static_cast<int>(i);
         }
         if (usersOwn) {
             // Two items with one UID would be one item to every reader: leave the user's.
+            held.insert(uid);
             report_.userHeld.push_back({item.date, item.subject});
             report_.failed.push_back({item.date, item.subject, "write", kUserHoldsUid});
             continue;
@@ -101,28 +114,24 @@ void ExportJob::Plan(const std::vector<CalendarEntry>& items) {
         if (write.replaced >= 0) used[static_cast<size_t>(write.replaced)] = true;
         writes_.push_back(std::move(write));
     }
-    // The export's items of Shabbatot without an item now, and second copies
-    // of one Shabbat's, are no longer wanted; one the user's item stands
-    // beside stays, as nothing replaces it.
-    std::set<Date> held;
-    for (const ExportedItem& h : report_.userHeld) held.insert(h.date);
-    std::set<Date> seen;
+    // The export's items that nothing wanted now carries the UID of, and
+    // second copies of one UID, are no longer wanted; one the user's item
+    // stands beside stays, as nothing replaces it.
+    std::set<std::string> replacedUids, seen;
+    for (const Write& w : writes_)
+        if (w.replaced >= 0) replacedUids.insert(foundUids[static_cast<size_t>(w.replaced)]);
     for (size_t i = 0; i < found_.size(); ++i) {
-        const CalendarEntry& e = found_[i];
-        if (e.owner != Ownership::Ours || used[i]) continue;
-        const Date shabbat = DateOfPortionUid(e.uid).value_or(Date());
-        const bool replaced = std::any_of(writes_.begin(), writes_.end(), [&](const Write& w) {
-            return w.replaced >= 0 && DateOfPortionUid(found_[static_cast<size_t>(w.replaced)].uid) == shabbat;
-        });
-        if (held.count(shabbat) && seen.insert(shabbat).second) continue;
-        if (!wantedDates.count(shabbat) || replaced || !seen.insert(shabbat).second) obsolete_.push_back(e);
+        if (found_[i].owner != Ownership::Ours || used[i]) continue;
+        const std::string& uid = foundUids[i];
+        if (held.count(uid) && seen.insert(uid).second) continue;
+        if (!wantedUids.count(uid) || replacedUids.count(uid) || !seen.insert(uid).second) obsolete_.push_back(found_[i]);
     }
 }
 
 void ExportJob::Done(const std::string& error) {
     switch (step_) {
     case Step::Write: {
-        const PortionAppointment& item = Item();
+        const CalendarItem& item = Item();
         if (error.empty()) {
             report_.written.push_back({item.date, item.subject, Replaced() != nullptr});
         } else {
@@ -142,7 +151,7 @@ void ExportJob::Done(const std::string& error) {
             for (const ExportedItem& d : report_.deleted) report_.failed.push_back({d.date, d.subject, "delete", error});
             report_.written.clear();
             report_.deleted.clear();
-            if (report_.failed.empty()) report_.failed.push_back({first_, "", "write", error});
+            if (report_.failed.empty()) report_.failed.push_back({scope_.first, "", "write", error});
         }
         step_ = Step::Done;
         return;

@@ -1,10 +1,11 @@
 #pragma once
-// The export of a month's portions as steps that a driver performs against a
-// calendar, at once (a file) or one request at a time (a server): open the
-// calendar, find the month's items, write every wanted item (in place of the
-// export's earlier item for its Shabbat, if any), and only when every write
-// succeeded delete the export's items no longer wanted; then finish. So a
-// failure leaves each Shabbat with its earlier item or its new one.
+// An export (a month's portions, a year's feasts) as steps that a driver
+// performs against a calendar, at once (a file) or one request at a time (a
+// server): open the calendar, find the items of the export's days, write every
+// wanted item (in place of the export's earlier item of the same UID, if any),
+// and only when every write succeeded delete the export's items no longer
+// wanted; then finish. So a failure leaves each item's day with its earlier
+// item or its new one.
 #include <string>
 #include <vector>
 
@@ -18,17 +19,30 @@ inline constexpr const char* kActionStarting = "Starting calendar services...";
 inline constexpr const char* kActionChecking = "Checking for previous export...";
 inline constexpr const char* kActionExportingItem = "Exporting portion names and text...";
 
+// What one export replaces: its own items (by UID and mark) of these days.
+struct ExportScope {
+    ExportKind kind = kPortionExport;
+    Date first, last;
+    std::string itemAction = kActionExportingItem;  // the progress window's line while writing
+    std::string itemNoun = "portion";               // "5 portions written"
+    std::string rangeItems = "the month's items";   // what a failure of the whole range names
+};
+
+// The portions' export of a month.
+ExportScope PortionExportScope(Date firstOfMonth);
+
 class ExportJob {
 public:
     enum class Step { Open, Find, Write, Delete, Finish, Done };
 
-    ExportJob(std::string calendar, Date firstOfMonth, std::vector<PortionAppointment> items);
+    ExportJob(std::string calendar, ExportScope scope, std::vector<CalendarItem> items);
 
     Step Current() const { return step_; }
-    Date First() const { return first_; }
-    Date Last() const { return last_; }
+    const ExportScope& Scope() const { return scope_; }
+    Date First() const { return scope_.first; }
+    Date Last() const { return scope_.last; }
     // Write: the item, and the export's earlier item it replaces (null: a new one).
-    const PortionAppointment& Item() const { return writes_[next_].item; }
+    const CalendarItem& Item() const { return writes_[next_].item; }
     const CalendarEntry* Replaced() const;
     // Delete: the export's item no longer wanted.
     const CalendarEntry& Obsolete() const { return obsolete_[next_]; }
@@ -50,15 +64,17 @@ public:
 
 private:
     struct Write {
-        PortionAppointment item;
+        CalendarItem item;
         int replaced = -1;  // index into found_
     };
     void Plan(const std::vector<CalendarEntry>& items);
     void Advance();
 
+    Date ShownDate(const CalendarEntry& e) const;
+
     Step step_ = Step::Open;
-    Date first_, last_;
-    std::vector<PortionAppointment> wanted_;
+    ExportScope scope_;
+    std::vector<CalendarItem> wanted_;
     std::vector<CalendarEntry> found_;
     std::vector<Write> writes_;
     std::vector<CalendarEntry> obsolete_;

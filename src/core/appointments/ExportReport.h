@@ -22,13 +22,15 @@ struct FailedItem {
 
 struct ExportReport {
     std::string calendar;
+    std::string itemNoun = "portion";              // "5 portions written"
+    std::string rangeItems = "the month's items";  // a failure of no one item names these
     std::string openError;  // set when the calendar could not be used at all
     std::vector<ExportedItem> deleted;
     std::vector<ExportedItem> written;
     std::vector<ExportedItem> kept;  // earlier items left in place because the export stopped or failed
     std::vector<FailedItem> failed;
-    // Items of the user that carry the UID of one of the month's Shabbatot
-    // (date: that Shabbat): left as they are, and ours is not written beside them.
+    // Items of the user that carry the UID of one of the export's items
+    // (date: that item's): left as they are, and ours is not written beside them.
     std::vector<ExportedItem> userHeld;
     bool cancelled = false;
     std::string stopReason;  // why the export stopped early: cancelled, or the deadline
@@ -37,7 +39,7 @@ struct ExportReport {
 };
 
 inline constexpr const char* kUserHoldsUid =
-    "an item the export did not make carries this Shabbat's UID; it was left as it is";
+    "an item the export did not make carries this item's UID; it was left as it is";
 
 // The closing message: what was written, what failed and why, and which
 // earlier items stay.

@@ -1,14 +1,15 @@
 #include "core/appointments/ExportToCalendar.h"
 
+#include "core/appointments/PortionAppointment.h"
 #include "core/appointments/ReadingTexts.h"
 
 namespace varnel {
 
-std::vector<PortionAppointment> PortionItems(const std::vector<ShabbatLine>& lines, const std::string& readingFolder) {
-    std::vector<PortionAppointment> items;
+std::vector<CalendarItem> PortionItems(const std::vector<ShabbatLine>& lines, const std::string& readingFolder) {
+    std::vector<CalendarItem> items;
     const ReadingTexts texts = LoadReadingTexts(readingFolder);
     for (const ShabbatLine& line : lines) {
-        PortionAppointment item;
+        CalendarItem item;
         if (BuildPortionAppointment(line, texts, item)) items.push_back(std::move(item));
     }
     return items;
@@ -16,7 +17,12 @@ std::vector<PortionAppointment> PortionItems(const std::vector<ShabbatLine>& lin
 
 ExportReport ExportToCalendar(CalendarBackend& calendar, Date firstOfMonth, const std::vector<ShabbatLine>& lines,
                               const std::string& readingFolder, ExportProgress& progress) {
-    ExportJob job(calendar.Name(), firstOfMonth, PortionItems(lines, readingFolder));
+    return RunExport(calendar, PortionExportScope(firstOfMonth), PortionItems(lines, readingFolder), progress);
+}
+
+ExportReport RunExport(CalendarBackend& calendar, ExportScope scope, std::vector<CalendarItem> items,
+                       ExportProgress& progress) {
+    ExportJob job(calendar.Name(), std::move(scope), std::move(items));
     using Step = ExportJob::Step;
     while (job.Current() != Step::Done) {
         if ((job.Current() == Step::Write || job.Current() == Step::Delete) && progress.Cancelled()) {

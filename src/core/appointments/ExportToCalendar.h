@@ -1,7 +1,7 @@
 #pragma once
-// Writing the month's Shabbat portions into a calendar that answers at once
-// (ExportJob says in which order), with the progress window told of each
-// step. Every step's outcome is reported; nothing fails silently.
+// Writing an export's items into a calendar that answers at once (ExportJob
+// says in which order), with the progress window told of each step. Every
+// step's outcome is reported; nothing fails silently.
 #include <string>
 #include <vector>
 
@@ -24,8 +24,11 @@ public:
 
 // The items of the month's lines (from BuildMonthShabbatLines); readingFolder
 // holds torah.dat and haftarah.dat.
-std::vector<PortionAppointment> PortionItems(const std::vector<ShabbatLine>& lines, const std::string& readingFolder);
+std::vector<CalendarItem> PortionItems(const std::vector<ShabbatLine>& lines, const std::string& readingFolder);
 
+ExportReport RunExport(CalendarBackend& calendar, ExportScope scope, std::vector<CalendarItem> items,
+                       ExportProgress& progress);
+// The month's Shabbat portions.
 ExportReport ExportToCalendar(CalendarBackend& calendar, Date firstOfMonth, const std::vector<ShabbatLine>& lines,
                               const std::string& readingFolder, ExportProgress& progress);
 

@@ -72,22 +72,59 @@ icalcomponent* NewICalendar() {
     return calendar;
 }
 
-icalcomponent* NewPortionEvent(const PortionAppointment& item) {
+namespace {
+void AddStart(icalcomponent* event, const CalendarItem& item) {
+    if (!item.start) {
+        icalcomponent_add_property(event, icalproperty_new_dtstart(DateValue(item.date)));
+        icalcomponent_add_property(event, icalproperty_new_dtend(DateValue(item.date + 1)));
+        icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_OPAQUE));
+        return;
+    }
+    // A moment: with no DTEND the event ends as it starts, and takes no time.
+    const ItemStart& start = *item.start;
+    if (start.zone.empty()) {
+        icalcomponent_add_property(event, icalproperty_new_dtstart(icaltime_from_timet_with_zone(
+                                              static_cast<time_t>(start.utcSeconds), 0, icaltimezone_get_utc_timezone())));
+    } else {
+        icaltimetype t = DateValue(item.date);
+        t.is_date = 0;
+        t.hour = start.localMinute / 60;
+        t.minute = start.localMinute % 60;
+        t.second = 0;
+        icalproperty* p = icalproperty_new_dtstart(t);
+        icalproperty_add_parameter(p, icalparameter_new_tzid(start.zone.c_str()));
+        icalcomponent_add_property(event, p);
+    }
+    icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+}
+
+void AddReminder(icalcomponent* event, const CalendarItem& item) {
+    if (!item.reminderMinutes) return;
+    icalcomponent* alarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
+    icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+    icalcomponent_add_property(alarm, icalproperty_new_description(item.subject.c_str()));
+    icaltriggertype trigger = icaltriggertype_from_int(0);
+    trigger.duration = icaldurationtype_from_int(-60 * *item.reminderMinutes);
+    icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
+    icalcomponent_add_component(event, alarm);
+}
+}  // namespace
+
+icalcomponent* NewExportEvent(const ExportKind& kind, const CalendarItem& item) {
     if ((item.date + 1).Year() > kLastICalendarYear) return nullptr;
     icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
     icalcomponent_add_property(event, icalproperty_new_uid(item.uid.c_str()));
-    icalproperty* mark = icalproperty_new_x(std::string(kPortionExport).c_str());
+    icalproperty* mark = icalproperty_new_x(std::string(kind.mark).c_str());
     icalproperty_set_x_name(mark, std::string(kExportProperty).c_str());
     icalcomponent_add_property(event, mark);
     icalcomponent_add_property(event, icalproperty_new_dtstamp(icaltime_from_timet_with_zone(std::time(nullptr), 0, icaltimezone_get_utc_timezone())));
     icalcomponent_add_property(event, icalproperty_new_summary(item.subject.c_str()));
-    icalcomponent_add_property(event, icalproperty_new_dtstart(DateValue(item.date)));
-    icalcomponent_add_property(event, icalproperty_new_dtend(DateValue(item.date + 1)));
-    icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_OPAQUE));
+    AddStart(event, item);
     if (!item.body.empty())
         icalcomponent_add_property(event, icalproperty_new_description(LineFeeds(item.body).c_str()));
     if (!item.location.empty())
         icalcomponent_add_property(event, icalproperty_new_location(LineFeeds(item.location).c_str()));
+    AddReminder(event, item);
     return event;
 }
 
@@ -117,12 +154,14 @@ std::string EventSummary(icalcomponent* event) {
     return summary ? summary : "";
 }
 
-Ownership EventOwnership(icalcomponent* event) {
+Ownership EventOwnership(icalcomponent* event, const ExportKind& kind) {
     const char* uid = icalcomponent_get_uid(event);
-    const std::optional<Date> uidDate = uid ? DateOfPortionUid(uid) : std::nullopt;
+    const std::optional<Date> uidDate = uid ? DateOfExportUid(kind, uid) : std::nullopt;
     if (!uidDate) return Ownership::User;
     const std::string mark = ExportMark(event);
-    return OwnershipOf(uid, mark, mark.empty() && HasLegacyShape(event, *uidDate));
+    // Only the portions were ever written without the mark.
+    const bool legacy = mark.empty() && kind.mark == kPortionExport.mark && HasLegacyShape(event, *uidDate);
+    return OwnershipOf(kind, uid, mark, legacy);
 }
 
 std::optional<Date> EventStartDate(icalcomponent* event) {

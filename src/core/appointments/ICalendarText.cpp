@@ -120,6 +120,9 @@ bool SplitICalendarText(std::string_view text, ICalendarLayout& layout, std::str
         } else if (open.size() == 2 && open.back().name == "vevent" && event.uid.empty() && SameName(name, "uid") &&
                    colon != std::string::npos) {
             event.uid = TrimmedView(line.substr(colon + 1));
+        } else if (open.size() == 2 && open.back().name == "vtimezone" && SameName(name, "tzid") &&
+                   colon != std::string::npos) {
+            layout.zones.emplace_back(TrimmedView(line.substr(colon + 1)));
         }
     }
     if (!calendarSeen) {

@@ -19,6 +19,7 @@ struct EventBlock {
 
 struct ICalendarLayout {
     std::vector<EventBlock> events;  // the VEVENTs directly inside the calendar, in file order
+    std::vector<std::string> zones;  // the TZIDs of its VTIMEZONEs
     size_t calendarEnd = 0;          // where the END:VCALENDAR line starts: new events go before it
     std::string lineEnd = "\r\n";    // how the file ends its lines
 };

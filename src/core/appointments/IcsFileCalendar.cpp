@@ -1,5 +1,6 @@
 #include "core/appointments/IcsFileCalendar.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "core/appointments/ICalendarSupport.h"
@@ -15,12 +16,12 @@ struct BlockFacts {
 };
 
 // Only blocks with one of our UIDs are parsed; the user's others are never looked into.
-BlockFacts FactsOf(std::string_view block) {
+BlockFacts FactsOf(std::string_view block, const ExportKind& kind) {
     BlockFacts facts;
     icalcomponent* event = icalparser_parse_string(std::string(block).c_str());
     if (!event) return facts;
     if (icalcomponent_isa(event) == ICAL_VEVENT_COMPONENT) {
-        facts.owner = EventOwnership(event);
+        facts.owner = EventOwnership(event, kind);
         facts.subject = EventSummary(event);
         facts.start = EventStartDate(event);
     }
@@ -45,7 +46,7 @@ std::string WithLineEnds(const std::string& crlfText, const std::string& lineEnd
 bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
 }  // namespace
 
-IcsFileCalendar::IcsFileCalendar(std::string path) : path_(std::move(path)) {}
+IcsFileCalendar::IcsFileCalendar(std::string path, const ExportKind& kind) : path_(std::move(path)), kind_(kind) {}
 
 IcsFileCalendar::~IcsFileCalendar() = default;
 
@@ -77,6 +78,7 @@ bool IcsFileCalendar::Load(std::string& error) {
 bool IcsFileCalendar::Open(std::string& error) {
     removedUids_.clear();
     added_.clear();
+    zones_.clear();
     file_ = std::make_unique<FileUpdate>(path_);
     opened_ = Load(error);
     if (!opened_) file_.reset();  // the lock goes with the failure
@@ -90,11 +92,11 @@ bool IcsFileCalendar::FindItems(Date first, Date last, std::vector<CalendarEntry
         return false;
     }
     for (const EventBlock& block : layout_.events) {
-        const std::optional<Date> shabbat = DateOfPortionUid(block.uid);
-        if (!shabbat) continue;
-        const BlockFacts facts = FactsOf(BlockText(text_, block));
+        const std::optional<Date> day = DateOfExportUid(kind_, block.uid);
+        if (!day) continue;
+        const BlockFacts facts = FactsOf(BlockText(text_, block), kind_);
         const bool starts = facts.start && *facts.start >= first && *facts.start <= last;
-        if (starts || (*shabbat >= first && *shabbat <= last))
+        if (starts || (*day >= first && *day <= last))
             items.push_back({block.uid, facts.subject, facts.start, block.uid, facts.owner});
     }
     return true;
@@ -109,19 +111,22 @@ bool IcsFileCalendar::DeleteItem(const CalendarEntry& item, std::string& error) 
     return true;
 }
 
-bool IcsFileCalendar::AddItem(const PortionAppointment& item, std::string& error) {
+bool IcsFileCalendar::AddItem(const CalendarItem& item, std::string& error) {
     if (!opened_) {
         error = "the calendar is not open";
         return false;
     }
-    icalcomponent* event = NewPortionEvent(item);
+    icalcomponent* event = NewExportEvent(kind_, item);
     if (!event) {
         error = kDateTooLate;
         return false;
     }
     added_.emplace_back(item.uid, ComponentText(event));
     icalcomponent_free(event);
-    // An item of ours for that Shabbat, wherever it now stands, gives way to the new one.
+    if (item.start && !item.start->zoneComponent.empty() &&
+        std::none_of(zones_.begin(), zones_.end(), [&](const auto& z) { return z.first == item.start->zone; }))
+        zones_.emplace_back(item.start->zone, item.start->zoneComponent);
+    // An item of ours with that UID, wherever it now stands, gives way to the new one.
     removedUids_.insert(item.uid);
     return true;
 }
@@ -132,7 +137,7 @@ bool IcsFileCalendar::Edited(std::string& text, std::string& error) const {
     size_t copied = 0;
     for (const EventBlock& block : layout_.events) {
         if (!removedUids_.count(block.uid)) continue;
-        const BlockFacts facts = FactsOf(BlockText(text_, block));
+        const BlockFacts facts = FactsOf(BlockText(text_, block), kind_);
         if (facts.owner == Ownership::User) continue;
         if (facts.owner == Ownership::UserWithOurUid) {
             bool ours = false;
@@ -145,6 +150,10 @@ bool IcsFileCalendar::Edited(std::string& text, std::string& error) const {
         copied = block.end;
     }
     text.append(text_, copied, layout_.calendarEnd - copied);
+    // A zone the file already defines keeps the user's definition.
+    for (const auto& [tzid, zone] : zones_)
+        if (std::find(layout_.zones.begin(), layout_.zones.end(), tzid) == layout_.zones.end())
+            text += WithLineEnds(zone, layout_.lineEnd);
     for (const auto& [uid, event] : added_) text += WithLineEnds(event, layout_.lineEnd);
     text.append(text_, layout_.calendarEnd);
     if (text.size() > kDataFileSizeLimit) {

@@ -20,7 +20,8 @@ class FileUpdate;
 
 class IcsFileCalendar : public CalendarBackend {
 public:
-    explicit IcsFileCalendar(std::string path);
+    // The file as the given export sees it: only that export's items are its own.
+    IcsFileCalendar(std::string path, const ExportKind& kind);
     ~IcsFileCalendar() override;
     IcsFileCalendar(const IcsFileCalendar&) = delete;
     IcsFileCalendar& operator=(const IcsFileCalendar&) = delete;
@@ -29,7 +30,7 @@ public:
     bool Open(std::string& error) override;
     bool FindItems(Date first, Date last, std::vector<CalendarEntry>& items, std::string& error) override;
     bool DeleteItem(const CalendarEntry& item, std::string& error) override;
-    bool AddItem(const PortionAppointment& item, std::string& error) override;
+    bool AddItem(const CalendarItem& item, std::string& error) override;
     bool Finish(std::string& error) override;
 
 private:
@@ -39,11 +40,13 @@ private:
     bool Edited(std::string& text, std::string& error) const;
 
     std::string path_;
+    ExportKind kind_;
     std::unique_ptr<FileUpdate> file_;
     std::string text_;
     ICalendarLayout layout_;
     std::set<std::string> removedUids_;                      // items of ours to take out
     std::vector<std::pair<std::string, std::string>> added_;  // UID and text of each new item
+    std::vector<std::pair<std::string, std::string>> zones_;  // TZID and VTIMEZONE the new items use
     bool opened_ = false;
 };
 

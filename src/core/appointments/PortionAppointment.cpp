@@ -8,7 +8,7 @@ namespace {
 bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
 }  // namespace
 
-bool BuildPortionAppointment(const ShabbatLine& line, const ReadingTexts& texts, PortionAppointment& out) {
+bool BuildPortionAppointment(const ShabbatLine& line, const ReadingTexts& texts, CalendarItem& out) {
     const std::string name = line.Name();
     if (IsBlank(name)) return false;
     const ShabbatPortion& first = line.portions.front();

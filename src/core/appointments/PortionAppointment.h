@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/appointments/CalendarItem.h"
 #include "core/appointments/ReadingTexts.h"
 #include "core/appointments/ShabbatLines.h"
 #include "core/common/Date.h"
@@ -14,15 +15,7 @@ namespace varnel {
 inline constexpr std::string_view kExportMarker = "\xC2\xAB";  // U+00AB, UTF-8
 inline constexpr std::string_view kExportMarkerEnd = "\xC2\xBB";  // U+00BB
 
-struct PortionAppointment {
-    Date date;  // the Shabbat, an all-day item
-    std::string uid;   // the same for the same Shabbat on every export
-    std::string subject;
-    std::string body;      // empty: not set
-    std::string location;  // empty: not set
-};
-
 // Lines with an empty portion name give no item (false).
-bool BuildPortionAppointment(const ShabbatLine& line, const ReadingTexts& texts, PortionAppointment& out);
+bool BuildPortionAppointment(const ShabbatLine& line, const ReadingTexts& texts, CalendarItem& out);
 
 }  // namespace varnel

@@ -78,7 +78,7 @@ void CalDavCalendar::Open(ExportJob& job) {
 }
 
 void CalDavCalendar::Find(ExportJob& job) {
-    // A day's margin on both sides: timed events of the month's edges in any
+    // A day's margin on both sides: timed events of the range's edges in any
     // zone are returned, then kept by the date they start on.
     const QByteArray body = QStringLiteral(
         "<?xml version=\"1.0\" encoding=\"utf-8\"?>"
@@ -97,9 +97,9 @@ void CalDavCalendar::Find(ExportJob& job) {
         if (error.empty() && ParseMultistatus(r.body, responses, error)) {
             for (const DavResponse& response : responses) {
                 std::vector<CalendarEntry> events;
-                if (response.calendarData.isEmpty() || !ReadICalendarEvents(response.calendarData.toStdString(), events))
+                if (response.calendarData.isEmpty() || !ReadICalendarEvents(response.calendarData.toStdString(), job.Scope().kind, events))
                     continue;
-                // A recurring series with overrides is one object: its first event in the month stands for it.
+                // A recurring series with overrides is one object: its first event in the range stands for it.
                 const auto in = std::find_if(events.begin(), events.end(), [&](const CalendarEntry& e) {
                     return e.start >= job.First() && e.start <= job.Last();
                 });
@@ -124,8 +124,8 @@ void CalDavCalendar::Find(ExportJob& job) {
 }
 
 void CalDavCalendar::Write(ExportJob& job) {
-    const PortionAppointment& item = job.Item();
-    const std::string object = ICalendarObjectText(item);
+    const CalendarItem& item = job.Item();
+    const std::string object = ICalendarObjectText(job.Scope().kind, item);
     if (object.empty()) {
         job.Done(kDateTooLate);
         emit StepDone();
@@ -144,7 +144,7 @@ void CalDavCalendar::Write(ExportJob& job) {
     }
     transport_.Send("PUT", url, QByteArray::fromStdString(object), headers, [this, &job, replacing](const CalDavReply& r) {
         std::string error = Failure(r, {200, 201, 204});
-        if (r.status == 412 && !replacing) error = "an item is already at the export's address for this Shabbat (HTTP 412)";
+        if (r.status == 412 && !replacing) error = "an item is already at the export's address for this item (HTTP 412)";
         job.Done(error);
         emit StepDone();
     });

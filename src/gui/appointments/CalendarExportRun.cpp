@@ -8,9 +8,9 @@
 
 namespace varnel {
 
-CalendarExportRun::CalendarExportRun(const CalendarTarget& target, const QString& password, Date firstOfMonth,
-                                     std::vector<PortionAppointment> items, QObject* parent)
-    : QObject(parent), job_("", firstOfMonth, {}) {
+CalendarExportRun::CalendarExportRun(const CalendarTarget& target, const QString& password, ExportScope scope,
+                                     std::vector<CalendarItem> items, QObject* parent)
+    : QObject(parent), job_("", scope, {}) {
     std::string name;
     if (target.IsServer()) {
         server_ = std::make_unique<CalDavCalendar>(QUrl(target.target), target.user, password);
@@ -18,10 +18,10 @@ CalendarExportRun::CalendarExportRun(const CalendarTarget& target, const QString
         // Queued: a step that ends at once does not start the next inside itself.
         connect(server_.get(), &CalDavCalendar::StepDone, this, &CalendarExportRun::Next, Qt::QueuedConnection);
     } else {
-        file_ = std::make_unique<IcsFileCalendar>(target.target.toStdString());
+        file_ = std::make_unique<IcsFileCalendar>(target.target.toStdString(), scope.kind);
         name = file_->Name();
     }
-    job_ = ExportJob(name, firstOfMonth, std::move(items));
+    job_ = ExportJob(name, std::move(scope), std::move(items));
 }
 
 CalendarExportRun::~CalendarExportRun() = default;

@@ -1,5 +1,5 @@
 #pragma once
-// One export of a month's portions, driven by signals: each step of the
+// One export (a month's portions, a year's feasts), driven by signals: each step of the
 // ExportJob runs when the one before has ended (a file answers at once, a
 // server one request at a time), Progress tells the window or the command
 // line, Cancel stops it before the next change, and Finished carries the end.
@@ -19,8 +19,8 @@ class CalDavCalendar;
 class CalendarExportRun : public QObject {
     Q_OBJECT
 public:
-    CalendarExportRun(const CalendarTarget& target, const QString& password, Date firstOfMonth,
-                      std::vector<PortionAppointment> items, QObject* parent = nullptr);
+    CalendarExportRun(const CalendarTarget& target, const QString& password, ExportScope scope,
+                      std::vector<CalendarItem> items, QObject* parent = nullptr);
     ~CalendarExportRun() override;
 
     bool IsServer() const { return server_ != nullptr; }

@@ -25,7 +25,7 @@ CalendarTargetDialog::CalendarTargetDialog(const CalendarTarget& current, const 
       serverRadio_(new QRadioButton(tr("CalDAV server"), this)),
       subjectLabel_(new QLabel(tr("Export %1 to:").arg(subject), this)), pathEdit_(new PathEdit(this)),
       urlEdit_(new QLineEdit(this)), userEdit_(new QLineEdit(this)), passwordEdit_(new QLineEdit(this)),
-      rememberCheck_(new QCheckBox(tr("Remember password"), this)) {
+      rememberCheck_(new QCheckBox(tr("Remember password"), this)), form_(new QFormLayout(this)) {
     setObjectName(QStringLiteral("frmCalendarTarget"));
     setWindowTitle(tr("Export to calendar"));
     passwordEdit_->setEchoMode(QLineEdit::Password);
@@ -37,7 +37,7 @@ CalendarTargetDialog::CalendarTargetDialog(const CalendarTarget& current, const 
     pathRow->addWidget(browse);
     subjectLabel_->setObjectName(QStringLiteral("lblSubject"));
     subjectLabel_->setWordWrap(true);
-    auto* form = new QFormLayout(this);
+    QFormLayout* form = form_;
     form->addRow(subjectLabel_);
     form->addRow(fileRadio_);
     form->addRow(tr("File:"), pathRow);
@@ -90,6 +90,14 @@ CalendarTarget CalendarTargetDialog::Target() const {
 QString CalendarTargetDialog::Password() const { return passwordEdit_->text(); }
 bool CalendarTargetDialog::RememberPassword() const { return serverRadio_->isChecked() && rememberCheck_->isChecked(); }
 void CalendarTargetDialog::SetRememberPassword(bool remember) { rememberCheck_->setChecked(remember); }
+
+QCheckBox* CalendarTargetDialog::AddOption(const QString& text, const QString& objectName, bool checked) {
+    auto* box = new QCheckBox(text, this);
+    box->setObjectName(objectName);
+    box->setChecked(checked);
+    form_->insertRow(form_->rowCount() - 1, box);  // above the buttons
+    return box;
+}
 
 void CalendarTargetDialog::accept() {
     const CalendarTarget t = Target();

@@ -7,6 +7,7 @@
 #include "gui/appointments/CalendarTarget.h"
 
 class QCheckBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -26,6 +27,8 @@ public:
     QString Password() const;
     bool RememberPassword() const;
     void SetRememberPassword(bool remember);
+    // A check box above the buttons that changes what is exported.
+    QCheckBox* AddOption(const QString& text, const QString& objectName, bool checked);
 
     QRadioButton* FileOption() const { return fileRadio_; }
     QRadioButton* ServerOption() const { return serverRadio_; }
@@ -48,6 +51,7 @@ private:
     QLineEdit* userEdit_;
     QLineEdit* passwordEdit_;
     QCheckBox* rememberCheck_;
+    QFormLayout* form_;
 };
 
 }  // namespace varnel

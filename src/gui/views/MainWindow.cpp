@@ -22,7 +22,7 @@
 #include "core/printing/CalendarDocument.h"
 #include "core/views/ColorScheme.h"
 #include "core/views/MonthView.h"
-#include "gui/appointments/ExportMonthToCalendar.h"
+#include "gui/appointments/CalendarExports.h"
 #include "gui/common/Settings.h"
 #include "gui/common/WaitCursor.h"
 #include "gui/printing/PrintCalendarDialog.h"
@@ -211,6 +211,8 @@ void MainWindow::BuildMenus() {
     file->addSeparator();
     connect(AddItem(file, "mExportHtml", "Export current common year to &HTML documents"), &QAction::triggered, this,
             &MainWindow::ExportYearToHtml);
+    connect(AddItem(file, "mExportFeasts", "Export holy days of current common year to &calendar..."),
+            &QAction::triggered, this, &MainWindow::ExportYearFeasts);
     file->addSeparator();
     connect(AddItem(file, "mExit", "E&xit"), &QAction::triggered, this, &QWidget::close);
 
@@ -543,6 +545,10 @@ void MainWindow::ExportYearToHtml() {
 
 void MainWindow::ExportMonthPortions() {
     ExportMonthToCalendar(this, state_.currentDate, source_->Year(state_.Year()).parashot);
+}
+
+void MainWindow::ExportYearFeasts() {
+    ExportFeastsToCalendar(this, state_.Year(), source_->Data(), source_->Choice(), state_.candleMinutes);
 }
 
 void MainWindow::OpenFeastResources() {

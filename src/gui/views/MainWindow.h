@@ -111,6 +111,7 @@ private:
     void PrintShabbatHours();
     void ExportYearToHtml();
     void ExportMonthPortions();
+    void ExportYearFeasts();
     void OpenFeastResources();
     void PersonalDatesChanged();
 

@@ -1,12 +1,15 @@
-#include "gui/appointments/ExportMonthToCalendar.h"
+#include "gui/appointments/CalendarExports.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include "core/appointments/ExportToCalendar.h"
+#include "core/appointments/FeastItems.h"
+#include "core/views/CalendarSource.h"
 #include "core/appointments/ShabbatLines.h"
 #include "core/common/DateFormat.h"
 #include "core/common/Files.h"
@@ -18,7 +21,7 @@
 namespace varnel {
 
 namespace {
-const char* kTitle = QT_TRANSLATE_NOOP("MonthExport", "Export to calendar");
+const char* kTitle = QT_TRANSLATE_NOOP("CalendarExport", "Export to calendar");
 
 QMessageBox* OpenBox(QWidget* owner, QMessageBox::Icon icon, const QString& title, const QString& text) {
     auto* box = new QMessageBox(icon, title, text, QMessageBox::Close, owner);
@@ -27,10 +30,12 @@ QMessageBox* OpenBox(QWidget* owner, QMessageBox::Icon icon, const QString& titl
 }
 }  // namespace
 
-MonthExport::MonthExport(QWidget* owner, Date firstOfMonth, std::vector<PortionAppointment> items)
-    : QObject(owner), owner_(owner), firstOfMonth_(firstOfMonth), items_(std::move(items)) {}
+CalendarExport::CalendarExport(QWidget* owner, QString subject, ExportScope scope, std::vector<ExportOption> options,
+                               Items items)
+    : QObject(owner), owner_(owner), subject_(std::move(subject)), scope_(std::move(scope)), options_(std::move(options)),
+      items_(std::move(items)) {}
 
-void MonthExport::Begin(bool ask) {
+void CalendarExport::Begin(bool ask) {
     target_ = ReadCalendarTarget();
     password_.clear();
     if (!ask) NeedPassword();
@@ -38,16 +43,18 @@ void MonthExport::Begin(bool ask) {
     else AskTarget(false);
 }
 
-void MonthExport::AskTarget(bool remembered) {
-    const QString subject = tr("the Shabbat portions of %1").arg(QString::fromStdString(MonthYearText(firstOfMonth_)));
-    auto* dialog = new CalendarTargetDialog(target_, subject, owner_);
+void CalendarExport::AskTarget(bool remembered) {
+    auto* dialog = new CalendarTargetDialog(target_, subject_, owner_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->SetRememberPassword(remembered);
-    connect(dialog, &QDialog::finished, this, [this, dialog, remembered](int result) {
+    std::vector<QCheckBox*> boxes;
+    for (const ExportOption& o : options_) boxes.push_back(dialog->AddOption(o.text, o.objectName, o.checked));
+    connect(dialog, &QDialog::finished, this, [this, dialog, remembered, boxes](int result) {
         if (result != QDialog::Accepted) {
             End({});
             return;
         }
+        for (size_t i = 0; i < boxes.size(); ++i) options_[i].checked = boxes[i]->isChecked();
         const CalendarTarget before = target_;
         target_ = dialog->Target();
         password_ = dialog->Password();
@@ -67,7 +74,7 @@ void MonthExport::AskTarget(bool remembered) {
     dialog->open();
 }
 
-void MonthExport::NeedPassword() {
+void CalendarExport::NeedPassword() {
     if (!target_.IsServer() || !password_.isEmpty()) {
         Run();
         return;
@@ -82,7 +89,7 @@ void MonthExport::NeedPassword() {
     });
 }
 
-void MonthExport::AskPassword() {
+void CalendarExport::AskPassword() {
     auto* dialog = new QInputDialog(owner_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowTitle(tr(kTitle));
@@ -99,9 +106,11 @@ void MonthExport::AskPassword() {
     dialog->open();
 }
 
-void MonthExport::Run() {
+void CalendarExport::Run() {
     auto* activity = new ActivityDialog(owner_);
-    auto* run = new CalendarExportRun(target_, password_, firstOfMonth_, items_, this);
+    std::vector<bool> chosen;
+    for (const ExportOption& o : options_) chosen.push_back(o.checked);
+    auto* run = new CalendarExportRun(target_, password_, scope_, items_(chosen), this);
     connect(run, &CalendarExportRun::Progress, activity, &ActivityDialog::ShowProgress);
     connect(activity, &ActivityDialog::CancelRequested, run, &CalendarExportRun::Cancel);
     connect(run, &CalendarExportRun::Finished, this, [this, run, activity] {
@@ -116,7 +125,7 @@ void MonthExport::Run() {
     run->Start();
 }
 
-void MonthExport::Close(const ExportReport& report) {
+void CalendarExport::Close(const ExportReport& report) {
     const QString text = QString::fromStdString(ExportSummary(report));
     QMessageBox* box = report.openError.empty()
                            ? OpenBox(owner_, report.Complete() ? QMessageBox::Information : QMessageBox::Warning, tr(kTitle), text)
@@ -130,15 +139,34 @@ void MonthExport::Close(const ExportReport& report) {
     box->open();
 }
 
-void MonthExport::End(const QString& message) {
+void CalendarExport::End(const QString& message) {
     emit Ended(message);
     deleteLater();
 }
 
-MonthExport* ExportMonthToCalendar(QWidget* owner, Date firstOfMonth, const ParashahTable& parashot) {
-    auto* exporter = new MonthExport(owner, firstOfMonth,
-                                     PortionItems(BuildMonthShabbatLines(firstOfMonth, parashot), ProgramFolder()));
+CalendarExport* ExportMonthToCalendar(QWidget* owner, Date firstOfMonth, const ParashahTable& parashot) {
+    std::vector<CalendarItem> items = PortionItems(BuildMonthShabbatLines(firstOfMonth, parashot), ProgramFolder());
+    auto* exporter = new CalendarExport(
+        owner, CalendarExport::tr("the Shabbat portions of %1").arg(QString::fromStdString(MonthYearText(firstOfMonth))),
+        PortionExportScope(firstOfMonth), {},
+        [items = std::move(items)](const std::vector<bool>&) { return items; });
     exporter->Begin(!HasCalendarTargetSetting() || (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier));
+    return exporter;
+}
+
+CalendarExport* ExportFeastsToCalendar(QWidget* owner, int year, const CalendarData& data, const PlaceChoice& place,
+                                       int candleMinutes) {
+    std::vector<ExportOption> options = {
+        {CalendarExport::tr("Candle-lighting, Havdalah and fast times"), QStringLiteral("chkTimes"), false},
+        {CalendarExport::tr("Personal dates, with a reminder the evening before"), QStringLiteral("chkPersonal"), false}};
+    auto* exporter = new CalendarExport(
+        owner, CalendarExport::tr("the holy days of %1").arg(year), FeastExportScope(year), std::move(options),
+        [year, data, place, candleMinutes](const std::vector<bool>& chosen) {
+            CalendarSource source(data);
+            source.SetPlace(place);
+            return FeastYearItems(source, year, {chosen[0], chosen[1], candleMinutes});
+        });
+    exporter->Begin(true);
     return exporter;
 }
 
