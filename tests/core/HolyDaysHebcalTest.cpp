@@ -9,9 +9,12 @@
 
 #include "core/calendar/FeastRules.h"
 #include "core/calendar/HebrewCalendar.h"
+#include "core/calendar/FestivalReadings.h"
 #include "core/calendar/HolyDays.h"
+#include "core/calendar/YearCalendar.h"
 #include "core/common/DateFormat.h"
 #include "core/common/Files.h"
+#include "core/common/Json.h"
 
 namespace varnel {
 namespace {
@@ -32,8 +35,8 @@ std::string PlainName(std::string name) {
 const DatesByName& Hebcal() {
     static const DatesByName days = [] {
         DatesByName out;
-        const std::string command = "for y in $(seq " + std::to_string(kFirstYear) + " " + std::to_string(kLastYear) +
-                                    "); do hebcal -o -g $y || exit 1; done 2>/dev/null";
+        const std::string command = "hebcal -o -g --years " + std::to_string(kLastYear - kFirstYear + 1) + " " +
+                                    std::to_string(kFirstYear) + " 2>/dev/null";
         FILE* pipe = popen(command.c_str(), "r");
         if (!pipe) return out;
         char line[256];
@@ -163,6 +166,43 @@ TEST(HolyDaysAgainstHebcal, TheSabbathReckoningMovesOnlyFirstFruitsTheOmerAndSha
         EXPECT_EQ(OmerDayOf(shavuot[0] - 1, OmerReckoning::Sabbath), 49);
         EXPECT_EQ(OmerDayOf(shavuot[0], OmerReckoning::Sabbath), 0);
         EXPECT_EQ(OmerDayOf(first - 2, OmerReckoning::Sabbath), 0);
+    }
+}
+
+// The portions keep the synagogue's Shavuot, hebcal's, under both reckonings;
+// a Saturday is named as the holy day only when it is that day of Shavuot
+// under the reckoning in force.
+TEST(HolyDaysAgainstHebcal, ShavuotReadingsFollowTheSynagogueAndAreNamedByTheReckoning) {
+    if (Hebcal().empty()) GTEST_SKIP() << "hebcal is not installed";
+    std::set<std::string> synagogue;  // hebcal's Saturdays of Shavuot
+    for (const char* name : {"Shavuot I", "Shavuot II"})
+        for (const std::string& d : Hebcal().at(name))
+            if (Date(std::stoi(d.substr(0, 4)), std::stoi(d.substr(5, 2)), std::stoi(d.substr(8, 2))).Weekday() == kSaturday)
+                synagogue.insert(d);
+    ASSERT_GT(synagogue.size(), 40u);
+    CalendarData data = LoadCalendarData(VARNEL_SOURCE_DATA);
+    for (const OmerReckoning omer : {OmerReckoning::Sabbath, OmerReckoning::Nisan16}) {
+        data.rules.omer = omer;
+        std::set<std::string> read;
+        std::map<std::string, int> names;
+        for (int year = kFirstYear; year <= kLastYear; ++year) {
+            const YearCalendar calendar = BuildYear(year, data);
+            for (const ParashahRecord& p : calendar.parashot) {
+                if (!p.date || p.parashah.find("Shavuot") == std::string::npos) continue;
+                read.insert(IsoDate(*p.date));
+                ++names[p.parashah];
+                std::string holyDay = kShavuotReading;
+                for (const HolyDayRecord& d : calendar.holyDays)
+                    if (d.date == p.date && d.name == "Shavuot")
+                        if (p.parashah == "Shavuot Shabbat (day " + std::to_string(d.daynumber) + ")") holyDay = p.parashah;
+                EXPECT_EQ(p.parashah, holyDay) << IsoDate(*p.date) << " under " << OmerReckoningName(omer);
+            }
+        }
+        EXPECT_EQ(read, synagogue) << OmerReckoningName(omer);
+        // From 16 Nisan the synagogue's days are the holy days; counted from the
+        // Sabbath, the Saturday 7 Sivan begins the feast and is not its second day.
+        EXPECT_EQ(names.size(), 1u);
+        EXPECT_EQ(names.begin()->first, omer == OmerReckoning::Sabbath ? kShavuotReading : "Shavuot Shabbat (day 2)");
     }
 }
 

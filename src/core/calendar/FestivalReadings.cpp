@@ -99,4 +99,14 @@ void ApplySpecialReadings(const HolyDayTable& holydays, ParashahTable& parashot,
     }
 }
 
+void NameShavuotReadings(ParashahTable& parashot, const HolyDayRules& rules) {
+    for (int i = 1; i <= kParashotEntries; ++i) {
+        ParashahRecord& entry = parashot[i];
+        const size_t day = entry.parashah == kShavuotShabbatDay1 ? 1 : entry.parashah == kShavuotShabbatDay2 ? 2 : 0;
+        if (day == 0 || !entry.date) continue;
+        const std::vector<Date> days = ShavuotDaysOf(HebrewDateOf(*entry.date).year, rules);
+        if (days.size() < day || days[day - 1] != *entry.date) entry.parashah = kShavuotReading;
+    }
+}
+
 }  // namespace varnel

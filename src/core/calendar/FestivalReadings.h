@@ -11,10 +11,16 @@
 namespace varnel {
 
 inline constexpr const char* kSpecialReading = "Special reading";
+inline constexpr const char* kShavuotReading = "Shavuot reading";
 
 // The schedule says whose festival readings apply: in Israel Shemini Atzeret
 // is also Simchat Torah and reads its portion.
 void ApplySpecialReadings(const HolyDayTable& holydays, ParashahTable& parashot,
                           ReadingSchedule schedule = ReadingSchedule::Diaspora);
+
+// The synagogue reads Shavuot on 6 and 7 Sivan whatever the reckoning of the
+// Omer: a Shabbat whose Shavuot readings are not that day of the feast under
+// the reckoning in force is named "Shavuot reading", not as the holy day.
+void NameShavuotReadings(ParashahTable& parashot, const HolyDayRules& rules);
 
 }  // namespace varnel

@@ -26,6 +26,7 @@ YearCalendar BuildYear(int year, const CalendarData& data) {
     calendar.parashot = data.portions;
     ScheduleLoadedPortions(year, calendar.parashot);
     ApplySpecialReadings(data.holyDays, calendar.parashot);
+    NameShavuotReadings(calendar.parashot, data.rules);
     calendar.holyDays = PlaceHolyDays(data.holyDays, year, data.rules);
     calendar.personal = PersonalDaysIn(data.personal.dates, year);
     return calendar;
