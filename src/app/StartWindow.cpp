@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "app/AppIcon.h"
+#include "gui/common/DeferredIconStyle.h"
 #include "core/calendar/YearCalendar.h"
 #include "core/common/Files.h"
 #include "gui/views/DataFileMessage.h"
@@ -55,6 +56,7 @@ private:
 
 int RunDesktop(int argc, char** argv) {
     QApplication app(argc, argv);
+    QApplication::setStyle(new DeferredIconStyle);
     QCoreApplication::setOrganizationName("Varnel");
     QCoreApplication::setApplicationName("Varnel");
     QApplication::setWindowIcon(ApplicationIcon());

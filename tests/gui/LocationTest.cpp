@@ -87,7 +87,10 @@ TEST_F(LocationSettingsTest, RoundTripOfEveryKey) {
     toronto.zone = "America/Toronto";
     toronto.systemDaylight = true;
     toronto.sun = SunAlgorithm::Precise;
-    WriteLocationSettings(toronto);
+    {
+        SettingsBatch batch;
+        WriteLocationSettings(toronto, batch);
+    }
     EXPECT_EQ(Store().value("Settings/Location").toString(), "Toronto, Ontario, Canada");
     EXPECT_EQ(Store().value("Settings/LocationLatitude").toString(), "43.70011");
     EXPECT_EQ(Store().value("Settings/LocationLongitude").toString(), "-79.4163");

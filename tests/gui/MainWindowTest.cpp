@@ -244,6 +244,7 @@ TEST_F(MainWindowTest, ColorSchemeAndFloatDetailsComeFromTheSettings) {
     EXPECT_EQ(ReadSetting(setting::kColorScheme, ""), "7");
     EXPECT_EQ(ReadSetting(setting::kFloatDetails, ""), "0");
     EXPECT_EQ(ReadSetting(setting::kLocation, ""), "Charlotte, NC");
+    EXPECT_EQ(ReadSetting(setting::kCandleMinutes, ""), "18");
 }
 
 // The placement rules (sizes too large, values that are no size) are the

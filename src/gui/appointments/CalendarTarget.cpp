@@ -32,8 +32,9 @@ CalendarTarget ReadCalendarTarget() {
 }
 
 void WriteCalendarTarget(const CalendarTarget& target) {
-    WriteSetting(setting::kCalendarTarget, target.target);
-    WriteSetting(setting::kCalendarUser, target.user);
+    SettingsBatch batch;
+    batch.Write(setting::kCalendarTarget, target.target);
+    batch.Write(setting::kCalendarUser, target.user);
 }
 
 void ReadStoredPassword(const CalendarTarget& target, QObject* context,

@@ -57,6 +57,12 @@ int ReadIntSetting(const char* key, int defaultValue) { return QtUserSettings().
 
 void WriteIntSetting(const char* key, int value) { WriteSetting(key, QString::number(value)); }
 
+SettingsBatch::SettingsBatch()
+    : store_(std::make_unique<QSettings>(QLatin1String(kSettingsOrganization), QLatin1String(kSettingsApplication))) {}
+SettingsBatch::~SettingsBatch() = default;
+void SettingsBatch::Write(const char* key, const QString& value) { store_->setValue(KeyPath(key), value); }
+void SettingsBatch::WriteInt(const char* key, int value) { Write(key, QString::number(value)); }
+
 bool ReadFloatDetailsSetting() { return QtUserSettings().FloatDetails(); }
 
 int ReadColorSchemeSetting() { return QtUserSettings().ColorScheme(); }
@@ -66,9 +72,9 @@ bool ReadShabbatTimesOnHolyDaysSetting() { return QtUserSettings().ShabbatTimesO
 int ReadCandleMinutesSetting() { return QtUserSettings().CandleMinutes(); }
 HolyDayRules ReadHolyDayRulesSetting() { return HolyDayRulesOf(QtUserSettings()); }
 
-void WriteHolyDayRulesSetting(const HolyDayRules& rules) {
-    WriteSetting(setting::kOmerReckoning, QString::fromLatin1(OmerReckoningName(rules.omer)));
-    WriteIntSetting(setting::kModernDays, rules.modernDays ? 1 : 0);
+void WriteHolyDayRulesSetting(const HolyDayRules& rules, SettingsBatch& batch) {
+    batch.Write(setting::kOmerReckoning, QString::fromLatin1(OmerReckoningName(rules.omer)));
+    batch.WriteInt(setting::kModernDays, rules.modernDays ? 1 : 0);
 }
 
 std::string FormatWindowPos(const WindowPos& pos) {
@@ -133,11 +139,10 @@ void WriteLocationSetting(const std::string& city) { WriteSetting(setting::kLoca
 
 PlaceChoice ReadLocationSettings() { return PlaceOfSettings(QtUserSettings()); }
 
-void WriteLocationSettings(const PlaceChoice& choice) {
+void WriteLocationSettings(const PlaceChoice& choice, SettingsBatch& batch) {
     const PlaceSettingTexts texts = SettingsOfChoice(choice);
-    QSettings store = Store();
     const auto write = [&](const char* key, const std::string& value) {
-        store.setValue(KeyPath(key), QString::fromStdString(value));
+        batch.Write(key, QString::fromStdString(value));
     };
     write(setting::kLocation, texts.location);
     write(setting::kLocationLatitude, texts.latitude);

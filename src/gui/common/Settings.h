@@ -4,11 +4,14 @@
 // rules (UserSettings); and the rules of the "WindowPos" value.
 #include <QString>
 #include <QVariant>
+#include <memory>
 #include <string>
 
 #include "core/calendar/FeastRules.h"
 #include "core/common/UserSettings.h"
 #include "core/solar/PlaceSettings.h"
+
+class QSettings;
 
 namespace varnel {
 
@@ -19,6 +22,21 @@ QString ReadSetting(const char* key, const QString& defaultValue);
 // The stored value as it is (a text edited in by hand may read as a list).
 QVariant ReadSettingValue(const char* key, const QString& defaultValue);
 void WriteSetting(const char* key, const QString& value);
+
+// Settings written together through one QSettings: the file and its lock are
+// written once, when the batch ends, however many keys it holds.
+class SettingsBatch {
+public:
+    SettingsBatch();
+    ~SettingsBatch();
+    SettingsBatch(const SettingsBatch&) = delete;
+    SettingsBatch& operator=(const SettingsBatch&) = delete;
+    void Write(const char* key, const QString& value);
+    void WriteInt(const char* key, int value);
+
+private:
+    std::unique_ptr<QSettings> store_;
+};
 // A decimal setting; a value that is not a number reads as its leading number
 // (0 when there is none), a missing one as the default.
 int ReadIntSetting(const char* key, int defaultValue);
@@ -33,7 +51,7 @@ int ReadCandleMinutesSetting();
 // "OmerReckoning" ("sabbath", the default, or "nisan16"; anything else reads
 // as the default) and "ModernDays" (1, the default, or 0).
 HolyDayRules ReadHolyDayRulesSetting();
-void WriteHolyDayRulesSetting(const HolyDayRules& rules);
+void WriteHolyDayRulesSetting(const HolyDayRules& rules, SettingsBatch& batch);
 
 // "WindowPos": left, top, width and height in whole twips as "00000", then the
 // state ("0" normal, "2" maximized), comma-separated: 25 characters.
@@ -84,6 +102,6 @@ void WriteLocationSetting(const std::string& city);
 // The chosen place with its coordinates, zone, daylight source and sun (the
 // keys and how they read: core/solar/PlaceSettings.h).
 PlaceChoice ReadLocationSettings();
-void WriteLocationSettings(const PlaceChoice& choice);
+void WriteLocationSettings(const PlaceChoice& choice, SettingsBatch& batch);
 
 }  // namespace varnel

@@ -279,9 +279,12 @@ void PrintCalendarDialog::ExportFile(CalendarFileKind kind) {
 }
 
 void PrintCalendarDialog::done(int result) {
-    WriteIntSetting(setting::kIncludeDetail, includeDetailCheck_->isChecked() ? 1 : 0);
-    WriteIntSetting(setting::kPrintGraphic, printPictureCheck_->isChecked() ? 1 : 0);
-    WriteIntSetting(setting::kCalendarTheme, calendarTheme_);
+    {
+        SettingsBatch batch;
+        batch.WriteInt(setting::kIncludeDetail, includeDetailCheck_->isChecked() ? 1 : 0);
+        batch.WriteInt(setting::kPrintGraphic, printPictureCheck_->isChecked() ? 1 : 0);
+        batch.WriteInt(setting::kCalendarTheme, calendarTheme_);
+    }
     QDialog::done(result);
 }
 

@@ -475,7 +475,6 @@ void MainWindow::OpenLocationSettings() {
 void MainWindow::SetCandleMinutes(int minutes) {
     if (state_.candleMinutes == minutes) return;
     state_.candleMinutes = minutes;
-    WriteIntSetting(setting::kCandleMinutes, minutes);
     if (startedUp_) RedrawShownView();
 }
 
@@ -579,12 +578,13 @@ void MainWindow::LoadSettings() {
     ShowHolyDayRules();
 }
 
-void MainWindow::SaveSettings() {
-    WriteLocationSettings(source_->Choice());
-    WriteIntSetting(setting::kFloatDetails, state_.floatDetails ? -1 : 0);
-    WriteIntSetting(setting::kColorScheme, state_.colorScheme);
-    WriteIntSetting(setting::kShabbatTimesOnHolyDays, state_.shabbatTimesOnHolyDays ? 1 : 0);
-    WriteHolyDayRulesSetting(source_->Data().rules);
+void MainWindow::SaveSettings(SettingsBatch& batch) const {
+    WriteLocationSettings(source_->Choice(), batch);
+    batch.WriteInt(setting::kFloatDetails, state_.floatDetails ? -1 : 0);
+    batch.WriteInt(setting::kColorScheme, state_.colorScheme);
+    batch.WriteInt(setting::kShabbatTimesOnHolyDays, state_.shabbatTimesOnHolyDays ? 1 : 0);
+    batch.WriteInt(setting::kCandleMinutes, state_.candleMinutes);
+    WriteHolyDayRulesSetting(source_->Data().rules, batch);
 }
 
 void MainWindow::LoadWindow() {
@@ -606,7 +606,7 @@ void MainWindow::LoadWindow() {
     setWindowState(at.maximized ? (windowState() | Qt::WindowMaximized) : (windowState() & ~Qt::WindowMaximized));
 }
 
-void MainWindow::SaveWindowPos() {
+void MainWindow::SaveWindowPos(SettingsBatch& batch) const {
     const ScreenTwips screen = ScreenOf(this);
     const bool maximized = isMaximized();
     // A maximized window keeps the size it had before, so leaving the
@@ -623,13 +623,17 @@ void MainWindow::SaveWindowPos() {
                          static_cast<int>(std::lround(normal.width() * screen.twipsPerPixelX)),
                          static_cast<int>(std::lround(normal.height() * screen.twipsPerPixelY)), value))
         return;
-    WriteSetting(setting::kWindowPos, QString::fromStdString(value));
+    batch.Write(setting::kWindowPos, QString::fromStdString(value));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     CloseCellNote();
-    SaveWindowPos();
-    SaveSettings();
+    {
+        // Every setting in one write of the file, as the window closes.
+        SettingsBatch batch;
+        SaveWindowPos(batch);
+        SaveSettings(batch);
+    }
     QMainWindow::closeEvent(event);
 }
 

@@ -20,6 +20,8 @@ class QTimer;
 
 namespace varnel {
 
+class SettingsBatch;
+
 class DayPanel;
 class MonthPanel;
 class PersonalReminderBar;
@@ -44,9 +46,9 @@ public:
     void ShowMonthOf(Date date);
     // Window position and settings ("WindowPos"; "Location", "FloatDetails", "ColorScheme").
     void LoadWindow();
-    void SaveWindowPos();
+    void SaveWindowPos(SettingsBatch& batch) const;
     void LoadSettings();
-    void SaveSettings();
+    void SaveSettings(SettingsBatch& batch) const;
 
     void NextMonth();
     void PreviousMonth();
