@@ -1,6 +1,7 @@
 #include "core/appointments/ExportJob.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 #include "core/common/DateFormat.h"
@@ -91,7 +92,11 @@ void ExportJob::Plan(const std::vector<CalendarEntry>& items) {
     for (const CalendarEntry& e : items)
         if (inRange(e.start) || inRange(DateOfExportUid(scope_.kind, e.uid))) found_.push_back(e);
     std::vector<std::string> foundUids;
+    // The found items of each UID, so a year of items is matched in n log n.
+    std::map<std::string_view, std::vector<size_t>> foundByUid;
+    foundUids.reserve(found_.size());
     for (const CalendarEntry& e : found_) foundUids.push_back(ToLowerAscii(e.uid));
+    for (size_t i = 0; i < foundUids.size(); ++i) foundByUid[foundUids[i]].push_back(i);
     std::set<std::string> wantedUids, held;
     std::vector<bool> used(found_.size(), false);
     for (const CalendarItem& item : wanted_) {
@@ -99,8 +104,9 @@ void ExportJob::Plan(const std::vector<CalendarEntry>& items) {
         wantedUids.insert(uid);
         Write write{item, -1};
         bool usersOwn = false;
-        for (size_t i = 0; i < found_.size(); ++i) {
-            if (foundUids[i] != uid) continue;
+        const auto same = foundByUid.find(uid);
+        static const std::vector<size_t> kNone;
+        for (const size_t i : same == foundByUid.end() ? kNone : same->second) {
             if (found_[i].owner == Ownership::UserWithOurUid) usersOwn = true;
             else if (found_[i].owner == Ownership::Ours && write.replaced < 0) write.replaced = static_cast<int>(i);
         }
