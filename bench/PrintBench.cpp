@@ -29,7 +29,7 @@ struct PrintData {
     std::function<SunDay(Date)> SunOn() {
         return [this](Date d) { return varnel::SunOn(d, place); };
     }
-    ShabbatInputs August() { return {Date(kYear, 8, 1), 31, &calendar.parashot, SunOn()}; }
+    ShabbatInputs August() { return {Date(kYear, 8, 1), 31, &calendar.parashot, SunOn(), {}}; }
 };
 
 PrintData& Data() {

@@ -25,6 +25,7 @@ int RunShabbat(const Context& context) {
                 .Key("times").String(row.times)
                 .Key("portion").String(row.portion)
                 .Key("readings").String(row.readings)
+                .Key("feasttimes").String(row.FeastTimesText())
                 .EndObject();
         w.EndArray().EndObject();
         std::cout << w.Text() << "\n";

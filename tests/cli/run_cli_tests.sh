@@ -206,13 +206,36 @@ import json,sys
 doc=json.load(open(sys.argv[1]))
 assert doc["month"]=="2024-08" and [r["saturday"] for r in doc["rows"]]==["2024-08-0%d"%3,"2024-08-10","2024-08-17","2024-08-24","2024-08-31"], doc
 r=doc["rows"][0]
-assert sorted(r)==["date","portion","readings","saturday","times"], r
+assert sorted(r)==["date","feasttimes","portion","readings","saturday","times"], r
 assert r["date"]=="08/03" and r["portion"]=="Matot/Masei" and " to Tamuz 28 " in r["times"], r' "$tmp/out"
 check "shabbat as text" exits 0 "$varnel" shabbat 2024-08
 check "shabbat text has the title and five rows" python3 -c '
 import sys
 lines=open(sys.argv[1]).read().splitlines()
-assert lines[0].startswith("Shabbat details for ") and len(lines)==6 and lines[2].count("\t")==3, lines' "$tmp/out"
+assert lines[0].startswith("Shabbat details for ") and len(lines)==6 and lines[2].count("\t")==4, lines' "$tmp/out"
+# Friday's candles and Saturday's Havdalah in every row of a year, against hebcal (Havdalah 42 minutes after sunset).
+check "the Shabbat rows carry the times hebcal gives" python3 -c '
+import datetime, json, re, subprocess, sys
+oracle = {}  # (date, "Candles" or "Havdalah") -> minutes after midnight; hebcal gives evening hours without PM
+for line in subprocess.run(["hebcal", "-c", "-m", "42", "-C", "Charlotte", "2026"], capture_output=True, text=True, check=True).stdout.splitlines():
+    m = re.fullmatch(r"(\d+)/(\d+)/(\d+) (Candle lighting|Havdalah \(42 min\)): (\d+):(\d\d)", line)
+    if m:
+        oracle[(datetime.date(int(m[3]), int(m[1]), int(m[2])), m[4][0])] = (int(m[5]) % 12 + 12) * 60 + int(m[6])
+checked = 0
+for month in range(1, 13):
+    out = subprocess.run([sys.argv[1], "shabbat", "2026-%02d" % month, "--json", "--city", "Charlotte"], capture_output=True, text=True, check=True).stdout
+    for r in json.loads(out)["rows"]:
+        saturday = datetime.date.fromisoformat(r["saturday"])
+        ours = {}  # the first of each kind: the Friday evening candles come first
+        for kind, h, mm in re.findall(r"(Candles|Havdalah): (\d+):(\d\d) PM", r["feasttimes"]):
+            ours.setdefault(kind[0], (int(h) % 12 + 12) * 60 + int(mm))
+        for day, kind in ((saturday - datetime.timedelta(1), "C"), (saturday, "H")):
+            if (day, kind) in oracle and kind in ours:
+                assert abs(ours[kind] - oracle[(day, kind)]) <= 2, (r, oracle[(day, kind)])
+                checked += 1
+assert checked > 90, checked' "$varnel"
+check "a Shabbat of the midnight sun says why it has no times" exits 0 "$varnel" shabbat 2026-06 --lat 78.2 --lon 15.6 --zone Arctic/Longyearbyen
+check "none, and why" grep -q $'\tCandles: none (the sun does not set), Havdalah: none (the sun does not set)$' "$tmp/out"
 check "print shabbat as PDF" exits 0 "$varnel" print shabbat 2024-08 --output "$tmp/shabbat.pdf" --paper letter
 check "the PDF is one Letter page" sh -c 'pdfinfo "$1" | grep -q "Pages: *1$" && pdfinfo "$1" | grep -q "612 x 792"' _ "$tmp/shabbat.pdf"
 check "the PDF reads back" sh -c 'pdftotext "$1" - | grep -q "Matot/Masei"' _ "$tmp/shabbat.pdf"

@@ -54,7 +54,7 @@ protected:
         page.title = view.title;
         page.firstDay = in.firstDay;
         page.lastDay = in.firstDay + in.dayCount - 1;
-        page.shabbat = ShabbatInputs{in.firstDay, in.dayCount, &parashot, FixedSun};
+        page.shabbat = ShabbatInputs{in.firstDay, in.dayCount, &parashot, FixedSun, {}};
         page.theme = theme;
         page.size = size;
         page.printPicture = picture;

@@ -31,7 +31,7 @@ protected:
     ParashahTable table;
     std::vector<ShabbatRow> Month(int year, int month, std::function<SunDay(Date)> sun = SunsetSix()) {
         const Date first = Date(year, month, 1);
-        return ShabbatRowsOf({first, DaysInMonth(year, month), &table, std::move(sun)});
+        return ShabbatRowsOf({first, DaysInMonth(year, month), &table, std::move(sun), {}});
     }
 };
 
@@ -90,7 +90,7 @@ TEST_F(ShabbatRowsTest, RowFieldsJoinedPortionsAndEmptySaturdays) {
     ASSERT_NE(matot, nullptr);
     EXPECT_EQ(rows[0].readings.rfind(matot->english + " " + matot->torah + " " + matot->haftarah + " " +
                                          matot->brithadashah + " ", 0), 0u);
-    EXPECT_EQ(rows[0].Joined(), rows[0].date + "\t" + rows[0].times + "\t" + rows[0].portion + "\t" + rows[0].readings);
+    EXPECT_EQ(rows[0].Joined(), rows[0].date + "\t" + rows[0].times + "\t" + rows[0].portion + "\t" + rows[0].readings + "\t");
     // Without portion entries every Saturday keeps its row, with times only.
     table = ParashahTable{};
     rows = Month(2024, 8);
@@ -98,7 +98,7 @@ TEST_F(ShabbatRowsTest, RowFieldsJoinedPortionsAndEmptySaturdays) {
     EXPECT_EQ(rows[4].portion, "");
     EXPECT_EQ(rows[4].readings, "   ");
     // A month outside the calendar's range gives no rows.
-    EXPECT_TRUE(ShabbatRowsOf({kLastDate - 5, 31, &table, SunsetSix()}).empty());
+    EXPECT_TRUE(ShabbatRowsOf({kLastDate - 5, 31, &table, SunsetSix(), {}}).empty());
 }
 
 TEST_F(ShabbatRowsTest, SaturdaySunsetIsOnSaturdaysClock) {

@@ -64,7 +64,7 @@ protected:
         std::vector<ShabbatRow> rows;
         for (int k = 1; k <= n; ++k)
             rows.push_back({Date(), "0" + std::to_string(k) + "/0" + std::to_string(k), "Nisan 1 7:00 PM to Nisan 2 7:01 PM",
-                            "Tzav", "Isaiah 43:21; 44:23 \xD7\xA9\xD7\x91\xD7\xAA"});
+                            "Tzav", "Isaiah 43:21; 44:23 \xD7\xA9\xD7\x91\xD7\xAA", {}});
         return rows;
     }
     QTemporaryDir dir;

@@ -4,6 +4,8 @@
 #include "core/common/DateFormat.h"
 #include "core/common/Date.h"
 #include "core/printing/TableFormat.h"
+#include "core/times/TimesText.h"
+#include "core/views/CalendarTimes.h"
 #include "core/views/CalendarSource.h"
 #include "core/views/ViewState.h"
 
@@ -31,10 +33,36 @@ ShabbatInputs ShabbatInputsFor(CalendarSource& source, const ViewState& state) {
     const Place place = source.PlaceIn(year);
     const Place before = year > kMinYear ? source.PlaceIn(year - 1) : place;
     in.sunOf = [place, before, year](Date date) { return SunOn(date, date.Year() < year ? before : place); };
+    const Date friday = state.currentDate - 1;
+    in.times = FeastTimesOf(source, friday.IsInSupportedRange() ? friday : state.currentDate, state.currentMonthEnd,
+                            state.candleMinutes);
     return in;
 }
 
-std::string ShabbatRow::Joined() const { return date + "\t" + times + "\t" + portion + "\t" + readings; }
+std::string ShabbatRow::Joined() const {
+    return date + "\t" + times + "\t" + portion + "\t" + readings + "\t" + FeastTimesText();
+}
+
+std::string ShabbatRow::FeastTimesText() const {
+    std::string text;
+    for (const std::string& t : feastTimes) text += (text.empty() ? "" : ", ") + t;
+    return text;
+}
+
+namespace {
+// Friday's candles (a fast of the Friday is the day's own) and whatever the Saturday holds.
+std::vector<std::string> FeastTimesOfShabbat(const std::vector<FeastTime>& times, Date saturday) {
+    std::vector<std::string> lines;
+    for (Date d : {saturday - 1, saturday})
+        for (const FeastTime* t : TimesOn(times, d)) {
+            if (d != saturday && t->kind != TimeKind::Candles) continue;
+            // A feast's own times name it: a Shabbat row may hold the eve of Rosh Hashanah.
+            lines.push_back(t->occasion == "Shabbat" ? std::string(TimeKindLabel(t->kind)) + ": " + TimeValueText(*t)
+                                                      : DetailsTimeLine(*t));
+        }
+    return lines;
+}
+}  // namespace
 
 std::vector<ShabbatRow> ShabbatRowsOf(const ShabbatInputs& in) {
     std::vector<ShabbatRow> rows;
@@ -51,6 +79,7 @@ std::vector<ShabbatRow> ShabbatRowsOf(const ShabbatInputs& in) {
         const SunDay friday = in.sunOf ? in.sunOf(d - 1) : SunDay{};
         const SunDay saturday = in.sunOf ? in.sunOf(d) : SunDay{};
         row.times = HebrewDayAndSunset(d - 1, friday.sunset) + " to " + HebrewDayAndSunset(d, saturday.sunset);
+        row.feastTimes = FeastTimesOfShabbat(in.times, d);
         // The portions read on this Saturday are the entries dated on it, in
         // table order; pairing entries with Saturdays by position would shift
         // every later row after a Saturday without an entry.
@@ -70,7 +99,9 @@ std::vector<ShabbatRow> ShabbatRowsOf(const ShabbatInputs& in) {
 void AddShabbatTableRows(const std::vector<ShabbatRow>& rows, TableBuilder& table) {
     for (size_t k = 0; k < rows.size() && k < kShabbatSlots; ++k) {
         const ShabbatRow& row = rows[k];
-        table.AddRow({BodyText(row.date), BodyText(row.times), BodyText(row.portion), BodyText(row.readings)});
+        std::string times = row.times;
+        for (const std::string& t : row.feastTimes) times += "\r\n" + t;
+        table.AddRow({BodyText(row.date), BodyText(times), BodyText(row.portion), BodyText(row.readings)});
     }
 }
 
