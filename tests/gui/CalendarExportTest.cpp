@@ -24,6 +24,7 @@
 #include "core/calendar/YearCalendar.h"
 #include "core/common/Date.h"
 #include "core/common/Files.h"
+#include "core/personal/PersonalDates.h"
 #include "core/solar/Location.h"
 #include "gui/appointments/CalDavAddress.h"
 #include "gui/appointments/CalDavMultistatus.h"
@@ -243,8 +244,9 @@ TEST(ExportMonthToCalendar, WritesTheChosenFileAndSaysWhatItWrote) {
 }
 
 // The File menu's holy days of a year: the dialog always asks, its "times"
-// check box adds the timed items with their zone.
-TEST(ExportFeastsToCalendar, TheTimesCheckBoxAddsTheTimes) {
+// check box adds the timed items with their zone, its "personal dates" check
+// box the personal dates with their reminders.
+TEST(ExportFeastsToCalendar, TheCheckBoxesAddTheTimesAndThePersonalDates) {
     EnsureApplication();
     QTemporaryDir settings;
     UseSettingsFolder(settings.path());
@@ -255,6 +257,7 @@ TEST(ExportFeastsToCalendar, TheTimesCheckBoxAddsTheTimes) {
             if (auto* dialog = qobject_cast<CalendarTargetDialog*>(w); dialog && dialog->isVisible()) {
                 EXPECT_TRUE(dialog->SubjectLabel()->text().contains("the holy days of 2026"));
                 dialog->findChild<QCheckBox*>("chkTimes")->setChecked(true);
+                dialog->findChild<QCheckBox*>("chkPersonal")->setChecked(true);
                 dialog->PathBox()->setText(path);
                 dialog->accept();
             } else if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
@@ -263,7 +266,8 @@ TEST(ExportFeastsToCalendar, TheTimesCheckBoxAddsTheTimes) {
         }
     });
     answer.start(0);
-    const CalendarData data = LoadCalendarData(VARNEL_SOURCE_DATA);
+    CalendarData data = LoadCalendarData(VARNEL_SOURCE_DATA);
+    data.personal = ReadPersonalDates({{"Grandpa", "yahrzeit", "", "", "3 Adar II 5771", ""}});
     QSignalSpy ended(ExportFeastsToCalendar(nullptr, 2026, data, ChoiceOfCity("Jerusalem, Israel"), 40), &CalendarExport::Ended);
     ASSERT_TRUE(ended.wait(20000));
     EXPECT_TRUE(ended.at(0).at(0).toString().contains("The export is complete."));
@@ -273,6 +277,8 @@ TEST(ExportFeastsToCalendar, TheTimesCheckBoxAddsTheTimes) {
     EXPECT_EQ(text.count("TZID:Asia/Jerusalem\r\n"), 1);
     EXPECT_GT(text.count("DTSTART;TZID=Asia/Jerusalem:2026"), 100);
     EXPECT_TRUE(text.contains("SUMMARY:Yom Kippur\r\n"));
+    EXPECT_EQ(text.count("BEGIN:VALARM"), 1);
+    EXPECT_TRUE(text.contains("SUMMARY:Yahrzeit: Grandpa\r\nDTSTART;VALUE=DATE:20260220\r\n"));
 }
 
 }  // namespace
