@@ -4,11 +4,13 @@
 #include <fstream>
 
 #include "core/appointments/ExportToCalendar.h"
+#include "core/appointments/FeastItems.h"
 #include "core/appointments/IcsFileCalendar.h"
 #include "core/appointments/ShabbatLines.h"
 #include "core/calendar/YearCalendar.h"
 #include "core/common/Date.h"
 #include "core/common/Files.h"
+#include "core/views/CalendarSource.h"
 
 namespace varnel {
 namespace {
@@ -54,6 +56,24 @@ void BM_ExportMonthToIcsFile(benchmark::State& state) {
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_ExportMonthToIcsFile)->Arg(0)->Arg(1000)->Unit(benchmark::kMillisecond);
+
+// A common year's holy days with their times (Charlotte) made and written into
+// an empty iCalendar file, as export-feasts --times does after reading the data.
+void BM_ExportFeastYearToEmptyIcsFile(benchmark::State& state) {
+    const CalendarData data = LoadCalendarData(VARNEL_SOURCE_DATA);
+    const std::string path = (std::filesystem::temp_directory_path() / "varnel-bench-feasts.ics").string();
+    Silent progress;
+    for (auto _ : state) {
+        std::filesystem::remove(path);
+        CalendarSource source(data);
+        IcsFileCalendar calendar(path, kFeastExport);
+        const ExportReport report =
+            RunExport(calendar, FeastExportScope(2026), FeastYearItems(source, 2026, {true, false, 18}), progress);
+        if (!report.Complete()) state.SkipWithError(ExportSummary(report).c_str());
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_ExportFeastYearToEmptyIcsFile)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace varnel
