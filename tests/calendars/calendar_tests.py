@@ -85,7 +85,8 @@ END:VCALENDAR\r
 
 
 def environment(password=None, limits=None):
-    env = dict(os.environ, HOME=tempfile.gettempdir(), XDG_CONFIG_HOME=tempfile.mkdtemp(), **(limits or {}))
+    env = dict(os.environ, HOME=tempfile.gettempdir(), XDG_CONFIG_HOME=tempfile.mkdtemp())
+    env.update(limits or {})
     env.pop("VARNEL_CALDAV_PASSWORD", None)
     if password is not None:
         env["VARNEL_CALDAV_PASSWORD"] = password
@@ -572,6 +573,20 @@ class Feasts(unittest.TestCase):
         self.assertEqual(feasts("2027", "--to", path).returncode, 0)
         with open(path, "rb") as f:
             self.check_items(icalendar.Calendar.from_ical(f.read()), False)
+
+    def test_on_the_systems_daylight_rules_the_times_are_in_utc(self):
+        config = os.path.join(self.dir, "config")
+        os.makedirs(os.path.join(config, "Varnel"))
+        with open(os.path.join(config, "Varnel", "Varnel.conf"), "w") as f:
+            f.write("[Settings]\nDaylightRules=system\n")
+        path = os.path.join(self.dir, "utc.ics")
+        p = feasts("2026", "--to", path, "--times", limits={"XDG_CONFIG_HOME": config, "TZ": "America/New_York"})
+        self.assertEqual(p.returncode, 0, p.stderr)
+        with open(path, "rb") as f:
+            calendar = icalendar.Calendar.from_ical(f.read())
+        self.assertEqual(calendar.walk("VTIMEZONE"), [])
+        self.assertTrue(all(c["DTSTART"].dt.utcoffset() == datetime.timedelta(0) for c in calendar.walk("VEVENT") if "DTEND" not in c))
+        self.check_items(calendar, True)
 
     def test_an_independent_calendar_agrees_on_the_days(self):
         path = os.path.join(self.dir, "oracle.ics")
