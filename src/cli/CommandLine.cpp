@@ -9,6 +9,7 @@
 #include "core/solar/WorldPlaces.h"
 #include "core/solar/ZoneClock.h"
 #include "core/solar/SunCalculator.h"
+#include "core/views/CalendarSource.h"
 
 namespace varnel::cli {
 
@@ -36,7 +37,9 @@ CalendarData UseDataFolder(const Context& context, DataFiles files) {
 HolyDayRules ResolveHolyDayRules(const Context& context) {
     HolyDayRules rules = HolyDayRulesOf(CommandSettings());
     if (context.omer) rules.omer = *context.omer;
-    return rules;
+    if (context.schedule) rules.schedule = *context.schedule;
+    // Only an automatic schedule asks where the command is.
+    return rules.schedule == ScheduleChoice::Auto ? RulesAt(rules, ResolvePlace(context)) : RulesAt(rules, PlaceChoice{});
 }
 
 void RequireDataFiles(const std::vector<std::string>& names) {

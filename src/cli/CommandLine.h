@@ -23,6 +23,7 @@ struct Context {
     std::string latitude, longitude, zone;  // any place, all three given together
     std::string dataDir;
     std::optional<OmerReckoning> omer;  // --omer; none: the "OmerReckoning" setting
+    std::optional<ScheduleChoice> schedule;  // --schedule; none: the "Schedule" setting
     std::vector<std::pair<std::string, std::string>> options;  // the command's own options, in order; "" for a flag
 };
 
@@ -34,8 +35,9 @@ bool HasOption(const Context& context, std::string_view name);
 // once and says what is wrong with them (throws DataError when one gives no
 // data at all).
 CalendarData UseDataFolder(const Context& context, DataFiles files = DataFiles::HolyDaysAndPortions);
-// The rules a command places its holy days by: the settings, with --omer over
-// them. UseDataFolder's data carry them.
+// The rules a command places its holy days by: the settings, with --omer and
+// --schedule over them; an automatic schedule is Israel's for a place (the
+// command's, else the settings') in Israel. UseDataFolder's data carry them.
 HolyDayRules ResolveHolyDayRules(const Context& context);
 // Throws DataError naming the first of these data files the installed folder
 // lacks (with its backup).

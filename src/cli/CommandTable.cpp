@@ -28,15 +28,16 @@ const std::vector<Command>& Commands() {
          true},
         {"export-portions", "YYYY-MM --to TARGET [--user NAME]",
          "the month's Shabbat portions into an .ics file or a CalDAV calendar URL", nullptr,
-         {1, 1, "missing YYYY-MM"}, false, {{"--to", "TARGET"}, {"--user", "NAME"}}},
+         {1, 1, "missing YYYY-MM"}, true, {{"--to", "TARGET"}, {"--user", "NAME"}}},
         {"export-feasts", "YEAR --to TARGET [--user NAME] [--times] [--personal]",
          "the year's holy days (with --times the candle-lighting, Havdalah and fast times, with --personal the "
          "personal dates) into an .ics file or a CalDAV calendar URL; a rerun replaces the earlier export's items",
          nullptr, {1, 1, "missing YEAR"}, true, {{"--to", "TARGET"}, {"--user", "NAME"}, {"--times"}, {"--personal"}}},
-        {"holydays", "YEAR", "the holy-day table as placed for a common year", RunHolyDays, {1, 1, "missing YEAR"}},
+        {"holydays", "YEAR", "the holy-day table as placed for a common year", RunHolyDays, {1, 1, "missing YEAR"},
+         true},
         {"month", "YYYY-MM", "the month view: title and every day's cell", RunMonth, {1, 1, "missing YYYY-MM"}, true},
         {"parashot", "YEAR", "the portion table as scheduled for a common year, special readings applied", RunParashot,
-         {1, 1, "missing YEAR"}},
+         {1, 1, "missing YEAR"}, true},
         {"print", "VIEW ARG --output FILE [--paper a4|letter|a5] [--dpi N]",
          "a printout (day DATE, year YEAR, shabbat YYYY-MM) as PDF or PNG; month YYYY-MM, the calendar page, "
          "also as HTML or RTF (--size page|pocket, --theme winter|summer|none, --picture FILE or --no-picture)",
@@ -63,7 +64,8 @@ const std::vector<Command>& Commands() {
          {1, 1, "missing DATE (YYYY-MM-DD)"}, true},
         {"times", "YYYY-MM", "the month's candle-lighting, Havdalah and fast times in date order", RunTimes,
          {1, 1, "missing YYYY-MM"}, true},
-        {"year", "YEAR", "the year view: title, month labels and twelve month grids", RunYear, {1, 1, "missing YEAR"}},
+        {"year", "YEAR", "the year view: title, month labels and twelve month grids", RunYear, {1, 1, "missing YEAR"},
+         true},
     };
     return commands;
 }
@@ -85,6 +87,13 @@ const std::vector<CommonOption>& CommonOptions() {
          [](Context& c, std::string value) {
              c.omer = ParseOmerReckoning(value);
              if (!c.omer) throw UsageError("--omer takes sabbath or nisan16, not " + Quoted(value));
+         }},
+        {{"--schedule", "israel|diaspora",
+          "the festival days and portions kept in Israel or outside it (default: the Schedule setting; auto, "
+          "its default, keeps Israel's at a place in Israel)"},
+         [](Context& c, std::string value) {
+             c.schedule = ParseScheduleChoice(value);
+             if (!c.schedule) throw UsageError("--schedule takes israel, diaspora or auto, not " + Quoted(value));
          }},
     };
     return options;
@@ -149,7 +158,7 @@ std::string HelpText() {
 
 std::string CommandHelpText(const Command& command) {
     return "Usage: varnel " + std::string(command.name) + " " + std::string(command.usage) +
-           " [--json] [--data-dir DIR] [--omer sabbath|nisan16]" + (command.usesPlace ? " [--city NAME | --lat DEG --lon DEG --zone ZONE]" : "") + "\n  " +
+           " [--json] [--data-dir DIR] [--omer sabbath|nisan16] [--schedule israel|diaspora]" + (command.usesPlace ? " [--city NAME | --lat DEG --lon DEG --zone ZONE]" : "") + "\n  " +
            std::string(command.summary) + "\n";
 }
 

@@ -42,6 +42,23 @@ rows=json.load(open(sys.argv[1]))
 assert [r["date"] for r in rows if r["name"]=="Shavuot"]==["2027-06-11","2027-06-12"]
 assert [r["date"] for r in rows if r["name"]=="Birkurim"]==["2027-04-23"]' "$tmp/out"
 check "an unknown reckoning is refused" refused 2 "$varnel" holydays 2027 --omer weeks
+# The Israeli schedule: by --schedule, by the Schedule setting, or at a place in Israel.
+israeli_2027() { python3 -c '
+import json,sys
+rows=json.load(open(sys.argv[1]))
+dated=lambda n,d=None:[r["date"] for r in rows if r["name"]==n and (d is None or r["daynumber"]==d)]
+assert dated("Hag HaMatzot",8)==[None] and dated("Hag HaMatzot",2)==["2027-04-23"], rows
+assert dated("Simchat Torah")==dated("Shemini Atzeret")==["2027-10-23"]' "$tmp/out"; }
+check "holydays at a place in Israel" exits 0 "$varnel" holydays 2027 --city Jerusalem --json
+check "keep Israel's days" israeli_2027
+mkdir -p "$tmp/cfgil/Varnel" && printf '[Settings]\nSchedule=israel\n' >"$tmp/cfgil/Varnel/Varnel.conf"
+check "holydays under Schedule=israel" exits 0 env XDG_CONFIG_HOME="$tmp/cfgil" HOME="$tmp" "$varnel" holydays 2027 --json
+check "keep them too" israeli_2027
+check "--schedule diaspora in Jerusalem" exits 0 "$varnel" holydays 2027 --city Jerusalem --schedule diaspora --json
+check "keeps the eighth day" grep -q '"daynumber":8,"hebrewmonthday":"22 Nisan","hebrewmonth":"-6","hebrewday":"22","hebrewyear":"5787","date":"2027-04-29"' "$tmp/out"
+check "parashot in Israel" exits 0 "$varnel" parashot 2027 --schedule israel
+check "read Nasso on 7 Sivan" grep -q '2027-06-12 Sat  Nasso' "$tmp/out"
+check "an unknown schedule is refused" refused 2 "$varnel" parashot 2027 --schedule mars
 check "holydays as text" exits 0 "$varnel" holydays 2026
 check "holydays text lists Purim" grep -q "2026-03-03 Tue .*Purim" "$tmp/out"
 
@@ -350,9 +367,9 @@ check "a terminal escape in a surplus argument" exits 2 "$varnel" cities "$(prin
 check "is escaped as well" grep -qF "'\x1B[2J'" "$tmp/err"
 check "a 100 KB argument" exits 2 "$varnel" year "$(head -c 100000 /dev/zero | tr '\0' 7)"
 check "gives a short message" test "$(wc -c <"$tmp/err")" -lt 200
-check "--city where no place is used" refused 2 "$varnel" holydays 2026 --city "Jerusalem, Israel"
-check "naming the command" grep -q "does not apply to holydays" "$tmp/err"
-for cmd in "convert 2026-01-01" "parashot 2026" "year 2026"; do
+check "--city where no place is used" refused 2 "$varnel" convert 2026-01-01 --city "Jerusalem, Israel"
+check "naming the command" grep -q "does not apply to convert" "$tmp/err"
+for cmd in "resources" "dates 2026"; do
   # shellcheck disable=SC2086
   check "--city refused by $cmd" exits 2 "$varnel" $cmd --city "Jerusalem, Israel"
 done

@@ -31,23 +31,25 @@ std::string PlainName(std::string name) {
     return name;
 }
 
-// hebcal's days (diaspora, with the Omer), read once.
+// hebcal's days with the Omer (-i: Israel's), one call for the whole range.
+DatesByName ReadHebcal(const std::string& options) {
+    DatesByName out;
+    const std::string command = "hebcal -o -g " + options + " --years " + std::to_string(kLastYear - kFirstYear + 1) +
+                                " " + std::to_string(kFirstYear) + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return out;
+    char line[256];
+    while (std::fgets(line, sizeof line, pipe)) {
+        std::string s(line);
+        while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) s.pop_back();
+        if (s.size() > 11 && s[10] == ' ') out[PlainName(s.substr(11))].insert(s.substr(0, 10));
+    }
+    if (pclose(pipe) != 0) out.clear();
+    return out;
+}
+
 const DatesByName& Hebcal() {
-    static const DatesByName days = [] {
-        DatesByName out;
-        const std::string command = "hebcal -o -g --years " + std::to_string(kLastYear - kFirstYear + 1) + " " +
-                                    std::to_string(kFirstYear) + " 2>/dev/null";
-        FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe) return out;
-        char line[256];
-        while (std::fgets(line, sizeof line, pipe)) {
-            std::string s(line);
-            while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) s.pop_back();
-            if (s.size() > 11 && s[10] == ' ') out[PlainName(s.substr(11))].insert(s.substr(0, 10));
-        }
-        if (pclose(pipe) != 0) out.clear();
-        return out;
-    }();
+    static const DatesByName days = ReadHebcal("");
     return days;
 }
 
@@ -101,10 +103,18 @@ std::string HebcalName(const HolyDayRecord& d, Date& date) {
     return found == kSame.end() ? std::string() : found->second;
 }
 
+const HolyDayTable& Table() {
+    static const HolyDayTable table = [] {
+        HolyDayTable t;
+        LoadHolyDays(PathIn(VARNEL_SOURCE_DATA, "holydays.dat"), t);
+        return t;
+    }();
+    return table;
+}
+
 // Our days of 1900..2199 under hebcal's names, every common year placed on its own.
 DatesByName Ours(const HolyDayRules& rules) {
-    HolyDayTable table;
-    LoadHolyDays(PathIn(VARNEL_SOURCE_DATA, "holydays.dat"), table);
+    const HolyDayTable& table = Table();
     DatesByName out;
     for (int year = kFirstYear; year <= kLastYear; ++year)
         for (const HolyDayRecord& d : PlaceHolyDays(table, year, rules)) {
@@ -166,6 +176,30 @@ TEST(HolyDaysAgainstHebcal, TheSabbathReckoningMovesOnlyFirstFruitsTheOmerAndSha
         EXPECT_EQ(OmerDayOf(shavuot[0] - 1, OmerReckoning::Sabbath), 49);
         EXPECT_EQ(OmerDayOf(shavuot[0], OmerReckoning::Sabbath), 0);
         EXPECT_EQ(OmerDayOf(first - 2, OmerReckoning::Sabbath), 0);
+    }
+}
+
+// Israel keeps no second festival days, Simchat Torah on Shemini Atzeret's
+// day (hebcal -i names the day once), and one day of Shavuot from 16 Nisan.
+TEST(HolyDaysAgainstHebcal, EveryDayOf1900To2199InIsrael) {
+    const DatesByName israel = ReadHebcal("-i");
+    if (israel.empty()) GTEST_SKIP() << "hebcal is not installed";
+    HolyDayRules rules{OmerReckoning::Nisan16, true, true, ScheduleChoice::Israel};
+    DatesByName ours = Ours(rules);
+    EXPECT_EQ(ours["Simchat Torah"], ours["Shmini Atzeret"]);
+    EXPECT_FALSE(ours.count("Pesach VIII") || ours.count("Shavuot II"));
+    EXPECT_GE(ours.size(), 88u);
+    ExpectSameDays(ours, israel, {"Simchat Torah"});
+    // The days of rest: the first of Sukkot and of Hag HaMatzot, their second
+    // days only outside Israel.
+    for (const bool inIsrael : {false, true}) {
+        rules.israel = inIsrael;
+        std::string rest;
+        for (const HolyDayRecord& d : PlaceHolyDays(Table(), 2027, rules))
+            if (d.restDay) rest += d.name.substr(0, 6) + std::to_string(d.daynumber) + " ";
+        EXPECT_EQ(rest, inIsrael ? "Yom T'1 Yom T'2 Yom Ki0 Sukkot1 Shemin0 Simcha0 Hag Ha1 Hag Ha7 Shavuo1 "
+                                 : "Yom T'1 Yom T'2 Yom Ki0 Sukkot1 Sukkot2 Shemin0 Simcha0 Hag Ha1 Hag Ha2 Hag Ha7 "
+                                   "Hag Ha8 Shavuo1 Shavuo2 ");
     }
 }
 

@@ -116,12 +116,43 @@ const char* OmerReckoningName(OmerReckoning reckoning) {
     return reckoning == OmerReckoning::Nisan16 ? kOmerNisan16Name : kOmerSabbathName;
 }
 
+std::optional<ScheduleChoice> ParseScheduleChoice(std::string_view text) {
+    if (text == "auto") return ScheduleChoice::Auto;
+    if (text == "diaspora") return ScheduleChoice::Diaspora;
+    if (text == "israel") return ScheduleChoice::Israel;
+    return std::nullopt;
+}
+
+const char* ScheduleChoiceName(ScheduleChoice choice) {
+    switch (choice) {
+    case ScheduleChoice::Diaspora: return "diaspora";
+    case ScheduleChoice::Israel: return "israel";
+    case ScheduleChoice::Auto: break;
+    }
+    return "auto";
+}
+
+void SettleSchedule(HolyDayRules& rules, bool placeInIsrael) {
+    rules.israel = rules.schedule == ScheduleChoice::Israel || (rules.schedule == ScheduleChoice::Auto && placeInIsrael);
+}
+
+namespace {
+
+std::string LoweredSetting(const UserSettings& settings, std::string_view key, std::string_view fallback) {
+    std::string text = TrimSpaces(settings.Text(key, fallback));
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+}  // namespace
+
 HolyDayRules HolyDayRulesOf(const UserSettings& settings) {
     HolyDayRules rules;
-    std::string omer = TrimSpaces(settings.Text(setting::kOmerReckoning, kOmerSabbathName));
-    for (char& c : omer) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    rules.omer = ParseOmerReckoning(omer).value_or(OmerReckoning::Sabbath);
+    rules.omer = ParseOmerReckoning(LoweredSetting(settings, setting::kOmerReckoning, kOmerSabbathName))
+                     .value_or(OmerReckoning::Sabbath);
     rules.modernDays = settings.Int(setting::kModernDays, 1) != 0;
+    rules.schedule = ParseScheduleChoice(LoweredSetting(settings, setting::kSchedule, "auto")).value_or(ScheduleChoice::Auto);
+    SettleSchedule(rules, false);
     return rules;
 }
 

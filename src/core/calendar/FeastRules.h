@@ -20,17 +20,31 @@ inline constexpr const char* kOmerNisan16Name = "nisan16";
 std::optional<OmerReckoning> ParseOmerReckoning(std::string_view text);
 const char* OmerReckoningName(OmerReckoning reckoning);
 
-// The choices that decide where the rule-placed days of a year fall.
+// Whose festival days and weekly portions the calendar keeps: those kept
+// outside Israel, Israel's, or Israel's only for a place in Israel's zone.
+enum class ScheduleChoice { Auto, Diaspora, Israel };
+std::optional<ScheduleChoice> ParseScheduleChoice(std::string_view text);
+const char* ScheduleChoiceName(ScheduleChoice choice);
+
+// The choices that decide where the days of a year fall and what is read.
 struct HolyDayRules {
     OmerReckoning omer = OmerReckoning::Sabbath;
     bool modernDays = true;  // Yom HaShoah, Yom HaZikaron, Yom HaAtzmaut, Yom Yerushalayim
-    bool israel = false;     // Shavuot counted from 16 Nisan is kept one day in Israel
+    // The Israeli schedule in force: the second days kept only outside Israel
+    // are not kept, Simchat Torah is Shemini Atzeret's day, the portions are
+    // Israel's, and Shavuot counted from 16 Nisan is one day.
+    bool israel = false;
+    ScheduleChoice schedule = ScheduleChoice::Auto;  // as chosen; `israel` follows it and the place
     bool operator==(const HolyDayRules&) const = default;
 };
 
+// Settles `israel` from the schedule chosen and whether the place is in Israel.
+void SettleSchedule(HolyDayRules& rules, bool placeInIsrael);
+
 // The rules as the settings give them: "OmerReckoning" ("sabbath", the
-// default, or "nisan16"; any other text reads as the default) and
-// "ModernDays" (1, the default, or 0).
+// default, or "nisan16"), "ModernDays" (1, the default, or 0) and "Schedule"
+// ("auto", the default, "diaspora" or "israel"); any other text reads as the
+// default. The schedule is settled for a place outside Israel.
 HolyDayRules HolyDayRulesOf(const UserSettings& settings);
 
 // The calendar date of a Hebrew date (month in year order, or counted back

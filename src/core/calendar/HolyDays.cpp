@@ -30,8 +30,8 @@ void AddDay(const HolyDayRecord& r, int record, Date date, PlacedHolyDays& out) 
 }
 
 // The dates a rule-placed record gives in a Hebrew year. The second day of
-// Shavuot follows the record before it, as a feast's following days do, and
-// only where the reckoning keeps two days.
+// Shavuot follows the record before it, as a feast's following days do;
+// counted from 16 Nisan it is a second day kept only outside Israel.
 void PlaceByRule(const HolyDayTable& table, int i, int hebrewYear, const HolyDayRules& rules,
                  std::array<std::optional<Date>, kHolyDayCount + 1>& dates, PlacedHolyDays& out) {
     const HolyDayRecord& r = table[i];
@@ -45,7 +45,9 @@ void PlaceByRule(const HolyDayTable& table, int i, int hebrewYear, const HolyDay
     }
     std::optional<Date> date;
     if (r.name == "Shavuot" && r.daynumber == 2) {
-        if (dates[i - 1] && ShavuotDaysOf(hebrewYear, rules).size() == 2) date = *dates[i - 1] + 1;
+        // Counted from the Sabbath both days are the count's own, in Israel too.
+        const bool kept = rules.omer == OmerReckoning::Sabbath || !(rules.israel && r.diasporaOnly);
+        if (dates[i - 1] && kept) date = *dates[i - 1] + 1;
     } else {
         date = RuleDateOf(r.name, hebrewYear, rules);
     }
@@ -76,8 +78,17 @@ void PlaceInHebrewYear(const HolyDayTable& table, int hebrewYear, const HolyDayR
             date = HebrewDay(hebrewYear, LeadingNumber(r.hebrewmonth), LeadingNumber(r.hebrewday));
         }
         previousName = r.name;
+        if (date && rules.israel && r.name == "Simchat Torah") *date -= 1;  // one day with Shemini Atzeret
         dates[i] = date;
         if (!date) continue;
+        if (rules.israel && r.diasporaOnly) {
+            // Israel keeps a feast's last second day not at all, a first one
+            // as a day of the feast that is no day of rest.
+            if (i == kHolyDayCount || table[i + 1].name != r.name) continue;
+            AddDay(r, i, *date, out);
+            out.back().restDay = false;
+            continue;
+        }
         AddDay(r, i, *date, out);
         const int weekday = date->Weekday();
         if (r.name == "Ta'anit Esther") {
@@ -143,6 +154,12 @@ bool DefaultRestDay(const HolyDayRecord& r) {
     return false;
 }
 
+bool DefaultDiasporaOnly(const HolyDayRecord& r) {
+    if (r.name == "Sukkot" || r.name == "Shavuot") return r.daynumber == 2;
+    if (r.name == "Hag HaMatzot") return r.daynumber == 2 || r.daynumber == 8;
+    return false;
+}
+
 void ReadHolyDays(const ProfileFile& file, const std::string& fileName, HolyDayTable& table,
                   DataFileReport& report) {
     table.fill(HolyDayRecord{});
@@ -181,6 +198,8 @@ void ReadHolyDays(const ProfileFile& file, const std::string& fileName, HolyDayT
         r.maftir = file.Get(section, "maftir");
         const std::string rest = file.Get(section, "restday");
         r.restDay = rest.empty() ? DefaultRestDay(r) : LeadingNumber(rest) != 0;
+        const std::string diaspora = file.Get(section, "diasporaonly");
+        r.diasporaOnly = diaspora.empty() ? DefaultDiasporaOnly(r) : LeadingNumber(diaspora) != 0;
     }
 }
 

@@ -40,6 +40,10 @@ struct HolyDayRecord {
     // A day of rest, on which no fire is kindled and whose eve has candles:
     // the "restday" key, else what the record's name and day say.
     bool restDay = false;
+    // A second day of a festival kept only outside Israel: under the Israeli
+    // schedule no day of rest, and not kept at all when it ends its feast (the
+    // "diasporaonly" key, else what the record's name and day say).
+    bool diasporaOnly = false;
     int record = 0;  // on a placed day: the section number of the record it comes from
 };
 
@@ -76,6 +80,10 @@ bool TakesTheDay(const HolyDayRecord& day, const HolyDayRecord& other);
 // Yom T'ruah, Yom Kippur, the first two days of Sukkot, Shemini Atzeret, Simchat
 // Torah, the first two and last two days of Hag HaMatzot and Shavuot.
 bool DefaultRestDay(const HolyDayRecord& record);
+// Whether a record is a second day kept only outside Israel when its file does
+// not say: the second day of Sukkot, of Hag HaMatzot and of Shavuot, and the
+// eighth of Hag HaMatzot.
+bool DefaultDiasporaOnly(const HolyDayRecord& record);
 
 // The leading integer of a text, like the system's Val: "-6" -> -6, "15th" -> 15,
 // "" or "S" -> 0. Fractions are rounded to whole numbers.

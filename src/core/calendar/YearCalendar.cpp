@@ -24,8 +24,9 @@ YearCalendar BuildYear(int year, const CalendarData& data) {
     calendar.year = year;
     calendar.rules = data.rules;
     calendar.parashot = data.portions;
-    ScheduleLoadedPortions(year, calendar.parashot);
-    ApplySpecialReadings(data.holyDays, calendar.parashot);
+    const ReadingSchedule schedule = data.rules.israel ? ReadingSchedule::Israel : ReadingSchedule::Diaspora;
+    ScheduleLoadedPortions(year, calendar.parashot, schedule);
+    ApplySpecialReadings(data.holyDays, calendar.parashot, schedule);
     NameShavuotReadings(calendar.parashot, data.rules);
     calendar.holyDays = PlaceHolyDays(data.holyDays, year, data.rules);
     calendar.personal = PersonalDaysIn(data.personal.dates, year);

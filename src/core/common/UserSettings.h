@@ -25,6 +25,7 @@ inline constexpr const char* kShabbatTimesOnHolyDays = "ShabbatTimesOnHolyDays";
 inline constexpr const char* kCandleMinutes = "CandleMinutes";
 inline constexpr const char* kOmerReckoning = "OmerReckoning";
 inline constexpr const char* kModernDays = "ModernDays";
+inline constexpr const char* kSchedule = "Schedule";
 }  // namespace setting
 
 inline constexpr const char* kSettingsOrganization = "Varnel";

@@ -2,7 +2,14 @@
 
 namespace varnel {
 
-CalendarSource::CalendarSource(CalendarData data) : data_(std::move(data)), years_(data_) {}
+HolyDayRules RulesAt(HolyDayRules rules, const PlaceChoice& place) {
+    SettleSchedule(rules, IsIsraelZone(ZoneOfChoice(place)));
+    return rules;
+}
+
+CalendarSource::CalendarSource(CalendarData data) : data_(std::move(data)), years_(data_) {
+    data_.rules = RulesAt(data_.rules, choice_);
+}
 
 const Place& CalendarSource::PlaceIn(int year) {
     const auto [at, added] = places_.try_emplace(year);
@@ -12,12 +19,14 @@ const Place& CalendarSource::PlaceIn(int year) {
 
 void CalendarSource::SetData(CalendarData data) {
     data_ = std::move(data);
+    data_.rules = RulesAt(data_.rules, choice_);
     years_.Clear();
 }
 
 void CalendarSource::SetRules(const HolyDayRules& rules) {
-    if (rules == data_.rules) return;
-    data_.rules = rules;
+    const HolyDayRules settled = RulesAt(rules, choice_);
+    if (settled == data_.rules) return;
+    data_.rules = settled;
     years_.Clear();
 }
 
@@ -30,6 +39,11 @@ bool CalendarSource::SetPlace(const PlaceChoice& choice) {
     if (choice == choice_) return false;
     choice_ = choice;
     places_.clear();
+    const HolyDayRules settled = RulesAt(data_.rules, choice_);
+    if (settled != data_.rules) {
+        data_.rules = settled;
+        years_.Clear();
+    }
     return true;
 }
 

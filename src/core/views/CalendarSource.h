@@ -10,6 +10,10 @@
 
 namespace varnel {
 
+// The rules with their schedule settled for a place: `auto` keeps Israel's
+// for a place in Israel's zone.
+HolyDayRules RulesAt(HolyDayRules rules, const PlaceChoice& place);
+
 class CalendarSource {
 public:
     explicit CalendarSource(CalendarData data);
@@ -21,7 +25,8 @@ public:
     void SetData(CalendarData data);
     // Replaces the personal dates only (after the user changed them); every year is built anew.
     void SetPersonalDates(PersonalDates dates);
-    // Changes the rules the years are placed by; every year is built anew.
+    // Changes the rules the years are placed by, their schedule settled for
+    // the chosen place; every year is built anew when they changed.
     void SetRules(const HolyDayRules& rules);
     // The complete calendar of a common year, however the view got there.
     const YearCalendar& Year(int year) { return years_.Year(year); }
@@ -31,7 +36,8 @@ public:
 
     const PlaceChoice& Choice() const { return choice_; }
     const std::string& PlaceName() const { return choice_.name; }
-    // Chooses another place, daylight source or sun; true when anything changed.
+    // Chooses another place, daylight source or sun; true when anything
+    // changed. The schedule of the rules is settled for it again.
     bool SetPlace(const PlaceChoice& choice);
 
 private:
