@@ -415,3 +415,31 @@ TEST(DayDetails, SunWhereItNeverSetsGivesZeroHour) {
 
 }  // namespace
 }  // namespace varnel
+
+namespace varnel {
+namespace {
+
+// The automatic schedule is Israel's exactly while the chosen place is in
+// Israel; a schedule chosen outright holds wherever the place is.
+TEST(CalendarSourceSchedule, AutomaticFollowsThePlaceAndAChoiceHoldsEverywhere) {
+    CalendarSource source(LoadCalendarData(VARNEL_SOURCE_DATA));
+    const auto keepsEighthDay = [&source] {
+        for (const HolyDayRecord& d : source.Year(2027).holyDays)
+            if (d.name == "Hag HaMatzot" && d.daynumber == 8) return true;
+        return false;
+    };
+    EXPECT_TRUE(keepsEighthDay());
+    source.SetPlace(ChoiceOfCity("Jerusalem, Israel"));
+    EXPECT_FALSE(keepsEighthDay());
+    HolyDayRules rules = source.Data().rules;
+    rules.schedule = ScheduleChoice::Diaspora;
+    source.SetRules(rules);
+    EXPECT_TRUE(keepsEighthDay());
+    rules.schedule = ScheduleChoice::Israel;
+    source.SetRules(rules);
+    source.SetPlace(ChoiceOfCity("Charlotte, NC"));
+    EXPECT_FALSE(keepsEighthDay());
+}
+
+}  // namespace
+}  // namespace varnel

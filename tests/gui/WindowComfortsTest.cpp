@@ -246,6 +246,25 @@ TEST_F(Comforts, OmerAndModernDayItemsFollowTheSettingsAndReplaceTheYear) {
     EXPECT_EQ(ReadIntSetting(setting::kModernDays, -5), 1);
 }
 
+TEST_F(Comforts, ScheduleItemsFollowTheSettingAndReplaceTheYear) {
+    WriteSetting(setting::kSchedule, "israel");
+    MainWindow& window = Start();
+    auto* automatic = window.findChild<QAction*>("mScheduleAuto");
+    auto* diaspora = window.findChild<QAction*>("mScheduleDiaspora");
+    auto* israel = window.findChild<QAction*>("mScheduleIsrael");
+    ASSERT_TRUE(automatic && diaspora && israel);
+    EXPECT_TRUE(israel->isChecked());
+    // 29 April 2027, 22 Nisan: the eighth day of Hag HaMatzot, kept only outside Israel.
+    ShowMonth(2027, 4);
+    EXPECT_EQ(DayCell(29).text.find("Hag HaMatzot"), std::string::npos);
+    diaspora->trigger();
+    EXPECT_NE(DayCell(29).text.find("Hag HaMatzot"), std::string::npos);
+    automatic->trigger();  // the default place is outside Israel
+    EXPECT_NE(DayCell(29).text.find("Hag HaMatzot"), std::string::npos);
+    window.close();
+    EXPECT_EQ(ReadSetting(setting::kSchedule, "none"), "auto");
+}
+
 // A position saved under another scale factor may lie partly beyond this screen.
 TEST_F(Comforts, ARestoredWindowStaysOnTheAvailableScreen) {
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -75,6 +75,7 @@ HolyDayRules ReadHolyDayRulesSetting() { return HolyDayRulesOf(QtUserSettings())
 void WriteHolyDayRulesSetting(const HolyDayRules& rules, SettingsBatch& batch) {
     batch.Write(setting::kOmerReckoning, QString::fromLatin1(OmerReckoningName(rules.omer)));
     batch.WriteInt(setting::kModernDays, rules.modernDays ? 1 : 0);
+    batch.Write(setting::kSchedule, QString::fromLatin1(ScheduleChoiceName(rules.schedule)));
 }
 
 std::string FormatWindowPos(const WindowPos& pos) {

@@ -48,8 +48,9 @@ int ReadColorSchemeSetting();
 // "ShabbatTimesOnHolyDays" (-1 or 1 / 0, default 0).
 bool ReadShabbatTimesOnHolyDaysSetting();
 int ReadCandleMinutesSetting();
-// "OmerReckoning" ("sabbath", the default, or "nisan16"; anything else reads
-// as the default) and "ModernDays" (1, the default, or 0).
+// "OmerReckoning" ("sabbath", the default, or "nisan16"), "ModernDays" (1, the
+// default, or 0) and "Schedule" ("auto", the default, "diaspora" or "israel");
+// anything else reads as the default.
 HolyDayRules ReadHolyDayRulesSetting();
 void WriteHolyDayRulesSetting(const HolyDayRules& rules, SettingsBatch& batch);
 

@@ -252,22 +252,35 @@ void MainWindow::BuildMenus() {
     connect(AddItem(settings, "mCandleMinutes", "Candle-lighting &minutes"), &QAction::triggered, this, [this] {
         if (const std::optional<int> minutes = AskCandleMinutes(this, state_.candleMinutes)) SetCandleMinutes(*minutes);
     });
+    // A radio item of a submenu that changes one of the rules the years are placed by.
+    const auto ruleChoice = [this](QMenu* menu, QActionGroup* group, const char* name, const char* text, auto change) {
+        QAction* item = AddItem(menu, name, text);
+        item->setCheckable(true);
+        group->addAction(item);
+        connect(item, &QAction::toggled, this, [this, change](bool on) {
+            if (!on) return;
+            HolyDayRules rules = source_->Data().rules;
+            change(rules);
+            SetHolyDayRules(rules);
+        });
+        return item;
+    };
     QMenu* omer = settings->addMenu("Count of the Omer and Shavuot");
     omer->setObjectName("mOmerReckoning");
     auto* omerGroup = new QActionGroup(omer);
-    omerSabbathItem_ = AddItem(omer, "mOmerSabbath", "From the morrow after the Sabbath");
-    omerNisan16Item_ = AddItem(omer, "mOmerNisan16", "From 16 Nisan");
-    for (const auto& [item, reckoning] : {std::pair{omerSabbathItem_, OmerReckoning::Sabbath},
-                                          std::pair{omerNisan16Item_, OmerReckoning::Nisan16}}) {
-        item->setCheckable(true);
-        omerGroup->addAction(item);
-        connect(item, &QAction::toggled, this, [this, reckoning](bool on) {
-            if (!on) return;
-            HolyDayRules rules = source_->Data().rules;
-            rules.omer = reckoning;
-            SetHolyDayRules(rules);
-        });
-    }
+    omerSabbathItem_ = ruleChoice(omer, omerGroup, "mOmerSabbath", "From the morrow after the Sabbath",
+                                  [](HolyDayRules& r) { r.omer = OmerReckoning::Sabbath; });
+    omerNisan16Item_ = ruleChoice(omer, omerGroup, "mOmerNisan16", "From 16 Nisan",
+                                  [](HolyDayRules& r) { r.omer = OmerReckoning::Nisan16; });
+    QMenu* schedule = settings->addMenu("Schedule");
+    schedule->setObjectName("mSchedule");
+    auto* scheduleGroup = new QActionGroup(schedule);
+    scheduleItems_[0] = ruleChoice(schedule, scheduleGroup, "mScheduleAuto", "Israel's in Israel, else outside Israel's",
+                                   [](HolyDayRules& r) { r.schedule = ScheduleChoice::Auto; });
+    scheduleItems_[1] = ruleChoice(schedule, scheduleGroup, "mScheduleDiaspora", "Outside Israel",
+                                   [](HolyDayRules& r) { r.schedule = ScheduleChoice::Diaspora; });
+    scheduleItems_[2] = ruleChoice(schedule, scheduleGroup, "mScheduleIsrael", "Israel",
+                                   [](HolyDayRules& r) { r.schedule = ScheduleChoice::Israel; });
     modernDaysItem_ = AddItem(settings, "mModernDays", "Show the modern Israeli days");
     modernDaysItem_->setCheckable(true);
     connect(modernDaysItem_, &QAction::toggled, this, [this](bool on) {
@@ -416,6 +429,11 @@ void MainWindow::ShowHolyDayRules() {
     omerSabbathItem_->setChecked(rules.omer == OmerReckoning::Sabbath);
     omerNisan16Item_->setChecked(rules.omer == OmerReckoning::Nisan16);
     modernDaysItem_->setChecked(rules.modernDays);
+    constexpr ScheduleChoice kChoices[] = {ScheduleChoice::Auto, ScheduleChoice::Diaspora, ScheduleChoice::Israel};
+    for (size_t i = 0; i < scheduleItems_.size(); ++i) {
+        const QSignalBlocker block(scheduleItems_[i]);
+        scheduleItems_[i]->setChecked(rules.schedule == kChoices[i]);
+    }
 }
 
 void MainWindow::ShowMonthOf(Date date) { state_.ShowMonthOf(date); }

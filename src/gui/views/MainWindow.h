@@ -138,6 +138,7 @@ private:
     QAction* omerSabbathItem_ = nullptr;
     QAction* omerNisan16Item_ = nullptr;
     QAction* modernDaysItem_ = nullptr;
+    std::array<QAction*, 3> scheduleItems_{};  // automatic, outside Israel, Israel
     void ShowHolyDayRules();
 };
 
