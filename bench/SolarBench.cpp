@@ -11,7 +11,7 @@ void BM_CalculateSun(benchmark::State& state) {
     const SunSite charlotte = CitySite(FindCity("Charlotte, NC"));
     Date day = Date(2027, 1, 1);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(SunOn(day, charlotte).sunset);
+        benchmark::DoNotOptimize(*SunOn(day, charlotte).sunset);
         if (++day > Date(2027, 12, 31)) day = Date(2027, 1, 1);
     }
 }
@@ -44,16 +44,18 @@ void BM_ZoneClockOfAYear(benchmark::State& state) {
 BENCHMARK(BM_ZoneClockOfAYear);
 
 // What the month view does for each day: the sun of the date at the place,
-// on the place's own clock.
+// on the place's own clock; by the classic (0) or the precise sun (1).
 void BM_DayOfTheMonthView(benchmark::State& state) {
-    const Place place = PlaceInYear(ChoiceOfCity("Zurich, Switzerland"), 2027);
+    PlaceChoice zurich = ChoiceOfCity("Zurich, Switzerland");
+    zurich.sun = state.range(0) ? SunAlgorithm::Precise : SunAlgorithm::Classic;
+    const Place place = PlaceInYear(zurich, 2027);
     Date day = Date(2027, 1, 1);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(SunOn(day, place).sunrise);
+        benchmark::DoNotOptimize(*SunOn(day, place).sunrise);
         if (++day > Date(2027, 12, 31)) day = Date(2027, 1, 1);
     }
 }
-BENCHMARK(BM_DayOfTheMonthView);
+BENCHMARK(BM_DayOfTheMonthView)->Arg(0)->Arg(1);
 
 }  // namespace
 }  // namespace varnel

@@ -57,6 +57,7 @@ const char* PlaceOptionGiven(const Context& context) {
     if (!context.latitude.empty()) return "--lat";
     if (!context.longitude.empty()) return "--lon";
     if (!context.zone.empty()) return "--zone";
+    if (!context.sun.empty()) return "--sun";
     return nullptr;
 }
 
@@ -116,6 +117,11 @@ PlaceChoice ResolvePlace(const Context& context) {
         choice = PlaceOfName(context);
     choice.systemDaylight = settings.systemDaylight;
     choice.sun = settings.sun;
+    if (!context.sun.empty()) {
+        const std::optional<SunAlgorithm> sun = ParseSunAlgorithm(context.sun);
+        if (!sun) throw UsageError("bad --sun " + Quoted(context.sun) + " (classic or precise)");
+        choice.sun = *sun;
+    }
     return choice;
 }
 

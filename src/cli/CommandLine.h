@@ -21,6 +21,7 @@ struct Context {
     bool json = false;
     std::string city;  // empty: the "Location" setting
     std::string latitude, longitude, zone;  // any place, all three given together
+    std::string sun;  // "classic" or "precise"; empty: the "SunAlgorithm" setting
     std::string dataDir;
     std::optional<OmerReckoning> omer;  // --omer; none: the "OmerReckoning" setting
     std::optional<ScheduleChoice> schedule;  // --schedule; none: the "Schedule" setting
@@ -46,12 +47,13 @@ void RequireDataFiles(const std::vector<std::string>& names);
 // The user's settings, read from the settings files once.
 const UserSettings& CommandSettings();
 
-// The first place option given (--city, --lat, --lon or --zone), or nullptr.
+// The first place option given (--city, --lat, --lon, --zone or --sun), or nullptr.
 const char* PlaceOptionGiven(const Context& context);
 // The place of a command: --lat, --lon and --zone together (any place), or
 // --city (a name of the built-in table or a unique beginning of one, any
 // case; throws UsageError naming the candidates when it is unknown or
-// ambiguous), else the place settings; with the settings' daylight source and sun.
+// ambiguous), else the place settings; with the settings' daylight source, and
+// the sun's algorithm of --sun or the settings.
 PlaceChoice ResolvePlace(const Context& context);
 
 // Commands, one file each; each is run with the count of arguments its table

@@ -82,6 +82,8 @@ const std::vector<CommonOption>& CommonOptions() {
          [](Context& c, std::string value) { c.longitude = std::move(value); }},
         {{"--zone", "ZONE", "its time zone (America/New_York)"},
          [](Context& c, std::string value) { c.zone = std::move(value); }},
+        {{"--sun", "classic|precise", "the sun's algorithm (default: the SunAlgorithm setting, else classic)"},
+         [](Context& c, std::string value) { c.sun = std::move(value); }},
         {{"--json", "", "machine-readable output"}, [](Context& c, std::string) { c.json = true; }},
         {{"--omer", "sabbath|nisan16", "the count of the Omer and Shavuot (default: the OmerReckoning setting)"},
          [](Context& c, std::string value) {
@@ -158,7 +160,8 @@ std::string HelpText() {
 
 std::string CommandHelpText(const Command& command) {
     return "Usage: varnel " + std::string(command.name) + " " + std::string(command.usage) +
-           " [--json] [--data-dir DIR] [--omer sabbath|nisan16] [--schedule israel|diaspora]" + (command.usesPlace ? " [--city NAME | --lat DEG --lon DEG --zone ZONE]" : "") + "\n  " +
+           " [--json] [--data-dir DIR] [--omer sabbath|nisan16] [--schedule israel|diaspora]" +
+           (command.usesPlace ? " [--city NAME | --lat DEG --lon DEG --zone ZONE] [--sun classic|precise]" : "") + "\n  " +
            std::string(command.summary) + "\n";
 }
 

@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <iostream>
+#include <optional>
 
 #include "cli/CommandLine.h"
 #include "core/common/DateFormat.h"
@@ -22,9 +23,15 @@ std::string JsonTime(double dateTime, Date date) {
     return t.date == date ? SecondsText(t) : IsoDate(t.date) + "T" + SecondsText(t);
 }
 
-std::string LocalTime(double dateTime, Date date) {
-    std::string text = ClockText(dateTime);
-    const Date day = SplitDateTime(dateTime).date;
+void JsonTimeOrNull(JsonWriter& w, const std::optional<double>& at, Date date) {
+    if (at) w.String(JsonTime(*at, date));
+    else w.Null();
+}
+
+std::string LocalTime(const std::optional<double>& dateTime, Date date) {
+    if (!dateTime) return "none";
+    std::string text = ClockText(*dateTime);
+    const Date day = SplitDateTime(*dateTime).date;
     if (day != date) text += " (" + WeekdayMonthDayText(day) + ")";
     return text;
 }
@@ -39,22 +46,20 @@ int RunSun(const Context& context) {
 
     if (context.json) {
         JsonWriter w;
-        w.BeginObject()
-            .Key("city").String(place.name)
-            .Key("date").Date(date)
-            .Key("sunrise").String(JsonTime(sun.sunrise, date))
-            .Key("solarnoon").String(JsonTime(sun.solarNoon, date))
-            .Key("sunset").String(JsonTime(sun.sunset, date))
-            .Key("daylight").Bool(sun.daylight)
-            .Key("zone").String(zone)
-            .EndObject();
+        w.BeginObject().Key("city").String(place.name).Key("date").Date(date).Key("sunrise");
+        JsonTimeOrNull(w, sun.sunrise, date);
+        w.Key("solarnoon").String(JsonTime(sun.solarNoon, date)).Key("sunset");
+        JsonTimeOrNull(w, sun.sunset, date);
+        if (!sun.sunrise || !sun.sunset) w.Key("reason").String(sun.absence);
+        w.Key("daylight").Bool(sun.daylight).Key("zone").String(zone).EndObject();
         std::cout << w.Text() << "\n";
     } else {
         std::cout << place.name << ", " << LongDateText(date) << "\n"
                   << "Sunrise     " << LocalTime(sun.sunrise, date) << "\n"
                   << "Solar noon  " << LocalTime(sun.solarNoon, date) << "\n"
-                  << "Sunset      " << LocalTime(sun.sunset, date) << "\n"
-                  << (sun.daylight ? "Daylight time" : "Standard time")
+                  << "Sunset      " << LocalTime(sun.sunset, date) << "\n";
+        if (!sun.absence.empty()) std::cout << sun.absence << "\n";
+        std::cout << (sun.daylight ? "Daylight time" : "Standard time")
                   << (zone.empty() ? std::string() : " (" + std::string(zone) + ")") << "\n";
     }
     return 0;

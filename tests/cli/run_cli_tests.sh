@@ -312,6 +312,29 @@ b=rows[0]; assert (b["name"],b["region"],b["country"],b["zone"])==("Baltimore","
 assert 39<b["latitude"]<40 and -77<b["longitude"]<-76 and len(rows)>=4, rows' "$tmp/out"
 check "no match is an empty list" exits 0 "$varnel" cities --search Xyzzyq --json
 check "is []" grep -qx '\[\]' "$tmp/out"
+# The precise sun, and the days without a sunrise or a sunset.
+check "the precise sun" exits 0 "$varnel" sun 2026-07-04 --city Charlotte --sun precise --json
+check "within a minute of the classic sun at Charlotte" python3 -c '
+import json,sys; d=json.load(open(sys.argv[1])); assert "20:40:00"<d["sunset"]<"20:42:00" and "reason" not in d, d' "$tmp/out"
+check "a bad --sun" refused 2 "$varnel" sun 2026-07-04 --sun exact
+check "--sun where no place is used" refused 2 "$varnel" convert 2024-10-03 --sun precise
+for sun in classic precise; do
+  check "Longyearbyen in June ($sun)" exits 0 "$varnel" sun 2026-06-21 --city Longyearbyen --sun $sun --json
+  check "no sunrise nor sunset, and why ($sun)" python3 -c '
+import json,sys; d=json.load(open(sys.argv[1]))
+assert d["sunrise"] is None and d["sunset"] is None and d["reason"]=="The sun does not set" and d["solarnoon"], d' "$tmp/out"
+  check "the South Pole in June ($sun)" exits 0 "$varnel" sun 2026-06-21 --lat -90 --lon 0 --zone Antarctica/McMurdo --sun $sun
+  check "says the sun does not rise ($sun)" grep -qx "The sun does not rise" "$tmp/out"
+  check "Tromsø's June times ($sun)" exits 0 "$varnel" times 2026-06 --city Tromsø --sun $sun --json
+  check "are null with the reason ($sun)" python3 -c '
+import json,sys; rows=json.load(open(sys.argv[1])); assert rows and all(r["time"] is None and r["reason"]=="The sun does not set" for r in rows), rows' "$tmp/out"
+done
+# The place is named by its degrees as typed ("90", never "9e+01").
+check "the month at the North Pole" exits 0 "$varnel" month 2026-12 --lat 90 --lon 135 --zone UTC --sun precise --json
+check "says why each day has no sunrise" python3 -c '
+import json,sys; d=json.load(open(sys.argv[1])); days=[c["data"] for r in d["grid"] for c in r if "Sunrise" in c.get("data","")]
+assert len(days)==31 and all("Sunrise: none - Sunset: none (the sun does not rise)" in t for t in days), days[0]
+assert "(90, 135 - UTC)" in days[0], days[0]' "$tmp/out"
 check "options without a command are refused" refused 2 "$varnel" --json
 check "--city without a command is refused" exits 2 "$varnel" --city Boston
 

@@ -21,7 +21,6 @@ SunDay FixedSun(Date d) {
     SunDay s;
     s.sunrise = d.Serial() + 0.25;
     s.sunset = d.Serial() + 0.75;
-    s.rises = true;
     return s;
 }
 

@@ -28,7 +28,7 @@ constexpr Color kHoly = RGB(237, 187, 253);
 constexpr Color kShabbat = RGB(100, 179, 217);
 
 // Sunrise 6:00 AM and sunset 6:00 PM every day: a proportional hour of 60 minutes.
-SunDay EvenDay(Date date) { return {.sunrise = date.Serial() + 0.25, .sunset = date.Serial() + 0.75, .rises = true, .zoneName = "Test Standard Time"}; }
+SunDay EvenDay(Date date) { return {.sunrise = date.Serial() + 0.25, .sunset = date.Serial() + 0.75, .zoneName = "Test Standard Time"}; }
 
 // The year of the shipped data as the window builds it.
 YearCalendar YearData(int year) { return BuildYear(year, LoadCalendarData(VARNEL_SOURCE_DATA)); }
@@ -405,12 +405,19 @@ TEST(DayDetails, MoreThanEightPortionsShowTheFirstEight) {
     EXPECT_TRUE(Contains(CellOfDay(view, 2030, 8, 10).text, "P3/P4"));
 }
 
-TEST(DayDetails, SunWhereItNeverSetsGivesZeroHour) {
-    const std::string d = DailyPrayerText(0.5, 0.5);
-    EXPECT_TRUE(Contains(d, "Proportional hour: 0 minutes\r\n"));
-    EXPECT_TRUE(Contains(d, "Shacharit: from 12:00 PM to 12:00 PM\r\n"));
+TEST(DayDetails, ADayWithoutSunriseOrSunsetSaysWhyAndHasNoPrayerHours) {
     SunDay sun{.sunrise = 45000.25, .sunset = 45000.75, .zoneName = "Zone"};
     EXPECT_EQ(SunLine(sun, "Here"), "Sunrise: 6:00 AM - Sunset: 6:00 PM\r\n(Here - Zone)");
+    EXPECT_TRUE(Contains(DailyPrayerText(sun), "Proportional hour: 60 minutes\r\n"));
+    sun.sunset.reset();
+    sun.absence = kSunDoesNotSet;
+    EXPECT_EQ(SunLine(sun, "Here"), "Sunrise: 6:00 AM - Sunset: none (the sun does not set)\r\n(Here - Zone)");
+    EXPECT_EQ(DailyPrayerText(sun), "Proportional hour: none (the sun does not set)\r\n");
+    sun.sunrise.reset();
+    EXPECT_EQ(SunLine(sun, "Here"), "Sunrise: none - Sunset: none (the sun does not set)\r\n(Here - Zone)");
+    sun.sunset = 45000.99;
+    sun.absence = kSunDoesNotRise;
+    EXPECT_EQ(SunLine(sun, "Here"), "Sunrise: none (the sun does not rise) - Sunset: 11:45 PM\r\n(Here - Zone)");
 }
 
 }  // namespace

@@ -55,13 +55,13 @@ TEST(PlaceClock, TheWorkedExampleWhateverTheSystemZone) {
     for (const char* tz : {"UTC", "Asia/Tokyo", "America/New_York"}) {
         const SystemZone zone(tz);
         const SunDay sun = Sun(Choice("Charlotte, NC"), Date(2026, 7, 4));
-        EXPECT_EQ(ClockText(sun.sunset), "8:40 PM") << tz;
+        EXPECT_EQ(ClockText(*sun.sunset), "8:40 PM") << tz;
         EXPECT_EQ(sun.zoneName, "Eastern Daylight Time") << tz;
         EXPECT_TRUE(sun.daylight);
     }
     const SystemZone utc("UTC");
     const SunDay system = Sun(Choice("Charlotte, NC", true), Date(2026, 7, 4));
-    EXPECT_EQ(ClockText(system.sunset), "7:40 PM");
+    EXPECT_EQ(ClockText(*system.sunset), "7:40 PM");
     EXPECT_FALSE(system.daylight);
 }
 

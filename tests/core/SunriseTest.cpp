@@ -13,9 +13,9 @@ namespace {
 constexpr double kMinute = 1.0 / 1440.0;
 
 void ExpectSame(const SunTimes& a, const SunTimes& b) {
-    EXPECT_DOUBLE_EQ(a.sunrise, b.sunrise);
+    EXPECT_EQ(a.sunrise, b.sunrise);
     EXPECT_DOUBLE_EQ(a.solarNoon, b.solarNoon);
-    EXPECT_DOUBLE_EQ(a.sunset, b.sunset);
+    EXPECT_EQ(a.sunset, b.sunset);
 }
 
 void ExpectPlace(const SunSite& site, double latitude, double longitude, double zone) {
@@ -60,7 +60,7 @@ TEST(SunriseCities, NewDelhiKeepsItsHalfHour) {
     const SunTimes india = SunOn(Date(2027, 6, 1), delhi);
     delhi.timeZone = -6;
     const SunTimes wholeHour = SunOn(Date(2027, 6, 1), delhi);
-    EXPECT_NEAR(wholeHour.sunrise - india.sunrise, 30 * kMinute, 1e-9);
+    EXPECT_NEAR(*wholeHour.sunrise - *india.sunrise, 30 * kMinute, 1e-9);
 }
 
 TEST(SunriseCalculation, LatitudeIsClampedNearThePolesOnly) {
@@ -68,7 +68,7 @@ TEST(SunriseCalculation, LatitudeIsClampedNearThePolesOnly) {
     // Near the equinox the hour angle at 89.8 degrees is not zero, so the clamp shows.
     const Date day(2027, 9, 25);
     const SunTimes clamped = SunOn(day, WithLatitude(charlotte, 89.8));
-    ASSERT_GT(std::fabs(clamped.sunset - clamped.sunrise), 10 * kMinute);
+    ASSERT_GT(std::fabs(*clamped.sunset - *clamped.sunrise), 10 * kMinute);
     for (double latitude : {89.9, 90.0}) ExpectSame(SunOn(day, WithLatitude(charlotte, latitude)), clamped);
     const SunTimes south = SunOn(Date(2027, 3, 18), WithLatitude(charlotte, -89.8));
     for (double latitude : {-90.0, -89.95})
@@ -89,18 +89,18 @@ TEST(SunriseCalculation, TimesFarFromTheZoneMeridianMoveToTheNeighbouringDate) {
     SunSite beijing = CitySite(FindCity("Beijing, China"));
     beijing.timeZone = 0;  // Beijing's sunrise is the evening before in UTC
     const SunTimes east = SunOn(day, beijing);
-    EXPECT_EQ(std::floor(east.sunrise), (day - 1).Serial());
+    EXPECT_EQ(std::floor(*east.sunrise), (day - 1).Serial());
     EXPECT_EQ(std::floor(east.solarNoon), day.Serial());
     SunSite honolulu = CitySite(FindCity("Honolulu, HI"));
     honolulu.timeZone = 0;  // and Honolulu's sunset the next morning
-    EXPECT_EQ(std::floor(SunOn(day, honolulu).sunset), (day + 1).Serial());
+    EXPECT_EQ(std::floor(*SunOn(day, honolulu).sunset), (day + 1).Serial());
 }
 
 TEST(SunriseCalculation, BadValuesNeverThrowOrYieldNonNumbers) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     const auto finite = [](const SunTimes& t) {
-        return std::isfinite(t.sunrise) && std::isfinite(t.solarNoon) && std::isfinite(t.sunset);
+        return std::isfinite(t.sunrise.value_or(0)) && std::isfinite(t.solarNoon) && std::isfinite(t.sunset.value_or(0));
     };
     for (double latitude : {nan, inf, -inf, 1e300, 270.0, -1000.0})
         EXPECT_TRUE(finite(SunOn(Date(2027, 6, 1), WithLatitude(CitySite(5), latitude)))) << latitude;
@@ -109,15 +109,14 @@ TEST(SunriseCalculation, BadValuesNeverThrowOrYieldNonNumbers) {
     // A day the calendar cannot hold computes nothing.
     for (Date day : {kFirstDate - 1, kLastDate + 1, Date::FromSerial(INT32_MIN), Date::FromSerial(INT32_MAX)}) {
         const SunTimes t = SunOn(day, CitySite(5));
-        EXPECT_EQ(t.sunrise, 0.0);
-        EXPECT_EQ(t.sunset, 0.0);
-        EXPECT_FALSE(t.rises);
+        EXPECT_FALSE(t.sunrise);
+        EXPECT_FALSE(t.sunset);
     }
     // The ends of the calendar still compute.
     const SunTimes first = SunOn(kFirstDate, CitySite(5));
     const SunTimes last = SunOn(kLastDate, CitySite(5));
-    EXPECT_LT(first.sunrise, first.sunset);
-    EXPECT_LT(last.sunrise, last.sunset);
+    EXPECT_LT(*first.sunrise, *first.sunset);
+    EXPECT_LT(*last.sunrise, *last.sunset);
 }
 
 }  // namespace

@@ -68,7 +68,7 @@ TEST(WorldPlaces, AChosenPlaceKeepsItsZonesClock) {
     EXPECT_TRUE(summer.daylight);
     EXPECT_EQ(summer.zoneName, "Australian Eastern Daylight Time");
     // Melbourne's midsummer sunset falls after 8:30 PM on its daylight clock.
-    EXPECT_GT(summer.sunset - std::floor(summer.sunset), (20.5 / 24));
+    EXPECT_GT(*summer.sunset - std::floor(*summer.sunset), (20.5 / 24));
 }
 
 TEST(WorldPlaces, FoldingKeepsWhatItCannotFold) {

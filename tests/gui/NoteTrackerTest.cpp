@@ -13,7 +13,7 @@ MonthViewModel EvenMonth(int year, int month) {
     in.firstDay = Date(year, month, 1);
     in.dayCount = DaysInMonth(year, month);
     in.city = "Test City";
-    in.sunOf = [](Date date) { return SunDay{.sunrise = date.Serial() + 0.25, .sunset = date.Serial() + 0.75, .rises = true, .zoneName = "Zone"}; };
+    in.sunOf = [](Date date) { return SunDay{.sunrise = date.Serial() + 0.25, .sunset = date.Serial() + 0.75, .zoneName = "Zone"}; };
     MonthViewModel view;
     ComposeMonth(in, view);
     return view;

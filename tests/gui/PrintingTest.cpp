@@ -342,12 +342,12 @@ TEST(ShabbatDaylight, ClockChangeOnSaturdayGivesSaturdaysSunsetOnSaturdaysClock)
     for (const ShabbatRow& r : rows)
         if (r.saturday == change) row = &r;
     ASSERT_NE(row, nullptr);
-    const std::string friday = ClockText(SunOn(change - 1, place).sunset);
-    const std::string saturday = ClockText(SunOn(change, place).sunset);
+    const std::string friday = ClockText(*SunOn(change - 1, place).sunset);
+    const std::string saturday = ClockText(*SunOn(change, place).sunset);
     // With the Friday's decision Saturday's sunset would read an hour off.
     SunSite fridays = CitySite(FindCity(kDefaultCity));
     fridays.daylightSaving = ApplyDaylightRule(place.daylight, change - 1).daylight;
-    EXPECT_NE(saturday, ClockText(SunOn(change, fridays).sunset));
+    EXPECT_NE(saturday, ClockText(*SunOn(change, fridays).sunset));
     EXPECT_NE(row->times.find(" " + friday + " to "), std::string::npos) << row->times;
     EXPECT_EQ(row->times.substr(row->times.size() - saturday.size()), saturday) << row->times;
 }

@@ -17,9 +17,9 @@ std::string Readings(const ParashahRecord& p) {
     return p.english + " " + p.torah + " " + p.haftarah + " " + p.brithadashah;
 }
 
-std::string HebrewDayAndSunset(Date date, double sunset) {
+std::string HebrewDayAndSunset(Date date, const SunDay& sun) {
     const HebrewDate h = HebrewDateOf(date);
-    return HebrewMonthName(h.year, h.month) + " " + std::to_string(h.day) + " " + ClockText(sunset);
+    return HebrewMonthName(h.year, h.month) + " " + std::to_string(h.day) + " " + TimeOrAbsence(sun.sunset, sun.absence);
 }
 
 }  // namespace
@@ -78,7 +78,7 @@ std::vector<ShabbatRow> ShabbatRowsOf(const ShabbatInputs& in) {
         // Saturday, Saturday's sunset is on Saturday's clock.
         const SunDay friday = in.sunOf ? in.sunOf(d - 1) : SunDay{};
         const SunDay saturday = in.sunOf ? in.sunOf(d) : SunDay{};
-        row.times = HebrewDayAndSunset(d - 1, friday.sunset) + " to " + HebrewDayAndSunset(d, saturday.sunset);
+        row.times = HebrewDayAndSunset(d - 1, friday) + " to " + HebrewDayAndSunset(d, saturday);
         row.feastTimes = FeastTimesOfShabbat(in.times, d);
         // The portions read on this Saturday are the entries dated on it, in
         // table order; pairing entries with Saturdays by position would shift

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/common/Date.h"
+#include "core/solar/PreciseSun.h"
 #include "core/solar/WorldPlaces.h"
 
 namespace varnel {
@@ -73,38 +74,50 @@ double OnPlaceClock(Date date, const Place& place, double utcMinutes) {
     return LocalDateTime(date, utcMinutes, -standard / 3600.0, (span.offsetSeconds - standard) / 60.0);
 }
 
-// The site on the system's rules for a date.
-SunSite SystemSite(Date date, const Place& place, DaylightDecision& decision) {
-    SunSite site = place.site;
-    decision = ApplyDaylightRule(place.daylight, date);
-    site.daylightSaving = decision.daylight;
-    return site;
-}
+// The clock a place keeps on a date: its own zone's, or its standard offset
+// with the system's daylight rules; and the name of that clock's time.
+struct DayClock {
+    const Place& place;
+    Date date;
+    DaylightDecision decision;
+    DayClock(const Place& p, Date d) : place(p), date(d) {
+        if (place.systemDaylight) {
+            decision = ApplyDaylightRule(place.daylight, date);
+        } else {
+            // The day is named by the place's clock at its noon.
+            const ZoneSpan& noon = place.clock.At(UtcSecondsOfSerial(date.Serial() + 0.5 + place.site.longitude / 360.0));
+            decision = {noon.daylight, &noon.name};
+        }
+    }
+    double Local(double utcMinutes) const {
+        if (place.systemDaylight)
+            return LocalDateTime(date, utcMinutes, place.site.timeZone, decision.daylight ? 60.0 : 0.0);
+        return OnPlaceClock(date, place, utcMinutes);
+    }
+};
 
 }  // namespace
 
 SunDay SunOn(Date date, const Place& place) {
-    if (place.systemDaylight) {
-        DaylightDecision decision;
-        const SunTimes sun = SunOn(date, SystemSite(date, place, decision));
-        return {sun.sunrise, sun.solarNoon, sun.sunset, sun.rises, sun.staysUp, decision.daylight, *decision.zoneName};
-    }
-    // The day is named by the place's clock at its noon.
-    const SunEventsUtc utc = SunEventsOn(date, place.site);
-    const auto local = [&](double utcMinutes) { return OnPlaceClock(date, place, utcMinutes); };
-    const ZoneSpan& noon = place.clock.At(UtcSecondsOfSerial(date.Serial() + 0.5 + place.site.longitude / 360.0));
-    return {local(utc.sunrise), local(utc.solarNoon), local(utc.sunset), utc.rises, utc.staysUp, noon.daylight,
-            noon.name};
+    const SunEventsUtc utc =
+        place.sun == SunAlgorithm::Precise ? PreciseSunEventsOn(date, place.site) : SunEventsOn(date, place.site);
+    const DayClock clock(place, date);
+    SunDay day;
+    if (utc.sunrise) day.sunrise = clock.Local(*utc.sunrise);
+    day.solarNoon = clock.Local(utc.solarNoon);
+    if (utc.sunset) day.sunset = clock.Local(*utc.sunset);
+    day.absence = utc.absence;
+    day.daylight = clock.decision.daylight;
+    if (clock.decision.zoneName) day.zoneName = *clock.decision.zoneName;
+    return day;
 }
 
 SunDepression SunBelowHorizon(Date date, const Place& place, double degrees, bool morning) {
-    if (place.systemDaylight) {
-        DaylightDecision decision;
-        return SunBelowHorizon(date, SystemSite(date, place, decision), degrees, morning);
-    }
-    const SunDepthUtc utc = SunBelowHorizonUtc(date, place.site, degrees, morning);
+    const SunDepthUtc utc = place.sun == SunAlgorithm::Precise
+                                ? PreciseSunBelowHorizonUtc(date, place.site, degrees, morning)
+                                : SunBelowHorizonUtc(date, place.site, degrees, morning);
     if (utc.reach != SunReach::Crosses) return {0.0, utc.reach};
-    return {OnPlaceClock(date, place, utc.minutes), SunReach::Crosses};
+    return {DayClock(place, date).Local(utc.minutes), SunReach::Crosses};
 }
 
 std::optional<Date> TransitionDay(int year, const TransitionRule& rule) {

@@ -92,11 +92,10 @@ Place PlaceInYear(const PlaceChoice& choice, int year);
 // The sun of one day at one place, on the clock the place keeps that day,
 // and the zone name shown beside its times.
 struct SunDay {
-    double sunrise = 0;
+    std::optional<double> sunrise;  // absent when the sun does not rise that day
     double solarNoon = 0;
-    double sunset = 0;
-    bool rises = false;
-    bool staysUp = false;  // when it does not set: a polar day, not a polar night
+    std::optional<double> sunset;   // absent when it does not set
+    std::string_view absence;       // why one is absent ("The sun does not set")
     bool daylight = false;
     std::string_view zoneName;
 };

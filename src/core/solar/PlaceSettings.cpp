@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "core/common/Profile.h"
 #include "core/solar/ZoneClock.h"
@@ -21,12 +20,10 @@ std::optional<double> ParseDegrees(std::string_view text, double limit) {
 }
 
 std::string DegreesText(double degrees) {
-    char text[32];
-    for (int digits = 1; digits <= 17; ++digits) {
-        std::snprintf(text, sizeof text, "%.*g", digits, degrees);
-        if (std::strtod(text, nullptr) == degrees) break;
-    }
-    return text;
+    // The shortest decimals that read back the same, never an exponent ("90", not "9e+01").
+    char text[400];
+    const auto [end, error] = std::to_chars(text, text + sizeof text, degrees, std::chars_format::fixed);
+    return error == std::errc() ? std::string(text, end) : std::string();
 }
 
 std::string CoordinatesName(double latitude, double longitude) {

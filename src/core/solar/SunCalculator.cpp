@@ -111,9 +111,8 @@ double DeclinationRadians(double g) {
            0.000907 * std::sin(2 * g);
 }
 
-// Hour angle of the sun at a zenith distance (the horizon's by default); 0
-// when the sun stays above or below it all day, so polar days and nights fall
-// back to solar noon.
+// Hour angle of the sun at a zenith distance (the horizon's by default);
+// none when the sun stays above or below it all day.
 struct HorizonAngle {
     double radians = 0;
     bool crosses = false;
@@ -191,6 +190,12 @@ SunSite CitySite(int index) {
     return {row->latitude, row->longitude, row->timeZone, false};
 }
 
+std::string_view SunAbsence(bool rises, bool sets, bool upAtNoon) {
+    if (!sets && (rises || upAtNoon)) return kSunDoesNotSet;
+    if (!rises || !sets) return kSunDoesNotRise;
+    return {};
+}
+
 SunEventsUtc SunEventsOn(Date date, const SunSite& site) {
     if (!date.IsInSupportedRange()) return {};
     const double w = site.longitude;
@@ -202,7 +207,12 @@ SunEventsUtc SunEventsOn(Date date, const SunSite& site) {
     if (!std::isfinite(noon)) noon = 0.0;
     // Sunset's first estimate starts from the next day's beginning.
     const HorizonEvent set = HorizonEventMinutes(n, n + 1.0, l, w, -1.0);
-    return {rise.minutes, noon, set.minutes, rise.crosses && set.crosses, !set.crosses && set.staysAbove};
+    SunEventsUtc events;
+    if (rise.crosses) events.sunrise = rise.minutes;
+    events.solarNoon = noon;
+    if (set.crosses) events.sunset = set.minutes;
+    events.absence = SunAbsence(rise.crosses, set.crosses, set.crosses || set.staysAbove);
+    return events;
 }
 
 SunDepthUtc SunBelowHorizonUtc(Date date, const SunSite& site, double degrees, bool morning) {
@@ -233,7 +243,10 @@ SunTimes SunOn(Date date, const SunSite& site) {
     const SunEventsUtc utc = SunEventsOn(date, site);
     const double daylightMinutes = site.daylightSaving ? 60.0 : 0.0;
     const auto local = [&](double utcMinutes) { return LocalDateTime(date, utcMinutes, site.timeZone, daylightMinutes); };
-    return {local(utc.sunrise), local(utc.solarNoon), local(utc.sunset), utc.rises, utc.staysUp};
+    SunTimes times{std::nullopt, local(utc.solarNoon), std::nullopt, utc.absence};
+    if (utc.sunrise) times.sunrise = local(*utc.sunrise);
+    if (utc.sunset) times.sunset = local(*utc.sunset);
+    return times;
 }
 
 }  // namespace varnel

@@ -2,6 +2,7 @@
 // The solar calculator: local clock times of sunrise, solar noon and sunset
 // for one site and one day, as a pure function, and the built-in table of 51
 // places.
+#include <optional>
 #include <string_view>
 
 #include "core/common/Date.h"
@@ -36,32 +37,39 @@ struct SunSite {
 // A row of the table as a site on standard time; 0/0/0 outside the table.
 SunSite CitySite(int index);
 
+// Why a day has no sunrise or no sunset. A polar day has neither and "does
+// not set"; a polar night has neither and "does not rise"; a day at their
+// edges may lack one of the two.
+inline constexpr std::string_view kSunDoesNotSet = "The sun does not set";
+inline constexpr std::string_view kSunDoesNotRise = "The sun does not rise";
+// The reason for the missing times, from which are there and whether the sun
+// is up at its highest; empty when both are there.
+std::string_view SunAbsence(bool rises, bool sets, bool upAtNoon);
+
 // Local clock date-times (the date's serial plus the fraction of the day).
 // A time far from the zone's meridian may fall on the day before or after.
+// A sunrise or sunset that does not happen is absent, never replaced.
 struct SunTimes {
-    double sunrise = 0;
+    std::optional<double> sunrise;
     double solarNoon = 0;
-    double sunset = 0;
-    // False on a polar day or night: sunrise and sunset then fall back to
-    // solar noon.
-    bool rises = false;
-    bool staysUp = false;  // when it does not set: a polar day, not a polar night
+    std::optional<double> sunset;
+    std::string_view absence;  // why a time is missing (kSunDoesNotSet, kSunDoesNotRise)
 };
 // The sun's events of one day in minutes after 00:00 UTC of the date.
 struct SunEventsUtc {
-    double sunrise = 0;
+    std::optional<double> sunrise;
     double solarNoon = 0;
-    double sunset = 0;
-    bool rises = false;
-    bool staysUp = false;
+    std::optional<double> sunset;
+    std::string_view absence;
 };
 SunEventsUtc SunEventsOn(Date date, const SunSite& site);
 // A time of the date given in UTC minutes, on a clock of a standard offset
 // (hours behind UTC) and a daylight offset (minutes).
 double LocalDateTime(Date date, double utcMinutes, double standardHoursWest, double daylightMinutes);
 
-// The sun of one day; all zero for a date outside years 1..9999. Bad
-// coordinates never throw and never yield a non-number.
+// The sun of one day by the classic approximation; nothing for a date
+// outside years 1..9999. Bad coordinates never throw and never yield a
+// non-number.
 SunTimes SunOn(Date date, const SunSite& site);
 
 // When the sun's centre is a number of degrees below the horizon, in the

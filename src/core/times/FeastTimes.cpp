@@ -8,8 +8,6 @@
 namespace varnel {
 namespace {
 
-constexpr std::string_view kNoSunset = "The sun does not set";
-constexpr std::string_view kNoSunrise = "The sun does not rise";
 constexpr std::string_view kNoDawnDepth = "The sun does not go 16.1\u00b0 below the horizon";
 constexpr std::string_view kNoDawnHeight = "The sun does not come within 16.1\u00b0 of the horizon";
 constexpr std::string_view kShabbat = "Shabbat";
@@ -20,12 +18,12 @@ struct Moment {
 };
 
 Moment SunsetOf(const SunDay& sun, double offset) {
-    if (!sun.rises) return {std::nullopt, sun.staysUp ? kNoSunset : kNoSunrise};
-    return {sun.sunset + offset, {}};
+    if (!sun.sunset) return {std::nullopt, sun.absence};
+    return {*sun.sunset + offset, {}};
 }
 
 Moment DawnOf(Date date, const TimesInputs& in) {
-    if (!in.depressionOf) return {std::nullopt, kNoSunrise};
+    if (!in.depressionOf) return {std::nullopt, kSunDoesNotRise};
     const SunDepression dawn = in.depressionOf(date, kDawnDepression, true);
     switch (dawn.reach) {
         case SunReach::Crosses: return {dawn.dateTime, {}};

@@ -42,12 +42,15 @@ std::string_view TimeKindKey(TimeKind kind) {
     return {};
 }
 
-std::string TimeValueText(const FeastTime& t) {
-    if (t.at) return ClockText(*t.at);
-    std::string reason(t.reason);
-    if (!reason.empty() && reason[0] >= 'A' && reason[0] <= 'Z') reason[0] = static_cast<char>(reason[0] - 'A' + 'a');
-    return "none (" + reason + ")";
+std::string TimeOrAbsence(const std::optional<double>& at, std::string_view reason) {
+    if (at) return ClockText(*at);
+    if (reason.empty()) return "none";
+    std::string text(reason);
+    if (text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    return "none (" + text + ")";
 }
+
+std::string TimeValueText(const FeastTime& t) { return TimeOrAbsence(t.at, t.reason); }
 
 std::string CellTimeLine(const FeastTime& t) {
     return (IsShabbatCandles(t) ? std::string("Shabbat Candles") : std::string(TimeKindLabel(t.kind))) + ": " +

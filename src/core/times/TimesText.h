@@ -1,6 +1,7 @@
 #pragma once
 // The feasts' times as text: the cell's one line, the details' lines and the
 // times command's listing and JSON.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,7 +15,8 @@ std::string_view TimeKindLabel(TimeKind kind);
 // "candles", "havdalah", "fast-begins", "fast-ends".
 std::string_view TimeKindKey(TimeKind kind);
 
-// "7:42 PM", or "none (the sun does not set)".
+// "7:42 PM", or "none (the sun does not set)" when there is no such time.
+std::string TimeOrAbsence(const std::optional<double>& at, std::string_view reason);
 std::string TimeValueText(const FeastTime& t);
 // The cell's line: "Candles: 7:42 PM" ("Shabbat Candles: ..." on a Friday).
 std::string CellTimeLine(const FeastTime& t);

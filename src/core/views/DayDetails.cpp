@@ -74,9 +74,10 @@ std::string HolyDayReadingText(const DayFacts& f) {
 
 std::string TimeText(double dateTime) { return ClockText(dateTime); }
 
-std::string DailyPrayerText(double sunrise, double sunset) {
-    const double r = TimeOfDay(sunrise);
-    const double s = TimeOfDay(sunset);
+std::string DailyPrayerText(const SunDay& sun) {
+    if (!sun.sunrise || !sun.sunset) return "Proportional hour: " + TimeOrAbsence(std::nullopt, sun.absence) + kCRLF;
+    const double r = TimeOfDay(*sun.sunrise);
+    const double s = TimeOfDay(*sun.sunset);
     const double ph = (s - r) / 12;
     const std::string maariv = TimeText(r + 10.5 * ph);
     std::string d;
@@ -92,7 +93,10 @@ std::string DailyPrayerText(double sunrise, double sunset) {
 }
 
 std::string SunLine(const SunDay& sun, std::string_view city) {
-    std::string l = "Sunrise: " + TimeText(sun.sunrise) + " - Sunset: " + TimeText(sun.sunset) + kCRLF + "(";
+    // The reason is said once, after the last missing time.
+    const std::string_view riseReason = sun.sunset ? sun.absence : std::string_view();
+    std::string l = "Sunrise: " + TimeOrAbsence(sun.sunrise, riseReason) + " - Sunset: " +
+                    TimeOrAbsence(sun.sunset, sun.absence) + kCRLF + "(";
     l += city;
     l += " - ";
     l += sun.zoneName;
@@ -155,7 +159,7 @@ void ComposeDayTexts(const DayFacts& f, std::string_view city, DayTexts& out, bo
     }
     out.details += SunLine(f.sun, city);
     out.details += kCRLF;
-    out.details += DailyPrayerText(f.sun.sunrise, f.sun.sunset);
+    out.details += DailyPrayerText(f.sun);
 }
 
 }  // namespace varnel

@@ -30,9 +30,11 @@ void ComposeDayTexts(const DayFacts& facts, std::string_view city, DayTexts& out
                      bool shabbatTimesOnHolyDays = false);
 
 // Pieces, exposed for the day view and the printouts.
-// "Proportional hour: ..." through the earliest Ma'ariv, each line ended by a line break.
-std::string DailyPrayerText(double sunrise, double sunset);
-// "Sunrise: ... - Sunset: ...", a line break, "(city - zone)".
+// "Proportional hour: ..." through the earliest Ma'ariv, each line ended by a
+// line break; a day without a sunrise or a sunset has none of them.
+std::string DailyPrayerText(const SunDay& sun);
+// "Sunrise: ... - Sunset: ...", a line break, "(city - zone)"; a missing time
+// is "none" with the reason.
 std::string SunLine(const SunDay& sun, std::string_view city);
 // The Omer line of a day of the count (1..49) after the given number of line
 // breaks, or empty for day 0.
