@@ -55,6 +55,25 @@ void BM_ShowCalendarModel(benchmark::State& state) {
 }
 BENCHMARK(BM_ShowCalendarModel)->Unit(benchmark::kMicrosecond);
 
+// Each month of eight years in turn, so that no day's sun is kept from an
+// earlier rendering: the classic (0) and the precise sun (1).
+void BM_ShowAnotherMonthBySun(benchmark::State& state) {
+    EnsureApplication();
+    Calendar c(2026, 6);
+    PlaceChoice place = ChoiceOfCity(kDefaultCity);
+    place.sun = state.range(0) ? SunAlgorithm::Precise : SunAlgorithm::Classic;
+    c.source.SetPlace(place);
+    MonthViewModel view;
+    int months = 0;
+    for (auto _ : state) {
+        c.state.ShowMonthOf(Date(2026 + months / 12, months % 12 + 1, 1));
+        months = (months + 1) % 96;
+        ComposeMonth(c.state, c.source, view);
+        benchmark::DoNotOptimize(view.grid.Cell(3, 3).data.size());
+    }
+}
+BENCHMARK(BM_ShowAnotherMonthBySun)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 void BM_ShowCalendarWithWidget(benchmark::State& state) {
     Window w;
     w.main->ShowMonthOf(Date(2026, 12, 1));

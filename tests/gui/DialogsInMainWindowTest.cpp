@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QCalendarWidget>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -217,6 +218,26 @@ TEST_F(WiredViews, SearchingTheWorldForBaltimoreGivesTheMonthItsTimes) {
     EXPECT_NE(details.find("Sunset: 8:35 PM"), std::string::npos) << details;
     EXPECT_NE(details.find("(Baltimore, Maryland, United States of America - Eastern Daylight Time)"), std::string::npos)
         << details;
+}
+
+// The precise sun chosen beside a place of the midnight sun: the month says
+// why its days have no sunset and no candle-lighting.
+TEST_F(WiredViews, LongyearbyenInJuneWithThePreciseSunHasNoSunset) {
+    ShowMonth(2026, 6);
+    WhenModal<LocationDialog>([](LocationDialog& d) {
+        QTest::keyClicks(d.findChild<QLineEdit*>("txtSearch"), "Longyearbyen");
+        d.findChild<QListWidget*>("lstLocations")->setCurrentRow(0);
+        d.findChild<QComboBox*>("cboSunAlgorithm")->setCurrentIndex(1);
+        d.accept();
+    });
+    window_->OpenLocationSettings();
+    EXPECT_EQ(window_->Calendar().Choice().sun, SunAlgorithm::Precise);
+    const MonthViewModel& view = window_->Month()->Model();
+    const MonthCell friday = MonthCellOf(view.lastStartOfMonth, 19);
+    const GridCell& cell = view.grid.Cell(friday.row, friday.col);
+    EXPECT_NE(cell.text.find("Shabbat Candles: none (the sun does not set)"), std::string::npos) << cell.text;
+    EXPECT_NE(cell.data.find("Sunrise: none - Sunset: none (the sun does not set)"), std::string::npos) << cell.data;
+    EXPECT_NE(cell.data.find("Proportional hour: none (the sun does not set)"), std::string::npos) << cell.data;
 }
 
 TEST_F(WiredViews, ColourSchemeRendersOnlyWhenItChanges) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 #include <optional>
 
@@ -51,44 +52,48 @@ SunSample ApparentSunOfDate(double julianDay) {
     return sample;
 }
 
-// The sun at 00:00 UT of a day, kept for the next days asked for: a month's
-// days share two of their three samples with their neighbours. (The program
-// computes on one thread, as libnova's own nutation cache assumes.)
-const SunSample& SampleAtMidnight(double julianDay) {
-    static std::array<SunSample, 8> kept;
-    static size_t next = 0;
-    for (const SunSample& s : kept)
-        if (s.julianDay == julianDay) return s;
-    SunSample& slot = kept[next++ % kept.size()];
-    slot = ApparentSunOfDate(julianDay);
+// The ephemeris is asked at midnights UT four days apart and interpolated
+// between them (a cubic through four: the sun's place, its aberration and its
+// nutation are smooth to far below an arcsecond over such spans).
+constexpr double kSampleDays = 4;
+
+// The samples are kept for the days asked for next: a month's views, times
+// and printouts share ten of them. One slot per sample, eleven years of
+// days in 40 KB. The program computes on one thread, as libnova's own
+// nutation cache assumes.
+const SunSample& SampleAt(int64_t index) {
+    static std::array<SunSample, 1024> kept;
+    const double julianDay = static_cast<double>(index) * kSampleDays + 0.5;
+    SunSample& slot = kept[static_cast<size_t>(index % static_cast<int64_t>(kept.size()))];
+    if (slot.julianDay != julianDay) slot = ApparentSunOfDate(julianDay);
     return slot;
 }
 
-// The sun over one day at one place. The ephemeris' places at three
-// midnights a day apart are interpolated (the sun's motion is smooth to far
-// below a second of time over two days), so the searches cost only
-// trigonometry.
+// The sun over one day at one place, as interpolated from the samples
+// around it, so that the searches cost only trigonometry.
 class SunOverDay {
 public:
-    // `middle` is a midnight (UT) within half a day of the day's noon.
-    SunOverDay(double middle, double latitude, double longitudeEast)
-        : middle_(middle),
-          sinLatitude_(std::sin(latitude * kRadians)),
+    SunOverDay(double noon, double latitude, double longitudeEast)
+        : sinLatitude_(std::sin(latitude * kRadians)),
           cosLatitude_(std::cos(latitude * kRadians)),
           longitude_(longitudeEast) {
-        for (int i = 0; i < 3; ++i) {
-            const SunSample& s = SampleAtMidnight(middle + (i - 1));
+        // The day (noon +- 0.6) lies between the second and third samples,
+        // or within a day of them.
+        const auto second = static_cast<int64_t>(std::floor((noon - 0.5) / kSampleDays));
+        origin_ = static_cast<double>(second) * kSampleDays + 0.5;
+        for (int i = 0; i < 4; ++i) {
+            const SunSample& s = SampleAt(second - 1 + i);
             ra_[i] = s.place.rightAscension;
             dec_[i] = s.place.declination;
-            if (i == 1) equinoxes_ = s.equinoxes;
+            equinoxes_[i] = s.equinoxes;
         }
         // Right ascension unwrapped across 0h.
-        for (int i = 1; i < 3; ++i) ra_[i] = ra_[i - 1] + Wrapped(ra_[i] - ra_[i - 1]);
+        for (int i = 1; i < 4; ++i) ra_[i] = ra_[i - 1] + Wrapped(ra_[i] - ra_[i - 1]);
     }
 
     // Degrees west of the meridian, -180..180.
     double HourAngle(double julianDay) const {
-        return Wrapped(15.0 * ln_get_mean_sidereal_time(julianDay) + equinoxes_ + longitude_ -
+        return Wrapped(15.0 * ln_get_mean_sidereal_time(julianDay) + Interpolated(equinoxes_, julianDay) + longitude_ -
                        Interpolated(ra_, julianDay));
     }
     double Altitude(double julianDay) const {
@@ -124,15 +129,16 @@ public:
     }
 
 private:
-    double Interpolated(const double (&y)[3], double julianDay) const {
-        const double x = julianDay - middle_;
-        return y[1] + 0.5 * x * (y[2] - y[0]) + 0.5 * x * x * (y[2] - 2.0 * y[1] + y[0]);
+    // Lagrange's cubic through the samples at -1, 0, 1 and 2 sample spans from the origin.
+    double Interpolated(const double (&y)[4], double julianDay) const {
+        const double x = (julianDay - origin_) / kSampleDays;
+        return -y[0] * x * (x - 1) * (x - 2) / 6 + y[1] * (x + 1) * (x - 1) * (x - 2) / 2 -
+               y[2] * (x + 1) * x * (x - 2) / 2 + y[3] * (x + 1) * x * (x - 1) / 6;
     }
 
-    double middle_;
+    double origin_ = 0;  // the second sample's Julian day
     double sinLatitude_, cosLatitude_, longitude_;
-    double ra_[3], dec_[3];
-    double equinoxes_ = 0;
+    double ra_[4], dec_[4], equinoxes_[4];
 };
 
 // One date at one site: from the lower transit before its transit to the one after.
@@ -146,8 +152,7 @@ struct SolarDay {
         const double longitudeEast = Wrapped(-site.longitude);
         midnightUt = date.Serial() + kJulianDayOfSerialZero;
         const double meanNoon = midnightUt + 0.5 - longitudeEast / 360.0;
-        // Julian days begin at noon: the nearest midnight UT is a whole number and a half.
-        sun.emplace(std::round(meanNoon - 0.5) + 0.5, std::clamp(site.latitude, -90.0, 90.0), longitudeEast);
+        sun.emplace(meanNoon, std::clamp(site.latitude, -90.0, 90.0), longitudeEast);
         transit = sun->HourAngleNear(meanNoon, 0.0);
         lowerBefore = sun->HourAngleNear(transit - 0.5, 180.0);
         lowerAfter = sun->HourAngleNear(transit + 0.5, 180.0);
