@@ -45,12 +45,6 @@ bool KeyLine(std::string_view line, std::string& key, std::string_view& value) {
     return true;
 }
 
-std::string CleanValue(std::string_view raw, size_t limit) {
-    const std::string_view value = TrimmedView(raw);
-    if (limit >= value.size()) return std::string(value);  // never more characters than bytes
-    return TrimBlanks(CutToCharacters(value, limit));
-}
-
 std::string OneLine(std::string_view value) {
     std::string s(value);
     for (char& c : s)
@@ -166,8 +160,8 @@ std::string_view TrimmedView(std::string_view s, std::string_view blanks) {
     return s.substr(b, s.find_last_not_of(blanks) - b + 1);
 }
 
-std::string CutToCharacters(std::string_view s, size_t n) {
-    if (n >= s.size()) return std::string(s);  // never more characters than bytes
+std::string_view FirstCharacters(std::string_view s, size_t n) {
+    if (n >= s.size()) return s;  // never more characters than bytes
     size_t pos = 0, count = 0;
     while (pos < s.size() && count < n) {
         // A truncated or malformed sequence counts byte by byte.
@@ -175,7 +169,17 @@ std::string CutToCharacters(std::string_view s, size_t n) {
         pos += len == 0 ? 1 : len;
         ++count;
     }
-    return std::string(s.substr(0, pos));
+    return s.substr(0, pos);
+}
+
+std::string CutToCharacters(std::string_view s, size_t n) { return std::string(FirstCharacters(s, n)); }
+
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i])) return false;
+    return true;
 }
 
 std::string ToLowerAscii(std::string_view s) {
@@ -191,25 +195,47 @@ ProfileFile ProfileFile::Read(const std::string& path, size_t valueLimit) {
     return Parse(DecodeText(text), valueLimit);
 }
 
-ProfileFile ProfileFile::Parse(std::string_view text, size_t valueLimit) {
+ProfileFile ProfileFile::Parse(std::string_view source, size_t valueLimit) {
     ProfileFile f;
+    f.text_ = std::make_shared<const std::string>(source);
+    const std::string_view text = *f.text_;
     Section* current = nullptr;
-    for (std::string_view line : SplitLines(text)) {
-        std::string name;
-        if (SectionHeader(line, name)) {
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        const std::string_view trimmed = TrimmedView(line);
+        if (!trimmed.empty() && trimmed.front() == '[') {
+            if (current) IndexIfLong(*current);
+            const size_t close = trimmed.find(']');
+            const std::string_view name =
+                TrimmedView(trimmed.substr(1, (close == std::string_view::npos ? trimmed.size() : close) - 1));
             f.sections_.push_back(Section{name, {}, {}});
             f.firstByName_.emplace(ToLowerAscii(name), f.sections_.size() - 1);
             current = &f.sections_.back();
             continue;
         }
-        std::string key;
-        std::string_view raw;
-        if (current && KeyLine(line, key, raw)) {
-            current->keysAsWritten.push_back(key);
-            current->values.try_emplace(ToLowerAscii(key), CleanValue(raw, valueLimit));
-        }
+        const size_t eq = line.find('=');
+        if (!current || eq == std::string_view::npos) continue;
+        const std::string_view key = TrimmedView(line.substr(0, eq));
+        if (key.empty() || key.front() == ';') continue;
+        std::string_view value = TrimmedView(line.substr(eq + 1));
+        // Never more characters than bytes: only a longer value needs counting.
+        if (valueLimit < value.size()) value = TrimmedView(FirstCharacters(value, valueLimit));
+        current->entries.push_back({key, value});
     }
+    if (current) IndexIfLong(*current);
     return f;
+}
+
+void ProfileFile::IndexIfLong(Section& section) {
+    constexpr size_t kWalkedEntries = 32;
+    if (section.entries.size() <= kWalkedEntries) return;
+    section.index.reserve(section.entries.size());
+    for (size_t i = 0; i < section.entries.size(); ++i) section.index.try_emplace(ToLowerAscii(section.entries[i].key), i);
 }
 
 const ProfileFile::Section* ProfileFile::Find(std::string_view section) const {
@@ -220,8 +246,13 @@ const ProfileFile::Section* ProfileFile::Find(std::string_view section) const {
 std::string ProfileFile::Get(std::string_view section, std::string_view key) const {
     const Section* s = Find(section);
     if (!s) return {};
-    const auto it = s->values.find(ToLowerAscii(key));
-    return it == s->values.end() ? std::string() : it->second;
+    if (!s->index.empty()) {
+        const auto it = s->index.find(ToLowerAscii(key));
+        return it == s->index.end() ? std::string() : std::string(s->entries[it->second].value);
+    }
+    for (const Entry& e : s->entries)
+        if (EqualIgnoringAsciiCase(e.key, key)) return std::string(e.value);
+    return {};
 }
 
 bool ProfileFile::HasSection(std::string_view section) const { return Find(section) != nullptr; }
@@ -229,13 +260,17 @@ bool ProfileFile::HasSection(std::string_view section) const { return Find(secti
 std::vector<std::string> ProfileFile::SectionNames() const {
     std::vector<std::string> names;
     names.reserve(sections_.size());
-    for (const Section& s : sections_) names.push_back(s.name);
+    for (const Section& s : sections_) names.emplace_back(s.name);
     return names;
 }
 
 std::vector<std::string> ProfileFile::KeysOf(std::string_view section) const {
-    const Section* s = Find(section);
-    return s ? s->keysAsWritten : std::vector<std::string>{};
+    std::vector<std::string> keys;
+    if (const Section* s = Find(section)) {
+        keys.reserve(s->entries.size());
+        for (const Entry& e : s->entries) keys.emplace_back(e.key);
+    }
+    return keys;
 }
 
 std::string GetProfileString(std::string_view section, std::string_view key, const std::string& path) {

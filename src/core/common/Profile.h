@@ -5,6 +5,7 @@
 // key reads empty. Writes keep every other line and replace the file atomically,
 // under a lock and only when no other writer changed the file since it was read.
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,14 +35,22 @@ public:
     std::vector<std::string> KeysOf(std::string_view section) const;
 
 private:
+    struct Entry {
+        std::string_view key;    // as written
+        std::string_view value;  // trimmed and cut
+    };
     struct Section {
-        std::string name;
-        std::vector<std::string> keysAsWritten;
-        // lower-cased key -> the value of its first line, so that a look-up does not walk the section
-        std::unordered_map<std::string, std::string> values;
+        std::string_view name;       // as written
+        std::vector<Entry> entries;  // in file order
+        // Lower-cased key -> its first entry, for a section too long to walk
+        // (a resource list of thousands); a short one is walked.
+        std::unordered_map<std::string, size_t> index;
     };
     const Section* Find(std::string_view section) const;
+    static void IndexIfLong(Section& section);
 
+    // The text the sections look into, shared by copies so its views stay valid.
+    std::shared_ptr<const std::string> text_;
     std::vector<Section> sections_;
     std::unordered_map<std::string, size_t> firstByName_;  // lower-cased name -> first section
 };
@@ -82,6 +91,8 @@ inline std::string TrimBlanks(std::string_view s, std::string_view blanks = kBla
 }
 // Cuts a UTF-8 text to at most n characters (an invalid byte counts as one).
 std::string CutToCharacters(std::string_view s, size_t n);
+std::string_view FirstCharacters(std::string_view s, size_t n);
 std::string ToLowerAscii(std::string_view s);
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 }  // namespace varnel
