@@ -50,6 +50,7 @@ LocationDialog::LocationDialog(QWidget* owner, PlaceChoice choice, Date shownDat
       cancelButton_(new QPushButton(QStringLiteral("Cancel"), this)),
       choice_(std::move(choice)),
       shownDate_(shownDate) {
+    worldLoad_ = std::async(std::launch::async, [] { WorldPlaces::Shared(); });
     setObjectName(QStringLiteral("frmLocation"));
     setWindowTitle(QStringLiteral("Choose Location and Time Zone Rules"));
     captionLabel_->setObjectName(QStringLiteral("lblCaption"));

@@ -5,6 +5,7 @@
 // and the sun's algorithm. It shows the choice for the displayed date and
 // gives it back on OK; Cancel, Escape and the close box change nothing.
 #include <QDialog>
+#include <future>
 #include <optional>
 #include <string>
 
@@ -51,6 +52,10 @@ private:
     QPushButton* cancelButton_;
     PlaceChoice choice_;
     Date shownDate_;
+    // The world list read while the dialog opens (a quarter of a second the
+    // first time), so that the first letter typed finds it ready; waited for
+    // on closing.
+    std::future<void> worldLoad_;
 };
 
 // Opens the dialog modally; the choice on OK, nothing otherwise.
