@@ -14,7 +14,7 @@ constexpr int32_t kReformDayNumber = 2299161;  // 15 October 1582
 
 bool Fits32(int64_t v) { return v >= kInt32Min && v <= kInt32Max; }
 
-int64_t ElapsedDays64(int64_t y) {
+int64_t ComputeElapsedDays(int64_t y) {
     const int64_t months = 235 * ((y - 1) / 19) + 12 * ((y - 1) % 19) + (7 * ((y - 1) % 19) + 1) / 19;
     const int64_t parts = 204 + 793 * (months % 1080);
     const int64_t hours = 5 + 12 * months + 793 * (months / 1080) + parts / 1080;
@@ -27,6 +27,19 @@ int64_t ElapsedDays64(int64_t y) {
     const int64_t weekday = day % 7;
     if (weekday == 0 || weekday == 3 || weekday == 5) ++day;
     return day;
+}
+
+// Every conversion of a date asks for the same two or three years several
+// times over: the last years asked are kept, each thread its own.
+int64_t ElapsedDays64(int64_t y) {
+    struct Known {
+        int64_t year = std::numeric_limits<int64_t>::min();
+        int64_t days = 0;
+    };
+    thread_local std::array<Known, 8> known;
+    Known& slot = known[static_cast<uint64_t>(y) % known.size()];
+    if (slot.year != y) slot = {y, ComputeElapsedDays(y)};
+    return slot.days;
 }
 
 // Month length in the leap-year layout, given the year's kind and length.

@@ -21,24 +21,44 @@ bool MovesToSunday(const std::string& name) {
     return name == "Tzom Gedaliah" || name == "Shiva Asar B'Tammuz" || name == "Tisha B'Av";
 }
 
+// Where a record falls in one Hebrew year, before it becomes a day: the
+// placement works on these small values, and only the days kept in the common
+// year are copied from their records.
+struct Placement {
+    int record = 0;
+    Date date;
+    int hebrewYear = 0;  // of the date as placed, before a fast moves
+    int16_t daynumber = 0;
+    int moonMonth = 0;  // a new moon: the Hebrew month it begins
+    bool keepsRest = true;  // false: no day of rest here whatever the record says
+};
+
+void AddDay(const HolyDayRecord& r, int record, Date date, std::vector<Placement>& out) {
+    out.push_back({record, date, HebrewDateOf(date).year, r.daynumber, 0, true});
+}
+
 // A day as the calendar shows it: a copy of its record with its date.
-void AddDay(const HolyDayRecord& r, int record, Date date, PlacedHolyDays& out) {
-    HolyDayRecord& day = out.emplace_back(r);
-    day.record = record;
-    day.date = date;
-    day.hebrewyear = std::to_string(HebrewDateOf(date).year);
+HolyDayRecord DayOf(const HolyDayRecord& r, const Placement& p) {
+    HolyDayRecord day = r;
+    day.record = p.record;
+    day.date = p.date;
+    day.hebrewyear = std::to_string(p.hebrewYear);
+    day.daynumber = p.daynumber;
+    if (p.moonMonth != 0) day.name = r.name + " " + HebrewMonthName(p.hebrewYear, p.moonMonth);
+    if (!p.keepsRest) day.restDay = false;
+    return day;
 }
 
 // The dates a rule-placed record gives in a Hebrew year. The second day of
 // Shavuot follows the record before it, as a feast's following days do;
 // counted from 16 Nisan it is a second day kept only outside Israel.
 void PlaceByRule(const HolyDayTable& table, int i, int hebrewYear, const HolyDayRules& rules,
-                 std::array<std::optional<Date>, kHolyDayCount + 1>& dates, PlacedHolyDays& out) {
+                 std::array<std::optional<Date>, kHolyDayCount + 1>& dates, std::vector<Placement>& out) {
     const HolyDayRecord& r = table[i];
     if (r.name == kRoshChodesh) {
         for (const NewMoonDay& moon : NewMoonsOf(hebrewYear)) {
             AddDay(r, i, moon.date, out);
-            out.back().name = r.name + " " + HebrewMonthName(hebrewYear, moon.month);
+            out.back().moonMonth = moon.month;
             out.back().daynumber = static_cast<int16_t>(moon.daynumber);
         }
         return;
@@ -56,7 +76,8 @@ void PlaceByRule(const HolyDayTable& table, int i, int hebrewYear, const HolyDay
 }
 
 // The days of every record in one Hebrew year.
-void PlaceInHebrewYear(const HolyDayTable& table, int hebrewYear, const HolyDayRules& rules, PlacedHolyDays& out) {
+void PlaceInHebrewYear(const HolyDayTable& table, int hebrewYear, const HolyDayRules& rules,
+                       std::vector<Placement>& out) {
     std::array<std::optional<Date>, kHolyDayCount + 1> dates{};
     std::string previousName;  // the last record placed by its own Hebrew date
     for (int i = 1; i <= kHolyDayCount; ++i) {
@@ -86,17 +107,17 @@ void PlaceInHebrewYear(const HolyDayTable& table, int hebrewYear, const HolyDayR
             // as a day of the feast that is no day of rest.
             if (i == kHolyDayCount || table[i + 1].name != r.name) continue;
             AddDay(r, i, *date, out);
-            out.back().restDay = false;
+            out.back().keepsRest = false;
             continue;
         }
         AddDay(r, i, *date, out);
         const int weekday = date->Weekday();
         if (r.name == "Ta'anit Esther") {
             // The fast is kept on the Thursday before.
-            if (weekday == kSaturday) *out.back().date -= 2;
-            else if (weekday == kFriday) *out.back().date -= 1;
+            if (weekday == kSaturday) out.back().date -= 2;
+            else if (weekday == kFriday) out.back().date -= 1;
         } else if (MovesToSunday(r.name) && weekday == kSaturday) {
-            *out.back().date += 1;
+            out.back().date += 1;
         }
     }
 }
@@ -218,13 +239,15 @@ PlacedHolyDays PlaceHolyDays(const HolyDayTable& table, int year, const HolyDayR
     if (year < kMinYear || year > kMaxYear) return days;
     // The Hebrew year of 1 January, and the next one, which begins in the autumn.
     const int first = HebrewDateOf(Date(year, 1, 1)).year;
-    PlacedHolyDays both;
+    std::vector<Placement> both;
+    both.reserve(2 * kHolyDayCount);
     for (int hebrewYear : {first, first + 1}) PlaceInHebrewYear(table, hebrewYear, rules, both);
-    for (HolyDayRecord& day : both)
-        if (day.date->Year() == year) days.push_back(std::move(day));
-    std::stable_sort(days.begin(), days.end(), [](const HolyDayRecord& a, const HolyDayRecord& b) {
-        return a.record != b.record ? a.record < b.record : *a.date < *b.date;
+    std::erase_if(both, [year](const Placement& p) { return p.date.Year() != year; });
+    std::stable_sort(both.begin(), both.end(), [](const Placement& a, const Placement& b) {
+        return a.record != b.record ? a.record < b.record : a.date < b.date;
     });
+    days.reserve(both.size());
+    for (const Placement& p : both) days.push_back(DayOf(table[p.record], p));
     return days;
 }
 

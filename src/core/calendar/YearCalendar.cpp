@@ -53,9 +53,21 @@ const YearCalendar& YearCache::Year(int year) {
     return years_[oldest];
 }
 
+const PlacedHolyDays& YearCache::HolyDays(int year) {
+    for (const YearCalendar& built : years_)
+        if (built.year == year && year != 0) return built.holyDays;
+    if (placed_[0].year != year || year == 0) {
+        std::swap(placed_[0], placed_[1]);  // the most recent first
+        if (placed_[0].year != year || year == 0)
+            placed_[0] = {year, PlaceHolyDays(data_->holyDays, year, data_->rules)};
+    }
+    return placed_[0].days;
+}
+
 void YearCache::Clear() {
     years_ = {};
     lastUse_ = {};
+    placed_ = {};
 }
 
 }  // namespace varnel

@@ -54,6 +54,10 @@ class YearCache {
 public:
     explicit YearCache(const CalendarData& data) : data_(&data) {}
     const YearCalendar& Year(int year);
+    // The holy days of a year: a built year's, else placed alone and kept
+    // without scheduling the year's portions (the times of a month's last day
+    // look at the next day, which can lie in the next year).
+    const PlacedHolyDays& HolyDays(int year);
     // Forgets every year (after the data changed).
     void Clear();
 
@@ -63,6 +67,12 @@ private:
     std::array<YearCalendar, kSlots> years_{};
     std::array<unsigned, kSlots> lastUse_{};
     unsigned clock_ = 0;
+    // Holy days placed for years not built: the two asked most recently.
+    struct PlacedYear {
+        int year = 0;
+        PlacedHolyDays days;
+    };
+    std::array<PlacedYear, 2> placed_{};
 };
 
 }  // namespace varnel

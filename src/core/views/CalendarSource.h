@@ -30,6 +30,8 @@ public:
     void SetRules(const HolyDayRules& rules);
     // The complete calendar of a common year, however the view got there.
     const YearCalendar& Year(int year) { return years_.Year(year); }
+    // The holy days of a common year, without building the rest of it.
+    const PlacedHolyDays& HolyDays(int year) { return years_.HolyDays(year); }
     // The chosen place with the daylight rules of a common year; the reference
     // holds until the place changes.
     const Place& PlaceIn(int year);

@@ -6,7 +6,7 @@ namespace varnel {
 
 DayOccasion OccasionOn(CalendarSource& source, Date date) {
     std::vector<const HolyDayRecord*> onDate;
-    for (const HolyDayRecord& h : source.Year(date.Year()).holyDays)
+    for (const HolyDayRecord& h : source.HolyDays(date.Year()))
         if (h.date == date) onDate.push_back(&h);
     return OccasionOf(date, onDate);
 }
