@@ -186,40 +186,41 @@ void ReadHolyDays(const ProfileFile& file, const std::string& fileName, HolyDayT
     table.fill(HolyDayRecord{});
     std::string previousName;  // as the placement follows runs of feast days
     for (int i = 1; i <= kHolyDayCount; ++i) {
-        const std::string section = "HolyDay" + std::to_string(i);
+        const std::string name = "HolyDay" + std::to_string(i);
+        const ProfileFile::SectionReader section = file.SectionOf(name);
         HolyDayRecord& r = table[i];
-        r.name = file.Get(section, "name");
+        r.name = section.Get("name");
         if (r.name.empty()) {
             previousName.clear();
             continue;
         }
-        r.englishname = file.Get(section, "englishname");
-        r.biblereference = file.Get(section, "biblereference");
-        r.description = file.Get(section, "description");
-        const int daynumber = LeadingNumber(file.Get(section, "daynumber"));
+        r.englishname = section.Get("englishname");
+        r.biblereference = section.Get("biblereference");
+        r.description = section.Get("description");
+        const int daynumber = LeadingNumber(section.Get("daynumber"));
         r.daynumber = daynumber >= INT16_MIN && daynumber <= INT16_MAX ? static_cast<int16_t>(daynumber) : 0;
-        r.hebrewmonthday = file.Get(section, "hebrewmonthday");
-        r.hebrewmonth = file.Get(section, "hebrewmonth");
-        r.hebrewday = file.Get(section, "hebrewday");
+        r.hebrewmonthday = section.Get("hebrewmonthday");
+        r.hebrewmonth = section.Get("hebrewmonth");
+        r.hebrewday = section.Get("hebrewday");
         if (const std::string fault = RangeFault(r, previousName); !fault.empty()) {
             report.Add(DataFileProblem::Level::Warning, fileName,
-                       fileName + ", section [" + section + "] \"" + EscapeForMessage(r.name) + "\": " + fault +
+                       fileName + ", section [" + name + "] \"" + EscapeForMessage(r.name) + "\": " + fault +
                            "; the day is skipped.");
             r = HolyDayRecord{};
             previousName.clear();  // shown on no day, like an empty section
             continue;
         }
         if (!IsShabbatRelative(r.hebrewday)) previousName = r.name;
-        r.onthisday = file.Get(section, "onthisday");
-        r.torah = file.Get(section, "torah");
-        r.haftarah = file.Get(section, "haftarah");
-        r.sephardic = file.Get(section, "sephardic");
-        r.messianic = file.Get(section, "messianic");
-        r.brithadashah = file.Get(section, "brithadashah");
-        r.maftir = file.Get(section, "maftir");
-        const std::string rest = file.Get(section, "restday");
+        r.onthisday = section.Get("onthisday");
+        r.torah = section.Get("torah");
+        r.haftarah = section.Get("haftarah");
+        r.sephardic = section.Get("sephardic");
+        r.messianic = section.Get("messianic");
+        r.brithadashah = section.Get("brithadashah");
+        r.maftir = section.Get("maftir");
+        const std::string rest = section.Get("restday");
         r.restDay = rest.empty() ? DefaultRestDay(r) : LeadingNumber(rest) != 0;
-        const std::string diaspora = file.Get(section, "diasporaonly");
+        const std::string diaspora = section.Get("diasporaonly");
         r.diasporaOnly = diaspora.empty() ? DefaultDiasporaOnly(r) : LeadingNumber(diaspora) != 0;
     }
 }

@@ -40,15 +40,16 @@ void ReadPortions(const ProfileFile& file, ParashahTable& table) {
     for (int i = 1; i <= kPortionCount; ++i) {
         section.resize(8);
         section += std::to_string(i);
+        const ProfileFile::SectionReader reader = file.SectionOf(section);
         ParashahRecord& r = table[i];
-        r.parashah = file.Get(section, "parashah");
-        const std::string english = file.Get(section, "english");
+        r.parashah = reader.Get("parashah");
+        const std::string english = reader.Get("english");
         if (!english.empty()) r.english = '"' + english + '"';
-        r.torah = file.Get(section, "torah");
-        r.haftarah = file.Get(section, "haftarah");
-        r.sephardic = file.Get(section, "sephardic");
-        r.messianic = file.Get(section, "messianic");
-        r.brithadashah = file.Get(section, "brithadashah");
+        r.torah = reader.Get("torah");
+        r.haftarah = reader.Get("haftarah");
+        r.sephardic = reader.Get("sephardic");
+        r.messianic = reader.Get("messianic");
+        r.brithadashah = reader.Get("brithadashah");
     }
 }
 

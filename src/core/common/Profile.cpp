@@ -200,6 +200,11 @@ ProfileFile ProfileFile::Parse(std::string_view source, size_t valueLimit) {
     f.text_ = std::make_shared<const std::string>(source);
     const std::string_view text = *f.text_;
     Section* current = nullptr;
+    // Every section header has a '[': room for them all, so no section moves.
+    size_t brackets = 0;
+    for (size_t at = text.find('['); at != std::string_view::npos; at = text.find('[', at + 1)) ++brackets;
+    f.sections_.reserve(brackets);
+    f.firstByName_.reserve(brackets);
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
@@ -244,7 +249,11 @@ const ProfileFile::Section* ProfileFile::Find(std::string_view section) const {
 }
 
 std::string ProfileFile::Get(std::string_view section, std::string_view key) const {
-    const Section* s = Find(section);
+    return SectionOf(section).Get(key);
+}
+
+std::string ProfileFile::SectionReader::Get(std::string_view key) const {
+    const Section* s = section_;
     if (!s) return {};
     if (!s->index.empty()) {
         const auto it = s->index.find(ToLowerAscii(key));

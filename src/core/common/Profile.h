@@ -35,6 +35,23 @@ public:
     std::vector<std::string> KeysOf(std::string_view section) const;
 
 private:
+    struct Section;
+
+public:
+    // One section found once, for a reader that takes many of its keys; valid
+    // while the file it came from lives. A missing section reads empty.
+    class SectionReader {
+    public:
+        std::string Get(std::string_view key) const;
+
+    private:
+        friend class ProfileFile;
+        explicit SectionReader(const Section* section) : section_(section) {}
+        const Section* section_;
+    };
+    SectionReader SectionOf(std::string_view section) const { return SectionReader(Find(section)); }
+
+private:
     struct Entry {
         std::string_view key;    // as written
         std::string_view value;  // trimmed and cut
