@@ -6,7 +6,7 @@
 namespace varnel {
 namespace {
 
-std::unique_ptr<CommandCalendar> Open(CalendarData data, const PlaceChoice& place, Date shown) {
+std::unique_ptr<CommandCalendar> Open(CalendarData&& data, const PlaceChoice& place, Date shown) {
     auto calendar = std::make_unique<CommandCalendar>(std::move(data), place);
     calendar->state.ShowMonthOf(shown);
     const UserSettings& settings = cli::CommandSettings();
@@ -19,7 +19,7 @@ std::unique_ptr<CommandCalendar> Open(CalendarData data, const PlaceChoice& plac
 
 }  // namespace
 
-CommandCalendar::CommandCalendar(CalendarData data, const PlaceChoice& place) : source(std::move(data)) {
+CommandCalendar::CommandCalendar(CalendarData&& data, const PlaceChoice& place) : source(std::move(data)) {
     source.SetPlace(place);
 }
 

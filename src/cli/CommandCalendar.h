@@ -14,7 +14,7 @@
 namespace varnel {
 
 struct CommandCalendar {
-    CommandCalendar(CalendarData data, const PlaceChoice& place);
+    CommandCalendar(CalendarData&& data, const PlaceChoice& place);
     ViewState state;
     CalendarSource source;
 };

@@ -31,9 +31,10 @@ ShabbatInputs ShabbatInputsFor(CalendarSource& source, const ViewState& state) {
     in.dayCount = state.currentMonthDays;
     in.parashot = &source.Year(year).parashot;
     const Place place = source.PlaceIn(year);
-    const Place before = year > kMinYear ? source.PlaceIn(year - 1) : place;
-    in.sunOf = [place, before, year](Date date) { return SunOn(date, date.Year() < year ? before : place); };
     const Date friday = state.currentDate - 1;
+    // Only January's rows reach back into the year before, to its last Friday.
+    const Place before = year > kMinYear && friday.Year() < year ? source.PlaceIn(year - 1) : place;
+    in.sunOf = [place, before, year](Date date) { return SunOn(date, date.Year() < year ? before : place); };
     in.times = FeastTimesOf(source, friday.IsInSupportedRange() ? friday : state.currentDate, state.currentMonthEnd,
                             state.candleMinutes);
     return in;

@@ -164,7 +164,10 @@ MonthInputs MonthInputsFor(const ViewState& state, const YearCalendar& year, con
 
 void ComposeMonth(const ViewState& state, CalendarSource& source, MonthViewModel& view) {
     const int year = state.Year();
-    // First: asking the neighbouring years may rebuild the cache's slot of this one.
+    // The year is built before the times ask for its holy days, so they are
+    // not placed apart first; the times ask a neighbouring year for its holy
+    // days only, and the year is asked for again after them.
+    source.Year(year);
     std::vector<FeastTime> times =
         FeastTimesOf(source, state.currentDate, state.currentMonthEnd, state.candleMinutes);
     MonthInputs in = MonthInputsFor(state, source.Year(year), source.PlaceIn(year));
