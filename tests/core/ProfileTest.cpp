@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 
 #include "TempFolder.h"
@@ -30,6 +31,16 @@ TEST(Profile, CutsValuesTo99CharactersAndTrims) {
     EXPECT_EQ(f.Get("S", "k"), std::string(99, 'x'));
     EXPECT_EQ(f.Get("S", "u"), std::string(98, 'a') + "\xC3\xA9");  // a two-byte character is one of 99
     EXPECT_EQ(f.Get("S", "t"), std::string(98, 'b'));                // cut, then trimmed again
+}
+
+// The blanks trimmed are the C library's white space, every other byte is kept.
+TEST(Profile, TrimsExactlyTheWhiteSpaceBytes) {
+    for (int b = 0; b < 256; ++b) {
+        const char c = static_cast<char>(b);
+        const std::string text = std::string(2, c) + "x y" + std::string(2, c);
+        EXPECT_EQ(TrimmedView(text), std::isspace(b) ? "x y" : text) << "byte " << b;
+        EXPECT_EQ(TrimmedView(std::string(3, c)), std::isspace(b) ? "" : std::string(3, c)) << "byte " << b;
+    }
 }
 
 TEST(Profile, SurvivesJunk) {

@@ -155,6 +155,14 @@ std::string RewriteProfileText(std::string_view text, std::string_view section, 
 }
 
 std::string_view TrimmedView(std::string_view s, std::string_view blanks) {
+    if (blanks == kBlankCharacters) {
+        // Every line of a file is trimmed so: a plain test of each end's byte.
+        const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+        size_t b = 0, e = s.size();
+        while (b < e && blank(s[b])) ++b;
+        while (e > b && blank(s[e - 1])) --e;
+        return s.substr(b, e - b);
+    }
     const size_t b = s.find_first_not_of(blanks);
     if (b == std::string_view::npos) return {};
     return s.substr(b, s.find_last_not_of(blanks) - b + 1);
