@@ -79,7 +79,6 @@ private:
     std::vector<Write> writes_;
     std::vector<CalendarEntry> obsolete_;
     size_t next_ = 0;
-    bool stopped_ = false;
     ExportReport report_;
 };
 

@@ -95,9 +95,9 @@ struct SunDay {
     std::optional<double> sunrise;  // absent when the sun does not rise that day
     double solarNoon = 0;
     std::optional<double> sunset;   // absent when it does not set
-    std::string_view absence;       // why one is absent ("The sun does not set")
+    std::string_view absence{};     // why one is absent ("The sun does not set")
     bool daylight = false;
-    std::string_view zoneName;
+    std::string_view zoneName{};
 };
 SunDay SunOn(Date date, const Place& place);
 // The sun a number of degrees below the horizon at a place, on its clock.
