@@ -16,13 +16,14 @@ namespace {
 
 // The days of the year in table order; a named record that gives no day this
 // year stands once, undated, where its days would be.
-std::vector<HolyDayRecord> Listing(const HolyDayTable& table, const PlacedHolyDays& days) {
+std::vector<HolyDayRecord> Listing(const HolyDayTable& table, PlacedHolyDays days) {
     std::vector<HolyDayRecord> listed;
+    listed.reserve(days.size() + kHolyDayCount);
     size_t next = 0;
     for (int i = 1; i <= kHolyDayCount; ++i) {
         if (table[i].name.empty()) continue;
         const size_t before = listed.size();
-        for (; next < days.size() && days[next].record == i; ++next) listed.push_back(days[next]);
+        for (; next < days.size() && days[next].record == i; ++next) listed.push_back(std::move(days[next]));
         if (listed.size() == before) {
             HolyDayRecord undated = table[i];
             undated.record = i;

@@ -268,7 +268,7 @@ std::string ProfileFile::SectionReader::Get(std::string_view key) const {
         return it == s->index.end() ? std::string() : std::string(s->entries[it->second].value);
     }
     for (const Entry& e : s->entries)
-        if (EqualIgnoringAsciiCase(e.key, key)) return std::string(e.value);
+        if (e.key.size() == key.size() && EqualIgnoringAsciiCase(e.key, key)) return std::string(e.value);
     return {};
 }
 
