@@ -1,5 +1,7 @@
 #include "core/calendar/NamedShabbatot.h"
 
+#include <array>
+
 #include "core/calendar/HebrewCalendar.h"
 
 namespace varnel {
@@ -20,7 +22,11 @@ std::vector<std::string_view> NamedShabbatotOf(Date saturday) {
     const int32_t day = DateToJulianDay(saturday);
     const int adar = HebrewLeapYear(h.year) ? 7 : 6;  // Adar II in a leap year
     const int nisan = adar + 1, av = nisan + 4;
-    const auto until = [&](int month, int d) { return HebrewToJulianDay(h.year, month, d) - day; };
+    // The first day of each month, found once: a Saturday asks about several.
+    std::array<int32_t, 14> firsts{};
+    firsts[1] = HebrewToJulianDay(h.year, 1, 1);
+    for (int m = 2; m <= 13; ++m) firsts[m] = firsts[m - 1] + DaysInHebrewMonth(h.year, m - 1);
+    const auto until = [&](int month, int d) { return firsts[month] + d - 1 - day; };
 
     if (h.month == kTishrei && Within(h.day, 3, 9)) specials.push_back(kShabbatShuva);
     const int32_t intoHanukkah = -until(kKislev, 25);
