@@ -25,6 +25,16 @@ namespace {
 class Comforts : public WindowFixture {
 protected:
     MainWindow& Start() { return WindowFixture::Start(QSize(1000, 760)); }
+
+    // The window on January 2027 with the floating note open over the 31st.
+    MainWindow& StartWithNoteOnJanuary31(MonthCell& jan31) {
+        MainWindow& window = Start();
+        window.State().floatDetails = true;
+        ShowMonth(2027, 1);
+        jan31 = MonthCellOf(Date(2027, 1, 1), 31);
+        HoverCell(window.Month()->Grid(), jan31.row, jan31.col);
+        return window;
+    }
 };
 
 TEST_F(Comforts, ANewPlaceRedrawsTheShownMonthAtOnce) {
@@ -45,12 +55,9 @@ TEST_F(Comforts, ANewPlaceRedrawsTheShownMonthAtOnce) {
 }
 
 TEST_F(Comforts, TheNoteGoesWithItsMonthAndWithEscape) {
-    MainWindow& window = Start();
-    window.State().floatDetails = true;
-    ShowMonth(2027, 1);
+    MonthCell jan31;
+    MainWindow& window = StartWithNoteOnJanuary31(jan31);
     GridWidget* grid = window.Month()->Grid();
-    const MonthCell jan31 = MonthCellOf(Date(2027, 1, 1), 31);
-    HoverCell(grid, jan31.row, jan31.col);
     ASSERT_NE(OpenFlexNote(), nullptr);
     EXPECT_TRUE(OpenFlexNote()->NoteText().startsWith("Sunday, January, 31, 2027\n"));
     QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
@@ -75,12 +82,9 @@ TEST_F(Comforts, TheNoteGoesWithItsMonthAndWithEscape) {
 // The note never stays over a dialog or another window: it closes when the
 // main window loses the focus, and a window in the background shows none.
 TEST_F(Comforts, TheNoteHidesWhenADialogOpensOrTheWindowLosesTheFocus) {
-    MainWindow& window = Start();
-    window.State().floatDetails = true;
-    ShowMonth(2027, 1);
+    MonthCell jan31;
+    MainWindow& window = StartWithNoteOnJanuary31(jan31);
     GridWidget* grid = window.Month()->Grid();
-    const MonthCell jan31 = MonthCellOf(Date(2027, 1, 1), 31);
-    HoverCell(grid, jan31.row, jan31.col);
     ASSERT_NE(OpenFlexNote(), nullptr);
     bool noteWhileDialog = true;
     WhenModal<QDialog>([&](QDialog& dialog) {
