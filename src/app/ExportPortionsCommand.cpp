@@ -15,7 +15,7 @@ int RunExportPortions(const Context& context) {
     ParseMonth(context.args[0], year, month);
     const CalendarTarget target = CommandCalendarTarget(context);
     const CalendarData data = UseDataFolder(context);
-    RequireDataFiles({kHolyDayFile, kParashahFile});
+    RequireDataFiles(data, {kHolyDayFile, kParashahFile});
     const Date first = Date(year, month, 1);
     const ParashahTable parashot = BuildYear(year, data).parashot;
     return RunCalendarExport(context, target, PortionExportScope(first),

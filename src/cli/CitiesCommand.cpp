@@ -2,9 +2,9 @@
 // the places of the world list that match a text.
 #include <cmath>
 #include <cstdio>
-#include <iostream>
 
 #include "cli/CommandLine.h"
+#include "cli/TextOut.h"
 #include "core/common/Json.h"
 #include "core/solar/Location.h"
 #include "core/solar/SunCalculator.h"
@@ -41,15 +41,15 @@ int SearchWorld(const Context& context, const std::string& text) {
                 .Key("longitude").Number(p->longitude)
                 .Key("zone").String(p->zone)
                 .EndObject();
-        std::cout << w.EndArray().Text() << "\n";
+        out << w.EndArray().Text() << "\n";
         return 0;
     }
     for (const WorldPlace* p : found) {
         char coordinates[48];
         std::snprintf(coordinates, sizeof coordinates, "%8.3f %9.3f", p->latitude, p->longitude);
-        std::cout << FullName(*p) << "  " << coordinates << "  " << p->zone << "\n";
+        out << FullName(*p) << "  " << coordinates << "  " << p->zone << "\n";
     }
-    if (found.empty()) std::cerr << "varnel: no place of the world list matches " << Quoted(text) << "\n";
+    if (found.empty()) err << "varnel: no place of the world list matches " << Quoted(text) << "\n";
     return 0;
 }
 
@@ -71,7 +71,7 @@ int RunCities(const Context& context) {
                 .EndObject();
         }
         w.EndArray();
-        std::cout << w.Text() << "\n";
+        out << w.Text() << "\n";
         return 0;
     }
     for (int i = 0; i < kCityCount; ++i) {
@@ -80,7 +80,7 @@ int RunCities(const Context& context) {
         std::snprintf(coordinates, sizeof coordinates, "%8.3f %9.3f", c.latitude, EastLongitude(c));
         std::string name(c.name);
         if (name.size() < 26) name.resize(26, ' ');
-        std::cout << name << " " << coordinates << "  " << UtcOffsetText(UtcOffsetHours(c)) << "  "
+        out << name << " " << coordinates << "  " << UtcOffsetText(UtcOffsetHours(c)) << "  "
                   << IanaZoneOfCity(i) << "\n";
     }
     return 0;

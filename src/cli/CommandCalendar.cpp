@@ -26,7 +26,7 @@ CommandCalendar::CommandCalendar(CalendarData&& data, const PlaceChoice& place) 
 std::unique_ptr<CommandCalendar> OpenCommandCalendar(const cli::Context& context, Date shown) {
     const PlaceChoice place = cli::ResolvePlace(context);
     CalendarData data = cli::UseDataFolder(context);
-    cli::RequireDataFiles({kHolyDayFile, kParashahFile});
+    cli::RequireDataFiles(data, {kHolyDayFile, kParashahFile});
     return Open(std::move(data), place, shown);
 }
 

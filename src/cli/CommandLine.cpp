@@ -1,5 +1,7 @@
 #include "cli/CommandLine.h"
 
+#include <algorithm>
+
 #include "cli/DataFileNotes.h"
 #include "cli/DataFolder.h"
 #include "core/calendar/DataFiles.h"
@@ -42,9 +44,10 @@ HolyDayRules ResolveHolyDayRules(const Context& context) {
     return rules.schedule == ScheduleChoice::Auto ? RulesAt(rules, ResolvePlace(context)) : RulesAt(rules, PlaceChoice{});
 }
 
-void RequireDataFiles(const std::vector<std::string>& names) {
-    const std::vector<std::string> missing = MissingDataFiles(ProgramFolder(), names);
-    if (!missing.empty()) throw DataError(MissingFileMessage(ProgramFolder(), missing.front()));
+void RequireDataFiles(const CalendarData& data, const std::vector<std::string>& names) {
+    for (const std::string& name : names)
+        if (std::find(data.absentFiles.begin(), data.absentFiles.end(), name) != data.absentFiles.end())
+            throw DataError(MissingFileMessage(data.folder, name));
 }
 
 const UserSettings& CommandSettings() {

@@ -40,9 +40,9 @@ CalendarData UseDataFolder(const Context& context, DataFiles files = DataFiles::
 // --schedule over them; an automatic schedule is Israel's for a place (the
 // command's, else the settings') in Israel. UseDataFolder's data carry them.
 HolyDayRules ResolveHolyDayRules(const Context& context);
-// Throws DataError naming the first of these data files the installed folder
-// lacks (with its backup).
-void RequireDataFiles(const std::vector<std::string>& names);
+// Throws DataError naming the first of these data files that the folder read
+// into the data lacked, with its backup.
+void RequireDataFiles(const CalendarData& data, const std::vector<std::string>& names);
 
 // The user's settings, read from the settings files once.
 const UserSettings& CommandSettings();

@@ -2,12 +2,12 @@
 
 #include <cctype>
 #include <filesystem>
-#include <iostream>
-#include <sstream>
+#include <string_view>
 
 #include "cli/CommandLine.h"
 #include "cli/CommandTable.h"
 #include "cli/DataFolder.h"
+#include "cli/TextOut.h"
 #include "core/common/Files.h"
 
 namespace varnel::cli {
@@ -55,7 +55,7 @@ int RunCommandLine(int argc, char** argv, const HandOver& handOver) {
             };
             if (a == "--help" || a == "-h") help = true;
             else if (a == "--version") {
-                std::cout << "varnel " << VARNEL_VERSION << "\n";
+                out << "varnel " << VARNEL_VERSION << "\n";
                 return 0;
             } else if (const CommonOption* common = FindCommonOption(a)) {
                 common->store(context, value(common->option));
@@ -69,7 +69,7 @@ int RunCommandLine(int argc, char** argv, const HandOver& handOver) {
         }
         if (commandName.empty()) {
             if (help) {
-                std::cout << HelpText();
+                out << HelpText();
                 return 0;
             }
             // The desktop program takes the data folder; other options mean
@@ -85,16 +85,20 @@ int RunCommandLine(int argc, char** argv, const HandOver& handOver) {
         if (const char* given = PlaceOptionGiven(context); given && !command->usesPlace)
             throw UsageError(std::string(given) + " does not apply to " + commandName + ", which uses no place");
         if (help) {
-            std::cout << CommandHelpText(*command);
+            out << CommandHelpText(*command);
             return 0;
         }
         return RunWithArguments(*command, context, handOver);
     } catch (const UsageError& e) {
-        std::cerr << "varnel: " << e.what() << "\n";
+        err << "varnel: " << e.what() << "\n";
         return 2;
     } catch (const DataError& e) {
-        std::istringstream lines(e.what());
-        for (std::string line; std::getline(lines, line);) std::cerr << "varnel: " << line << "\n";
+        // Each line of the message on its own, as a multi-line report reads.
+        for (std::string_view rest = e.what(); !rest.empty();) {
+            const size_t end = rest.find('\n');
+            err << "varnel: " << rest.substr(0, end) << "\n";
+            rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+        }
         return 1;
     }
 }

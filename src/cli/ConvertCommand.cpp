@@ -1,6 +1,5 @@
-#include <iostream>
-
 #include "cli/CommandLine.h"
+#include "cli/TextOut.h"
 #include "core/calendar/HebrewCalendar.h"
 #include "core/common/DateFormat.h"
 #include "core/common/Date.h"
@@ -26,9 +25,9 @@ int RunConvert(const Context& context) {
             .Key("monthname").String(monthName)
             .EndObject()
             .EndObject();
-        std::cout << w.Text() << "\n";
+        out << w.Text() << "\n";
     } else {
-        std::cout << LongDateText(date) << " = " << h.day << " " << monthName << " " << h.year
+        out << LongDateText(date) << " = " << h.day << " " << monthName << " " << h.year
                   << " (day number " << dayNumber << ")\n";
     }
     return 0;

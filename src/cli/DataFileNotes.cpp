@@ -1,6 +1,6 @@
 #include "cli/DataFileNotes.h"
 
-#include <iostream>
+#include "cli/TextOut.h"
 
 namespace varnel::cli {
 
@@ -8,7 +8,7 @@ std::string SayDataFileProblems(const DataFileReport& report) {
     std::string errors;
     for (const DataFileProblem& p : report.problems) {
         if (p.level == DataFileProblem::Level::Error) errors += p.text + "\n";
-        else std::cerr << "varnel: " << p.text << "\n";
+        else err << "varnel: " << p.text << "\n";
     }
     return errors;
 }

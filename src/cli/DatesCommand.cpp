@@ -1,10 +1,10 @@
 // varnel dates: the personal dates of dates.dat, their days in a common year,
 // and adding or removing one. Plain core only: no Qt.
 #include <charconv>
-#include <iostream>
 #include <optional>
 
 #include "cli/CommandLine.h"
+#include "cli/TextOut.h"
 #include "cli/DataFolder.h"
 #include "core/common/EntryChange.h"
 #include "core/common/Files.h"
@@ -87,7 +87,7 @@ void PrintEntries(const std::vector<PersonalDateEntry>& entries, bool json) {
         const std::optional<PersonalDate> p = ReadPersonalDate(e, why);
         const std::string hebrew = p ? HebrewDateText(p->hebrew) : std::string();
         if (!json) {
-            std::cout << n + 1 << "\t" << (p ? KindName(p->kind) : e.kind) << "\t"
+            out << n + 1 << "\t" << (p ? KindName(p->kind) : e.kind) << "\t"
                       << (e.date.empty() ? e.hebrew : e.date + (p && p->afterSunset ? " after sunset" : ""))
                       << (p && p->common ? " (" + hebrew + ")" : "") << "\t" << e.name << "\t"
                       << (p ? e.note : "skipped: " + why) << "\n";
@@ -101,7 +101,7 @@ void PrintEntries(const std::vector<PersonalDateEntry>& entries, bool json) {
         p ? w.Null() : w.String(why);
         w.EndObject();
     }
-    if (json) std::cout << w.EndArray().Text() << "\n";
+    if (json) out << w.EndArray().Text() << "\n";
 }
 
 void PrintDays(const std::vector<PersonalDay>& days, bool json) {
@@ -112,16 +112,16 @@ void PrintDays(const std::vector<PersonalDay>& days, bool json) {
             w.BeginObject().Key("date").Date(d.date).Key("name").String(d.name).Key("kind").String(KindName(d.kind));
             w.Key("hebrew").String(HebrewDateText(d.hebrew)).Key("count").Int(d.count).EndObject();
         } else {
-            std::cout << IsoDate(d.date) << "\t" << HebrewDateText(d.hebrew) << "\t" << PersonalDayLine(d) << "\t"
+            out << IsoDate(d.date) << "\t" << HebrewDateText(d.hebrew) << "\t" << PersonalDayLine(d) << "\t"
                       << PersonalDayCount(d) << "\n";
         }
     }
-    if (json) std::cout << w.EndArray().Text() << "\n";
+    if (json) out << w.EndArray().Text() << "\n";
 }
 
 // Entries the calendar skips are said on standard error; the rest is shown.
 void SaySkipped(const std::vector<PersonalDateEntry>& entries, const std::string& path) {
-    for (const std::string& s : ReadPersonalDates(entries).skipped) std::cerr << "varnel: " << path << ": " << s << "\n";
+    for (const std::string& s : ReadPersonalDates(entries).skipped) err << "varnel: " << path << ": " << s << "\n";
 }
 
 }  // namespace
@@ -151,7 +151,7 @@ int RunDates(const Context& context) {
             return true;
         }, &error);
         if (!saved) {
-            std::cerr << "varnel: could not write the personal dates " << Quoted(path) << ": " << error << "\n";
+            err << "varnel: could not write the personal dates " << Quoted(path) << ": " << error << "\n";
             return 1;
         }
         entries = ReadPersonalDateEntries(path);

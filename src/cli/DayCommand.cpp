@@ -1,8 +1,8 @@
 #include <algorithm>
-#include <iostream>
 
 #include "cli/CommandCalendar.h"
 #include "cli/CommandLine.h"
+#include "cli/TextOut.h"
 #include "core/common/Date.h"
 #include "core/common/Json.h"
 #include "core/views/DayView.h"
@@ -42,7 +42,7 @@ int RunDay(const Context& context) {
     const auto calendar = OpenCommandCalendar(context, date);
     DayViewModel day;
     RenderDay(*calendar, date, day);
-    std::cout << (context.json ? DayViewJson(day) + "\n" : DayViewText(day));
+    cli::out << (context.json ? DayViewJson(day) + "\n" : DayViewText(day));
     return 0;
 }
 

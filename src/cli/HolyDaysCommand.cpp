@@ -1,7 +1,6 @@
-#include <iostream>
-
 #include "cli/CommandCalendar.h"
 #include "cli/CommandLine.h"
+#include "cli/TextOut.h"
 #include "cli/ReadingsJson.h"
 #include "core/common/Files.h"
 #include "core/calendar/HebrewCalendar.h"
@@ -39,7 +38,7 @@ std::vector<HolyDayRecord> Listing(const HolyDayTable& table, PlacedHolyDays day
 int RunHolyDays(const Context& context) {
     const int year = ParseYear(context.args[0]);
     const CalendarData data = UseDataFolder(context, DataFiles::HolyDays);
-    RequireDataFiles({kHolyDayFile});
+    RequireDataFiles(data, {kHolyDayFile});
     const std::vector<HolyDayRecord> listed = Listing(data.holyDays, PlaceHolyDays(data.holyDays, year, data.rules));
     if (context.json) {
         JsonWriter w;
@@ -61,7 +60,7 @@ int RunHolyDays(const Context& context) {
             WriteReadings(w, r).EndObject();
         }
         w.EndArray();
-        std::cout << w.Text() << "\n";
+        out << w.Text() << "\n";
         return 0;
     }
     for (const HolyDayRecord& r : listed) {
@@ -72,7 +71,7 @@ int RunHolyDays(const Context& context) {
                    HebrewMonthName(h.year, h.month) + " " + std::to_string(h.year);
         }
         std::string number = std::to_string(r.record);
-        std::cout << std::string(3 - number.size(), ' ') << number << "  " << when << "  " << r.name << "\n";
+        out << std::string(3 - number.size(), ' ') << number << "  " << when << "  " << r.name << "\n";
     }
     return 0;
 }

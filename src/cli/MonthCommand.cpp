@@ -1,9 +1,8 @@
 #include "cli/MonthCommand.h"
 
-#include <iostream>
-
 #include "cli/CommandCalendar.h"
 #include "cli/CommandLine.h"
+#include "cli/TextOut.h"
 #include "core/common/DateFormat.h"
 #include "core/common/Date.h"
 #include "core/common/Json.h"
@@ -80,7 +79,7 @@ int RunMonth(const Context& context) {
     const auto calendar = OpenCommandCalendar(context, Date(year, month, 1));
     MonthViewModel view;
     RenderMonth(*calendar, view);
-    std::cout << (context.json ? MonthViewJson(view) + "\n" : MonthViewText(view, calendar->state.holyDayColor));
+    cli::out << (context.json ? MonthViewJson(view) + "\n" : MonthViewText(view, calendar->state.holyDayColor));
     return 0;
 }
 

@@ -1,6 +1,5 @@
-#include <iostream>
-
 #include "cli/CommandLine.h"
+#include "cli/TextOut.h"
 #include "cli/ReadingsJson.h"
 #include "core/calendar/YearCalendar.h"
 #include "core/common/Files.h"
@@ -25,7 +24,7 @@ void PrintJson(const ParashahTable& parashot) {
         WriteReadings(w, r).EndObject();
     }
     w.EndArray();
-    std::cout << w.Text() << "\n";
+    out << w.Text() << "\n";
 }
 
 // One line per entry: number, date, portion, then its Torah and Haftarah.
@@ -44,7 +43,7 @@ void PrintText(const ParashahTable& parashot) {
         if (!r.torah.empty()) line += "  Torah: " + r.torah;
         if (!r.haftarah.empty()) line += "  Haftarah: " + r.haftarah;
         line.erase(line.find_last_not_of(' ') + 1);
-        std::cout << line << "\n";
+        out << line << "\n";
     }
 }
 
@@ -53,7 +52,7 @@ void PrintText(const ParashahTable& parashot) {
 int RunParashot(const Context& context) {
     const int year = ParseYear(context.args[0]);
     const CalendarData data = UseDataFolder(context);
-    RequireDataFiles({kHolyDayFile, kParashahFile});
+    RequireDataFiles(data, {kHolyDayFile, kParashahFile});
     const YearCalendar calendar = BuildYear(year, data);
     if (context.json) PrintJson(calendar.parashot);
     else PrintText(calendar.parashot);

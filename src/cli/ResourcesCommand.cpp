@@ -1,8 +1,8 @@
 #include <charconv>
-#include <iostream>
 #include <optional>
 
 #include "cli/CommandLine.h"
+#include "cli/TextOut.h"
 #include "core/calendar/YearCalendar.h"
 #include "core/common/Date.h"
 #include "core/common/EntryChange.h"
@@ -55,22 +55,22 @@ void PrintFeasts(const std::vector<std::string>& feasts, const ProfileFile& file
     for (const std::string& feast : feasts) {
         const size_t count = ResourceListIn(file, feast).size();
         if (json) w.BeginObject().Key("feast").String(feast).Key("count").Int(static_cast<int64_t>(count)).EndObject();
-        else std::cout << count << "\t" << feast << "\n";
+        else out << count << "\t" << feast << "\n";
     }
-    if (json) std::cout << w.EndArray().Text() << "\n";
+    if (json) out << w.EndArray().Text() << "\n";
 }
 
 void PrintEntries(const std::string& feast, const std::vector<ResourceEntry>& entries, bool json) {
     if (!json) {
         for (size_t n = 0; n < entries.size(); ++n)
-            std::cout << n + 1 << "\t" << entries[n].fileurl << "\t" << entries[n].description << "\n";
+            out << n + 1 << "\t" << entries[n].fileurl << "\t" << entries[n].description << "\n";
         return;
     }
     JsonWriter w;
     w.BeginObject().Key("feast").String(feast).Key("entries").BeginArray();
     for (const ResourceEntry& e : entries)
         w.BeginObject().Key("fileurl").String(e.fileurl).Key("description").String(e.description).EndObject();
-    std::cout << w.EndArray().EndObject().Text() << "\n";
+    out << w.EndArray().EndObject().Text() << "\n";
 }
 
 }  // namespace
@@ -107,7 +107,7 @@ int RunResources(const Context& context) {
             return true;
         }, &error);
         if (!saved) {
-            std::cerr << "varnel: could not write the resource list " << Quoted(path) << ": " << error << "\n";
+            err << "varnel: could not write the resource list " << Quoted(path) << ": " << error << "\n";
             return 1;
         }
         entries = ReadResourceList(path, feast);

@@ -1,8 +1,8 @@
 // "varnel shabbat YYYY-MM": the month's Shabbat rows as the printouts hold them.
-#include <iostream>
 
 #include "cli/CommandCalendar.h"
 #include "cli/CommandLine.h"
+#include "cli/TextOut.h"
 #include "core/common/Date.h"
 #include "core/common/Json.h"
 #include "core/printing/ShabbatRows.h"
@@ -28,12 +28,12 @@ int RunShabbat(const Context& context) {
                 .Key("feasttimes").String(row.FeastTimesText())
                 .EndObject();
         w.EndArray().EndObject();
-        std::cout << w.Text() << "\n";
+        out << w.Text() << "\n";
         return 0;
     }
     const ViewState& state = calendar->state;
-    std::cout << "Shabbat details for " << MonthTitle(state.currentDate, state.currentMonthEnd) << "\n";
-    for (const ShabbatRow& row : rows) std::cout << row.Joined() << "\n";
+    out << "Shabbat details for " << MonthTitle(state.currentDate, state.currentMonthEnd) << "\n";
+    for (const ShabbatRow& row : rows) out << row.Joined() << "\n";
     return 0;
 }
 

@@ -1,8 +1,8 @@
 #include <cstdio>
-#include <iostream>
 #include <optional>
 
 #include "cli/CommandLine.h"
+#include "cli/TextOut.h"
 #include "core/common/DateFormat.h"
 #include "core/common/Date.h"
 #include "core/common/Json.h"
@@ -52,14 +52,14 @@ int RunSun(const Context& context) {
         JsonTimeOrNull(w, sun.sunset, date);
         if (!sun.sunrise || !sun.sunset) w.Key("reason").String(sun.absence);
         w.Key("daylight").Bool(sun.daylight).Key("zone").String(zone).EndObject();
-        std::cout << w.Text() << "\n";
+        out << w.Text() << "\n";
     } else {
-        std::cout << place.name << ", " << LongDateText(date) << "\n"
+        out << place.name << ", " << LongDateText(date) << "\n"
                   << "Sunrise     " << LocalTime(sun.sunrise, date) << "\n"
                   << "Solar noon  " << LocalTime(sun.solarNoon, date) << "\n"
                   << "Sunset      " << LocalTime(sun.sunset, date) << "\n";
-        if (!sun.absence.empty()) std::cout << sun.absence << "\n";
-        std::cout << (sun.daylight ? "Daylight time" : "Standard time")
+        if (!sun.absence.empty()) out << sun.absence << "\n";
+        out << (sun.daylight ? "Daylight time" : "Standard time")
                   << (zone.empty() ? std::string() : " (" + std::string(zone) + ")") << "\n";
     }
     return 0;

@@ -1,10 +1,10 @@
 #include "cli/ThisMonth.h"
 
 #include <cstdlib>
-#include <iostream>
 
 #include "cli/CommandCalendar.h"
 #include "cli/MonthCommand.h"
+#include "cli/TextOut.h"
 #include "core/calendar/HebrewCalendar.h"
 #include "core/common/Date.h"
 #include "core/common/DateFormat.h"
@@ -23,12 +23,12 @@ bool HasDisplay() {
 void PrintThisMonth() {
     const Date date = Today();
     const HebrewDate hebrew = HebrewDateOf(date);
-    std::cout << "Today: " << LongDateText(date) << " = " << hebrew.day << " "
+    cli::out << "Today: " << LongDateText(date) << " = " << hebrew.day << " "
               << HebrewMonthName(hebrew.year, hebrew.month) << " " << hebrew.year << "\n\n";
     const auto calendar = OpenSettingsCalendar(date);
     MonthViewModel view;
     RenderMonth(*calendar, view);
-    std::cout << MonthViewText(view, calendar->state.holyDayColor);
+    cli::out << MonthViewText(view, calendar->state.holyDayColor);
 }
 
 }  // namespace varnel

@@ -1,8 +1,8 @@
 // "varnel times YYYY-MM": the month's candle-lighting, Havdalah and fast times.
-#include <iostream>
 
 #include "cli/CommandCalendar.h"
 #include "cli/CommandLine.h"
+#include "cli/TextOut.h"
 #include "core/times/TimesText.h"
 #include "core/views/CalendarTimes.h"
 
@@ -15,8 +15,8 @@ int RunTimes(const Context& context) {
     const ViewState& state = calendar->state;
     const std::vector<FeastTime> times =
         FeastTimesOf(calendar->source, state.currentDate, state.currentMonthEnd, state.candleMinutes);
-    if (context.json) std::cout << TimesJson(times) << "\n";
-    else std::cout << TimesListing(times);
+    if (context.json) out << TimesJson(times) << "\n";
+    else out << TimesListing(times);
     return 0;
 }
 

@@ -4,11 +4,11 @@
 
 #include <cerrno>
 #include <cstring>
-#include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli/DataFolder.h"
+#include "cli/TextOut.h"
 
 namespace varnel {
 namespace {
@@ -33,9 +33,9 @@ std::string WindowProgramPath() {
 
 int RunWindowProgram(char** argv) {
     const std::string path = WindowProgramPath();
-    std::cout.flush();
+    cli::out.Flush();
     execv(path.c_str(), argv);
-    std::cerr << "varnel: cannot start " << path << ": " << std::strerror(errno) << "\n";
+    cli::err << "varnel: cannot start " << path << ": " << std::strerror(errno) << "\n";
     return 1;
 }
 

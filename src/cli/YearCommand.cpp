@@ -1,9 +1,9 @@
 #include <array>
 #include <cstdlib>
-#include <iostream>
 
 #include "cli/CommandCalendar.h"
 #include "cli/CommandLine.h"
+#include "cli/TextOut.h"
 #include "core/calendar/HolyDays.h"
 #include "core/common/Date.h"
 #include "core/common/Json.h"
@@ -88,7 +88,7 @@ int RunYear(const Context& context) {
     const PlacedHolyDays& holyDays = calendar->source.Year(year).holyDays;
     YearViewModel view;
     RenderYear(*calendar, year, view);
-    std::cout << (context.json ? YearViewJson(view) + "\n" : YearViewText(view, holyDays));
+    cli::out << (context.json ? YearViewJson(view) + "\n" : YearViewText(view, holyDays));
     return 0;
 }
 

@@ -225,9 +225,10 @@ void ReadHolyDays(const ProfileFile& file, const std::string& fileName, HolyDayT
     }
 }
 
-void LoadHolyDays(const std::string& datPath, HolyDayTable& table, DataFileReport& report) {
+bool LoadHolyDays(const std::string& datPath, HolyDayTable& table, DataFileReport& report) {
     const DataFileContents contents = ReadDataFile(datPath, kHolyDayShape, report);
     ReadHolyDays(contents.profile, contents.fileName, table, report);
+    return !contents.absent;
 }
 
 void LoadHolyDays(const std::string& datPath, HolyDayTable& table) {

@@ -62,9 +62,10 @@ inline constexpr const char* kWeeklyPortion = "Weekly portion";
 // Reads the table from a data file: a missing file is restored from its
 // backup, an unusable one is read around through the backup (see DataFile.h).
 // A record whose Hebrew month or day lies outside the calendar is skipped.
-// Every problem goes into the report.
+// Every problem goes into the report. False when neither the file nor its
+// backup is there.
 void LoadHolyDays(const std::string& datPath, HolyDayTable& table);
-void LoadHolyDays(const std::string& datPath, HolyDayTable& table, DataFileReport& report);
+bool LoadHolyDays(const std::string& datPath, HolyDayTable& table, DataFileReport& report);
 // The records of an already parsed file; fileName names it in the warnings.
 void ReadHolyDays(const ProfileFile& file, const std::string& fileName, HolyDayTable& table, DataFileReport& report);
 // Every day the table gives in a common year (1..9999), from the two Hebrew

@@ -251,8 +251,10 @@ void ScheduleLoadedPortions(int year, ParashahTable& table, ReadingSchedule sche
     pass.Continue(last, year);
 }
 
-void LoadPortions(const std::string& datPath, ParashahTable& table, DataFileReport& report) {
-    ReadPortions(ReadDataFile(datPath, kPortionShape, report).profile, table);
+bool LoadPortions(const std::string& datPath, ParashahTable& table, DataFileReport& report) {
+    const DataFileContents contents = ReadDataFile(datPath, kPortionShape, report);
+    ReadPortions(contents.profile, table);
+    return !contents.absent;
 }
 
 void ScheduleParashot(const std::string& datPath, int year, ParashahTable& table, DataFileReport& report,

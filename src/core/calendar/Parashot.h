@@ -64,8 +64,9 @@ void ScheduleParashot(const std::string& datPath, int year, ParashahTable& table
 // The schedule from an already parsed portion file.
 void ScheduleParashot(const ProfileFile& file, int year, ParashahTable& table,
                       ReadingSchedule schedule = ReadingSchedule::Diaspora);
-// Only the portions of the file, undated, into entries 1..54 (the rest cleared).
-void LoadPortions(const std::string& datPath, ParashahTable& table, DataFileReport& report);
+// Only the portions of the file, undated, into entries 1..54 (the rest cleared);
+// false when neither the file nor its backup is there.
+bool LoadPortions(const std::string& datPath, ParashahTable& table, DataFileReport& report);
 // Dates the portions of a table filled by LoadPortions.
 void ScheduleLoadedPortions(int year, ParashahTable& table, ReadingSchedule schedule = ReadingSchedule::Diaspora);
 

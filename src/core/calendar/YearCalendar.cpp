@@ -12,8 +12,9 @@ namespace varnel {
 CalendarData LoadCalendarData(const std::string& folder, DataFiles files) {
     CalendarData data;
     data.folder = folder;
-    LoadHolyDays(PathIn(folder, kHolyDayFile), data.holyDays, data.report);
-    if (files == DataFiles::HolyDaysAndPortions) LoadPortions(PathIn(folder, kParashahFile), data.portions, data.report);
+    if (!LoadHolyDays(PathIn(folder, kHolyDayFile), data.holyDays, data.report)) data.absentFiles.push_back(kHolyDayFile);
+    if (files == DataFiles::HolyDaysAndPortions && !LoadPortions(PathIn(folder, kParashahFile), data.portions, data.report))
+        data.absentFiles.push_back(kParashahFile);
     data.personal = LoadPersonalDates(PathIn(folder, kPersonalDatesFile));
     return data;
 }

@@ -22,6 +22,9 @@ struct CalendarData {
     HolyDayTable holyDays{};
     ParashahTable portions{};
     DataFileReport report;
+    // The files asked for ("holydays.dat", ...) that are there in neither form:
+    // no problem is reported for them, as a caller may do without the file.
+    std::vector<std::string> absentFiles;
     // The user's personal dates (dates.dat), and the entries skipped with the reason.
     PersonalDates personal;
     HolyDayRules rules;  // the reckoning of the Omer and the optional days, from the caller's settings

@@ -64,7 +64,7 @@ DataFileContents ReadDataFile(const std::string& datPath, const DataFileShape& s
 
     // Neither file there at all: the folder lacks them, which the callers say
     // themselves, naming the folder.
-    if (PathIsMissing(datPath) && PathIsMissing(backupPath)) return {};
+    if (PathIsMissing(datPath) && PathIsMissing(backupPath)) return {.profile = {}, .fileName = {}, .absent = true};
     Attempt backup = TryRead(backupPath, shape);
     if (!backup.usable) {
         report.Add(Level::Error, dat,

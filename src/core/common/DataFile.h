@@ -23,6 +23,7 @@ struct DataFileShape {
 struct DataFileContents {
     ProfileFile profile;   // empty when neither file could be used
     std::string fileName;  // the file actually read, "holydays.bak" after a fallback
+    bool absent = false;   // neither the file nor its backup is there (no problem is reported then)
 };
 
 DataFileContents ReadDataFile(const std::string& datPath, const DataFileShape& shape, DataFileReport& report);
