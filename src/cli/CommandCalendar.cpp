@@ -25,6 +25,7 @@ CommandCalendar::CommandCalendar(CalendarData&& data, const PlaceChoice& place) 
 
 std::unique_ptr<CommandCalendar> OpenCommandCalendar(const cli::Context& context, Date shown) {
     const PlaceChoice place = cli::ResolvePlace(context);
+    cli::RequireSun(place);
     CalendarData data = cli::UseDataFolder(context);
     cli::RequireDataFiles(data, {kHolyDayFile, kParashahFile});
     return Open(std::move(data), place, shown);

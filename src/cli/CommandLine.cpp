@@ -8,6 +8,7 @@
 #include "core/common/Files.h"
 #include "core/solar/CitySearch.h"
 #include "core/solar/PlaceSettings.h"
+#include "core/solar/PreciseSun.h"
 #include "core/solar/WorldPlaces.h"
 #include "core/solar/ZoneClock.h"
 #include "core/solar/SunCalculator.h"
@@ -126,6 +127,12 @@ PlaceChoice ResolvePlace(const Context& context) {
         choice.sun = *sun;
     }
     return choice;
+}
+
+void RequireSun(const PlaceChoice& place) {
+    if (place.sun != SunAlgorithm::Precise) return;
+    if (const std::string missing = PreciseSunMissing(); !missing.empty())
+        throw DataError(missing + "; --sun classic gives the times without it");
 }
 
 }  // namespace varnel::cli

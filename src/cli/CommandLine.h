@@ -55,6 +55,9 @@ const char* PlaceOptionGiven(const Context& context);
 // ambiguous), else the place settings; with the settings' daylight source, and
 // the sun's algorithm of --sun or the settings.
 PlaceChoice ResolvePlace(const Context& context);
+// For a command that gives the sun's times: throws DataError when the place
+// asks for the precise sun and its library is not installed.
+void RequireSun(const PlaceChoice& place);
 
 // Commands, one file each; each is run with the count of arguments its table
 // entry asks for. Printing and the exports need Qt: the desktop program runs

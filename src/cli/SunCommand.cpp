@@ -40,7 +40,9 @@ std::string LocalTime(const std::optional<double>& dateTime, Date date) {
 
 int RunSun(const Context& context) {
     const Date date = ParseDate(context.args[0]);
-    const Place place = PlaceInYear(ResolvePlace(context), date.Year());
+    const PlaceChoice choice = ResolvePlace(context);
+    RequireSun(choice);
+    const Place place = PlaceInYear(choice, date.Year());
     const SunDay sun = SunOn(date, place);
     const std::string_view zone = sun.zoneName;
 

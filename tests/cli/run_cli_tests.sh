@@ -316,6 +316,16 @@ check "is []" grep -qx '\[\]' "$tmp/out"
 check "the precise sun" exits 0 "$varnel" sun 2026-07-04 --city Charlotte --sun precise --json
 check "within a minute of the classic sun at Charlotte" python3 -c '
 import json,sys; d=json.load(open(sys.argv[1])); assert "20:40:00"<d["sunset"]<"20:42:00" and "reason" not in d, d' "$tmp/out"
+check "libnova is opened only when the precise sun is asked for" bash -c '! ldd "$1" | grep -q libnova' _ "$varnel"
+# Without libnova (hidden in a private mount, where the run may make one) the
+# precise sun is refused with the reason; the classic sun needs nothing.
+nova=$(readlink -f /usr/lib/x86_64-linux-gnu/libnova-0.16.so.0 2>/dev/null)
+if [ -n "$nova" ] && unshare -m true 2>/dev/null; then
+  without_nova() { unshare -m sh -c 'mount --bind /dev/null "$1" && shift && exec "$@"' _ "$nova" "$@"; }
+  check "without libnova the precise sun is a data problem" refused 1 without_nova "$varnel" month 2026-12 --sun precise
+  check "that names the library and the way around it" grep -q "needs libnova (libnova-0.16.so.0).*--sun classic" "$tmp/err"
+  check "and the classic sun still works" exits 0 without_nova "$varnel" sun 2026-07-04 --sun classic
+fi
 check "a bad --sun" refused 2 "$varnel" sun 2026-07-04 --sun exact
 check "--sun where no place is used" refused 2 "$varnel" convert 2024-10-03 --sun precise
 for sun in classic precise; do

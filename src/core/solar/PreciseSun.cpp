@@ -8,9 +8,35 @@
 #include <cstdint>
 #include <numbers>
 #include <optional>
+#include <string>
+
+#include "core/common/SharedLibrary.h"
 
 namespace varnel {
 namespace {
+
+constexpr const char* kNovaFile = "libnova-0.16.so.0";
+
+// The three libnova calls the sun needs, bound when the precise sun is first
+// asked for: the text commands and the window start without loading it.
+struct NovaLibrary {
+    decltype(&ln_get_solar_geom_coords) solarGeometricCoordinates = nullptr;
+    decltype(&ln_get_nutation) nutation = nullptr;
+    decltype(&ln_get_mean_sidereal_time) meanSiderealTime = nullptr;
+    bool ready = false;
+};
+
+const NovaLibrary& Nova() {
+    static const NovaLibrary nova = [] {
+        NovaLibrary n;
+        const SharedLibrary library(kNovaFile);
+        n.ready = library.Bind(n.solarGeometricCoordinates, "ln_get_solar_geom_coords") &&
+                  library.Bind(n.nutation, "ln_get_nutation") &&
+                  library.Bind(n.meanSiderealTime, "ln_get_mean_sidereal_time");
+        return n;
+    }();
+    return nova;
+}
 
 constexpr double kJulianDayOfSerialZero = 2415018.5;  // 30 December 1899, 0h UT
 constexpr double kRadians = std::numbers::pi / 180.0;
@@ -33,9 +59,9 @@ struct SunSample {
 
 SunSample ApparentSunOfDate(double julianDay) {
     ln_helio_posn geometric;
-    ln_get_solar_geom_coords(julianDay, &geometric);
+    Nova().solarGeometricCoordinates(julianDay, &geometric);
     ln_nutation nutation;
-    ln_get_nutation(julianDay, &nutation);
+    Nova().nutation(julianDay, &nutation);
     const double t = (julianDay - 2451545.0) / 36525.0;
     const double precessionArcsec = 5029.0966 * t + 1.11113 * t * t;
     const double aberrationArcsec = -20.4898 / geometric.R;
@@ -93,7 +119,7 @@ public:
 
     // Degrees west of the meridian, -180..180.
     double HourAngle(double julianDay) const {
-        return Wrapped(15.0 * ln_get_mean_sidereal_time(julianDay) + Interpolated(equinoxes_, julianDay) + longitude_ -
+        return Wrapped(15.0 * Nova().meanSiderealTime(julianDay) + Interpolated(equinoxes_, julianDay) + longitude_ -
                        Interpolated(ra_, julianDay));
     }
     double Altitude(double julianDay) const {
@@ -148,7 +174,9 @@ struct SolarDay {
     std::optional<SunOverDay> sun;
 
     SolarDay(Date date, const SunSite& site) {
-        if (!date.IsInSupportedRange() || !std::isfinite(site.latitude) || !std::isfinite(site.longitude)) return;
+        if (!date.IsInSupportedRange() || !std::isfinite(site.latitude) || !std::isfinite(site.longitude) ||
+            !Nova().ready)
+            return;
         const double longitudeEast = Wrapped(-site.longitude);
         midnightUt = date.Serial() + kJulianDayOfSerialZero;
         const double meanNoon = midnightUt + 0.5 - longitudeEast / 360.0;
@@ -182,7 +210,12 @@ struct SolarDay {
 
 }  // namespace
 
-SkyPlace ApparentSunAt(double julianDay) { return ApparentSunOfDate(julianDay).place; }
+std::string PreciseSunMissing() {
+    return Nova().ready ? std::string()
+                        : std::string("the precise sun needs libnova (") + kNovaFile + "), which is not installed";
+}
+
+SkyPlace ApparentSunAt(double julianDay) { return Nova().ready ? ApparentSunOfDate(julianDay).place : SkyPlace{}; }
 
 SunEventsUtc PreciseSunEventsOn(Date date, const SunSite& site) {
     const SolarDay day(date, site);

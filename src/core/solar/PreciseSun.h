@@ -4,6 +4,8 @@
 // wanted one. A day runs from the sun's lower transit to the next, so every
 // crossing belongs to exactly one day, at every latitude; where there is none
 // the time is absent.
+#include <string>
+
 #include "core/common/Date.h"
 #include "core/solar/SunCalculator.h"
 
@@ -11,6 +13,11 @@ namespace varnel {
 
 // The sun's centre at sunrise and sunset: refraction and its radius.
 inline constexpr double kSunriseAltitude = -0.8333;
+
+// Empty when the ephemeris library (opened on first use) is installed, else
+// why the precise sun cannot be given. Without it the functions below give
+// no times and no place.
+std::string PreciseSunMissing();
 
 // The apparent place of the sun's centre at a Julian day, in degrees.
 struct SkyPlace {

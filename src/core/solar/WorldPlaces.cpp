@@ -1,11 +1,10 @@
 #include "core/solar/WorldPlaces.h"
 
-#include <dlfcn.h>
-
 #include <algorithm>
 #include <numeric>
 
 #include "core/common/Profile.h"
+#include "core/common/SharedLibrary.h"
 
 namespace varnel {
 namespace {
@@ -34,23 +33,16 @@ struct GeonamesLibrary {
 
     // Empty when every call was found, else what is missing.
     std::string Open() {
-        void* library = dlopen("libgeonames.so.0", RTLD_LAZY | RTLD_LOCAL);
-        if (!library) return "the world list (libgeonames) is not installed";
-        bool all = true;
-        const auto bind = [&](auto& fn, const char* symbol) {
-            fn = reinterpret_cast<std::remove_reference_t<decltype(fn)>>(dlsym(library, symbol));
-            all = all && fn;
-        };
-        bind(count, "geonames_get_n_cities");
-        bind(city, "geonames_get_city");
-        bind(free, "geonames_city_free");
-        bind(name, "geonames_city_get_name");
-        bind(state, "geonames_city_get_state");
-        bind(country, "geonames_city_get_country");
-        bind(timezone, "geonames_city_get_timezone");
-        bind(latitude, "geonames_city_get_latitude");
-        bind(longitude, "geonames_city_get_longitude");
-        bind(population, "geonames_city_get_population");
+        const SharedLibrary library("libgeonames.so.0");
+        if (!library.Loaded()) return "the world list (libgeonames) is not installed";
+        const bool all = library.Bind(count, "geonames_get_n_cities") && library.Bind(city, "geonames_get_city") &&
+                         library.Bind(free, "geonames_city_free") && library.Bind(name, "geonames_city_get_name") &&
+                         library.Bind(state, "geonames_city_get_state") &&
+                         library.Bind(country, "geonames_city_get_country") &&
+                         library.Bind(timezone, "geonames_city_get_timezone") &&
+                         library.Bind(latitude, "geonames_city_get_latitude") &&
+                         library.Bind(longitude, "geonames_city_get_longitude") &&
+                         library.Bind(population, "geonames_city_get_population");
         return all ? std::string() : "the world list (libgeonames) lacks a function it should have";
     }
 };
