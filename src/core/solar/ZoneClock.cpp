@@ -1,16 +1,19 @@
 #include "core/solar/ZoneClock.h"
 
-#include <algorithm>
-#include <array>
-#include <cmath>
-#include <cstdlib>
-#include <ctime>
-#include <fstream>
-#include <mutex>
-#include <optional>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <unordered_map>
+
 #include "core/common/Date.h"
+#include "core/solar/ZoneFile.h"
 
 namespace varnel {
 namespace {
@@ -32,89 +35,109 @@ std::string ZoneFolder() {
     return dir && *dir ? dir : "/usr/share/zoneinfo";
 }
 
-// The C library reads one zone at a time, named by TZ: a reading sets TZ for
-// its length and puts back what was there. One lock keeps two readings apart.
-class ZoneReading {
-public:
-    explicit ZoneReading(const std::string& zoneId) : lock_(Mutex()) {
-        if (const char* tz = std::getenv("TZ")) saved_ = tz;
-        if (!zoneId.empty()) setenv("TZ", (":" + zoneId).c_str(), 1);
-        tzset();
-    }
-    ~ZoneReading() {
-        if (saved_) setenv("TZ", saved_->c_str(), 1);
-        else unsetenv("TZ");
-        tzset();
-    }
-    ZoneReading(const ZoneReading&) = delete;
-    ZoneReading& operator=(const ZoneReading&) = delete;
+// A zone file is a few kilobytes; anything far larger is not one.
+constexpr off_t kLargestZoneFile = 1 << 20;
 
-    static ZoneSpan Probe(int64_t utc) {
-        const std::time_t t = static_cast<std::time_t>(utc);
-        std::tm local{};
-        ZoneSpan span;
-        span.startUtc = utc;
-        if (!localtime_r(&t, &local)) return span;
-        span.offsetSeconds = static_cast<int>(local.tm_gmtoff);
-        span.daylight = local.tm_isdst > 0;
-        span.abbreviation = local.tm_zone ? local.tm_zone : "";
-        return span;
+std::optional<std::string> ReadSmallFile(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return std::nullopt;
+    std::optional<std::string> bytes;
+    struct stat info {};
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= kLargestZoneFile) {
+        bytes.emplace(static_cast<size_t>(info.st_size), '\0');
+        size_t done = 0;
+        while (done < bytes->size()) {
+            const ssize_t n = read(fd, bytes->data() + done, bytes->size() - done);
+            if (n <= 0) break;
+            done += static_cast<size_t>(n);
+        }
+        bytes->resize(done);
     }
+    close(fd);
+    return bytes;
+}
 
-private:
-    static std::mutex& Mutex() {
-        static std::mutex m;
-        return m;
+// The zones read so far by this thread (the program computes on one), each
+// file read once; a file that is missing or not a zone is kept as nothing.
+std::unordered_map<std::string, std::unique_ptr<const ZoneFile>>& ReadZones() {
+    thread_local std::unordered_map<std::string, std::unique_ptr<const ZoneFile>> zones;
+    return zones;
+}
+
+const ZoneFile* ZoneAtPath(const std::string& path) {
+    auto& zones = ReadZones();
+    if (const auto known = zones.find(path); known != zones.end()) return known->second.get();
+    std::unique_ptr<const ZoneFile> zone;
+    if (const std::optional<std::string> bytes = ReadSmallFile(path))
+        if (std::optional<ZoneFile> parsed = ZoneFile::Parse(*bytes)) zone = std::make_unique<const ZoneFile>(std::move(*parsed));
+    return zones.emplace(path, std::move(zone)).first->second.get();
+}
+
+bool IsZoneName(std::string_view zoneId) {
+    return !zoneId.empty() && zoneId.front() != '/' && zoneId.find("..") == std::string_view::npos &&
+           zoneId.find_first_of(" ,<>") == std::string_view::npos;
+}
+
+const ZoneFile* NamedZone(std::string_view zoneId) {
+    return IsZoneName(zoneId) ? ZoneAtPath(ZoneFolder() + "/" + std::string(zoneId)) : nullptr;
+}
+
+// The system's zone as the C library finds it: TZ naming a file (with or
+// without a leading ':', under TZDIR unless a full path), else TZ as a rule,
+// else /etc/localtime; UTC when nothing is named.
+const ZoneFile& SystemZone() {
+    const char* tz = std::getenv("TZ");
+    std::string name = tz ? (*tz ? tz : "Universal") : "/etc/localtime";
+    if (!name.empty() && name.front() == ':') name.erase(0, 1);
+    if (!name.empty())
+        if (const ZoneFile* zone = ZoneAtPath(name.front() == '/' ? name : ZoneFolder() + "/" + name)) return *zone;
+    // Kept under a key no path can have.
+    auto& zones = ReadZones();
+    auto& kept = zones["\n" + name];
+    if (!kept) {
+        const std::optional<ZoneRule> rule = tz && !name.empty() ? ZoneRule::Parse(name) : std::nullopt;
+        kept = std::make_unique<const ZoneFile>(
+            rule ? ZoneFile::OfRule(*rule)
+                 : ZoneFile::OfClock({0, false, tz && !name.empty() ? ZoneRule::LeadingName(name) : "UTC"}));
     }
-    std::lock_guard<std::mutex> lock_;
-    std::optional<std::string> saved_;
-};
+    return *kept;
+}
 
-bool SameClock(const ZoneSpan& a, const ZoneSpan& b) {
+bool SameClock(const ZoneSpan& a, const LocalClock& b) {
     return a.offsetSeconds == b.offsetSeconds && a.daylight == b.daylight && a.abbreviation == b.abbreviation;
 }
 
-// The first second at or before `hi` whose clock differs from that at `lo`.
-int64_t FirstChange(int64_t lo, int64_t hi) {
-    const ZoneSpan before = ZoneReading::Probe(lo);
-    while (hi - lo > 1) {
-        const int64_t mid = lo + (hi - lo) / 2;
-        if (SameClock(ZoneReading::Probe(mid), before)) lo = mid;
-        else hi = mid;
-    }
-    return hi;
+ZoneSpan SpanOf(const LocalClock& clock, int64_t startUtc) {
+    return {startUtc, clock.offsetSeconds, clock.daylight, clock.abbreviation, {}};
 }
 
 int64_t UtcOfDate(Date date) { return static_cast<int64_t>(date.Serial() - kUnixEpochSerial) * kDay; }
 
 // Before a zone had standard time the database keeps local mean time (of its
 // chief city, not of the place). A calendar is better served by the zone's
-// first standard time, carried back.
-std::optional<ZoneSpan> FirstStandardTimeAfter(int64_t from) {
+// first standard time, carried back: the clock that ended local mean time,
+// or, were that daylight time, the clock of the year after.
+std::optional<LocalClock> FirstStandardTimeAfter(const ZoneFile& zone, int64_t from) {
+    constexpr int64_t kYear = 365 * kDay;
     const int64_t last = UtcOfDate(Date(2100, 1, 1));
-    for (int64_t t = from; t < last; t += 365 * kDay) {
-        const ZoneSpan probe = ZoneReading::Probe(t);
+    for (int64_t t = from; t < last; t += kYear) {
+        const LocalClock& probe = zone.At(t);
         if (probe.abbreviation == "LMT") continue;
-        const ZoneSpan first = ZoneReading::Probe(FirstChange(t - 365 * kDay, t));
-        return first.daylight ? probe : first;
+        const ZoneSpan before = SpanOf(zone.At(t - kYear), 0);
+        const LocalClock* first = &probe;
+        for (const int64_t change : zone.ChangesBetween(t - kYear, t))
+            if (!SameClock(before, zone.At(change))) {
+                first = &zone.At(change);
+                break;
+            }
+        return first->daylight ? probe : *first;
     }
     return std::nullopt;
 }
 
-bool IsFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    char magic[4] = {};
-    return in.read(magic, 4) && std::string_view(magic, 4) == "TZif";
-}
-
 }  // namespace
 
-bool IsKnownZone(std::string_view zoneId) {
-    if (zoneId.empty() || zoneId.front() == '/' || zoneId.find("..") != std::string_view::npos ||
-        zoneId.find_first_of(" ,<>") != std::string_view::npos)
-        return false;
-    return IsFile(ZoneFolder() + "/" + std::string(zoneId));
-}
+bool IsKnownZone(std::string_view zoneId) { return NamedZone(zoneId) != nullptr; }
 
 std::string SystemZoneId() {
     const auto underFolder = [](std::string path) -> std::string {
@@ -143,19 +166,17 @@ std::string SystemZoneId() {
 ZoneClock ZoneClock::ForYear(std::string_view zoneId, int year) {
     ZoneClock clock;
     clock.zoneId_ = std::string(zoneId);
-    if (!zoneId.empty() && !IsKnownZone(zoneId)) return clock;
+    const ZoneFile* zone = zoneId.empty() ? &SystemZone() : NamedZone(zoneId);
+    if (!zone) return clock;
     year = std::clamp(year, kMinYear, kMaxYear);
-    const ZoneReading reading(clock.zoneId_);
     const int64_t from = UtcOfDate(Date(year, 1, 1) - 2);
     const int64_t to = UtcOfDate(Date(year, 12, 31) + 3);
-    clock.spans_.push_back(ZoneReading::Probe(from));
-    // Zones change their clocks at most a few times a year, never twice in half a day.
-    for (int64_t t = from + kDay / 2; t <= to; t += kDay / 2) {
-        if (SameClock(ZoneReading::Probe(t), clock.spans_.back())) continue;
-        clock.spans_.push_back(ZoneReading::Probe(FirstChange(t - kDay / 2, t)));
-    }
+    clock.spans_.push_back(SpanOf(zone->At(from), from));
+    for (const int64_t change : zone->ChangesBetween(from, to))
+        if (const LocalClock& now = zone->At(change); !SameClock(clock.spans_.back(), now))
+            clock.spans_.push_back(SpanOf(now, change));
     if (std::any_of(clock.spans_.begin(), clock.spans_.end(), [](const ZoneSpan& s) { return s.abbreviation == "LMT"; })) {
-        const std::optional<ZoneSpan> standard = FirstStandardTimeAfter(from);
+        const std::optional<LocalClock> standard = FirstStandardTimeAfter(*zone, from);
         for (ZoneSpan& s : clock.spans_)
             if (s.abbreviation == "LMT" && standard) {
                 s.offsetSeconds = standard->offsetSeconds;

@@ -1,7 +1,7 @@
 #pragma once
-// The clock a time zone keeps, read from the system's zone database through
-// the C library (/usr/share/zoneinfo, with each zone's rule carried on past
-// its last listed change), so neither Qt nor ICU is needed.
+// The clock a time zone keeps, read from the system's zone database
+// (/usr/share/zoneinfo, each zone's rule carried on past its last listed
+// change) as the C library reads it, so neither Qt nor ICU is needed.
 #include <cstdint>
 #include <string>
 #include <string_view>
