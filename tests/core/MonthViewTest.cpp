@@ -397,7 +397,7 @@ TEST(DayDetails, MoreThanEightPortionsShowTheFirstEight) {
     HandTables t;
     for (int i = 1; i <= 12; ++i) t.Portion(i, Date(2030, 8, 3), "P" + std::to_string(i));
     MonthData month;
-    CollectMonthData(Date(2030, 8, 1), t.holyDays, t.parashot, month);
+    CollectMonthData(Date(2030, 8, 1), t.holyDays, &t.parashot, month);
     EXPECT_EQ(month.portionCount, 8);
     // All eight share the first Saturday: it joins the first two; later Saturdays go on in order.
     const MonthViewModel view = Render(2030, 8, &t.holyDays, &t.parashot);

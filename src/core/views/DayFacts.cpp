@@ -39,7 +39,7 @@ SaturdayPortions PortionsOfSaturday(Date date, bool holyDay, const MonthData& mo
 
 }  // namespace
 
-void CollectMonthData(Date firstDay, const PlacedHolyDays& holyDays, const ParashahTable& parashot,
+void CollectMonthData(Date firstDay, const PlacedHolyDays& holyDays, const ParashahTable* parashot,
                       MonthData& month, OmerReckoning omer) {
     month = MonthData{};
     const YearMonthDay ymd = firstDay.Parts();
@@ -54,8 +54,9 @@ void CollectMonthData(Date firstDay, const PlacedHolyDays& holyDays, const Paras
         const HolyDayRecord*& slot = month.holyDays[static_cast<size_t>(h.date->Day() - 1)];
         if (!slot || TakesTheDay(h, *slot)) slot = &h;
     }
+    if (!parashot) return;
     for (int i = 1; i <= kParashotEntries && month.portionCount < kMaxMonthPortions; ++i) {
-        const ParashahRecord& p = parashot[static_cast<size_t>(i)];
+        const ParashahRecord& p = (*parashot)[static_cast<size_t>(i)];
         if (inMonth(p.date)) month.portions[static_cast<size_t>(month.portionCount++)] = &p;
     }
 }

@@ -37,8 +37,9 @@ struct MonthData {
 };
 
 // Gathers the month that starts on firstDay. Only days dated in this very
-// month of this very common year count.
-void CollectMonthData(Date firstDay, const PlacedHolyDays& holyDays, const ParashahTable& parashot,
+// month of this very common year count; without portions (null) the
+// Saturdays show none.
+void CollectMonthData(Date firstDay, const PlacedHolyDays& holyDays, const ParashahTable* parashot,
                       MonthData& month, OmerReckoning omer = OmerReckoning::Sabbath);
 
 inline constexpr double kEarliestMaarivDelay = 0.05;  // 72 minutes after sunset

@@ -90,10 +90,9 @@ std::string MonthTitle(Date firstDay, Date lastDay) {
 
 void ComposeMonth(const MonthInputs& in, MonthViewModel& view) {
     static const PlacedHolyDays kNoHolyDays{};
-    static const ParashahTable kNoPortions{};
     MonthData month;
     const PlacedHolyDays& holyDays = in.holyDays ? *in.holyDays : kNoHolyDays;
-    CollectMonthData(in.firstDay, holyDays, in.parashot ? *in.parashot : kNoPortions, month, in.omer);
+    CollectMonthData(in.firstDay, holyDays, in.parashot, month, in.omer);
     const int dayCount = in.dayCount < 0 ? 0 : (in.dayCount > 31 ? 31 : in.dayCount);
     std::vector<FeastTime> ownTimes;
     if (!in.times && dayCount > 0) ownTimes = MonthTimesFromTable(in, holyDays, in.firstDay + (dayCount - 1));
