@@ -14,27 +14,12 @@
 #include "core/solar/Location.h"
 #include "core/solar/PlaceSettings.h"
 #include "core/solar/ZoneClock.h"
+#include "EnvSetting.h"
 
 namespace varnel {
 namespace {
 
-// Sets TZ for a test and puts back what was there.
-class SystemZone {
-public:
-    explicit SystemZone(const char* tz) {
-        if (const char* old = std::getenv("TZ")) old_ = old;
-        setenv("TZ", tz, 1);
-        tzset();
-    }
-    ~SystemZone() {
-        if (old_) setenv("TZ", old_->c_str(), 1);
-        else unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    std::optional<std::string> old_;
-};
+using testing::SystemZone;
 
 PlaceChoice Choice(std::string_view city, bool systemDaylight = false) {
     PlaceChoice choice = ChoiceOfCity(city);

@@ -16,30 +16,16 @@
 #include "core/common/Date.h"
 #include "core/solar/ZoneClock.h"
 #include "core/solar/ZoneFile.h"
+#include "EnvSetting.h"
+#include "TempFolder.h"
 
 namespace varnel {
 namespace {
 
 const std::string kFolder = "/usr/share/zoneinfo";
 
-// Sets TZ (unset when null) and puts back what was there.
-class TzSetting {
-public:
-    explicit TzSetting(const char* tz) {
-        if (const char* old = std::getenv("TZ")) old_ = old;
-        if (tz) setenv("TZ", tz, 1);
-        else unsetenv("TZ");
-        tzset();
-    }
-    ~TzSetting() {
-        if (old_) setenv("TZ", old_->c_str(), 1);
-        else unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    std::optional<std::string> old_;
-};
+using testing::EnvSetting;
+using testing::SystemZone;
 
 LocalClock LibraryClock(int64_t utc) {
     const std::time_t t = static_cast<std::time_t>(utc);
@@ -119,7 +105,7 @@ TEST(ZoneFile, EveryZoneKeepsTheLibrarysClockAtItsChanges) {
     for (const std::string& id : zones) {
         const std::optional<ZoneFile> zone = ZoneFile::Parse(FileBytes(kFolder + "/" + id));
         ASSERT_TRUE(zone) << id;
-        const TzSetting tz((":" + id).c_str());
+        const SystemZone tz((":" + id).c_str());
         CheckAgainstLibrary(id, *zone, UtcOf(1800), UtcOf(2101), 0);
     }
 }
@@ -132,7 +118,7 @@ TEST(ZoneFile, HardZonesKeepTheLibrarysClockEveryFewDays) {
         const std::optional<ZoneFile> zone = ZoneFile::Parse(FileBytes(kFolder + "/" + id));
         if (!zone && id == "America/Godthab") continue;  // renamed in the database of 2023
         ASSERT_TRUE(zone) << id;
-        const TzSetting tz((":" + id).c_str());
+        const SystemZone tz((":" + id).c_str());
         CheckAgainstLibrary(id, *zone, UtcOf(1800), UtcOf(2101), 3 * 86400 + 3607);
         for (const int year : {1, 2500, 4321, 9999})
             CheckAgainstLibrary(id, *zone, UtcOf(year) - 5 * 86400, UtcOf(year + 1) + 5 * 86400, 86400 + 7);
@@ -146,7 +132,7 @@ TEST(ZoneFile, RulesOfTheTzVariableKeepTheLibrarysClock) {
                              "AAA-3:30BBB-4:45:15,M2.5.6/167,M9.1.1", "JST-9"}) {
         const std::optional<ZoneRule> parsed = ZoneRule::Parse(rule);
         ASSERT_TRUE(parsed) << rule;
-        const TzSetting tz(rule);
+        const SystemZone tz(rule);
         const ZoneFile zone = ZoneFile::OfRule(*parsed);
         CheckAgainstLibrary(rule, zone, UtcOf(1965), UtcOf(2040), 86400 + 7);
         CheckAgainstLibrary(rule, zone, UtcOf(9998), UtcOf(10000), 86400 + 7);
@@ -231,7 +217,7 @@ TEST(ZoneClock, BuiltFromTheFileAsTheLibrarysProbingBuiltIt) {
     for (size_t i = 5; i < all.size(); i += 20) zones.push_back(all[i]);
     for (const std::string& id : zones) {
         if (!IsKnownZone(id)) continue;  // America/Godthab in older databases
-        const TzSetting tz((":" + id).c_str());
+        const SystemZone tz((":" + id).c_str());
         for (const int year : YearsToCompare())
             ExpectSameSpans(ZoneClock::ForYear(id, year), ProbedSpans(id, year), id + " " + std::to_string(year));
     }
@@ -240,24 +226,19 @@ TEST(ZoneClock, BuiltFromTheFileAsTheLibrarysProbingBuiltIt) {
 TEST(ZoneClock, TheSystemZoneAsTheLibraryFindsIt) {
     for (const char* tz : {":Europe/Dublin", "Asia/Tokyo", "/usr/share/zoneinfo/America/Santiago", "EST5EDT,M3.2.0,M11.1.0",
                            "<+1030>-10:30<+11>-11,M10.1.0,M4.1.0", "", ":", "Nowhere/Land", "/etc/localtime"}) {
-        const TzSetting setting(tz);
+        const SystemZone setting(tz);
         for (const int year : {1, 1960, 2026, 9999})
             ExpectSameSpans(ZoneClock::ForYear("", year), ProbedSpans(SystemZoneId(), year),
                             std::string("TZ=") + tz + " " + std::to_string(year));
     }
-    const TzSetting unset(nullptr);
+    const SystemZone unset(nullptr);
     ExpectSameSpans(ZoneClock::ForYear("", 2026), ProbedSpans(SystemZoneId(), 2026), "TZ unset");
 }
 
 TEST(ZoneClock, DamagedFilesAreUnknownZones) {
-    namespace fs = std::filesystem;
-    const fs::path folder = fs::temp_directory_path() / ("zones-" + std::to_string(getpid()));
-    fs::create_directories(folder / "Cut");
+    const testing::TempFolder folder;
     const std::string dublin = FileBytes(kFolder + "/Europe/Dublin");
-    const auto write = [&](const std::string& name, const std::string& bytes) {
-        std::ofstream(folder / name, std::ios::binary) << bytes;
-    };
-    write("Whole", dublin);
+    folder.Write("Whole", dublin);
     std::vector<std::string> damaged;
     for (size_t length : {size_t{0}, size_t{4}, size_t{43}, size_t{44}, size_t{300}, dublin.size() / 2, dublin.size() - 200})
         damaged.push_back(dublin.substr(0, length));
@@ -272,16 +253,14 @@ TEST(ZoneClock, DamagedFilesAreUnknownZones) {
     std::string huge = dublin;
     huge[32] = '\x7f';  // more changes than the file holds
     damaged.push_back(huge);
-    for (size_t i = 0; i < damaged.size(); ++i) write("Cut/" + std::to_string(i), damaged[i]);
-    setenv("TZDIR", folder.c_str(), 1);
+    for (size_t i = 0; i < damaged.size(); ++i) folder.Write("Cut" + std::to_string(i), damaged[i]);
+    const EnvSetting zoneFolder("TZDIR", folder.Path().c_str());
     EXPECT_TRUE(IsKnownZone("Whole"));
     EXPECT_EQ(ZoneClock::ForYear("Whole", 2026).At(UtcOf(2026, 7)).name, "IST");
     for (size_t i = 0; i < damaged.size(); ++i) {
-        EXPECT_FALSE(IsKnownZone("Cut/" + std::to_string(i))) << i;
-        EXPECT_FALSE(ZoneClock::ForYear("Cut/" + std::to_string(i), 2026).Valid()) << i;
+        EXPECT_FALSE(IsKnownZone("Cut" + std::to_string(i))) << i;
+        EXPECT_FALSE(ZoneClock::ForYear("Cut" + std::to_string(i), 2026).Valid()) << i;
     }
-    unsetenv("TZDIR");
-    fs::remove_all(folder);
 }
 
 }  // namespace
