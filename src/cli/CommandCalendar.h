@@ -2,8 +2,6 @@
 // What a command renders with, built from its options the way the window
 // builds its own at start-up: the data folder's calendar, the place, and a
 // view state holding the settings' colours and switch.
-#include <memory>
-
 #include "cli/CommandLine.h"
 #include "core/views/CalendarSource.h"
 #include "core/views/DayView.h"
@@ -22,10 +20,12 @@ struct CommandCalendar {
 // For a command: installs the data folder, reads the holy-day file and takes
 // the place of --city (else the "Location" setting) with the settings'
 // daylight source, colour scheme and floating-details switch. The view state
-// shows the month of the given date.
-std::unique_ptr<CommandCalendar> OpenCommandCalendar(const cli::Context& context, Date shown);
+// shows the month of the given date. The calendar is kept until the program
+// ends, so that a command leaves without first freeing the thousands of
+// texts it read (a tenth of a month's work); opening another replaces it.
+CommandCalendar* OpenCommandCalendar(const cli::Context& context, Date shown);
 // The same without command options, for the desktop program's start without a display.
-std::unique_ptr<CommandCalendar> OpenSettingsCalendar(Date shown);
+CommandCalendar* OpenSettingsCalendar(Date shown);
 
 // Renders the state's month as the month view does.
 void RenderMonth(CommandCalendar& calendar, MonthViewModel& view);

@@ -11,6 +11,8 @@
 namespace varnel {
 namespace {
 
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 
 std::vector<std::string_view> SplitLines(std::string_view text) {
     std::vector<std::string_view> lines;
@@ -154,15 +156,17 @@ std::string RewriteProfileText(std::string_view text, std::string_view section, 
     return Rewrite(std::string(text), section, {{std::string(key), value}});
 }
 
+// Every line of a file is trimmed so: a plain test of each end's byte.
+std::string_view TrimmedView(std::string_view s) {
+    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    size_t b = 0, e = s.size();
+    while (b < e && blank(s[b])) ++b;
+    while (e > b && blank(s[e - 1])) --e;
+    return s.substr(b, e - b);
+}
+
 std::string_view TrimmedView(std::string_view s, std::string_view blanks) {
-    if (blanks == kBlankCharacters) {
-        // Every line of a file is trimmed so: a plain test of each end's byte.
-        const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
-        size_t b = 0, e = s.size();
-        while (b < e && blank(s[b])) ++b;
-        while (e > b && blank(s[e - 1])) --e;
-        return s.substr(b, e - b);
-    }
+    if (blanks == kBlankCharacters) return TrimmedView(s);
     const size_t b = s.find_first_not_of(blanks);
     if (b == std::string_view::npos) return {};
     return s.substr(b, s.find_last_not_of(blanks) - b + 1);
@@ -183,10 +187,9 @@ std::string_view FirstCharacters(std::string_view s, size_t n) {
 std::string CutToCharacters(std::string_view s, size_t n) { return std::string(FirstCharacters(s, n)); }
 
 bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i])) return false;
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
     return true;
 }
 
@@ -222,11 +225,11 @@ ProfileFile ProfileFile::Parse(std::string_view source, size_t valueLimit) {
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         const std::string_view trimmed = TrimmedView(line);
         if (!trimmed.empty() && trimmed.front() == '[') {
-            if (current) IndexIfLong(*current);
+            if (current) f.IndexIfLong(*current);
             const size_t close = trimmed.find(']');
             const std::string_view name =
                 TrimmedView(trimmed.substr(1, (close == std::string_view::npos ? trimmed.size() : close) - 1));
-            f.sections_.push_back(Section{name, {}, {}});
+            f.sections_.push_back(Section{name, f.entries_.size(), 0, {}});
             f.firstByName_.emplace(ToLowerAscii(name), f.sections_.size() - 1);
             current = &f.sections_.back();
             continue;
@@ -238,17 +241,19 @@ ProfileFile ProfileFile::Parse(std::string_view source, size_t valueLimit) {
         std::string_view value = TrimmedView(line.substr(eq + 1));
         // Never more characters than bytes: only a longer value needs counting.
         if (valueLimit < value.size()) value = TrimmedView(FirstCharacters(value, valueLimit));
-        current->entries.push_back({key, value});
+        f.entries_.push_back({key, value});
+        ++current->count;
     }
-    if (current) IndexIfLong(*current);
+    if (current) f.IndexIfLong(*current);
     return f;
 }
 
 void ProfileFile::IndexIfLong(Section& section) {
     constexpr size_t kWalkedEntries = 32;
-    if (section.entries.size() <= kWalkedEntries) return;
-    section.index.reserve(section.entries.size());
-    for (size_t i = 0; i < section.entries.size(); ++i) section.index.try_emplace(ToLowerAscii(section.entries[i].key), i);
+    if (section.count <= kWalkedEntries) return;
+    section.index.reserve(section.count);
+    for (size_t i = 0; i < section.count; ++i)
+        section.index.try_emplace(ToLowerAscii(entries_[section.first + i].key), section.first + i);
 }
 
 const ProfileFile::Section* ProfileFile::Find(std::string_view section) const {
@@ -262,13 +267,22 @@ std::string ProfileFile::Get(std::string_view section, std::string_view key) con
 
 std::string ProfileFile::SectionReader::Get(std::string_view key) const {
     const Section* s = section_;
-    if (!s) return {};
+    if (!s || key.empty()) return {};
+    const std::vector<Entry>& entries = file_->entries_;
     if (!s->index.empty()) {
         const auto it = s->index.find(ToLowerAscii(key));
-        return it == s->index.end() ? std::string() : std::string(s->entries[it->second].value);
+        return it == s->index.end() ? std::string() : std::string(entries[it->second].value);
     }
-    for (const Entry& e : s->entries)
-        if (e.key.size() == key.size() && EqualIgnoringAsciiCase(e.key, key)) return std::string(e.value);
+    // Most keys of a walked section differ from the one asked for in length
+    // or in their first letter, and the one that matches is mostly written
+    // as it is asked for.
+    const char first = LowerAscii(key.front());
+    for (size_t i = s->first, end = s->first + s->count; i < end; ++i) {
+        const Entry& e = entries[i];
+        if (e.key.size() == key.size() && LowerAscii(e.key.front()) == first &&
+            (e.key == key || EqualIgnoringAsciiCase(e.key, key)))
+            return std::string(e.value);
+    }
     return {};
 }
 
@@ -284,8 +298,8 @@ std::vector<std::string> ProfileFile::SectionNames() const {
 std::vector<std::string> ProfileFile::KeysOf(std::string_view section) const {
     std::vector<std::string> keys;
     if (const Section* s = Find(section)) {
-        keys.reserve(s->entries.size());
-        for (const Entry& e : s->entries) keys.emplace_back(e.key);
+        keys.reserve(s->count);
+        for (size_t i = s->first; i < s->first + s->count; ++i) keys.emplace_back(entries_[i].key);
     }
     return keys;
 }

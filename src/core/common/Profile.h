@@ -46,10 +46,11 @@ public:
 
     private:
         friend class ProfileFile;
-        explicit SectionReader(const Section* section) : section_(section) {}
+        SectionReader(const ProfileFile& file, const Section* section) : file_(&file), section_(section) {}
+        const ProfileFile* file_;
         const Section* section_;
     };
-    SectionReader SectionOf(std::string_view section) const { return SectionReader(Find(section)); }
+    SectionReader SectionOf(std::string_view section) const { return SectionReader(*this, Find(section)); }
 
 private:
     struct Entry {
@@ -57,17 +58,21 @@ private:
         std::string_view value;  // trimmed and cut
     };
     struct Section {
-        std::string_view name;       // as written
-        std::vector<Entry> entries;  // in file order
+        std::string_view name;  // as written
+        // Its entries, in file order: entries_[first, first + count).
+        size_t first = 0, count = 0;
         // Lower-cased key -> its first entry, for a section too long to walk
         // (a resource list of thousands); a short one is walked.
         std::unordered_map<std::string, size_t> index;
     };
     const Section* Find(std::string_view section) const;
-    static void IndexIfLong(Section& section);
+    void IndexIfLong(Section& section);
 
     // The text the sections look into, shared by copies so its views stay valid.
     std::shared_ptr<const std::string> text_;
+    // Every section's entries in one block, so a file of many short sections
+    // is read without a growing list for each.
+    std::vector<Entry> entries_;
     std::vector<Section> sections_;
     std::unordered_map<std::string, size_t> firstByName_;  // lower-cased name -> first section
 };
@@ -102,10 +107,10 @@ std::string RewriteProfileText(std::string_view text, std::string_view section, 
 
 // Trims blanks, tabs and line-break characters (or the given characters) at both ends.
 inline constexpr std::string_view kBlankCharacters = " \t\r\n\v\f";
-std::string_view TrimmedView(std::string_view s, std::string_view blanks = kBlankCharacters);
-inline std::string TrimBlanks(std::string_view s, std::string_view blanks = kBlankCharacters) {
-    return std::string(TrimmedView(s, blanks));
-}
+std::string_view TrimmedView(std::string_view s);
+std::string_view TrimmedView(std::string_view s, std::string_view blanks);
+inline std::string TrimBlanks(std::string_view s) { return std::string(TrimmedView(s)); }
+inline std::string TrimBlanks(std::string_view s, std::string_view blanks) { return std::string(TrimmedView(s, blanks)); }
 // Cuts a UTF-8 text to at most n characters (an invalid byte counts as one).
 std::string CutToCharacters(std::string_view s, size_t n);
 std::string_view FirstCharacters(std::string_view s, size_t n);
