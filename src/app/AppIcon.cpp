@@ -3,11 +3,17 @@
 #include <png.h>
 
 #include <QFile>
+#include <QIconEngine>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
+#include <array>
+#include <map>
 
 namespace varnel {
 namespace {
+
+constexpr std::array<int, 8> kDrawnSizes = {16, 22, 24, 32, 48, 64, 128, 256};
 
 // Decodes a PNG with libpng, which Qt's own PNG reader is built on. Any
 // QImageReader, even one told the format, first asks every image-format
@@ -31,15 +37,58 @@ QImage PngImage(const QString& path) {
     return image;
 }
 
+// The icon's sizes are decoded when the platform first asks for them: a
+// window system that shows no icons (or asks for one size) decodes none (or one).
+class DrawnIconEngine : public QIconEngine {
+public:
+    QIconEngine* clone() const override { return new DrawnIconEngine(*this); }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (const int size : kDrawnSizes) sizes.append(QSize(size, size));
+        return sizes;
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        return QSize(std::min(side, kDrawnSizes.back()), std::min(side, kDrawnSizes.back()));
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        const QSize actual = actualSize(size, mode, state);
+        if (actual.isEmpty()) return {};
+        const QPixmap& drawn = Drawn(actual.width());
+        return drawn.size() == actual ? drawn
+                                      : drawn.scaled(actual, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+    QString key() const override { return QStringLiteral("varnel-drawn"); }
+
+private:
+    // The drawn size nearest above the side (the largest when none is).
+    const QPixmap& Drawn(int side) {
+        int chosen = kDrawnSizes.back();
+        for (const int size : kDrawnSizes)
+            if (size >= side) {
+                chosen = size;
+                break;
+            }
+        auto it = decoded_.find(chosen);
+        if (it == decoded_.end())
+            it = decoded_.emplace(chosen, QPixmap::fromImage(PngImage(QStringLiteral(":/icons/%1x%1/apps/varnel.png").arg(chosen))))
+                     .first;
+        return it->second;
+    }
+
+    std::map<int, QPixmap> decoded_;
+};
+
 }  // namespace
 
-QIcon ApplicationIcon() {
-    QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        const QImage image = PngImage(QStringLiteral(":/icons/%1x%1/apps/varnel.png").arg(size));
-        if (!image.isNull()) icon.addPixmap(QPixmap::fromImage(image));
-    }
-    return icon;
-}
+QIcon ApplicationIcon() { return QIcon(new DrawnIconEngine); }
 
 }  // namespace varnel

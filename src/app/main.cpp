@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 #include "app/StartWindow.h"
@@ -12,36 +11,43 @@
 #include "cli/CommandParser.h"
 #include "cli/ThisMonth.h"
 
+namespace {
+
+// Printing, the exports and CalDAV run headless: a core application gives Qt
+// its paths. Printouts measure their texts in the fonts, which takes a GUI
+// application; the offscreen platform needs no display.
+int RunHeadless(std::string_view name, const varnel::cli::Context& context, char* program) {
+    int coreArgc = 1;
+    char* coreArgv[] = {program, nullptr};
+    const bool printing = name == "print" || name.starts_with("print ");
+    if (printing) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Without a desktop session Qt warns of a missing runtime
+        // folder it does not need here; errors stay one line.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type != QtDebugMsg && !text.startsWith(QLatin1String("QStandardPaths:")))
+                std::fprintf(stderr, "%s\n", qPrintable(text));
+        });
+    }
+    const std::unique_ptr<QCoreApplication> core = printing ? std::make_unique<QGuiApplication>(coreArgc, coreArgv)
+                                                            : std::make_unique<QCoreApplication>(coreArgc, coreArgv);
+    QCoreApplication::setOrganizationName("Varnel");
+    QCoreApplication::setApplicationName("Varnel");
+    return varnel::cli::RunWindowCommand(name, context);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    // Headless commands need no display; a core application gives Qt its paths.
-    {
-        int status;
-        {
-            int coreArgc = 1;
-            // Printouts measure their texts in the fonts, which takes a GUI
-            // application; the offscreen platform needs no display.
-            bool printing = false;
-            for (int i = 1; i < argc; ++i) printing = printing || std::strcmp(argv[i], "print") == 0;
-            if (printing) {
-                qputenv("QT_QPA_PLATFORM", "offscreen");
-                // Without a desktop session Qt warns of a missing runtime
-                // folder it does not need here; errors stay one line.
-                qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-                    if (type != QtDebugMsg && !text.startsWith(QLatin1String("QStandardPaths:")))
-                        std::fprintf(stderr, "%s\n", qPrintable(text));
-                });
-            }
-            std::unique_ptr<QCoreApplication> core = printing ? std::make_unique<QGuiApplication>(coreArgc, argv)
-                                                              : std::make_unique<QCoreApplication>(coreArgc, argv);
-            QCoreApplication::setOrganizationName("Varnel");
-            QCoreApplication::setApplicationName("Varnel");
-            status = varnel::cli::RunCommandLine(argc, argv, varnel::cli::RunWindowCommand);
-            if (status < 0 && !varnel::HasDisplay()) {
-                varnel::PrintThisMonth();
-                return 0;
-            }
-        }
-        if (status >= 0) return status;
+    // The command line is read without Qt; the window starts without a
+    // headless application made and dropped before it.
+    const int status = varnel::cli::RunCommandLine(argc, argv, [argv](std::string_view name, const varnel::cli::Context& context) {
+        return RunHeadless(name, context, argv[0]);
+    });
+    if (status >= 0) return status;
+    if (!varnel::HasDisplay()) {
+        varnel::PrintThisMonth();
+        return 0;
     }
     return varnel::RunDesktop(argc, argv);
 }

@@ -118,13 +118,22 @@ SplashWindow::SplashWindow(QWidget* owner)
     layout->addWidget(productNameLabel_);
     layout->addWidget(versionLabel_);
     layout->addWidget(copyrightLabel_);
-    setStyleSheet(QStringLiteral("SplashWindow { background: #fdfaf2; border: 1px solid #555; }"));
-    setAttribute(Qt::WA_StyledBackground);
+    QPalette paper = palette();
+    paper.setColor(QPalette::Window, QColor(0xfd, 0xfa, 0xf2));
+    setPalette(paper);
+    setAutoFillBackground(true);
 
     splashTimer_->setSingleShot(true);
     splashTimer_->setInterval(kSplashStartMs);
     connect(splashTimer_, &QTimer::timeout, this, &QWidget::close);
     resize(480, 330);
+}
+
+// A thin frame round the borderless window.
+void SplashWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(QColor(0x55, 0x55, 0x55));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void SplashWindow::showEvent(QShowEvent* event) {

@@ -18,6 +18,7 @@ public:
     QTimer* Timer() const { return splashTimer_; }
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

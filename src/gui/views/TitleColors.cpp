@@ -2,16 +2,22 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QPalette>
 
 #include "gui/views/GridPainter.h"
 
 namespace varnel {
 
 void SetTitleColors(QLabel* title, Color background) {
-    const QString style = QStringLiteral("QLabel#%1 { background-color: %2; color: white; }")
-                              .arg(title->objectName(),
-                                   ToQColor(background, Qt::black, title->palette()).name());
-    if (title->styleSheet() != style) title->setStyleSheet(style);
+    QPalette palette = title->palette();
+    const QColor fill = ToQColor(background, Qt::black, palette);
+    if (title->autoFillBackground() && palette.color(QPalette::Window) == fill &&
+        palette.color(QPalette::WindowText) == Qt::white)
+        return;
+    palette.setColor(QPalette::Window, fill);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    title->setPalette(palette);
+    title->setAutoFillBackground(true);
 }
 
 }  // namespace varnel

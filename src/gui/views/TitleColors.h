@@ -6,8 +6,8 @@
 
 namespace varnel {
 
-// Restyles the title only when its colour changed: a new style sheet costs
-// more than the rest of a rendering.
+// Colours the title through its palette: a style sheet would parse, and
+// restyle the label through a style of its own, at every start.
 void SetTitleColors(QLabel* title, Color background);
 
 }  // namespace varnel

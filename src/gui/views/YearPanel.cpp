@@ -58,13 +58,15 @@ YearPanel::YearPanel(ViewState& state, CalendarSource& source, QWidget* parent)
     cellFont.setPointSizeF(8.5);
     QFont headerFont = cellFont;
     headerFont.setBold(true);
+    QPalette labelPalette = palette();
+    labelPalette.setColor(QPalette::WindowText, QColor(0x1a, 0x23, 0x7e));
     for (int m = 0; m < 12; ++m) {
         const QString index = QString::number(m);
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("lblMonthName") + index);
         label->setFont(labelFont);
         label->setCursor(Qt::PointingHandCursor);
-        label->setStyleSheet(QStringLiteral("QLabel { color: #1a237e; }"));
+        label->setPalette(labelPalette);
         label->installEventFilter(this);
         labels_[static_cast<size_t>(m)] = label;
 
