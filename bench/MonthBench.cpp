@@ -133,5 +133,23 @@ void BM_SwitchViews(benchmark::State& state) {
 }
 BENCHMARK(BM_SwitchViews)->Unit(benchmark::kMicrosecond);
 
+// The day or the year view shown and painted for the first time in a fresh
+// window, its panel built then (1: day, 3: year).
+void BM_FirstShowingOfView(benchmark::State& state) {
+    const auto view = static_cast<MainWindow::View>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto w = std::make_unique<Window>();
+        QWidget* panels = w->main->centralWidget();
+        state.ResumeTiming();
+        w->main->ShowView(view);
+        panels->repaint();
+        state.PauseTiming();
+        w.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FirstShowingOfView)->Arg(1)->Arg(3)->Unit(benchmark::kMillisecond)->Iterations(20);
+
 }  // namespace
 }  // namespace varnel

@@ -9,8 +9,6 @@
 
 #include "app/AppIcon.h"
 #include "gui/common/DeferredIconStyle.h"
-#include "core/calendar/YearCalendar.h"
-#include "core/common/Files.h"
 #include "gui/views/DataFileMessage.h"
 #include "gui/views/GridWidget.h"
 #include "gui/views/MainWindow.h"
@@ -62,13 +60,12 @@ int RunDesktop(int argc, char** argv) {
     QApplication::setWindowIcon(ApplicationIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("varnel"));
 
-    // The data files are read once; their problems are said once, at start.
-    CalendarData data = LoadCalendarData(ProgramFolder());
-    const DataFileReport dataFiles = data.report;
     MainWindow window;
-    window.SetStartData(std::move(data));
+    // The data files are read once, while the start timer waits; their
+    // problems are said once, over the window.
+    QObject::connect(&window, &MainWindow::DataFilesRead, &window,
+                     [&window](const DataFileReport& report) { ShowDataFileReport(&window, report); });
     window.show();
-    ShowDataFileReport(&window, dataFiles);
     std::unique_ptr<StartUpReporter> reporter;
     const char* report = std::getenv("VARNEL_REPORT_STARTUP");
     const QString screenshot = qEnvironmentVariable("VARNEL_SCREENSHOT");

@@ -4,9 +4,11 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTimer>
@@ -129,6 +131,7 @@ MainWindow::MainWindow(QWidget* parent)
 
     // The keyboard starts on the month grid, where the arrows choose a day.
     month_->Grid()->setFocus();
+    month_->Grid()->installEventFilter(this);
 
     LoadSettings();
     LoadWindow();
@@ -141,13 +144,8 @@ MainWindow::~MainWindow() = default;
 void MainWindow::BuildPanels() {
     panels_ = new QStackedWidget(this);
     panels_->setObjectName("picViews");
-    year_ = new YearPanel(state_, *source_, panels_);
     month_ = new MonthPanel(state_, *source_, panels_);
-    day_ = new DayPanel(state_, panels_);
-    panels_->addWidget(year_);
     panels_->addWidget(month_);
-    panels_->addWidget(day_);
-    panels_->setCurrentWidget(month_);
     // The personal dates' reminder, when there is one, sits above the views.
     auto* central = new QWidget(this);
     auto* column = new QVBoxLayout(central);
@@ -163,10 +161,37 @@ void MainWindow::BuildPanels() {
     connect(month_, &MonthPanel::DayDoubleClicked, this, [this] { ShowView(View::Day); });
     connect(month_, &MonthPanel::NoteShowRequested, this, &MainWindow::ShowCellNote);
     connect(month_, &MonthPanel::NoteCloseRequested, this, &MainWindow::CloseCellNote);
-    connect(year_, &YearPanel::MonthRenderRequested, this, &MainWindow::ShowCalendar);
-    connect(year_, &YearPanel::MonthViewRequested, this, [this] { ShowView(View::Month); });
-    connect(year_, &YearPanel::DayViewRequested, this, [this] { ShowView(View::Day); });
-    connect(year_, &YearPanel::YearShown, this, &MainWindow::UpdateWindowTitle);
+}
+
+// A panel built after the others takes their size at once and lays out for
+// it, so that its first filling, before it shows, measures the client area.
+// (A hidden widget would have the resize only as it shows.)
+void MainWindow::AddPanel(QWidget* panel) {
+    panels_->addWidget(panel);
+    panel->setGeometry(month_->geometry());
+    QResizeEvent resized(panel->size(), QSize());
+    QCoreApplication::sendEvent(panel, &resized);
+    panel->setAttribute(Qt::WA_PendingResizeEvent, false);
+}
+
+DayPanel* MainWindow::Day() {
+    if (!day_) {
+        day_ = new DayPanel(state_, panels_);
+        AddPanel(day_);
+    }
+    return day_;
+}
+
+YearPanel* MainWindow::Year() {
+    if (!year_) {
+        year_ = new YearPanel(state_, *source_, panels_);
+        AddPanel(year_);
+        connect(year_, &YearPanel::MonthRenderRequested, this, &MainWindow::ShowCalendar);
+        connect(year_, &YearPanel::MonthViewRequested, this, [this] { ShowView(View::Month); });
+        connect(year_, &YearPanel::DayViewRequested, this, [this] { ShowView(View::Day); });
+        connect(year_, &YearPanel::YearShown, this, &MainWindow::UpdateWindowTitle);
+    }
+    return year_;
 }
 
 // One checkable action per view, in an exclusive group: the View menu shows
@@ -350,7 +375,7 @@ void MainWindow::DisplayView(View view) {
         case View::Day:
             ShowDay();
             view_ = View::Day;
-            panels_->setCurrentWidget(day_);
+            panels_->setCurrentWidget(Day());
             break;
         case View::Month: {
             const WaitCursor wait;
@@ -361,7 +386,7 @@ void MainWindow::DisplayView(View view) {
         }
         case View::Year:
             CloseCellNote();
-            year_->ShowYear(state_.Year());
+            Year()->ShowYear(state_.Year());
             view_ = View::Year;
             panels_->setCurrentWidget(year_);
             break;
@@ -375,15 +400,15 @@ void MainWindow::DisplayView(View view) {
 // the title.
 void MainWindow::ShowDay() {
     if (month_->Model().lastStartOfMonth != state_.currentDate) ShowCalendar();
-    day_->ShowDay(month_->Model().grid, source_->Data().rules.omer);
+    Day()->ShowDay(month_->Model().grid, source_->Data().rules.omer);
 }
 
 void MainWindow::ShowCalendar() {
     // A note belongs to a day of the month it was opened on.
     if (month_->Model().lastStartOfMonth != state_.currentDate) CloseCellNote();
     // The year and day titles take the Shabbat colour with the month title's.
-    year_->ApplyTitleColors();
-    day_->ApplyTitleColors();
+    if (year_) year_->ApplyTitleColors();
+    if (day_) day_->ApplyTitleColors();
     month_->ShowCalendar();
     UpdateWindowTitle();
 }
@@ -392,7 +417,7 @@ void MainWindow::UpdateWindowTitle() {
     QString shown;
     switch (view_) {
         case View::Day:
-            shown = day_->Title()->text();
+            shown = Day()->Title()->text();
             break;
         case View::Month: shown = QString::fromStdString(MonthYearText(state_.currentDate)); break;
         case View::Year: shown = QString::number(state_.Year()); break;
@@ -403,7 +428,7 @@ void MainWindow::UpdateWindowTitle() {
 void MainWindow::RedrawShownView() {
     CloseCellNote();
     ShowCalendar();  // the month stays rendered behind the other views
-    if (view_ == View::Year) year_->ShowYear(state_.Year());
+    if (view_ == View::Year) Year()->ShowYear(state_.Year());
     if (view_ == View::Day) ShowDay();
     UpdateWindowTitle();
 }
@@ -466,7 +491,7 @@ void MainWindow::GoToCommonDate() {
             ShowCalendar();
             break;
         case View::Year:
-            year_->ShowYear(state_.Year());
+            Year()->ShowYear(state_.Year());
             break;
     }
 }
@@ -496,24 +521,50 @@ void MainWindow::SetCandleMinutes(int minutes) {
     if (startedUp_) RedrawShownView();
 }
 
+// The month grid paints last of the window: once it has, the start-up is
+// prepared on the event loop's next pass.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && watched == month_->Grid() && !preparing_) {
+        preparing_ = true;
+        month_->Grid()->removeEventFilter(this);
+        QTimer::singleShot(0, this, &MainWindow::PrepareStartUp);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::PrepareStartUp() {
+    if (startUpBegun_) return;
+    TakeData();
+    source_->Year(state_.Year());
+    PrepareSplash(this);
+}
+
+void MainWindow::TakeData() {
+    if (dataTaken_) return;
+    dataTaken_ = true;
+    const HolyDayRules rules = source_->Data().rules;  // as the settings gave them
+    CalendarData data = LoadCalendarData(ProgramFolder());
+    const DataFileReport report = data.report;
+    source_->SetData(std::move(data));
+    source_->SetRules(rules);
+    emit DataFilesRead(report);
+}
+
 void MainWindow::RunStartUp() {
     if (startUpBegun_) return;
     startUpBegun_ = true;
     ShowSplash(this);
+    QCoreApplication::processEvents();
     startTimer_->stop();
-    // The data are read on the event loop's next pass, so the splash and the
-    // window can paint first.
-    QTimer::singleShot(0, this, &MainWindow::FinishStartUp);
+    FinishStartUp();
 }
 
 void MainWindow::FinishStartUp() {
     startedUp_ = true;
-    // The data files are read once, here or before the window opened.
-    const HolyDayRules rules = source_->Data().rules;  // as the settings gave them
-    source_->SetData(startData_ ? std::move(*startData_) : LoadCalendarData(ProgramFolder()));
-    source_->SetRules(rules);
-    startData_.reset();
+    TakeData();
     ShowCalendar();
+    // The month shows now, not at the window system's next update.
+    if (isVisible()) month_->repaint();
     NoticeMissingDataFiles(this, ProgramFolder());
     const PersonalDates& personal = source_->Data().personal;
     std::string reminder = PersonalReminder(personal.dates, Today());
@@ -544,7 +595,8 @@ void MainWindow::PrintCurrentView() {
         month.shabbat = ShabbatInputsFor(*source_, state_);
         return ShowPrintCalDialog(this, month);
     }
-    varnel::PrintCurrentView(this, {static_cast<int>(view_), &day_->Model(), &year_->Model(),
+    varnel::PrintCurrentView(this, {static_cast<int>(view_), day_ ? &day_->Model() : nullptr,
+                                    year_ ? &year_->Model() : nullptr,
                                     ShabbatInputsFor(*source_, state_),
                                     MonthTitle(state_.currentDate, state_.currentMonthEnd)});
 }
@@ -556,7 +608,7 @@ void MainWindow::PrintShabbatHours() {
 
 // The year view is filled for the displayed common year; the displayed month stays.
 void MainWindow::ExportYearToHtml() {
-    year_->ShowYear(state_.Year());
+    Year()->ShowYear(state_.Year());
     varnel::ExportYearToHtml(this, year_->Model(), *source_, state_);
 }
 

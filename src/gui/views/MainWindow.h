@@ -58,18 +58,20 @@ public:
     void GoToCommonDate();
     void ChooseColorScheme();
     void OpenLocationSettings();
-    // The start-up sequence the start timer runs once: the splash, then, on
-    // the event loop's next pass, the calendar data and the month.
+    // The start-up sequence the start timer runs once: the splash, one pass
+    // of the pending events so that it paints, then the calendar data and the month.
     void RunStartUp();
-    // The calendar data read before the window opened: the start-up uses them
-    // rather than reading the files again.
-    void SetStartData(CalendarData data) { startData_ = std::move(data); }
+    // What the start-up needs that shows nothing, done while the start timer
+    // waits (queued when the window has first painted): the data files read, the
+    // displayed year's calendar built and the splash made ready.
+    void PrepareStartUp();
     // The calendar data are loaded and the month is rendered.
     bool StartedUp() const { return startedUp_; }
 
     MonthPanel* Month() const { return month_; }
-    DayPanel* Day() const { return day_; }
-    YearPanel* Year() const { return year_; }
+    // The day and year panels are built when first shown or asked for.
+    DayPanel* Day();
+    YearPanel* Year();
     QTimer* StartTimer() const { return startTimer_; }
     // The one checkable action per view, in the View menu and on the toolbar.
     QAction* ViewAction(View view) const { return viewActions_[static_cast<size_t>(view)]; }
@@ -81,18 +83,24 @@ public:
 signals:
     // After the start-up sequence has rendered the month.
     void StartUpFinished();
+    // The data files have been read (once, before or at the start-up).
+    void DataFilesRead(const DataFileReport& report);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildPanels();
+    void AddPanel(QWidget* panel);
     void BuildViewActions();
     void BuildMenus();
     void BuildToolbar();
     // Fills and raises a view's panel; its action is already checked.
     void DisplayView(View view);
     void FinishStartUp();
+    // Reads the data files into the source, the first time only.
+    void TakeData();
     void AfterMonthMoved();
     void MoveToYear(int year);
     void SelectYearMonth(int month);
@@ -119,8 +127,9 @@ private:
 
     ViewState state_;
     std::unique_ptr<CalendarSource> source_;
-    std::optional<CalendarData> startData_;
     View view_ = View::Month;
+    bool dataTaken_ = false;
+    bool preparing_ = false;
     bool startUpBegun_ = false;
     bool startedUp_ = false;
     QStackedWidget* panels_ = nullptr;

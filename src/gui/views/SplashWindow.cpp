@@ -1,6 +1,7 @@
 #include "gui/views/SplashWindow.h"
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -17,25 +18,45 @@ namespace varnel {
 namespace {
 
 QPointer<SplashWindow> splashInstance;
+QPointer<SplashWindow> preparedSplash;  // made ready at start-up, not yet shown
 
 // The picture: dusk over the hills with the new moon's first crescent, the
-// sign by which the months of the Hebrew year begin.
+// sign by which the months of the Hebrew year begin. It is drawn once for
+// its size and kept.
 class SplashPicture : public QWidget {
 public:
-    explicit SplashPicture(QWidget* parent) : QWidget(parent) { setMinimumSize(440, 200); }
+    explicit SplashPicture(QWidget* parent) : QWidget(parent) {
+        setMinimumSize(440, 200);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+    void Draw() {
+        const qreal ratio = devicePixelRatioF();
+        const QSize pixels = (QSizeF(size()) * ratio).toSize();
+        if (drawn_.size() == pixels && drawn_.devicePixelRatio() == ratio) return;
+        drawn_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        drawn_.setDevicePixelRatio(ratio);
+        QPainter p(&drawn_);
+        DrawPicture(p, width(), height());
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
+        Draw();
+        QPainter(this).drawImage(QPoint(0, 0), drawn_);
+    }
+
+private:
+    static void DrawPicture(QPainter& p, qreal w, qreal h) {
         p.setRenderHint(QPainter::Antialiasing);
-        const qreal w = width(), h = height();
+        const QRectF all(0, 0, w, h);
 
         QLinearGradient sky(0, 0, 0, h);
         sky.setColorAt(0.0, QColor(14, 22, 58));
         sky.setColorAt(0.55, QColor(64, 72, 140));
         sky.setColorAt(0.85, QColor(230, 140, 90));
         sky.setColorAt(1.0, QColor(250, 200, 120));
-        p.fillRect(rect(), sky);
+        p.fillRect(all, sky);
 
         // Stars, placed by a fixed sequence so the picture is the same every time.
         p.setPen(Qt::NoPen);
@@ -84,6 +105,8 @@ protected:
         p.setBrush(QColor(36, 28, 46));
         p.drawPath(near);
     }
+
+    QImage drawn_;
 };
 
 }  // namespace
@@ -129,6 +152,12 @@ SplashWindow::SplashWindow(QWidget* owner)
     resize(480, 330);
 }
 
+void SplashWindow::Prepare() {
+    ensurePolished();
+    if (layout()) layout()->activate();
+    static_cast<SplashPicture*>(splashPicture_)->Draw();
+}
+
 // A thin frame round the borderless window.
 void SplashWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -145,7 +174,9 @@ namespace {
 
 SplashWindow* CreateSplash(QWidget* owner) {
     if (!splashInstance) {
-        splashInstance = new SplashWindow(owner);
+        splashInstance = preparedSplash && preparedSplash->parentWidget() == owner ? preparedSplash.data()
+                                                                                   : new SplashWindow(owner);
+        preparedSplash = nullptr;
         // Centred over the owner, or on the screen without one.
         const QRect area = owner ? owner->frameGeometry()
                                  : (QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
@@ -156,6 +187,12 @@ SplashWindow* CreateSplash(QWidget* owner) {
 }
 
 }  // namespace
+
+void PrepareSplash(QWidget* owner) {
+    if (splashInstance || preparedSplash) return;
+    preparedSplash = new SplashWindow(owner);
+    preparedSplash->Prepare();
+}
 
 SplashWindow* ShowSplash(QWidget* owner) {
     SplashWindow* splash = CreateSplash(owner);

@@ -17,6 +17,9 @@ public:
 
     QTimer* Timer() const { return splashTimer_; }
 
+    // Lays the window out and draws its picture before it is shown.
+    void Prepare();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -32,6 +35,9 @@ private:
 inline constexpr int kSplashStartMs = 2000;
 inline constexpr int kSplashAboutMs = 5000;
 
+// Makes the start-up splash ready to show (laid out, its picture drawn) without
+// opening it; the next ShowSplash or ShowAbout for the same owner shows it.
+void PrepareSplash(QWidget* owner);
 // The start-up splash, shown modelessly over its owner.
 SplashWindow* ShowSplash(QWidget* owner);
 // The About box: the splash again (or still), closing 5 s from now.
