@@ -16,6 +16,8 @@
 #include "core/solar/Location.h"
 #include "core/views/ColorScheme.h"
 #include "gui/common/Settings.h"
+#include "gui/views/DayPanel.h"
+#include "gui/views/YearPanel.h"
 #include "core/views/ViewState.h"
 #include "WindowFixture.h"
 
@@ -123,6 +125,44 @@ TEST_F(MainWindowTest, MenusAndToolbar) {
     for (int i : {0, 3, 9}) EXPECT_TRUE(window.CommandButton(i)->text().isEmpty());
     EXPECT_EQ(window.CommandButton(10), nullptr);
     EXPECT_TRUE(window.StartTimer()->isActive());  // enabled at creation, fires after the show
+}
+
+// Once the window has painted, the start-up prepares what shows nothing; the
+// splash opens and the month fills only when the timer fires. The day and year
+// panels are built when first shown.
+TEST_F(MainWindowTest, StartUpIsPreparedWhileTheTimerWaits) {
+    MainWindow window;
+    DataFileReport read;
+    int reads = 0;
+    QObject::connect(&window, &MainWindow::DataFilesRead, [&](const DataFileReport& report) { read = report, ++reads; });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(Settle([&] { return reads == 1; }));
+    EXPECT_TRUE(read.Empty());
+    EXPECT_TRUE(window.StartTimer()->isActive());
+    EXPECT_FALSE(window.StartedUp());
+    EXPECT_EQ(OpenSplash(), nullptr);
+    EXPECT_FALSE(window.findChild<SplashWindow*>()->isVisible());
+    EXPECT_TRUE(window.Month()->Model().title.empty());
+    EXPECT_EQ(window.findChild<YearPanel*>(), nullptr);
+    EXPECT_EQ(window.findChild<DayPanel*>(), nullptr);
+
+    EXPECT_TRUE(StartUp(window));
+    EXPECT_EQ(reads, 1);  // the files are read once
+    ASSERT_NE(OpenSplash(), nullptr);
+    EXPECT_EQ(OpenSplash(), window.findChild<SplashWindow*>());
+    EXPECT_TRUE(OpenSplash()->isVisible());
+    EXPECT_FALSE(window.Month()->Model().title.empty());
+    OpenSplash()->close();
+
+    window.ShowView(MainWindow::View::Year);
+    ASSERT_NE(window.findChild<YearPanel*>(), nullptr);
+    EXPECT_EQ(window.Year()->geometry(), window.Month()->geometry());
+    EXPECT_EQ(window.Year()->Title()->text(), QString::number(window.State().Year()));
+    window.ShowView(MainWindow::View::Day);
+    ASSERT_NE(window.findChild<DayPanel*>(), nullptr);
+    EXPECT_FALSE(window.Day()->Title()->text().isEmpty());
+    FlushDeletes();
 }
 
 TEST_F(MainWindowTest, NextAndPreviousMonthAcrossTheYearBoundary) {
