@@ -107,22 +107,33 @@ void JulianDayToHebrew(int32_t dayNumber, int& year, int& month, int& day) {
     year = month = day = 0;
     if (dayNumber <= kHebrewEpoch) return;
     const int64_t k = static_cast<int64_t>(dayNumber) - kHebrewEpoch;
-    // Start from an estimate that is never too small (mean year 35975351/98496 days).
-    int64_t y = k * 98496 / 35975351 + 2;
-    if (y > kMaxHebrewYear + 1) return;  // beyond the 16-bit year: no Hebrew date
-    while (ElapsedDays64(y) > k) --y;
-    if (y < 1 || y > kMaxHebrewYear) return;
-    int64_t r = k - ElapsedDays64(y);
-    const bool leap = HebrewLeapYear(static_cast<int>(y));
-    const int yearLength = DaysInHebrewYear(static_cast<int>(y));
-    int m = 1;
-    while (m <= 13 && r >= MonthLength(leap, yearLength, m)) {
-        r -= MonthLength(leap, yearLength, m);
-        ++m;
+    // The year of the last date converted, with the first day of each of its
+    // months: the dates of a month or a year mostly fall in one Hebrew year.
+    struct YearLayout {
+        int64_t year = 0;  // none yet
+        int64_t first = 0, end = 0;  // elapsed days at its start and at the next year's
+        std::array<int64_t, 14> monthStart{};  // days from its start to month m's first day, [m - 1]
+    };
+    thread_local YearLayout last;
+    if (last.year == 0 || k < last.first || k >= last.end) {
+        // Start from an estimate that is never too small (mean year 35975351/98496 days).
+        int64_t y = k * 98496 / 35975351 + 2;
+        if (y > kMaxHebrewYear + 1) return;  // beyond the 16-bit year: no Hebrew date
+        while (ElapsedDays64(y) > k) --y;
+        if (y < 1 || y > kMaxHebrewYear) return;
+        const bool leap = HebrewLeapYear(static_cast<int>(y));
+        const int yearLength = DaysInHebrewYear(static_cast<int>(y));
+        last.year = y;
+        last.first = ElapsedDays64(y);
+        last.end = last.first + yearLength;
+        for (int m = 1; m <= 13; ++m) last.monthStart[m] = last.monthStart[m - 1] + MonthLength(leap, yearLength, m);
     }
-    year = static_cast<int>(y);
+    const int64_t r = k - last.first;
+    int m = 1;
+    while (m <= 13 && r >= last.monthStart[m]) ++m;
+    year = static_cast<int>(last.year);
     month = m;
-    day = static_cast<int>(r) + 1;
+    day = static_cast<int>(r - last.monthStart[m - 1]) + 1;
 }
 
 int32_t GregorianToJulianDay(int year, int month, int day, int selector) {

@@ -13,8 +13,8 @@ const std::array<std::string, 8> kWeekdays = {"",          "Sunday",   "Monday",
 const std::string kEmpty;
 
 std::string TwoDigits(int v) {
-    std::string s = std::to_string(v);
-    return s.size() < 2 ? "0" + s : s;
+    if (v >= 0 && v < 10) return {'0', static_cast<char>('0' + v)};
+    return std::to_string(v);
 }
 
 std::string ShortName(const std::string& name) { return name.substr(0, 3); }
@@ -75,9 +75,9 @@ std::string ShortNumericDateText(Date date) {
 ClockTime SplitDateTime(double dateTime) {
     ClockTime t;
     // Beyond the calendar's years there is no clock time to show.
-    if (!std::isfinite(dateTime) || dateTime < Date(kMinYear, 1, 1).Serial() - 1.0 ||
-        dateTime > Date(kMaxYear, 12, 31).Serial() + 1.0)
-        return t;
+    static const double kFirst = Date(kMinYear, 1, 1).Serial() - 1.0;
+    static const double kLast = Date(kMaxYear, 12, 31).Serial() + 1.0;
+    if (!std::isfinite(dateTime) || dateTime < kFirst || dateTime > kLast) return t;
     // Round to the second first so 10:59:59.7 reads 11:00:00, carrying into the date.
     const double totalSeconds = std::round(dateTime * 86400.0);
     const double days = std::floor(totalSeconds / 86400.0);
@@ -92,7 +92,18 @@ ClockTime SplitDateTime(double dateTime) {
 std::string ClockText(double dateTime) {
     const ClockTime t = SplitDateTime(dateTime);
     const int hour12 = t.hour % 12 == 0 ? 12 : t.hour % 12;
-    return std::to_string(hour12) + ":" + TwoDigits(t.minute) + (t.hour < 12 ? " AM" : " PM");
+    // "h:mm AM", written in place: the days' details ask for hundreds.
+    char text[8];
+    size_t n = 0;
+    if (hour12 >= 10) text[n++] = '1';
+    text[n++] = static_cast<char>('0' + hour12 % 10);
+    text[n++] = ':';
+    text[n++] = static_cast<char>('0' + t.minute / 10);
+    text[n++] = static_cast<char>('0' + t.minute % 10);
+    text[n++] = ' ';
+    text[n++] = t.hour < 12 ? 'A' : 'P';
+    text[n++] = 'M';
+    return std::string(text, n);
 }
 
 std::string PrintStampText(double dateTime) {

@@ -80,15 +80,20 @@ std::string DailyPrayerText(const SunDay& sun) {
     const double s = TimeOfDay(*sun.sunset);
     const double ph = (s - r) / 12;
     const std::string maariv = TimeText(r + 10.5 * ph);
+    // Appended piece by piece: no text in between is made and dropped.
     std::string d;
     d.reserve(320);
-    d += "Proportional hour: " + std::to_string(static_cast<long long>(std::round(ph * 1440))) + " minutes" + kCRLF;
-    d += std::string("Prayer times:") + kCRLF;
-    d += "Shacharit: from " + TimeText(r) + " to " + TimeText(r + 4 * ph) + kCRLF;
-    d += "Minchah: from " + TimeText(r + 6.5 * ph) + " to " + TimeText(s) + kCRLF;
-    d += "Ma'ariv: after " + maariv + "*" + kCRLF;
-    d += "*If Minchah was prayed before " + maariv + ", otherwise earliest Ma'ariv is " +
-         TimeText(s + kEarliestMaarivDelay) + kCRLF;
+    const auto line = [&d](std::initializer_list<std::string_view> pieces) {
+        for (std::string_view piece : pieces) d += piece;
+        d += kCRLF;
+    };
+    line({"Proportional hour: ", std::to_string(static_cast<long long>(std::round(ph * 1440))), " minutes"});
+    line({"Prayer times:"});
+    line({"Shacharit: from ", TimeText(r), " to ", TimeText(r + 4 * ph)});
+    line({"Minchah: from ", TimeText(r + 6.5 * ph), " to ", TimeText(s)});
+    line({"Ma'ariv: after ", maariv, "*"});
+    line({"*If Minchah was prayed before ", maariv, ", otherwise earliest Ma'ariv is ",
+          TimeText(s + kEarliestMaarivDelay)});
     return d;
 }
 
