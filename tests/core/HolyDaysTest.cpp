@@ -11,6 +11,7 @@
 #include "core/calendar/HebrewCalendar.h"
 #include "core/common/Date.h"
 #include "core/common/Files.h"
+#include "core/common/Json.h"
 
 namespace varnel {
 namespace {
@@ -142,6 +143,33 @@ const char* kSmallTable =
     "[HolyDay7]\nname=Duplicate\n"
     "[HolyDay8]\nname=Odd\nhebrewmonth=x\nhebrewday=\n"
     "[HolyDay100]\nname=Beyond the table\nhebrewmonth=1\nhebrewday=1\n";
+
+// One date's days are the year's days on that date, in the year's order and
+// with the same names, under either schedule and reckoning (the times of a
+// month's last day look at the next year's first day so).
+TEST(HolyDayPlacement, OneDateGivesTheYearsDaysOnIt) {
+    const HolyDayTable t = LoadShipped();
+    HolyDayRules israel;
+    israel.israel = true;
+    israel.omer = OmerReckoning::Nisan16;
+    for (const HolyDayRules& rules : {HolyDayRules{}, israel}) {
+        for (int year : {2027, 2030}) {
+            const PlacedHolyDays all = PlaceHolyDays(t, year, rules);
+            int found = 0;
+            for (Date d(year, 1, 1); d.Year() == year; ++d) {
+                std::vector<std::string> expected;
+                for (const HolyDayRecord& h : all)
+                    if (h.date == d) expected.push_back(h.name + "/" + std::to_string(h.daynumber) + "/" + h.hebrewyear);
+                std::vector<std::string> on;
+                for (const HolyDayRecord& h : PlaceHolyDaysOn(t, d, rules))
+                    on.push_back(h.name + "/" + std::to_string(h.daynumber) + "/" + h.hebrewyear);
+                EXPECT_EQ(on, expected) << IsoDate(d);
+                found += static_cast<int>(on.size());
+            }
+            EXPECT_EQ(found, static_cast<int>(all.size())) << year;
+        }
+    }
+}
 
 TEST(HolyDayTableFile, LoadsWhatItCanAndNeverChangesTheFile) {
     TempFolder dir;

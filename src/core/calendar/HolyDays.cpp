@@ -236,9 +236,11 @@ void LoadHolyDays(const std::string& datPath, HolyDayTable& table) {
     LoadHolyDays(datPath, table, unused);
 }
 
-PlacedHolyDays PlaceHolyDays(const HolyDayTable& table, int year, const HolyDayRules& rules) {
-    PlacedHolyDays days;
-    if (year < kMinYear || year > kMaxYear) return days;
+namespace {
+
+// Where the records fall in a common year (1..9999), from the two Hebrew
+// years that share it: in table order, and by date within a record.
+std::vector<Placement> PlacementsIn(const HolyDayTable& table, int year, const HolyDayRules& rules) {
     // The Hebrew year of 1 January, and the next one, which begins in the autumn.
     const int first = HebrewDateOf(Date(year, 1, 1)).year;
     std::vector<Placement> both;
@@ -248,8 +250,25 @@ PlacedHolyDays PlaceHolyDays(const HolyDayTable& table, int year, const HolyDayR
     std::stable_sort(both.begin(), both.end(), [](const Placement& a, const Placement& b) {
         return a.record != b.record ? a.record < b.record : a.date < b.date;
     });
-    days.reserve(both.size());
-    for (const Placement& p : both) days.push_back(DayOf(table[p.record], p));
+    return both;
+}
+
+}  // namespace
+
+PlacedHolyDays PlaceHolyDays(const HolyDayTable& table, int year, const HolyDayRules& rules) {
+    PlacedHolyDays days;
+    if (year < kMinYear || year > kMaxYear) return days;
+    const std::vector<Placement> placements = PlacementsIn(table, year, rules);
+    days.reserve(placements.size());
+    for (const Placement& p : placements) days.push_back(DayOf(table[p.record], p));
+    return days;
+}
+
+PlacedHolyDays PlaceHolyDaysOn(const HolyDayTable& table, Date date, const HolyDayRules& rules) {
+    PlacedHolyDays days;
+    if (!date.IsInSupportedRange()) return days;
+    for (const Placement& p : PlacementsIn(table, date.Year(), rules))
+        if (p.date == date) days.push_back(DayOf(table[p.record], p));
     return days;
 }
 

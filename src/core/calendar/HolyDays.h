@@ -71,6 +71,9 @@ void ReadHolyDays(const ProfileFile& file, const std::string& fileName, HolyDayT
 // Every day the table gives in a common year (1..9999), from the two Hebrew
 // years that share it.
 PlacedHolyDays PlaceHolyDays(const HolyDayTable& table, int year, const HolyDayRules& rules = {});
+// The days of PlaceHolyDays that fall on one date, in the same order, without
+// copying the rest of the year's records.
+PlacedHolyDays PlaceHolyDaysOn(const HolyDayTable& table, Date date, const HolyDayRules& rules = {});
 
 // Of two holy days on one date, whether the first is the one the day shows
 // rather than the other: the later record in the table, except that a new

@@ -65,10 +65,32 @@ const PlacedHolyDays& YearCache::HolyDays(int year) {
     return placed_[0].days;
 }
 
+std::vector<const HolyDayRecord*> YearCache::HolyDaysOn(Date date) {
+    const int year = date.Year();
+    const PlacedHolyDays* days = nullptr;
+    for (const YearCalendar& built : years_)
+        if (built.year == year && year != 0) days = &built.holyDays;
+    for (const PlacedYear& placed : placed_)
+        if (!days && placed.year == year && year != 0) days = &placed.days;
+    if (!days) {
+        if (placedDate_ != date) {
+            placedOnDate_ = PlaceHolyDaysOn(data_->holyDays, date, data_->rules);
+            placedDate_ = date;
+        }
+        days = &placedOnDate_;
+    }
+    std::vector<const HolyDayRecord*> on;
+    for (const HolyDayRecord& h : *days)
+        if (h.date == date) on.push_back(&h);
+    return on;
+}
+
 void YearCache::Clear() {
     years_ = {};
     lastUse_ = {};
     placed_ = {};
+    placedDate_.reset();
+    placedOnDate_.clear();
 }
 
 }  // namespace varnel

@@ -4,6 +4,7 @@
 // special readings. Views, printouts and exports each build or borrow the
 // years they need; nothing here touches shared state.
 #include <array>
+#include <optional>
 #include <string>
 
 #include "core/calendar/HolyDays.h"
@@ -61,6 +62,10 @@ public:
     // without scheduling the year's portions (the times of a month's last day
     // look at the next day, which can lie in the next year).
     const PlacedHolyDays& HolyDays(int year);
+    // The holy days on one date: a built or placed year's, else only that
+    // date's placed and kept (the times of a month's last day look at the
+    // next day, which can lie in the next year).
+    std::vector<const HolyDayRecord*> HolyDaysOn(Date date);
     // Forgets every year (after the data changed).
     void Clear();
 
@@ -76,6 +81,9 @@ private:
         PlacedHolyDays days;
     };
     std::array<PlacedYear, 2> placed_{};
+    // The days of the last date asked for in a year neither built nor placed.
+    std::optional<Date> placedDate_;
+    PlacedHolyDays placedOnDate_;
 };
 
 }  // namespace varnel

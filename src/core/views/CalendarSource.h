@@ -32,6 +32,8 @@ public:
     const YearCalendar& Year(int year) { return years_.Year(year); }
     // The holy days of a common year, without building the rest of it.
     const PlacedHolyDays& HolyDays(int year) { return years_.HolyDays(year); }
+    // The holy days on one date, valid until the source changes or builds another year.
+    std::vector<const HolyDayRecord*> HolyDaysOn(Date date) { return years_.HolyDaysOn(date); }
     // The chosen place with the daylight rules of a common year; the reference
     // holds until the place changes.
     const Place& PlaceIn(int year);

@@ -5,10 +5,7 @@
 namespace varnel {
 
 DayOccasion OccasionOn(CalendarSource& source, Date date) {
-    std::vector<const HolyDayRecord*> onDate;
-    for (const HolyDayRecord& h : source.HolyDays(date.Year()))
-        if (h.date == date) onDate.push_back(&h);
-    return OccasionOf(date, onDate);
+    return OccasionOf(date, source.HolyDaysOn(date));
 }
 
 std::vector<FeastTime> FeastTimesOf(CalendarSource& source, Date first, Date last, int candleMinutes) {
