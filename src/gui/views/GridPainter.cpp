@@ -37,14 +37,25 @@ QString DisplayText(const std::string& text) {
     return s;
 }
 
+// The fonts' metrics on the device, resolved once for all the cells of one painting.
+struct CellPainting {
+    CellPainting(const GridStyle& style, QPaintDevice* device)
+        : cellMetrics(style.cellFont, device),
+          headerMetrics(style.headerFont, device),
+          cornerMetrics(style.cornerFont, device) {}
+    QFontMetrics cellMetrics;
+    QFontMetrics headerMetrics;
+    QFontMetricsF cornerMetrics;
+};
+
 // Draws text wrapped at word boundaries from the top left of rect, making the
 // lines that start above clearTop (from rect's top) no wider than clearWidth,
 // so they stay clear of a label in the cell's top right corner. A first word
 // too wide for that room starts below the label instead.
-void DrawTextBesideCorner(QPainter& painter, const QRect& rect, const QString& text, int clearWidth, int clearTop) {
+void DrawTextBesideCorner(QPainter& painter, const QFontMetrics& metrics, const QRect& rect, const QString& text,
+                          int clearWidth, int clearTop) {
     QTextOption option;
     option.setWrapMode(QTextOption::WordWrap);
-    const QFontMetrics metrics(painter.font(), painter.device());
     qreal y = 0;
     for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
         if (y >= rect.height()) break;
@@ -89,22 +100,23 @@ void PaintCheckBox(QPainter& painter, const GridStyle& style, const QRect& box, 
     }
 }
 
-void PaintCell(QPainter& painter, const Grid& grid, const GridStyle& style, const TwipsScale& scale, int row, int col,
-               const QRect& rect) {
+void PaintCell(QPainter& painter, CellPainting& shared, const Grid& grid, const GridStyle& style,
+               const TwipsScale& scale, int row, int col, const QRect& rect) {
     const GridCell& cell = grid.Cell(row, col);
     const bool fixed = row < style.fixedRows;
     const QPalette& pal = style.palette;
     painter.fillRect(rect, ToQColor(cell.background, fixed ? pal.color(QPalette::Button) : pal.color(QPalette::Base), pal));
 
-    // Grid lines on the right and bottom edges.
-    painter.setPen(fixed ? pal.color(QPalette::Mid) : QColor(176, 176, 176));
-    painter.drawLine(rect.topRight(), rect.bottomRight());
-    painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+    // Grid lines on the right and bottom edges, one pixel wide: filled, they
+    // take the raster's plain fill rather than its line drawing.
+    const QColor line = fixed ? pal.color(QPalette::Mid) : QColor(176, 176, 176);
+    painter.fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), line);
+    painter.fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), line);
 
     QRect textRect = rect.adjusted(kTextPadX, kTextPadY, -kTextPadX, -kTextPadY);
     if (cell.check != CheckState::None) {
         const int size = style.style ? style.style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, style.widget)
-                                     : QFontMetrics(style.cellFont, painter.device()).height();
+                                     : shared.cellMetrics.height();
         const QRect box(textRect.left(), rect.center().y() - size / 2, size, size);
         PaintCheckBox(painter, style, box, cell.check == CheckState::Checked);
         textRect.setLeft(box.right() + kTextPadX + 2);
@@ -118,8 +130,9 @@ void PaintCell(QPainter& painter, const Grid& grid, const GridStyle& style, cons
         // Lines beside the corner label end where the label begins.
         const int labelLeft = rect.right() + 1 - scale.ToPixelsX(style.cornerInsetTwips);
         const int clearWidth = qMax(1, labelLeft - kTextPadX - textRect.left());
-        const int clearTop = rect.top() + QFontMetrics(style.cornerFont, painter.device()).ascent() - textRect.top();
-        DrawTextBesideCorner(painter, textRect, DisplayText(cell.text), clearWidth, clearTop);
+        const int clearTop = rect.top() + qRound(shared.cornerMetrics.ascent()) - textRect.top();
+        DrawTextBesideCorner(painter, fixed ? shared.headerMetrics : shared.cellMetrics, textRect, DisplayText(cell.text),
+                             clearWidth, clearTop);
         return;
     }
     painter.drawText(textRect, AlignmentFlags(alignment) | Qt::TextWordWrap, DisplayText(cell.text));
@@ -185,15 +198,17 @@ QRect GridEdges::Cell(int row, int col) const {
 void PaintGrid(QPainter& painter, const QPoint& origin, const Grid& grid, const GridStyle& style,
                const TwipsScale& scale, const QRect& exposed) {
     const GridEdges edges = GridEdges::Of(grid, scale);
+    CellPainting shared(style, painter.device());
+    // Each cell is drawn inside its own rectangle: one clip replaces the last.
+    painter.save();
     for (int r = 0; r < grid.Rows(); ++r)
         for (int c = 0; c < grid.Cols(); ++c) {
             const QRect rect = edges.Cell(r, c).translated(origin);
             if (rect.isEmpty() || !rect.intersects(exposed)) continue;
-            painter.save();
             painter.setClipRect(rect);
-            PaintCell(painter, grid, style, scale, r, c, rect);
-            painter.restore();
+            PaintCell(painter, shared, grid, style, scale, r, c, rect);
         }
+    painter.restore();
     PaintMarks(painter, origin, edges, style);
     if (style.cornerLabels.empty()) return;
     painter.setFont(style.cornerFont);
@@ -202,8 +217,8 @@ void PaintGrid(QPainter& painter, const QPoint& origin, const Grid& grid, const 
     for (const CornerLabel& label : style.cornerLabels) {
         const QRect cell = edges.Cell(label.row, label.col).translated(origin);
         if (cell.isEmpty()) continue;
-        const QRect at(cell.right() + 1 - inset, cell.top(), inset, cell.height());
-        painter.drawText(at, Qt::AlignLeft | Qt::AlignTop, label.text);
+        // One line from the top left: drawn from its baseline, without a text layout.
+        painter.drawText(QPointF(cell.right() + 1 - inset, cell.top() + shared.cornerMetrics.ascent()), label.text);
     }
 }
 
