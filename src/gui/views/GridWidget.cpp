@@ -1,6 +1,7 @@
 #include "gui/views/GridWidget.h"
 
 #include <QAccessible>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -65,6 +66,12 @@ GridStyle GridWidget::Style() const {
         style.focused = hasFocus();
     }
     return style;
+}
+
+void GridWidget::PrepareFonts() const {
+    // A measure of a digit loads each font and the shaper's tables for it.
+    for (const QFont* font : {&style_.cellFont, &style_.headerFont, &style_.cornerFont})
+        QFontMetrics(*font, this).horizontalAdvance(QLatin1Char('0'));
 }
 
 void GridWidget::Select(int row, int col) {

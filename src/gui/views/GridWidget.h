@@ -79,6 +79,9 @@ public:
     QColor ShadowColor() const;
     // How the grid is drawn: fonts, fixed rows and corner labels with this widget's palette and style.
     GridStyle Style() const;
+    // Looks up the fonts the cells and labels are drawn in, ahead of a first
+    // painting that would otherwise wait for them.
+    void PrepareFonts() const;
 
 signals:
     void Clicked();

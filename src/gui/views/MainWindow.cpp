@@ -536,6 +536,7 @@ void MainWindow::PrepareStartUp() {
     if (startUpBegun_) return;
     TakeData();
     source_->Year(state_.Year());
+    month_->Grid()->PrepareFonts();
     PrepareSplash(this);
 }
 

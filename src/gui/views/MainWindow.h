@@ -63,7 +63,8 @@ public:
     void RunStartUp();
     // What the start-up needs that shows nothing, done while the start timer
     // waits (queued when the window has first painted): the data files read, the
-    // displayed year's calendar built and the splash made ready.
+    // displayed year's calendar built, the month grid's fonts looked up and the
+    // splash made ready.
     void PrepareStartUp();
     // The calendar data are loaded and the month is rendered.
     bool StartedUp() const { return startedUp_; }
