@@ -3,6 +3,8 @@
 // switching, the "Floating info" switch, and the settings of a whole run.
 
 #include <QAction>
+#include <QFile>
+#include <QSettings>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -285,6 +287,30 @@ TEST_F(MainWindowTest, ColorSchemeAndFloatDetailsComeFromTheSettings) {
     EXPECT_EQ(ReadSetting(setting::kFloatDetails, ""), "0");
     EXPECT_EQ(ReadSetting(setting::kLocation, ""), "Charlotte, NC");
     EXPECT_EQ(ReadSetting(setting::kCandleMinutes, ""), "18");
+}
+
+// Closing with every setting as the file holds it leaves the file as it is
+// (a note written in by hand stays); a changed setting writes it again.
+TEST_F(MainWindowTest, SettingsFileIsRewrittenOnlyForAChange) {
+    MainWindow().close();
+    const QString path = QSettings("Varnel", "Varnel").fileName();
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        file.write("; a note kept by hand\n");
+    }
+    const auto read = [&] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+    };
+    const std::string kept = read();
+    MainWindow().close();
+    EXPECT_EQ(read(), kept);
+    MainWindow window;
+    window.State().SelectColorScheme(2);
+    window.close();
+    EXPECT_EQ(read().find("a note kept by hand"), std::string::npos);
+    EXPECT_EQ(ReadSetting(setting::kColorScheme, ""), "2");
 }
 
 // The placement rules (sizes too large, values that are no size) are the

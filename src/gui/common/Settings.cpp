@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 #include "core/calendar/HolyDays.h"
 #include "core/solar/Location.h"
@@ -37,11 +38,12 @@ std::string Mid(const std::string& s, size_t first, size_t count) {
 }  // namespace
 
 UserSettings QtUserSettings() {
-    return UserSettings([](std::string_view key) -> std::optional<SettingValue> {
-        const QSettings store = Store();
+    // One QSettings for all the keys a reader asks.
+    auto store = std::make_shared<const QSettings>(QLatin1String(kSettingsOrganization), QLatin1String(kSettingsApplication));
+    return UserSettings([store](std::string_view key) -> std::optional<SettingValue> {
         const QString path = KeyPath(key);
-        if (!store.contains(path)) return std::nullopt;
-        return ValueOf(store.value(path));
+        if (!store->contains(path)) return std::nullopt;
+        return ValueOf(store->value(path));
     });
 }
 
@@ -60,7 +62,14 @@ void WriteIntSetting(const char* key, int value) { WriteSetting(key, QString::nu
 SettingsBatch::SettingsBatch()
     : store_(std::make_unique<QSettings>(QLatin1String(kSettingsOrganization), QLatin1String(kSettingsApplication))) {}
 SettingsBatch::~SettingsBatch() = default;
-void SettingsBatch::Write(const char* key, const QString& value) { store_->setValue(KeyPath(key), value); }
+// A value the file already holds is not written again: a batch with nothing
+// new leaves the file untouched.
+void SettingsBatch::Write(const char* key, const QString& value) {
+    const QString path = KeyPath(key);
+    const QVariant stored = store_->value(path);
+    if (stored.typeId() == QMetaType::QString && stored.toString() == value) return;
+    store_->setValue(path, value);
+}
 void SettingsBatch::WriteInt(const char* key, int value) { Write(key, QString::number(value)); }
 
 bool ReadFloatDetailsSetting() { return QtUserSettings().FloatDetails(); }

@@ -24,7 +24,8 @@ QVariant ReadSettingValue(const char* key, const QString& defaultValue);
 void WriteSetting(const char* key, const QString& value);
 
 // Settings written together through one QSettings: the file and its lock are
-// written once, when the batch ends, however many keys it holds.
+// written once, when the batch ends, however many keys it holds, and not at
+// all when every value is the one the file holds.
 class SettingsBatch {
 public:
     SettingsBatch();
