@@ -56,7 +56,8 @@ MonthPanel::MonthPanel(ViewState& state, CalendarSource& source, QWidget* parent
     host_->setObjectName("picGridHost");
     grid_ = new GridWidget(host_);
     grid_->setObjectName("vsFlex");
-    grid_->SetGrid(&model_.grid);
+    // The grid shows its model from the first rendering on: until the start-up
+    // renders the month, the window paints the grid's place and no empty cells.
     grid_->SetFixedRows(1);
     QFont cellFont = grid_->font();
     cellFont.setPointSizeF(8.5);
@@ -98,6 +99,7 @@ void MonthPanel::ShowCalendar() {
     ApplyTitleColors();
     const bool monthChanged = model_.lastStartOfMonth != state_.currentDate;
     ComposeMonth(state_, source_, model_);
+    if (!grid_->Model()) grid_->SetGrid(&model_.grid);
     title_->setText(QString::fromStdString(model_.title));
     grid_->setAccessibleName(title_->text());
     FitTitle();
