@@ -134,6 +134,7 @@ TEST_F(MainWindowTest, MenusAndToolbar) {
 // panels are built when first shown.
 TEST_F(MainWindowTest, StartUpIsPreparedWhileTheTimerWaits) {
     MainWindow window;
+    window.StartTimer()->start(3'600'000);  // fired below, not by the clock, however slow the machine
     DataFileReport read;
     int reads = 0;
     QObject::connect(&window, &MainWindow::DataFilesRead, [&](const DataFileReport& report) { read = report, ++reads; });

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QLayout>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -563,15 +564,17 @@ void MainWindow::RunStartUp() {
 void MainWindow::FinishStartUp() {
     startedUp_ = true;
     TakeData();
-    ShowCalendar();
-    // The month shows now, not at the window system's next update.
-    if (isVisible()) month_->repaint();
-    NoticeMissingDataFiles(this, ProgramFolder());
+    // The personal dates' line takes its room above the month before the month paints.
     const PersonalDates& personal = source_->Data().personal;
     std::string reminder = PersonalReminder(personal.dates, Today());
     for (const std::string& skipped : personal.skipped)
         reminder += (reminder.empty() ? "" : "\n") + std::string(kPersonalDatesFile) + ": " + skipped;
     reminder_->Remind(QString::fromStdString(reminder));
+    if (reminder_->isVisible()) centralWidget()->layout()->activate();
+    ShowCalendar();
+    // The month shows now, not at the window system's next update.
+    if (isVisible()) month_->repaint();
+    NoticeMissingDataFiles(this, ProgramFolder());
     emit StartUpFinished();
 }
 
