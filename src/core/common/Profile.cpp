@@ -2,6 +2,7 @@
 
 #include "core/common/Utf8.h"
 
+#include <cstdint>
 #include <functional>
 
 #include "core/common/FileUpdate.h"
@@ -156,15 +157,6 @@ std::string RewriteProfileText(std::string_view text, std::string_view section, 
     return Rewrite(std::string(text), section, {{std::string(key), value}});
 }
 
-// Every line of a file is trimmed so: a plain test of each end's byte.
-std::string_view TrimmedView(std::string_view s) {
-    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
-    size_t b = 0, e = s.size();
-    while (b < e && blank(s[b])) ++b;
-    while (e > b && blank(s[e - 1])) --e;
-    return s.substr(b, e - b);
-}
-
 std::string_view TrimmedView(std::string_view s, std::string_view blanks) {
     if (blanks == kBlankCharacters) return TrimmedView(s);
     const size_t b = s.find_first_not_of(blanks);
@@ -211,6 +203,9 @@ ProfileFile ProfileFile::Parse(std::string_view source, size_t valueLimit) {
     f.text_ = std::make_shared<const std::string>(source);
     const std::string_view text = *f.text_;
     Section* current = nullptr;
+    // A bit for each key of the current section by its length and end
+    // letters: a key whose bit is set already is compared with the others.
+    uint64_t keyBits = 0;
     // Every section header has a '[': room for them all, so no section moves.
     size_t brackets = 0;
     for (size_t at = text.find('['); at != std::string_view::npos; at = text.find('[', at + 1)) ++brackets;
@@ -229,7 +224,8 @@ ProfileFile ProfileFile::Parse(std::string_view source, size_t valueLimit) {
             const size_t close = trimmed.find(']');
             const std::string_view name =
                 TrimmedView(trimmed.substr(1, (close == std::string_view::npos ? trimmed.size() : close) - 1));
-            f.sections_.push_back(Section{name, f.entries_.size(), 0, {}});
+            f.sections_.push_back(Section{name, f.entries_.size(), 0, false, {}});
+            keyBits = 0;
             f.firstByName_.emplace(ToLowerAscii(name), f.sections_.size() - 1);
             current = &f.sections_.back();
             continue;
@@ -241,6 +237,13 @@ ProfileFile ProfileFile::Parse(std::string_view source, size_t valueLimit) {
         std::string_view value = TrimmedView(line.substr(eq + 1));
         // Never more characters than bytes: only a longer value needs counting.
         if (valueLimit < value.size()) value = TrimmedView(FirstCharacters(value, valueLimit));
+        const uint64_t bit = uint64_t{1} << ((key.size() * 7 + static_cast<unsigned char>(LowerAscii(key.front())) * 3 +
+                                              static_cast<unsigned char>(LowerAscii(key.back()))) & 63);
+        if ((keyBits & bit) != 0 && !current->repeatsKey) {
+            for (size_t i = current->first; i < f.entries_.size() && !current->repeatsKey; ++i)
+                current->repeatsKey = EqualIgnoringAsciiCase(f.entries_[i].key, key);
+        }
+        keyBits |= bit;
         f.entries_.push_back({key, value});
         ++current->count;
     }
@@ -277,11 +280,22 @@ std::string ProfileFile::SectionReader::Get(std::string_view key) const {
     // or in their first letter, and the one that matches is mostly written
     // as it is asked for.
     const char first = LowerAscii(key.front());
-    for (size_t i = s->first, end = s->first + s->count; i < end; ++i) {
-        const Entry& e = entries[i];
-        if (e.key.size() == key.size() && LowerAscii(e.key.front()) == first &&
-            (e.key == key || EqualIgnoringAsciiCase(e.key, key)))
-            return std::string(e.value);
+    const auto matches = [&](const Entry& e) {
+        return e.key.size() == key.size() && LowerAscii(e.key.front()) == first &&
+               (e.key == key || EqualIgnoringAsciiCase(e.key, key));
+    };
+    if (s->repeatsKey) {
+        for (size_t i = s->first, end = s->first + s->count; i < end; ++i)
+            if (matches(entries[i])) return std::string(entries[i].value);
+        return {};
+    }
+    // Each key is there once at most, so the walk may start anywhere.
+    for (size_t n = 0, at = next_; n < s->count; ++n, ++at) {
+        if (at >= s->count) at = 0;
+        if (matches(entries[s->first + at])) {
+            next_ = at + 1;
+            return std::string(entries[s->first + at].value);
+        }
     }
     return {};
 }

@@ -49,6 +49,9 @@ public:
         SectionReader(const ProfileFile& file, const Section* section) : file_(&file), section_(section) {}
         const ProfileFile* file_;
         const Section* section_;
+        // Where the walk of a section without a repeated key starts: after
+        // the entry found last, as the keys are mostly asked in file order.
+        mutable size_t next_ = 0;
     };
     SectionReader SectionOf(std::string_view section) const { return SectionReader(*this, Find(section)); }
 
@@ -61,6 +64,7 @@ private:
         std::string_view name;  // as written
         // Its entries, in file order: entries_[first, first + count).
         size_t first = 0, count = 0;
+        bool repeatsKey = false;  // two entries share a key (in any case): the first is the one read
         // Lower-cased key -> its first entry, for a section too long to walk
         // (a resource list of thousands); a short one is walked.
         std::unordered_map<std::string, size_t> index;
@@ -107,7 +111,14 @@ std::string RewriteProfileText(std::string_view text, std::string_view section, 
 
 // Trims blanks, tabs and line-break characters (or the given characters) at both ends.
 inline constexpr std::string_view kBlankCharacters = " \t\r\n\v\f";
-std::string_view TrimmedView(std::string_view s);
+// Every line of a file is trimmed so: a plain test of each end's byte.
+inline std::string_view TrimmedView(std::string_view s) {
+    const auto blank = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };
+    size_t b = 0, e = s.size();
+    while (b < e && blank(s[b])) ++b;
+    while (e > b && blank(s[e - 1])) --e;
+    return s.substr(b, e - b);
+}
 std::string_view TrimmedView(std::string_view s, std::string_view blanks);
 inline std::string TrimBlanks(std::string_view s) { return std::string(TrimmedView(s)); }
 inline std::string TrimBlanks(std::string_view s, std::string_view blanks) { return std::string(TrimmedView(s, blanks)); }

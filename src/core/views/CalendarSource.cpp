@@ -7,7 +7,7 @@ HolyDayRules RulesAt(HolyDayRules rules, const PlaceChoice& place) {
     return rules;
 }
 
-CalendarSource::CalendarSource(CalendarData data) : data_(std::move(data)), years_(data_) {
+CalendarSource::CalendarSource(CalendarData&& data) : data_(std::move(data)), years_(data_) {
     data_.rules = RulesAt(data_.rules, choice_);
 }
 

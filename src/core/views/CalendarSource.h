@@ -16,7 +16,9 @@ HolyDayRules RulesAt(HolyDayRules rules, const PlaceChoice& place);
 
 class CalendarSource {
 public:
-    explicit CalendarSource(CalendarData data);
+    // The data moved in once (a command's), or copied (a worker's own).
+    explicit CalendarSource(CalendarData&& data);
+    explicit CalendarSource(const CalendarData& data) : CalendarSource(CalendarData(data)) {}
     CalendarSource(const CalendarSource&) = delete;
     CalendarSource& operator=(const CalendarSource&) = delete;
 
