@@ -22,6 +22,19 @@ TEST(Profile, ReadsSectionsAndKeysWithoutRegardToCaseFirstMatchWins) {
     EXPECT_EQ(f.Get("Other", "key"), "a=b");
     EXPECT_EQ(f.Get("Missing", "key"), "");
     EXPECT_EQ(f.Get("Other", "missing"), "");
+
+    // A reader taking many keys of a section gets the same first matches
+    // in whatever order it asks, repeated keys or not.
+    const ProfileFile g = ProfileFile::Parse("[A]\nx=1\ny=2\nX=3\nz=4\n[B]\nx=1\ny=2\nz=3\n");
+    for (const char* name : {"A", "B"}) {
+        const ProfileFile::SectionReader reader = g.SectionOf(name);
+        EXPECT_EQ(reader.Get("z"), name == std::string("A") ? "4" : "3");
+        EXPECT_EQ(reader.Get("y"), "2");
+        EXPECT_EQ(reader.Get("x"), "1");
+        EXPECT_EQ(reader.Get("Z"), name == std::string("A") ? "4" : "3");
+        EXPECT_EQ(reader.Get("w"), "");
+        EXPECT_EQ(reader.Get("X"), "1");
+    }
 }
 
 TEST(Profile, CutsValuesTo99CharactersAndTrims) {
