@@ -18,6 +18,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VARNEL_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Opened only when first used, so dpkg-shlibdeps cannot see them: the precise
+# sun (libnova) and the world list of places (libgeonames). Without them the
+# program runs and says what is missing when such a feature is asked for.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libnova-0.16-0, libgeonames0")
 # Folders such as /usr/share/man belong to other packages: ship 0755/0644 and
 # no owned parent directories beyond our own.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

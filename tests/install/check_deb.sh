@@ -14,6 +14,10 @@ echo "Depends: $depends"
 for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
   check "depends on $lib (from shlibdeps)" grep -qw "$lib" <<<"$depends"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for lib in libnova-0.16-0 libgeonames0; do
+  check "recommends $lib (opened when first used)" grep -qw "$lib" <<<"$recommends"
+done
 
 dpkg-deb -c "$deb" | awk '{print $6}' >"$tmp/files"
 for f in ./usr/bin/varnel ./usr/libexec/varnel/varnel-gui ./usr/share/varnel/holydays.dat ./usr/share/varnel/parashot.dat \
