@@ -26,6 +26,8 @@ target_compile_definitions(varnel_cli PRIVATE
 
 install(TARGETS varnel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS varnel-gui RUNTIME DESTINATION ${VARNEL_LIBEXECDIR})
+# Printing and the exports, opened by varnel-gui from its own folder.
+install(TARGETS varnel-extras LIBRARY DESTINATION ${VARNEL_LIBEXECDIR})
 # Every shipped file, sub-folders (pictures) included.
 install(DIRECTORY data/ DESTINATION ${VARNEL_DATADIR})
 

@@ -16,3 +16,9 @@ int RunWindowCommand(std::string_view name, const Context& context) {
 }
 
 }  // namespace varnel::cli
+
+// The module's entry point for the commands varnel-gui runs without a window.
+extern "C" __attribute__((visibility("default"))) int varnel_run_window_command(std::string_view name,
+                                                                               const varnel::cli::Context& context) {
+    return varnel::cli::RunWindowCommand(name, context);
+}

@@ -6,10 +6,10 @@
 #include <memory>
 
 #include "app/StartWindow.h"
-#include "app/WindowCommands.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandParser.h"
 #include "cli/ThisMonth.h"
+#include "gui/common/WindowExtras.h"
 
 namespace {
 
@@ -33,7 +33,12 @@ int RunHeadless(std::string_view name, const varnel::cli::Context& context, char
                                                             : std::make_unique<QCoreApplication>(coreArgc, coreArgv);
     QCoreApplication::setOrganizationName("Varnel");
     QCoreApplication::setApplicationName("Varnel");
-    return varnel::cli::RunWindowCommand(name, context);
+    // Printing and the exports live in the varnel-extras module.
+    using RunCommand = int (*)(std::string_view, const varnel::cli::Context&);
+    std::string why;
+    const auto run = reinterpret_cast<RunCommand>(varnel::ExtrasEntry("varnel_run_window_command", why));
+    if (!run) throw varnel::cli::DataError("printing and the exports are not available: " + why);
+    return run(name, context);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ for lib in libnova-0.16-0 libgeonames0; do
 done
 
 dpkg-deb -c "$deb" | awk '{print $6}' >"$tmp/files"
-for f in ./usr/bin/varnel ./usr/libexec/varnel/varnel-gui ./usr/share/varnel/holydays.dat ./usr/share/varnel/parashot.dat \
+for f in ./usr/bin/varnel ./usr/libexec/varnel/varnel-gui ./usr/libexec/varnel/varnel-extras.so ./usr/share/varnel/holydays.dat ./usr/share/varnel/parashot.dat \
          ./usr/share/applications/varnel.desktop ./usr/share/metainfo/org.varnel.Varnel.metainfo.xml \
          ./usr/share/icons/hicolor/48x48/apps/varnel.png ./usr/share/icons/hicolor/scalable/apps/varnel.svg \
          ./usr/share/man/man1/varnel.1.gz; do

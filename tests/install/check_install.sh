@@ -19,6 +19,9 @@ share="$usr/share"
 # --- Files in their places -------------------------------------------------
 check "executable" test -x "$varnel"
 check "the desktop program among the helper programs" test -x "$usr/libexec/varnel/varnel-gui"
+check "its printing and exports module beside it" test -f "$usr/libexec/varnel/varnel-extras.so"
+check "the window loads no printing, network, key-store or iCalendar library" \
+  bash -c '! ldd "$1" | grep -Eq "libQt6PrintSupport|libQt6Network|libqt6keychain|libical"' _ "$usr/libexec/varnel/varnel-gui"
 same_tree() {  # every file under $1 is in $2 with the same bytes
   (cd "$1" && find . -type f) | while read -r f; do cmp -s "$1/$f" "$2/$f" || { echo "differs or missing: $f"; exit 1; }; done
 }

@@ -25,12 +25,10 @@
 #include "core/printing/CalendarDocument.h"
 #include "core/views/ColorScheme.h"
 #include "core/views/MonthView.h"
-#include "gui/appointments/CalendarExports.h"
 #include "gui/common/Settings.h"
 #include "gui/common/WaitCursor.h"
-#include "gui/printing/PrintCalendarDialog.h"
-#include "gui/printing/PrintCommands.h"
-#include "gui/printing/YearExportCommand.h"
+#include "gui/common/WindowExtras.h"
+#include "gui/printing/PrintCommands.h"  // the views printed: a plain structure
 #include "core/personal/PersonalDays.h"
 #include "gui/personal/PersonalDatesDialog.h"
 #include "gui/personal/PersonalReminderBar.h"
@@ -597,31 +595,37 @@ void MainWindow::PrintCurrentView() {
         month.firstDay = state_.currentDate;
         month.lastDay = state_.currentMonthEnd;
         month.shabbat = ShabbatInputsFor(*source_, state_);
-        return ShowPrintCalDialog(this, month);
+        if (const WindowExtras* extras = WindowExtrasFor(this)) extras->printMonth(this, month);
+        return;
     }
-    varnel::PrintCurrentView(this, {static_cast<int>(view_), day_ ? &day_->Model() : nullptr,
-                                    year_ ? &year_->Model() : nullptr,
-                                    ShabbatInputsFor(*source_, state_),
-                                    MonthTitle(state_.currentDate, state_.currentMonthEnd)});
+    if (const WindowExtras* extras = WindowExtrasFor(this))
+        extras->printCurrentView(this, {static_cast<int>(view_), day_ ? &day_->Model() : nullptr,
+                                        year_ ? &year_->Model() : nullptr, ShabbatInputsFor(*source_, state_),
+                                        MonthTitle(state_.currentDate, state_.currentMonthEnd)});
 }
 
 void MainWindow::PrintShabbatHours() {
-    varnel::PrintShabbatHours(this, ShabbatInputsFor(*source_, state_),
-                              MonthTitle(state_.currentDate, state_.currentMonthEnd));
+    if (const WindowExtras* extras = WindowExtrasFor(this))
+        extras->printShabbatHours(this, ShabbatInputsFor(*source_, state_),
+                                  MonthTitle(state_.currentDate, state_.currentMonthEnd));
 }
 
 // The year view is filled for the displayed common year; the displayed month stays.
 void MainWindow::ExportYearToHtml() {
+    const WindowExtras* extras = WindowExtrasFor(this);
+    if (!extras) return;
     Year()->ShowYear(state_.Year());
-    varnel::ExportYearToHtml(this, year_->Model(), *source_, state_);
+    extras->exportYearToHtml(this, year_->Model(), *source_, state_);
 }
 
 void MainWindow::ExportMonthPortions() {
-    ExportMonthToCalendar(this, state_.currentDate, source_->Year(state_.Year()).parashot);
+    if (const WindowExtras* extras = WindowExtrasFor(this))
+        extras->exportMonthToCalendar(this, state_.currentDate, source_->Year(state_.Year()).parashot);
 }
 
 void MainWindow::ExportYearFeasts() {
-    ExportFeastsToCalendar(this, state_.Year(), source_->Data(), source_->Choice(), state_.candleMinutes);
+    if (const WindowExtras* extras = WindowExtrasFor(this))
+        extras->exportFeastsToCalendar(this, state_.Year(), source_->Data(), source_->Choice(), state_.candleMinutes);
 }
 
 void MainWindow::OpenFeastResources() {
