@@ -18,6 +18,7 @@
 #include "core/common/Json.h"
 #include "core/times/TimesText.h"
 #include "core/views/CalendarTimes.h"
+#include "CommandLines.h"
 
 namespace varnel {
 namespace {
@@ -47,22 +48,18 @@ OracleTimes RunHebcal(const CityEntry& site, const OracleCity& city) {
                                 std::to_string(city.candleMinutes) + " -m 42 --years 5 2026";
     std::map<std::pair<Date, TimeKind>, int> out;
     std::set<Date> hanukkah;  // hebcal lights Hanukkah's candles at nightfall too
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return out;
-    char line[256];
-    while (std::fgets(line, sizeof line, pipe)) {
+    testing::ForEachCommandLine(command, [&](const std::string& line) {
         int y, m, d, hh, mm;
         char what[64];
-        const int fields = std::sscanf(line, "%d-%d-%d %63[^:]: %d:%d", &y, &m, &d, what, &hh, &mm);
-        if (fields < 4) continue;
+        const int fields = std::sscanf(line.c_str(), "%d-%d-%d %63[^:]: %d:%d", &y, &m, &d, what, &hh, &mm);
+        if (fields < 4) return;
         if (fields < 6) hh = mm = 0;
         const std::string kind = what;
         if (kind.rfind("Chanukah", 0) == 0) hanukkah.insert(Date(y, m, d));
-        if (kind == "Candle lighting" && hanukkah.count(Date(y, m, d)) && Date(y, m, d).Weekday() != kFriday) continue;
+        if (kind == "Candle lighting" && hanukkah.count(Date(y, m, d)) && Date(y, m, d).Weekday() != kFriday) return;
         if (kind == "Candle lighting") out[{Date(y, m, d), TimeKind::Candles}] = hh * 60 + mm;
         else if (kind.rfind("Havdalah", 0) == 0) out[{Date(y, m, d), TimeKind::Havdalah}] = hh * 60 + mm;
-    }
-    pclose(pipe);
+    });
     return out;
 }
 

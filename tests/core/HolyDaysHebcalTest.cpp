@@ -15,6 +15,7 @@
 #include "core/common/DateFormat.h"
 #include "core/common/Files.h"
 #include "core/common/Json.h"
+#include "CommandLines.h"
 
 namespace varnel {
 namespace {
@@ -36,15 +37,10 @@ DatesByName ReadHebcal(const std::string& options) {
     DatesByName out;
     const std::string command = "hebcal -o -g " + options + " --years " + std::to_string(kLastYear - kFirstYear + 1) +
                                 " " + std::to_string(kFirstYear) + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return out;
-    char line[256];
-    while (std::fgets(line, sizeof line, pipe)) {
-        std::string s(line);
-        while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) s.pop_back();
+    const int status = testing::ForEachCommandLine(command, [&](const std::string& s) {
         if (s.size() > 11 && s[10] == ' ') out[PlainName(s.substr(11))].insert(s.substr(0, 10));
-    }
-    if (pclose(pipe) != 0) out.clear();
+    });
+    if (status != 0) out.clear();
     return out;
 }
 

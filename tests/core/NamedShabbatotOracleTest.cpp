@@ -18,6 +18,7 @@
 #include "core/common/Date.h"
 #include "core/common/Files.h"
 #include "core/common/Json.h"
+#include "CommandLines.h"
 
 namespace varnel {
 namespace {
@@ -28,15 +29,9 @@ using Events = std::map<std::string, std::vector<std::string>>;
 Events RunHebcal(const std::string& options) {
     Events events;
     const std::string command = "hebcal " + options + " -g --years 301 1899";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return events;
-    char line[256];
-    while (std::fgets(line, sizeof line, pipe)) {
-        std::string text(line);
-        while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    testing::ForEachCommandLine(command, [&](const std::string& text) {
         if (text.size() > 11) events[text.substr(0, 10)].push_back(text.substr(11));
-    }
-    pclose(pipe);
+    });
     return events;
 }
 

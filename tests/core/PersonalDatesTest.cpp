@@ -16,6 +16,7 @@
 #include "core/personal/PersonalDays.h"
 #include "core/views/MonthView.h"
 #include "core/views/YearView.h"
+#include "CommandLines.h"
 
 namespace varnel {
 namespace {
@@ -39,13 +40,11 @@ std::map<std::string, std::set<std::string>> HebcalYahrzeits(const std::vector<H
     const std::string command = "hebcal -Y " + dir.Write("deaths.txt", file) + " -h -x -g --no-modern --years " +
                                 std::to_string(years) + " " + std::to_string(first);
     std::map<std::string, std::set<std::string>> found;
-    std::unique_ptr<FILE, int (*)(FILE*)> out(popen(command.c_str(), "r"), pclose);
-    char line[256];
-    while (out && std::fgets(line, sizeof line, out.get())) {
+    testing::ForEachCommandLine(command, [&](const std::string& line) {
         char date[16], name[64];
-        if (std::sscanf(line, "%15s %63s", date, name) == 2 && std::string(name).rfind("death", 0) == 0)
+        if (std::sscanf(line.c_str(), "%15s %63s", date, name) == 2 && std::string(name).rfind("death", 0) == 0)
             found[name].insert(date);
-    }
+    });
     return found;
 }
 
