@@ -14,6 +14,9 @@ namespace {
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
+// A section of more keys is read through an index of them; a shorter one is walked.
+constexpr size_t kWalkedEntries = 32;
+
 
 std::vector<std::string_view> SplitLines(std::string_view text) {
     std::vector<std::string_view> lines;
@@ -239,7 +242,9 @@ ProfileFile ProfileFile::Parse(std::string_view source, size_t valueLimit) {
         if (valueLimit < value.size()) value = TrimmedView(FirstCharacters(value, valueLimit));
         const uint64_t bit = uint64_t{1} << ((key.size() * 7 + static_cast<unsigned char>(LowerAscii(key.front())) * 3 +
                                               static_cast<unsigned char>(LowerAscii(key.back()))) & 63);
-        if ((keyBits & bit) != 0 && !current->repeatsKey) {
+        // Only a walked section needs to know (its index keeps the first of a
+        // key): past that length the search would make a long section quadratic.
+        if ((keyBits & bit) != 0 && !current->repeatsKey && current->count < kWalkedEntries) {
             for (size_t i = current->first; i < f.entries_.size() && !current->repeatsKey; ++i)
                 current->repeatsKey = EqualIgnoringAsciiCase(f.entries_[i].key, key);
         }
@@ -252,7 +257,6 @@ ProfileFile ProfileFile::Parse(std::string_view source, size_t valueLimit) {
 }
 
 void ProfileFile::IndexIfLong(Section& section) {
-    constexpr size_t kWalkedEntries = 32;
     if (section.count <= kWalkedEntries) return;
     section.index.reserve(section.count);
     for (size_t i = 0; i < section.count; ++i)
